@@ -1,0 +1,109 @@
+#include "app/OlvantaApp.h"
+
+#include "app/MessageLogService.h"
+#include "core/AppContext.h"
+#include "core/RuntimeLibraries.h"
+#include "core/gui/DisplayHelpers.h"
+#include "platform/FileTypeRegistration.h"
+#include "platform/Paths.h"
+#include "platform/Settings.h"
+
+#include <wx/image.h>
+#include <wx/log.h>
+#include <wx/toplevel.h>
+#include <wx/utils.h>
+
+wxIMPLEMENT_APP(COlvantaApp);
+
+namespace {
+const wxString kSettingsKey = "Local AppWizard-Generated Applications";
+}
+
+COlvantaApp::COlvantaApp() { SetAppName("Olvanta"); }
+
+COlvantaApp::~COlvantaApp() {
+  g_App.UnbindLibraries();
+  ClearRuntimeEntryPoints();
+  platform::InstallMessageBoxService(nullptr);
+}
+
+wxString COlvantaApp::MainWindowClassName() { return g_BrandFlag != 0 ? "COlvantaDlg" : "CLMOlvantaDlg"; }
+
+bool COlvantaApp::OnInit() {
+  // The program reports failures itself in the user's language; the library's
+  // own diagnostics go to standard error rather than into modal boxes.
+  delete wxLog::SetActiveTarget(new wxLogStderr);
+  InstallMessageBoxService();
+  m_exitCode = InitInstance() ? 0 : m_exitCode;
+  return true;
+}
+
+// Start-up does all the work; the main dialog runs its own modal loop.
+int COlvantaApp::OnRun() { return m_exitCode; }
+
+void COlvantaApp::InstallMessageBoxService() {
+  wxString logPath;
+  if (wxGetEnv("OLVANTA_MESSAGE_LOG", &logPath) && !logPath.empty()) {
+    m_messageBoxes = std::make_unique<CMessageLogService>(logPath);
+  } else {
+    m_messageBoxes = std::make_unique<platform::CWxMessageBoxService>();
+  }
+  platform::InstallMessageBoxService(m_messageBoxes.get());
+}
+
+bool COlvantaApp::InitInstance() {
+  g_BrandFlag = 0;
+  RegisterFileType();
+  if (!CheckSingleInstance()) return false;
+
+  wxInitAllImageHandlers();
+  platform::SetSettingsKey(kSettingsKey);
+
+  g_App.BuildInstallPaths(platform::GetProgramFolder());
+  InitDisplayScale(g_App.uiConfigFolder, GetScreenDpi());
+
+  wxString storedLang;
+  if (g_BrandFlag != 0) storedLang = platform::ReadSetting("Olvanta", "Lang");
+  g_App.ChooseLanguage(storedLang, GetSystemCodePage());
+
+  if (!BindLibraries()) {
+    m_exitCode = 1;
+    return false;
+  }
+  return true;
+}
+
+bool COlvantaApp::RegisterFileType() {
+  platform::stFileTypeInfo info;
+  const wxString tag = g_BrandFlag != 0 ? "ov" : "lm";
+  info.extension = "." + tag + "irprj";
+  info.progId = tag + "irprjfile";
+  info.programPath = platform::GetProgramPath();
+#ifdef __WINDOWS__
+  info.iconPath = info.programPath + ",-129";
+#else
+  wxString icon = platform::FindPathNoCase(platform::JoinPath(platform::GetProgramFolder(), "Images/Olvanta.png"));
+  if (platform::PathExists(icon)) info.iconPath = icon;
+#endif
+  info.description = "Olvanta project";
+  return platform::RegisterFileType(info);
+}
+
+bool COlvantaApp::CheckSingleInstance() {
+  m_instance = std::make_unique<platform::CSingleInstance>(MainWindowClassName());
+  if (m_instance->Acquire([this] { BringWindowToFront(GetTopWindow()); })) return true;
+  m_instance->ActivateRunning();
+  return false;
+}
+
+bool COlvantaApp::BringWindowToFront(wxWindow* window) {
+  if (auto* top = wxDynamicCast(window, wxTopLevelWindow)) {
+    if (top->IsIconized()) top->Iconize(false);
+    top->Show();
+    top->Raise();
+    top->RequestUserAttention(wxUSER_ATTENTION_INFO);
+  }
+  return true;
+}
+
+bool COlvantaApp::BindLibraries() { return BindRuntimeLibraries(g_App); }

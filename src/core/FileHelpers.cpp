@@ -1,0 +1,128 @@
+#include "core/FileHelpers.h"
+
+#include "core/AppContext.h"
+#include "platform/Paths.h"
+#include "platform/Profile.h"
+
+#include <wx/dir.h>
+#include <wx/filefn.h>
+#include <wx/filename.h>
+
+#include <algorithm>
+#include <regex>
+
+bool FileExists(const wxString& path) { return platform::PathExists(path); }
+
+namespace {
+bool IsSeparator(wxChar c) { return c == '/' || c == '\\'; }
+
+std::size_t FindSeparator(const wxString& path, std::size_t from) {
+  for (std::size_t i = from; i < path.length(); ++i) {
+    if (IsSeparator(path[i])) return i;
+  }
+  return wxString::npos;
+}
+
+bool MakeFolder(const wxString& path) { return wxMkdir(path, wxS_DIR_DEFAULT); }
+}  // namespace
+
+bool CreateFolderPath(const wxString& path, int start) {
+  std::size_t pos = FindSeparator(path, static_cast<std::size_t>(std::max(start, 0)));
+  while (pos != wxString::npos) {
+    if (wxDirExists(path)) break;
+    wxString part = path.Left(pos);
+    if (!part.empty() && !wxDirExists(part) && !MakeFolder(part)) return false;
+    pos = FindSeparator(path, pos + 1);
+  }
+  if (wxDirExists(path) || wxFileExists(path)) return false;
+  return MakeFolder(path);
+}
+
+wxString GetLocalAppDataPath() { return platform::GetLocalAppDataFolder(); }
+
+wxString GetDefaultProjectRoot() {
+  wxString documents = platform::GetDocumentsFolder();
+  if (documents.empty()) return wxString();
+  return platform::JoinPath(documents, "OVK_Project");
+}
+
+bool IsProjectFileOfBrand(const wxString& fileName) {
+  int dot = fileName.Find('.', true);
+  if (dot == wxNOT_FOUND) return false;
+  wxString tag = fileName.Mid(dot + 1, 2);
+  return tag.CmpNoCase(g_BrandFlag != 0 ? "ov" : "lm") == 0;
+}
+
+bool IsMcuOfferedUnderBrand(const wxString& mcu) {
+  const bool partnerChip = mcu.CmpNoCase("QK21C0510") == 0;
+  return g_BrandFlag != 0 ? !partnerChip : partnerChip;
+}
+
+bool IsProjectChipOfBrand(const wxString& projectFile) {
+  wxString mcu = platform::ReadProfileString(projectFile, "Project", "MCU", "", 260);
+  // The partner brand's own chip lacks the partner prefix.
+  if (g_BrandFlag == 0 && IsMcuOfferedUnderBrand(mcu)) return true;
+  const bool lmChip = mcu.Left(2).CmpNoCase("LM") == 0;
+  return g_BrandFlag != 0 ? !lmChip : lmChip;
+}
+
+namespace {
+
+bool IsHiddenName(const wxString& name) { return name.StartsWith("."); }
+
+void ListInto(std::vector<wxString>& out, const wxString& folder, bool titlesOnly) {
+  wxDir dir(folder);
+  if (!dir.IsOpened()) return;
+  wxString name;
+  for (bool more = dir.GetFirst(&name, wxEmptyString, wxDIR_FILES); more; more = dir.GetNext(&name)) {
+    out.push_back(titlesOnly ? wxFileName(name).GetName() : platform::JoinPath(folder, name));
+  }
+  for (bool more = dir.GetFirst(&name, wxEmptyString, wxDIR_DIRS); more; more = dir.GetNext(&name)) {
+    if (!IsHiddenName(name)) ListInto(out, platform::JoinPath(folder, name), titlesOnly);
+  }
+}
+
+}  // namespace
+
+void ListFilesRecursive(std::vector<wxString>& out, const wxString& folder, bool foldersOnly,
+                        bool titlesOnly) {
+  if (!foldersOnly) {
+    ListInto(out, folder, titlesOnly);
+    return;
+  }
+  wxDir dir(folder);
+  if (!dir.IsOpened()) return;
+  wxString name;
+  for (bool more = dir.GetFirst(&name, wxEmptyString, wxDIR_DIRS); more; more = dir.GetNext(&name)) {
+    if (!IsHiddenName(name)) out.push_back(name);
+  }
+}
+
+std::uint16_t ParseReceiverFirmwareTitle(const wxString& title) {
+  static const std::regex pattern("IRRC_RECEIVER_([0-9A-Fa-f]+)", std::regex::ECMAScript);
+  std::string upper(title.Upper().utf8_str());
+  std::smatch match;
+  if (!std::regex_match(upper, match, pattern)) return 0;
+  return static_cast<std::uint16_t>(std::strtoul(match[1].str().c_str(), nullptr, 16));
+}
+
+bool FindReceiverFirmware(std::uint16_t& version) {
+  version = 0;
+  wxString folder = platform::FindPathNoCase(platform::JoinPath(g_App.installFolder, "FW"));
+  wxDir dir(folder);
+  if (!dir.IsOpened()) return false;
+  std::vector<wxString> names;
+  wxString name;
+  for (bool more = dir.GetFirst(&name, "*", wxDIR_FILES); more; more = dir.GetNext(&name)) {
+    // "IRRC_Receiver_????.bin": four characters after the prefix, any case on disk.
+    if (name.length() == 22 && name.Upper().StartsWith("IRRC_RECEIVER_") && name.Upper().EndsWith(".BIN")) {
+      names.push_back(name);
+    }
+  }
+  std::sort(names.begin(), names.end());
+  for (const wxString& file : names) {
+    std::uint16_t v = ParseReceiverFirmwareTitle(wxFileName(file).GetName());
+    if (v >= version) version = v;
+  }
+  return version != 0;
+}

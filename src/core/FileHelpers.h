@@ -1,0 +1,46 @@
+// File, folder and brand helpers.
+#pragma once
+
+#include <wx/string.h>
+
+#include <cstdint>
+#include <vector>
+
+// The path exists, as a file or a folder.
+bool FileExists(const wxString& path);
+
+// Creates the missing folders of path, looking for separators from start on.
+// The result is that of creating the path itself, so an existing path gives
+// false and changes nothing.
+bool CreateFolderPath(const wxString& path, int start = 0);
+
+// The user's local application-data folder; empty when it cannot be named.
+wxString GetLocalAppDataPath();
+// "OVK_Project" in the user's documents folder; empty when it cannot be named.
+wxString GetDefaultProjectRoot();
+
+// The two characters after the last "." are "ov" (maker) or "lm" (partner).
+bool IsProjectFileOfBrand(const wxString& fileName);
+
+// The chips the program offers under the current brand: the partner brand
+// offers only "QK21C0510", the maker brand every other chip.
+bool IsMcuOfferedUnderBrand(const wxString& mcu);
+
+// The project's [Project] MCU belongs to the current brand by name (maker: not
+// beginning "LM"; partner: beginning "LM"); under the partner brand the chip it
+// offers passes too.
+bool IsProjectChipOfBrand(const wxString& projectFile);
+
+// foldersOnly: the names of folder's immediate sub-folders. Else every file's
+// full path (or title without extension), descending into sub-folders. Hidden
+// sub-folders are skipped in both modes.
+void ListFilesRecursive(std::vector<wxString>& out, const wxString& folder, bool foldersOnly,
+                        bool titlesOnly);
+
+// The greatest version among "FW/IRRC_Receiver_????.bin" of the install
+// folder (a later file wins a tie); false when none is found.
+bool FindReceiverFirmware(std::uint16_t& version);
+
+// The version in a firmware file title ("IRRC_Receiver_01A3" gives 0x01A3); 0
+// when the title does not have that form.
+std::uint16_t ParseReceiverFirmwareTitle(const wxString& title);

@@ -1,0 +1,41 @@
+// Entry points of the libraries bound at start-up from the install folder:
+// the receiver board's USB HID transport (Conduvix) and the cipher library
+// (cryptora). All are null until BindRuntimeLibraries succeeds.
+#pragma once
+
+#include "conduvix.h"
+#include "cryptora/cryptora.h"
+
+#include <wx/string.h>
+
+class CAppContext;
+
+namespace Conduvix {
+extern CV_OpenDeviceIFn CV_OpenDeviceI;
+extern CV_CloseDeviceFn CV_CloseDevice;
+extern CV_SetUSBCmdFn CV_SetUSBCmd;
+extern CV_GetUSBAckFn CV_GetUSBAck;
+extern CV_ReadUSBFn CV_ReadUSB;
+extern CV_WriteUSBFn CV_WriteUSB;
+}  // namespace Conduvix
+
+namespace Cryptora {
+extern SetupEncryptKeyFn SetupEncryptKey;
+extern SetupDecryptKeyFn SetupDecryptKey;
+extern RJEncryptFileFn RJEncryptFile;
+extern RJDecryptFileFn RJDecryptFile;
+}  // namespace Cryptora
+
+// Library base names; the file names follow the platform ("libcryptora.so", "cryptora.dll").
+extern const char* const kHidLibraryName;
+extern const char* const kCipherLibraryName;
+
+// Loads Conduvix and then cryptora from the install folder, binds every entry
+// point and sets up the firmware decryption key. When a library or an entry
+// point is missing it shows "IDS_LOAD_DLL_FAIL" with the library's file name,
+// then a box with the file name alone, and returns false; a library bound
+// before the failure stays loaded.
+bool BindRuntimeLibraries(CAppContext& app);
+
+// Sets every entry point back to null (the libraries are freed by their owner).
+void ClearRuntimeEntryPoints();

@@ -1,0 +1,350 @@
+#include "platform/TextFile.h"
+
+#include <atomic>
+#include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <fstream>
+#include <random>
+#include <system_error>
+
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace platform {
+namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+bool IsHighSurrogate(char32_t u) { return u >= 0xD800 && u <= 0xDBFF; }
+bool IsLowSurrogate(char32_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
+
+// wchar_t holds UTF-16 on Windows and UTF-32 elsewhere.
+void AppendCodePoint(std::wstring& out, char32_t cp) {
+  if constexpr (sizeof(wchar_t) == 2) {
+    if (cp >= 0x10000) {
+      cp -= 0x10000;
+      out.push_back(static_cast<wchar_t>(0xD800 + (cp >> 10)));
+      out.push_back(static_cast<wchar_t>(0xDC00 + (cp & 0x3FF)));
+      return;
+    }
+  }
+  out.push_back(static_cast<wchar_t>(cp));
+}
+
+// Calls f for every code point of s; an unpaired surrogate comes as itself.
+template <typename F>
+void ForEachCodePoint(const std::wstring& s, F&& f) {
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    char32_t c = static_cast<char32_t>(s[i]);
+    if constexpr (sizeof(wchar_t) == 2) {
+      if (IsHighSurrogate(c) && i + 1 < s.size() && IsLowSurrogate(s[i + 1])) {
+        c = 0x10000 + ((c - 0xD800) << 10) + (static_cast<char32_t>(s[i + 1]) - 0xDC00);
+        ++i;
+      }
+    }
+    f(c);
+  }
+}
+
+// Strict decoder: false on any malformed, overlong or surrogate sequence. With
+// lenient set, each bad byte becomes U+FFFD instead.
+bool DecodeUtf8(const char* p, std::size_t n, std::wstring& out, bool lenient) {
+  out.clear();
+  out.reserve(n);
+  std::size_t i = 0;
+  while (i < n) {
+    const unsigned char c = static_cast<unsigned char>(p[i]);
+    if (c < 0x80) {
+      out.push_back(static_cast<wchar_t>(c));
+      ++i;
+      continue;
+    }
+    // Sequence length, payload bits of the lead byte, smallest code point.
+    std::size_t len = 0;
+    char32_t cp = 0;
+    char32_t min = 0;
+    if ((c & 0xE0) == 0xC0) {
+      len = 2;
+      cp = c & 0x1F;
+      min = 0x80;
+    } else if ((c & 0xF0) == 0xE0) {
+      len = 3;
+      cp = c & 0x0F;
+      min = 0x800;
+    } else if ((c & 0xF8) == 0xF0) {
+      len = 4;
+      cp = c & 0x07;
+      min = 0x10000;
+    }
+    bool ok = len != 0 && n - i >= len;
+    for (std::size_t k = 1; ok && k < len; ++k) {
+      const unsigned char cc = static_cast<unsigned char>(p[i + k]);
+      ok = (cc & 0xC0) == 0x80;
+      cp = (cp << 6) | (cc & 0x3F);
+    }
+    ok = ok && cp >= min && cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF);
+    if (!ok) {
+      if (!lenient) return false;
+      AppendCodePoint(out, kReplacement);
+      ++i;
+      continue;
+    }
+    AppendCodePoint(out, cp);
+    i += len;
+  }
+  return true;
+}
+
+std::wstring DecodeUtf16(const char* p, std::size_t n, bool bigEndian) {
+  std::wstring out;
+  out.reserve(n / 2);
+  auto unit = [&](std::size_t i) -> char32_t {
+    const auto a = static_cast<unsigned char>(p[2 * i]);
+    const auto b = static_cast<unsigned char>(p[2 * i + 1]);
+    return bigEndian ? static_cast<char32_t>((a << 8) | b) : static_cast<char32_t>((b << 8) | a);
+  };
+  const std::size_t units = n / 2;  // an odd last byte is dropped
+  for (std::size_t i = 0; i < units; ++i) {
+    char32_t u = unit(i);
+    if (IsHighSurrogate(u) && i + 1 < units && IsLowSurrogate(unit(i + 1))) {
+      u = 0x10000 + ((u - 0xD800) << 10) + (unit(i + 1) - 0xDC00);
+      ++i;
+    }
+    AppendCodePoint(out, u);
+  }
+  return out;
+}
+
+std::wstring DecodeEightBit(const char* p, std::size_t n) {
+#ifdef _WIN32
+  std::size_t outLen = 0;
+  const wxWCharBuffer buf = wxConvLocal.cMB2WC(p, n, &outLen);
+  if (buf.data()) return std::wstring(buf.data(), outLen);
+#endif
+  std::wstring out;
+  out.reserve(n);
+  for (std::size_t i = 0; i < n; ++i)
+    out.push_back(static_cast<wchar_t>(static_cast<unsigned char>(p[i])));
+  return out;
+}
+
+void AppendUtf8(std::string& out, char32_t cp) {
+  if (cp >= 0xD800 && cp <= 0xDFFF) cp = kReplacement;
+  if (cp < 0x80) {
+    out.push_back(static_cast<char>(cp));
+  } else if (cp < 0x800) {
+    out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  } else if (cp < 0x10000) {
+    out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  } else {
+    out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  }
+}
+
+void AppendUtf16(std::string& out, char32_t cp, bool bigEndian) {
+  auto put = [&](char32_t u) {
+    const char hi = static_cast<char>((u >> 8) & 0xFF);
+    const char lo = static_cast<char>(u & 0xFF);
+    out.push_back(bigEndian ? hi : lo);
+    out.push_back(bigEndian ? lo : hi);
+  };
+  if (cp >= 0x10000) {
+    cp -= 0x10000;
+    put(0xD800 + (cp >> 10));
+    put(0xDC00 + (cp & 0x3FF));
+  } else {
+    put(cp);
+  }
+}
+
+std::string EncodeEightBit(const std::wstring& s) {
+#ifdef _WIN32
+  std::size_t outLen = 0;
+  const wxCharBuffer whole = wxConvLocal.cWC2MB(s.data(), s.size(), &outLen);
+  if (whole.data()) return std::string(whole.data(), outLen);
+  // Some character is missing from the code page: convert one at a time.
+  std::string out;
+  ForEachCodePoint(s, [&](char32_t cp) {
+    std::wstring one;
+    AppendCodePoint(one, cp);
+    std::size_t len = 0;
+    const wxCharBuffer buf = wxConvLocal.cWC2MB(one.data(), one.size(), &len);
+    if (buf.data()) {
+      out.append(buf.data(), len);
+    } else {
+      out.push_back('?');
+    }
+  });
+  return out;
+#else
+  std::string out;
+  out.reserve(s.size());
+  ForEachCodePoint(s,
+                   [&](char32_t cp) { out.push_back(cp <= 0xFF ? static_cast<char>(cp) : '?'); });
+  return out;
+#endif
+}
+
+bool HasPrefix(const std::string& bytes, const char* prefix, std::size_t n) {
+  return bytes.size() >= n && bytes.compare(0, n, prefix, n) == 0;
+}
+
+// Name suffix of a temporary file: random per process, counted per call.
+std::string TempSuffix() {
+  static const std::uint32_t seed = [] {
+    std::random_device rd;
+    return static_cast<std::uint32_t>(rd());
+  }();
+  static std::atomic<std::uint32_t> counter{0};
+  char buf[40];
+  std::snprintf(buf, sizeof buf, ".%08x%04x.tmp", static_cast<unsigned>(seed),
+                static_cast<unsigned>(++counter & 0xFFFF));
+  return buf;
+}
+
+std::FILE* OpenNew(const fs::path& p) {
+#ifdef _WIN32
+  std::FILE* f = nullptr;
+  if (_wfopen_s(&f, p.c_str(), L"wbx") != 0) return nullptr;
+  return f;
+#else
+  return std::fopen(p.c_str(), "wbx");
+#endif
+}
+
+bool RenameOver(const fs::path& from, const fs::path& to) {
+#ifdef _WIN32
+  // A reader or a virus scanner may hold the target for a moment.
+  for (int attempt = 0; attempt < 10; ++attempt) {
+    if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+      return true;
+    const DWORD err = GetLastError();
+    if (err != ERROR_ACCESS_DENIED && err != ERROR_SHARING_VIOLATION) return false;
+    Sleep(50);
+  }
+  return false;
+#else
+  std::error_code ec;
+  fs::rename(from, to, ec);
+  return !ec;
+#endif
+}
+
+}  // namespace
+
+wxString DecodeText(const std::string& bytes, TextEncoding* encoding) {
+  TextEncoding found;
+  std::wstring text;
+  if (HasPrefix(bytes, "\xFF\xFE", 2)) {
+    found = TextEncoding::Utf16LE;
+    text = DecodeUtf16(bytes.data() + 2, bytes.size() - 2, false);
+  } else if (HasPrefix(bytes, "\xFE\xFF", 2)) {
+    found = TextEncoding::Utf16BE;
+    text = DecodeUtf16(bytes.data() + 2, bytes.size() - 2, true);
+  } else if (HasPrefix(bytes, "\xEF\xBB\xBF", 3)) {
+    found = TextEncoding::Utf8Bom;
+    DecodeUtf8(bytes.data() + 3, bytes.size() - 3, text, true);
+  } else if (DecodeUtf8(bytes.data(), bytes.size(), text, false)) {
+    found = TextEncoding::Utf8;
+  } else {
+    found = TextEncoding::EightBit;
+    text = DecodeEightBit(bytes.data(), bytes.size());
+  }
+  if (encoding) *encoding = found;
+  return wxString(text);
+}
+
+std::string EncodeText(const wxString& text, TextEncoding encoding) {
+  const std::wstring& s = text.ToStdWstring();
+  std::string out;
+  switch (encoding) {
+    case TextEncoding::Utf16LE:
+    case TextEncoding::Utf16BE: {
+      const bool be = encoding == TextEncoding::Utf16BE;
+      out.reserve(2 + 2 * s.size());
+      out.append(be ? "\xFE\xFF" : "\xFF\xFE", 2);
+      ForEachCodePoint(s, [&](char32_t cp) { AppendUtf16(out, cp, be); });
+      break;
+    }
+    case TextEncoding::Utf8Bom:
+    case TextEncoding::Utf8:
+      out.reserve(s.size() + 3);
+      if (encoding == TextEncoding::Utf8Bom) out.append("\xEF\xBB\xBF", 3);
+      ForEachCodePoint(s, [&](char32_t cp) { AppendUtf8(out, cp); });
+      break;
+    case TextEncoding::EightBit:
+      out = EncodeEightBit(s);
+      break;
+  }
+  return out;
+}
+
+fs::path ToFsPath(const wxString& path) {
+#ifdef _WIN32
+  return fs::path(path.ToStdWstring());
+#else
+  // Not utf8_string(): it caches the conversion inside the wxString, which races
+  // when two threads convert the same string.
+  return fs::path(EncodeText(path, TextEncoding::Utf8));
+#endif
+}
+
+bool ReadFileBytes(const wxString& path, std::string& bytes) {
+  bytes.clear();
+  std::ifstream in(ToFsPath(path), std::ios::binary);
+  if (!in) return false;
+  char buf[65536];
+  while (in.read(buf, sizeof buf) || in.gcount() > 0)
+    bytes.append(buf, static_cast<std::size_t>(in.gcount()));
+  return !in.bad();
+}
+
+bool WriteFileAtomically(const wxString& path, const std::string& bytes) {
+  fs::path target = ToFsPath(path);
+  if (!target.has_filename()) return false;
+  std::error_code ec;
+  if (fs::is_symlink(target, ec)) {
+    fs::path resolved = fs::canonical(target, ec);
+    if (!ec) target = resolved;
+  }
+
+  fs::path temp;
+  std::FILE* f = nullptr;
+  for (int attempt = 0; attempt < 16 && !f; ++attempt) {
+    temp = target;
+    temp += TempSuffix();
+    f = OpenNew(temp);
+    if (!f && errno != EEXIST) return false;  // e.g. the folder is missing
+  }
+  if (!f) return false;
+
+  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+  ok = std::fflush(f) == 0 && ok;
+  ok = std::fclose(f) == 0 && ok;
+#ifndef _WIN32
+  // The new file takes over the old one's permissions (a private file stays private).
+  const fs::file_status old = fs::status(target, ec);
+  if (ok && !ec && fs::exists(old)) fs::permissions(temp, old.permissions(), ec);
+#endif
+  if (ok) ok = RenameOver(temp, target);
+  if (!ok) fs::remove(temp, ec);
+  return ok;
+}
+
+}  // namespace platform

@@ -1,0 +1,37 @@
+// Text files in the encodings the program meets: UTF-16LE/BE with BOM, UTF-8
+// with or without BOM, and 8-bit text (read as Latin-1 when not valid UTF-8;
+// the ANSI code page on Windows).
+#pragma once
+
+#include <wx/string.h>
+
+#include <filesystem>
+#include <string>
+
+namespace platform {
+
+enum class TextEncoding { Utf16LE, Utf16BE, Utf8Bom, Utf8, EightBit };
+
+// Decodes raw file bytes; encoding receives what was detected. Bytes without a
+// BOM are Utf8 when they are valid UTF-8 (plain ASCII included), else EightBit.
+// UTF-16 text may hold unpaired surrogates: they are kept as they are, so that
+// the text encodes back to the same bytes.
+wxString DecodeText(const std::string& bytes, TextEncoding* encoding = nullptr);
+
+// Encodes text in the given encoding, with its BOM where it has one. EightBit
+// writes '?' for a character the 8-bit code page lacks.
+std::string EncodeText(const wxString& text, TextEncoding encoding);
+
+// The file-system path of a wxString path (UTF-16 on Windows, UTF-8 elsewhere).
+// Safe on a wxString that other threads use at the same time.
+std::filesystem::path ToFsPath(const wxString& path);
+
+// Reads a whole file; false when it cannot be opened or read.
+bool ReadFileBytes(const wxString& path, std::string& bytes);
+
+// Writes bytes to a temporary file beside path and renames it over path, so
+// that a failed write never loses the old file. Does not create folders. A
+// symbolic link stays a link: the file it points to is replaced.
+bool WriteFileAtomically(const wxString& path, const std::string& bytes);
+
+}  // namespace platform

@@ -1,0 +1,90 @@
+// Starts the real program from the install folder under the display.
+#include "platform/Paths.h"
+#include "platform/RuntimeLibrary.h"
+#include "platform/SingleInstance.h"
+#include "platform/TextFile.h"
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/utils.h>
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class StartupTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    wxGetEnvMap(&env.env);
+    env.env["HOME"] = home.Path();
+    env.env["XDG_CONFIG_HOME"] = home.File("config");
+    env.env["XDG_DATA_HOME"] = home.File("data");
+    env.env["OLVANTA_MESSAGE_LOG"] = home.File("boxes.log");
+  }
+
+  // Runs the program of an install folder to its end; its exit code.
+  long Run(const wxString& installFolder) {
+    const wxString program = platform::JoinPath(installFolder, "olvanta");
+    const char* argv[] = {nullptr, nullptr};
+    wxCharBuffer programUtf8 = program.utf8_str();
+    argv[0] = programUtf8.data();
+    return wxExecute(argv, wxEXEC_SYNC | wxEXEC_NODISABLE, nullptr, &env);
+  }
+
+  std::string Boxes() {
+    std::string bytes;
+    platform::ReadFileBytes(home.File("boxes.log"), bytes);
+    return bytes;
+  }
+
+  testsupport::TempDir home;
+  wxExecuteEnv env;
+};
+
+TEST_F(StartupTest, StartsFromTheInstallFolderAndRegistersTheFileType) {
+  EXPECT_EQ(Run(OLV_DIST_DIR), 0);
+  EXPECT_EQ(Boxes(), "");
+#ifndef __WINDOWS__
+  EXPECT_TRUE(platform::PathExists(home.File("data/mime/packages/olvanta-lmirprjfile.xml")));
+#endif
+}
+
+TEST_F(StartupTest, MissingCipherLibraryIsReportedAndEndsStartUp) {
+  testsupport::TempDir install;
+  fs::copy(fs::path(OLV_DIST_DIR), fs::path(install.Path().utf8_string()), fs::copy_options::recursive);
+  const wxString cipher = platform::LibraryFileName("cryptora");
+  fs::remove(fs::path(install.File(cipher).utf8_string()));
+
+  EXPECT_EQ(Run(install.Path()), 1);
+  const std::string boxes = Boxes();
+  // The partner brand starts in Simplified Chinese.
+  const std::string expected = "Notice\t" + std::string(wxString::FromUTF8("加载库 ").utf8_str()) +
+                               std::string(cipher.utf8_str());
+  EXPECT_EQ(boxes.rfind(expected, 0), 0u) << boxes;
+  EXPECT_NE(boxes.find("\nNotice\t" + std::string(cipher.utf8_str()) + "\n"), std::string::npos) << boxes;
+}
+
+TEST_F(StartupTest, SecondStartAsksTheRunningInstanceToComeToTheFront) {
+  // This process plays the running instance under the program's own name.
+  wxString oldHome;
+  wxGetEnv("HOME", &oldHome);
+  wxSetEnv("HOME", home.Path());
+  bool activated = false;
+  {
+    platform::CSingleInstance running("CLMOlvantaDlg");
+    ASSERT_TRUE(running.Acquire([&] { activated = true; }));
+    EXPECT_EQ(Run(OLV_DIST_DIR), 0);
+    for (int i = 0; i < 100 && !activated; ++i) {
+      wxTheApp->Yield(true);
+      wxMilliSleep(10);
+    }
+  }
+  wxSetEnv("HOME", oldHome);
+  EXPECT_TRUE(activated);
+  EXPECT_EQ(Boxes(), "");  // the second start shows nothing
+}
+
+}  // namespace

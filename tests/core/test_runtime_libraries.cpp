@@ -1,0 +1,85 @@
+#include "core/AppContext.h"
+#include "core/RuntimeLibraries.h"
+#include "platform/Paths.h"
+#include "platform/RuntimeLibrary.h"
+#include "MessageRecorder.h"
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+#include <wx/filefn.h>
+
+namespace {
+
+// An install folder with copies of the built libraries.
+class BindTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    g_App.langFile = platform::JoinPath(OLV_DIST_DIR, "Lang.ini");
+    g_App.currentLangSection = "1252";
+  }
+  void TearDown() override {
+    ClearRuntimeEntryPoints();
+    g_App.langFile.clear();
+  }
+
+  void Copy(const char* baseName) {
+    const wxString file = platform::LibraryFileName(baseName);
+    ASSERT_TRUE(wxCopyFile(platform::JoinPath(OLV_DIST_DIR, file), dir.File(file)));
+  }
+
+  testsupport::TempDir dir;
+  testsupport::CMessageRecorder boxes;
+};
+
+TEST_F(BindTest, BindsBothLibrariesAndSetsUpTheKey) {
+  Copy("Conduvix");
+  Copy("cryptora");
+  CAppContext app;
+  app.installFolder = dir.Path();
+  ASSERT_TRUE(BindRuntimeLibraries(app));
+  EXPECT_TRUE(boxes.boxes.empty());
+  EXPECT_NE(Conduvix::CV_OpenDeviceI, nullptr);
+  EXPECT_NE(Conduvix::CV_WriteUSB, nullptr);
+  EXPECT_NE(Cryptora::RJDecryptFile, nullptr);
+  EXPECT_EQ(Cryptora::SetupDecryptKey("IR_583204"), 14);
+  EXPECT_EQ(Conduvix::CV_OpenDeviceI(0x2F5C, 0x6A17), 0);  // no board attached
+}
+
+TEST_F(BindTest, MissingLibraryIsNamedInTheUsersLanguage) {
+  struct Case {
+    bool hid, cipher;
+    const char* missing;
+  } cases[] = {{false, true, "Conduvix"}, {true, false, "cryptora"}};
+  for (const auto& c : cases) {
+    testsupport::TempDir install;
+    if (c.hid) wxCopyFile(platform::JoinPath(OLV_DIST_DIR, platform::LibraryFileName("Conduvix")),
+                          install.File(platform::LibraryFileName("Conduvix")));
+    if (c.cipher) wxCopyFile(platform::JoinPath(OLV_DIST_DIR, platform::LibraryFileName("cryptora")),
+                             install.File(platform::LibraryFileName("cryptora")));
+    boxes.boxes.clear();
+    CAppContext app;
+    app.installFolder = install.Path();
+    EXPECT_FALSE(BindRuntimeLibraries(app));
+    const wxString file = platform::LibraryFileName(c.missing);
+    ASSERT_EQ(boxes.boxes.size(), 2u);
+    EXPECT_EQ(boxes.boxes[0].caption, "Notice");
+    EXPECT_TRUE(boxes.boxes[0].text.Contains(file)) << boxes.boxes[0].text;
+    EXPECT_FALSE(boxes.boxes[0].text.Contains("IDS_LOAD_DLL_FAIL"));
+    EXPECT_EQ(boxes.boxes[1].text, file);
+    ClearRuntimeEntryPoints();
+  }
+}
+
+TEST_F(BindTest, LibraryWithoutAnEntryPointIsRefused) {
+  // A shared library that lacks the exports stands in for an incomplete Conduvix.
+  Copy("cryptora");
+  ASSERT_TRUE(wxCopyFile(dir.File(platform::LibraryFileName("cryptora")),
+                         dir.File(platform::LibraryFileName("Conduvix"))));
+  CAppContext app;
+  app.installFolder = dir.Path();
+  EXPECT_FALSE(BindRuntimeLibraries(app));
+  ASSERT_FALSE(boxes.boxes.empty());
+  EXPECT_EQ(boxes.boxes.back().text, platform::LibraryFileName("Conduvix"));
+}
+
+}  // namespace

@@ -1,0 +1,518 @@
+#include "platform/Profile.h"
+#include "platform/TextFile.h"
+
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+#include <wx/filefn.h>
+
+#include <chrono>
+#include <climits>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <set>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace fs = std::filesystem;
+using namespace platform;
+using testsupport::ReadBytes;
+using testsupport::WriteBytes;
+
+namespace {
+
+// Expected bytes are built here, apart from the encoder under test.
+std::string Utf16(const std::u16string& text, bool bigEndian = false) {
+  std::string out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+  for (char16_t u : text) {
+    const char hi = static_cast<char>(u >> 8);
+    const char lo = static_cast<char>(u & 0xFF);
+    out += bigEndian ? hi : lo;
+    out += bigEndian ? lo : hi;
+  }
+  return out;
+}
+
+std::string Utf8(const std::u16string& text) {  // BMP only
+  std::string out;
+  for (char16_t u : text) {
+    if (u < 0x80) {
+      out += static_cast<char>(u);
+    } else if (u < 0x800) {
+      out += static_cast<char>(0xC0 | (u >> 6));
+      out += static_cast<char>(0x80 | (u & 0x3F));
+    } else {
+      out += static_cast<char>(0xE0 | (u >> 12));
+      out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (u & 0x3F));
+    }
+  }
+  return out;
+}
+
+std::string Latin1(const std::u16string& text) {
+  std::string out;
+  for (char16_t u : text) out += static_cast<char>(u);
+  return out;
+}
+
+std::set<std::string> FileNames(const wxString& folder) {
+  std::set<std::string> names;
+  for (const auto& entry : fs::directory_iterator(ToFsPath(folder)))
+    names.insert(entry.path().filename().string());
+  return names;
+}
+
+class ProfileTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ClearProfileCache(); }
+
+  // Writes bytes to a file of the temporary folder and returns its path.
+  wxString Ini(const std::string& bytes, const wxString& name = "test.ini") {
+    const wxString path = dir.File(name);
+    WriteBytes(path, bytes);
+    return path;
+  }
+
+  testsupport::TempDir dir;
+};
+
+TEST_F(ProfileTest, NewFileIsUtf16LeWithCrLfAndRoundTripsChinese) {
+  const wxString file = dir.File("new.ini");
+  const wxString value = L"中文值 \U0001F600";  // a surrogate pair in UTF-16
+  ASSERT_TRUE(WriteProfileString(file, L"项目", L"名称", value));
+  ASSERT_TRUE(WriteProfileString(file, L"项目", "Count", "3"));
+
+  EXPECT_EQ(ReadBytes(file), Utf16(u"[项目]\r\n名称=中文值 \U0001F600\r\nCount=3\r\n"));
+  EXPECT_EQ(FileNames(dir.Path()), std::set<std::string>{"new.ini"});  // no temporary file left
+  EXPECT_EQ(ReadProfileString(file, L"项目", L"名称", ""), value);
+  ClearProfileCache();
+  EXPECT_EQ(ReadProfileString(file, L"项目", L"名称", ""), value);
+  EXPECT_EQ(ReadProfileInt(file, L"项目", "count", 0), 3);
+
+  // An empty file is written like a new one.
+  const wxString empty = Ini("", "empty.ini");
+  ASSERT_TRUE(WriteProfileString(empty, "s", "k", "v"));
+  EXPECT_EQ(ReadBytes(empty), Utf16(u"[s]\r\nk=v\r\n"));
+}
+
+TEST_F(ProfileTest, NamesIgnoreCaseAndSurroundingBlanks) {
+  const wxString file = Ini("[ Main ]\r\n  Width = 42 \r\n");
+  EXPECT_EQ(ReadProfileString(file, "MAIN", "width", ""), "42");
+  EXPECT_EQ(ReadProfileString(file, "main", "WIDTH", ""), "42");
+  EXPECT_TRUE(ProfileKeyExists(file, "mAiN", "wIdTh"));
+
+  // A write under another case replaces the existing key instead of adding one.
+  ASSERT_TRUE(WriteProfileString(file, "MAIN", "WIDTH", "7"));
+  EXPECT_EQ(ReadBytes(file), "[ Main ]\r\n  Width = 7\r\n");
+}
+
+TEST_F(ProfileTest, MissingFileSectionOrKeyGivesDefaultWithoutTrailingBlanks) {
+  const wxString file = Ini("[s]\r\nk=v\r\nempty=\r\n");
+  const struct {
+    wxString file, section, key;
+  } cases[] = {
+      {dir.File("none.ini"), "s", "k"},
+      {file, "other", "k"},
+      {file, "s", "other"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file + " " + c.section + " " + c.key);
+    EXPECT_EQ(ReadProfileString(c.file, c.section, c.key, "fallback \t "), "fallback");
+    EXPECT_EQ(ReadProfileString(c.file, c.section, c.key, "  lead"), "  lead");
+    EXPECT_EQ(ReadProfileInt(c.file, c.section, c.key, -5), -5);
+    EXPECT_FALSE(ProfileKeyExists(c.file, c.section, c.key));
+  }
+  // A key with an empty value is present: its value wins over the default.
+  EXPECT_EQ(ReadProfileString(file, "s", "empty", "fallback"), "");
+  EXPECT_EQ(ReadProfileInt(file, "s", "empty", 9), 0);
+}
+
+TEST_F(ProfileTest, ValuesAreTrimmedAndUnquotedOnce) {
+  const struct {
+    const char* raw;
+    const char* expected;
+  } cases[] = {
+      {"  plain \t", "plain"},
+      {"\"double\"", "double"},
+      {"'single'", "single"},
+      {"  \" padded \"  ", " padded "},
+      {"\"\"", ""},
+      {"\"", "\""},
+      {"\"mixed'", "\"mixed'"},
+      {"\"a\"b\"", "a\"b"},
+      {"\"\"twice\"\"", "\"twice\""},
+      {"x = y", "x = y"},
+      {"v ; no inline comment", "v ; no inline comment"},
+  };
+  std::string text = "[s]\n";
+  for (std::size_t i = 0; i < std::size(cases); ++i)
+    text += "k" + std::to_string(i) + "=" + cases[i].raw + "\n";
+  const wxString file = Ini(text);
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    SCOPED_TRACE(cases[i].raw);
+    EXPECT_EQ(ReadProfileString(file, "s", wxString("k" + std::to_string(i)), "def"),
+              cases[i].expected);
+  }
+}
+
+TEST_F(ProfileTest, CommentsLooseLinesAndRepeatsFollowFirstOccurrence) {
+  const wxString file =
+      Ini("outside=1\n"
+          "[One]\n"
+          ";hidden=1\n"
+          "  ; spaced=2\n"
+          "loose line  \n"
+          "dup = first\n"
+          "Dup = second\n"
+          "b='q'\n"
+          "\n"
+          "[Two]\n"
+          "[one]\n"
+          "dup=third\n"
+          "only2=x\n");
+  EXPECT_EQ(ReadProfileString(file, "One", "hidden", "def"), "def");
+  EXPECT_EQ(ReadProfileString(file, "One", "loose line", "def"), "def");
+  EXPECT_EQ(ReadProfileString(file, "One", "dup", "def"), "first");
+  EXPECT_EQ(ReadProfileString(file, "One", "only2", "def"), "def");
+  EXPECT_EQ(ReadProfileString(file, "", "outside", "def"), "def");
+
+  EXPECT_EQ(ReadProfileSectionNames(file), (std::vector<wxString>{"One", "Two"}));
+  EXPECT_EQ(ReadProfileKeys(file, "ONE"), (std::vector<wxString>{"dup", "b"}));
+  EXPECT_EQ(ReadProfileSection(file, "one"),
+            (std::vector<wxString>{"loose line", "dup=first", "Dup=second", "b=q"}));
+  EXPECT_TRUE(ReadProfileKeys(file, "Two").empty());
+  EXPECT_TRUE(ReadProfileSection(file, "Three").empty());
+  EXPECT_TRUE(ReadProfileSectionNames(dir.File("none.ini")).empty());
+}
+
+TEST_F(ProfileTest, ResultIsCutToBufferSizeMinusOne) {
+  const wxString file = Ini("[s]\r\nk=abcdef\r\nq=\"abc\"\r\n");
+  const struct {
+    const char* key;
+    const char* def;
+    std::size_t size;
+    const char* expected;
+  } cases[] = {
+      {"k", "", 0, ""},           {"k", "", 1, ""},       {"k", "", 2, "a"},
+      {"k", "", 6, "abcde"},      {"k", "", 7, "abcdef"}, {"k", "", 260, "abcdef"},
+      {"q", "", 3, "ab"},          // quotes go before the cut
+      {"none", "xyz  ", 3, "xy"},  // the default is trimmed, then cut
+      {"none", "xyz", 0, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.key) + " size " + std::to_string(c.size));
+    EXPECT_EQ(ReadProfileString(file, "s", c.key, c.def, c.size), c.expected);
+  }
+}
+
+TEST_F(ProfileTest, ReadProfileIntTakesSignAndLeadingDigits) {
+  const struct {
+    const char* raw;
+    int expected;
+  } cases[] = {
+      {"42", 42},
+      {"-17", -17},
+      {"+5", 5},
+      {"  12abc ", 12},
+      {"abc", 0},
+      {"", 0},
+      {"-", 0},
+      {"\"7\"", 7},
+      {"0x10", 0},
+      {"1 2", 1},
+      {"- 3", 0},
+      {"99999999999", INT_MAX},
+      {"-99999999999", INT_MIN},
+      {"2147483647", INT_MAX},
+      {"-2147483648", INT_MIN},
+  };
+  std::string text = "[s]\n";
+  for (std::size_t i = 0; i < std::size(cases); ++i)
+    text += "k" + std::to_string(i) + "=" + cases[i].raw + "\n";
+  const wxString file = Ini(text);
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    SCOPED_TRACE(cases[i].raw);
+    EXPECT_EQ(ReadProfileInt(file, "s", wxString("k" + std::to_string(i)), 123), cases[i].expected);
+  }
+}
+
+TEST_F(ProfileTest, ReplaceInPlaceKeepsEveryOtherByte) {
+  // Mixed line ends, odd spacing and no line end at the end of the file.
+  const std::string before =
+      "; header comment\r\n"
+      "[General]\r\n"
+      "Name = old value\n"
+      "  Other=1\r\n"
+      "\r\n"
+      "; between\r\n"
+      "[Next]\r\n"
+      "Name=keep";
+  const wxString file = Ini(before);
+  ASSERT_TRUE(WriteProfileString(file, "general", "name", "new"));
+  ASSERT_TRUE(WriteProfileString(file, "Next", "Name", "\"changed\""));
+  EXPECT_EQ(ReadBytes(file),
+            "; header comment\r\n"
+            "[General]\r\n"
+            "Name = new\n"
+            "  Other=1\r\n"
+            "\r\n"
+            "; between\r\n"
+            "[Next]\r\n"
+            "Name=\"changed\"");
+  EXPECT_EQ(ReadProfileString(file, "Next", "Name", ""), "changed");
+}
+
+TEST_F(ProfileTest, WritingTheSameValueLeavesFileAlone) {
+  const wxString file = Ini("[s]\r\nk = v\r\n");
+  const auto old = fs::last_write_time(ToFsPath(file)) - std::chrono::hours(1);
+  fs::last_write_time(ToFsPath(file), old);
+  ASSERT_TRUE(WriteProfileString(file, "S", "K", "v"));
+  EXPECT_EQ(fs::last_write_time(ToFsPath(file)), old);
+}
+
+TEST_F(ProfileTest, MissingKeyGoesAfterLastKeyOfItsSection) {
+  const wxString file =
+      Ini("[a]\n"
+          "x=1\n"
+          "\n"
+          "[b]\n"
+          "y=2\n"
+          "loose\n"
+          "; note\n"
+          "\n"
+          "[e]\n"
+          "\n"
+          "[c]\n"
+          "z=3\n");
+  ASSERT_TRUE(WriteProfileString(file, "b", "new", "v"));
+  ASSERT_TRUE(WriteProfileString(file, "E", "k", "1"));
+  EXPECT_EQ(ReadBytes(file),
+            "[a]\n"
+            "x=1\n"
+            "\n"
+            "[b]\n"
+            "y=2\n"
+            "new=v\n"
+            "loose\n"
+            "; note\n"
+            "\n"
+            "[e]\n"
+            "k=1\n"
+            "\n"
+            "[c]\n"
+            "z=3\n");
+  EXPECT_EQ(ReadProfileString(file, "b", "new", ""), "v");
+  EXPECT_EQ(ReadProfileString(file, "c", "z", ""), "3");
+}
+
+TEST_F(ProfileTest, MissingSectionGoesAtEndOfFile) {
+  const wxString file = Ini("[a]\r\nx=1");
+  ASSERT_TRUE(WriteProfileString(file, " New ", " k ", "  spaced  "));
+  ASSERT_TRUE(WriteProfileString(file, "Other", "k", "2"));
+  EXPECT_EQ(ReadBytes(file), "[a]\r\nx=1\r\n[New]\r\nk=  spaced  \r\n[Other]\r\nk=2\r\n");
+  EXPECT_EQ(ReadProfileString(file, "new", "K", ""), "spaced");
+}
+
+TEST_F(ProfileTest, DeleteKeyAndSection) {
+  const wxString file =
+      Ini("[a]\r\n"
+          "x=1\r\n"
+          "y=2\r\n"
+          "X=3\r\n"
+          "[b]\r\n"
+          "z=1\r\n"
+          "; about b\r\n"
+          "\r\n"
+          "[A]\r\n"
+          "x=4\r\n");
+  // Every occurrence goes, so that a read no longer finds the key.
+  ASSERT_TRUE(DeleteProfileKey(file, "A", "x"));
+  EXPECT_EQ(ReadBytes(file), "[a]\r\ny=2\r\n[b]\r\nz=1\r\n; about b\r\n\r\n[A]\r\n");
+  EXPECT_EQ(ReadProfileString(file, "a", "x", "gone"), "gone");
+
+  ASSERT_TRUE(DeleteProfileSection(file, "B"));
+  EXPECT_EQ(ReadBytes(file), "[a]\r\ny=2\r\n[A]\r\n");
+  ASSERT_TRUE(DeleteProfileSection(file, "a"));
+  EXPECT_EQ(ReadBytes(file), "");
+}
+
+TEST_F(ProfileTest, DeletingWhatIsAbsentChangesNothing) {
+  const std::string before = "[a]\r\nx=1\r\n";
+  const wxString file = Ini(before);
+  EXPECT_TRUE(DeleteProfileKey(file, "a", "nope"));
+  EXPECT_TRUE(DeleteProfileKey(file, "nope", "x"));
+  EXPECT_TRUE(DeleteProfileSection(file, "nope"));
+  EXPECT_EQ(ReadBytes(file), before);
+
+  const wxString missing = dir.File("missing.ini");
+  EXPECT_TRUE(DeleteProfileKey(missing, "a", "x"));
+  EXPECT_TRUE(DeleteProfileSection(missing, "a"));
+  EXPECT_FALSE(fs::exists(ToFsPath(missing)));
+}
+
+TEST_F(ProfileTest, ExistingFileKeepsItsEncodingAndLineEnds) {
+  const struct {
+    const char* name;
+    std::function<std::string(const std::u16string&)> encode;
+  } cases[] = {
+      {"latin-1", Latin1},
+      {"utf-8", Utf8},
+      {"utf-8 bom", [](const std::u16string& s) { return "\xEF\xBB\xBF" + Utf8(s); }},
+      {"utf-16le", [](const std::u16string& s) { return Utf16(s); }},
+      {"utf-16be", [](const std::u16string& s) { return Utf16(s, true); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ClearProfileCache();
+    const wxString file = Ini(c.encode(u"[s]\nname=Café\n"), wxString(c.name) + ".ini");
+    EXPECT_EQ(ReadProfileString(file, "s", "name", ""), L"Café");
+    ASSERT_TRUE(WriteProfileString(file, "s", "other", L"Über"));
+    EXPECT_EQ(ReadBytes(file), c.encode(u"[s]\nname=Café\nother=Über\n"));
+  }
+}
+
+TEST_F(ProfileTest, CacheSeesExternalChanges) {
+  const wxString file = Ini("[s]\nk=one\n");
+  EXPECT_EQ(ReadProfileString(file, "s", "k", ""), "one");
+
+  WriteBytes(file, "[s]\nk=three\n");  // another size
+  EXPECT_EQ(ReadProfileString(file, "s", "k", ""), "three");
+
+  // Same size, same file: only the modification time tells.
+  const auto mtime = fs::last_write_time(ToFsPath(file));
+  WriteBytes(file, "[s]\nk=seven\n");
+  fs::last_write_time(ToFsPath(file), mtime + std::chrono::seconds(2));
+  EXPECT_EQ(ReadProfileString(file, "s", "k", ""), "seven");
+
+  // The cache holds what this layer wrote, then notices the next outside change.
+  ASSERT_TRUE(WriteProfileString(file, "s", "k", "eight"));
+  EXPECT_EQ(ReadProfileString(file, "s", "k", ""), "eight");
+  WriteBytes(file, "[s]\nk=nine, longer\n");
+  EXPECT_EQ(ReadProfileString(file, "s", "k", ""), "nine, longer");
+
+  fs::remove(ToFsPath(file));
+  EXPECT_EQ(ReadProfileString(file, "s", "k", "def"), "def");
+}
+
+TEST_F(ProfileTest, ReaderHoldingFileOpenKeepsOldContent) {
+  std::string before = "[s]\r\nk=old\r\n";
+  for (int i = 0; i < 2000; ++i) before += "filler" + std::to_string(i) + "=some text\r\n";
+  const wxString file = Ini(before);
+
+  std::ifstream reader(ToFsPath(file), std::ios::binary);
+  ASSERT_TRUE(reader);
+  const bool written = WriteProfileString(file, "s", "k", "new");
+#ifdef _WIN32
+  // Windows does not replace a file another handle holds without delete sharing.
+  EXPECT_FALSE(written);
+#else
+  EXPECT_TRUE(written);
+#endif
+  const std::string seen{std::istreambuf_iterator<char>(reader), std::istreambuf_iterator<char>()};
+  EXPECT_EQ(seen, before);
+  reader.close();
+#ifdef _WIN32
+  ASSERT_TRUE(WriteProfileString(file, "s", "k", "new"));
+#endif
+  EXPECT_EQ(ReadProfileString(file, "s", "k", ""), "new");
+  EXPECT_EQ(FileNames(dir.Path()), std::set<std::string>{"test.ini"});
+}
+
+TEST_F(ProfileTest, WriteIntoMissingFolderFails) {
+  const wxString file = dir.File("missing") + wxFILE_SEP_PATH + "x.ini";
+  EXPECT_FALSE(WriteProfileString(file, "s", "k", "v"));
+  EXPECT_FALSE(fs::exists(ToFsPath(dir.File("missing"))));
+}
+
+TEST_F(ProfileTest, FailedReplaceLeavesTargetAndNoTemporaryFile) {
+  // A non-empty folder cannot be replaced by a file.
+  const fs::path target = ToFsPath(dir.File("target"));
+  fs::create_directory(target);
+  WriteBytes(dir.File("target") + wxFILE_SEP_PATH + "inside", "x");
+
+  EXPECT_FALSE(WriteFileAtomically(dir.File("target"), "data"));
+  EXPECT_TRUE(fs::is_directory(target));
+  EXPECT_EQ(FileNames(dir.Path()), std::set<std::string>{"target"});
+  EXPECT_FALSE(WriteProfileString(dir.File("target"), "s", "k", "v"));
+}
+
+TEST_F(ProfileTest, RejectsNamesAndValuesThatWouldNotReadBack) {
+  const std::string before = "[s]\r\nk=v\r\n";
+  const wxString file = Ini(before);
+  const struct {
+    const char* section;
+    const char* key;
+    const char* value;
+  } cases[] = {
+      {"s", "k", "a\r\n[x]"}, {"s", "k", "a\nb"}, {"s\n", "k", "v"}, {"a]b", "k", "v"},
+      {"s", "k=v", "v"},      {"s", ";c", "v"},   {"s", "[x", "v"},  {"s", "k\r", "v"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.section) + "|" + c.key + "|" + c.value);
+    EXPECT_FALSE(WriteProfileString(file, c.section, c.key, c.value));
+  }
+  EXPECT_EQ(ReadBytes(file), before);
+}
+
+TEST_F(ProfileTest, ConcurrentWritersAndReadersLoseNothing) {
+  const wxString file = dir.File("shared.ini");
+  constexpr int kThreads = 4;
+  constexpr int kRounds = 40;
+  std::vector<std::thread> threads;
+  for (int t = 0; t < kThreads; ++t) {
+    threads.emplace_back([&, t] {
+      const wxString key = wxString::Format("key%d", t);
+      for (int i = 0; i < kRounds; ++i) {
+        WriteProfileString(file, "s", key, wxString::Format("%d", i));
+        ReadProfileString(file, "s", wxString::Format("key%d", (t + 1) % kThreads), "");
+      }
+    });
+  }
+  for (auto& thread : threads) thread.join();
+  for (int t = 0; t < kThreads; ++t) {
+    EXPECT_EQ(ReadProfileInt(file, "s", wxString::Format("key%d", t), -1), kRounds - 1);
+  }
+  EXPECT_EQ(ReadProfileKeys(file, "s").size(), static_cast<std::size_t>(kThreads));
+}
+
+TEST(ProfileTextFile, DecodeDetectsEncodingAndEncodesBackToSameBytes) {
+  const struct {
+    std::string bytes;
+    TextEncoding encoding;
+    const wchar_t* text;  // nullptr: depends on the 8-bit code page
+  } cases[] = {
+      {"", TextEncoding::Utf8, L""},
+      {"abc\r\n", TextEncoding::Utf8, L"abc\r\n"},
+      {"caf\xC3\xA9", TextEncoding::Utf8, L"caf\u00E9"},
+      {"\xE4\xB8\xAD\xF0\x9F\x98\x80", TextEncoding::Utf8, L"\u4E2D\U0001F600"},
+      {"caf\xE9", TextEncoding::EightBit, L"caf\u00E9"},
+      {"\xC0\xAF", TextEncoding::EightBit, nullptr},          // overlong
+      {"\xED\xA0\x80", TextEncoding::EightBit, nullptr},      // surrogate
+      {"a\xE4\xB8", TextEncoding::EightBit, nullptr},         // cut short
+      {"\xF4\x90\x80\x80", TextEncoding::EightBit, nullptr},  // beyond U+10FFFF
+      {"\xEF\xBB\xBFhi", TextEncoding::Utf8Bom, L"hi"},
+      {std::string("\xFF\xFEh\0i\0", 6), TextEncoding::Utf16LE, L"hi"},
+      {std::string("\xFE\xFF\0h\0i", 6), TextEncoding::Utf16BE, L"hi"},
+      {std::string("\xFF\xFE\x3D\xD8\x00\xDE", 6), TextEncoding::Utf16LE, L"\U0001F600"},
+      {std::string("\xFF\xFE\x00\xD8"
+                   "a\0",
+                   6),
+       TextEncoding::Utf16LE, nullptr},  // lone surrogate
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(c.bytes));
+    TextEncoding found{};
+    const wxString text = DecodeText(c.bytes, &found);
+    EXPECT_EQ(found, c.encoding);
+    if (c.text) {
+      EXPECT_EQ(text, wxString(c.text));
+    }
+    EXPECT_EQ(EncodeText(text, found), c.bytes);
+  }
+}
+
+}  // namespace

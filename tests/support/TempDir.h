@@ -1,0 +1,29 @@
+// A temporary folder removed with everything in it when the object dies.
+#pragma once
+
+#include <wx/string.h>
+
+#include <string>
+
+namespace testsupport {
+
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  const wxString& Path() const { return m_path; }
+  // Path of a name inside the folder.
+  wxString File(const wxString& name) const;
+
+ private:
+  wxString m_path;
+};
+
+// Whole file as bytes; empty when missing.
+std::string ReadBytes(const wxString& path);
+void WriteBytes(const wxString& path, const std::string& bytes);
+
+}  // namespace testsupport
