@@ -1,0 +1,233 @@
+// The project document: the open project's identity, remote and protocol
+// types, the 32 protocol parameters with their numeric forms, the key
+// settings, the key-value records and the code generator's macro table.
+// Pages read and write its fields directly and write their own sections of
+// the project file through its path.
+#pragma once
+
+#include <wx/string.h>
+
+#include <cstdint>
+#include <map>
+#include <vector>
+
+// The macro table of the code generator: macro name to replacement text, in
+// case-sensitive name order. Generators fill it; the template writer reads it.
+using CStringMap = std::map<wxString, wxString>;
+extern CStringMap g_MacroMap;
+
+// The text of name, inserting an empty entry when the name is absent.
+wxString& StringMapSubscript(CStringMap& map, const wxString& name);
+
+// Protocol type names, indexed by the protocol type.
+extern const char* const kProtocolTypeNames[3];
+
+// Values of the other-settings page (subsystem 8); a reset gives the defaults below.
+struct stOtherSettings {
+  std::uint32_t Unit0High = 30, Unit0Low = 16, Unit0Init = 16;
+  std::uint32_t Unit1High = 30, Unit1Low = 16, Unit1Init = 16;
+  double LevelVolts[4] = {-1.0, -1.0, -1.0, -1.0};  // -1.0: no value
+  std::int32_t LevelOn[4] = {0, 0, 0, 0};
+  std::int32_t SubOscillator = 0;
+  std::int32_t VoltageDetect = 0;
+  std::int32_t ShareSegment = 1;
+  std::int32_t ShowAtPowerOn = 0;
+  std::int32_t ShowAtPowerOff = 0;
+  std::int32_t ClockShow = 1;
+  std::uint16_t Clock12Hour = 0;
+  std::uint8_t LcdRType = 0;
+};
+
+class CDocManage {
+ public:
+  // One key's codes of a general remote: raw, 2002 bytes.
+  struct stKeyValue {
+    std::uint16_t code;
+    char16_t text[1000];
+  };
+  // One key's codes of an air-conditioner remote: raw, 4000 bytes.
+  struct stAirKeyValue {
+    char16_t text1[1000];
+    char16_t text2[1000];
+  };
+
+  CDocManage();
+  ~CDocManage();
+  CDocManage(const CDocManage&) = delete;
+  CDocManage& operator=(const CDocManage&) = delete;
+
+  // Protocol parameters P0..P31; an index outside reads empty and writes nothing.
+  wxString GetParam(int index) const;
+  void SetParam(int index, const wxString& text);
+
+  wxString GetProjectFolder() const { return ProjectFolder; }
+  wxString GetOutputFolder() const { return OutputFolder; }
+  wxString GetMcuName() const { return McuName; }
+  wxString GetPackageName() const { return PackageName; }
+  wxString GetProjectFilePath() const { return ProjectFilePath; }
+  // "%s\%s.lmirprj" (partner) or ".ovirprj" (maker) of the project folder and name.
+  wxString BuildProjectFilePath() const;
+
+  bool CreateProjectFile(bool askIfExists, bool write);
+  bool OpenProject(const wxString& path);
+
+  bool CheckProjectName(const wxString& name);
+  bool CheckProjectPath(const wxString& folder, bool appendName);
+  bool CheckMcu(const wxString& mcu);
+  bool CheckPackage(const wxString& package);
+
+  // Loads the project's chip into g_CurChipInfo and finds its package.
+  bool LoadChip();
+
+  void SetModified(bool modified, const wxString& pageClassName);
+  void SetProjectOpen(bool open) { ProjectOpen = open ? 1 : 0; }
+  bool IsProjectOpen() const { return !ProjectName.empty(); }
+
+  void Reset(bool clear, bool keep);
+
+  // General-remote key records. A bad index gives false and changes nothing.
+  void AddKeyValue(std::uint16_t code, const wxString& text);
+  bool RemoveKeyValue(int index);  // -1 removes all
+  bool SetKeyCode(int index, std::uint16_t code);
+  bool GetFirstKeyValue(int& position) const;
+  // The record at position, advancing it; false when no record is there. more
+  // tells whether further records follow.
+  bool GetNextKeyValue(int& position, std::uint16_t& code, wxString& text, bool* more = nullptr) const;
+  std::size_t GetKeyValueCount() const { return m_keyValues.size(); }
+  const std::vector<stKeyValue>& KeyValues() const { return m_keyValues; }
+
+  // Air-conditioner key records.
+  void AddAirKeyValue(const wxString& text1, const wxString& text2);
+  bool RemoveAirKeyValue(int index);  // -1 removes all
+  bool GetFirstAirKeyValue(int& position) const;
+  bool GetNextAirKeyValue(int& position, wxString& text1, wxString& text2, bool* more = nullptr) const;
+  std::size_t GetAirKeyValueCount() const { return m_airKeyValues.size(); }
+  std::vector<stAirKeyValue>& AirKeyValues() { return m_airKeyValues; }
+
+  // The record arrays as the class library serialises them: the element
+  // count, then the raw records.
+  std::string SerializeKeyValues() const;
+  bool DeserializeKeyValues(const std::string& bytes);
+  std::string SerializeAirKeyValues() const;
+  bool DeserializeAirKeyValues(const std::string& bytes);
+
+  // --- Selection fields of the protocol, air-conditioner and other-settings pages (-1: none).
+  std::int32_t ProtocolSelection = -1;
+  std::int32_t AirSelection = -1;
+  std::int32_t OtherSelection = -1;
+  // Set while the pages of the flow load from the project on a first load.
+  std::int32_t Loading = 0;
+
+  // --- Protocol.
+  std::int32_t ProtocolMode = -1;  // 2 for a decoded or kept protocol of a nonzero remote type
+  wxString OutputProtocolName;     // "USER_DEF" or the standard protocol's folder name
+  wxString TempFolder;
+  std::uint8_t CodeMode = 0;        // frame kind: 1..14 standard protocols, 15 user-defined
+  std::uint8_t Carrier = 0;         // P0, kHz
+  std::uint16_t Address = 0;        // P2
+  std::uint16_t Command = 0;
+  std::uint8_t ModulationKind = 0;  // 1: bits given by one unit time (P10/P11)
+  std::int32_t LeadCodeOn = 0;
+  std::uint8_t BootCodeKind = 0;
+  std::uint32_t BootTime = 0;  // P3 low half, P4 high half
+  std::uint8_t BootDataBits = 0;
+  std::uint32_t Bit1Time = 0;  // P8 / P9
+  std::uint32_t Bit0Time = 0;  // P6 / P7
+  std::uint32_t UnitTime = 0;  // P10 / P11
+  std::uint8_t SingleTime = 0;
+  std::int32_t StopBitOn = 0;
+  std::uint8_t EndCodeKind = 4;
+  std::uint32_t RepeatPeriod = 0;  // P12
+  std::uint32_t RepeatTime = 0;    // P13 / P14
+  std::uint8_t CommandBits = 0;    // P16
+  std::uint8_t AddressBits = 0;    // P15
+  std::uint8_t LsbFirst = 0;
+  std::uint8_t StartBitValue = 1;
+  std::uint8_t ToggleStart = 1;
+  std::int32_t StartBitOn = 0;
+  std::int32_t ToggleBitOn = 0;
+  std::uint8_t ConstBits[4] = {0, 0, 0, 0};    // P24..P27
+  std::uint16_t ConstValue[4] = {0, 0, 0, 0};  // P28..P31
+
+  // --- Data format.
+  std::int32_t ConstCodeOn[4] = {1, 1, 0, 0};
+  std::int32_t CommandOn = 1;
+  std::int32_t ConstPolarity[4] = {0, 0, 0, 0};
+  std::int32_t FormatType = 0;
+  std::vector<wxString> KeyPageItems;  // kept by a reset
+  std::vector<wxString> LcdPageItems;  // emptied by every reset
+
+  // --- Key settings ([KeyConfig]).
+  std::int32_t Keypad = 0;  // 0 step, 1 matrix
+  std::int32_t CodeType = 0;
+  std::int32_t VssRow = 0;
+  std::int32_t KeyMode = 0;
+  std::int32_t TouchFrequency = 0;
+  std::int32_t TouchKey[8] = {0, 0, 0, 0, 0, 0, 0, 0};
+  std::int32_t PressAndHold = 0;
+  std::int32_t DoubleButton = 0;
+  std::uint8_t IoCount = 0;
+  std::int32_t RemDrv = 1;  // driver mode REMDRV
+  std::int32_t KeyDataRange = 0;
+  std::int32_t HighSensitivity = 0;
+  wxString LedSetting;  // kept by a reset
+  wxString RemPinText;  // emptied by every reset
+  std::int32_t RemPinIndex = -1;
+  std::int32_t ButtonMode = 0;
+  std::int32_t ButtonState = 1;
+  std::int32_t LcdButtonState = 1;
+
+  // --- Other settings, LCD and key pages.
+  stOtherSettings OtherSettings;
+  std::map<wxString, wxString> SegMap;  // "SEG%d" to pin name
+  std::vector<wxString> UsedPins;
+
+  // --- Decoded capture (filled by the decode page).
+  std::uint16_t DecodeWord = 0;
+  std::int32_t DecodeValues[6] = {0, 0, 0, 0, 0, 0};
+  std::uint8_t DecodeByte = 0;
+  std::uint8_t DecodeDataFlag = 0;
+  std::uint8_t DecodedData[16] = {};
+  std::uint8_t DecodedFields[4][20] = {};
+  std::vector<std::uint8_t> CarrierRecord;  // capture record '1'
+  std::vector<std::uint8_t> WaveRecord;     // capture record '2'
+
+  // --- Air-conditioner data format.
+  std::int32_t AirFormatType = 0;
+  std::int32_t FormatIndex = 0;
+  std::vector<wxString> FixedFunctions;
+  std::vector<wxString> UserFunctions;
+
+  // --- Project.
+  std::int32_t Modified = 0;
+  std::int32_t ProtocolImported = 0;
+  wxString ChangedPageClass;
+  wxString ProjectFolder;
+  wxString ProjectName;
+  wxString ProjectFilePath;
+  wxString ResetNote;  // emptied by every reset
+  wxString McuName;
+  wxString PackageName;
+  wxString ClearNote;  // emptied by a reset with clear
+  wxString OutputFolder;
+  std::int32_t ProtocolType = 1;  // 0 "CodeWave", 1 "Standard", 2 "Custom"
+  std::int32_t RemoteType = 0;    // 0 general, 1 LCD simple, 2 LCD standard
+  std::int32_t DecodePageOpen = 0;
+  std::int32_t ProjectOpen = 0;
+
+ private:
+  wxString m_params[32];
+  std::vector<stKeyValue> m_keyValues;
+  std::vector<stAirKeyValue> m_airKeyValues;
+
+  void ResetParams(bool keep);
+};
+
+static_assert(sizeof(CDocManage::stKeyValue) == 2002, "stKeyValue keeps its raw layout");
+static_assert(sizeof(CDocManage::stAirKeyValue) == 4000, "stAirKeyValue keeps its raw layout");
+
+extern CDocManage g_DocManage;
+
+// The capture records the receiver reads: '1' (carrier edges) and '2' (wave edges).
+bool IsCaptureRecordId(std::uint8_t id);
+std::uint16_t GetCaptureRecordCapacity(std::uint8_t id);

@@ -1,0 +1,171 @@
+#!/usr/bin/env python3
+"""Writes the chip definitions of the install folder.
+
+For every chip: "<MCU>.afg" (XML, root IR_MCU) and "<MCU>.ini" ([Pins], [Package])
+in RemoteControlSetting/<kind>/IC for each framework kind that offers the chip.
+Run from anywhere: tools/make_chips.py
+"""
+import os
+
+ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "install", "RemoteControlSetting")
+
+# Button colours of the pin picker, by port (0xRRGGBB).
+PORT_COLOURS = {"A": 0x4F8FD8, "B": 0x5DBB63, "C": 0xE3A33B, "D": 0xB06FD0, "E": 0xD9625B, "F": 0x3FB3B0}
+
+
+def port_pins(ports):
+    """Port pin names, e.g. {"A": 8, "B": 4} -> PA0..PA7, PB0..PB3."""
+    return ["P%s%d" % (port, bit) for port, count in ports.items() for bit in range(count)]
+
+
+class Chip:
+    def __init__(self, name, ports, packages, kinds, lcd=None, driver="PB2", version="1.0"):
+        self.name = name
+        self.pins = port_pins(ports)
+        self.packages = packages  # list of (package name, top side pins, left side pins, pin list)
+        self.kinds = kinds
+        self.lcd = lcd or {}  # pin -> ("COM" or "SEG", index)
+        self.driver = driver
+        self.version = version
+
+    def features(self, pin):
+        """The <Feature> elements of a pin name."""
+        if pin == "VDD":
+            return ['<Feature Func="VDD" VDDValue="VDD"/>']
+        if pin == "VSS":
+            return ['<Feature Func="VSS"/>']
+        port, bit = pin[1], int(pin[2:])
+        out = ['<Feature Func="IO" Reg="P%s" CReg="P%sC" PUReg="P%sPU" Name="%s"/>' % (port, port, port, pin)]
+        if port in "AB":
+            out.append('<Feature Func="KEY" WUReg="P%sWU"/>' % port)
+        if pin == self.driver:
+            out.append('<Feature Func="Config"/>')
+        if pin == "PA0":
+            out.append('<Feature Func="INT" INTIndex="0"/>')
+        if pin == "PA1":
+            out.append('<Feature Func="INT" INTIndex="1"/>')
+        if pin == "PA2":
+            out.append('<Feature Func="TX0" Tx0PlexBit="0x2"/>')
+        if pin == "PA3":
+            out.append('<Feature Func="RX0" Rx0PlexBit="0x3"/>')
+        if pin == "PB4":
+            out.append('<Feature Func="SDA" SDABit="0x4"/>')
+        if pin == "PB5":
+            out.append('<Feature Func="SCL" SCLBit="0x5"/>')
+        if port == "A" and bit >= 4:
+            out.append('<Feature Func="AD" SCLBit="%d"/>' % bit)
+        if pin == "PA6":
+            out.append('<Feature Func="ICP" ICPName="ICPCK"/>')
+        if pin == "PA7":
+            out.append('<Feature Func="ICP" ICPName="ICPDA"/>')
+        if pin in self.lcd:
+            kind, index = self.lcd[pin]
+            if kind == "COM":
+                out.append('<Feature Func="COM" COMEnReg="LCDCOMEN" CReuseReg="P%sRU" ComIdx="%d"/>' % (port, index))
+            else:
+                out.append('<Feature Func="SEG" SEGEnReg="LCDSEGEN%d" SReuseReg="P%sRU" SegIdx="%d"/>'
+                           % (index // 8, port, index))
+        return out
+
+    def afg(self):
+        lines = ['<?xml version="1.0" encoding="UTF-8"?>',
+                 '<IR_MCU version="%s">' % self.version,
+                 '  <Packages Default="%s">' % self.packages[0][0]]
+        for name, top, left, pins in self.packages:
+            lines.append('    <Package Name="%s" TopSidePins="%d" LeftSidePins="%d">' % (name, top, left))
+            lines.append("      <Pins>")
+            for index, pin in enumerate(pins, start=1):
+                if pin is None:
+                    continue
+                key_name = pin if pin in ("VDD", "VSS") else pin
+                lines.append('        <Pin Index="%d" NameOnIC="%s" NameOutKey="%s">' % (index, pin, key_name))
+                for feature in self.features(pin):
+                    lines.append("          " + feature)
+                lines.append("        </Pin>")
+            lines.append("      </Pins>")
+            lines.append("    </Package>")
+        lines += ["  </Packages>", "</IR_MCU>", ""]
+        return "\n".join(lines)
+
+    def ini(self):
+        lines = ["[Pins]", "Count=%d" % len(self.pins)]
+        for i, pin in enumerate(self.pins):
+            lines.append("%d=%s,0,0,0,0x%06X,0" % (i, pin, PORT_COLOURS[pin[1]]))
+        lines += ["", "[Package]", "Count=%d" % len(self.packages)]
+        for i, (name, _top, _left, pins) in enumerate(self.packages):
+            brought_out = [p for p in pins if p and p not in ("VDD", "VSS")]
+            lines.append("%d=%s,%d,%s" % (i, name, len(brought_out), ",".join(brought_out)))
+        lines.append("")
+        return "\r\n".join(lines)
+
+
+def dual(name, count, pins):
+    """A dual in-line package: VDD at pin 1, VSS at the last pin, ports between."""
+    body = pins[: count - 2]
+    return (name, 0, count // 2, ["VDD"] + body + [None] * (count - 2 - len(body)) + ["VSS"])
+
+
+def quad(name, count, pins):
+    """A four-sided package: VDD and VSS in the middle of the first side."""
+    side = count // 4
+    body = list(pins[: count - 2])
+    layout = body[: side // 2] + ["VDD", "VSS"] + body[side // 2:]
+    layout += [None] * (count - len(layout))
+    return (name, side, side, layout)
+
+
+def lcd_map(coms, segs):
+    mapping = {pin: ("COM", i) for i, pin in enumerate(coms)}
+    mapping.update({pin: ("SEG", i) for i, pin in enumerate(segs)})
+    return mapping
+
+
+GENERAL = ["General"]
+ALL = ["General", "LCD_Simple", "LCD_Standard"]
+
+
+def chips():
+    small = port_pins({"A": 8, "B": 6})
+    # The 8-pin package keeps the programming pins and the IR driver pin.
+    tiny = ["PA0", "PA1", "PA6", "PA7", "PB2", "PB0"]
+    mid = port_pins({"A": 8, "B": 8, "C": 6})
+    out = [
+        Chip("QK21A0510", {"A": 8, "B": 6}, [dual("8SOP", 8, tiny), dual("16NSOP", 16, small)], GENERAL),
+        Chip("QK21B0510", {"A": 8, "B": 6}, [dual("8SOP", 8, tiny), dual("16NSOP", 16, small)], GENERAL),
+        Chip("QK21C0510", {"A": 8, "B": 6},
+             [dual("8SOP", 8, tiny), dual("16NSOP", 16, small)], GENERAL),
+        Chip("QK37A0640", {"A": 8, "B": 8, "C": 6},
+             [dual("16NSOP", 16, mid), dual("20SSOP", 20, mid), dual("24SSOP", 24, mid)], GENERAL),
+        Chip("QK37B0640", {"A": 8, "B": 8, "C": 6},
+             [dual("20SSOP", 20, mid), dual("24SSOP", 24, mid)], GENERAL),
+    ]
+    lcd_ports = {"A": 8, "B": 8, "C": 8, "D": 8, "E": 8}
+    lcd_pins = port_pins(lcd_ports)
+    coms = ["PC0", "PC1", "PC2", "PC3"]
+    segs = ["PC4", "PC5", "PC6", "PC7"] + port_pins({"D": 8, "E": 8})
+    out.append(Chip("QK37A0660", lcd_ports, [quad("32 QFN", 32, lcd_pins), quad("44 LQFP", 44, lcd_pins)], ALL,
+                    lcd=lcd_map(coms, segs), driver="PB3"))
+    big_ports = {"A": 8, "B": 8, "C": 8, "D": 8, "E": 8, "F": 8}
+    big_pins = port_pins(big_ports)
+    big_segs = segs + port_pins({"F": 8})
+    out.append(Chip("QK37A170", big_ports, [quad("44 LQFP", 44, big_pins), quad("48 LQFP", 48, big_pins)], ALL,
+                    lcd=lcd_map(coms, big_segs), driver="PB3"))
+    for name in ("QK52A140", "QK52A150", "QK52A160"):
+        out.append(Chip(name, big_ports, [quad("48 LQFP", 48, big_pins), quad("52 LQFP", 52, big_pins)], ALL,
+                        lcd=lcd_map(coms, big_segs), driver="PB3"))
+    return out
+
+
+def main():
+    for chip in chips():
+        for kind in chip.kinds:
+            folder = os.path.join(ROOT, kind, "IC")
+            os.makedirs(folder, exist_ok=True)
+            with open(os.path.join(folder, chip.name + ".afg"), "w", encoding="utf-8", newline="\n") as f:
+                f.write(chip.afg())
+            with open(os.path.join(folder, chip.name + ".ini"), "w", encoding="ascii", newline="") as f:
+                f.write(chip.ini())
+
+
+if __name__ == "__main__":
+    main()
