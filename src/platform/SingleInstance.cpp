@@ -48,6 +48,14 @@ class CActivationServer : public wxServer {
   std::function<void()> m_onActivate;
 };
 
+// The user's own folder for the lock and the socket: the session's runtime
+// folder, else the home folder.
+wxString InstanceFolder() {
+  wxString folder;
+  if (wxGetEnv("XDG_RUNTIME_DIR", &folder) && wxFileName::DirExists(folder)) return folder;
+  return wxGetHomeDir();
+}
+
 }  // namespace
 
 CSingleInstance::CSingleInstance(const wxString& name) : m_name(name) {}
@@ -64,15 +72,13 @@ wxString CSingleInstance::EndpointName() const {
 #ifdef __WINDOWS__
   return id;  // a DDE service name
 #else
-  wxString folder;
-  if (!wxGetEnv("XDG_RUNTIME_DIR", &folder) || !wxFileName::DirExists(folder)) folder = GetTempFolder();
-  return JoinPath(folder, id + ".ipc");  // a local socket
+  return JoinPath(InstanceFolder(), "." + id + ".ipc");  // a local socket
 #endif
 }
 
 bool CSingleInstance::Acquire(std::function<void()> onActivate) {
   m_checker = std::make_unique<wxSingleInstanceChecker>();
-  if (!m_checker->Create(m_name + "-" + wxGetUserId())) return true;  // cannot tell: run
+  if (!m_checker->Create(m_name + "-" + wxGetUserId(), InstanceFolder())) return true;  // cannot tell: run
   if (m_checker->IsAnotherRunning()) return false;
 #ifndef __WINDOWS__
   RemoveEndpoint(EndpointName());  // left behind by an instance that did not end cleanly

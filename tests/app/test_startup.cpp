@@ -20,6 +20,7 @@ class StartupTest : public ::testing::Test {
   void SetUp() override {
     wxGetEnvMap(&env.env);
     env.env["HOME"] = home.Path();
+    env.env["XDG_RUNTIME_DIR"] = home.Path();
     env.env["XDG_CONFIG_HOME"] = home.File("config");
     env.env["XDG_DATA_HOME"] = home.File("data");
     env.env["OLVANTA_MESSAGE_LOG"] = home.File("boxes.log");
@@ -69,9 +70,11 @@ TEST_F(StartupTest, MissingCipherLibraryIsReportedAndEndsStartUp) {
 
 TEST_F(StartupTest, SecondStartAsksTheRunningInstanceToComeToTheFront) {
   // This process plays the running instance under the program's own name.
-  wxString oldHome;
+  wxString oldHome, oldRuntime;
   wxGetEnv("HOME", &oldHome);
+  const bool hadRuntime = wxGetEnv("XDG_RUNTIME_DIR", &oldRuntime);
   wxSetEnv("HOME", home.Path());
+  wxSetEnv("XDG_RUNTIME_DIR", home.Path());
   bool activated = false;
   {
     platform::CSingleInstance running("CLMOlvantaDlg");
@@ -83,6 +86,7 @@ TEST_F(StartupTest, SecondStartAsksTheRunningInstanceToComeToTheFront) {
     }
   }
   wxSetEnv("HOME", oldHome);
+  hadRuntime ? wxSetEnv("XDG_RUNTIME_DIR", oldRuntime) : wxUnsetEnv("XDG_RUNTIME_DIR");
   EXPECT_TRUE(activated);
   EXPECT_EQ(Boxes(), "");  // the second start shows nothing
 }
