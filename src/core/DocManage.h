@@ -85,6 +85,23 @@ class CDocManage {
 
   void Reset(bool clear, bool keep);
 
+  // Writes one generated file from a template, expanding its "$...$" tokens.
+  // False when a file cannot be opened or written, a "$" has no partner, or a
+  // token cannot be evaluated (the output keeps the lines written before).
+  bool WriteTemplateFile(const wxString& templatePath, const wxString& outputPath);
+
+  // The output folder and the framework copy.
+  bool PrepareOutputFolder(const wxString& protocolName, const wxString& frameworkName);
+  bool CreateOutputFolder(const wxString& relativeSource);
+  bool CopyTemplateFolder(const wxString& source, const wxString& destination);
+  bool RemoveFolderTree(const wxString& folder);
+  wxString FindLatestFramework(const wxString& base, const wxString& subFolder, const wxString& prefix);
+  bool MakeTempFolder();
+  wxString MakeTempWorkFolder();
+  // Decides the conditional blocks of every ".inc" and ".asm" file of the
+  // output folder; false when a file could not be rewritten.
+  bool PreprocessFramework(const wxString& outputFolder);
+
   // General-remote key records. A bad index gives false and changes nothing.
   void AddKeyValue(std::uint16_t code, const wxString& text);
   bool RemoveKeyValue(int index);  // -1 removes all

@@ -1,0 +1,2 @@
+olv_add_bench(bench_calcivo bench_calcivo.cpp)
+target_link_libraries(bench_calcivo PRIVATE Calcivo)

@@ -1,0 +1,160 @@
+// The output folder, the framework copy, folder removal and the temporary
+// work folders of code generation.
+#include "core/AppContext.h"
+#include "core/DocManage.h"
+#include "core/FileHelpers.h"
+#include "core/Numbers.h"
+#include "core/Preprocessor.h"
+#include "platform/Paths.h"
+
+#include <wx/datetime.h>
+#include <wx/dir.h>
+#include <wx/filefn.h>
+#include <wx/filename.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <random>
+#include <vector>
+
+namespace {
+
+// Names of a folder's entries, sorted, without "." and "..".
+std::vector<wxString> ListEntries(const wxString& folder, int flags) {
+  std::vector<wxString> names;
+  wxDir dir(folder);
+  if (!dir.IsOpened()) return names;
+  wxString name;
+  for (bool more = dir.GetFirst(&name, wxEmptyString, flags | wxDIR_HIDDEN); more; more = dir.GetNext(&name)) {
+    names.push_back(name);
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+std::vector<wxString> ListFolders(const wxString& folder) { return ListEntries(folder, wxDIR_DIRS); }
+std::vector<wxString> ListFiles(const wxString& folder) { return ListEntries(folder, wxDIR_FILES); }
+
+wxString ProtocolTypeName(int type) {
+  return (type >= 0 && type < 3) ? wxString(kProtocolTypeNames[type]) : wxString();
+}
+
+// The version after the prefix and one more character: the number after the first "V".
+double ParseVersionSuffix(const wxString& text) {
+  wxString rest = text;
+  rest.Trim(false);
+  const int v = rest.Find('V');
+  if (v == wxNOT_FOUND) return 0.0;
+  wxString number = rest.Mid(static_cast<std::size_t>(v) + 1).BeforeFirst(' ');
+  return std::strtod(number.utf8_str(), nullptr);
+}
+
+// A folder of a new, unique name under the temporary folder, readable by the user only.
+wxString MakeUniqueFolder(const wxString& prefix) {
+  std::random_device random;
+  const wxString base = platform::GetTempFolder();
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const wxString path = base + prefix + wxString::Format("%08x", random());
+    if (wxMkdir(path, 0700)) return path;
+  }
+  return wxString();
+}
+
+}  // namespace
+
+wxString CDocManage::FindLatestFramework(const wxString& base, const wxString& subFolder, const wxString& prefix) {
+  const wxString folder = platform::JoinPath(base, subFolder);
+  wxString chosen;
+  double best = 0.0;
+  for (const wxString& name : ListFolders(folder)) {
+    if (name.length() <= prefix.length() || !name.Upper().StartsWith(prefix.Upper())) continue;
+    const double version = ParseVersionSuffix(name.Mid(prefix.length() + 1));
+    if (CompareDouble(version, best) > 0) {
+      best = version;
+      chosen = name;
+    }
+  }
+  return chosen;
+}
+
+bool CDocManage::PrepareOutputFolder(const wxString& protocolName, const wxString& frameworkName) {
+  const wxString chosen =
+      FindLatestFramework(g_App.protocolFolder, ProtocolTypeName(ProtocolType), frameworkName);
+  if (chosen.empty()) return false;
+  return CreateOutputFolder(platform::JoinPath(platform::JoinPath(chosen, McuName), protocolName));
+}
+
+bool CDocManage::CreateOutputFolder(const wxString& relativeSource) {
+  const wxString source = platform::FindPathNoCase(
+      platform::JoinPath(platform::JoinPath(g_App.protocolFolder, ProtocolTypeName(ProtocolType)), relativeSource));
+  if (!wxDirExists(source)) return false;
+  const wxDateTime now = wxDateTime::Now();
+  OutputFolder = platform::JoinPath(
+      ProjectFolder, wxString::Format("%s_%s_%s", ProjectName, now.Format("%Y%m%d"), now.Format("%H%M%S")));
+  if (!RemoveFolderTree(OutputFolder)) return false;
+  return CopyTemplateFolder(source, OutputFolder);
+}
+
+bool CDocManage::CopyTemplateFolder(const wxString& source, const wxString& destination) {
+  if (source.empty() || !wxDirExists(source)) return false;
+  if (!wxDirExists(destination) && !wxMkdir(destination)) return false;
+
+  bool ok = true;
+  for (const wxString& name : ListFolders(source)) {
+    ok = CopyTemplateFolder(platform::JoinPath(source, name), platform::JoinPath(destination, name)) && ok;
+  }
+  // Option files of an LCD standard framework come in one variant per package.
+  const wxString optionTag = wxString::Format("%s_%s", "IR_FrameWork_LCD_STD", McuName);
+  bool optionReplaced = false;
+  for (const wxString& name : ListFiles(source)) {
+    const wxFileName file(platform::JoinPath(source, name));
+    wxString from = file.GetFullPath();
+    if (RemoteType == 2 && file.GetExt().CmpNoCase("OPT") == 0 && name.Contains(optionTag)) {
+      if (optionReplaced) continue;
+      optionReplaced = true;
+      from = wxString::Format("%s_%s.OPT", platform::JoinPath(file.GetPath(), file.GetName()), PackageName);
+      from = platform::FindPathNoCase(from);
+    }
+    ok = wxCopyFile(from, platform::JoinPath(destination, name), true) && ok;
+  }
+  return ok;
+}
+
+bool CDocManage::RemoveFolderTree(const wxString& folder) {
+  if (!wxDirExists(folder)) return true;
+  bool ok = true;
+  bool keptSource = false;
+  for (const wxString& name : ListFolders(folder)) {
+    const wxString path = platform::JoinPath(folder, name);
+    if (name.CmpNoCase("src") == 0) {
+      keptSource = true;  // sources the engineer added to the output are never deleted
+      continue;
+    }
+    ok = RemoveFolderTree(path) && ok;
+    keptSource = keptSource || wxDirExists(path);
+  }
+  for (const wxString& name : ListFiles(folder)) ok = wxRemoveFile(platform::JoinPath(folder, name)) && ok;
+  if (keptSource) return ok;
+  return wxRmdir(folder) && ok;
+}
+
+bool CDocManage::MakeTempFolder() {
+  // A fresh private folder per run: an old one that cannot be removed never blocks.
+  if (!TempFolder.empty()) RemoveFolderTree(TempFolder);
+  TempFolder = MakeUniqueFolder("Olvanta-");
+  return !TempFolder.empty();
+}
+
+wxString CDocManage::MakeTempWorkFolder() { return MakeUniqueFolder("~AFW"); }
+
+bool CDocManage::PreprocessFramework(const wxString& outputFolder) {
+  const wxString work = MakeTempWorkFolder();
+  if (work.empty()) return false;
+  bool ok = CopyTemplateFolder(outputFolder, work);
+  if (ok) {
+    CPreprocessor preprocessor;
+    ok = preprocessor.PreprocessTree(work, outputFolder);
+  }
+  RemoveFolderTree(work);
+  return ok;
+}

@@ -1,0 +1,400 @@
+// The preprocessor's conditions: reducing an IF, IFE or ELSEIF line to its
+// condition, the AND, OR, mixed and bracket evaluations, the comparisons and
+// the values of defines.
+#include "core/Preprocessor.h"
+
+#include "core/PreprocText.h"
+
+#include <cstdint>
+#include <functional>
+
+using namespace preproc;
+
+namespace {
+
+int DigitValue(wxUniChar c) {
+  if (c >= '0' && c <= '9') return static_cast<int>(c.GetValue() - '0');
+  if (c >= 'a' && c <= 'f') return static_cast<int>(c.GetValue() - 'a' + 10);
+  if (c >= 'A' && c <= 'F') return static_cast<int>(c.GetValue() - 'A' + 10);
+  return 99;
+}
+
+// Reads like the C runtime's 32-bit wcstoul in base 16: white space, a sign, an
+// optional "0x"; too large a value gives 0xFFFFFFFF, a minus negates.
+std::uint32_t ReadHex(const wxString& text) {
+  size_t pos = 0;
+  while (pos < text.length() && IsBlankChar(text[pos])) ++pos;
+  bool negative = false;
+  if (pos < text.length() && (text[pos] == '+' || text[pos] == '-')) negative = text[pos++] == '-';
+  if (pos + 2 < text.length() && text[pos] == '0' && (text[pos + 1] == 'x' || text[pos + 1] == 'X') &&
+      DigitValue(text[pos + 2]) < 16)
+    pos += 2;
+  std::uint64_t value = 0;
+  bool overflow = false;
+  for (; pos < text.length() && DigitValue(text[pos]) < 16; ++pos) {
+    value = value * 16u + static_cast<std::uint64_t>(DigitValue(text[pos]));
+    if (value > 0xFFFFFFFFull) {
+      overflow = true;
+      value = 0xFFFFFFFFull;
+    }
+  }
+  if (overflow) return 0xFFFFFFFFu;
+  const auto result = static_cast<std::uint32_t>(value);
+  return negative ? 0u - result : result;
+}
+
+// Reads like the C runtime's _wtoi: the leading decimal digits, saturated.
+int ReadDecimal(const wxString& text) {
+  size_t pos = 0;
+  while (pos < text.length() && IsBlankChar(text[pos])) ++pos;
+  bool negative = false;
+  if (pos < text.length() && (text[pos] == '+' || text[pos] == '-')) negative = text[pos++] == '-';
+  std::int64_t value = 0;
+  for (; pos < text.length() && text[pos] >= '0' && text[pos] <= '9'; ++pos) {
+    value = value * 10 + static_cast<std::int64_t>(text[pos].GetValue() - '0');
+    if (value > 0x80000000LL) value = 0x80000000LL;
+  }
+  if (negative) return value >= 0x80000000LL ? INT32_MIN : static_cast<int>(-value);
+  return value > INT32_MAX ? INT32_MAX : static_cast<int>(value);
+}
+
+// The text of a define's value: from the first blank at or after position up
+// to the line's end (or an earlier "//" when cutComment), blanks removed.
+wxString ValueText(const wxString& defineText, int position, bool cutComment) {
+  const wxString rest = Mid(defineText, position);
+  const int blank = Find(rest, " ");
+  if (blank < 0) return wxString();
+  const wxString tail = Mid(rest, blank);
+  const int lineEnd = Find(tail, "\r\n");
+  int end = lineEnd < 0 ? Length(tail) : lineEnd;
+  const int comment = cutComment ? Find(tail, "//") : -1;
+  if (comment >= 0 && comment < end) end = comment;
+  return RemoveAll(Left(tail, end), " ");
+}
+
+}  // namespace
+
+// ---- Values ----------------------------------------------------------------
+
+int CPreprocessor::FindDefine(const wxString& name) const {
+  return Find(m_state.defineText, name + " ");
+}
+
+bool CPreprocessor::IsDefineName(const wxString& text) {
+  return text.empty() || !(text[0] >= '0' && text[0] <= '9');
+}
+
+int CPreprocessor::ParseDefineNumber(const wxString& text) {
+  if (Contains(text, "0x") || Contains(text, "0X")) return static_cast<int>(ReadHex(text));
+  return ReadDecimal(text);
+}
+
+// A value of five or more characters names another define, whose value is
+// read without further indirection; *decidable is cleared when that define is
+// missing.
+int CPreprocessor::GetDefineValue(const wxString& defineText, int position, int* decidable) const {
+  const wxString value = ValueText(defineText, position, true);
+  if (Length(value) < 5) return ParseDefineNumber(value);
+  const int target = Find(defineText, value + " ");
+  if (target < 0) {
+    *decidable = 0;
+    return 0;
+  }
+  return ParseDefineNumber(ValueText(defineText, target, false));
+}
+
+// A name's define value or a number's own value; false for a missing define.
+bool CPreprocessor::ResolveOperand(const wxString& text, bool* isName, int* value) const {
+  *isName = IsDefineName(text);
+  if (!*isName) {
+    *value = ParseDefineNumber(text);
+    return true;
+  }
+  const int position = FindDefine(text);
+  if (position < 0) return false;
+  int known = 1;
+  *value = GetDefineValue(m_state.defineText, position, &known);
+  return known != 0;
+}
+
+// Two numbers never compare true; a missing define leaves the result undecided.
+template <typename Relation>
+int CPreprocessor::CompareOperands(const wxString& left, const wxString& right, int* decidable,
+                                   Relation relation) const {
+  *decidable = 1;
+  bool leftIsName = false, rightIsName = false;
+  int leftValue = 0, rightValue = 0;
+  const bool leftKnown = ResolveOperand(left, &leftIsName, &leftValue);
+  const bool rightKnown = ResolveOperand(right, &rightIsName, &rightValue);
+  if (!leftIsName && !rightIsName) return 0;
+  if (!leftKnown || !rightKnown) {
+    *decidable = 0;
+    return 0;
+  }
+  return relation(leftValue, rightValue) ? 1 : 0;
+}
+
+int CPreprocessor::CompareEqual(const wxString& left, const wxString& right, int* decidable) const {
+  return CompareOperands(Trimmed(left), Trimmed(right), decidable, std::equal_to<int>());
+}
+
+int CPreprocessor::CompareNotEqual(const wxString& left, const wxString& right, int* decidable) const {
+  return CompareOperands(left, right, decidable, std::not_equal_to<int>());
+}
+
+int CPreprocessor::CompareGreater(const wxString& left, const wxString& right, int* decidable,
+                                  bool orEqual) const {
+  return CompareOperands(Trimmed(left), Trimmed(right), decidable,
+                         [orEqual](int a, int b) { return orEqual ? a >= b : a > b; });
+}
+
+int CPreprocessor::CompareLess(const wxString& left, const wxString& right, int* decidable,
+                               bool orEqual) const {
+  return CompareOperands(Trimmed(left), Trimmed(right), decidable,
+                         [orEqual](int a, int b) { return orEqual ? a <= b : a < b; });
+}
+
+// A defined name with a value above 0; a number is no defined name.
+int CPreprocessor::TestDefined(const wxString& operand, int* decidable) const {
+  *decidable = 1;
+  const wxString name = Trimmed(operand);
+  if (!IsDefineName(name)) return 0;
+  const int position = FindDefine(name);
+  if (position < 0) {
+    *decidable = 0;
+    return 0;
+  }
+  return GetDefineValue(m_state.defineText, position, decidable) > 0 ? 1 : 0;
+}
+
+// ---- Conditions acting on the top level --------------------------------------
+
+void CPreprocessor::EvaluateCondition() {
+  const wxString line = RemoveAll(m_state.line, " ");
+  const int open = Find(line, "(");
+  if (open >= 0 && Contains(Mid(line, open + 1), "(")) {
+    ApplyResultH1(EvalBracketCondition(line));
+    return;
+  }
+  wxString condition = RemoveAll(line, "ELSEIF");
+  condition = RemoveAll(condition, Contains(condition, "IFE") ? "IFE" : "IF");
+  condition = RemoveAll(RemoveAll(condition, "("), ")");
+  const int semicolon = Find(condition, ";");
+  if (semicolon >= 0) condition = Left(condition, semicolon);
+  RouteReducedCondition(CutBeforeComment(condition));
+}
+
+void CPreprocessor::RouteReducedCondition(const wxString& condition) {
+  PreprocState& st = m_state;
+  st.andPos = Find(condition, "&&");
+  st.orPos = Find(condition, "||");
+  if (st.andPos >= 0 && st.orPos >= 0) {
+    ApplyResultH1(EvalMixedCondition(condition));
+  } else if (st.andPos > 0) {
+    ApplyResultH1(EvalAndChain(condition, &st.decidable));
+  } else if (st.andPos == 0) {
+    EvalTwoTermAnd(condition);
+  } else if (st.orPos > 0) {
+    ApplyResultH2(EvalOrChain(condition, &st.decidable));
+  } else if (st.orPos == 0) {
+    EvalTwoTermOr(condition);
+  } else if (Find(condition, "!=") > 0) {
+    EvalNotEqualCondition(condition);
+  } else {
+    EvalSimpleCondition(condition);
+  }
+}
+
+void CPreprocessor::EvalSimpleCondition(const wxString& condition) {
+  PreprocState& st = m_state;
+  static const wxString kOperators[] = {"==", ">=", ">", "<=", "<"};
+  int result = 0;
+  int which = 0;
+  for (; which < 5; ++which) {
+    st.operatorPos = Find(condition, kOperators[which]);
+    if (st.operatorPos >= 0) break;
+  }
+  if (which < 5) {
+    st.leftOperand = Left(condition, st.operatorPos);
+    st.rightOperand = Mid(condition, st.operatorPos + Length(kOperators[which]));
+  }
+  switch (which) {
+    case 0:
+      result = CompareEqual(st.leftOperand, st.rightOperand, &st.decidable);
+      break;
+    case 1:
+      result = CompareGreater(st.leftOperand, st.rightOperand, &st.decidable, true);
+      break;
+    case 2:
+      result = CompareGreater(st.leftOperand, st.rightOperand, &st.decidable, false);
+      break;
+    case 3:
+      result = CompareLess(st.leftOperand, st.rightOperand, &st.decidable, true);
+      break;
+    case 4:
+      result = CompareLess(st.leftOperand, st.rightOperand, &st.decidable, false);
+      break;
+    default:
+      result = TestDefined(condition, &st.decidable);
+      break;
+  }
+  ApplyResultH0(result);
+}
+
+// Not true, decided or not, drops the block.
+void CPreprocessor::EvalNotEqualCondition(const wxString& condition) {
+  PreprocState& st = m_state;
+  st.operatorPos = Find(condition, "!=");
+  st.leftOperand = Left(condition, st.operatorPos);
+  st.rightOperand = Mid(condition, st.operatorPos + 2);
+  int decidable = 1;
+  if (!CompareNotEqual(st.leftOperand, st.rightOperand, &decidable)) MarkTopSkipping();
+}
+
+void CPreprocessor::EvalTwoTermAnd(const wxString& condition) {
+  EvalTwoTerm(condition, "&&", true);
+}
+
+void CPreprocessor::EvalTwoTermOr(const wxString& condition) {
+  EvalTwoTerm(condition, "||", false);
+}
+
+// The comparison before the operator (empty in the conditions routed here, so
+// a false bare term) and the one after it.
+void CPreprocessor::EvalTwoTerm(const wxString& condition, const wxString& op, bool isAnd) {
+  PreprocState& st = m_state;
+  const int pos = Find(condition, op);
+  const int first = EvalChainTerm(Left(condition, pos), &st.decidable);
+  const int second = EvalChainTerm(Mid(condition, pos + Length(op)), &st.decidable2);
+  if (!st.decidable && !st.decidable2) {
+    if (!HasOpenLevel()) return;
+    if (st.skipCount == 0) st.outputText += st.lineCopy;
+    MarkTopUndecided();
+    return;
+  }
+  const bool holds = isAnd ? (first && second) : (first || second);
+  if (!holds) MarkTopSkipping();
+  st.decidable = 1;
+  st.decidable2 = 1;
+}
+
+// ---- Conditions giving 1 or 0 --------------------------------------------------
+
+// A comparison by "==" or else "!="; a term with neither is true when it is "1".
+int CPreprocessor::EvalChainTerm(const wxString& term, int* decidable) {
+  int pos = Find(term, "==");
+  if (pos >= 0) return CompareEqual(Left(term, pos), Mid(term, pos + 2), decidable);
+  pos = Find(term, "!=");
+  if (pos >= 0) return CompareNotEqual(Left(term, pos), Mid(term, pos + 2), decidable);
+  *decidable = 1;
+  return term == "1" ? 1 : 0;
+}
+
+int CPreprocessor::EvalOrTerm(const wxString& term, int* decidable) {
+  if (m_state.skipCount != 0) {
+    *decidable = 1;
+    return 0;
+  }
+  return EvalChainTerm(term, decidable);
+}
+
+int CPreprocessor::EvalOrChain(wxString text, int* decidable) {
+  const int hashIf = Find(text, "#if");
+  if (hashIf >= 0) text = Mid(text, hashIf + 3);
+  int termDecidable = 1;
+  if (Find(text, "||") <= 0) return EvalOrTerm(text, &termDecidable);
+  for (;;) {
+    const int separator = Find(text, "||");
+    const bool last = separator <= 0;
+    if (EvalOrTerm(last ? text : Left(text, separator), &termDecidable)) {
+      *decidable = 1;
+      return 1;
+    }
+    if (!termDecidable) *decidable = 0;
+    if (last) return 0;
+    text = Mid(text, separator + 2);
+  }
+}
+
+// Pairs of terms from the left; a last single term is compared with the
+// caller's flag itself.
+int CPreprocessor::EvalAndChain(wxString text, int* decidable) {
+  if (Contains(text, "#if")) text = Mid(text, Find(text, "f") + 1);
+  for (;;) {
+    const int separator = Find(text, "&&");
+    if (separator <= 0) return EvalChainTerm(text, decidable);
+    const wxString first = Left(text, separator);
+    wxString rest = Mid(text, separator + 2);
+    const int next = Find(rest, "&&");
+    const wxString second = next > 0 ? Left(rest, next) : rest;
+    text = next > 0 ? Mid(rest, next + 2) : wxString();
+    int firstDecidable = 1, secondDecidable = 1;
+    const int firstResult = EvalChainTerm(first, &firstDecidable);
+    const int secondResult = EvalChainTerm(second, &secondDecidable);
+    if (!firstDecidable && !secondDecidable) {
+      *decidable = 0;
+      return 0;
+    }
+    if (!firstResult || !secondResult) return 0;
+    if (text.empty()) return 1;
+  }
+}
+
+// && and || without precedence: runs are reduced from the left to "1" or "0".
+int CPreprocessor::EvalMixedCondition(wxString text) {
+  int& decidable = m_state.decidable;
+  for (;;) {
+    const int andPos = Find(text, "&&");
+    if (andPos < 0) return EvalOrChain(text, &decidable);
+    const wxString left = Left(text, andPos);
+    const wxString right = Mid(text, andPos + 2);
+    const int nextOr = Find(right, "||");
+    if (Find(left, "|") > 0) {
+      if (EvalOrChain(left, &decidable)) {
+        decidable = 1;
+        text = "1&&" + right;
+      } else if (nextOr > 0) {
+        text = "0" + Mid(right, nextOr);
+      } else {
+        return 0;
+      }
+    } else {
+      if (nextOr <= 0) return EvalAndChain(text, &decidable);
+      const int result = EvalAndChain(Left(text, andPos + 2 + nextOr), &decidable);
+      if (result) decidable = 1;
+      text = (result ? "1" : "0") + Mid(right, nextOr);
+    }
+    if (andPos == 0) return 0;
+  }
+}
+
+// IF((term1)op(term2)): "&&" needs both terms, any other operator either.
+int CPreprocessor::EvalBracketCondition(const wxString& line) {
+  wxString rest = Mid(line, Find(line, "(") + 1);
+  int open = Find(rest, "(");
+  if (open < 0) return 0;
+  int close = Find(rest, ")");
+  const wxString term1 = Mid(rest, open + 1, close - open - 1);
+  rest = Mid(rest, close + 1);
+  const wxString op = Left(rest, 2);
+  rest = Mid(rest, 2);
+  open = Find(rest, "(");
+  close = Find(rest, ")");
+  const wxString term2 = open < 0 ? wxString() : Mid(rest, open + 1, close - open - 1);
+  const int result1 = EvalBracketTerm(term1);
+  const int result2 = EvalBracketTerm(term2);
+  return op == "&&" ? (result1 && result2) : (result1 || result2);
+}
+
+// A term without "&&" or "||" gives 0.
+int CPreprocessor::EvalBracketTerm(const wxString& term) {
+  const bool hasAnd = Find(term, "&&") > 0, hasOr = Find(term, "||") > 0;
+  if (hasAnd && hasOr) return EvalMixedCondition(term);
+  int result = 0;
+  if (hasAnd)
+    result = EvalAndChain(term, &m_state.decidable);
+  else if (hasOr)
+    result = EvalOrChain(term, &m_state.decidable);
+  if (result) m_state.decidable = 1;
+  return result;
+}

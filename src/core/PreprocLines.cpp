@@ -1,0 +1,217 @@
+// The preprocessor's line rules: opening and closing levels, ELSE and ELSEIF
+// branches, the directives decided here and the result rules of conditions.
+#include "core/Preprocessor.h"
+
+#include "core/PreprocText.h"
+
+using namespace preproc;
+
+namespace {
+
+// Holds "IF" but neither "ENDIF" nor "ELSEIF".
+bool IsIfLine(const wxString& line) {
+  return Contains(line, "IF") && !Contains(line, "ENDIF") && !Contains(line, "ELSEIF");
+}
+
+bool HasIfdef(const wxString& line) {
+  return Contains(line, "IFDEF");
+}
+bool HasIfndef(const wxString& line) {
+  return Contains(line, "IFNDEF");
+}
+bool HasCommentedIf(const wxString& line) {
+  return Contains(line, "//IF");
+}
+
+// The operand of an IFDEF or IFNDEF line as the opening rule reads it.
+wxString DirectiveOperand(const wxString& line) {
+  wxString operand = RemoveAll(RemoveAll(line, " "), "\t");
+  operand = RemoveAll(RemoveAll(operand, "IFNDEF"), "IFDEF");
+  return CutBeforeComment(operand);
+}
+
+// The name after the first keyword of an IFDEF or IFNDEF line.
+wxString DirectiveName(const wxString& line, const wxString& keyword) {
+  wxString name = RemoveAll(line, " ");
+  const int pos = Find(name, keyword);
+  if (pos >= 0) name = Mid(name, pos + Length(keyword));
+  return Trimmed(CutBeforeComment(name));
+}
+
+}  // namespace
+
+void CPreprocessor::ProcessLine(const wxString& line) {
+  PreprocState& st = m_state;
+  st.line = line;
+  st.lineCopy = line;
+  st.ifPos = Find(line, "IF");
+  if (st.depth == 0) st.decidable = 1;
+  OpenOrNoteIfLine();
+  if (m_malformed || HandleElseLine()) return;
+  if (HandleDecidableDirective()) return;
+  if (Contains(st.line, "ENDIF") && st.depth > 0) {
+    ApplyEndif();
+    return;
+  }
+  KeepLineWhenActive();
+}
+
+// An IF, IFDEF or IFNDEF line opens a level; an IFDEF or IFNDEF line only when
+// its operand is a name. Either way an earlier taken branch is forgotten.
+void CPreprocessor::OpenOrNoteIfLine() {
+  const wxString& line = m_state.line;
+  const bool ifdef = HasIfdef(line), ifndef = HasIfndef(line);
+  if (!(IsIfLine(line) || ifdef || ifndef) || HasCommentedIf(line)) return;
+  if ((!ifdef && !ifndef) || IsDefineName(DirectiveOperand(line))) {
+    if (!OpenLevel()) return;
+  }
+  m_state.branchTaken = 0;
+}
+
+// ELSE and ELSEIF switch the top level; true when the line is done.
+bool CPreprocessor::HandleElseLine() {
+  PreprocState& st = m_state;
+  if (!Contains(st.line, "ELSE")) return false;
+  st.branchTaken = 0;
+  if (!HasOpenLevel()) return true;
+  int& skipping = m_nest.skipping[st.depth - 1];
+  const int undecided = m_nest.undecided[st.depth - 1];
+  if (Contains(st.line, "ELSEIF")) {
+    if (!skipping && !undecided) {
+      st.branchTaken = 1;
+      return true;
+    }
+    if (skipping) {
+      skipping = 0;
+      --st.skipCount;
+    }
+    return false;  // its condition is decided next
+  }
+  if (!skipping && !undecided) {
+    skipping = 1;
+    ++st.skipCount;
+  } else if (skipping) {
+    skipping = 0;
+    --st.skipCount;
+  }
+  return true;
+}
+
+// IFDEF, IFNDEF and conditions, while nothing undecided is open; true when the
+// line is done.
+bool CPreprocessor::HandleDecidableDirective() {
+  const PreprocState& st = m_state;
+  if (!st.decidable || HasCommentedIf(st.line) || st.skipCount != 0) return false;
+  const bool ifLine = IsIfLine(st.line);
+  const bool ifdef = HasIfdef(st.line), ifndef = HasIfndef(st.line);
+  if (ifLine && ifdef && !ifndef) {
+    ApplyIfdef();
+    return true;
+  }
+  if (ifLine && ifndef && !ifdef && IsDefineName(DirectiveOperand(st.line))) {
+    ApplyIfndef();
+    return true;
+  }
+  if ((ifLine || Contains(st.line, "ELSEIF")) && !ifdef && !ifndef) {
+    EvaluateCondition();
+    return true;
+  }
+  return false;
+}
+
+void CPreprocessor::KeepLineWhenActive() {
+  const PreprocState& st = m_state;
+  if (st.skipCount == 0 && st.undecidedCount == 0 && st.branchTaken == 0) m_state.outputText += st.line;
+}
+
+bool CPreprocessor::OpenLevel() {
+  PreprocState& st = m_state;
+  if (st.depth >= kMaxNestLevels) {
+    m_malformed = true;
+    return false;
+  }
+  m_nest.skipping[st.depth] = 0;
+  m_nest.undecided[st.depth] = 0;
+  ++st.depth;
+  st.line.Replace("\t", wxString(), true);
+  return true;
+}
+
+bool CPreprocessor::HasOpenLevel() {
+  if (m_state.depth > 0) return true;
+  m_malformed = true;
+  return false;
+}
+
+void CPreprocessor::MarkTopSkipping() {
+  if (!HasOpenLevel()) return;
+  int& skipping = m_nest.skipping[m_state.depth - 1];
+  if (skipping) return;
+  skipping = 1;
+  ++m_state.skipCount;
+}
+
+void CPreprocessor::MarkTopUndecided() {
+  if (!HasOpenLevel()) return;
+  int& undecided = m_nest.undecided[m_state.depth - 1];
+  if (undecided) return;
+  undecided = 1;
+  ++m_state.undecidedCount;
+}
+
+// A name found nowhere in the define text drops the block, undecided.
+void CPreprocessor::ApplyIfdef() {
+  const wxString& defines = m_state.defineText;
+  const wxString name = DirectiveName(m_state.line, "IFDEF");
+  if (!IsDefineName(name) || Contains(defines, "\r\n" + name + " ") || Contains(defines, name)) return;
+  m_state.decidable = 0;
+  MarkTopSkipping();
+  MarkTopUndecided();
+}
+
+// A name found anywhere in the define text drops the block, undecided.
+void CPreprocessor::ApplyIfndef() {
+  const wxString name = DirectiveName(m_state.line, "IFNDEF");
+  if (!IsDefineName(name) || !Contains(m_state.defineText, name)) return;
+  m_state.decidable = 0;
+  MarkTopSkipping();
+  MarkTopUndecided();
+}
+
+void CPreprocessor::ApplyEndif() {
+  PreprocState& st = m_state;
+  if (Contains(st.line, "//ENDIF")) {
+    st.outputText += st.line;
+    return;
+  }
+  --st.depth;
+  int& skipping = m_nest.skipping[st.depth];
+  int& undecided = m_nest.undecided[st.depth];
+  if (undecided) {
+    --st.undecidedCount;
+    st.decidable = 1;
+  }
+  if (skipping) --st.skipCount;
+  skipping = 0;
+  undecided = 0;
+  st.branchTaken = 0;
+}
+
+void CPreprocessor::ApplyResultH1(int result) {
+  if (result) return;
+  if (m_state.decidable) {
+    MarkTopSkipping();
+  } else if (HasOpenLevel()) {
+    m_state.outputText += m_state.lineCopy;
+    MarkTopUndecided();
+  }
+}
+
+void CPreprocessor::ApplyResultH2(int result) {
+  if (!result && !m_state.decidable) {
+    MarkTopSkipping();
+    m_state.decidable = 1;
+    return;
+  }
+  ApplyResultH1(result);
+}

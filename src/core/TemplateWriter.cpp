@@ -1,0 +1,92 @@
+// Writing one generated file from a template: every "$...$" token of a line
+// is replaced by its value from the expression library.
+#include "core/DocManage.h"
+#include "core/ExprEngine.h"
+#include "core/TextLines.h"
+
+#include <cstdio>
+
+namespace {
+
+// A line whose substitutions never settle is refused rather than rescanned for ever.
+constexpr int kMaxSubstitutionsPerLine = 10000;
+
+class COutputFile {
+ public:
+  explicit COutputFile(const wxString& path) {
+#ifdef _WIN32
+    m_file = _wfopen(path.wc_str(), L"wb");
+#else
+    m_file = std::fopen(path.utf8_str(), "wb");
+#endif
+  }
+  ~COutputFile() { Close(); }
+  COutputFile(const COutputFile&) = delete;
+  COutputFile& operator=(const COutputFile&) = delete;
+
+  bool IsOpen() const { return m_file != nullptr; }
+  bool Write(const std::string& bytes) {
+    return bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), m_file) == bytes.size();
+  }
+  bool Close() {
+    if (!m_file) return true;
+    const bool ok = std::fclose(m_file) == 0;
+    m_file = nullptr;
+    return ok;
+  }
+
+ private:
+  std::FILE* m_file = nullptr;
+};
+
+// The macro named between the first two double quotes of a "~DESCRIPTION" token.
+bool DescriptionValue(const wxString& token, wxString& value) {
+  if (!token.Contains("~DESCRIPTION")) return false;
+  const std::size_t open = token.find('"');
+  if (open == wxString::npos) return false;
+  const std::size_t close = token.find('"', open + 1);
+  if (close == wxString::npos) return false;
+  value = StringMapSubscript(g_MacroMap, token.substr(open + 1, close - open - 1));
+  return true;
+}
+
+bool DropsLine(const CDocManage& doc, const wxString& value) {
+  return doc.Keypad == 0 && (value.Contains("ROW_SCAN_LINE") || value.Contains("ROWVSS"));
+}
+
+enum class LineResult { Write, Drop, Fail };
+
+// Replaces the line's tokens left to right, rescanning after each replacement.
+LineResult ExpandLine(const CDocManage& doc, wxString& line) {
+  for (int round = 0; round < kMaxSubstitutionsPerLine; ++round) {
+    wxString token;
+    const int found = FindMacroToken(line, token);
+    if (found == 0) return LineResult::Write;
+    if (found < 0) return LineResult::Fail;
+    wxString value;
+    if (!EvaluateMacroToken(token, value)) return LineResult::Fail;
+    DescriptionValue(token, value);
+    if (DropsLine(doc, value)) return LineResult::Drop;
+    if (value.Contains(token)) return LineResult::Fail;  // would bring the token back for ever
+    line.Replace(token, value);
+  }
+  return LineResult::Fail;
+}
+
+}  // namespace
+
+bool CDocManage::WriteTemplateFile(const wxString& templatePath, const wxString& outputPath) {
+  CStdioFileEx input;
+  if (!input.Open(templatePath)) return false;
+  COutputFile output(outputPath);
+  if (!output.IsOpen()) return false;
+
+  wxString line;
+  while (input.ReadString(line)) {
+    const LineResult result = ExpandLine(*this, line);
+    if (result == LineResult::Fail) return false;
+    if (result == LineResult::Drop) continue;
+    if (!output.Write(WideToUtf8(line))) return false;
+  }
+  return !input.HasError() && output.Close();
+}

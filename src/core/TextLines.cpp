@@ -1,0 +1,109 @@
+#include "core/TextLines.h"
+
+#include "platform/TextFile.h"
+
+namespace {
+
+// Length of the UTF-8 sequence at text[pos] and its code point; 0 when invalid.
+std::size_t DecodeUtf8(const std::string& text, std::size_t pos, std::uint32_t& code) {
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+  const unsigned char lead = byte(pos);
+  std::size_t length = 0;
+  std::uint32_t min = 0;
+  if (lead < 0x80) {
+    code = lead;
+    return 1;
+  } else if ((lead & 0xE0) == 0xC0) {
+    length = 2, code = lead & 0x1F, min = 0x80;
+  } else if ((lead & 0xF0) == 0xE0) {
+    length = 3, code = lead & 0x0F, min = 0x800;
+  } else if ((lead & 0xF8) == 0xF0) {
+    length = 4, code = lead & 0x07, min = 0x10000;
+  } else {
+    return 0;
+  }
+  if (pos + length > text.size()) return 0;
+  for (std::size_t i = 1; i < length; ++i) {
+    if ((byte(pos + i) & 0xC0) != 0x80) return 0;
+    code = (code << 6) | (byte(pos + i) & 0x3F);
+  }
+  if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
+  return length;
+}
+
+}  // namespace
+
+wxString Utf8ToWide(const std::string& text) {
+  wxString out;
+  out.reserve(text.size());
+  for (std::size_t pos = 0; pos < text.size();) {
+    std::uint32_t code = 0;
+    const std::size_t length = DecodeUtf8(text, pos, code);
+    if (length == 0) {
+      out += wxUniChar(0xFFFD);
+      ++pos;
+    } else {
+      out += wxUniChar(code);
+      pos += length;
+    }
+  }
+  return out;
+}
+
+std::string WideToUtf8(const wxString& text) { return std::string(text.utf8_str()); }
+
+bool CStdioFileEx::Open(const wxString& path) {
+  Close();
+#ifdef _WIN32
+  m_file = _wfopen(path.wc_str(), L"rb");
+#else
+  m_file = std::fopen(path.utf8_str(), "rb");
+#endif
+  m_atStart = true;
+  m_error = false;
+  return m_file != nullptr;
+}
+
+void CStdioFileEx::Close() {
+  if (m_file) std::fclose(m_file);
+  m_file = nullptr;
+}
+
+bool CStdioFileEx::ReadRawLine(std::string& line) {
+  line.clear();
+  if (!m_file) return false;
+  if (m_atStart) {
+    m_atStart = false;
+    unsigned char bom[3] = {0, 0, 0};
+    const std::size_t got = std::fread(bom, 1, 3, m_file);
+    if (!(got == 3 && bom[0] == 0xEF && bom[1] == 0xBB && bom[2] == 0xBF)) std::fseek(m_file, 0, SEEK_SET);
+  }
+  for (;;) {
+    const int c = std::fgetc(m_file);
+    if (c == EOF) {
+      if (std::ferror(m_file)) m_error = true;
+      return !line.empty();
+    }
+    line.push_back(static_cast<char>(c));
+    if (c != '\r' && c != '\n') continue;
+    // A line end: CR LF and LF CR are one end; a lone CR or LF is one too.
+    const int next = std::fgetc(m_file);
+    const int pair = c == '\r' ? '\n' : '\r';
+    if (next == pair) {
+      line.push_back(static_cast<char>(next));
+    } else if (next != EOF) {
+      std::ungetc(next, m_file);
+    }
+    return true;
+  }
+}
+
+bool CStdioFileEx::ReadString(wxString& line) {
+  std::string raw;
+  if (!ReadRawLine(raw)) {
+    line.clear();
+    return false;
+  }
+  line = Utf8ToWide(raw);
+  return true;
+}

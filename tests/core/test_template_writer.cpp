@@ -1,0 +1,132 @@
+#include "core/DocManage.h"
+#include "core/ExprEngine.h"
+#include "core/TextLines.h"
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class TemplateWriterTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { ASSERT_TRUE(g_ExprEngine.Load(OLV_DIST_DIR)); }
+
+  void SetUp() override {
+    g_MacroMap.clear();
+    doc.Keypad = 1;
+  }
+
+  // Writes the template, runs the writer; the output bytes.
+  std::string Write(const std::string& templateBytes, bool* ok = nullptr) {
+    testsupport::WriteBytes(dir.File("in.asm"), templateBytes);
+    const bool result = doc.WriteTemplateFile(dir.File("in.asm"), dir.File("out.asm"));
+    if (ok) *ok = result;
+    return testsupport::ReadBytes(dir.File("out.asm"));
+  }
+
+  testsupport::TempDir dir;
+  CDocManage doc;
+};
+
+TEST_F(TemplateWriterTest, ExpandsTokensLineByLine) {
+  g_MacroMap["A"] = "5";
+  g_MacroMap["NAME"] = "KEY_TABLE";
+  g_MacroMap["ROWS"] = "0x10";
+  g_MacroMap["KEY_~DESCRIPTION"] = ";; the key table";
+  struct Case {
+    const char* name;
+    std::string in;
+    std::string out;
+    bool ok;
+  } cases[] = {
+      {"no token, BOM dropped", "\xEF\xBB\xBF" "MOV A,1\r\nNOP\r\n", "MOV A,1\r\nNOP\r\n", true},
+      {"empty", "", "", true},
+      {"same token twice", "DB $A$,$A$\r\n", "DB 5,5\r\n", true},
+      {"arithmetic", "X EQU $1+2*3$\r\n", "X EQU 7\r\n", true},
+      {"real", "R $7/2.0$\r\n", "R 3.500000\r\n", true},
+      {"all ones prints -1", "V $0xFFFFFFFF$\r\n", "V -1\r\n", true},
+      {"names as text and number", "$NAME$: DS $ROWS+1$\r\n", "KEY_TABLE: DS 17\r\n", true},
+      {"description", "$GetRegName(\"KEY_~DESCRIPTION\")$\r\n", ";; the key table\r\n", true},
+      {"missing macro reads 0", "X $MISSING$\r\n", "X 0\r\n", true},
+      {"final line without end", "ABC", "ABC", true},
+      {"final line, even length", "AB", "AB", true},
+      {"lone LF endings", "A\nB\n", "A\nB\n", true},
+      {"unmatched dollar", "OK\r\nBAD $A\r\nNEVER\r\n", "OK\r\n", false},
+      {"malformed token", "X $1+$\r\n", "", false},
+      {"non-ASCII text", u8"; 遥控器 $A$\r\n", u8"; 遥控器 5\r\n", true},
+  };
+  for (const auto& c : cases) {
+    bool ok = false;
+    EXPECT_EQ(Write(c.in, &ok), c.out) << c.name;
+    EXPECT_EQ(ok, c.ok) << c.name;
+  }
+  EXPECT_TRUE(g_MacroMap.count("MISSING"));
+  EXPECT_EQ(g_MacroMap["MISSING"], "");
+}
+
+TEST_F(TemplateWriterTest, LongLinesAreReadWhole) {
+  g_MacroMap["A"] = "5";
+  const std::string line = std::string(1200, 'x') + "$A$" + std::string(1297, 'y');
+  EXPECT_EQ(Write(line), std::string(1200, 'x') + "5" + std::string(1297, 'y'));
+}
+
+TEST_F(TemplateWriterTest, RowScanLinesAreDroppedForStepKeypads) {
+  g_MacroMap["SCAN"] = "CALL ROW_SCAN_LINE";
+  g_MacroMap["VSS"] = "ROWVSS";
+  g_MacroMap["A"] = "1";
+  const std::string in = "A $A$ $SCAN$\r\nB $VSS$\r\nC\r\n";
+  doc.Keypad = 0;
+  EXPECT_EQ(Write(in), "C\r\n");
+  doc.Keypad = 1;
+  EXPECT_EQ(Write(in), "A 1 CALL ROW_SCAN_LINE\r\nB ROWVSS\r\nC\r\n");
+}
+
+TEST_F(TemplateWriterTest, SelfReferringMacroFailsInsteadOfLooping) {
+  g_MacroMap["LOOP"] = "again $LOOP$";
+  bool ok = true;
+  Write("X $LOOP$\r\n", &ok);
+  EXPECT_FALSE(ok);
+  g_MacroMap["P"] = "$Q$";
+  g_MacroMap["Q"] = "$P$";
+  Write("X $P$\r\n", &ok);
+  EXPECT_FALSE(ok);
+}
+
+TEST_F(TemplateWriterTest, MissingFilesFail) {
+  EXPECT_FALSE(doc.WriteTemplateFile(dir.File("none.asm"), dir.File("out.asm")));
+  testsupport::WriteBytes(dir.File("in.asm"), "x");
+  EXPECT_FALSE(doc.WriteTemplateFile(dir.File("in.asm"), dir.File("no/such/out.asm")));
+}
+
+TEST(MacroTokens, FindAndCallbacks) {
+  wxString token;
+  EXPECT_EQ(FindMacroToken("no dollar", token), 0);
+  EXPECT_EQ(FindMacroToken("one $ only", token), -1);
+  EXPECT_EQ(FindMacroToken("a $$ b", token), 1);
+  EXPECT_EQ(token, "$$");
+  EXPECT_EQ(FindMacroToken("x $A$ $B$", token), 1);
+  EXPECT_EQ(token, "$A$");
+
+  g_MacroMap.clear();
+  g_MacroMap["H"] = "10h";
+  int out = 7;
+  EXPECT_STREQ(ExprGetRegName("EMPTY", &out), "0");
+  EXPECT_EQ(out, 0);
+  EXPECT_EQ(ExprGetParamValInt("H"), 16);
+  EXPECT_EQ(ExprGetParamValInt("NONE"), 0);
+  EXPECT_TRUE(g_MacroMap.count("EMPTY") && g_MacroMap.count("NONE"));
+}
+
+TEST(TextLines, LineEndsAndInvalidBytes) {
+  testsupport::TempDir dir;
+  testsupport::WriteBytes(dir.File("t.txt"), "a\r\nb\n\rc\rd");
+  CStdioFileEx file;
+  ASSERT_TRUE(file.Open(dir.File("t.txt")));
+  std::vector<std::string> lines;
+  std::string line;
+  while (file.ReadRawLine(line)) lines.push_back(line);
+  EXPECT_EQ(lines, (std::vector<std::string>{"a\r\n", "b\n\r", "c\r", "d"}));
+  EXPECT_EQ(Utf8ToWide("ok\xFF"), wxString::FromUTF8("ok\xEF\xBF\xBD"));
+}
+
+}  // namespace
