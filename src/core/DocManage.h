@@ -85,6 +85,19 @@ class CDocManage {
 
   void Reset(bool clear, bool keep);
 
+  // Capture records and decoded values.
+  void StoreCaptureRecord(std::uint8_t id, const std::uint8_t* buffer, std::uint16_t length);
+  // The stored wave record's edge times in microseconds (each big-endian word times 4).
+  std::vector<std::uint32_t> GetWaveEdgeTimes() const;
+  wxString ApplyDecodedCarrier();
+  void CopyDecodedFields();
+  wxString GetDecodedDataBits(int bitCount);
+  // Cuts value to the command bit count when it does not fit; true when cut.
+  bool FitToCommandBits(std::uint16_t& value) const;
+  bool ApplyDecodedTiming();
+  bool CopyParamsFrom(const CDocManage& source);
+  wxString GetDecodedFrameText() const;
+
   // Writes one generated file from a template, expanding its "$...$" tokens.
   // False when a file cannot be opened or written, a "$" has no partner, or a
   // token cannot be evaluated (the output keeps the lines written before).

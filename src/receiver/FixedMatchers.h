@@ -1,0 +1,42 @@
+// The eleven fixed frame formats of general remotes. Each matcher reads the
+// wave buffer and, on success only, writes frame kind, frame value, address,
+// command and (where the format has them) toggle and extra field. A matcher
+// that returns false leaves the result fields as they were.
+#pragma once
+
+#include <cstdint>
+
+#include "receiver/IrCapture.h"
+
+namespace analyser {
+
+inline void StoreFixedFrame(std::uint16_t kind, std::uint32_t value, std::uint32_t address,
+                            std::uint32_t command) {
+  stIrResult& result = g_IrCapture.result;
+  result.frameKind = kind;
+  result.frameValue = value;
+  result.address = static_cast<std::uint16_t>(address);
+  result.command = static_cast<std::uint16_t>(command);
+}
+
+using FixedMatcher = bool (*)();
+
+// Pulse-distance and pulse-width formats.
+bool MatchFrameKind1();  // 9/4.5 ms leader, 32 bits; kind 1 or 2
+bool MatchFrameKind5();
+bool MatchFrameKind6();
+bool MatchFrameKind7();  // 12-bit pulse-width
+bool MatchFrameKind9();
+bool MatchFrameKind10();
+bool MatchFrameKind11();
+
+// Bi-phase formats.
+bool MatchFrameKind3();
+bool MatchFrameKind4();
+bool MatchFrameKind8();
+
+// The matcher for a carrier (Hz) and leader (mark, space; 4 µs units), or
+// nullptr when no row of the band table applies.
+FixedMatcher SelectFixedMatcher(std::uint32_t carrierHz, int leaderMark, int leaderSpace);
+
+}  // namespace analyser

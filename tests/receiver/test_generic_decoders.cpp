@@ -1,0 +1,261 @@
+// The generic fallback of general remotes and the segmented decoding of
+// air-conditioner remotes.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "AnalyserTestUtil.h"
+
+using namespace capturesynth;
+using namespace analysertest;
+
+namespace {
+
+const std::vector<bool> kBits32 =
+    Join({LsbFirst(0x2C, 8), LsbFirst(0xD3, 8), LsbFirst(0x47, 8), LsbFirst(0x0E, 8)});
+const std::vector<bool> kBits12 = Join({LsbFirst(0x2B, 7), LsbFirst(0x13, 5)});
+const std::vector<bool> kBits17 = Join({{true}, MsbFirst(0xB26D, 16)});
+
+constexpr double kDelays[] = {0.0, 0.5, 1.0};
+constexpr int kSeeds = 20;
+
+// The fallback takes a mark or space as the second bit width when it differs
+// from pulse 1's by 100 µs (25 units) or more; two widths of the same bit may
+// differ by twice the jitter, so its frames are jittered by 7 % of a
+// 560..600 µs unit at most (84 µs apart, plus rounding to 4 µs units).
+constexpr double kFallbackJitter = 0.07;
+
+std::string Where(const std::string& name, double delay, std::uint32_t seed) {
+  return name + ", delay " + std::to_string(delay) + " µs, seed " + std::to_string(seed);
+}
+
+TEST(UnknownFrame, PulseDistanceOutsideTheBands) {
+  for (double share : kDelays) {
+    const double delay = 100 * share;
+    for (std::uint32_t seed = 1; seed <= kSeeds; ++seed) {
+      Load(PulseDistanceFrame(kBits32, false), {seed, kFallbackJitter, delay});
+      DecodeByCarrierBand();
+      const std::string where = Where("pulse distance", delay, seed);
+      ASSERT_EQ(AnalyserFrameKind(), kFrameKindGeneric) << where;
+      EXPECT_EQ(AnalyserCodingKind(), 1) << where;
+      EXPECT_EQ(AnalyserDataBitCount(), 32) << where;
+      EXPECT_EQ(LastReceivedBits(32), BitText(kBits32)) << where;
+      EXPECT_TRUE(AnalyserLeadCodeFlag()) << where;
+      EXPECT_TRUE(CloseTo(AnalyserLeadCodeMark(), 4500 - delay, 60)) << where;
+      EXPECT_TRUE(CloseTo(AnalyserLeadCodeSpace(), 4500 + delay, 60)) << where;
+      EXPECT_TRUE(CloseTo(AnalyserBitTime(0), 560 - delay, 60)) << where;
+      EXPECT_TRUE(CloseTo(AnalyserBitTime(1), 560 + delay, 60)) << where;
+      EXPECT_TRUE(CloseTo(AnalyserBitTime(2), 560 - delay, 60)) << where;
+      EXPECT_TRUE(CloseTo(AnalyserBitTime(3), 1690 + delay, 60)) << where;
+      EXPECT_TRUE(AnalyserStopBitFlag()) << where;
+      EXPECT_EQ(g_IrCapture.result.generic.repeatFlag, 0) << where;
+      EXPECT_FALSE(AnalyserRelearnFlag()) << where;
+      EXPECT_NEAR(AnalyserCarrierKHz(), 38.0, 0.2) << where;
+    }
+  }
+}
+
+TEST(UnknownFrame, PulseDistanceWithARepeatCode) {
+  for (std::uint32_t seed = 1; seed <= kSeeds; ++seed) {
+    Load(PulseDistanceFrame(kBits32, true), {seed, kFallbackJitter, 100});
+    DecodeByCarrierBand();
+    ASSERT_EQ(AnalyserFrameKind(), kFrameKindGeneric) << seed;
+    EXPECT_EQ(AnalyserDataBitCount(), 32) << seed;
+    EXPECT_EQ(g_IrCapture.result.generic.repeatFlag, 1) << seed;
+    EXPECT_EQ(AnalyserEndKind(), 1) << seed;  // a leader with no data after it
+    EXPECT_TRUE(CloseTo(AnalyserEndCodeMark(), 8900, 60)) << seed;
+    EXPECT_TRUE(CloseTo(AnalyserEndCodeSpace(), 2350, 60)) << seed;
+    // leader, 32 bits and the closing mark with its 40 ms gap
+    const auto ones = std::count(kBits32.begin(), kBits32.end(), true);
+    const double frame = 9000 + (32 - ones) * 1120.0 + ones * 2250.0 + 40560;
+    EXPECT_TRUE(CloseTo(AnalyserFrameLength(), frame, 80)) << seed;
+  }
+}
+
+TEST(UnknownFrame, PulseWidthTakesTheClosingMarkAsTheLastBit) {
+  for (double share : kDelays) {
+    const double delay = 100 * share;
+    for (std::uint32_t seed = 1; seed <= kSeeds; ++seed) {
+      Load(PulseWidthFrame(kBits12), {seed, kFallbackJitter, delay});
+      DecodeByCarrierBand();
+      const std::string where = Where("pulse width", delay, seed);
+      ASSERT_EQ(AnalyserFrameKind(), kFrameKindGeneric) << where;
+      EXPECT_EQ(AnalyserDataBitCount(), 12) << where;
+      EXPECT_EQ(LastReceivedBits(12), BitText(kBits12)) << where;
+      EXPECT_TRUE(CloseTo(AnalyserBitTime(0), 600 - delay, 70)) << where;
+      EXPECT_TRUE(CloseTo(AnalyserBitTime(2), 1200 - delay, 70)) << where;
+      EXPECT_TRUE(CloseTo(AnalyserBitTime(1), 600 + delay, 70)) << where;
+      EXPECT_FALSE(AnalyserStopBitFlag()) << where;
+    }
+  }
+}
+
+TEST(UnknownFrame, BiphaseOutsideTheBands) {
+  // Spaces must stay within 200 µs of the marks they pair with, so the
+  // receiver delay (which widens that difference twice) stays below 50 µs.
+  for (double delay : {0.0, 20.0, 40.0}) {
+    for (std::uint32_t seed = 1; seed <= kSeeds; ++seed) {
+      Load(BiphaseFrame(kBits17), {seed, 0.10, delay});
+      DecodeByCarrierBand();
+      const std::string where = Where("bi-phase", delay, seed);
+      ASSERT_EQ(AnalyserFrameKind(), kFrameKindGeneric) << where;
+      EXPECT_EQ(AnalyserCodingKind(), 2) << where;
+      EXPECT_EQ(AnalyserDataBitCount(), 17) << where;
+      EXPECT_EQ(LastReceivedBits(17), BitText(kBits17)) << where;
+      EXPECT_TRUE(CloseTo(AnalyserUnitTime(), 500 - delay, 40)) << where;
+      EXPECT_TRUE(AnalyserLeadCodeFlag()) << where;
+      EXPECT_FALSE(AnalyserRelearnFlag()) << where;
+    }
+  }
+}
+
+TEST(UnknownFrame, BiphaseWhoseLongMarkIsNotTwiceTheShortFails) {
+  // Marks of 400 and 1000 µs (2.5 times), spaces of the same widths.
+  std::vector<stPulse> pulses{{3000, 1000}};
+  for (int i = 0; i < 8; ++i) pulses.push_back(i % 2 ? stPulse{1000, 400} : stPulse{400, 1000});
+  pulses.push_back({400, 0});
+  Load(stSignal{38000, 0.3, 400, pulses}, {1, 0.0, 0.0});
+  DecodeByCarrierBand();
+  EXPECT_EQ(g_IrCapture.result.noCarrier, 1);
+  EXPECT_EQ(AnalyserDataBitCount(), 0);
+  EXPECT_EQ(AnalyserFrameKind(), 0);
+  EXPECT_TRUE(AnalyserRelearnFlag());
+  EXPECT_FALSE(AnalyserCaptureErrorFlag());  // a carrier was measured
+}
+
+TEST(UnknownFrame, EqualMarksWithOneSpaceOnlyIsATimingFailure) {
+  Load(PulseDistanceFrame(std::vector<bool>(16, false), false), {1, 0.0, 0.0});
+  DecodeByCarrierBand();
+  EXPECT_EQ(g_IrCapture.result.timingFailure, 1);
+  EXPECT_EQ(AnalyserBitTime(1), 560u);  // the one space near the mark is bit 0's
+  EXPECT_EQ(AnalyserBitTime(3), 0u);
+  EXPECT_TRUE(AnalyserRelearnFlag());
+}
+
+TEST(UnknownFrame, AShortFrameIsNotAveragedPastItsEnd) {
+  // Three bits, a 40 ms gap and a long-mark frame: pulses 4 and 5 are not bits.
+  std::vector<stPulse> pulses{{4500, 4500}, {560, 560},   {560, 1690}, {560, 560},
+                              {560, 40000}, {9000, 2250}, {560, 0}};
+  Load(stSignal{38000, 0.3, 560, pulses}, {1, 0.0, 0.0});
+  DecodeByCarrierBand();
+  ASSERT_EQ(AnalyserFrameKind(), kFrameKindGeneric);
+  EXPECT_EQ(AnalyserBitTime(0), 560u);
+  EXPECT_EQ(AnalyserDataBitCount(), 3);
+  EXPECT_EQ(LastReceivedBits(3), "010");
+  EXPECT_EQ(AnalyserEndKind(), 1);
+}
+
+struct stAirCase {
+  std::string name;
+  std::vector<stAirFrame> frames;
+  bool endCode;
+};
+
+const std::vector<bool> kField1 =
+    Join({LsbFirst(0x19, 8), LsbFirst(0x0A, 8), LsbFirst(0x20, 8), LsbFirst(0x50, 8), MsbFirst(0b010, 3)});
+const std::vector<bool> kField2 =
+    Join({LsbFirst(0x00, 8), LsbFirst(0x20, 8), LsbFirst(0x00, 8), LsbFirst(0xF0, 8)});
+const std::vector<bool> kField3 =
+    Join({LsbFirst(0x19, 8), LsbFirst(0x0A, 8), LsbFirst(0x70, 8), LsbFirst(0x50, 8), MsbFirst(0b010, 3)});
+const std::vector<bool> kField4 =
+    Join({LsbFirst(0x00, 8), LsbFirst(0x00, 8), LsbFirst(0x00, 8), LsbFirst(0x30, 8)});
+
+void ExpectFields(const std::string& where, const std::vector<std::vector<bool>>& fields) {
+  for (int f = 0; f < kFrameFieldCount; ++f) {
+    const std::string expected = f < static_cast<int>(fields.size()) ? BitText(fields[f]) : "";
+    EXPECT_EQ(FieldBits(f), expected) << where << ", field " << f + 1;
+  }
+}
+
+TEST(DecodeSignalGeneric, TwoFramesWithConnectCodes) {
+  for (double share : kDelays) {
+    const double delay = 100 * share;
+    for (std::uint32_t seed = 1; seed <= kSeeds; ++seed) {
+      Load(AirConditionerSignal({{kField1, kField2}, {kField3, kField4}}, false), {seed, 0.10, delay});
+      DecodeSignalGeneric();
+      const std::string where = Where("two frames", delay, seed);
+      ASSERT_FALSE(AnalyserRelearnFlag()) << where;
+      EXPECT_TRUE(AnalyserDataFlag()) << where;
+      EXPECT_TRUE(AnalyserFirstFieldCFlag()) << where;
+      EXPECT_TRUE(AnalyserILFlag()) << where;
+      EXPECT_TRUE(AnalyserThirdFieldCFlag()) << where;
+      EXPECT_FALSE(AnalyserEFlag()) << where;
+      ExpectFields(where, {kField1, kField2, kField3, kField4});
+      EXPECT_TRUE(AnalyserValidFrameFlag()) << where;
+      EXPECT_TRUE(CloseTo(AnalyserTimeValue(), 20000 + delay, 70)) << where;
+      EXPECT_EQ(AnalyserAirFrameLength(), AnalyserTimeValue()) << where;
+      EXPECT_TRUE(CloseTo(AnalyserLeadCodeMark(), 9000 - delay, 70)) << where;
+      EXPECT_TRUE(CloseTo(AnalyserLeadCodeSpace(), 4500 + delay, 70)) << where;
+      EXPECT_TRUE(CloseTo(AnalyserBitTime(0), 640 - delay, 70)) << where;
+      EXPECT_TRUE(CloseTo(AnalyserBitTime(1), 540 + delay, 140)) << where;
+      EXPECT_TRUE(CloseTo(AnalyserBitTime(3), 1640 + delay, 140)) << where;
+      EXPECT_TRUE(CloseTo(g_IrCapture.result.generic.secondFrameGapSpace, 40000 + delay, 70)) << where;
+      EXPECT_NEAR(AnalyserCarrierKHz(), 38.0, 0.2) << where;
+    }
+  }
+}
+
+TEST(DecodeSignalGeneric, FrameShapesSetTheirMarkersAndSegments) {
+  const stAirCase cases[] = {
+      {"second frame without a gap", {{kField1, kField2}, {kField3, {}}}, false},
+      {"end code before the second frame", {{kField1, kField2}, {kField3, kField4}}, true},
+      {"one frame with a gap", {{kField1, kField2}}, false},
+  };
+  for (const auto& c : cases) {
+    for (std::uint32_t seed = 1; seed <= kSeeds; ++seed) {
+      Load(AirConditionerSignal(c.frames, c.endCode), {seed, 0.10, 100});
+      DecodeSignalGeneric();
+      const std::string where = c.name + ", seed " + std::to_string(seed);
+      ASSERT_FALSE(AnalyserRelearnFlag()) << where;
+      EXPECT_TRUE(AnalyserDataFlag()) << where;
+      EXPECT_EQ(AnalyserILFlag(), c.frames.size() == 2) << where;
+      EXPECT_EQ(AnalyserEFlag(), c.endCode) << where;
+      EXPECT_EQ(AnalyserThirdFieldCFlag(), c.frames.size() == 2 && !c.frames[1].afterGap.empty()) << where;
+      std::vector<std::vector<bool>> fields{c.frames[0].beforeGap, c.frames[0].afterGap};
+      if (c.frames.size() == 2) {
+        fields.push_back(c.frames[1].beforeGap);
+        fields.push_back(c.frames[1].afterGap);
+      }
+      ExpectFields(where, fields);
+      if (c.endCode) {
+        EXPECT_TRUE(CloseTo(g_IrCapture.result.generic.end.mark, 540, 70)) << where;
+        EXPECT_TRUE(CloseTo(g_IrCapture.result.generic.end.space, 3100, 70)) << where;
+      }
+    }
+  }
+}
+
+TEST(DecodeSignalGeneric, AFrameWithoutGapOrSecondFrameIsNotSplit) {
+  Load(AirConditionerSignal({{kField1, {}}}, false), {4, 0.10, 100});
+  DecodeSignalGeneric();
+  EXPECT_FALSE(AnalyserDataFlag());
+  EXPECT_FALSE(AnalyserValidFrameFlag());
+  EXPECT_EQ(AnalyserDataBitCount(), kField1.size());
+  EXPECT_EQ(LastReceivedBits(static_cast<int>(kField1.size())), BitText(kField1));
+  for (int f = 0; f < kFrameFieldCount; ++f) EXPECT_EQ(AnalyserFrameFieldBitLength(f), 0) << f;
+}
+
+TEST(DecodeSignalGeneric, AnIgnoredPulseDoesNotShiftTheSegments) {
+  stSignal signal = AirConditionerSignal({{kField1, kField2}, {kField3, kField4}}, false);
+  // A glitch between the two bit periods inside the first field.
+  signal.pulses.insert(signal.pulses.begin() + 10, stPulse{640, 1100});
+  Load(signal, {1, 0.0, 0.0});
+  DecodeSignalGeneric();
+  ExpectFields("glitch", {kField1, kField2, kField3, kField4});
+}
+
+TEST(DecodeSignalGeneric, OnePeriodOnlyIsATimingFailure) {
+  Load(AirConditionerSignal({{std::vector<bool>(24, true), {}}}, false), {1, 0.0, 0.0});
+  DecodeSignalGeneric();
+  EXPECT_EQ(g_IrCapture.result.timingFailure, 1);
+  EXPECT_TRUE(AnalyserRelearnFlag());
+  EXPECT_EQ(AnalyserDataBitCount(), 0);
+
+  LoadWaveRecord(nullptr, 0);
+  DecodeSignalGeneric();
+  EXPECT_TRUE(AnalyserRelearnFlag());
+}
+
+}  // namespace
