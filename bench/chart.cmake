@@ -1,0 +1,2 @@
+olv_add_bench(bench_chart bench_chart.cpp)
+target_link_libraries(bench_chart PRIVATE olv_controls)

@@ -1,0 +1,35 @@
+// Headless part of the period labels of a level wave ("TH(10.000us)"): level
+// changes of a point range and the high and low periods between them.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "controls/chart/ChartPoints.h"
+
+// One point of a labelled range: its time, its level and whether the level
+// rose (+1), fell (-1) or stayed (0) against the previous point.
+struct stMTime {
+  double time = 0.0;
+  double level = 0.0;
+  int edge = 0;
+};
+
+// One labelled period between two opposite edges.
+struct stMarkedPeriod {
+  double startTime = 0.0;
+  double endTime = 0.0;
+  double labelLevel = 0.0;  // level of the latest rising edge: the top of the pulse
+  bool high = false;        // a high period (ended by a falling edge)
+};
+
+// Widens [first, last] to whole level runs and lists the level change of every
+// point after first up to last.
+std::vector<stMTime> CollectLevelChanges(const SChartXYPoint* points, unsigned count, unsigned first,
+                                         unsigned last);
+
+// Pairs the edges into high and low periods.
+std::vector<stMarkedPeriod> ListMarkedPeriods(const std::vector<stMTime>& changes);
+
+// "TH(%0.3lfus)" for a high period, "TL(...)" for a low one.
+std::string MarkedTimeText(const stMarkedPeriod& period);

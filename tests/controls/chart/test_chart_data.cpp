@@ -1,0 +1,170 @@
+// Series points, period labels, smoothing, zoom history and legend layout.
+#include <gtest/gtest.h>
+
+#include "controls/chart/BezierSmoothing.h"
+#include "controls/chart/ChartPoints.h"
+#include "controls/chart/LegendLayout.h"
+#include "controls/chart/MarkedTimes.h"
+#include "controls/chart/ZoomHistory.h"
+
+namespace {
+
+std::vector<double> Xs(const CChartPointStore<SChartXYPoint>& store) {
+  std::vector<double> xs;
+  for (unsigned i = 0; i < store.Count(); ++i) xs.push_back(store.At(i).X);
+  return xs;
+}
+
+// Levels 0 and 1 with edges at 0, 10, 30 and 35 us.
+CChartPointStore<SChartXYPoint> SquareWave() {
+  CChartPointStore<SChartXYPoint> store;
+  for (auto p : {SChartXYPoint{0, 0}, {0, 1}, {10, 1}, {10, 0}, {30, 0}, {30, 1}, {35, 1}, {35, 0}})
+    store.Add(p);
+  return store;
+}
+
+}  // namespace
+
+TEST(ChartPoints, PointsStayOrderedByXWithEqualKeysInInsertionOrder) {
+  CChartPointStore<SChartXYPoint> store;
+  for (auto p : {SChartXYPoint{1, 0}, {5, 0}, {3, 0}, {5, 1}, {0, 0}, {3, 2}}) store.Add(p);
+  EXPECT_EQ(Xs(store), (std::vector<double>{0, 1, 3, 3, 5, 5}));
+  EXPECT_EQ(store.At(2).Y, 0);  // the earlier 3 before the later one
+  EXPECT_EQ(store.At(3).Y, 2);
+  EXPECT_EQ(store.At(4).Y, 0);
+  EXPECT_EQ(store.At(5).Y, 1);
+}
+
+TEST(ChartPoints, UnorderedPointsKeepInsertionOrderUntilSorted) {
+  CChartPointStore<SChartXYPoint> store;
+  store.SetOrdering(kOrderNone);
+  for (auto p : {SChartXYPoint{3, 9}, {1, 7}, {2, 8}}) store.Add(p);
+  EXPECT_EQ(Xs(store), (std::vector<double>{3, 1, 2}));
+  store.SetOrdering(kOrderByY);
+  EXPECT_EQ(Xs(store), (std::vector<double>{1, 2, 3}));
+}
+
+TEST(ChartPoints, BufferGrowsByAThousandAndTracksExtremes) {
+  CChartPointStore<SChartXYPoint> store;
+  EXPECT_EQ(store.Capacity(), 1000u);
+  double minimum;
+  double maximum;
+  EXPECT_FALSE(store.GetXMinMax(minimum, maximum));
+  for (int i = 0; i < 1001; ++i) store.Add({static_cast<double>(i), static_cast<double>(-i)});
+  EXPECT_EQ(store.Capacity(), 2000u);
+  EXPECT_EQ(store.At(1000).X, 1000);
+  ASSERT_TRUE(store.GetYMinMax(minimum, maximum));
+  EXPECT_EQ(minimum, -1000);
+  EXPECT_EQ(maximum, 0);
+  store.Clear();
+  EXPECT_EQ(store.Count(), 0u);
+  EXPECT_FALSE(store.GetXMinMax(minimum, maximum));
+}
+
+TEST(ChartPoints, VisibleRangeRunsFromTheFirstPointPastEachBound) {
+  CChartPointStore<SChartXYPoint> store;
+  for (double x : {0, 10, 20, 30, 40}) store.Add({x, 0});
+  struct Case {
+    double minimum, maximum;
+    unsigned first, last;
+  } cases[] = {{12, 28, 2, 3}, {-5, 100, 0, 4}, {10, 20, 2, 3}, {41, 50, 4, 4}, {0, 0, 1, 1}};
+  for (const Case& c : cases) {
+    unsigned first;
+    unsigned last;
+    ASSERT_TRUE(store.GetVisibleRange(c.minimum, c.maximum, first, last));
+    EXPECT_EQ(first, c.first) << c.minimum;
+    EXPECT_EQ(last, c.last) << c.maximum;
+  }
+}
+
+TEST(MarkedTimes, SquareWaveGivesAHighALowAndAHighPeriod) {
+  const auto store = SquareWave();
+  const auto periods =
+      ListMarkedPeriods(CollectLevelChanges(store.Data(), store.Count(), 0, store.Count() - 1));
+  ASSERT_EQ(periods.size(), 3u);
+  EXPECT_EQ(MarkedTimeText(periods[0]), "TH(10.000us)");
+  EXPECT_EQ(MarkedTimeText(periods[1]), "TL(20.000us)");
+  EXPECT_EQ(MarkedTimeText(periods[2]), "TH(5.000us)");
+  EXPECT_DOUBLE_EQ(periods[1].startTime, 10);
+  EXPECT_DOUBLE_EQ(periods[1].endTime, 30);
+  for (const auto& period : periods) EXPECT_EQ(period.labelLevel, 1) << "labels sit on the top of the pulse";
+}
+
+TEST(MarkedTimes, ARangeInsideARunWidensToTheNeighbouringEdges) {
+  const auto store = SquareWave();
+  // Points 4..4 lie inside the low run from 10 to 30: the range grows to both edges of it.
+  const auto changes = CollectLevelChanges(store.Data(), store.Count(), 4, 4);
+  ASSERT_FALSE(changes.empty());
+  EXPECT_DOUBLE_EQ(changes.front().time, 10);
+  EXPECT_DOUBLE_EQ(changes.back().time, 30);
+  const auto periods = ListMarkedPeriods(changes);
+  ASSERT_EQ(periods.size(), 1u);
+  EXPECT_EQ(MarkedTimeText(periods[0]), "TL(20.000us)");
+}
+
+TEST(MarkedTimes, RepeatedEdgesOfOneDirectionDoNotStartAPeriod) {
+  const std::vector<stMTime> changes = {{0, 1, 1}, {5, 2, 1}, {9, 0, -1}, {9, 0, 0}, {12, 1, 1}};
+  const auto periods = ListMarkedPeriods(changes);
+  ASSERT_EQ(periods.size(), 2u);
+  EXPECT_DOUBLE_EQ(periods[0].startTime, 0);  // the second rise does not replace the first
+  EXPECT_EQ(periods[0].labelLevel, 2);        // but raises the label to the latest top
+  EXPECT_TRUE(periods[0].high);
+  EXPECT_FALSE(periods[1].high);
+}
+
+TEST(BezierSmoothing, PathRunsThroughEveryKnotWithControlPointsOnAStraightLine) {
+  const std::vector<double> knots = {0, 3, 6, 9, 12};
+  const auto path = BuildBezierPath(knots);
+  ASSERT_EQ(path.size(), 13u);  // 3n + 1
+  for (size_t i = 0; i < knots.size(); ++i) EXPECT_DOUBLE_EQ(path[3 * i], knots[i]);
+  for (size_t i = 0; i + 1 < path.size(); ++i) EXPECT_NEAR(path[i + 1] - path[i], 1.0, 1e-9) << i;
+  EXPECT_EQ(BuildBezierPath({4}).size(), 0u);
+  EXPECT_EQ(BuildBezierPath({0, 3}), (std::vector<double>{0, 1, 2, 3}));
+}
+
+TEST(ZoomHistory, ThreeZoomsUndoneStepByStep) {
+  CZoomHistory history;
+  const stZoomNode ranges[] = {{0, 100}, {10, 60}, {20, 40}};
+  for (const auto& range : ranges) EXPECT_FALSE(history.OnRelease(range.minimum, range.maximum, false, true));
+  // The first release stores the starting range and pushes it: one node per zoom.
+  EXPECT_EQ(history.Steps().size(), 3u);
+  EXPECT_DOUBLE_EQ(history.StartingRange().maximum, 100);
+  for (int i = 2; i >= 0; --i) {
+    auto back = history.OnRelease(25, 30, true, true);
+    ASSERT_TRUE(back);
+    EXPECT_DOUBLE_EQ(back->minimum, ranges[i].minimum);
+    EXPECT_DOUBLE_EQ(back->maximum, ranges[i].maximum);
+  }
+  auto start = history.OnRelease(5, 6, true, true);
+  ASSERT_TRUE(start);
+  EXPECT_DOUBLE_EQ(start->maximum, 100) << "an empty history goes back to the starting range";
+}
+
+TEST(ZoomHistory, FirstReleaseReversedPushesAndPopsAtOnceAndButtonlessReleasesRestoreNothing) {
+  CZoomHistory history;
+  auto back = history.OnRelease(0, 50, true, true);
+  ASSERT_TRUE(back);
+  EXPECT_DOUBLE_EQ(back->maximum, 50);
+  EXPECT_TRUE(history.Steps().empty());
+  EXPECT_FALSE(history.OnRelease(0, 50, true, false));
+  history.Clear();
+  EXPECT_FALSE(history.HasStartingRange());
+}
+
+TEST(LegendLayout, SizesAndDocksTheEntries) {
+  const ChartRect chart{0, 0, 400, 300};
+  LegendLayoutSettings settings;
+  const std::vector<LegendEntrySize> entries = {{40, 12}, {60, 20}};
+  // Vertical: heights 16 + 2 and 20 + 2, width sample + widest + 12.
+  EXPECT_EQ(ComputeLegendRect(entries, settings, chart), (ChartRect{306, 126, 394, 172}));
+  settings.horizontal = true;
+  settings.dockSide = kDockTop;
+  const ChartRect top = ComputeLegendRect(entries, settings, chart);
+  EXPECT_EQ(top, (ChartRect{123, 3, 277, 31}));  // entries 70 + 90 wide, less 6
+  ChartRect clipped = chart;
+  ClipChartRectForLegend(clipped, top, settings);
+  EXPECT_EQ(clipped.top, top.bottom + 2);
+  settings.dockSide = 7;
+  EXPECT_TRUE(ComputeLegendRect(entries, settings, chart).IsEmpty());
+  EXPECT_TRUE(ComputeLegendRect({}, LegendLayoutSettings{}, chart).IsEmpty());
+}
