@@ -1,0 +1,297 @@
+#!/usr/bin/env python3
+"""Makes the program's PNG pictures: the skinned dialog's frame and caption buttons
+(install/Images) and the pictures compiled into the program (src/ui/resources).
+
+  python3 tools/make_images.py            write every picture
+  python3 tools/make_images.py --check    exit 1 when a written picture would differ
+
+Pure Python (zlib only), so the pictures can be remade anywhere. Shapes are drawn with
+4 x 4 supersampling for smooth edges.
+"""
+import os
+import struct
+import sys
+import zlib
+
+ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+IMAGES = os.path.join(ROOT, "install", "Images")
+RESOURCES = os.path.join(ROOT, "src", "ui", "resources")
+
+# The skinned dialog's default frame colours.
+ACTIVE_FRAME = (129, 173, 231)
+INACTIVE_FRAME = (189, 209, 235)
+GLYPH = (24, 38, 64)
+CLOSE_RED = (232, 17, 35)
+WHITE = (255, 255, 255)
+
+SAMPLES = 4
+
+
+class Canvas:
+    """An RGBA picture with straight (not premultiplied) alpha, channels 0..1."""
+
+    def __init__(self, width, height, fill=(0, 0, 0, 0)):
+        self.width = width
+        self.height = height
+        r, g, b, a = fill
+        self.pixels = [[(r / 255.0, g / 255.0, b / 255.0, a / 255.0) for _ in range(width)]
+                       for _ in range(height)]
+
+    def blend(self, x, y, colour, alpha):
+        """Source-over of colour with coverage alpha onto pixel (x, y)."""
+        if alpha <= 0 or not (0 <= x < self.width and 0 <= y < self.height):
+            return
+        sr, sg, sb = (c / 255.0 for c in colour)
+        dr, dg, db, da = self.pixels[y][x]
+        out_a = alpha + da * (1 - alpha)
+        if out_a <= 0:
+            self.pixels[y][x] = (0, 0, 0, 0)
+            return
+
+        def mix(s, d):
+            return (s * alpha + d * da * (1 - alpha)) / out_a
+
+        self.pixels[y][x] = (mix(sr, dr), mix(sg, dg), mix(sb, db), out_a)
+
+    def paint(self, inside, colour, opacity=1.0, bounds=None):
+        """Paints the pixels whose area inside(x, y) covers, x and y in pixel units."""
+        x0, y0, x1, y1 = bounds or (0, 0, self.width, self.height)
+        step = 1.0 / SAMPLES
+        for y in range(max(0, int(y0)), min(self.height, int(y1) + 1)):
+            for x in range(max(0, int(x0)), min(self.width, int(x1) + 1)):
+                hits = 0
+                for sy in range(SAMPLES):
+                    for sx in range(SAMPLES):
+                        if inside(x + (sx + 0.5) * step, y + (sy + 0.5) * step):
+                            hits += 1
+                if hits:
+                    self.blend(x, y, colour, opacity * hits / (SAMPLES * SAMPLES))
+
+    def rect(self, left, top, right, bottom, colour, opacity=1.0):
+        self.paint(lambda x, y: left <= x < right and top <= y < bottom, colour, opacity,
+                   (left - 1, top - 1, right + 1, bottom + 1))
+
+    def frame(self, left, top, right, bottom, colour, opacity=1.0, width=1):
+        """An outline inside the rectangle, width pixels thick."""
+        self.rect(left, top, right, top + width, colour, opacity)
+        self.rect(left, bottom - width, right, bottom, colour, opacity)
+        self.rect(left, top + width, left + width, bottom - width, colour, opacity)
+        self.rect(right - width, top + width, right, bottom - width, colour, opacity)
+
+    def line(self, ax, ay, bx, by, thickness, colour, opacity=1.0):
+        """A segment with round-free square ends, thickness in pixels."""
+        dx, dy = bx - ax, by - ay
+        length_sq = dx * dx + dy * dy
+        half = thickness / 2.0
+
+        def inside(x, y):
+            t = ((x - ax) * dx + (y - ay) * dy) / length_sq
+            if t < 0 or t > 1:
+                return False
+            px, py = ax + t * dx, ay + t * dy
+            return (x - px) ** 2 + (y - py) ** 2 <= half * half
+
+        self.paint(inside, colour, opacity,
+                   (min(ax, bx) - thickness, min(ay, by) - thickness,
+                    max(ax, bx) + thickness, max(ay, by) + thickness))
+
+    def ellipse(self, cx, cy, rx, ry, colour, opacity=1.0):
+        self.paint(lambda x, y: ((x - cx) / rx) ** 2 + ((y - cy) / ry) ** 2 <= 1.0, colour, opacity,
+                   (cx - rx - 1, cy - ry - 1, cx + rx + 1, cy + ry + 1))
+
+    def png(self):
+        rows = []
+        for row in self.pixels:
+            raw = bytearray([0])
+            for r, g, b, a in row:
+                raw += bytes(int(round(max(0.0, min(1.0, c)) * 255)) for c in (r, g, b, a))
+            rows.append(bytes(raw))
+
+        def chunk(kind, data):
+            body = kind + data
+            return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
+
+        header = struct.pack(">IIBBBBB", self.width, self.height, 8, 6, 0, 0, 0)
+        return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
+                chunk(b"IDAT", zlib.compress(b"".join(rows), 9)) + chunk(b"IEND", b""))
+
+
+# ---------------------------------------------------------------------------------------------
+# Caption buttons: 46 x 30, transparent, a 10 x 10 glyph in the middle.
+BUTTON_W, BUTTON_H = 46, 30
+GLYPH_LEFT, GLYPH_TOP = 18, 10
+
+
+def glyph_close(canvas, colour, opacity):
+    left, top, size = GLYPH_LEFT, GLYPH_TOP, 10
+    canvas.line(left, top, left + size, top + size, 1.2, colour, opacity)
+    canvas.line(left + size, top, left, top + size, 1.2, colour, opacity)
+
+
+def glyph_max(canvas, colour, opacity):
+    canvas.frame(GLYPH_LEFT, GLYPH_TOP, GLYPH_LEFT + 10, GLYPH_TOP + 10, colour, opacity)
+
+
+def glyph_min(canvas, colour, opacity):
+    canvas.rect(GLYPH_LEFT, GLYPH_TOP + 5, GLYPH_LEFT + 10, GLYPH_TOP + 6, colour, opacity)
+
+
+def glyph_restore(canvas, colour, opacity):
+    left, top = GLYPH_LEFT, GLYPH_TOP
+    canvas.frame(left, top + 2, left + 8, top + 10, colour, opacity)
+    canvas.rect(left + 2, top, left + 10, top + 1, colour, opacity)
+    canvas.rect(left + 9, top + 1, left + 10, top + 8, colour, opacity)
+    canvas.rect(left + 2, top + 1, left + 3, top + 2, colour, opacity)
+    canvas.rect(left + 8, top + 7, left + 9, top + 8, colour, opacity)
+
+
+GLYPHS = {"Close": glyph_close, "Max": glyph_max, "Min": glyph_min, "Restore": glyph_restore}
+
+
+def caption_button(name, state):
+    canvas = Canvas(BUTTON_W, BUTTON_H)
+    draw = GLYPHS[name]
+    if state == "normal":
+        draw(canvas, GLYPH, 1.0)
+    elif state == "hover" and name == "Close":
+        canvas.rect(0, 0, BUTTON_W, BUTTON_H, CLOSE_RED)
+        draw(canvas, WHITE, 1.0)
+    elif state == "hover":
+        canvas.rect(0, 0, BUTTON_W, BUTTON_H, WHITE, 0.35)
+        draw(canvas, GLYPH, 1.0)
+    else:
+        draw(canvas, GLYPH, 0.35)
+    return canvas
+
+
+def frame_tile(colour):
+    return Canvas(8, 8, colour + (255,))
+
+
+# ---------------------------------------------------------------------------------------------
+# Pictures compiled into the program.
+
+
+def page_background():
+    """A soft white-to-blue wash that pages stretch over their client area."""
+    width, height = 320, 240
+    canvas = Canvas(width, height)
+    for y in range(height):
+        t = y / float(height - 1)
+        colour = tuple(int(round(255 + (c - 255) * 0.18 * t)) for c in INACTIVE_FRAME)
+        for x in range(width):
+            canvas.pixels[y][x] = tuple(c / 255.0 for c in colour) + (1.0,)
+    return canvas
+
+
+def key_switch(height, lead_rows, colour, dashed):
+    """A push-button switch symbol 40 wide; its leads run to both edges on lead_rows."""
+    canvas = Canvas(40, height)
+    lead_top = lead_rows[0]
+    lead_bottom = lead_rows[-1] + 1
+
+    def segment(left, right):
+        if not dashed:
+            canvas.rect(left, lead_top, right, lead_bottom, colour)
+            return
+        x = left
+        while x < right:
+            canvas.rect(x, lead_top, min(x + 3, right), lead_bottom, colour)
+            x += 5
+
+    segment(0, 12)
+    segment(28, 40)
+    canvas.ellipse(13, (lead_top + lead_bottom) / 2.0, 1.6, 1.6, colour)
+    canvas.ellipse(27, (lead_top + lead_bottom) / 2.0, 1.6, 1.6, colour)
+    bar = lead_top - 5
+    canvas.rect(10, bar, 30, bar + 1.5, colour)
+    canvas.rect(19.25, bar - 5, 20.75, bar, colour)
+    canvas.rect(15, bar - 6, 25, bar - 4.5, colour)
+    return canvas
+
+
+def program_icon(main, accent):
+    """The program icon: a remote controller with an infrared wave."""
+    canvas = Canvas(32, 32)
+    canvas.paint(lambda x, y: rounded(x, y, 9, 9, 23, 32, 3), main)
+    canvas.paint(lambda x, y: rounded(x, y, 11, 12, 21, 17, 1.5), WHITE)
+    for row in range(3):
+        for col in range(2):
+            canvas.ellipse(13.5 + col * 5, 21 + row * 3.5, 1.3, 1.3, WHITE)
+    for radius in (3.0, 6.0):
+        canvas.paint(lambda x, y, r=radius: arc(x, y, 16, 8, r, 1.4), accent)
+    return canvas
+
+
+def rounded(x, y, left, top, right, bottom, radius):
+    if not (left <= x < right and top <= y < bottom):
+        return False
+    cx = min(max(x, left + radius), right - radius)
+    cy = min(max(y, top + radius), bottom - radius)
+    return (x - cx) ** 2 + (y - cy) ** 2 <= radius * radius
+
+
+def arc(x, y, cx, cy, radius, thickness):
+    if y > cy - 0.5:
+        return False
+    distance = ((x - cx) ** 2 + (y - cy) ** 2) ** 0.5
+    return abs(distance - radius) <= thickness / 2.0 and abs(x - cx) <= (cy - y) * 1.2
+
+
+def drag_cursor():
+    """The drag cursor: a four-way move arrow, hot spot in the middle (16, 16)."""
+    canvas = Canvas(32, 32)
+    for colour, grow in ((WHITE, 1.4), ((0, 0, 0), 0.0)):
+        canvas.rect(15 - grow / 2, 6, 17 + grow / 2, 26, colour)
+        canvas.rect(6, 15 - grow / 2, 26, 17 + grow / 2, colour)
+        for tip_x, tip_y, dx, dy in ((16, 2, 0, 1), (16, 30, 0, -1), (2, 16, 1, 0), (30, 16, -1, 0)):
+            size = 5 + grow
+
+            def head(x, y, tx=tip_x, ty=tip_y, ux=dx, uy=dy, s=size):
+                along = (x - tx) * ux + (y - ty) * uy
+                across = abs((x - tx) * uy - (y - ty) * ux)
+                return 0 <= along <= s and across <= along * 0.8 + 0.01
+
+            canvas.paint(head, colour)
+    return canvas
+
+
+def pictures():
+    out = {}
+    for name in GLYPHS:
+        out[os.path.join(IMAGES, name + ".png")] = caption_button(name, "normal")
+        out[os.path.join(IMAGES, name + "_Hover.png")] = caption_button(name, "hover")
+        out[os.path.join(IMAGES, name + "_Disable.png")] = caption_button(name, "disabled")
+    out[os.path.join(IMAGES, "BKDlg.png")] = frame_tile(ACTIVE_FRAME)
+    out[os.path.join(IMAGES, "BKDlgNActivate.png")] = frame_tile(INACTIVE_FRAME)
+
+    out[os.path.join(RESOURCES, "PageBackground.png")] = page_background()
+    out[os.path.join(RESOURCES, "KeySwitchGrey.png")] = key_switch(25, (13,), (150, 150, 150), True)
+    out[os.path.join(RESOURCES, "KeySwitch.png")] = key_switch(25, (12, 13), (0, 102, 204), False)
+    out[os.path.join(RESOURCES, "KeySwitchDiagram.png")] = key_switch(26, (15,), (0, 0, 0), False)
+    out[os.path.join(RESOURCES, "OlvantaIcon.png")] = program_icon((33, 84, 160), (232, 17, 35))
+    out[os.path.join(RESOURCES, "LumoraIcon.png")] = program_icon((0, 128, 110), (255, 160, 0))
+    out[os.path.join(RESOURCES, "DragCursor.png")] = drag_cursor()
+    return out
+
+
+def main(argv):
+    check = "--check" in argv
+    stale = []
+    for path, canvas in sorted(pictures().items()):
+        data = canvas.png()
+        if check:
+            if not os.path.exists(path) or open(path, "rb").read() != data:
+                stale.append(path)
+            continue
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        with open(path, "wb") as f:
+            f.write(data)
+    if stale:
+        sys.stderr.write("out of date:\n  " + "\n  ".join(stale) + "\n")
+        return 1
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))
