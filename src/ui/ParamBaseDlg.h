@@ -1,0 +1,24 @@
+// The base of the parameter dialogs (constant code, function configuration,
+// user-defined, pure-data and verify-code dialogs): a white dialog with a
+// rounded frame and the list of names already in use.
+#pragma once
+
+#include <wx/dialog.h>
+
+class CParamBaseDlg : public wxDialog {
+ public:
+  CParamBaseDlg(int templateId, wxWindow* parent, const wxString& title = wxString());
+
+  // The used names become first, followed by "," and second when second is not empty.
+  void SetUsedNames(const wxString& first, const wxString& second);
+  // True when text equals one of the used names, without regard to case.
+  bool IsInNameList(const wxString& text) const;
+  const wxString& GetUsedNames() const { return m_usedNames; }
+
+ private:
+  void OnPaint(wxPaintEvent& event);
+  void OnLeftDown(wxMouseEvent& event);
+  void OnCharHook(wxKeyEvent& event);
+
+  wxString m_usedNames;
+};

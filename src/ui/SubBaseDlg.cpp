@@ -1,0 +1,145 @@
+#include "ui/SubBaseDlg.h"
+
+#include "core/AppContext.h"
+#include "core/MessageBoxes.h"
+#include "platform/Paths.h"
+#include "ui/ImageHelpers.h"
+#include "ui/ResourceIds.h"
+
+#include <wx/dcmemory.h>
+
+wxDEFINE_EVENT(WM_PAGE_NEXT, CPageRequestEvent);
+wxDEFINE_EVENT(WM_PAGE_BACK, CPageRequestEvent);
+
+namespace {
+// The watermark's constant opacity: 12 of 255.
+constexpr unsigned char kWatermarkAlpha = 12;
+}  // namespace
+
+CSubBaseDlg::CSubBaseDlg(int templateId, wxWindow* parent)
+    : wxPanel(parent, templateId), m_templateId(templateId) {
+  SetBackgroundColour(*wxWHITE);
+  Bind(wxEVT_SIZE, &CSubBaseDlg::OnSize, this);
+  Bind(wxEVT_SHOW, &CSubBaseDlg::OnShow, this);
+  Bind(wxEVT_CHAR_HOOK, &CSubBaseDlg::OnCharHook, this);
+}
+
+int CSubBaseDlg::PassValue(const char*, int value, int) { return value; }
+
+stNavNode* CSubBaseDlg::SetPageIndex(stNavNode* node) {
+  m_navNode = node;
+  return node;
+}
+
+int CSubBaseDlg::SetNavValues(int a, int b) {
+  m_navValues[0] = a;
+  m_navValues[1] = b;
+  return a;
+}
+
+wxString CSubBaseDlg::GetPageTitle() const { return m_pageTitle; }
+void CSubBaseDlg::ApplyLanguage() {}
+bool CSubBaseDlg::LoadFromProject() { return true; }
+bool CSubBaseDlg::ReloadSettings(int) { return true; }
+bool CSubBaseDlg::LoadFormatParameters(int, int) { return true; }
+bool CSubBaseDlg::ShowStoredValues() { return true; }
+bool CSubBaseDlg::SaveToProject() { return true; }
+bool CSubBaseDlg::StorePageData() { return true; }
+bool CSubBaseDlg::CheckAndApply() { return true; }
+void CSubBaseDlg::LayoutControls() {}
+void CSubBaseDlg::RefreshControls() {}
+void CSubBaseDlg::RefreshView(int) {}
+void CSubBaseDlg::OnPageShown() {}
+
+void CSubBaseDlg::InitLayout(const wxString& prefix, const wxString& layoutFile) {
+  m_layout.RemoveAll();
+  m_layout.SetSource(platform::JoinPath(g_App.uiConfigFolder, layoutFile), g_App.imageFolder);
+  m_layout.LoadElements(prefix, GetParent());
+  m_layout.ApplyFonts(0);
+  stUIElement client;
+  if (!m_layout.GetElement("SW_CLIENT", client)) {
+    LangMessageBox("", kNoticeOk, "IDS_ERR8_LACK_OF_KEY", wxString("SW_CLIENT"), m_layout.GetIniPath());
+  }
+  LayoutControls();
+}
+
+void CSubBaseDlg::PlaceControls(const std::vector<std::pair<wxString, int>>& table) {
+  if (!m_layout.IsReady() || !m_layout.ResolveAll(this)) return;
+  for (const auto& [name, id] : table) {
+    wxWindow* control = FindWindow(id);
+    stUIElement element;
+    if (!control || !m_layout.GetElement(name, element)) continue;
+    control->SetSize(element.Rect());
+    if (element.hidden) control->Hide();
+  }
+}
+
+bool CSubBaseDlg::PostRequest(const wxEventType& type, bool next, int wParam, int lParam) {
+  wxWindow* parent = GetParent();
+  if (!parent) return false;
+  stPageRequest request;
+  request.next = next ? 1 : 0;
+  request.back = next ? 0 : 1;
+  request.wParam = wParam;
+  request.lParam = lParam;
+  request.node = m_navNode;
+  wxQueueEvent(parent, new CPageRequestEvent(type, request));
+  return true;
+}
+
+bool CSubBaseDlg::RequestNextPage(int wParam, int lParam) {
+  if (!CheckAndApply()) return false;
+  if (!StorePageData()) return false;
+  return PostRequest(WM_PAGE_NEXT, true, wParam, lParam);
+}
+
+bool CSubBaseDlg::RequestPreviousPage(int wParam, int lParam) {
+  if (!StorePageData()) return false;
+  return PostRequest(WM_PAGE_BACK, false, wParam, lParam);
+}
+
+bool CSubBaseDlg::LoadBackgroundImage() { return LoadImageFromResource(m_backgroundImage, IDB_PAGE_BACKGROUND, "png"); }
+
+void CSubBaseDlg::DrawBackground(wxDC& dc, const wxRect& area, int yDest) {
+  if (area.IsEmpty()) return;
+  wxBitmap canvas(area.GetSize(), 24);
+  {
+    wxMemoryDC memory(canvas);
+    memory.SetBackground(*wxWHITE_BRUSH);
+    memory.Clear();
+    if (m_backgroundImage.IsOk()) DrawImageStretched(memory, m_backgroundImage, wxRect(area.GetSize()));
+  }
+  wxImage faint = canvas.ConvertToImage();
+  faint.InitAlpha();
+  unsigned char* alpha = faint.GetAlpha();
+  std::fill(alpha, alpha + static_cast<std::size_t>(faint.GetWidth()) * faint.GetHeight(), kWatermarkAlpha);
+  dc.DrawBitmap(wxBitmap(faint), area.GetLeft(), yDest, true);
+}
+
+void CSubBaseDlg::OnSize(wxSizeEvent& event) {
+  event.Skip();
+  const wxSize size = GetClientSize();
+  if (size.x != 0 && size.y != 0 && size != m_lastClientSize) {
+    m_lastClientSize = size;
+    LayoutControls();
+  }
+  // No edit of the page keeps a caret after a resize.
+  wxWindow* focus = FindFocus();
+  if (focus && focus != this && IsDescendant(focus)) SetFocusIgnoringChildren();
+}
+
+void CSubBaseDlg::OnShow(wxShowEvent& event) {
+  if (event.IsShown() && refreshPending) {
+    refreshPending = 0;
+    OnPageShown();
+  }
+}
+
+void CSubBaseDlg::OnCharHook(wxKeyEvent& event) {
+  // Neither Enter nor Escape closes a page.
+  if (event.GetKeyCode() == WXK_RETURN || event.GetKeyCode() == WXK_ESCAPE ||
+      event.GetKeyCode() == WXK_NUMPAD_ENTER) {
+    return;
+  }
+  event.Skip();
+}

@@ -1,0 +1,74 @@
+// The base of every step page: the page protocol through which the main
+// dialog and the navigation bar load, check, store, save, lay out and
+// re-label a page without knowing its class, and the next/back requests.
+#pragma once
+
+#include "ui/PageRequest.h"
+#include "ui/UILayout.h"
+
+#include <wx/image.h>
+#include <wx/panel.h>
+
+#include <utility>
+#include <vector>
+
+class CSubBaseDlg : public wxPanel {
+ public:
+  // templateId names the page (the dialog template's id in the original design).
+  CSubBaseDlg(int templateId, wxWindow* parent);
+  ~CSubBaseDlg() override = default;
+
+  // The page protocol, in its fixed order.
+  virtual int PassValue(const char* className, int value, int flag);
+  virtual stNavNode* SetPageIndex(stNavNode* node);
+  virtual int SetNavValues(int a, int b);
+  virtual wxString GetPageTitle() const;
+  virtual void ApplyLanguage();
+  virtual bool LoadFromProject();
+  virtual bool ReloadSettings(int flag);
+  virtual bool LoadFormatParameters(int a, int b);
+  virtual bool ShowStoredValues();
+  virtual bool SaveToProject();
+  virtual bool StorePageData();
+  virtual bool CheckAndApply();
+  virtual void InitLayout(const wxString& prefix, const wxString& layoutFile);
+  virtual void LayoutControls();
+  virtual void RefreshControls();
+  virtual void RefreshView(int flag);
+  virtual bool RequestNextPage(int wParam, int lParam);
+  virtual bool RequestPreviousPage(int wParam, int lParam);
+  virtual void OnPageShown();
+
+  // Loads the faint background picture (PNG resource 142); false when missing.
+  bool LoadBackgroundImage();
+  // Paints the background picture as a faint watermark over area at yDest.
+  void DrawBackground(wxDC& dc, const wxRect& area, int yDest);
+
+  int GetTemplateId() const { return m_templateId; }
+  stNavNode* GetNavNode() const { return m_navNode; }
+  CUILayout& GetLayout() { return m_layout; }
+
+  int refreshPending = 0;
+  int lastPropagatedValue = 0;
+
+ protected:
+  // Moves each control of the table (layout element name, control id) to its
+  // element's rectangle and hides it when the element is hidden. Resolves the
+  // layout first; does nothing until the layout is ready.
+  void PlaceControls(const std::vector<std::pair<wxString, int>>& table);
+
+  wxString m_pageTitle;
+  CUILayout m_layout;
+
+ private:
+  void OnSize(wxSizeEvent& event);
+  void OnShow(wxShowEvent& event);
+  void OnCharHook(wxKeyEvent& event);
+  bool PostRequest(const wxEventType& type, bool next, int wParam, int lParam);
+
+  int m_templateId;
+  int m_navValues[2] = {0, 0};
+  stNavNode* m_navNode = nullptr;
+  wxImage m_backgroundImage;
+  wxSize m_lastClientSize;
+};

@@ -1,0 +1,158 @@
+// Two pages in a host window: the next/back requests of the page protocol.
+#include "core/AppContext.h"
+#include "core/UserIni.h"
+#include "platform/Paths.h"
+#include "ui/ParamBaseDlg.h"
+#include "ui/SubBaseDlg.h"
+#include "MessageRecorder.h"
+#include "TempDir.h"
+#include "UiEvents.h"
+
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/frame.h>
+
+#include <memory>
+
+namespace {
+
+class CTestPage : public CSubBaseDlg {
+ public:
+  CTestPage(int id, wxWindow* parent) : CSubBaseDlg(id, parent) {}
+  bool CheckAndApply() override {
+    ++checks;
+    return acceptCheck;
+  }
+  bool StorePageData() override {
+    ++stores;
+    return acceptStore;
+  }
+  void LayoutControls() override { ++layouts; }
+  void OnPageShown() override { ++shown; }
+
+  bool acceptCheck = true;
+  bool acceptStore = true;
+  int checks = 0, stores = 0, layouts = 0, shown = 0;
+};
+
+class CHost : public wxFrame {
+ public:
+  CHost() : wxFrame(nullptr, wxID_ANY, "host", wxDefaultPosition, wxSize(400, 300)) {
+    Bind(WM_PAGE_NEXT, [this](CPageRequestEvent& e) { requests.push_back(e.GetRequest()); });
+    Bind(WM_PAGE_BACK, [this](CPageRequestEvent& e) { requests.push_back(e.GetRequest()); });
+  }
+  std::vector<stPageRequest> requests;
+};
+
+class PageProtocolTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    host = new CHost();
+    first = new CTestPage(130, host);
+    second = new CTestPage(129, host);
+    host->Show();
+    testsupport::PumpEvents();
+  }
+  void TearDown() override { host->Destroy(); testsupport::PumpEvents(); }
+
+  CHost* host = nullptr;
+  CTestPage* first = nullptr;
+  CTestPage* second = nullptr;
+};
+
+TEST_F(PageProtocolTest, NextIsRefusedWhileThePageRefuses) {
+  stNavNode* node = reinterpret_cast<stNavNode*>(0x1234);
+  first->SetPageIndex(node);
+  first->acceptCheck = false;
+  EXPECT_FALSE(first->RequestNextPage(3, 4));
+  EXPECT_EQ(first->stores, 0);  // a refused check stores nothing
+  first->acceptCheck = true;
+  first->acceptStore = false;
+  EXPECT_FALSE(first->RequestNextPage(3, 4));
+  testsupport::PumpEvents();
+  EXPECT_TRUE(host->requests.empty());
+
+  first->acceptStore = true;
+  EXPECT_TRUE(first->RequestNextPage(3, 4));
+  testsupport::PumpEvents();
+  ASSERT_EQ(host->requests.size(), 1u);
+  const stPageRequest& request = host->requests[0];
+  EXPECT_EQ(request.next, 1);
+  EXPECT_EQ(request.back, 0);
+  EXPECT_EQ(request.wParam, 3);
+  EXPECT_EQ(request.lParam, 4);
+  EXPECT_EQ(request.node, node);
+}
+
+TEST_F(PageProtocolTest, BackStoresWithoutChecking) {
+  EXPECT_TRUE(second->RequestPreviousPage(7, 0));
+  testsupport::PumpEvents();
+  EXPECT_EQ(second->checks, 0);
+  EXPECT_EQ(second->stores, 1);
+  ASSERT_EQ(host->requests.size(), 1u);
+  EXPECT_EQ(host->requests[0].back, 1);
+  EXPECT_EQ(host->requests[0].next, 0);
+  EXPECT_EQ(host->requests[0].wParam, 7);
+  second->acceptStore = false;
+  EXPECT_FALSE(second->RequestPreviousPage(7, 0));
+}
+
+TEST_F(PageProtocolTest, ResizesAndShowsReachThePageOnce) {
+  const int before = first->layouts;
+  first->SetSize(300, 200);
+  testsupport::PumpEvents();
+  first->SetSize(300, 200);
+  testsupport::PumpEvents();
+  EXPECT_EQ(first->layouts, before + 1);
+  first->SetSize(0, 0);
+  testsupport::PumpEvents();
+  EXPECT_EQ(first->layouts, before + 1);
+
+  first->Hide();
+  first->refreshPending = 1;
+  first->Show();
+  first->Hide();
+  first->Show();
+  testsupport::PumpEvents();
+  EXPECT_EQ(first->shown, 1);
+  EXPECT_EQ(first->refreshPending, 0);
+}
+
+TEST_F(PageProtocolTest, MissingClientElementIsReported) {
+  testsupport::TempDir dir;
+  g_App.uiConfigFolder = dir.Path();
+  g_App.langFile = platform::JoinPath(platform::JoinPath(OLV_SOURCE_DIR, "install"), "Lang.ini");
+  g_App.currentLangSection = "1252";
+  testsupport::CMessageRecorder boxes;
+  first->InitLayout("A", "Nothing.ini");
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_EQ(boxes.boxes[0].text,
+            "The layout element SW_CLIENT is missing from " + platform::JoinPath(dir.Path(), "Nothing.ini") + ".");
+  g_App.uiConfigFolder.clear();
+  g_App.langFile.clear();
+}
+
+TEST(ParamBase, UsedNamesAreComparedWithoutCaseAndKept) {
+  CParamBaseDlg dialog(0, nullptr);
+  dialog.SetUsedNames("A,B", "");
+  EXPECT_EQ(dialog.GetUsedNames(), "A,B");
+  dialog.SetUsedNames("A", "B");
+  EXPECT_EQ(dialog.GetUsedNames(), "A,B");
+  EXPECT_TRUE(dialog.IsInNameList("b"));
+  EXPECT_TRUE(dialog.IsInNameList("b"));  // asking again gives the same answer
+  EXPECT_TRUE(dialog.IsInNameList("A"));
+  EXPECT_FALSE(dialog.IsInNameList("C"));
+}
+
+TEST(UserIni, CreatedWithItsFolderAndByteOrderMark) {
+  testsupport::TempDir dir;
+  wxString old;
+  const bool had = wxGetEnv("XDG_DATA_HOME", &old);
+  wxSetEnv("XDG_DATA_HOME", dir.Path());
+  const wxString path = GetUserIniPath();
+  had ? wxSetEnv("XDG_DATA_HOME", old) : wxUnsetEnv("XDG_DATA_HOME");
+  EXPECT_EQ(path, dir.File("OLVANTA/ir_remote.ini"));
+  EXPECT_EQ(testsupport::ReadBytes(path), "\xFF\xFE");
+}
+
+}  // namespace
