@@ -54,6 +54,14 @@ struct stExprFunc {
   const wxString& Expr() const { return texts[2]; }
 };
 
+// A constant-code function as the parameter dialogs hold it: the bit count,
+// the constant code (two 16-bit halves of one int) and three texts.
+struct stConstCodeFunc {
+  std::int32_t bits = 0;
+  std::int32_t code = 0;
+  wxString texts[3];
+};
+
 // Load kinds of LoadFuncRecord.
 enum FuncLoadKind {
   kFuncPlain = 1,
