@@ -3,6 +3,7 @@
 #include "core/DocManage.h"
 #include "core/ExprEngine.h"
 #include "core/TextLines.h"
+#include "platform/TextFile.h"
 
 #include <cstdio>
 
@@ -13,13 +14,7 @@ constexpr int kMaxSubstitutionsPerLine = 10000;
 
 class COutputFile {
  public:
-  explicit COutputFile(const wxString& path) {
-#ifdef _WIN32
-    m_file = _wfopen(path.wc_str(), L"wb");
-#else
-    m_file = std::fopen(path.utf8_str(), "wb");
-#endif
-  }
+  explicit COutputFile(const wxString& path) : m_file(platform::OpenFile(path, "wb")) {}
   ~COutputFile() { Close(); }
   COutputFile(const COutputFile&) = delete;
   COutputFile& operator=(const COutputFile&) = delete;

@@ -54,11 +54,7 @@ std::string WideToUtf8(const wxString& text) { return std::string(text.utf8_str(
 
 bool CStdioFileEx::Open(const wxString& path) {
   Close();
-#ifdef _WIN32
-  m_file = _wfopen(path.wc_str(), L"rb");
-#else
-  m_file = std::fopen(path.utf8_str(), "rb");
-#endif
+  m_file = platform::OpenFile(path, "rb");
   m_atStart = true;
   m_error = false;
   return m_file != nullptr;

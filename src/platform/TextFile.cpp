@@ -347,4 +347,12 @@ bool WriteFileAtomically(const wxString& path, const std::string& bytes) {
   return ok;
 }
 
+std::FILE* OpenFile(const wxString& path, const char* mode) {
+#ifdef _WIN32
+  return _wfopen(ToFsPath(path).c_str(), wxString(mode).wc_str());
+#else
+  return std::fopen(ToFsPath(path).c_str(), mode);
+#endif
+}
+
 }  // namespace platform

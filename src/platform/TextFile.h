@@ -5,6 +5,7 @@
 
 #include <wx/string.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <string>
 
@@ -25,6 +26,9 @@ std::string EncodeText(const wxString& text, TextEncoding encoding);
 // The file-system path of a wxString path (UTF-16 on Windows, UTF-8 elsewhere).
 // Safe on a wxString that other threads use at the same time.
 std::filesystem::path ToFsPath(const wxString& path);
+
+// Opens a file with a C runtime mode ("rb", "wb", ...); null when it cannot be opened.
+std::FILE* OpenFile(const wxString& path, const char* mode);
 
 // Reads a whole file; false when it cannot be opened or read.
 bool ReadFileBytes(const wxString& path, std::string& bytes);
