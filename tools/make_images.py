@@ -256,6 +256,70 @@ def drag_cursor():
     return canvas
 
 
+# ---------------------------------------------------------------------------------------------
+# Guide overlay buttons and the wave drawing's arrow heads and fill patterns.
+
+
+class BitmapCanvas(Canvas):
+    """A picture kept as a 24-bit Windows bitmap: png() gives the bytes its ".bmp" file holds."""
+
+    def png(self):
+        stride = (self.width * 3 + 3) & ~3
+        rows = []
+        for row in reversed(self.pixels):
+            raw = bytearray()
+            for r, g, b, a in row:
+                # Transparent pixels come out white: a bitmap has no alpha.
+                raw += bytes(int(round(max(0.0, min(1.0, c * a + (1 - a))) * 255)) for c in (b, g, r))
+            raw += bytes(stride - len(raw))
+            rows.append(bytes(raw))
+        pixels = b"".join(rows)
+        header = struct.pack("<IiiHHIIiiII", 40, self.width, self.height, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
+        return b"BM" + struct.pack("<IHHI", 14 + len(header) + len(pixels), 0, 0, 14 + len(header)) + header + pixels
+
+
+GUIDE_FILL = (226, 237, 252)
+
+
+def guide_button(pointing_left):
+    """A 112 x 34 pill with an arrow at the end it points to; the caption goes in the middle."""
+    canvas = Canvas(112, 34)
+    canvas.paint(lambda x, y: rounded(x, y, 0, 0, 112, 34, 17), ACTIVE_FRAME)
+    canvas.paint(lambda x, y: rounded(x, y, 1.5, 1.5, 110.5, 32.5, 15.5), GUIDE_FILL)
+    tip, base = (9.0, 21.0) if pointing_left else (103.0, 91.0)
+
+    def arrow(x, y):
+        along = (x - tip) / (base - tip)
+        return 0 <= along <= 1 and abs(y - 17) <= along * 6.5
+
+    canvas.paint(arrow, GLYPH)
+    return canvas
+
+
+def arrow_head(pointing_left):
+    """A 7 x 9 black arrow head whose tip touches the outer edge, centred on row 4."""
+    canvas = Canvas(7, 9)
+    tip, base = (0.0, 7.0) if pointing_left else (7.0, 0.0)
+
+    def inside(x, y):
+        along = (x - tip) / (base - tip)
+        return 0 <= along <= 1 and abs(y - 4.5) <= along * 4.5
+
+    canvas.paint(inside, (0, 0, 0))
+    return canvas
+
+
+def hatch(colour):
+    """An 8 x 8 tile of diagonal stripes of colour on a pale tint of it."""
+    pale = tuple(int(round(255 - (255 - c) * 0.25)) for c in colour)
+    canvas = BitmapCanvas(8, 8, pale + (255,))
+    for y in range(8):
+        for x in range(8):
+            if (x + y) % 4 < 2:
+                canvas.pixels[y][x] = tuple(c / 255.0 for c in colour) + (1.0,)
+    return canvas
+
+
 def pictures():
     out = {}
     for name in GLYPHS:
@@ -272,6 +336,12 @@ def pictures():
     out[os.path.join(RESOURCES, "OlvantaIcon.png")] = program_icon((33, 84, 160), (232, 17, 35))
     out[os.path.join(RESOURCES, "LumoraIcon.png")] = program_icon((0, 128, 110), (255, 160, 0))
     out[os.path.join(RESOURCES, "DragCursor.png")] = drag_cursor()
+    out[os.path.join(IMAGES, "Preview.png")] = guide_button(True)
+    out[os.path.join(IMAGES, "next.png")] = guide_button(False)
+    out[os.path.join(IMAGES, "left.png")] = arrow_head(True)
+    out[os.path.join(IMAGES, "right.png")] = arrow_head(False)
+    out[os.path.join(IMAGES, "blue.bmp")] = hatch((0, 102, 204))
+    out[os.path.join(IMAGES, "red.bmp")] = hatch((204, 32, 32))
     return out
 
 
