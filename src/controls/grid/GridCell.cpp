@@ -2,6 +2,7 @@
 
 #include "controls/grid/GridCtrl.h"
 #include "controls/grid/GridPaint.h"
+#include "controls/grid/InPlaceEdit.h"
 
 #include <wx/dcscreen.h>
 #include <wx/settings.h>
@@ -68,26 +69,38 @@ const wxFont* CGridCell::GetFontObject() const {
   return defaultCell ? defaultCell->GetFontObject() : nullptr;
 }
 
+bool CGridCell::ForwardToOpenEditor(int ch) {
+  if (!m_editing || !m_editWnd) return false;
+  wxKeyEvent event(wxEVT_CHAR);
+  event.m_keyCode = ch;
+  event.m_uniChar = static_cast<wxChar>(ch);
+  event.SetEventObject(m_editWnd);
+  m_editWnd->GetEventHandler()->ProcessEvent(event);
+  return true;
+}
+
+long CGridCell::EditorAlignment() const {
+  const unsigned format = GetFormat();
+  if (format != kGridDefaultFormat && (format & gridformat::kRight)) return wxTE_RIGHT;
+  if (format != kGridDefaultFormat && (format & gridformat::kCenter)) return wxTE_CENTRE;
+  return wxTE_LEFT;
+}
+
 bool CGridCell::Edit(int row, int col, const GridRect& rect, const wxPoint& point, int id, int ch) {
-  wxUnusedVar(row);
-  wxUnusedVar(col);
-  wxUnusedVar(rect);
   wxUnusedVar(point);
-  wxUnusedVar(id);
-  if (m_editing && m_editWnd) {
-    wxKeyEvent event(wxEVT_CHAR);
-    event.m_keyCode = ch;
-    event.m_uniChar = static_cast<wxChar>(ch);
-    event.SetEventObject(m_editWnd);
-    m_editWnd->GetEventHandler()->ProcessEvent(event);
-    return true;
-  }
-  // The in-place editor window is not part of this build yet.
-  return false;
+  if (ForwardToOpenEditor(ch)) return true;
+  if (!m_grid) return false;
+  m_editing = true;
+  m_editWnd = new CInPlaceEdit(m_grid, rect, EditorAlignment(), id, row, col, GetText(), ch);
+  return true;
 }
 
 void CGridCell::EndEdit() {
   if (!m_editWnd) return;
+  if (auto* editor = dynamic_cast<CInPlaceEdit*>(m_editWnd)) {
+    editor->EndEdit();
+    return;
+  }
   // The editor ends its edit when it loses the focus.
   wxFocusEvent event(wxEVT_KILL_FOCUS, m_editWnd->GetId());
   event.SetEventObject(m_editWnd);

@@ -45,7 +45,7 @@ class CGridCell : public CGridCellBase {
   void Reset() override;
 
   // Forwards the character to an editor that is already open; otherwise
-  // opens the grid's in-place editor when one is available.
+  // opens an in-place editor (CInPlaceEdit) over rect.
   bool Edit(int row, int col, const GridRect& rect, const wxPoint& point, int id, int ch) override;
   // Asks the open editor to end (it reports to the grid and closes).
   void EndEdit() override;
@@ -56,6 +56,11 @@ class CGridCell : public CGridCellBase {
   void SetEditing(bool editing) { m_editing = editing; }
 
  protected:
+  // Sends ch to the editor of an edit in progress; false when none is open.
+  bool ForwardToOpenEditor(int ch);
+  // The editor's alignment style from the cell's format.
+  long EditorAlignment() const;
+
   wxString m_text;
   GridParam m_data = 0;
   int m_image = -1;

@@ -1,6 +1,8 @@
 #include "controls/grid/GridCtrl.h"
 
+#include "controls/grid/GridDropTarget.h"
 #include "controls/grid/GridPaint.h"
+#include "controls/grid/TitleTip.h"
 
 wxIMPLEMENT_DYNAMIC_CLASS(CGridCtrl, wxWindow);
 wxDEFINE_EVENT(OLV_EVT_GRID_NOTIFY, CGridNotifyEvent);
@@ -60,12 +62,21 @@ bool CGridCtrl::Create(wxWindow* parent, wxWindowID id, const wxPoint& pos, cons
   Bind(wxEVT_SCROLLWIN_PAGEDOWN, &CGridCtrl::OnScrollWin, this);
   Bind(wxEVT_SCROLLWIN_THUMBTRACK, &CGridCtrl::OnScrollWin, this);
   Bind(wxEVT_SCROLLWIN_THUMBRELEASE, &CGridCtrl::OnScrollWin, this);
+  BindInputEvents();
+  m_dropTarget = new CGridDropTarget();
+  if (!m_dropTarget->Register(this)) {
+    delete m_dropTarget;
+    m_dropTarget = nullptr;
+  }
   ResetScrollBars();
   return true;
 }
 
 CGridCtrl::~CGridCtrl() {
   m_inDestructor = true;
+  m_autoScrollTimer.Stop();
+  if (GetHandle() && HasCapture()) ReleaseMouse();
+  if (m_titleTip) m_titleTip->Hide();
   DeleteAllItems();
 }
 

@@ -9,8 +9,12 @@
 #include "controls/grid/GridEvents.h"
 #include "controls/grid/GridGeometry.h"
 #include "controls/grid/GridTypes.h"
+#include "controls/grid/InPlaceEditRules.h"
 
+#include <wx/dataobj.h>
+#include <wx/dnd.h>
 #include <wx/imaglist.h>
+#include <wx/timer.h>
 #include <wx/window.h>
 
 #include <array>
@@ -21,6 +25,24 @@
 class wxScrollWinEvent;
 class wxSizeEvent;
 class wxSysColourChangedEvent;
+class wxPrinterBase;
+class wxPrintDialogData;
+class CTitleTip;
+class CGridDropTarget;
+
+// The control id of the in-place editor; its end-of-edit notice comes from it.
+constexpr int kInPlaceEditId = 8;
+// The auto-scroll timer of a selection drag.
+constexpr int kAutoScrollTimerId = 513;
+
+// What the print loop and the grid's printing exchange (pages are 1-based).
+struct GridPrintInfo {
+  int minPage = 1;
+  int maxPage = 1;
+  int currentPage = 1;
+  // The header or footer rectangle being drawn, in printer logical units.
+  GridRect drawRect;
+};
 
 // Virtual mode: fills the record for (item.row, item.col) with the callback parameter.
 using GridCallback = bool (*)(GridDispInfo* info, GridParam param);
@@ -294,9 +316,73 @@ class CGridCtrl : public wxWindow {
   virtual void DestroyCell(int row, int col);
   virtual void UpdateRowOrder(int row, int delta);
 
-  // ---- Editing hook ----
+  // ---- Editing ----
   // Ends the edit of the focus cell, if any.
   virtual void EndEditing();
+  // Opens the cell's in-place editor; ch is the key or character that
+  // started the edit (kGridEditByMouse for a click, wx key codes otherwise).
+  virtual void OnEditCell(int row, int col, const wxPoint& point, int ch);
+  // Stores the text an editor ended with, after validation and the owner's consent.
+  virtual void OnEndEditCell(int row, int col, const wxString& text);
+  virtual bool ValidateEdit(int row, int col, const wxString& text);
+  // The user's edit of a cell's text (cut, paste): refused for read-only
+  // cells, vetoed by the owner, validated; a refused text is put back.
+  void EditItemText(int row, int col, const wxString& text);
+
+  // ---- Clipboard, drag and drop ----
+  virtual void CutSelectedText();
+  // The selection as clipboard text; null without a valid selection. The caller owns it.
+  virtual wxTextDataObject* CopyTextFromGrid();
+  // Pastes the text of data at cell (fields by tab or comma, rows by line feed).
+  virtual bool PasteTextToGrid(const CCellID& cell, const wxDataObject* data, bool selectPasted = true);
+  virtual void OnBeginDrag();
+  virtual wxDragResult OnDragEnter(bool textAvailable, bool ctrlDown, const wxPoint& point);
+  virtual wxDragResult OnDragOver(bool textAvailable, bool ctrlDown, const wxPoint& point);
+  virtual void OnDragLeave();
+  virtual bool OnDrop(const wxDataObject* data, wxDragResult effect, const wxPoint& point);
+  virtual void OnEditCut();
+  virtual void OnEditCopy();
+  virtual void OnEditPaste();
+  virtual void OnEditSelectAll();
+  // Command enable queries.
+  bool CanCopy() const;
+  bool CanCut() const;
+  bool CanPaste() const;
+  bool CanSelectAll() const { return m_enableSelection; }
+  // An image of the focus cell for a drag; null when it cannot be made. The caller owns it.
+  virtual wxImageList* CreateDragImage(wxPoint* hotSpot);
+  CGridDropTarget* GetGridDropTarget() const { return m_dropTarget; }
+
+  // ---- Header clicks and sorting ----
+  virtual void OnFixedColumnClick(const CCellID& cell);
+  virtual void OnFixedRowClick(const CCellID& cell);
+  bool SortItems(int col, bool ascending, GridParam data = 0);
+  bool SortItems(GridCompareFunc compare, int col, bool ascending, GridParam data = 0);
+  // The default compare: the cells' texts code unit by code unit.
+  static int CompareCellText(const CGridCellBase* first, const CGridCellBase* second, GridParam data);
+  // The grid whose virtual-mode sort is running, and the column it sorts by
+  // (for the virtual-mode compare function).
+  static CGridCtrl* GetSortingGrid() { return s_sortingGrid; }
+  int GetDraggedColumn() const { return m_draggedColumn; }
+
+  // ---- Printing ----
+  // Prints through the print framework; prompt shows the print dialog.
+  bool Print(const wxString& title, wxPrinterBase& printer, bool prompt);
+  virtual void OnBeginPrinting(wxDC& dc, GridPrintInfo& info);
+  virtual void OnPrint(wxDC& dc, GridPrintInfo& info);
+  virtual void OnEndPrinting(wxDC& dc, GridPrintInfo& info);
+  virtual void PrintFixedRowCells(int startCol, int stopCol, int row, GridRect& rect, wxDC& dc, bool& first);
+  virtual void PrintColumnHeadings(wxDC& dc, GridPrintInfo& info);
+  virtual void PrintHeader(wxDC& dc, GridPrintInfo& info);
+  virtual void PrintFooter(wxDC& dc, GridPrintInfo& info);
+  virtual void PrintRowButtons(wxDC& dc, GridPrintInfo& info);
+  // Header and footer heights, margins (left, right in average characters,
+  // the others in lines) and the gap; -1 keeps a value.
+  void SetPrintMarginInfo(int header, int footer, int left, int right, int top, int bottom, int gap);
+  int GetPrintPageCount() const { return m_printPageCount; }
+  int GetPrintPageWidth() const { return m_printPageWidth; }
+  int GetPrintPageHeight() const { return m_printPageHeight; }
+  wxSize GetPrintLogicalSize() const { return m_printLogicalSize; }
 
  protected:
   using CellRow = std::vector<CGridCellBase*>;
@@ -323,6 +409,47 @@ class CGridCtrl : public wxWindow {
   void SetCellSelected(int row, int col, bool selected);
   std::vector<int>& RowOrder() { return m_geometry.RowOrder(); }
   std::vector<int>& ColumnOrder() { return m_geometry.ColumnOrder(); }
+
+  // ---- Input (GridCtrlMouse.cpp, GridCtrlKeys.cpp) ----
+  void BindInputEvents();
+  void OnLeftDown(wxMouseEvent& event);
+  void OnLeftUp(wxMouseEvent& event);
+  void OnMouseMove(wxMouseEvent& event);
+  void OnLeftDClick(wxMouseEvent& event);
+  void OnRightDown(wxMouseEvent& event);
+  void OnRightUp(wxMouseEvent& event);
+  void OnMouseWheel(wxMouseEvent& event);
+  void OnSetCursorEvent(wxSetCursorEvent& event);
+  void OnCaptureLost(wxMouseCaptureLostEvent& event);
+  void OnAutoScrollTimer(wxTimerEvent& event);
+  void OnKeyDown(wxKeyEvent& event);
+  void OnChar(wxKeyEvent& event);
+  void OnEndInPlaceEdit(CGridNotifyEvent& event);
+  bool IsOverColumnDivider(const wxPoint& point);
+  bool IsOverRowDivider(const wxPoint& point);
+  bool IsPointInCellText(const CCellID& cell, const wxPoint& point);
+  bool BeginColumnSizing(const wxPoint& point);
+  bool BeginRowSizing(const wxPoint& point);
+  void FinishSizing(const wxPoint& point);
+  int SizedColumnAt(const wxPoint& point);
+  int SizedRowAt(const wxPoint& point);
+  void StartSelectionAt(const wxPoint& point, const wxMouseEvent& event);
+  void ExtendSelectionTo(const wxPoint& point);
+  void ShowTitleTipFor(const wxPoint& point);
+  void ReleaseGridMouse();
+  // Handles a navigation key as the key-down handler does; false when the
+  // key is left to the default handling.
+  bool HandleNavigationKey(int key, bool shift, bool ctrl);
+  void MoveFocusByKey(const CCellID& next, int key, bool shift, bool wrapped);
+  int PageRowMove(bool down);
+  // Runs the drag of data; the grid's own drops arrive through its drop target meanwhile.
+  virtual wxDragResult DoDragDrop(wxDataObject& data);
+  void MoveRowAfter(int row, int target);
+  bool MoveColumnTo(int col, int target);
+  void SetDropHighlight(const CCellID& cell, bool on);
+  CTitleTip* TitleTip();
+  void DrawSizingTracker(wxDC& dc);
+  CCellID PasteTarget();
 
   void OnPaint(wxPaintEvent& event);
   void OnEraseBackground(wxEraseEvent& event);
@@ -404,11 +531,42 @@ class CGridCtrl : public wxWindow {
   bool m_leaveFocusOnTab = false;
   bool m_rowSelectionInFixedColumn = false;
 
+  CTitleTip* m_titleTip = nullptr;          // a child of the grid, made on first use
+  CGridDropTarget* m_dropTarget = nullptr;  // owned by the window
+  wxTimer m_autoScrollTimer;
+  // Where the bar of a row or column being sized is drawn (-1: none).
+  int m_sizingTrackerPos = -1;
+  // The drag running is this grid's own (its drops may move rows or columns).
+  bool m_dragSource = false;
+  bool m_dragMovedRow = false;
+
+  // Printing state, in printer logical units.
+  wxFont m_printerFont;
+  wxSize m_charSize;
+  wxSize m_printLogicalSize;
+  wxSize m_paperSize;
+  int m_printPageHeight = 0;
+  int m_printPageWidth = 0;
+  int m_printColumn = 0;
+  int m_printRow = 0;
+  int m_printPageCount = 0;
+  int m_pageMultiplier = 1;
+  int m_headerHeight = 2;
+  int m_footerHeight = 2;
+  int m_leftMargin = 4;
+  int m_rightMargin = 4;
+  int m_topMargin = 1;
+  int m_bottomMargin = 1;
+  int m_gap = 1;
+
+  static CGridCtrl* s_sortingGrid;
+
  private:
   // The cell that GetCell answers with in virtual mode, refreshed on every call.
   mutable std::unique_ptr<CGridCell> m_virtualCell;
   mutable GridDispInfo m_virtualRecord;
   bool m_inSize = false;
+  wxSize m_lastClientSize;
   wxSize m_barSizes;  // measured room of the vertical (x) and horizontal (y) bar
   wxWindow* m_owner = nullptr;
 };

@@ -58,6 +58,7 @@ void CGridCtrl::OnDraw(wxDC& dc) {
   if (clip.IsEmpty()) return;
   EraseBkgnd(dc, clip);
   DrawCellPasses(dc, clip);
+  DrawSizingTracker(dc);
 }
 
 void CGridCtrl::EraseBkgnd(wxDC& dc, const GridRect& clip) {

@@ -174,7 +174,9 @@ void CGridCtrl::OnSize(wxSizeEvent& event) {
   event.Skip();
   if (m_inSize || !GetHandle()) return;
   m_inSize = true;
-  EndEditing();
+  // The toolkit repeats size events without a change; only a real one ends an edit.
+  if (GetClientSize() != m_lastClientSize) EndEditing();
+  m_lastClientSize = GetClientSize();
   ResetScrollBars();
   m_inSize = false;
 }
