@@ -7,11 +7,15 @@
 #include "platform/FileTypeRegistration.h"
 #include "platform/Paths.h"
 #include "platform/Settings.h"
+#include "ui/shell/OlvantaDlg.h"
 
 #include <wx/image.h>
 #include <wx/log.h>
+#include <wx/timer.h>
 #include <wx/toplevel.h>
 #include <wx/utils.h>
+
+#include <cstdio>
 
 wxIMPLEMENT_APP(COlvantaApp);
 
@@ -19,7 +23,9 @@ namespace {
 const wxString kSettingsKey = "Local AppWizard-Generated Applications";
 }
 
-COlvantaApp::COlvantaApp() { SetAppName("Olvanta"); }
+COlvantaApp::COlvantaApp() {
+  SetAppName("Olvanta");
+}
 
 COlvantaApp::~COlvantaApp() {
   g_App.UnbindLibraries();
@@ -27,19 +33,57 @@ COlvantaApp::~COlvantaApp() {
   platform::InstallMessageBoxService(nullptr);
 }
 
-wxString COlvantaApp::MainWindowClassName() { return g_BrandFlag != 0 ? "COlvantaDlg" : "CLMOlvantaDlg"; }
+wxString COlvantaApp::MainWindowClassName() {
+  return g_BrandFlag != 0 ? "COlvantaDlg" : "CLMOlvantaDlg";
+}
 
 bool COlvantaApp::OnInit() {
   // The program reports failures itself in the user's language; the library's
   // own diagnostics go to standard error rather than into modal boxes.
   delete wxLog::SetActiveTarget(new wxLogStderr);
   InstallMessageBoxService();
-  m_exitCode = InitInstance() ? 0 : m_exitCode;
+  m_started = InitInstance();
+  if (m_started) m_exitCode = 0;
   return true;
 }
 
-// Start-up does all the work; the main dialog runs its own modal loop.
-int COlvantaApp::OnRun() { return m_exitCode; }
+// The main dialog runs its own modal loop; when it closes the program ends.
+int COlvantaApp::OnRun() {
+  return m_started ? RunMainDialog() : m_exitCode;
+}
+
+bool COlvantaApp::ExitAfterStart() {
+  wxString exitAfterStart, log;
+  return wxGetEnv("OLVANTA_EXIT_AFTER_START", &exitAfterStart) && exitAfterStart == "1" &&
+         wxGetEnv("OLVANTA_MESSAGE_LOG", &log) && !log.empty();
+}
+
+int COlvantaApp::RunMainDialog() {
+  COlvantaDlg dialog;
+  SetTopWindow(&dialog);
+  if (!dialog.Setup()) return 1;
+  wxTimer closer;
+  if (ExitAfterStart()) {
+    closer.Bind(wxEVT_TIMER, [&dialog, &closer](wxTimerEvent&) {
+      if (!dialog.IsShownOnScreen()) return;
+      closer.Stop();
+      std::printf("olvanta: main window shown: %s\n", static_cast<const char*>(dialog.GetTitle().utf8_str()));
+      std::fflush(stdout);
+      dialog.Close();
+    });
+    closer.Start(100);
+  }
+  dialog.ShowModal();
+  closer.Stop();
+  SetTopWindow(nullptr);
+  return 0;
+}
+
+void COlvantaApp::OnProjectChanged(const char* pageClassName, bool notifyPages) {
+  if (COlvantaDlg* dialog = COlvantaDlg::GetMainDialog()) {
+    dialog->OnProjectChanged(wxString::FromUTF8(pageClassName), notifyPages);
+  }
+}
 
 void COlvantaApp::InstallMessageBoxService() {
   wxString logPath;
@@ -82,7 +126,8 @@ bool COlvantaApp::RegisterFileType() {
 #ifdef __WINDOWS__
   info.iconPath = info.programPath + ",-129";
 #else
-  wxString icon = platform::FindPathNoCase(platform::JoinPath(platform::GetProgramFolder(), "Images/Olvanta.png"));
+  wxString icon =
+      platform::FindPathNoCase(platform::JoinPath(platform::GetProgramFolder(), "Images/Olvanta.png"));
   if (platform::PathExists(icon)) info.iconPath = icon;
 #endif
   info.description = "Olvanta project";
@@ -106,4 +151,6 @@ bool COlvantaApp::BringWindowToFront(wxWindow* window) {
   return true;
 }
 
-bool COlvantaApp::BindLibraries() { return BindRuntimeLibraries(g_App); }
+bool COlvantaApp::BindLibraries() {
+  return BindRuntimeLibraries(g_App);
+}

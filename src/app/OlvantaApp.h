@@ -28,10 +28,21 @@ class COlvantaApp : public wxApp {
   // The brand's main window class name, which also names the single instance.
   static wxString MainWindowClassName();
 
+  // A page changed project data (its run-time class name): the document is
+  // marked modified, the main window's title rebuilt and, with notifyPages,
+  // the change passed through the pages of the flow.
+  static void OnProjectChanged(const char* pageClassName, bool notifyPages);
+
  private:
   void InstallMessageBoxService();
+  // Start-up step 11: the main dialog, modally; the program's exit code.
+  int RunMainDialog();
+  // With OLVANTA_EXIT_AFTER_START=1 and OLVANTA_MESSAGE_LOG set, closes the
+  // main window once it is on the screen (unattended runs and tests).
+  static bool ExitAfterStart();
 
   int m_exitCode = 0;
+  bool m_started = false;
   std::unique_ptr<platform::IMessageBoxService> m_messageBoxes;
   std::unique_ptr<platform::CSingleInstance> m_instance;
 };

@@ -24,15 +24,24 @@ class StartupTest : public ::testing::Test {
     env.env["XDG_CONFIG_HOME"] = home.File("config");
     env.env["XDG_DATA_HOME"] = home.File("data");
     env.env["OLVANTA_MESSAGE_LOG"] = home.File("boxes.log");
+    // The program closes its main window as soon as it is on the screen.
+    env.env["OLVANTA_EXIT_AFTER_START"] = "1";
   }
 
-  // Runs the program of an install folder to its end; its exit code.
+  // Runs the program of an install folder to its end; its exit code. What it
+  // writes to standard output lands in output.
   long Run(const wxString& installFolder) {
     const wxString program = platform::JoinPath(installFolder, "olvanta");
-    const char* argv[] = {nullptr, nullptr};
-    wxCharBuffer programUtf8 = program.utf8_str();
-    argv[0] = programUtf8.data();
-    return wxExecute(argv, wxEXEC_SYNC | wxEXEC_NODISABLE, nullptr, &env);
+    wxArrayString errors;
+    output.clear();
+    return wxExecute("\"" + program + "\"", output, errors, wxEXEC_SYNC | wxEXEC_NODISABLE, &env);
+  }
+
+  bool MainWindowWasShown() const {
+    for (const wxString& line : output) {
+      if (line.StartsWith("olvanta: main window shown: ")) return true;
+    }
+    return false;
   }
 
   std::string Boxes() {
@@ -43,10 +52,12 @@ class StartupTest : public ::testing::Test {
 
   testsupport::TempDir home;
   wxExecuteEnv env;
+  wxArrayString output;
 };
 
-TEST_F(StartupTest, StartsFromTheInstallFolderAndRegistersTheFileType) {
+TEST_F(StartupTest, StartsFromTheInstallFolderOpensTheMainWindowAndRegistersTheFileType) {
   EXPECT_EQ(Run(OLV_DIST_DIR), 0);
+  EXPECT_TRUE(MainWindowWasShown());
   EXPECT_EQ(Boxes(), "");
 #ifndef __WINDOWS__
   EXPECT_TRUE(platform::PathExists(home.File("data/mime/packages/olvanta-lmirprjfile.xml")));
@@ -60,10 +71,11 @@ TEST_F(StartupTest, MissingCipherLibraryIsReportedAndEndsStartUp) {
   fs::remove(fs::path(install.File(cipher).utf8_string()));
 
   EXPECT_EQ(Run(install.Path()), 1);
+  EXPECT_FALSE(MainWindowWasShown());
   const std::string boxes = Boxes();
   // The partner brand starts in Simplified Chinese.
-  const std::string expected = "Notice\t" + std::string(wxString::FromUTF8("加载库 ").utf8_str()) +
-                               std::string(cipher.utf8_str());
+  const std::string expected =
+      "Notice\t" + std::string(wxString::FromUTF8("加载库 ").utf8_str()) + std::string(cipher.utf8_str());
   EXPECT_EQ(boxes.rfind(expected, 0), 0u) << boxes;
   EXPECT_NE(boxes.find("\nNotice\t" + std::string(cipher.utf8_str()) + "\n"), std::string::npos) << boxes;
 }
@@ -88,6 +100,7 @@ TEST_F(StartupTest, SecondStartAsksTheRunningInstanceToComeToTheFront) {
   wxSetEnv("HOME", oldHome);
   hadRuntime ? wxSetEnv("XDG_RUNTIME_DIR", oldRuntime) : wxUnsetEnv("XDG_RUNTIME_DIR");
   EXPECT_TRUE(activated);
+  EXPECT_FALSE(MainWindowWasShown());
   EXPECT_EQ(Boxes(), "");  // the second start shows nothing
 }
 

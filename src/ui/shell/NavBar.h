@@ -1,0 +1,137 @@
+// The navigation bar: the row of step captions that the main dialog draws
+// below the global-selection strip, the ordered list of the flow's pages,
+// and the click policy (back at once, forward only when every page passed
+// over accepts its data). It is not a window: the owner paints it and
+// forwards its left clicks.
+#pragma once
+
+#include "ui/FontEx.h"
+
+#include <wx/arrstr.h>
+#include <wx/gdicmn.h>
+
+#include <functional>
+#include <vector>
+
+class CSubBaseDlg;
+class wxDC;
+class wxWindow;
+
+// One page of the navigation list; owned by the list.
+struct stNavNode {
+  wxWindow* page = nullptr;
+  int groupId = 0;  // 0 for a plain page
+  int itemId = 0;   // 0 for a plain page
+  stNavNode* parent = nullptr;
+  stNavNode* firstChild = nullptr;
+  stNavNode* next = nullptr;
+  stNavNode* previous = nullptr;
+};
+
+class CNavList {
+ public:
+  CNavList() = default;
+  CNavList(const CNavList&) = delete;
+  CNavList& operator=(const CNavList&) = delete;
+  ~CNavList() { Clear(); }
+
+  // Appends a plain node of page at the end; the first also becomes current.
+  stNavNode* Append(wxWindow* page);
+  void Clear();
+
+  // The targets of a next/back request of the node's page; null when none.
+  stNavNode* FindForward(stNavNode* from, int a, int b) const;
+  stNavNode* FindBackward(stNavNode* from, int a, int b) const;
+
+  stNavNode* first = nullptr;
+  stNavNode* current = nullptr;
+  std::vector<stNavNode*> groups;  // group nodes, found by group id
+
+ private:
+  static void FreeChain(stNavNode* node);
+  static stNavNode* ParentOf(const stNavNode* node);
+  static stNavNode* ChildWithItem(const stNavNode* group, int itemId);
+  stNavNode* FindInGroup(int groupId, int itemId) const;
+};
+
+class CNavBar {
+ public:
+  static constexpr int kItemGap = 25;
+  static constexpr int kStripeHeight = 10;
+  static constexpr int kCompactTextWidth = 90;
+
+  virtual ~CNavBar() = default;
+
+  virtual wxWindow* SetOwner(wxWindow* owner);
+  virtual void AddItem(const wxString& captionKey);
+  virtual void ClearItems();
+  virtual void OnClick(int x, int y);
+
+  int IndexOfPage(wxWindow* page) const;
+  wxWindow* PageAt(int index) const;
+  int HitTest(int x, int y) const;
+  wxRect GetItemRect(int index) const;
+  void InvalidateItems();
+
+  // Replaces every caption text with the language text of its key.
+  void LoadTexts();
+  // Measures the captions into the bar (x, y, width, height); textWidth gives
+  // a text's width in the caption font.
+  void Measure(const std::function<int(const wxString&)>& textWidth, int x, int y, int width, int height);
+  void Draw(wxDC& dc, int x, int y, int width, int height, bool remeasure);
+
+  void SetFont(const CFontEx& font) { m_font = font; }
+  const CFontEx& GetFont() const { return m_font; }
+  int GetCurrentIndex() const { return m_currentIndex; }
+  void SetCurrentIndex(int index) { m_currentIndex = index; }
+  int GetItemCount() const { return m_itemCount; }
+  bool IsCompact() const { return m_compact != 0; }
+  const wxArrayString& GetTexts() const { return m_texts; }
+  const wxArrayString& GetKeys() const { return m_keys; }
+
+  CNavList list;
+
+ protected:
+  wxWindow* m_owner = nullptr;
+
+ private:
+  int ItemLeft(int index) const;
+
+  int m_left = 0, m_top = 0, m_right = 0, m_bottom = 0;
+  CFontEx m_font;
+  int m_currentIndex = 0;
+  int m_itemCount = 0;
+  int m_compact = 0;
+  std::vector<int> m_widths;
+  wxArrayString m_keys;
+  wxArrayString m_texts;
+};
+
+// What the navigation bar needs of the main dialog.
+class INavHost {
+ public:
+  virtual ~INavHost() = default;
+  // The page of the page table with that template id; null when absent.
+  virtual CSubBaseDlg* FindPage(int templateId) const = 0;
+  // The leave-project step before going back to the example page; false: stay.
+  virtual bool LeaveProject() = 0;
+  virtual void ShowPage(wxWindow* page) = 0;
+  virtual void DropFocus() = 0;
+};
+
+class IRNav : public CNavBar {
+ public:
+  void SetHost(INavHost* host) { m_host = host; }
+  void OnClick(int x, int y) override;
+  // Builds the list for the pair (pages that do not exist are left out);
+  // false, with only the example page, for a pair outside the flow table.
+  virtual bool BuildFlow(int remoteType, int protocolType);
+  // Asks the pages from the current index up to last; the index of the first
+  // that refuses, or -1 when all accept.
+  int CheckPassedPages(int last);
+
+ private:
+  void MakeCurrentAndShow(int index);
+
+  INavHost* m_host = nullptr;
+};

@@ -1,0 +1,390 @@
+// The main dialog: set-up, layout, painting and navigation.
+#include "ui/shell/OlvantaDlg.h"
+
+#include "core/AppContext.h"
+#include "core/DocManage.h"
+#include "core/ExprEngine.h"
+#include "core/FileHelpers.h"
+#include "core/LangText.h"
+#include "platform/Format.h"
+#include "platform/Paths.h"
+#include "ui/PageRequest.h"
+#include "ui/PngButton.h"
+#include "ui/ResourceIds.h"
+#include "ui/Resources.h"
+#include "ui/SubBaseDlg.h"
+#include "ui/shell/DeviceWatcher.h"
+#include "ui/shell/FlowTable.h"
+#include "ui/shell/ShellMessages.h"
+
+#include <wx/dcclient.h>
+
+namespace {
+
+// The page table in the order of creation.
+constexpr int kPageTable[] = {kHomePageId,   kExamplePageId,   kStandardModePageId, kModulationParamId,
+                              kDataFormatId, kAirModulationId, kAirDataFormatId,    kOtherPageId,
+                              kLcdConfigId,  kKeyConfigId};
+
+constexpr int kGlobalSelSizeControl = 1374;
+constexpr int kConnectDelayMs = 50;
+constexpr int kDevicePollMs = 1000;
+
+// The frameworks whose versions the About box shows: name, kind, mode folder.
+struct stFrameworkSource {
+  const char* name;
+  int kind;
+  const char* mode;
+};
+constexpr stFrameworkSource kFrameworks[4] = {
+    {"IR_FrameWork_STD", kFrameworkGeneral, "Standard"},
+    {"IR_FrameWork_USER_DEF", kFrameworkGeneral, "Custom"},
+    {"IR_FrameWork_LCD_LITE", kFrameworkLcdSimple, "Custom"},
+    {"IR_FrameWork_LCD_STD", kFrameworkLcdStandard, "Custom"},
+};
+
+COlvantaDlg* g_mainDialog = nullptr;
+
+}  // namespace
+
+COlvantaDlg* COlvantaDlg::GetMainDialog() {
+  return g_mainDialog;
+}
+
+COlvantaDlg::COlvantaDlg(wxWindow* parent)
+    : CBaseDlg(kTemplateId, GetLangText("IDS_SW_TITLE"), g_App.imageFolder, parent), m_connectTimer(this) {
+  SetName(g_BrandFlag != 0 ? "COlvantaDlg" : "CLMOlvantaDlg");
+  m_icon = LoadIconResource(g_BrandFlag != 0 ? IDI_OLVANTA_MAKER : IDR_MAINFRAME);
+  SetTitle(GetLangText("IDS_SW_TITLE"));
+  SetSize(FromDIP(wxSize(1200, 800)));
+  Centre();
+  g_mainDialog = this;
+}
+
+COlvantaDlg::~COlvantaDlg() {
+  if (g_mainDialog == this) g_mainDialog = nullptr;
+  m_connectTimer.Stop();
+  m_deviceWatcher.reset();
+  for (IDecodePage*& page : m_decodePages) {
+    if (page && page->GetWindow()) page->GetWindow()->Destroy();
+    delete page;
+    page = nullptr;
+  }
+  m_nav.list.Clear();
+  m_receiver.reset();
+}
+
+int COlvantaDlg::ShowModal() {
+  if (!Setup()) return wxID_CANCEL;
+  return CBaseDlg::ShowModal();
+}
+
+bool COlvantaDlg::Setup() {
+  if (m_setupDone) return m_initialised;
+  m_setupDone = true;
+  if (m_icon.IsOk()) SetIcon(m_icon);
+  if (!CreateMenuBar()) return false;
+  m_globalSel = CreateShellPage(kGlobalSelPageId, GetClientWindow());
+  if (m_globalSel) m_globalSel->Hide();
+  m_nav.SetOwner(GetClientWindow());
+  m_nav.SetHost(this);
+  if (!CreatePages() || !BuildFlowAndCaptions()) return false;
+  FindReceiverFirmware(m_firmwareFileVersion);
+  FillFrameworkVersions();
+  ApplyNavigationFont();
+  if (!StartReceiver()) return false;
+  LoadExpressionLibrary();
+  BindEvents();
+  RefreshLanguage();
+  m_initialised = true;
+  ShowExampleOrHome();
+  return true;
+}
+
+bool COlvantaDlg::CreateMenuBar() {
+  wxWindow* client = GetClientWindow();
+  if (!m_menuBar.Create(client)) return false;
+  m_layout.SetSource(platform::JoinPath(g_App.uiConfigFolder, "MainDlg.ini"), g_App.imageFolder);
+  m_layout.LoadElements("A", client);
+  m_layout.ApplyFonts(0);
+  m_layout.ResolveAll(client);
+  const char* const names[CMainMenuBar::kMenuCount] = {"Menu_Project", "Menu_Option", "Menu_Language",
+                                                       "Menu_Help"};
+  for (int i = 0; i < CMainMenuBar::kMenuCount; ++i) {
+    stUIElement element;
+    CPngButton* button = m_menuBar.GetButton(i);
+    if (m_layout.GetElement(names[i], element)) {
+      button->SetSize(element.Rect());
+      if (element.font.IsOk()) button->SetFont(element.font.GetFont());
+    } else {
+      button->SetSize(wxRect(i * 90, 0, 90, 30));
+    }
+  }
+  return true;
+}
+
+bool COlvantaDlg::CreatePages() {
+  for (int id : kPageTable) {
+    if (!HasShellPage(id)) continue;
+    CSubBaseDlg* page = CreateShellPage(id, GetClientWindow());
+    if (!page) return false;
+    page->Hide();
+    m_pages[id] = page;
+  }
+  return true;
+}
+
+CSubBaseDlg* COlvantaDlg::FindPage(int templateId) const {
+  auto found = m_pages.find(templateId);
+  return found == m_pages.end() ? nullptr : found->second;
+}
+
+bool COlvantaDlg::BuildFlowAndCaptions() {
+  const bool known = m_nav.BuildFlow(g_DocManage.RemoteType, g_DocManage.ProtocolType);
+  m_nav.ClearItems();
+  std::vector<stFlowStep> steps;
+  GetFlowSteps(g_DocManage.RemoteType, g_DocManage.ProtocolType, steps);
+  for (const stFlowStep& step : steps) {
+    if (FindPage(step.templateId)) m_nav.AddItem(step.captionKey);
+  }
+  m_nav.LoadTexts();
+  return known;
+}
+
+void COlvantaDlg::FillFrameworkVersions() {
+  for (std::size_t i = 0; i < m_frameworkVersions.size(); ++i) {
+    const stFrameworkSource& source = kFrameworks[i];
+    const wxString name = wxString(source.name);
+    const wxString found =
+        g_DocManage.FindLatestFramework(g_App.GetProtocolFolder(source.kind), source.mode, name);
+    m_frameworkVersions[i] = found.length() > name.length() ? found.Mid(name.length() + 1) : wxString();
+  }
+}
+
+void COlvantaDlg::ApplyNavigationFont() {
+  wxString face;
+  int size = 0;
+  ReadIniFontKeys("MainNavigationBarFont", face, size);
+  CFontEx font;
+  font.SetFromFont(GetClientWindow()->GetFont());
+  if (!face.empty() && face != "1") font.SetFaceName(face);
+  if (size > 1) font.SetPointSize(size);
+  m_nav.SetFont(font);
+}
+
+bool COlvantaDlg::StartReceiver() {
+  ReceiverLinkFactory factory = GetReceiverLinkFactory();
+  if (!factory) return true;
+  m_receiver = factory();
+  if (!m_receiver) return false;
+  m_receiver->SetNotifyWindow(this);
+  Bind(wxEVT_TIMER, [this](wxTimerEvent&) {
+    if (m_receiver) m_receiver->PostConnect();
+  });
+  m_connectTimer.StartOnce(kConnectDelayMs);
+  m_deviceWatcher = std::make_unique<CDeviceWatcher>([this](bool arrival) { OnDeviceChange(arrival); });
+  m_deviceWatcher->Start(kDevicePollMs);
+  return true;
+}
+
+void COlvantaDlg::OnDeviceChange(bool arrival) {
+  if (m_receiver && ShouldReconnect(m_boardState, arrival)) m_receiver->PostConnect();
+}
+
+void COlvantaDlg::BindEvents() {
+  Bind(WM_PAGE_NEXT, &COlvantaDlg::OnPageNext, this);
+  Bind(WM_PAGE_BACK, &COlvantaDlg::OnPageBack, this);
+  GetClientWindow()->Bind(wxEVT_LEFT_DOWN, &COlvantaDlg::OnClientLeftDown, this);
+  GetClientWindow()->Bind(wxEVT_SIZE, &COlvantaDlg::OnSize, this);
+  Bind(wxEVT_CLOSE_WINDOW, &COlvantaDlg::OnClose, this);
+  Bind(wxEVT_CHAR_HOOK, &COlvantaDlg::OnCharHook, this);
+  BindMessages();
+  BindCommands();
+}
+
+// --- Layout and painting.
+
+int COlvantaDlg::MenuStripHeight() const {
+  CPngButton* first = m_menuBar.GetButton(CMainMenuBar::kProject);
+  return first ? first->GetRect().GetBottom() + 1 : 24;
+}
+
+int COlvantaDlg::StripHeight() const {
+  if (!m_globalSel) return 0;
+  wxWindow* sizeControl = m_globalSel->FindWindow(kGlobalSelSizeControl);
+  return sizeControl ? sizeControl->GetSize().y + 30 : 50;
+}
+
+wxRect COlvantaDlg::GetNavBarRect() const {
+  const wxSize client = GetClientWindow()->GetClientSize();
+  return wxRect(0, MenuStripHeight() + StripHeight(), client.x, kNavBarHeight);
+}
+
+wxRect COlvantaDlg::GetPageRect() const {
+  const wxSize client = GetClientWindow()->GetClientSize();
+  const int top = (m_stripVisible && !IsHomeVisible()) ? GetNavBarRect().GetBottom() + 1 : MenuStripHeight();
+  return wxRect(0, top, client.x, std::max(0, client.y - top));
+}
+
+bool COlvantaDlg::IsHomeVisible() const {
+  CSubBaseDlg* home = FindPage(kHomePageId);
+  return home && home->IsShown();
+}
+
+void COlvantaDlg::Relayout() {
+  const wxSize client = GetClientWindow()->GetClientSize();
+  if (m_globalSel) {
+    m_globalSel->SetSize(0, MenuStripHeight(), client.x, StripHeight());
+    m_globalSel->Show(m_stripVisible && !IsHomeVisible());
+  }
+  wxWindow* shown = IsHomeVisible() ? FindPage(kHomePageId) : m_currentPage;
+  if (shown) shown->SetSize(GetPageRect());
+  MeasureNavBar();
+  GetClientWindow()->Refresh();
+}
+
+void COlvantaDlg::MeasureNavBar() {
+  wxClientDC dc(GetClientWindow());
+  dc.SetFont(m_nav.GetFont().GetFont());
+  const wxRect bar = GetNavBarRect();
+  m_nav.LoadTexts();
+  m_nav.Measure([&dc](const wxString& text) { return dc.GetTextExtent(text).x; }, bar.x, bar.y, bar.width,
+                bar.height);
+}
+
+void COlvantaDlg::OnSize(wxSizeEvent& event) {
+  event.Skip();
+  if (m_initialised) Relayout();
+}
+
+void COlvantaDlg::PaintClient(wxDC& dc) {
+  const wxSize client = GetClientWindow()->GetClientSize();
+  const int menuHeight = MenuStripHeight();
+  dc.SetPen(*wxTRANSPARENT_PEN);
+  dc.SetBrush(wxBrush(ColourFromColorRef(kMenuStripColor)));
+  dc.DrawRectangle(0, 0, client.x, menuHeight);
+  dc.SetBrush(wxBrush(ColourFromColorRef(GetBackgroundColor())));
+  dc.DrawRectangle(0, menuHeight, client.x, client.y - menuHeight);
+  if (m_stripVisible && !IsHomeVisible()) {
+    const wxRect bar = GetNavBarRect();
+    m_nav.Draw(dc, bar.x, bar.y, bar.width, bar.height, true);
+  }
+}
+
+// --- Pages and navigation.
+
+void COlvantaDlg::HideAllPages() {
+  for (auto& [id, page] : m_pages) page->Hide();
+}
+
+void COlvantaDlg::ShowHomePage() {
+  CSubBaseDlg* home = FindPage(kHomePageId);
+  if (!home) return;
+  HideAllPages();
+  m_currentPage = home;
+  m_stripVisible = false;
+  home->Show();
+  Relayout();
+}
+
+void COlvantaDlg::ShowExampleOrHome() {
+  if (FindPage(kHomePageId)) {
+    ShowHomePage();
+  } else if (CSubBaseDlg* example = FindPage(kExamplePageId)) {
+    ShowPage(example);
+  } else {
+    Relayout();
+  }
+}
+
+void COlvantaDlg::ShowPage(wxWindow* page) {
+  if (!page) return;
+  HideAllPages();
+  const int index = m_nav.IndexOfPage(page);
+  m_stripVisible = m_nav.PageAt(index) != FindPage(kExamplePageId);
+  if (auto* subPage = dynamic_cast<CSubBaseDlg*>(page); subPage && subPage->lastPropagatedValue != 1) {
+    subPage->refreshPending = 1;
+    subPage->lastPropagatedValue = 1;
+  }
+  m_nav.SetCurrentIndex(index);
+  stNavNode* node = m_nav.list.first;
+  for (int i = 0; node && i < index; ++i) node = node->next;
+  if (node) m_nav.list.current = node;
+  m_nav.InvalidateItems();
+  m_currentPage = page;
+  Relayout();
+  page->Show();
+}
+
+wxString COlvantaDlg::PageClassName(const wxWindow* page) {
+  const wxClassInfo* info = page ? page->GetClassInfo() : nullptr;
+  return info ? wxString(info->GetClassName()) : wxString();
+}
+
+int COlvantaDlg::PassValueToPages(const wxString& className, int value, int flag) {
+  for (stNavNode* node = m_nav.list.first; node; node = node->next) {
+    auto* page = dynamic_cast<CSubBaseDlg*>(node->page);
+    if (!page) continue;
+    const wxString name = PageClassName(page);
+    value = page->PassValue(name.utf8_str(), value, flag);
+    if (flag != 0 || value == 0) {
+      page->refreshPending = 0;
+    } else if (value != page->lastPropagatedValue) {
+      page->refreshPending = 1;
+    }
+    page->lastPropagatedValue = value;
+    if (name.CmpNoCase(className) == 0) value = 0;
+  }
+  return value;
+}
+
+void COlvantaDlg::DropFocus() {
+  wxWindow* focus = FindFocus();
+  if (focus && IsDescendant(focus)) GetClientWindow()->SetFocusIgnoringChildren();
+}
+
+void COlvantaDlg::OnPageNext(CPageRequestEvent& event) {
+  const stPageRequest& request = event.GetRequest();
+  stNavNode* target = m_nav.list.FindForward(request.node, request.wParam, request.lParam);
+  if (!target) return;
+  m_nav.list.current = target;
+  ShowPage(target->page);
+}
+
+void COlvantaDlg::OnPageBack(CPageRequestEvent& event) {
+  const stPageRequest& request = event.GetRequest();
+  stNavNode* target = m_nav.list.FindBackward(request.node, request.wParam, request.lParam);
+  if (!target) return;
+  m_nav.list.current = target;
+  ShowPage(target->page);
+}
+
+void COlvantaDlg::OnClientLeftDown(wxMouseEvent& event) {
+  event.Skip();
+  if (!m_stripVisible || IsHomeVisible()) return;
+  m_nav.OnClick(event.GetX(), event.GetY());
+}
+
+void COlvantaDlg::OnCharHook(wxKeyEvent& event) {
+  // Neither Enter nor Escape closes the main window.
+  const int key = event.GetKeyCode();
+  if (key == WXK_ESCAPE || key == WXK_RETURN || key == WXK_NUMPAD_ENTER) return;
+  event.Skip();
+}
+
+void COlvantaDlg::RefreshTitle() {
+  const wxString path = g_DocManage.GetProjectFilePath();
+  const wxString title = GetLangText("IDS_SW_TITLE");
+  if (path.empty()) {
+    SetTitle(title);
+  } else {
+    SetTitle(platform::FormatText(g_DocManage.Modified ? "%s-%s*" : "%s-%s", title, path));
+  }
+  Refresh(false);
+}
+
+void COlvantaDlg::OnProjectChanged(const wxString& pageClassName, bool notifyPages) {
+  g_DocManage.SetModified(true, pageClassName);
+  RefreshTitle();
+  if (notifyPages) PassValueToPages(pageClassName, 1, 0);
+}

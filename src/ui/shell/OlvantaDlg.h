@@ -1,0 +1,162 @@
+// The program's main window: a skinned dialog that hosts the wizard pages in
+// one page area, the global-selection strip above them, the navigation bar
+// and the four-button menu bar; it answers the pages' navigation, save and
+// rebuild messages and runs the menu commands.
+#pragma once
+
+#include "ui/BaseDlg.h"
+#include "ui/UILayout.h"
+#include "ui/shell/MenuBar.h"
+#include "ui/shell/NavBar.h"
+#include "ui/shell/ShellHooks.h"
+
+#include <wx/icon.h>
+#include <wx/timer.h>
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <memory>
+
+class CDeviceWatcher;
+class CPageRequestEvent;
+class CShellMessageEvent;
+
+class COlvantaDlg : public CBaseDlg, public INavHost {
+ public:
+  static constexpr int kTemplateId = 102;
+  static constexpr ColorRef kMenuStripColor = 0xF8E0C7;
+  static constexpr int kNavBarHeight = 50;
+
+  explicit COlvantaDlg(wxWindow* parent = nullptr);
+  ~COlvantaDlg() override;
+
+  // Builds the pages, the flow, the menus and the receiver link; false when
+  // the window cannot work (the program then ends).
+  bool Setup();
+  // Runs Setup when it has not run, then the modal loop.
+  int ShowModal() override;
+
+  void ShowPage(wxWindow* page) override;
+  int PassValueToPages(const wxString& className, int value, int flag);
+  void RefreshTitle();
+
+  // INavHost.
+  CSubBaseDlg* FindPage(int templateId) const override;
+  bool LeaveProject() override;
+  void DropFocus() override;
+
+  // The commands, as the menus run them.
+  void SwitchLanguage(const wxString& codePage);
+  // Every shown text in the current language.
+  void RefreshLanguage();
+  // Saves the project; false (after a message) when the file on disk was
+  // left as it was.
+  bool SaveProject();
+  // 2 opened, 1 cancelled, 0 failed (after a message).
+  int OpenProjectFile(const wxString& path);
+  void ShowAbout();
+
+  // A page changed project data: the document is marked modified, the title
+  // rebuilt and, with notifyPages, the change passed through the pages.
+  void OnProjectChanged(const wxString& pageClassName, bool notifyPages);
+  // The main window while one exists, else null.
+  static COlvantaDlg* GetMainDialog();
+
+  // The class name by which pages are named in the page protocol.
+  static wxString PageClassName(const wxWindow* page);
+
+  // A change of the receiver board's presence on the USB.
+  void OnDeviceChange(bool arrival);
+
+  IRNav& GetNavBar() { return m_nav; }
+  // The receiver firmware version found in the install folder; 0 when none.
+  std::uint16_t GetFirmwareFileVersion() const { return m_firmwareFileVersion; }
+  CMainMenuBar& GetMainMenuBar() { return m_menuBar; }
+  wxWindow* GetCurrentPage() const { return m_currentPage; }
+  bool IsStripVisible() const { return m_stripVisible; }
+  int GetBoardState() const { return m_boardState; }
+  const std::array<wxString, 4>& GetFrameworkVersions() const { return m_frameworkVersions; }
+  wxRect GetNavBarRect() const;
+  wxRect GetPageRect() const;
+  wxIcon GetCaptionIcon() const override { return m_icon; }
+
+ protected:
+  void PaintClient(wxDC& dc) override;
+
+ private:
+  // Set-up steps.
+  bool CreateMenuBar();
+  bool CreatePages();
+  bool BuildFlowAndCaptions();
+  void FillFrameworkVersions();
+  void ApplyNavigationFont();
+  bool StartReceiver();
+  void BindEvents();
+  void BindMessages();
+  void BindCommands();
+
+  // Layout and drawing.
+  void Relayout();
+  // Measures the navigation captions into the bar's place (no painting needed).
+  void MeasureNavBar();
+  int MenuStripHeight() const;
+  int StripHeight() const;
+  void ShowHomePage();
+  void ShowExampleOrHome();
+  bool IsHomeVisible() const;
+  void HideAllPages();
+
+  // Flow and project.
+  bool LoadFlowFromProject(bool firstLoad);
+  bool LoadGeneralFlow(bool firstLoad);
+  bool LoadAirFlow();
+  bool LoadPage(int templateId);
+  void RebuildAndShowFlow(int a, int b);
+  bool ApplyGlobalSelection(int a, int b);
+  bool SavePages();
+  bool AskToSave(const wxString& key);
+  void EnableGlobalSelection(bool enable);
+  void AddToRecentProjects(const wxString& path);
+  void NewProject();
+  void OpenProjectCommand();
+  void ResetPrompts();
+  void LearnCodeMode();
+  void CloseModePages();
+  IDecodePage*& DecodePageOfRemoteType();
+
+  // Handlers.
+  void OnPageNext(CPageRequestEvent& event);
+  void OnPageBack(CPageRequestEvent& event);
+  void OnClientLeftDown(wxMouseEvent& event);
+  void OnClose(wxCloseEvent& event);
+  void OnCharHook(wxKeyEvent& event);
+  void OnSize(wxSizeEvent& event);
+  void OnMenuButton(wxCommandEvent& event);
+  void OnSaveMessage(CShellMessageEvent& event);
+  void OnBuildDone(CShellMessageEvent& event);
+  void OnBoardState(CShellMessageEvent& event);
+  void OnGlobalSelChanged(CShellMessageEvent& event);
+  void OnShowProtocolPage(CShellMessageEvent& event);
+  void OnRemoteTypeChanged(CShellMessageEvent& event);
+
+  // The page table, in the order of creation; absent pages are null.
+  std::map<int, CSubBaseDlg*> m_pages;
+  IDecodePage* m_decodePages[2] = {nullptr, nullptr};
+  CMainMenuBar m_menuBar;
+  CSubBaseDlg* m_globalSel = nullptr;
+  IRNav m_nav;
+  std::array<wxString, 4> m_frameworkVersions;
+  int m_boardState = 0;
+  std::uint16_t m_boardVersion = 0;
+  std::uint16_t m_firmwareFileVersion = 0;
+  wxIcon m_icon;
+  bool m_initialised = false;
+  bool m_setupDone = false;
+  bool m_stripVisible = false;
+  wxWindow* m_currentPage = nullptr;
+  CUILayout m_layout;
+  std::unique_ptr<IReceiverLink> m_receiver;
+  std::unique_ptr<CDeviceWatcher> m_deviceWatcher;
+  wxTimer m_connectTimer;
+};

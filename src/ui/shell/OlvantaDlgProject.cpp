@@ -1,0 +1,290 @@
+// The main dialog: loading the flow's pages from the project, the global
+// selection, saving, opening, creating and leaving a project, and closing.
+#include "ui/shell/OlvantaDlg.h"
+
+#include "core/AppContext.h"
+#include "core/DocManage.h"
+#include "core/FileHelpers.h"
+#include "core/LangText.h"
+#include "core/MessageBoxes.h"
+#include "core/Numbers.h"
+#include "core/UserIni.h"
+#include "platform/Profile.h"
+#include "ui/SubBaseDlg.h"
+#include "ui/shell/DeviceWatcher.h"
+#include "ui/shell/FlowTable.h"
+#include "ui/shell/ShellMessages.h"
+#include "ui/shell/StagedSave.h"
+
+#include <wx/filedlg.h>
+#include <wx/filefn.h>
+
+namespace {
+IShellPageExtras* ExtrasOf(CSubBaseDlg* page) {
+  return dynamic_cast<IShellPageExtras*>(page);
+}
+}  // namespace
+
+// --- Loading the flow (WM_AIR_FORMAT_TYPE).
+
+bool COlvantaDlg::LoadPage(int templateId) {
+  CSubBaseDlg* page = FindPage(templateId);
+  return !page || page->LoadFromProject();
+}
+
+bool COlvantaDlg::LoadGeneralFlow(bool firstLoad) {
+  if (firstLoad) g_DocManage.Loading = 1;
+  bool ok = true;
+  if (g_DocManage.ProtocolType == 1) {
+    ok = LoadPage(kStandardModePageId);
+  } else {
+    ok = LoadPage(kModulationParamId) && LoadPage(kDataFormatId);
+    if (ok && firstLoad) {
+      if (IShellPageExtras* extras = ExtrasOf(FindPage(kDataFormatId))) extras->RebuildDiagrams();
+    }
+  }
+  if (ok) ok = LoadPage(kKeyConfigId);
+  if (ok) {
+    if (IShellPageExtras* keys = ExtrasOf(FindPage(kKeyConfigId))) {
+      if (firstLoad) keys->LoadKeyPins();
+      keys->ApplyPinRules();
+    }
+  }
+  g_DocManage.Loading = 0;
+  return ok;
+}
+
+bool COlvantaDlg::LoadAirFlow() {
+  if (CSubBaseDlg* modulation = FindPage(kAirModulationId)) {
+    if (g_DocManage.ProjectOpen == 0) {
+      const wxString text =
+          platform::ReadProfileString(g_DocManage.ProjectFilePath, "Custom", "AirFormatType", "", 260);
+      modulation->LoadFormatParameters(static_cast<int>(ParseNumber(text)), 1);
+    } else {
+      modulation->LoadFormatParameters(0, 0);
+    }
+  }
+  CSubBaseDlg* dataFormat = FindPage(kAirDataFormatId);
+  if (dataFormat && !dataFormat->ReloadSettings(0)) return false;
+  for (int id : {kAirModulationId, kAirDataFormatId, kOtherPageId, kLcdConfigId, kKeyConfigId}) {
+    if (!LoadPage(id)) return false;
+  }
+  return true;
+}
+
+bool COlvantaDlg::LoadFlowFromProject(bool firstLoad) {
+  if (g_DocManage.RemoteType == 0) return LoadGeneralFlow(firstLoad);
+  if (g_DocManage.RemoteType == 1 || g_DocManage.RemoteType == 2) return LoadAirFlow();
+  return false;
+}
+
+// --- Rebuilding the flow and the global selection.
+
+void COlvantaDlg::RebuildAndShowFlow(int a, int b) {
+  if (a != 0) {
+    if (auto* selection = dynamic_cast<IGlobalSelection*>(m_globalSel)) selection->RefreshSelection(b);
+  }
+  BuildFlowAndCaptions();
+  GetClientWindow()->Refresh();
+  wxWindow* first = m_nav.GetItemCount() > 1 ? m_nav.PageAt(1) : m_nav.PageAt(0);
+  if (!first) return;
+  ShowPage(first);
+  PassValueToPages(PageClassName(first), 1, 0);
+}
+
+bool COlvantaDlg::ApplyGlobalSelection(int a, int b) {
+  for (auto& [id, page] : m_pages) {
+    if (id != kHomePageId) page->RefreshView(b);
+  }
+  if (!g_DocManage.MakeTempFolder()) {
+    LangMessageBox("IDS_CREATE_TEMPPATH_FAILED");
+    if (!IsHomeVisible()) ShowPage(FindPage(kExamplePageId));
+    return true;
+  }
+  g_DocManage.SetProjectOpen(true);
+  g_DocManage.Reset(false, b != 0);
+  if (LoadFlowFromProject(b != 0)) {
+    RebuildAndShowFlow(a, b);
+    if (a == 0 && b == 0) g_DocManage.SetModified(false, wxString());
+  }
+  RefreshTitle();
+  return true;
+}
+
+void COlvantaDlg::EnableGlobalSelection(bool enable) {
+  if (auto* selection = dynamic_cast<IGlobalSelection*>(m_globalSel)) selection->EnableSelection(enable);
+}
+
+void COlvantaDlg::AddToRecentProjects(const wxString& path) {
+  if (auto* recent = dynamic_cast<IRecentProjects*>(FindPage(kExamplePageId))) recent->AddRecentProject(path);
+}
+
+// --- Saving.
+
+bool COlvantaDlg::SavePages() {
+  for (int id : GetSavePages(g_DocManage.RemoteType, g_DocManage.ProtocolType)) {
+    if (id == kLcdConfigId && m_decodePages[1]) m_decodePages[1]->SaveDecodedKeys();
+    CSubBaseDlg* page = FindPage(id);
+    if (page && !page->SaveToProject()) return false;
+  }
+  return true;
+}
+
+bool COlvantaDlg::SaveProject() {
+  // A project without a name has no file to write.
+  if (g_DocManage.ProjectName.empty()) return true;
+  CStagedProjectSave save;
+  if (!save.Begin()) {
+    LangMessageBox("", kNoticeOk, "IDS_SAVE_PROJECT_FAILED", save.GetFinalPath());
+    return false;
+  }
+  if (!SavePages() || !save.Commit()) {
+    LangMessageBox("", kNoticeOk, "IDS_SAVE_PROJECT_FAILED", save.GetFinalPath());
+    return false;
+  }
+  g_DocManage.SetModified(false, wxString());
+  RefreshTitle();
+  return true;
+}
+
+void COlvantaDlg::OnSaveMessage(CShellMessageEvent& event) {
+  event.SetResult(SaveProject() ? 1 : 0);
+}
+
+// Asks whether to save the modified project: true to go on (saved or not
+// wanted), false to stay (cancelled, or the save failed).
+bool COlvantaDlg::AskToSave(const wxString& key) {
+  if (!g_DocManage.Modified) return true;
+  const int answer = LangMessageBox(key, platform::kMbYesNoCancel);
+  if (answer == platform::kIdCancel) return false;
+  if (answer == platform::kIdYes) return SendShellMessage(this, WM_SAVE_PROJECT) != 0;
+  return true;
+}
+
+// --- Leaving, creating and opening.
+
+bool COlvantaDlg::LeaveProject() {
+  if (g_DocManage.Modified) {
+    const int answer = LangMessageBox("IDS_SAVE_CONFIG", platform::kMbYesNoCancel);
+    if (answer == platform::kIdCancel) return false;
+    if (answer == platform::kIdYes && SendShellMessage(this, WM_SAVE_PROJECT) == 0) return false;
+    if (answer == platform::kIdNo && g_DocManage.RemoteType != 0) {
+      SendShellMessage(FindPage(kAirDataFormatId), WM_AIR_RESET_VIEW);
+    }
+  }
+  SendShellMessage(this, WM_CLOSE_MODE_PAGES);
+  for (auto& [id, page] : m_pages) {
+    if (id != kHomePageId) page->RefreshView(0);
+  }
+  g_DocManage.Reset(true, false);
+  EnableGlobalSelection(g_DocManage.ProtocolImported == 0);
+  SetTitle(GetLangText("IDS_SW_TITLE"));
+  Refresh();
+  return true;
+}
+
+void COlvantaDlg::NewProject() {
+  SendShellMessage(this, WM_CLOSE_MODE_PAGES);
+  if (!AskToSave("IDS_SAVE_CURCONFIG")) return;
+  NewProjectRunner runner = GetNewProjectDialog();
+  if (!runner || !runner(this)) return;
+  bool ok = g_DocManage.LoadChip();
+  if (ok && !g_DocManage.MakeTempFolder()) {
+    LangMessageBox("IDS_CREATE_TEMPPATH_FAILED");
+    ok = false;
+  }
+  if (ok) {
+    g_DocManage.SetProjectOpen(true);
+    g_DocManage.Reset(false, false);
+    ok = SendShellMessage(this, WM_AIR_FORMAT_TYPE, 0, 0) != 0;
+  }
+  if (!ok) {
+    if (!IsHomeVisible()) ShowPage(FindPage(kExamplePageId));
+    return;
+  }
+  RebuildAndShowFlow(1, 0);
+  g_DocManage.SetModified(false, wxString());
+  RefreshTitle();
+  g_DocManage.ProtocolImported = 0;
+  EnableGlobalSelection(true);
+  AddToRecentProjects(g_DocManage.GetProjectFilePath());
+  SendShellMessage(this, WM_SAVE_PROJECT);
+}
+
+int COlvantaDlg::OpenProjectFile(const wxString& requestedPath) {
+  if (!AskToSave("IDS_SAVE_CURCONFIG")) return 1;
+  wxString path = requestedPath;
+  if (path.empty()) {
+    const wxString extension = g_BrandFlag != 0 ? "ovirprj" : "lmirprj";
+    wxFileDialog dialog(this, wxFileSelectorPromptStr, wxString(), wxString(), "Project file|*." + extension,
+                        wxFD_OPEN);
+    if (dialog.ShowModal() != wxID_OK) return 1;
+    path = dialog.GetPath();
+  }
+  if (!IsProjectFileOfBrand(path) || !IsProjectChipOfBrand(path)) {
+    LangMessageBox("IDS_NOSUPPORT_MCU");
+    return 0;
+  }
+  if (!g_DocManage.MakeTempFolder()) {
+    LangMessageBox("IDS_CREATE_TEMPPATH_FAILED");
+    return 0;
+  }
+  g_DocManage.SetProjectOpen(true);
+  g_DocManage.Reset(true, false);
+  if (!wxFileExists(path)) {
+    LangMessageBox("IDS_FIND_PROJECT_FAILED");
+    return 0;
+  }
+  const wxString userIni = GetUserIniPath();
+  if (!userIni.empty()) platform::WriteProfileString(userIni, "Olvanta", "Project_Path", path);
+  if (!g_DocManage.OpenProject(path)) {
+    LangMessageBox("IDS_LOAD_FILE_FAILED");
+    return 0;
+  }
+  // The chip and protocol folders are those of the project's own remote type.
+  g_FrameworkKind = g_DocManage.RemoteType;
+  g_App.protocolFolder = g_App.GetProtocolFolder(g_FrameworkKind);
+  g_App.icFolder = g_App.GetIcFolder(g_FrameworkKind);
+  if (!g_DocManage.LoadChip() || SendShellMessage(this, WM_AIR_FORMAT_TYPE, 0, 0) == 0) {
+    LangMessageBox("IDS_LOAD_FILE_FAILED");
+    return 0;
+  }
+  RebuildAndShowFlow(1, 0);
+  g_DocManage.SetModified(false, wxString());
+  RefreshTitle();
+  AddToRecentProjects(path);
+  return 2;
+}
+
+void COlvantaDlg::OpenProjectCommand() {
+  const int result = OpenProjectFile(wxString());
+  if (result == 0) {
+    if (!IsHomeVisible()) ShowPage(FindPage(kExamplePageId));
+    g_DocManage.SetModified(false, wxString());
+    SendShellMessage(this, WM_CLOSE_MODE_PAGES);
+    RefreshTitle();
+  } else if (result == 2) {
+    SendShellMessage(this, WM_CLOSE_MODE_PAGES);
+    g_DocManage.ProtocolImported = 0;
+    EnableGlobalSelection(true);
+  }
+}
+
+void COlvantaDlg::OnClose(wxCloseEvent& event) {
+  if (g_DocManage.Modified) {
+    const int answer = LangMessageBox("IDS_SAVE_CLOSE", platform::kMbYesNoCancel);
+    const bool stay = answer == platform::kIdCancel ||
+                      (answer == platform::kIdYes && SendShellMessage(this, WM_SAVE_PROJECT) == 0);
+    if (stay && event.CanVeto()) {
+      event.Veto();
+      return;
+    }
+  }
+  m_connectTimer.Stop();
+  if (m_deviceWatcher) m_deviceWatcher->Stop();
+  if (IsModal()) {
+    EndModal(wxID_OK);
+  } else {
+    Hide();
+  }
+}

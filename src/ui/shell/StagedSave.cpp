@@ -1,0 +1,48 @@
+#include "ui/shell/StagedSave.h"
+
+#include "core/DocManage.h"
+#include "platform/Paths.h"
+#include "platform/Profile.h"
+
+#include <wx/dir.h>
+#include <wx/filefn.h>
+#include <wx/filename.h>
+
+namespace {
+const wxString kStagingFolderName = ".olvanta-saving";
+}
+
+CStagedProjectSave::~CStagedProjectSave() {
+  Discard();
+}
+
+bool CStagedProjectSave::Begin() {
+  m_finalPath = g_DocManage.BuildProjectFilePath();
+  const wxString folder = g_DocManage.ProjectFolder;
+  m_stagingFolder = platform::JoinPath(folder, kStagingFolderName);
+  if (wxDirExists(m_stagingFolder)) wxFileName::Rmdir(m_stagingFolder, wxPATH_RMDIR_RECURSIVE);
+  if (!wxFileName::Mkdir(m_stagingFolder, wxS_DIR_DEFAULT)) return false;
+  m_active = true;
+
+  // The document writes its [Project] section into the staging folder; the
+  // folder it records is the real one.
+  g_DocManage.ProjectFolder = m_stagingFolder;
+  const bool written = g_DocManage.CreateProjectFile(false, true);
+  g_DocManage.ProjectFolder = folder;
+  m_stagedPath = g_DocManage.ProjectFilePath;
+  if (!written || m_stagedPath.empty()) return false;
+  return platform::WriteProfileString(m_stagedPath, "Project", "Folder", folder);
+}
+
+bool CStagedProjectSave::Commit() {
+  if (!m_active || !wxRenameFile(m_stagedPath, m_finalPath, true)) return false;
+  Discard();
+  return true;
+}
+
+void CStagedProjectSave::Discard() {
+  if (!m_active) return;
+  m_active = false;
+  g_DocManage.ProjectFilePath = m_finalPath;
+  if (wxDirExists(m_stagingFolder)) wxFileName::Rmdir(m_stagingFolder, wxPATH_RMDIR_RECURSIVE);
+}

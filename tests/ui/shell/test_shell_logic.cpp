@@ -1,0 +1,147 @@
+// The shell's rules that need no window: flow table, navigation list search,
+// caption geometry, document choice and the board's reconnect rule.
+#include "ui/shell/DeviceWatcher.h"
+#include "ui/shell/FlowTable.h"
+#include "ui/shell/NavBar.h"
+#include "ui/shell/ShellDocuments.h"
+#include "ui/shell/ShellHooks.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::vector<int> FlowIds(int remoteType, int protocolType, bool* known = nullptr) {
+  std::vector<stFlowStep> steps;
+  const bool ok = GetFlowSteps(remoteType, protocolType, steps);
+  if (known) *known = ok;
+  std::vector<int> ids;
+  for (const auto& step : steps) ids.push_back(step.templateId);
+  return ids;
+}
+
+TEST(FlowTable, PagesByRemoteAndProtocolType) {
+  bool known = false;
+  EXPECT_EQ(FlowIds(0, 1, &known), (std::vector<int>{132, 129, 137}));
+  EXPECT_TRUE(known);
+  EXPECT_EQ(FlowIds(0, 2), (std::vector<int>{132, 145, 146, 137}));
+  EXPECT_EQ(FlowIds(1, 2), (std::vector<int>{132, 147, 148, 149, 136, 137}));
+  EXPECT_EQ(FlowIds(2, 2), FlowIds(1, 2));
+  for (auto [r, p] : {std::pair{0, 0}, {1, 1}, {3, 2}, {-1, 1}}) {
+    EXPECT_EQ(FlowIds(r, p, &known), std::vector<int>{132}) << r << "," << p;
+    EXPECT_FALSE(known);
+  }
+  EXPECT_EQ(GetSavePages(0, 1), (std::vector<int>{129, 137}));
+  EXPECT_EQ(GetSavePages(0, 2), (std::vector<int>{145, 146, 137}));
+  EXPECT_EQ(GetSavePages(2, 2), (std::vector<int>{147, 148, 149, 136, 137}));
+}
+
+TEST(NavList, PlainChainGoesToNeighboursAndStopsAtTheEnds) {
+  CNavList list;
+  wxWindow* pages[3] = {reinterpret_cast<wxWindow*>(1), reinterpret_cast<wxWindow*>(2),
+                        reinterpret_cast<wxWindow*>(3)};
+  stNavNode* nodes[3];
+  for (int i = 0; i < 3; ++i) nodes[i] = list.Append(pages[i]);
+  EXPECT_EQ(list.first, nodes[0]);
+  EXPECT_EQ(list.current, nodes[0]);
+  EXPECT_EQ(list.FindForward(nodes[0], 0, 0), nodes[1]);
+  EXPECT_EQ(list.FindForward(nodes[2], 0, 0), nullptr);  // the last page has no next
+  EXPECT_EQ(list.FindBackward(nodes[2], 0, 0), nodes[1]);
+  EXPECT_EQ(list.FindBackward(nodes[0], 0, 0), nullptr);
+  EXPECT_EQ(list.FindForward(nodes[0], 1, 7), nullptr);  // no group 7
+}
+
+TEST(NavList, GroupsAreSearchedByGroupAndItem) {
+  CNavList list;
+  stNavNode* plain = list.Append(nullptr);
+  stNavNode* group = list.Append(nullptr);
+  group->groupId = 5;
+  auto* a = new stNavNode{nullptr, 5, 1, group};
+  auto* b = new stNavNode{nullptr, 5, 2};
+  a->next = b;
+  b->previous = a;
+  group->firstChild = a;
+  list.groups.push_back(group);
+  EXPECT_EQ(list.FindForward(plain, 2, 0), b);   // into the group by item id
+  EXPECT_EQ(list.FindForward(plain, 1, 5), a);   // straight to group 5, item 1
+  EXPECT_EQ(list.FindBackward(b, 0, 0), plain);  // out of the group through its parent
+}
+
+class CFixedWidthBar : public CNavBar {
+ public:
+  explicit CFixedWidthBar(int count) {
+    for (int i = 0; i < count; ++i) AddItem(wxString::Format("KEY%d", i));
+    LoadTexts();
+  }
+  void MeasureAll(int textWidth, int width) {
+    Measure([textWidth](const wxString&) { return textWidth; }, 10, 100, width, 50);
+  }
+};
+
+TEST(NavBar, CaptionsAreCentredAndHitTestedWithTheirOverlap) {
+  CFixedWidthBar bar(3);
+  bar.MeasureAll(100, 1000);
+  // total = 25 + 3 * 125 = 400; left = 500 - 200 + 10.
+  EXPECT_FALSE(bar.IsCompact());
+  EXPECT_EQ(bar.GetItemRect(0), wxRect(310, 100, 150, 50));
+  EXPECT_EQ(bar.GetItemRect(1), wxRect(435, 100, 150, 50));
+  EXPECT_EQ(bar.HitTest(440, 120), 0);  // the overlap belongs to the earlier item
+  EXPECT_EQ(bar.HitTest(461, 120), 1);
+  EXPECT_EQ(bar.HitTest(5, 120), 3);   // outside every item
+  EXPECT_EQ(bar.HitTest(440, 99), 3);  // above the bar
+  CFixedWidthBar empty(0);
+  EXPECT_EQ(empty.HitTest(0, 0), 0);
+}
+
+TEST(NavBar, CaptionsWiderThanTheBarShareItEqually) {
+  CFixedWidthBar bar(4);
+  bar.MeasureAll(400, 600);
+  EXPECT_TRUE(bar.IsCompact());
+  // Every width (600 - 96) / 4 = 126.
+  EXPECT_EQ(bar.GetItemRect(0).width, 126 + 50);
+  EXPECT_EQ(bar.GetItemRect(1).x - bar.GetItemRect(0).x, 126 + 25);
+}
+
+TEST(Documents, TheNewestVersionOrTheLongerNameIsChosen) {
+  const wxString base = "Olvanta User's Guide";
+  struct Case {
+    std::vector<wxString> titles;
+    wxString chosen;
+  } cases[] = {
+      {{base + "V100(1252)", base + "V101(1252)"}, base + "V101(1252)"},
+      {{base + "V101(1252)", base + "V100(1252)"}, base + "V101(1252)"},
+      {{base + "(1252)"}, base + "(1252)"},
+      {{base}, base},  // not longer: ignored
+      {{base + "VV7(936)", base + "V3(936)"}, base + "VV7(936)"},
+      {{base + "V0(950)"}, base},  // version 0 is not above 0
+  };
+  for (const Case& c : cases) EXPECT_EQ(ChooseDocumentTitle(base, c.titles), c.chosen);
+  EXPECT_EQ(DocumentPattern("/d", "Guide", "936", true), "/d/Guide*(936).pdf");
+  EXPECT_EQ(DocumentPattern("/d", "Guide", "936", false), "/d/Guide.pdf");
+}
+
+TEST(Documents, EveryManualOfTheMenusIsInTheInstallFolder) {
+  const wxString doc = wxString(OLV_SOURCE_DIR) + "/install/DOC";
+  for (const char* lang : {"1252", "936", "950"}) {
+    for (const char* name : {"Olvanta User's Guide", "Infrared Remote Controller Knowledge base"}) {
+      EXPECT_FALSE(FindDocument(doc, name, lang, true).empty()) << name << " " << lang;
+    }
+  }
+  for (const char* name : {"Olvanta使用手册v100", "红外线(IR)遥控器理论知识库v100"}) {
+    EXPECT_FALSE(FindDocument(doc, wxString::FromUTF8(name), "936", false).empty()) << name;
+  }
+}
+
+TEST(ReceiverBoard, ReconnectOnlyWhenTheBoardStateChanges) {
+  EXPECT_TRUE(IsReceiverBoardDevice(0x2F5C, 0x6A17));
+  EXPECT_TRUE(IsReceiverBoardDevice(0x1234, 0x4C51));  // bootloader
+  EXPECT_FALSE(IsReceiverBoardDevice(0x046D, 0xC077));
+  struct Case {
+    int state;
+    bool arrival;
+    bool reconnect;
+  } cases[] = {{0, true, true},   {1, true, true},   {2, true, false},
+               {0, false, false}, {1, false, false}, {2, false, true}};
+  for (const Case& c : cases) EXPECT_EQ(ShouldReconnect(c.state, c.arrival), c.reconnect) << c.state;
+}
+
+}  // namespace
