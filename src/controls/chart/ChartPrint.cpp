@@ -4,38 +4,8 @@
 #include <wx/printdlg.h>
 
 #include "controls/chart/ChartCtrl.h"
+#include "controls/ControlPrintout.h"
 
-namespace {
-
-class CChartPrintout : public wxPrintout {
- public:
-  CChartPrintout(CChartCtrl* chart, const wxString& title) : wxPrintout(title), m_chart(chart) {}
-
-  void OnBeginPrinting() override {
-    if (wxDC* dc = GetDC()) m_chart->OnBeginPrinting(*dc, m_info);
-  }
-  void OnEndPrinting() override {
-    if (wxDC* dc = GetDC()) m_chart->OnEndPrinting(*dc, m_info);
-  }
-  void GetPageInfo(int* minPage, int* maxPage, int* pageFrom, int* pageTo) override {
-    *minPage = *pageFrom = m_info.minPage;
-    *maxPage = *pageTo = m_info.maxPage;
-  }
-  bool HasPage(int page) override { return page >= m_info.minPage && page <= m_info.maxPage; }
-  bool OnPrintPage(int page) override {
-    wxDC* dc = GetDC();
-    if (!dc) return false;
-    m_info.currentPage = page;
-    m_chart->OnPrint(*dc, m_info);
-    return true;
-  }
-
- private:
-  CChartCtrl* m_chart;
-  ChartPrintInfo m_info;
-};
-
-}  // namespace
 
 bool CChartCtrl::Print(const wxString& title, wxPrintDialogData* printDialog) {
   if (printDialog) {
@@ -51,8 +21,7 @@ bool CChartCtrl::Print(const wxString& title, wxPrintDialogData* printDialog) {
 }
 
 bool CChartCtrl::Print(const wxString& title, wxPrinterBase& printer, bool prompt) {
-  CChartPrintout printout(this, title);
-  return printer.Print(this, &printout, prompt);
+  return PrintControl<CChartCtrl, ChartPrintInfo>(this, title, printer, prompt);
 }
 
 void CChartCtrl::OnBeginPrinting(wxDC& dc, ChartPrintInfo& info) {

@@ -3,6 +3,7 @@
 // page number and the date. WYSIWYG printing keeps the screen's sizes and
 // spreads wide grids over several pages across.
 #include "controls/grid/GridCtrl.h"
+#include "controls/ControlPrintout.h"
 
 #include "controls/grid/GridPaint.h"
 #include "controls/grid/GridPrintLayout.h"
@@ -15,37 +16,8 @@
 
 namespace {
 
-constexpr int kAllPrintPages = 32000;
 const char kAverageCharSample[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSATUVWXYZ";
 
-class CGridPrintout : public wxPrintout {
- public:
-  CGridPrintout(CGridCtrl* grid, const wxString& title) : wxPrintout(title), m_grid(grid) {}
-
-  // The page count is needed before the print loop asks for it.
-  void OnPreparePrinting() override {
-    if (wxDC* dc = GetDC()) m_grid->OnBeginPrinting(*dc, m_info);
-  }
-  void OnEndPrinting() override {
-    if (wxDC* dc = GetDC()) m_grid->OnEndPrinting(*dc, m_info);
-  }
-  void GetPageInfo(int* minPage, int* maxPage, int* pageFrom, int* pageTo) override {
-    *minPage = *pageFrom = m_info.minPage;
-    *maxPage = *pageTo = m_info.maxPage;
-  }
-  bool HasPage(int page) override { return page >= m_info.minPage && page <= m_info.maxPage; }
-  bool OnPrintPage(int page) override {
-    wxDC* dc = GetDC();
-    if (!dc) return false;
-    m_info.currentPage = page;
-    m_grid->OnPrint(*dc, m_info);
-    return true;
-  }
-
- private:
-  CGridCtrl* m_grid;
-  GridPrintInfo m_info;
-};
 
 wxFont BoldCopy(const wxFont& font) {
   wxFont bold(font);
@@ -61,15 +33,7 @@ void DrawAligned(wxDC& dc, const wxString& text, const GridRect& rect, unsigned 
 }  // namespace
 
 bool CGridCtrl::Print(const wxString& title, wxPrinterBase& printer, bool prompt) {
-  // Without a dialog nobody picks pages: an empty range means all of them
-  // (the print loop cuts the range to the pages there are).
-  wxPrintDialogData& pages = printer.GetPrintDialogData();
-  if (!prompt && pages.GetToPage() < std::max(1, pages.GetFromPage())) {
-    pages.SetFromPage(1);
-    pages.SetToPage(kAllPrintPages);
-  }
-  CGridPrintout printout(this, title);
-  return printer.Print(this, &printout, prompt);
+  return PrintControl<CGridCtrl, GridPrintInfo>(this, title, printer, prompt);
 }
 
 void CGridCtrl::SetPrintMarginInfo(int header, int footer, int left, int right, int top, int bottom,

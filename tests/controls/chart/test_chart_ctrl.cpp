@@ -227,6 +227,8 @@ TEST_F(ChartCtrlTest, PrintsOnePageAndRestoresTheScreenLayout) {
   ASSERT_TRUE(chart->Print("Wave", printer, false));
   ASSERT_TRUE(wxFileName::FileExists(file));
   EXPECT_GT(wxFileName::GetSize(file), 1000u);
+  const std::string postscript = testsupport::ReadBytes(file);
+  EXPECT_NE(postscript.find("%%Page: 1"), std::string::npos) << "the one page is printed";
   EXPECT_EQ(chart->GetPlottingRect(), screenPlot);
 }
 
