@@ -320,6 +320,145 @@ def hatch(colour):
     return canvas
 
 
+# ---------------------------------------------------------------------------------------------
+# Start pages: brand logos, the start picture, the example page's buttons and the tip button.
+
+# Capital letters as strokes on a 4 x 6 grid.
+LETTER_STROKES = {
+    "T": [(0, 0, 4, 0), (2, 0, 2, 6)],
+    "A": [(0, 6, 2, 0), (2, 0, 4, 6), (0.9, 3.8, 3.1, 3.8)],
+    "R": [(0, 6, 0, 0), (0, 0, 3, 0), (3, 0, 4, 1), (4, 1, 4, 2), (4, 2, 3, 3), (3, 3, 0, 3), (2.2, 3, 4, 6)],
+    "V": [(0, 0, 2, 6), (2, 6, 4, 0)],
+    "I": [(2, 0, 2, 6)],
+    "K": [(0, 0, 0, 6), (4, 0, 0, 3.6), (1.4, 2.6, 4, 6)],
+    "L": [(0, 0, 0, 6), (0, 6, 4, 6)],
+    "U": [(0, 0, 0, 5), (0, 5, 1, 6), (1, 6, 3, 6), (3, 6, 4, 5), (4, 5, 4, 0)],
+    "M": [(0, 6, 0, 0), (0, 0, 2, 3.6), (2, 3.6, 4, 0), (4, 0, 4, 6)],
+    "O": [(1, 0, 3, 0), (3, 0, 4, 1), (4, 1, 4, 5), (4, 5, 3, 6), (3, 6, 1, 6), (1, 6, 0, 5), (0, 5, 0, 1),
+          (0, 1, 1, 0)],
+}
+
+
+def stroke_text(canvas, text, left, top, unit, thickness, colour, spacing=2.0):
+    """Draws capital letters from their strokes, unit pixels per grid step."""
+    x = left
+    for letter in text:
+        for ax, ay, bx, by in LETTER_STROKES[letter]:
+            canvas.line(x + ax * unit, top + ay * unit, x + bx * unit, top + by * unit, thickness, colour)
+            for px, py in ((ax, ay), (bx, by)):
+                canvas.ellipse(x + px * unit, top + py * unit, thickness / 2.0, thickness / 2.0, colour)
+        x += (4 + spacing) * unit
+
+
+def brand_logo(name, main, accent, round_mark):
+    """A brand logo 240 x 60: a mark with an infrared wave, then the name."""
+    canvas = Canvas(240, 60)
+    if round_mark:
+        canvas.ellipse(30, 30, 24, 24, main)
+    else:
+        canvas.paint(lambda x, y: rounded(x, y, 6, 6, 54, 54, 10), main, bounds=(5, 5, 55, 55))
+    canvas.ellipse(20, 38, 4, 4, WHITE)
+    for radius in (10.0, 18.0):
+        canvas.paint(lambda x, y, r=radius: wave_arc(x, y, 20, 38, r, 3.0), accent, bounds=(14, 14, 46, 44))
+    stroke_text(canvas, name, 70, 17, 4.4, 3.6, main, spacing=1.8)
+    return canvas
+
+
+def wave_arc(x, y, cx, cy, radius, thickness):
+    """A quarter arc opening to the upper right of (cx, cy)."""
+    if x < cx or y > cy:
+        return False
+    distance = ((x - cx) ** 2 + (y - cy) ** 2) ** 0.5
+    return abs(distance - radius) <= thickness / 2.0
+
+
+def home_picture():
+    """The start picture 560 x 300: a remote controller sending to a receiver chip."""
+    width, height = 560, 300
+    canvas = Canvas(width, height)
+    top, bottom = (236, 243, 252), (206, 223, 245)
+    for y in range(height):
+        t = y / float(height - 1)
+        colour = tuple((a + (b - a) * t) / 255.0 for a, b in zip(top, bottom))
+        row = canvas.pixels[y]
+        for x in range(width):
+            row[x] = colour + (1.0,)
+    # The remote controller.
+    body = (33, 84, 160)
+    canvas.paint(lambda x, y: rounded(x, y, 90, 40, 190, 270, 18), body, bounds=(89, 39, 191, 271))
+    canvas.paint(lambda x, y: rounded(x, y, 102, 62, 178, 104, 6), (210, 228, 250), bounds=(101, 61, 179, 105))
+    canvas.ellipse(140, 52, 5, 3, (232, 17, 35))
+    for row in range(4):
+        for col in range(3):
+            canvas.ellipse(112 + col * 28, 130 + row * 34, 9, 9, WHITE)
+    # Infrared waves.
+    for radius in (40.0, 75.0, 110.0):
+        canvas.paint(lambda x, y, r=radius: ir_arc(x, y, 200, 150, r, 7.0), (232, 17, 35), opacity=0.75,
+                     bounds=(200, 150 - radius - 6, 200 + radius + 6, 150 + radius + 6))
+    # The receiver: a chip with pins.
+    chip = (60, 60, 70)
+    canvas.paint(lambda x, y: rounded(x, y, 370, 95, 480, 205, 6), chip, bounds=(369, 94, 481, 206))
+    for i in range(6):
+        y = 104 + i * 17
+        canvas.rect(356, y, 370, y + 6, (170, 170, 180))
+        canvas.rect(480, y, 494, y + 6, (170, 170, 180))
+    canvas.ellipse(388, 113, 5, 5, (120, 120, 130))
+    canvas.ellipse(425, 170, 14, 14, (232, 17, 35))
+    canvas.ellipse(425, 170, 7, 7, (255, 190, 190))
+    return canvas
+
+
+def ir_arc(x, y, cx, cy, radius, thickness):
+    """An arc of about 70 degrees opening to the right of (cx, cy)."""
+    if x <= cx:
+        return False
+    distance = ((x - cx) ** 2 + (y - cy) ** 2) ** 0.5
+    return abs(distance - radius) <= thickness / 2.0 and abs(y - cy) <= (x - cx) * 0.7
+
+
+def tile_button(colour, symbol):
+    """A 48 x 48 rounded tile in colour with a white symbol."""
+    canvas = Canvas(48, 48)
+    canvas.paint(lambda x, y: rounded(x, y, 2, 2, 46, 46, 8), colour)
+    symbol(canvas)
+    return canvas
+
+
+def new_symbol(canvas):
+    """A sheet with a folded corner and a plus."""
+    def sheet(x, y):
+        return 14 <= x < 34 and 10 <= y < 38 and (x - 27) + (17 - y) <= 7
+
+    canvas.paint(sheet, WHITE, bounds=(13, 9, 35, 39))
+    canvas.rect(22, 20, 26, 34, (39, 94, 160))
+    canvas.rect(17, 25, 31, 29, (39, 94, 160))
+
+
+def open_symbol(canvas):
+    """A folder."""
+    canvas.paint(lambda x, y: rounded(x, y, 10, 13, 24, 20, 2), WHITE, bounds=(9, 12, 25, 21))
+    canvas.paint(lambda x, y: rounded(x, y, 10, 17, 38, 36, 2.5), WHITE, bounds=(9, 16, 39, 37))
+    canvas.rect(10, 21, 38, 23, (46, 139, 87))
+
+
+def user_tips():
+    """The tip button's picture: a blue circle with a white "i", 16 x 16."""
+    canvas = Canvas(16, 16)
+    canvas.ellipse(8, 8, 7.5, 7.5, (33, 120, 210))
+    canvas.ellipse(8, 4.3, 1.4, 1.4, WHITE)
+    canvas.rect(6.8, 6.6, 9.2, 12.8, WHITE)
+    return canvas
+
+
+def start_page_pictures(out):
+    out[os.path.join(RESOURCES, "TarvikLogo.png")] = brand_logo("TARVIK", (33, 84, 160), (232, 17, 35), False)
+    out[os.path.join(RESOURCES, "LumoraLogo.png")] = brand_logo("LUMORA", (0, 128, 110), (255, 160, 0), True)
+    out[os.path.join(RESOURCES, "HomePicture.png")] = home_picture()
+    out[os.path.join(IMAGES, "new48.png")] = tile_button((39, 94, 160), new_symbol)
+    out[os.path.join(IMAGES, "open48.png")] = tile_button((46, 139, 87), open_symbol)
+    out[os.path.join(IMAGES, "user_tips.png")] = user_tips()
+
+
 def pictures():
     out = {}
     for name in GLYPHS:
@@ -342,6 +481,7 @@ def pictures():
     out[os.path.join(IMAGES, "right.png")] = arrow_head(False)
     out[os.path.join(IMAGES, "blue.bmp")] = hatch((0, 102, 204))
     out[os.path.join(IMAGES, "red.bmp")] = hatch((204, 32, 32))
+    start_page_pictures(out)
     return out
 
 

@@ -3,6 +3,8 @@
 // rounded frame and the list of names already in use.
 #pragma once
 
+#include "ui/pages/ImageTipBtn.h"
+
 #include <wx/dialog.h>
 
 class CParamBaseDlg : public wxDialog {
@@ -14,6 +16,8 @@ class CParamBaseDlg : public wxDialog {
   // True when text equals one of the used names, without regard to case.
   bool IsInNameList(const wxString& text) const;
   const wxString& GetUsedNames() const { return m_usedNames; }
+  // The tip button that a dialog places beside its fields (created by the dialog).
+  CImageTipBtn& GetTipButton() { return m_tipButton; }
 
  private:
   void OnPaint(wxPaintEvent& event);
@@ -21,4 +25,7 @@ class CParamBaseDlg : public wxDialog {
   void OnCharHook(wxKeyEvent& event);
 
   wxString m_usedNames;
+
+ protected:
+  CImageTipBtn m_tipButton;
 };

@@ -202,7 +202,7 @@ void COlvantaDlg::OnShowProtocolPage(CShellMessageEvent& event) {
 }
 
 void COlvantaDlg::OnRemoteTypeChanged(CShellMessageEvent& event) {
-  if (auto* selection = dynamic_cast<IGlobalSelection*>(m_globalSel)) selection->RefreshSelection(0);
+  if (auto* selection = dynamic_cast<IGlobalSelection*>(m_globalSel)) selection->FollowRemoteType();
   if (!g_DocManage.LoadChip()) return;
   g_App.protocolFolder = g_App.GetProtocolFolder(g_FrameworkKind);
   g_App.icFolder = g_App.GetIcFolder(g_FrameworkKind);

@@ -65,6 +65,8 @@ class IGlobalSelection {
   virtual ~IGlobalSelection() = default;
   virtual void RefreshSelection(int flag) = 0;
   virtual void EnableSelection(bool enable) = 0;
+  // The document's remote type changed: the lists follow it.
+  virtual void FollowRemoteType() {}
 };
 
 // The example page's recent-project lists.

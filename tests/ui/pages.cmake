@@ -1,0 +1,16 @@
+# The start pages: recent projects, example lists, global selection, new project.
+olv_add_test(test_pages_logic
+  SOURCES pages/test_page_logic.cpp
+  LIBS olv_ui)
+# Linked with the object library that registers the pages, as the program is.
+olv_add_test(test_pages_gui
+  SOURCES pages/test_start_pages.cpp pages/test_selection_pages.cpp
+  LIBS olv_ui olv_ui_start_pages GUI)
+
+# The example projects in install/Example are the ones tools/make_examples.py writes.
+find_package(Python3 COMPONENTS Interpreter)
+if(Python3_Interpreter_FOUND)
+  add_test(NAME pages_examples_up_to_date
+    COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/make_examples.py --check)
+  set_tests_properties(pages_examples_up_to_date PROPERTIES LABELS unit)
+endif()

@@ -1,0 +1,135 @@
+// The main window as the program builds it, with the start pages registered
+// by the program's own object library, in a private home folder.
+#pragma once
+
+#include "core/AppContext.h"
+#include "core/DocManage.h"
+#include "platform/Paths.h"
+#include "platform/Profile.h"
+#include "ui/SubBaseDlg.h"
+#include "ui/pages/ExamplePage.h"
+#include "ui/pages/GlobalSelDlg.h"
+#include "ui/pages/HistoryList.h"
+#include "ui/pages/HomePage.h"
+#include "ui/shell/OlvantaDlg.h"
+#include "MessageRecorder.h"
+#include "TempDir.h"
+#include "UiEvents.h"
+
+#include <gtest/gtest.h>
+#include <wx/choice.h>
+#include <wx/utils.h>
+
+#include <filesystem>
+
+class PagesTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    home = new testsupport::TempDir();
+    wxSetEnv("HOME", home->Path());
+    wxSetEnv("XDG_CONFIG_HOME", home->File("config"));
+    wxSetEnv("XDG_DATA_HOME", home->File("data"));
+  }
+  static void TearDownTestSuite() {
+    delete home;
+    home = nullptr;
+  }
+
+  void SetUp() override {
+    // Each test starts without recent projects.
+    std::filesystem::remove_all(std::filesystem::path(home->File("data").utf8_string()));
+    platform::ClearProfileCache();
+    UseInstall(platform::JoinPath(OLV_SOURCE_DIR, "install"));
+    g_App.currentLangSection = g_App.defaultLangSection = "1252";
+    g_FrameworkKind = 0;
+    g_DocManage.Reset(true, false);
+    g_DocManage.ProjectName.clear();
+    g_DocManage.ProjectFolder.clear();
+    g_DocManage.ProjectFilePath.clear();
+    g_DocManage.McuName.clear();
+    g_DocManage.PackageName.clear();
+    g_DocManage.Modified = 0;
+    g_DocManage.RemoteType = 0;
+    g_DocManage.ProtocolType = 1;
+  }
+
+  void TearDown() override {
+    g_DocManage.Modified = 0;
+    CloseDialog();
+    CTDS_History_Dlg::SetFolderOpener(nullptr);
+    g_BrandFlag = 0;
+  }
+
+  static void UseInstall(const wxString& folder) {
+    g_App.BuildInstallPaths(folder);
+    InitDisplayScale(g_App.uiConfigFolder, 96);
+    g_App.protocolFolder = g_App.GetProtocolFolder(0);
+    g_App.icFolder = g_App.GetIcFolder(0);
+  }
+
+  void OpenDialog(int brand) {
+    g_BrandFlag = brand;
+    dialog = new COlvantaDlg();
+    ASSERT_TRUE(dialog->Setup());
+    dialog->Show();
+    testsupport::PumpEvents();
+  }
+
+  void CloseDialog() {
+    if (dialog) dialog->Destroy();
+    dialog = nullptr;
+    testsupport::PumpEvents();
+  }
+
+  template <class Page>
+  Page* PageOf(int id) {
+    return dynamic_cast<Page*>(dialog->FindPage(id));
+  }
+  CGlobalSelDlg* GlobalSel() {
+    return dynamic_cast<CGlobalSelDlg*>(dialog->GetClientWindow()->FindWindow(CGlobalSelDlg::kTemplateId));
+  }
+
+  // The click of a push button as the toolkit reports it.
+  static void Press(wxWindow* button) {
+    ASSERT_TRUE(button);
+    wxCommandEvent event(wxEVT_BUTTON, button->GetId());
+    event.SetEventObject(button);
+    button->ProcessWindowEvent(event);
+    testsupport::PumpEvents();
+  }
+
+  // A pick in a drop-down list as the toolkit reports it.
+  static void Pick(wxChoice* choice, int index) {
+    choice->SetSelection(index);
+    wxCommandEvent event(wxEVT_CHOICE, choice->GetId());
+    event.SetEventObject(choice);
+    event.SetInt(index);
+    event.SetString(choice->GetString(index));
+    choice->ProcessWindowEvent(event);
+    testsupport::PumpEvents();
+  }
+
+  // Clicks line index of a list (scrolled into view first).
+  static void ClickLine(CTDS_History_Dlg* list, int index) {
+    const int row = index - list->GetFirstVisible();
+    ASSERT_GE(row, 0);
+    ASSERT_LT(row, list->GetVisibleCount());
+    const wxRect rect = list->RowRect(row);
+    testsupport::MouseMove(list, rect.GetPosition() + wxSize(10, rect.height / 2));
+    testsupport::Click(list, rect.GetPosition() + wxSize(10, rect.height / 2));
+    testsupport::PumpEvents();
+  }
+
+  void ShowExamplePage() { Press(PageOf<CHomePage>(CHomePage::kTemplateId)->FindWindow(CHomePage::kNextId)); }
+
+  std::vector<wxString> BoxTexts() const {
+    std::vector<wxString> texts;
+    for (const auto& box : recorder.boxes) texts.push_back(box.text);
+    return texts;
+  }
+
+  static testsupport::TempDir* home;
+  testsupport::TempDir work;
+  testsupport::CMessageRecorder recorder;
+  COlvantaDlg* dialog = nullptr;
+};
