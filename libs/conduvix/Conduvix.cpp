@@ -60,7 +60,8 @@ CONDUVIX_API int CV_OpenDeviceI(int vendorId, int productId) {
     if (hid_init() != 0) return 0;
     g_initialised = true;
   }
-  hid_device* device = hid_open(static_cast<unsigned short>(vendorId), static_cast<unsigned short>(productId), nullptr);
+  hid_device* device =
+      hid_open(static_cast<unsigned short>(vendorId), static_cast<unsigned short>(productId), nullptr);
   if (!device) return 0;
   int handle = g_nextHandle++;
   if (g_nextHandle <= 0) g_nextHandle = 1;

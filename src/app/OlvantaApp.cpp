@@ -23,9 +23,7 @@ namespace {
 const wxString kSettingsKey = "Local AppWizard-Generated Applications";
 }
 
-COlvantaApp::COlvantaApp() {
-  SetAppName("Olvanta");
-}
+COlvantaApp::COlvantaApp() { SetAppName("Olvanta"); }
 
 COlvantaApp::~COlvantaApp() {
   g_App.UnbindLibraries();
@@ -33,9 +31,7 @@ COlvantaApp::~COlvantaApp() {
   platform::InstallMessageBoxService(nullptr);
 }
 
-wxString COlvantaApp::MainWindowClassName() {
-  return g_BrandFlag != 0 ? "COlvantaDlg" : "CLMOlvantaDlg";
-}
+wxString COlvantaApp::MainWindowClassName() { return g_BrandFlag != 0 ? "COlvantaDlg" : "CLMOlvantaDlg"; }
 
 bool COlvantaApp::OnInit() {
   // The program reports failures itself in the user's language; the library's
@@ -48,9 +44,7 @@ bool COlvantaApp::OnInit() {
 }
 
 // The main dialog runs its own modal loop; when it closes the program ends.
-int COlvantaApp::OnRun() {
-  return m_started ? RunMainDialog() : m_exitCode;
-}
+int COlvantaApp::OnRun() { return m_started ? RunMainDialog() : m_exitCode; }
 
 bool COlvantaApp::ExitAfterStart() {
   wxString exitAfterStart, log;
@@ -151,6 +145,4 @@ bool COlvantaApp::BringWindowToFront(wxWindow* window) {
   return true;
 }
 
-bool COlvantaApp::BindLibraries() {
-  return BindRuntimeLibraries(g_App);
-}
+bool COlvantaApp::BindLibraries() { return BindRuntimeLibraries(g_App); }

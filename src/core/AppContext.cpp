@@ -55,7 +55,8 @@ void CAppContext::ChooseLanguage(const wxString& storedLang, int systemCodePage)
 wxString CAppContext::GetProtocolFolder(int kind) const {
   wxString name = FrameworkKindName(kind);
   if (name.empty()) return wxString();
-  return platform::FindPathNoCase(platform::JoinPath(platform::JoinPath(remoteSettingsFolder, name), "Protocols"));
+  return platform::FindPathNoCase(
+      platform::JoinPath(platform::JoinPath(remoteSettingsFolder, name), "Protocols"));
 }
 
 wxString CAppContext::GetIcFolder(int kind) const {

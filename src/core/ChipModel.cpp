@@ -46,10 +46,10 @@ struct stFeatureName {
 };
 
 const stFeatureName kFeatureNames[] = {
-    {"IO", kFeatureIO},    {"COM", kFeatureCOM},       {"SEG", kFeatureSEG}, {"KEY", kFeatureKEY},
-    {"TX0", kFeatureTX0},  {"RX0", kFeatureRX0},       {"SDA", kFeatureSDA}, {"SCL", kFeatureSCL},
-    {"AD", kFeatureAD},    {"Config", kFeatureConfig}, {"VDD", kFeatureVDD}, {"VSS", kFeatureVSS},
-    {"ICP", kFeatureICP},  {"TX1", kFeatureTX1},       {"RX1", kFeatureRX1}, {"INT", kFeatureINT},
+    {"IO", kFeatureIO},   {"COM", kFeatureCOM},       {"SEG", kFeatureSEG}, {"KEY", kFeatureKEY},
+    {"TX0", kFeatureTX0}, {"RX0", kFeatureRX0},       {"SDA", kFeatureSDA}, {"SCL", kFeatureSCL},
+    {"AD", kFeatureAD},   {"Config", kFeatureConfig}, {"VDD", kFeatureVDD}, {"VSS", kFeatureVSS},
+    {"ICP", kFeatureICP}, {"TX1", kFeatureTX1},       {"RX1", kFeatureRX1}, {"INT", kFeatureINT},
 };
 
 std::unique_ptr<CFeature> MakeFeature(int kind, const wxString& name) {
@@ -71,14 +71,24 @@ std::unique_ptr<CFeature> MakeFeature(int kind, const wxString& name) {
 
 int FeatureKindForUsage(int usage) {
   switch (usage) {
-    case 0: case 1: case 2: return kFeatureIO;
-    case 3: case 4: case 14: return kFeatureCOM;
-    case 5: case 6: case 15: return kFeatureSEG;
+    case 0:
+    case 1:
+    case 2: return kFeatureIO;
+    case 3:
+    case 4:
+    case 14: return kFeatureCOM;
+    case 5:
+    case 6:
+    case 15: return kFeatureSEG;
     case 7: return kFeatureKEY;
-    case 8: case 20: return kFeatureTX0;
-    case 9: case 21: return kFeatureRX0;
-    case 10: case 18: return kFeatureTX1;
-    case 11: case 19: return kFeatureRX1;
+    case 8:
+    case 20: return kFeatureTX0;
+    case 9:
+    case 21: return kFeatureRX0;
+    case 10:
+    case 18: return kFeatureTX1;
+    case 11:
+    case 19: return kFeatureRX1;
     case 12: return kFeatureSDA;
     case 13: return kFeatureSCL;
     case 16: return kFeatureICP;
@@ -132,9 +142,12 @@ bool CComSegFeature::Load(const TiXmlElement& element) {
 
 wxString CComSegFeature::GetValue(int usage) const {
   switch (usage) {
-    case 3: case 5: return enableReg;
-    case 4: case 6: return reuseReg;
-    case 14: case 15: return Decimal(index);
+    case 3:
+    case 5: return enableReg;
+    case 4:
+    case 6: return reuseReg;
+    case 14:
+    case 15: return Decimal(index);
     default: return wxString();
   }
 }
@@ -252,7 +265,8 @@ bool CPackage::Load(const TiXmlElement& element) {
     ShowErrorMessage("ERR_XMLFORMAT_LACKNODE", "Pins");
     return false;
   }
-  for (const TiXmlElement* child = FirstElementNamed(*pinList, "Pin"); child; child = child->NextSiblingElement()) {
+  for (const TiXmlElement* child = FirstElementNamed(*pinList, "Pin"); child;
+       child = child->NextSiblingElement()) {
     auto pin = std::make_unique<CPin>();
     int index = -1;
     if (!pin->Load(*child, index)) return false;
@@ -297,7 +311,8 @@ bool CChipInfo::Load(const wxString& mcuName, const wxString& fileName) {
   defaultPackageName = OptionalAttribute(*packageList, "Default");
 
   packages.clear();
-  for (const TiXmlElement* child = packageList->FirstChildElement(); child; child = child->NextSiblingElement()) {
+  for (const TiXmlElement* child = packageList->FirstChildElement(); child;
+       child = child->NextSiblingElement()) {
     auto package = std::make_unique<CPackage>();
     if (!package->Load(*child)) return false;
     packages.push_back(std::move(package));

@@ -206,14 +206,17 @@ bool CDocManage::CopyParamsFrom(const CDocManage& source) {
   std::copy(std::begin(source.DecodedData), std::end(source.DecodedData), DecodedData);
   if (AnalyserDataFlag()) {
     for (int field = 0; field < kFrameFieldCount; ++field) {
-      std::copy(std::begin(source.DecodedFields[field]), std::end(source.DecodedFields[field]), DecodedFields[field]);
+      std::copy(std::begin(source.DecodedFields[field]), std::end(source.DecodedFields[field]),
+                DecodedFields[field]);
     }
   }
   return true;
 }
 
 wxString CDocManage::GetDecodedFrameText() const {
-  auto bits = [&](int field) { return LastBits(DecodedFields[field], 20, AnalyserFrameFieldBitLength(field)); };
+  auto bits = [&](int field) {
+    return LastBits(DecodedFields[field], 20, AnalyserFrameFieldBitLength(field));
+  };
   wxString text = bits(0);
   if (AnalyserFirstFieldCFlag()) text << "C" << bits(1);
   if (AnalyserEFlag()) text << "E";

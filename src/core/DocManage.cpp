@@ -24,9 +24,7 @@ const stCaptureRecord kCaptureRecords[] = {{'1', 16}, {'2', 600}};
 void SetLowHalf(std::uint32_t& field, std::uint32_t value) {
   field = (field & 0xFFFF0000u) | (value & 0xFFFFu);
 }
-void SetHighHalf(std::uint32_t& field, std::uint32_t value) {
-  field = (field & 0x0000FFFFu) | (value << 16);
-}
+void SetHighHalf(std::uint32_t& field, std::uint32_t value) { field = (field & 0x0000FFFFu) | (value << 16); }
 
 }  // namespace
 
@@ -78,8 +76,14 @@ void CDocManage::SetParam(int index, const wxString& text) {
       break;
     }
     case 16: CommandBits = static_cast<std::uint8_t>(number); break;
-    case 24: case 25: case 26: case 27: ConstBits[index - 24] = static_cast<std::uint8_t>(number); break;
-    case 28: case 29: case 30: case 31: ConstValue[index - 28] = static_cast<std::uint16_t>(number); break;
+    case 24:
+    case 25:
+    case 26:
+    case 27: ConstBits[index - 24] = static_cast<std::uint8_t>(number); break;
+    case 28:
+    case 29:
+    case 30:
+    case 31: ConstValue[index - 28] = static_cast<std::uint16_t>(number); break;
     default: break;  // P1, P5, P17..P23: text only
   }
 }

@@ -152,9 +152,9 @@ class CDocManage {
   std::int32_t ProtocolMode = -1;  // 2 for a decoded or kept protocol of a nonzero remote type
   wxString OutputProtocolName;     // "USER_DEF" or the standard protocol's folder name
   wxString TempFolder;
-  std::uint8_t CodeMode = 0;        // frame kind: 1..14 standard protocols, 15 user-defined
-  std::uint8_t Carrier = 0;         // P0, kHz
-  std::uint16_t Address = 0;        // P2
+  std::uint8_t CodeMode = 0;  // frame kind: 1..14 standard protocols, 15 user-defined
+  std::uint8_t Carrier = 0;   // P0, kHz
+  std::uint16_t Address = 0;  // P2
   std::uint16_t Command = 0;
   std::uint8_t ModulationKind = 0;  // 1: bits given by one unit time (P10/P11)
   std::int32_t LeadCodeOn = 0;

@@ -86,7 +86,8 @@ bool CDocManage::OpenProject(const wxString& path) {
   const int slash = FindLastSeparator(path);
   const int dot = path.Find('.', true);
   if (slash == wxNOT_FOUND || dot == wxNOT_FOUND || dot < slash) return false;
-  const wxString name = path.Mid(static_cast<std::size_t>(slash) + 1, static_cast<std::size_t>(dot - slash - 1));
+  const wxString name =
+      path.Mid(static_cast<std::size_t>(slash) + 1, static_cast<std::size_t>(dot - slash - 1));
   const wxString folder = path.Left(static_cast<std::size_t>(slash));
 
   const wxString mcu = ReadValue(path, "Project", "MCU");
@@ -94,7 +95,8 @@ bool CDocManage::OpenProject(const wxString& path) {
   const wxString remoteType = ReadValue(path, "Project", "RemoteType");
   const wxString protocolType = ReadValue(path, "Project", "ProtocolType");
 
-  if (!CheckProjectName(name) || !CheckProjectPath(folder, false) || !CheckMcu(mcu) || !CheckPackage(package)) {
+  if (!CheckProjectName(name) || !CheckProjectPath(folder, false) || !CheckMcu(mcu) ||
+      !CheckPackage(package)) {
     return false;
   }
   RemoteType = static_cast<std::int32_t>(ParseNumber(remoteType));
@@ -120,7 +122,8 @@ bool CDocManage::OpenProject(const wxString& path) {
   ReadKeyNumber(path, "High Sensitivity", HighSensitivity);
   if (platform::ProfileKeyExists(path, "KeyConfig", "TouchKey")) {
     wxString list = ReadValue(path, "KeyConfig", "TouchKey");
-    for (std::int32_t& value : TouchKey) value = static_cast<std::int32_t>(ParseNumber(GetNextToken(list, ",")));
+    for (std::int32_t& value : TouchKey)
+      value = static_cast<std::int32_t>(ParseNumber(GetNextToken(list, ",")));
   }
   return true;
 }

@@ -33,7 +33,8 @@ wxString LoadText(const char16_t (&field)[N]) {
   wxString out;
   for (std::size_t i = 0; i < length; ++i) {
     std::uint32_t code = field[i];
-    if (code >= 0xD800 && code <= 0xDBFF && i + 1 < length && field[i + 1] >= 0xDC00 && field[i + 1] <= 0xDFFF) {
+    if (code >= 0xD800 && code <= 0xDBFF && i + 1 < length && field[i + 1] >= 0xDC00 &&
+        field[i + 1] <= 0xDFFF) {
       code = 0x10000 + ((code - 0xD800) << 10) + (field[i + 1] - 0xDC00);
       ++i;
     }
@@ -60,7 +61,8 @@ void WriteCount(std::string& out, std::size_t count) {
 bool ReadCount(const std::string& in, std::size_t& pos, std::size_t& count) {
   auto get16 = [&](std::uint16_t& v) {
     if (pos + 2 > in.size()) return false;
-    v = static_cast<std::uint16_t>(static_cast<std::uint8_t>(in[pos]) | (static_cast<std::uint8_t>(in[pos + 1]) << 8));
+    v = static_cast<std::uint16_t>(static_cast<std::uint8_t>(in[pos]) |
+                                   (static_cast<std::uint8_t>(in[pos + 1]) << 8));
     pos += 2;
     return true;
   };
@@ -170,4 +172,6 @@ bool CDocManage::GetNextAirKeyValue(int& position, wxString& text1, wxString& te
 std::string CDocManage::SerializeKeyValues() const { return Serialize(m_keyValues); }
 bool CDocManage::DeserializeKeyValues(const std::string& bytes) { return Deserialize(bytes, m_keyValues); }
 std::string CDocManage::SerializeAirKeyValues() const { return Serialize(m_airKeyValues); }
-bool CDocManage::DeserializeAirKeyValues(const std::string& bytes) { return Deserialize(bytes, m_airKeyValues); }
+bool CDocManage::DeserializeAirKeyValues(const std::string& bytes) {
+  return Deserialize(bytes, m_airKeyValues);
+}

@@ -111,9 +111,7 @@ bool EvaluateMacroToken(const wxString& token, wxString& value) {
     case kExprInteger: value = wxString::Format("%d", result.value.integer); break;
     case kExprReal: value = wxString::Format("%f", result.value.real); break;
     case kExprText: value = FromNarrow(result.value.text); break;
-    default:
-      g_ExprEngine.ClearMemory();
-      return false;
+    default: g_ExprEngine.ClearMemory(); return false;
   }
   g_ExprEngine.ClearMemory();
   return true;

@@ -67,17 +67,16 @@ void CFuncRecords::LoadFuncRecord(int funcNo, int kind, const wxString& iniPath)
           if (i >= func->AddFunc.size()) func->AddFunc.resize(i + 1);
           func->AddFunc[i] = name;
         }
-        if (platform::ProfileKeyExists(iniPath, section, "Expr")) func->Expr() = Read(iniPath, section, "Expr");
+        if (platform::ProfileKeyExists(iniPath, section, "Expr"))
+          func->Expr() = Read(iniPath, section, "Expr");
       }
       return;
     }
     case kFuncPlain:
     case kFuncEnableOnly:
     case kFuncExtended:
-    case kFuncPlaceholder:
-      break;
-    default:
-      return;
+    case kFuncPlaceholder: break;
+    default: return;
   }
 
   stFuncRecord record;
@@ -147,8 +146,7 @@ int CFuncRecords::GetFuncValue(int funcNo, int kind) {
       if (exprA.number == funcNo) return exprA.weight;
       if (exprB.number == funcNo) return exprB.weight;
       return 0;
-    default:
-      return 0;
+    default: return 0;
   }
 }
 
@@ -168,8 +166,7 @@ std::uint16_t CFuncRecords::GetFuncBits(int funcNo, int kind) {
       if (exprA.number == funcNo) return exprA.Bits;
       if (exprB.number == funcNo) return exprB.Bits;
       return 0;
-    default:
-      return 0;
+    default: return 0;
   }
 }
 
@@ -238,7 +235,8 @@ void CFuncRecords::BuildDataMask() {
   std::vector<wxString> names;
   const int count = GetFuncDataNames(names);
   const std::uint32_t mask = count >= 16 ? 0xFFFFu : ((1u << count) - 1u);
-  for (auto& [number, record] : records) record.ModeSelect = static_cast<std::uint16_t>(record.ModeSelect & mask);
+  for (auto& [number, record] : records)
+    record.ModeSelect = static_cast<std::uint16_t>(record.ModeSelect & mask);
 }
 
 void CFuncRecords::Clear() {

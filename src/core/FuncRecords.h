@@ -103,5 +103,7 @@ class CFuncRecords {
 extern CFuncRecords g_FuncRecords;
 
 // Free-function forms the pages call.
-inline bool FindFuncRecord(int funcNo, stFuncRecord** out) { return g_FuncRecords.FindFuncRecord(funcNo, out); }
+inline bool FindFuncRecord(int funcNo, stFuncRecord** out) {
+  return g_FuncRecords.FindFuncRecord(funcNo, out);
+}
 inline int GetFuncDataNames(std::vector<wxString>& names) { return g_FuncRecords.GetFuncDataNames(names); }

@@ -20,8 +20,8 @@ wxString GetLangText(const wxString& key) {
 }
 
 wxString GetLangTextEx(const wxString& key, bool useCurrent, const wxString& section) {
-  wxString chosen = useCurrent ? g_App.currentLangSection
-                               : (section.empty() ? g_App.defaultLangSection : section);
+  wxString chosen =
+      useCurrent ? g_App.currentLangSection : (section.empty() ? g_App.defaultLangSection : section);
   return ReadLangText(key, chosen, g_App.langFile);
 }
 

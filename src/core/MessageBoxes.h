@@ -28,7 +28,8 @@ inline int LangMessageBox(const wxString& key, unsigned type = kNoticeOk) {
 
 template <class... Args>
 int LangMessageBox(const wxString& key, unsigned type, const wxString& formatKey, const Args&... args) {
-  return LangMessageBoxArgs(key, type, formatKey, std::vector<platform::FormatArg>{platform::FormatArg(args)...});
+  return LangMessageBoxArgs(key, type, formatKey,
+                            std::vector<platform::FormatArg>{platform::FormatArg(args)...});
 }
 
 // Shows the text of key, captioned "Error", with the non-empty arguments in

@@ -25,7 +25,8 @@ std::vector<wxString> ListEntries(const wxString& folder, int flags) {
   wxDir dir(folder);
   if (!dir.IsOpened()) return names;
   wxString name;
-  for (bool more = dir.GetFirst(&name, wxEmptyString, flags | wxDIR_HIDDEN); more; more = dir.GetNext(&name)) {
+  for (bool more = dir.GetFirst(&name, wxEmptyString, flags | wxDIR_HIDDEN); more;
+       more = dir.GetNext(&name)) {
     names.push_back(name);
   }
   std::sort(names.begin(), names.end());
@@ -62,7 +63,8 @@ wxString MakeUniqueFolder(const wxString& prefix) {
 
 }  // namespace
 
-wxString CDocManage::FindLatestFramework(const wxString& base, const wxString& subFolder, const wxString& prefix) {
+wxString CDocManage::FindLatestFramework(const wxString& base, const wxString& subFolder,
+                                         const wxString& prefix) {
   const wxString folder = platform::JoinPath(base, subFolder);
   wxString chosen;
   double best = 0.0;
@@ -85,8 +87,8 @@ bool CDocManage::PrepareOutputFolder(const wxString& protocolName, const wxStrin
 }
 
 bool CDocManage::CreateOutputFolder(const wxString& relativeSource) {
-  const wxString source = platform::FindPathNoCase(
-      platform::JoinPath(platform::JoinPath(g_App.protocolFolder, ProtocolTypeName(ProtocolType)), relativeSource));
+  const wxString source = platform::FindPathNoCase(platform::JoinPath(
+      platform::JoinPath(g_App.protocolFolder, ProtocolTypeName(ProtocolType)), relativeSource));
   if (!wxDirExists(source)) return false;
   const wxDateTime now = wxDateTime::Now();
   OutputFolder = platform::JoinPath(

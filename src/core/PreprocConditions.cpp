@@ -76,9 +76,7 @@ wxString ValueText(const wxString& defineText, int position, bool cutComment) {
 
 // ---- Values ----------------------------------------------------------------
 
-int CPreprocessor::FindDefine(const wxString& name) const {
-  return Find(m_state.defineText, name + " ");
-}
+int CPreprocessor::FindDefine(const wxString& name) const { return Find(m_state.defineText, name + " "); }
 
 bool CPreprocessor::IsDefineName(const wxString& text) {
   return text.empty() || !(text[0] >= '0' && text[0] <= '9');
@@ -219,24 +217,12 @@ void CPreprocessor::EvalSimpleCondition(const wxString& condition) {
     st.rightOperand = Mid(condition, st.operatorPos + Length(kOperators[which]));
   }
   switch (which) {
-    case 0:
-      result = CompareEqual(st.leftOperand, st.rightOperand, &st.decidable);
-      break;
-    case 1:
-      result = CompareGreater(st.leftOperand, st.rightOperand, &st.decidable, true);
-      break;
-    case 2:
-      result = CompareGreater(st.leftOperand, st.rightOperand, &st.decidable, false);
-      break;
-    case 3:
-      result = CompareLess(st.leftOperand, st.rightOperand, &st.decidable, true);
-      break;
-    case 4:
-      result = CompareLess(st.leftOperand, st.rightOperand, &st.decidable, false);
-      break;
-    default:
-      result = TestDefined(condition, &st.decidable);
-      break;
+    case 0: result = CompareEqual(st.leftOperand, st.rightOperand, &st.decidable); break;
+    case 1: result = CompareGreater(st.leftOperand, st.rightOperand, &st.decidable, true); break;
+    case 2: result = CompareGreater(st.leftOperand, st.rightOperand, &st.decidable, false); break;
+    case 3: result = CompareLess(st.leftOperand, st.rightOperand, &st.decidable, true); break;
+    case 4: result = CompareLess(st.leftOperand, st.rightOperand, &st.decidable, false); break;
+    default: result = TestDefined(condition, &st.decidable); break;
   }
   ApplyResultH0(result);
 }
@@ -251,13 +237,9 @@ void CPreprocessor::EvalNotEqualCondition(const wxString& condition) {
   if (!CompareNotEqual(st.leftOperand, st.rightOperand, &decidable)) MarkTopSkipping();
 }
 
-void CPreprocessor::EvalTwoTermAnd(const wxString& condition) {
-  EvalTwoTerm(condition, "&&", true);
-}
+void CPreprocessor::EvalTwoTermAnd(const wxString& condition) { EvalTwoTerm(condition, "&&", true); }
 
-void CPreprocessor::EvalTwoTermOr(const wxString& condition) {
-  EvalTwoTerm(condition, "||", false);
-}
+void CPreprocessor::EvalTwoTermOr(const wxString& condition) { EvalTwoTerm(condition, "||", false); }
 
 // The comparison before the operator (empty in the conditions routed here, so
 // a false bare term) and the one after it.

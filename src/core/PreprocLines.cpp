@@ -13,15 +13,9 @@ bool IsIfLine(const wxString& line) {
   return Contains(line, "IF") && !Contains(line, "ENDIF") && !Contains(line, "ELSEIF");
 }
 
-bool HasIfdef(const wxString& line) {
-  return Contains(line, "IFDEF");
-}
-bool HasIfndef(const wxString& line) {
-  return Contains(line, "IFNDEF");
-}
-bool HasCommentedIf(const wxString& line) {
-  return Contains(line, "//IF");
-}
+bool HasIfdef(const wxString& line) { return Contains(line, "IFDEF"); }
+bool HasIfndef(const wxString& line) { return Contains(line, "IFNDEF"); }
+bool HasCommentedIf(const wxString& line) { return Contains(line, "//IF"); }
 
 // The operand of an IFDEF or IFNDEF line as the opening rule reads it.
 wxString DirectiveOperand(const wxString& line) {

@@ -13,13 +13,9 @@ inline int Find(const wxString& text, const wxString& part, int start = 0) {
   return pos == wxString::npos ? -1 : static_cast<int>(pos);
 }
 
-inline bool Contains(const wxString& text, const wxString& part) {
-  return Find(text, part) >= 0;
-}
+inline bool Contains(const wxString& text, const wxString& part) { return Find(text, part) >= 0; }
 
-inline int Length(const wxString& text) {
-  return static_cast<int>(text.length());
-}
+inline int Length(const wxString& text) { return static_cast<int>(text.length()); }
 
 inline wxString Mid(const wxString& text, int first, int count) {
   if (first < 0) first = 0;
@@ -29,13 +25,9 @@ inline wxString Mid(const wxString& text, int first, int count) {
   return text.substr(static_cast<size_t>(first), static_cast<size_t>(count));
 }
 
-inline wxString Mid(const wxString& text, int first) {
-  return Mid(text, first, Length(text));
-}
+inline wxString Mid(const wxString& text, int first) { return Mid(text, first, Length(text)); }
 
-inline wxString Left(const wxString& text, int count) {
-  return Mid(text, 0, count);
-}
+inline wxString Left(const wxString& text, int count) { return Mid(text, 0, count); }
 
 inline wxString RemoveAll(wxString text, const wxString& part) {
   text.Replace(part, wxString(), true);

@@ -27,7 +27,8 @@ bool RegisterFileType(const stFileTypeInfo& info) {
   bool ok = SetRegistryString(info.extension, wxString(), info.progId);
   ok = SetRegistryString(info.progId + "\\DefaultIcon", wxString(), info.iconPath) && ok;
   ok = SetRegistryString(info.progId + "\\shell\\Open\\command", wxString(),
-                         "\"" + info.programPath + "\" \"%1\"") && ok;
+                         "\"" + info.programPath + "\" \"%1\"") &&
+       ok;
   return ok;
 }
 
@@ -54,9 +55,12 @@ wxString XmlEscape(const wxString& text) {
 wxString DesktopQuote(const wxString& arg) {
   wxString out = "\"";
   for (wxChar c : arg) {
-    if (c == '\\') out += "\\\\\\\\";
-    else if (c == '"' || c == '`' || c == '$') out << "\\\\" << c;
-    else out += c;
+    if (c == '\\')
+      out += "\\\\\\\\";
+    else if (c == '"' || c == '`' || c == '$')
+      out << "\\\\" << c;
+    else
+      out += c;
   }
   return out + "\"";
 }
@@ -64,8 +68,10 @@ wxString DesktopQuote(const wxString& arg) {
 wxString ShellQuote(const wxString& arg) {
   wxString out = "'";
   for (wxChar c : arg) {
-    if (c == '\'') out += "'\\''";
-    else out += c;
+    if (c == '\'')
+      out += "'\\''";
+    else
+      out += c;
   }
   return out + "'";
 }

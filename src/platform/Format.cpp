@@ -16,9 +16,7 @@ struct Conversion {
   wxChar type = 0;
 };
 
-bool IsFlag(wxChar c) {
-  return c == '-' || c == '+' || c == ' ' || c == '#' || c == '0';
-}
+bool IsFlag(wxChar c) { return c == '-' || c == '+' || c == ' ' || c == '#' || c == '0'; }
 
 // Reads digits at pos; false when the number is absurdly large.
 bool ReadNumber(const wxString& s, std::size_t& pos, long& value) {
@@ -33,20 +31,24 @@ bool ReadNumber(const wxString& s, std::size_t& pos, long& value) {
 
 bool WantFor(wxChar type, Want& want) {
   switch (static_cast<int>(type)) {
-    case 'd': case 'i': case 'u': case 'x': case 'X': case 'o':
-      want = Want::Integer;
-      return true;
-    case 'c':
-      want = Want::Char;
-      return true;
-    case 'f': case 'F': case 'e': case 'E': case 'g': case 'G': case 'a': case 'A':
-      want = Want::Real;
-      return true;
-    case 's': case 'S':
-      want = Want::Text;
-      return true;
-    default:
-      return false;  // %n, %p, positional and unknown conversions are refused
+    case 'd':
+    case 'i':
+    case 'u':
+    case 'x':
+    case 'X':
+    case 'o': want = Want::Integer; return true;
+    case 'c': want = Want::Char; return true;
+    case 'f':
+    case 'F':
+    case 'e':
+    case 'E':
+    case 'g':
+    case 'G':
+    case 'a':
+    case 'A': want = Want::Real; return true;
+    case 's':
+    case 'S': want = Want::Text; return true;
+    default: return false;  // %n, %p, positional and unknown conversions are refused
   }
 }
 
@@ -88,12 +90,9 @@ bool ParseConversions(const wxString& format, std::vector<Conversion>& out) {
 bool Fits(Want want, FormatArg::Kind kind) {
   switch (want) {
     case Want::Integer:
-    case Want::Char:
-      return kind == FormatArg::Kind::Signed || kind == FormatArg::Kind::Unsigned;
-    case Want::Real:
-      return kind == FormatArg::Kind::Real;
-    case Want::Text:
-      return kind == FormatArg::Kind::Text;
+    case Want::Char: return kind == FormatArg::Kind::Signed || kind == FormatArg::Kind::Unsigned;
+    case Want::Real: return kind == FormatArg::Kind::Real;
+    case Want::Text: return kind == FormatArg::Kind::Text;
   }
   return false;
 }
@@ -110,17 +109,14 @@ wxString FormatOne(const Conversion& c, const FormatArg& arg) {
   WantFor(c.type, want);
   switch (want) {
     case Want::Integer:
-      if (c.type == 'd' || c.type == 'i')
-        return wxString::Format(Spec(c, "ll", c.type), arg.GetSigned());
+      if (c.type == 'd' || c.type == 'i') return wxString::Format(Spec(c, "ll", c.type), arg.GetSigned());
       return wxString::Format(Spec(c, "ll", c.type), arg.GetUnsigned());
     case Want::Char: {
       wxString ch(static_cast<wxChar>(arg.GetUnsigned() & 0xFFFF), 1);
       return wxString::Format(Spec(c, "", 's'), ch);
     }
-    case Want::Real:
-      return wxString::Format(Spec(c, "", c.type), arg.GetReal());
-    case Want::Text:
-      return wxString::Format(Spec(c, "", 's'), arg.GetText());
+    case Want::Real: return wxString::Format(Spec(c, "", c.type), arg.GetReal());
+    case Want::Text: return wxString::Format(Spec(c, "", 's'), arg.GetText());
   }
   return wxString();
 }

@@ -28,8 +28,12 @@ class FormatArg {
   FormatArg(const wchar_t* v) : m_kind(Kind::Text), m_text(v ? wxString(v) : wxString()) {}
 
   Kind GetKind() const { return m_kind; }
-  long long GetSigned() const { return m_kind == Kind::Unsigned ? static_cast<long long>(m_unsigned) : m_signed; }
-  unsigned long long GetUnsigned() const { return m_kind == Kind::Signed ? static_cast<unsigned long long>(m_signed) : m_unsigned; }
+  long long GetSigned() const {
+    return m_kind == Kind::Unsigned ? static_cast<long long>(m_unsigned) : m_signed;
+  }
+  unsigned long long GetUnsigned() const {
+    return m_kind == Kind::Signed ? static_cast<unsigned long long>(m_signed) : m_unsigned;
+  }
   double GetReal() const { return m_real; }
   const wxString& GetText() const { return m_text; }
 

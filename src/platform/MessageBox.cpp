@@ -15,10 +15,8 @@ IMessageBoxService* GetMessageBoxService() { return g_service; }
 int DefaultAnswer(unsigned type) {
   switch (type & kMbButtonMask) {
     case kMbYesNo:
-    case kMbYesNoCancel:
-      return kIdYes;
-    default:
-      return kIdOk;
+    case kMbYesNoCancel: return kIdYes;
+    default: return kIdOk;
   }
 }
 

@@ -40,9 +40,7 @@ wxString JoinPath(const wxString& folder, const wxString& name) {
   return folder + wxFILE_SEP_PATH + name;
 }
 
-bool PathExists(const wxString& path) {
-  return wxFileName::FileExists(path) || wxFileName::DirExists(path);
-}
+bool PathExists(const wxString& path) { return wxFileName::FileExists(path) || wxFileName::DirExists(path); }
 
 wxString FindPathNoCase(const wxString& path) {
   if (path.empty() || PathExists(path)) return path;

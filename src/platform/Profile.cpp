@@ -121,9 +121,7 @@ LineKind Classify(const wxString& text, wxString* name) {
 }
 
 // Trimmed and unquoted value of a key line.
-wxString ValueOf(const wxString& keyLine) {
-  return Unquote(Trim(keyLine.substr(keyLine.find('=') + 1)));
-}
+wxString ValueOf(const wxString& keyLine) { return Unquote(Trim(keyLine.substr(keyLine.find('=') + 1))); }
 
 struct Section {
   wxString name;
@@ -144,14 +142,10 @@ struct Document {
 
 const wchar_t* EolText(Eol eol) {
   switch (eol) {
-    case Eol::CrLf:
-      return L"\r\n";
-    case Eol::Lf:
-      return L"\n";
-    case Eol::Cr:
-      return L"\r";
-    case Eol::None:
-      break;
+    case Eol::CrLf: return L"\r\n";
+    case Eol::Lf: return L"\n";
+    case Eol::Cr: return L"\r";
+    case Eol::None: break;
   }
   return L"";
 }
@@ -180,8 +174,7 @@ void Reindex(Document& doc) {
           s.keys.emplace(Fold(name), i);  // keeps the first occurrence
         }
         break;
-      default:
-        break;
+      default: break;
     }
   }
   if (!doc.sections.empty()) doc.sections.back().end = doc.lines.size();
@@ -271,8 +264,7 @@ bool SetValue(Document& doc, const wxString& section, const wxString& key, const
   const Section& s = doc.sections[sIt->second];
   const auto kIt = s.keys.find(Fold(key));
   if (kIt == s.keys.end()) {
-    InsertLine(doc, (s.keyLines.empty() ? s.header : s.keyLines.back()) + 1,
-               key + wxS("=") + value);
+    InsertLine(doc, (s.keyLines.empty() ? s.header : s.keyLines.back()) + 1, key + wxS("=") + value);
     return true;
   }
   // Keep the key as spelt, the blanks around '=' and the line end; replace the value.
@@ -339,14 +331,13 @@ FileState StatFile(const fs::path& path, Stamp& stamp) {
   WIN32_FILE_ATTRIBUTE_DATA data;
   if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) {
     const DWORD err = GetLastError();
-    return err == ERROR_FILE_NOT_FOUND || err == ERROR_PATH_NOT_FOUND ? FileState::Missing
-                                                                      : FileState::Error;
+    return err == ERROR_FILE_NOT_FOUND || err == ERROR_PATH_NOT_FOUND ? FileState::Missing : FileState::Error;
   }
   if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return FileState::Error;
   stamp = Stamp{};
-  stamp.mtime = static_cast<std::int64_t>(
-      (static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
-      data.ftLastWriteTime.dwLowDateTime);
+  stamp.mtime =
+      static_cast<std::int64_t>((static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+                                data.ftLastWriteTime.dwLowDateTime);
   stamp.size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 #else
   struct stat st;
@@ -391,9 +382,9 @@ const Document& Store(Cache& cache, const fs::path& path, const Stamp& stamp, Do
   auto it = cache.entries.find(path.native());
   if (it == cache.entries.end()) {
     if (cache.entries.size() >= kMaxCachedFiles) {
-      const auto oldest = std::min_element(
-          cache.entries.begin(), cache.entries.end(),
-          [](const auto& a, const auto& b) { return a.second.lastUse < b.second.lastUse; });
+      const auto oldest =
+          std::min_element(cache.entries.begin(), cache.entries.end(),
+                           [](const auto& a, const auto& b) { return a.second.lastUse < b.second.lastUse; });
       cache.entries.erase(oldest);
     }
     it = cache.entries.emplace(path.native(), CacheEntry{}).first;
@@ -482,8 +473,7 @@ int ReadProfileInt(const wxString& file, const wxString& section, const wxString
 }
 
 bool ProfileKeyExists(const wxString& file, const wxString& section, const wxString& key) {
-  return WithDocument(file,
-                      [&](const Document* doc) { return doc && FindKey(*doc, section, key); });
+  return WithDocument(file, [&](const Document* doc) { return doc && FindKey(*doc, section, key); });
 }
 
 std::vector<wxString> ReadProfileSectionNames(const wxString& file) {
@@ -507,14 +497,9 @@ std::vector<wxString> ReadProfileSection(const wxString& file, const wxString& s
     for (std::size_t i = s->header + 1; i < s->end; ++i) {
       const wxString& text = doc->lines[i].text;
       switch (Classify(text, &name)) {
-        case LineKind::Key:
-          entries.push_back(name + wxS("=") + ValueOf(text));
-          break;
-        case LineKind::Other:
-          entries.push_back(Trim(text));
-          break;
-        default:
-          break;
+        case LineKind::Key: entries.push_back(name + wxS("=") + ValueOf(text)); break;
+        case LineKind::Other: entries.push_back(Trim(text)); break;
+        default: break;
       }
     }
     return entries;
@@ -535,8 +520,8 @@ std::vector<wxString> ReadProfileKeys(const wxString& file, const wxString& sect
   });
 }
 
-bool WriteProfileString(const wxString& file, const wxString& section,
-                        const std::optional<wxString>& key, const std::optional<wxString>& value) {
+bool WriteProfileString(const wxString& file, const wxString& section, const std::optional<wxString>& key,
+                        const std::optional<wxString>& value) {
   const wxString sectionName = Trim(section);
   const wxString keyName = key ? Trim(*key) : wxString();
   if (!IsWritableSection(sectionName) || (key && !IsWritableKey(keyName)) ||

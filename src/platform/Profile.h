@@ -60,21 +60,19 @@ std::vector<wxString> ReadProfileKeys(const wxString& file, const wxString& sect
 // file is then left untouched; missing folders are not created) and for names
 // or values that would not read back: a line break anywhere, '=' or a leading
 // ';' or '[' in a key, ']' in a section.
-bool WriteProfileString(const wxString& file, const wxString& section,
-                        const std::optional<wxString>& key, const std::optional<wxString>& value);
+bool WriteProfileString(const wxString& file, const wxString& section, const std::optional<wxString>& key,
+                        const std::optional<wxString>& value);
 
 inline bool WriteProfileString(const wxString& file, const wxString& section, const wxString& key,
                                const wxString& value) {
-  return WriteProfileString(file, section, std::optional<wxString>(key),
-                            std::optional<wxString>(value));
+  return WriteProfileString(file, section, std::optional<wxString>(key), std::optional<wxString>(value));
 }
 // Takes any pair of string types (e.g. two literals, which would otherwise be
 // ambiguous between the two overloads above).
 template <typename K, typename V,
           typename = std::enable_if_t<std::is_convertible_v<const K&, wxString> &&
                                       std::is_convertible_v<const V&, wxString>>>
-inline bool WriteProfileString(const wxString& file, const wxString& section, const K& key,
-                               const V& value) {
+inline bool WriteProfileString(const wxString& file, const wxString& section, const K& key, const V& value) {
   return WriteProfileString(file, section, wxString(key), wxString(value));
 }
 inline bool DeleteProfileKey(const wxString& file, const wxString& section, const wxString& key) {

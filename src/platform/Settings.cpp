@@ -27,14 +27,11 @@ std::unique_ptr<wxConfigBase> OpenStore() {
 #else
   wxString path = GetSettingsFilePath();
   wxFileName::Mkdir(wxFileName(path).GetPath(), wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
-  return std::make_unique<wxFileConfig>(kAppName, g_companyKey, path, wxString(),
-                                        wxCONFIG_USE_LOCAL_FILE);
+  return std::make_unique<wxFileConfig>(kAppName, g_companyKey, path, wxString(), wxCONFIG_USE_LOCAL_FILE);
 #endif
 }
 
-wxString EntryPath(const wxString& section, const wxString& key) {
-  return "/" + section + "/" + key;
-}
+wxString EntryPath(const wxString& section, const wxString& key) { return "/" + section + "/" + key; }
 
 }  // namespace
 

@@ -133,8 +133,7 @@ std::wstring DecodeEightBit(const char* p, std::size_t n) {
 #endif
   std::wstring out;
   out.reserve(n);
-  for (std::size_t i = 0; i < n; ++i)
-    out.push_back(static_cast<wchar_t>(static_cast<unsigned char>(p[i])));
+  for (std::size_t i = 0; i < n; ++i) out.push_back(static_cast<wchar_t>(static_cast<unsigned char>(p[i])));
   return out;
 }
 
@@ -195,8 +194,7 @@ std::string EncodeEightBit(const std::wstring& s) {
 #else
   std::string out;
   out.reserve(s.size());
-  ForEachCodePoint(s,
-                   [&](char32_t cp) { out.push_back(cp <= 0xFF ? static_cast<char>(cp) : '?'); });
+  ForEachCodePoint(s, [&](char32_t cp) { out.push_back(cp <= 0xFF ? static_cast<char>(cp) : '?'); });
   return out;
 #endif
 }
@@ -288,9 +286,7 @@ std::string EncodeText(const wxString& text, TextEncoding encoding) {
       if (encoding == TextEncoding::Utf8Bom) out.append("\xEF\xBB\xBF", 3);
       ForEachCodePoint(s, [&](char32_t cp) { AppendUtf8(out, cp); });
       break;
-    case TextEncoding::EightBit:
-      out = EncodeEightBit(s);
-      break;
+    case TextEncoding::EightBit: out = EncodeEightBit(s); break;
   }
   return out;
 }

@@ -98,7 +98,9 @@ bool CSubBaseDlg::RequestPreviousPage(int wParam, int lParam) {
   return PostRequest(WM_PAGE_BACK, false, wParam, lParam);
 }
 
-bool CSubBaseDlg::LoadBackgroundImage() { return LoadImageFromResource(m_backgroundImage, IDB_PAGE_BACKGROUND, "png"); }
+bool CSubBaseDlg::LoadBackgroundImage() {
+  return LoadImageFromResource(m_backgroundImage, IDB_PAGE_BACKGROUND, "png");
+}
 
 void CSubBaseDlg::DrawBackground(wxDC& dc, const wxRect& area, int yDest) {
   if (area.IsEmpty()) return;

@@ -128,8 +128,8 @@ void CUILayout::ApplyFonts(int reset) {
     if (element.backgroundType != kSkinBgNone) element.backgroundSource = ReadSkinText(skin, "BgSrc");
     if (fontSize != 0) element.font.SetPointSize(fontSize);
     if (!fontName.empty()) element.font.SetFaceName(fontName);
-    element.textColor =
-        MakeColorRef(ReadSkinInt(skin, "R") & 0xFF, ReadSkinInt(skin, "G") & 0xFF, ReadSkinInt(skin, "B") & 0xFF);
+    element.textColor = MakeColorRef(ReadSkinInt(skin, "R") & 0xFF, ReadSkinInt(skin, "G") & 0xFF,
+                                     ReadSkinInt(skin, "B") & 0xFF);
     SplitFour(ReadSkinText(skin, "Image"), element.skinImages);
   }
   if (reset) {
@@ -154,8 +154,9 @@ bool CUILayout::ResolveAll(ILayoutMeasure& measure) {
   m_resolving.clear();
   for (auto& [name, element] : m_elements) {
     int ignored = 0;
-    const bool all = ResolveEdge(name, kEdgeLeft, measure, ignored) & ResolveEdge(name, kEdgeRight, measure, ignored) &
-                     ResolveEdge(name, kEdgeTop, measure, ignored) & ResolveEdge(name, kEdgeBottom, measure, ignored);
+    const bool all =
+        ResolveEdge(name, kEdgeLeft, measure, ignored) & ResolveEdge(name, kEdgeRight, measure, ignored) &
+        ResolveEdge(name, kEdgeTop, measure, ignored) & ResolveEdge(name, kEdgeBottom, measure, ignored);
     if (!all) {
       if (!m_failureShown) {
         m_failureShown = true;
@@ -171,7 +172,9 @@ bool CUILayout::ResolveAll(ILayoutMeasure& measure) {
 bool CUILayout::WindowEdge(const wxString& name, LayoutEdge edge, ILayoutMeasure& measure, int& value,
                            bool& isWindowName) {
   // The right edge compares the two names without regard to case, the others exactly.
-  auto same = [&](const wxString& fixed) { return edge == kEdgeRight ? name.CmpNoCase(fixed) == 0 : name == fixed; };
+  auto same = [&](const wxString& fixed) {
+    return edge == kEdgeRight ? name.CmpNoCase(fixed) == 0 : name == fixed;
+  };
   const bool isWindow = same(m_windowName);
   const bool isClient = same(m_clientName);
   isWindowName = isWindow || isClient;
@@ -254,7 +257,8 @@ wxSize CUILayout::MeasureContent(const stUIElement& element, ILayoutMeasure& mea
     const wxSize text = measure.TextExtent(GetLangText(element.textKey), element.font);
     if (text.x > 0 || text.y > 0) return text;
   }
-  if (!element.images[0].empty()) return measure.ImageSize(platform::JoinPath(m_imageFolder, element.images[0]));
+  if (!element.images[0].empty())
+    return measure.ImageSize(platform::JoinPath(m_imageFolder, element.images[0]));
   return wxSize();
 }
 
@@ -264,16 +268,21 @@ int CUILayout::Evaluate(const wxString& expr, ILayoutMeasure& measure) {
   const wxString function = expr.Left(static_cast<std::size_t>(open));
   const int close = expr.Find(')');
   if (close == wxNOT_FOUND || close < open) return 0;
-  const wxString name = expr.Mid(static_cast<std::size_t>(open) + 1, static_cast<std::size_t>(close - open - 1));
+  const wxString name =
+      expr.Mid(static_cast<std::size_t>(open) + 1, static_cast<std::size_t>(close - open - 1));
   const wxString tail = expr.Mid(static_cast<std::size_t>(close) + 1);
 
   int value = 0;
   int a = 0, b = 0;
   bool ok = false;
-  if (function == "GetLeft") ok = ResolveEdge(name, kEdgeLeft, measure, value);
-  else if (function == "GetTop") ok = ResolveEdge(name, kEdgeTop, measure, value);
-  else if (function == "GetRight") ok = ResolveEdge(name, kEdgeRight, measure, value);
-  else if (function == "GetBottom") ok = ResolveEdge(name, kEdgeBottom, measure, value);
+  if (function == "GetLeft")
+    ok = ResolveEdge(name, kEdgeLeft, measure, value);
+  else if (function == "GetTop")
+    ok = ResolveEdge(name, kEdgeTop, measure, value);
+  else if (function == "GetRight")
+    ok = ResolveEdge(name, kEdgeRight, measure, value);
+  else if (function == "GetBottom")
+    ok = ResolveEdge(name, kEdgeBottom, measure, value);
   else if (function == "GetCenterX") {
     ok = ResolveEdge(name, kEdgeRight, measure, a) && ResolveEdge(name, kEdgeLeft, measure, b);
     value = (a - b) / 2 + b;
@@ -282,8 +291,10 @@ int CUILayout::Evaluate(const wxString& expr, ILayoutMeasure& measure) {
     value = (a - b) / 2 + b;
   }
   if (!ok) value = 0;
-  if (tail.StartsWith("+")) value += DecimalValue(tail.Mid(1));
-  else if (tail.StartsWith("-")) value -= DecimalValue(tail.Mid(1));
+  if (tail.StartsWith("+"))
+    value += DecimalValue(tail.Mid(1));
+  else if (tail.StartsWith("-"))
+    value -= DecimalValue(tail.Mid(1));
   return value;
 }
 

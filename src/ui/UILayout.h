@@ -92,7 +92,8 @@ class CUILayout {
   bool LoadElement(const wxString& section);
   bool ResolveEdge(const wxString& name, LayoutEdge edge, ILayoutMeasure& measure, int& value);
   bool ResolveOwnEdge(stUIElement& element, LayoutEdge edge, ILayoutMeasure& measure, int& value);
-  bool WindowEdge(const wxString& name, LayoutEdge edge, ILayoutMeasure& measure, int& value, bool& isWindowName);
+  bool WindowEdge(const wxString& name, LayoutEdge edge, ILayoutMeasure& measure, int& value,
+                  bool& isWindowName);
   int Evaluate(const wxString& expr, ILayoutMeasure& measure);
   wxSize MeasureContent(const stUIElement& element, ILayoutMeasure& measure);
 

@@ -13,8 +13,9 @@ const char* const kChips[] = {"QK21A0510", "QK21B0510", "QK21C0510", "QK37A0640"
 
 wxString InstallChip(const char* kind, const char* mcu) {
   return platform::JoinPath(
-      platform::JoinPath(platform::JoinPath(platform::JoinPath(OLV_SOURCE_DIR, "install"), "RemoteControlSetting"),
-                         wxString(kind) + "/IC"),
+      platform::JoinPath(
+          platform::JoinPath(platform::JoinPath(OLV_SOURCE_DIR, "install"), "RemoteControlSetting"),
+          wxString(kind) + "/IC"),
       wxString(mcu) + ".afg");
 }
 
@@ -43,10 +44,12 @@ TEST(ChipModel, EveryInstalledChipLoads) {
 }
 
 // A small definition with one 16-pin package, its pins given as XML.
-std::string Definition(const std::string& pins, const std::string& packageAttrs = "TopSidePins=\"4\" LeftSidePins=\"4\"",
+std::string Definition(const std::string& pins,
+                       const std::string& packageAttrs = "TopSidePins=\"4\" LeftSidePins=\"4\"",
                        const std::string& packagesAttrs = "") {
-  return "<?xml version=\"1.0\"?><IR_MCU version=\"1.2\"><Packages" + packagesAttrs + "><Package Name=\"P16\" " +
-         packageAttrs + "><Pins>" + pins + "</Pins></Package></Packages></IR_MCU>";
+  return "<?xml version=\"1.0\"?><IR_MCU version=\"1.2\"><Packages" + packagesAttrs +
+         "><Package Name=\"P16\" " + packageAttrs + "><Pins>" + pins +
+         "</Pins></Package></Packages></IR_MCU>";
 }
 
 struct FormatCase {
@@ -82,14 +85,15 @@ TEST_F(ChipFormatTest, MalformedFilesReportTheirError) {
        "Chip definition error: pin index 2 is defined twice."},
       {"repeated function", Definition("<Pin Index=\"1\">" + io + io + "</Pin>"), "ERR_XMLFORMAT_FUNCREPEAT",
        "Chip definition error: pin index 0 has the same function twice."},
-      {"unknown function", Definition("<Pin Index=\"1\"><Feature Func=\"PWM\"/></Pin>"), "ERR_XMLFORMAT_PINFUNCNAME",
-       "Chip definition error: unknown pin function PWM."},
+      {"unknown function", Definition("<Pin Index=\"1\"><Feature Func=\"PWM\"/></Pin>"),
+       "ERR_XMLFORMAT_PINFUNCNAME", "Chip definition error: unknown pin function PWM."},
       {"empty function", Definition("<Pin Index=\"1\"><Feature Func=\"\"/></Pin>"), "ERR_XMLFORMAT_LACKATTRI",
        "Chip definition error: element Feature lacks the attribute Func."},
-      {"io lacks Reg", Definition("<Pin Index=\"1\"><Feature Func=\"io\" CReg=\"x\" PUReg=\"y\" Name=\"z\"/></Pin>"),
+      {"io lacks Reg",
+       Definition("<Pin Index=\"1\"><Feature Func=\"io\" CReg=\"x\" PUReg=\"y\" Name=\"z\"/></Pin>"),
        "ERR_XMLFORMAT_LACKATTRI", "Chip definition error: element Feature lacks the attribute Reg."},
-      {"VDD lacks value", Definition("<Pin Index=\"1\"><Feature Func=\"VDD\"/></Pin>"), "ERR_XMLFORMAT_LACKATTRI",
-       "Chip definition error: element VDD lacks the attribute VDDValue."},
+      {"VDD lacks value", Definition("<Pin Index=\"1\"><Feature Func=\"VDD\"/></Pin>"),
+       "ERR_XMLFORMAT_LACKATTRI", "Chip definition error: element VDD lacks the attribute VDDValue."},
       {"pin lacks index", Definition("<Pin/>"), "ERR_XMLFORMAT_LACKATTRI",
        "Chip definition error: element Pin lacks the attribute Index."},
       {"package lacks sides", Definition("", "TopSidePins=\"4\""), "ERR_XMLFORMAT_LACKATTRI",
@@ -100,7 +104,9 @@ TEST_F(ChipFormatTest, MalformedFilesReportTheirError) {
        "Chip definition error: element IR_MCU lacks the attribute version."},
       {"no packages", "<IR_MCU version=\"1.0\"/>", "ERR_XMLFORMAT_LACKNODE",
        "Chip definition error: the element Packages is missing."},
-      {"no pins", "<IR_MCU version=\"1.0\"><Packages><P Name=\"A\" TopSidePins=\"0\" LeftSidePins=\"4\"/></Packages></IR_MCU>",
+      {"no pins",
+       "<IR_MCU version=\"1.0\"><Packages><P Name=\"A\" TopSidePins=\"0\" "
+       "LeftSidePins=\"4\"/></Packages></IR_MCU>",
        "ERR_XMLFORMAT_LACKNODE", "Chip definition error: the element Pins is missing."},
       {"unknown default", Definition("", "TopSidePins=\"4\" LeftSidePins=\"4\"", " Default=\"P99\""),
        "ERR_XMLFORMAT_DEFPACKAGE", "Chip definition error: the default package P99 is not defined."},
@@ -129,7 +135,8 @@ TEST_F(ChipFormatTest, QueriesAnswerByUsageAndFeature) {
       "<Feature Func=\"io\" Reg=\"PA\" CReg=\"PAC\" PUReg=\"PAPU\" Name=\"PA0\"/>"
       "<Feature Func=\"COM\" ComIdx=\"3\"/><Feature Func=\"TX0\" Tx0PlexBit=\"10\"/></Pin>"
       "<Pin Index=\"2\"><Feature Func=\"VDD\" VDDValue=\"5V\"/><Feature Func=\"Config\"/></Pin>"
-      "<Pin Index=\"4\"><Feature Func=\"icp\" ICPName=\"ICPCK\"/><Feature Func=\"SEG\" SEGEnReg=\"SE\" SegIdx=\"0x1F\"/>"
+      "<Pin Index=\"4\"><Feature Func=\"icp\" ICPName=\"ICPCK\"/><Feature Func=\"SEG\" SEGEnReg=\"SE\" "
+      "SegIdx=\"0x1F\"/>"
       "<Feature Func=\"INT\" INTIndex=\"2\"/><Feature Func=\"TX1\" Tx1PlexBit=\"-1\"/></Pin>";
   const wxString file = dir.File("chip.afg");
   testsupport::WriteBytes(file, Definition(pins));
@@ -148,7 +155,8 @@ TEST_F(ChipFormatTest, QueriesAnswerByUsageAndFeature) {
   struct {
     int usage;
     const char* value;
-  } usages[] = {{0, "PA"}, {1, "PAC"}, {2, "PAPU"}, {14, "3"}, {3, ""}, {8, "0xA"}, {20, "0xA"}, {7, ""}, {23, ""}, {-1, ""}};
+  } usages[] = {{0, "PA"},  {1, "PAC"},  {2, "PAPU"}, {14, "3"}, {3, ""},
+                {8, "0xA"}, {20, "0xA"}, {7, ""},     {23, ""},  {-1, ""}};
   for (const auto& u : usages) EXPECT_EQ(pin->GetUsageValue(u.usage), u.value) << "usage " << u.usage;
 
   CPin* other = package->GetPin(3);

@@ -21,8 +21,10 @@ class DocCaptureTest : public ::testing::Test {
   void TearDown() override { g_App.langFile.clear(); }
 
   void Store(CDocManage& doc, const stCapture& capture) {
-    doc.StoreCaptureRecord('1', capture.carrierRecord.data(), static_cast<std::uint16_t>(capture.carrierRecord.size()));
-    doc.StoreCaptureRecord('2', capture.waveRecord.data(), static_cast<std::uint16_t>(capture.waveRecord.size()));
+    doc.StoreCaptureRecord('1', capture.carrierRecord.data(),
+                           static_cast<std::uint16_t>(capture.carrierRecord.size()));
+    doc.StoreCaptureRecord('2', capture.waveRecord.data(),
+                           static_cast<std::uint16_t>(capture.waveRecord.size()));
   }
 
   testsupport::CMessageRecorder boxes;
@@ -66,7 +68,9 @@ TEST(DecodedText, BinaryHelpers) {
   // Twelve bits: the last four digits of the second byte, then the first byte.
   doc.DecodedData[0] = 0xA5;
   doc.DecodedData[1] = 0x3C;
-  EXPECT_EQ(doc.GetDecodedDataBits(12), "1100" "10100101");
+  EXPECT_EQ(doc.GetDecodedDataBits(12),
+            "1100"
+            "10100101");
   EXPECT_EQ(doc.GetDecodedDataBits(0), "");
   EXPECT_EQ(doc.GetDecodedDataBits(200).length(), 48u);  // six bytes for a general remote
 }
@@ -105,7 +109,7 @@ TEST_F(DocCaptureTest, AirConditionerDecodeUsesTheGenericDecoder) {
   EXPECT_EQ(decoded.ProtocolMode, 2);
   EXPECT_EQ(decoded.GetParam(12), "20");  // the 20 ms connect code in whole milliseconds
   EXPECT_EQ(decoded.GetParam(13), "keep13");
-  EXPECT_EQ(decoded.StopBitOn, 1);        // the first field's connect flag
+  EXPECT_EQ(decoded.StopBitOn, 1);  // the first field's connect flag
   const wxString text = decoded.GetDecodedFrameText();
   EXPECT_TRUE(text.Contains("C")) << text;
   EXPECT_TRUE(text.Contains("IL")) << text;

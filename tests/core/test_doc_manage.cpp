@@ -39,8 +39,9 @@ TEST_F(DocTest, CreatedProjectOpensWithTheSameFields) {
   const std::string bytes = testsupport::ReadBytes(doc.GetProjectFilePath());
   ASSERT_GE(bytes.size(), 2u);
   EXPECT_EQ(bytes.substr(0, 2), "\xFF\xFE");
-  EXPECT_EQ(platform::ReadProfileKeys(doc.GetProjectFilePath(), "Project"),
-            (std::vector<wxString>{"Name", "Folder", "MCU", "Package", "RemoteType", "ProtocolType", "Volt"}));
+  EXPECT_EQ(
+      platform::ReadProfileKeys(doc.GetProjectFilePath(), "Project"),
+      (std::vector<wxString>{"Name", "Folder", "MCU", "Package", "RemoteType", "ProtocolType", "Volt"}));
 
   // Key settings that the key page would have written, in the forms it may use.
   const wxString file = doc.GetProjectFilePath();
@@ -202,8 +203,8 @@ TEST(DocReset, FollowsTheClearAndKeepRules) {
     int remoteType;
     bool paramsKept;  // P0 survives
     bool p17Kept;
-    bool p18Kept;     // with QK21A0510 in 8SOP
-    bool keysKept;    // key records, keypad type, data-format bytes
+    bool p18Kept;   // with QK21A0510 in 8SOP
+    bool keysKept;  // key records, keypad type, data-format bytes
     int protocolMode;
   } cases[] = {
       {true, false, 0, false, false, false, false, -1},
@@ -212,13 +213,14 @@ TEST(DocReset, FollowsTheClearAndKeepRules) {
       {false, false, 2, false, false, false, false, -1},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << "clear " << c.clear << " keep " << c.keep << " remote " << c.remoteType);
+    SCOPED_TRACE(testing::Message() << "clear " << c.clear << " keep " << c.keep << " remote "
+                                    << c.remoteType);
     CDocManage doc;
     Dirty(doc);
     doc.RemoteType = c.remoteType;
     doc.Reset(c.clear, c.keep);
 
-    EXPECT_EQ(doc.GetParam(2), "");   // always emptied
+    EXPECT_EQ(doc.GetParam(2), "");  // always emptied
     EXPECT_EQ(doc.GetParam(15), "");
     EXPECT_EQ(doc.GetParam(0), c.paramsKept ? "7" : "");
     EXPECT_EQ(doc.GetParam(17), c.p17Kept ? "7" : "");
@@ -266,7 +268,7 @@ TEST(DocReset, KeyPageFlagFollowsRemoteTypeAndChip) {
 TEST(DocRecords, KeyRecordsKeepTheirLayoutAndRefuseBadIndexes) {
   CDocManage doc;
   doc.AddKeyValue(0x12, wxString::FromUTF8("电源 \xF0\x9F\x94\x8C"));  // with a character beyond 16 bits
-  doc.AddKeyValue(0x34, wxString(wxUniChar('x'), 1500));              // cut to 999 units
+  doc.AddKeyValue(0x34, wxString(wxUniChar('x'), 1500));               // cut to 999 units
   EXPECT_EQ(doc.KeyValues()[0].text[0], u'电');
   EXPECT_EQ(doc.KeyValues()[1].text[998], u'x');
   EXPECT_EQ(doc.KeyValues()[1].text[999], u'\0');

@@ -68,9 +68,10 @@ TEST_F(FuncRecordsTest, SavedRecordLoadsBackTheSame) {
   store.LoadFuncRecord(7, kFuncExtended, ini);
   const wxString copy = dir.File("copy.ini");
   ASSERT_TRUE(store.SaveFuncRecordEx(7, copy));
-  EXPECT_EQ(platform::ReadProfileKeys(copy, "Func7"),
-            (std::vector<wxString>{"OpenEnable", "CloseEnable", "ModeSelect", "StartPos", "EndPos", "Bits", "Reserve",
-                                   "Group", "Data0", "Data1", "DataShow", "ProcessMethod", "ZeroShow"}));
+  EXPECT_EQ(
+      platform::ReadProfileKeys(copy, "Func7"),
+      (std::vector<wxString>{"OpenEnable", "CloseEnable", "ModeSelect", "StartPos", "EndPos", "Bits",
+                             "Reserve", "Group", "Data0", "Data1", "DataShow", "ProcessMethod", "ZeroShow"}));
   EXPECT_EQ(platform::ReadProfileString(copy, "Func7", "Data1", ""), "2,IDS_HIGH");  // the key, not the text
 
   CFuncRecords other;

@@ -46,8 +46,9 @@ TEST(Generation, FixtureFrameworkMatchesItsGoldenFolder) {
   g_MacroMap["KEY_TABLE"] = "KEY_TABLE:\r\n\tDB 01H,02H,03H,04H";
   g_MacroMap["KEY_~DESCRIPTION"] = "; four keys on PA0..PA3";
   const wxString out = doc.GetOutputFolder();
-  ASSERT_TRUE(doc.WriteTemplateFile(wxString::FromUTF8((kFixture / "Template/Key_Mapping.tpl").u8string().c_str()),
-                                    platform::JoinPath(out, "Key_Mapping.inc")));
+  ASSERT_TRUE(
+      doc.WriteTemplateFile(wxString::FromUTF8((kFixture / "Template/Key_Mapping.tpl").u8string().c_str()),
+                            platform::JoinPath(out, "Key_Mapping.inc")));
   ASSERT_TRUE(doc.PreprocessFramework(out));
 
   const auto produced = ReadTree(fs::path(std::string(out.utf8_str())));

@@ -17,9 +17,20 @@ struct NumberCase {
 
 TEST(Numbers, ParseNumberReadsHexWhenMarkedElseDecimal) {
   const NumberCase cases[] = {
-      {" 10 ", 10},   {"10h", 16},    {"0x10", 16},  {"", 0},        {"1FH", 31},  {"0XfF", 255},
-      {"12abc", 12},  {"ab", 0},      {"  7\t", 7},  {"0x", 0},      {"H", 0},     {"4294967295", 4294967295u},
-      {"99999999999", 0xFFFFFFFFu},   {"-1", 0xFFFFFFFFu},
+      {" 10 ", 10},
+      {"10h", 16},
+      {"0x10", 16},
+      {"", 0},
+      {"1FH", 31},
+      {"0XfF", 255},
+      {"12abc", 12},
+      {"ab", 0},
+      {"  7\t", 7},
+      {"0x", 0},
+      {"H", 0},
+      {"4294967295", 4294967295u},
+      {"99999999999", 0xFFFFFFFFu},
+      {"-1", 0xFFFFFFFFu},
   };
   for (const auto& c : cases) EXPECT_EQ(ParseNumber(c.text), c.expected) << "text: '" << c.text << "'";
 }
@@ -161,14 +172,10 @@ TEST_F(BrandTest, ProjectChipPassesWhenTheBrandOffersIt) {
     const char* mcu;
     bool expected;
   } cases[] = {
-      {0, "QK21C0510", true},   // the partner brand's own chip, despite the prefix rule
-      {0, "qk21c0510", true},
-      {0, "LM8F100", true},     // prefix rule
-      {0, "QK37A0640", false},
-      {0, "", false},
-      {1, "QK37A0640", true},
-      {1, "LM8F100", false},
-      {1, "QK21C0510", true},   // not offered, but passes the maker's prefix rule
+      {0, "QK21C0510", true},                         // the partner brand's own chip, despite the prefix rule
+      {0, "qk21c0510", true},  {0, "LM8F100", true},  // prefix rule
+      {0, "QK37A0640", false}, {0, "", false},         {1, "QK37A0640", true},
+      {1, "LM8F100", false},   {1, "QK21C0510", true},  // not offered, but passes the maker's prefix rule
       {1, "", true},
   };
   for (const auto& c : cases) {

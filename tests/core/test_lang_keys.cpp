@@ -50,7 +50,8 @@ TEST(LangKeys, TheThreeSectionsHoldTheSameKeys) {
   ASSERT_FALSE(english.empty());
   for (const char* section : {"936", "950"}) {
     auto other = platform::ReadProfileKeys(langFile, section);
-    EXPECT_EQ(std::set<wxString>(english.begin(), english.end()), std::set<wxString>(other.begin(), other.end()))
+    EXPECT_EQ(std::set<wxString>(english.begin(), english.end()),
+              std::set<wxString>(other.begin(), other.end()))
         << "section " << section;
   }
 }

@@ -39,7 +39,8 @@ TEST_F(OutputFolderTest, HighestFrameworkVersionIsChosen) {
                            "ir_framework_std_V0.9", "IR_FrameWork_STD_old", "IR_FrameWork_USER_DEF_V9.0"}) {
     CreateFolderPath(dir.File(wxString("Protocols/Custom/") + name));
   }
-  EXPECT_EQ(doc.FindLatestFramework(dir.File("Protocols"), "Custom", "IR_FrameWork_STD"), "IR_FrameWork_STD_V1.2");
+  EXPECT_EQ(doc.FindLatestFramework(dir.File("Protocols"), "Custom", "IR_FrameWork_STD"),
+            "IR_FrameWork_STD_V1.2");
   EXPECT_EQ(doc.FindLatestFramework(dir.File("Protocols"), "Custom", "IR_FrameWork_LCD_STD"), "");
 }
 

@@ -21,9 +21,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path FsPath(const wxString& path) {
-  return fs::path(path.utf8_string());
-}
+fs::path FsPath(const wxString& path) { return fs::path(path.utf8_string()); }
 
 void WriteTreeFile(const TempDir& dir, const std::string& relative, const std::string& bytes) {
   const fs::path path = FsPath(dir.Path()) / relative;

@@ -52,10 +52,12 @@ TEST_F(BindTest, MissingLibraryIsNamedInTheUsersLanguage) {
   } cases[] = {{false, true, "Conduvix"}, {true, false, "cryptora"}};
   for (const auto& c : cases) {
     testsupport::TempDir install;
-    if (c.hid) wxCopyFile(platform::JoinPath(OLV_DIST_DIR, platform::LibraryFileName("Conduvix")),
-                          install.File(platform::LibraryFileName("Conduvix")));
-    if (c.cipher) wxCopyFile(platform::JoinPath(OLV_DIST_DIR, platform::LibraryFileName("cryptora")),
-                             install.File(platform::LibraryFileName("cryptora")));
+    if (c.hid)
+      wxCopyFile(platform::JoinPath(OLV_DIST_DIR, platform::LibraryFileName("Conduvix")),
+                 install.File(platform::LibraryFileName("Conduvix")));
+    if (c.cipher)
+      wxCopyFile(platform::JoinPath(OLV_DIST_DIR, platform::LibraryFileName("cryptora")),
+                 install.File(platform::LibraryFileName("cryptora")));
     boxes.boxes.clear();
     CAppContext app;
     app.installFolder = install.Path();

@@ -39,7 +39,10 @@ TEST_F(TemplateWriterTest, ExpandsTokensLineByLine) {
     std::string out;
     bool ok;
   } cases[] = {
-      {"no token, BOM dropped", "\xEF\xBB\xBF" "MOV A,1\r\nNOP\r\n", "MOV A,1\r\nNOP\r\n", true},
+      {"no token, BOM dropped",
+       "\xEF\xBB\xBF"
+       "MOV A,1\r\nNOP\r\n",
+       "MOV A,1\r\nNOP\r\n", true},
       {"empty", "", "", true},
       {"same token twice", "DB $A$,$A$\r\n", "DB 5,5\r\n", true},
       {"arithmetic", "X EQU $1+2*3$\r\n", "X EQU 7\r\n", true},

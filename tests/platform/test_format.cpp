@@ -18,14 +18,13 @@ TEST(Format, FillsConversionsThatFit) {
 
 TEST(Format, FormatThatDoesNotFitIsShownAsItStands) {
   const char* formats[] = {
-      "%s and %s",  // too few arguments
-      "%d",         // a text for %d
-      "%n",         // refused conversion
-      "%1$s",       // positional
-      "%*d",        // width from an argument
-      "%99999999d", // absurd width
-      "trailing %",
-      "%p",
+      "%s and %s",   // too few arguments
+      "%d",          // a text for %d
+      "%n",          // refused conversion
+      "%1$s",        // positional
+      "%*d",         // width from an argument
+      "%99999999d",  // absurd width
+      "trailing %", "%p",
   };
   for (const char* f : formats) EXPECT_EQ(FormatText(f, "text"), f) << f;
   EXPECT_EQ(FormatText("%s", "a", "b"), "%s");  // too many arguments

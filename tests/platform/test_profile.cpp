@@ -154,8 +154,7 @@ TEST_F(ProfileTest, ValuesAreTrimmedAndUnquotedOnce) {
   const wxString file = Ini(text);
   for (std::size_t i = 0; i < std::size(cases); ++i) {
     SCOPED_TRACE(cases[i].raw);
-    EXPECT_EQ(ReadProfileString(file, "s", wxString("k" + std::to_string(i)), "def"),
-              cases[i].expected);
+    EXPECT_EQ(ReadProfileString(file, "s", wxString("k" + std::to_string(i)), "def"), cases[i].expected);
   }
 }
 
@@ -197,9 +196,8 @@ TEST_F(ProfileTest, ResultIsCutToBufferSizeMinusOne) {
     std::size_t size;
     const char* expected;
   } cases[] = {
-      {"k", "", 0, ""},           {"k", "", 1, ""},       {"k", "", 2, "a"},
-      {"k", "", 6, "abcde"},      {"k", "", 7, "abcdef"}, {"k", "", 260, "abcdef"},
-      {"q", "", 3, "ab"},          // quotes go before the cut
+      {"k", "", 0, ""},           {"k", "", 1, ""},         {"k", "", 2, "a"},  {"k", "", 6, "abcde"},
+      {"k", "", 7, "abcdef"},     {"k", "", 260, "abcdef"}, {"q", "", 3, "ab"},  // quotes go before the cut
       {"none", "xyz  ", 3, "xy"},  // the default is trimmed, then cut
       {"none", "xyz", 0, ""},
   };

@@ -11,9 +11,8 @@ namespace {
 // A failed wx assertion fails the running test instead of opening a modal box.
 void FailOnAssert(const wxString& file, int line, const wxString& func, const wxString& cond,
                   const wxString& msg) {
-  ADD_FAILURE_AT(file.utf8_str().data(), line)
-      << "wx assertion failed in " << func.utf8_str().data() << ": " << cond.utf8_str().data() << " "
-      << msg.utf8_str().data();
+  ADD_FAILURE_AT(file.utf8_str().data(), line) << "wx assertion failed in " << func.utf8_str().data() << ": "
+                                               << cond.utf8_str().data() << " " << msg.utf8_str().data();
 }
 
 }  // namespace

@@ -28,9 +28,7 @@ TempDir::~TempDir() {
   fs::remove_all(fs::path(m_path.utf8_string()), ec);
 }
 
-wxString TempDir::File(const wxString& name) const {
-  return m_path + wxFILE_SEP_PATH + name;
-}
+wxString TempDir::File(const wxString& name) const { return m_path + wxFILE_SEP_PATH + name; }
 
 std::string ReadBytes(const wxString& path) {
   std::ifstream in(path.utf8_string(), std::ios::binary);

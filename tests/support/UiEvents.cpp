@@ -65,12 +65,8 @@ void MouseEnter(wxWindow* window, const wxPoint& point) {
 void MouseLeave(wxWindow* window, const wxPoint& point) {
   SendMouse(window, wxEVT_LEAVE_WINDOW, point, false);
 }
-void MouseDown(wxWindow* window, const wxPoint& point) {
-  SendMouse(window, wxEVT_LEFT_DOWN, point, true);
-}
-void MouseUp(wxWindow* window, const wxPoint& point) {
-  SendMouse(window, wxEVT_LEFT_UP, point, false);
-}
+void MouseDown(wxWindow* window, const wxPoint& point) { SendMouse(window, wxEVT_LEFT_DOWN, point, true); }
+void MouseUp(wxWindow* window, const wxPoint& point) { SendMouse(window, wxEVT_LEFT_UP, point, false); }
 void MouseDoubleClick(wxWindow* window, const wxPoint& point) {
   SendMouse(window, wxEVT_LEFT_DCLICK, point, true);
 }

@@ -42,7 +42,8 @@ class LayoutTest : public ::testing::Test {
     for (const auto& element : elements) {
       const wxString section = wxString::Format("A%d", index++);
       if (element.key) platform::WriteProfileString(ini, section, "key", wxString(element.key));
-      for (const auto& [key, value] : element.values) platform::WriteProfileString(ini, section, key, wxString(value));
+      for (const auto& [key, value] : element.values)
+        platform::WriteProfileString(ini, section, key, wxString(value));
     }
     layout.SetSource(ini, dir.Path());
     layout.LoadElements("A", nullptr);
@@ -64,11 +65,13 @@ class LayoutTest : public ::testing::Test {
 TEST_F(LayoutTest, EdgesFollowTheirExpressions) {
   Load({{"SW_CLIENT", {{"l", "0"}, {"t", "0"}, {"r", "GetRight(Client)"}, {"b", "GetBottom(Client)"}}},
         {"Fixed", {{"l", "10"}, {"w", "100"}, {"t", "5"}, {"h", "20"}}},
-        {"RightAligned", {{"r", "GetRight(Client)-10"}, {"w", "80"}, {"b", "GetBottom(Window)-4"}, {"h", "30"}}},
+        {"RightAligned",
+         {{"r", "GetRight(Client)-10"}, {"w", "80"}, {"b", "GetBottom(Window)-4"}, {"h", "30"}}},
         {"A", {{"l", "100"}, {"r", "201"}, {"t", "0"}, {"b", "10"}}},
         {"Centred", {{"l", "GetCenterX(A)-20"}, {"w", "40"}, {"t", "GetCenterY(A)+1"}, {"h", "4"}}},
         {"Label", {{"text", "IDS_SOME_LABEL"}, {"l", "GetRight(Fixed)+8"}, {"t", "GetTop(Fixed)"}}},
-        {"Picture", {{"image", "logo.png,other.png"}, {"r", "GetLeft(RightAligned)"}, {"b", "GetTop(RightAligned)"}}},
+        {"Picture",
+         {{"image", "logo.png,other.png"}, {"r", "GetLeft(RightAligned)"}, {"b", "GetTop(RightAligned)"}}},
         {"Unknown", {{"l", "GetLeft(Nobody)+5"}, {"w", "10"}, {"t", "Bogus(A)"}, {"h", "10"}}},
         {"Hidden", {{"l", "0"}, {"w", "1"}, {"t", "0"}, {"h", "1"}, {"hide", "2"}}}});
   ASSERT_TRUE(layout.ResolveAll(measure));

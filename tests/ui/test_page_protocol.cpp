@@ -53,7 +53,10 @@ class PageProtocolTest : public ::testing::Test {
     host->Show();
     testsupport::PumpEvents();
   }
-  void TearDown() override { host->Destroy(); testsupport::PumpEvents(); }
+  void TearDown() override {
+    host->Destroy();
+    testsupport::PumpEvents();
+  }
 
   CHost* host = nullptr;
   CTestPage* first = nullptr;
@@ -126,8 +129,8 @@ TEST_F(PageProtocolTest, MissingClientElementIsReported) {
   testsupport::CMessageRecorder boxes;
   first->InitLayout("A", "Nothing.ini");
   ASSERT_EQ(boxes.boxes.size(), 1u);
-  EXPECT_EQ(boxes.boxes[0].text,
-            "The layout element SW_CLIENT is missing from " + platform::JoinPath(dir.Path(), "Nothing.ini") + ".");
+  EXPECT_EQ(boxes.boxes[0].text, "The layout element SW_CLIENT is missing from " +
+                                     platform::JoinPath(dir.Path(), "Nothing.ini") + ".");
   g_App.uiConfigFolder.clear();
   g_App.langFile.clear();
 }
