@@ -17,9 +17,7 @@ class UserFoldersTest : public ::testing::Test {
       wxString value;
       saved.push_back({name, wxGetEnv(name, &value), value});
     }
-    wxSetEnv("HOME", home.Path());
-    wxSetEnv("XDG_CONFIG_HOME", home.File("config"));
-    wxSetEnv("XDG_DATA_HOME", home.File("data"));
+    testsupport::PointUserFoldersAt(home);
   }
   void TearDown() override {
     for (const auto& s : saved) s.had ? wxSetEnv(s.name, s.value) : wxUnsetEnv(s.name);

@@ -1,6 +1,7 @@
 #include "TempDir.h"
 
 #include <wx/filename.h>
+#include <wx/utils.h>
 
 #include <filesystem>
 #include <fstream>
@@ -29,6 +30,12 @@ TempDir::~TempDir() {
 }
 
 wxString TempDir::File(const wxString& name) const { return m_path + wxFILE_SEP_PATH + name; }
+
+void PointUserFoldersAt(const TempDir& home) {
+  wxSetEnv("HOME", home.Path());
+  wxSetEnv("XDG_CONFIG_HOME", home.File("config"));
+  wxSetEnv("XDG_DATA_HOME", home.File("data"));
+}
 
 std::string ReadBytes(const wxString& path) {
   std::ifstream in(path.utf8_string(), std::ios::binary);

@@ -22,6 +22,10 @@ class TempDir {
   wxString m_path;
 };
 
+// Points HOME, XDG_CONFIG_HOME ("config") and XDG_DATA_HOME ("data") at the
+// folder, so that the program's user files land there.
+void PointUserFoldersAt(const TempDir& home);
+
 // Whole file as bytes; empty when missing.
 std::string ReadBytes(const wxString& path);
 void WriteBytes(const wxString& path, const std::string& bytes);

@@ -26,9 +26,7 @@ class PagesTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     home = new testsupport::TempDir();
-    wxSetEnv("HOME", home->Path());
-    wxSetEnv("XDG_CONFIG_HOME", home->File("config"));
-    wxSetEnv("XDG_DATA_HOME", home->File("data"));
+    testsupport::PointUserFoldersAt(*home);
   }
   static void TearDownTestSuite() {
     delete home;
