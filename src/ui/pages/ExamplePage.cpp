@@ -1,3 +1,4 @@
+#include "ui/pages/StartPages.h"
 #include "ui/pages/ExamplePage.h"
 
 #include "core/AppContext.h"
@@ -56,12 +57,7 @@ CExamplePage::CExamplePage(wxWindow* parent) : CSubBaseDlg(kTemplateId, parent) 
   Bind(
       wxEVT_BUTTON, [this](wxCommandEvent&) { RequestNextPage(1, 0); }, kNextId);
   Bind(
-      wxEVT_BUTTON,
-      [this](wxCommandEvent&) {
-        wxWindow* top = wxGetTopLevelParent(this);
-        if (top) top->GetEventHandler()->CallAfter([top] { top->Close(); });
-      },
-      kCancelId);
+      wxEVT_BUTTON, [this](wxCommandEvent&) { CloseMainWindowLater(this); }, kCancelId);
 
   InitLayout("A", "ExamplePage.ini");
   m_clientRect = wxRect(GetClientSize());

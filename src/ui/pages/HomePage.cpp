@@ -1,3 +1,4 @@
+#include "ui/pages/StartPages.h"
 #include "ui/pages/HomePage.h"
 
 #include "core/AppContext.h"
@@ -31,12 +32,7 @@ CHomePage::CHomePage(wxWindow* parent) : CSubBaseDlg(kTemplateId, parent) {
       [this](wxCommandEvent&) { PostShellMessage(wxGetTopLevelParent(this), WM_SHOW_FIRST_PAGE, 0, 0); },
       kNextId);
   Bind(
-      wxEVT_BUTTON,
-      [this](wxCommandEvent&) {
-        wxWindow* top = wxGetTopLevelParent(this);
-        if (top) top->GetEventHandler()->CallAfter([top] { top->Close(); });
-      },
-      kCancelId);
+      wxEVT_BUTTON, [this](wxCommandEvent&) { CloseMainWindowLater(this); }, kCancelId);
 
   InitLayout("A", "HomePage.ini");
   m_clientRect = wxRect(GetClientSize());

@@ -6,6 +6,8 @@
 #include "ui/pages/NewPrjPage.h"
 #include "ui/shell/ShellHooks.h"
 
+#include <wx/window.h>
+
 void RegisterStartPages() {
   RegisterShellPage(kHomePageId, [](wxWindow* parent) -> CSubBaseDlg* { return new CHomePage(parent); });
   RegisterShellPage(kExamplePageId,
@@ -16,4 +18,9 @@ void RegisterStartPages() {
     CNewPrjPage dialog(parent);
     return dialog.ShowModal() == wxID_OK;
   });
+}
+
+void CloseMainWindowLater(wxWindow* page) {
+  wxWindow* top = wxGetTopLevelParent(page);
+  if (top) top->GetEventHandler()->CallAfter([top] { top->Close(); });
 }
