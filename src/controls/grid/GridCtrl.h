@@ -562,6 +562,8 @@ class CGridCtrl : public wxWindow {
   static CGridCtrl* s_sortingGrid;
 
  private:
+  void PrintBand(wxDC& dc, const GridPrintInfo& info, const wxString& text, unsigned align,
+                 const wxString& rightText, int lineY);
   // The cell that GetCell answers with in virtual mode, refreshed on every call.
   mutable std::unique_ptr<CGridCell> m_virtualCell;
   mutable GridDispInfo m_virtualRecord;

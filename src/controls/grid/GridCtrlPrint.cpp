@@ -243,31 +243,29 @@ void CGridCtrl::PrintRowButtons(wxDC& dc, GridPrintInfo& info) {
 }
 
 void CGridCtrl::PrintHeader(wxDC& dc, GridPrintInfo& info) {
-  const wxString appTitle = wxTheApp ? wxTheApp->GetAppDisplayName() : wxString();
   wxString pageTitle;
   for (wxWindow* window = GetParent(); window && pageTitle.empty(); window = window->GetParent())
     pageTitle = window->GetLabel();
-  const wxFont oldFont = dc.GetFont();
-  dc.SetFont(BoldCopy(m_printerFont));
-  dc.SetBackgroundMode(wxTRANSPARENT);
-  dc.SetTextForeground(*wxBLACK);
-  DrawAligned(dc, pageTitle, info.drawRect, gridformat::kCenter);
-  DrawAligned(dc, appTitle, info.drawRect, gridformat::kRight);
-  if (oldFont.IsOk()) dc.SetFont(oldFont);
-  const GridRect& rect = info.drawRect;
-  gridpaint::DrawLine(dc, rect.left, rect.bottom, rect.right, rect.bottom, 0);
+  const wxString appTitle = wxTheApp ? wxTheApp->GetAppDisplayName() : wxString();
+  PrintBand(dc, info, pageTitle, gridformat::kCenter, appTitle, info.drawRect.bottom);
 }
 
 void CGridCtrl::PrintFooter(wxDC& dc, GridPrintInfo& info) {
   const wxString page = wxString::Format("Page %d of %d", info.currentPage, info.maxPage);
   const wxString date = wxDateTime::Now().Format("%c");
+  PrintBand(dc, info, page, gridformat::kLeft, date, info.drawRect.top);
+}
+
+// One header or footer band: a text placed by align, a text on the right, both
+// bold, and a rule across the band at lineY.
+void CGridCtrl::PrintBand(wxDC& dc, const GridPrintInfo& info, const wxString& text, unsigned align,
+                          const wxString& rightText, int lineY) {
   const wxFont oldFont = dc.GetFont();
   dc.SetFont(BoldCopy(m_printerFont));
   dc.SetBackgroundMode(wxTRANSPARENT);
   dc.SetTextForeground(*wxBLACK);
-  DrawAligned(dc, page, info.drawRect, gridformat::kLeft);
-  DrawAligned(dc, date, info.drawRect, gridformat::kRight);
+  DrawAligned(dc, text, info.drawRect, align);
+  DrawAligned(dc, rightText, info.drawRect, gridformat::kRight);
   if (oldFont.IsOk()) dc.SetFont(oldFont);
-  const GridRect& rect = info.drawRect;
-  gridpaint::DrawLine(dc, rect.left, rect.top, rect.right, rect.top, 0);
+  gridpaint::DrawLine(dc, info.drawRect.left, lineY, info.drawRect.right, lineY, 0);
 }
