@@ -10,6 +10,9 @@ Project files are UTF-16LE with a byte-order mark and CRLF lines, as the program
 import os
 import sys
 
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from generated import write_or_check  # noqa: E402
+
 ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
 EXAMPLE = os.path.join(ROOT, "install", "Example")
 GENERAL = "General type remote controller"
@@ -52,20 +55,7 @@ def files():
 
 
 def main(argv):
-    check = "--check" in argv
-    stale = []
-    for path, data in sorted(files().items()):
-        if check:
-            if not os.path.exists(path) or open(path, "rb").read() != data:
-                stale.append(path)
-            continue
-        os.makedirs(os.path.dirname(path), exist_ok=True)
-        with open(path, "wb") as f:
-            f.write(data)
-    if stale:
-        sys.stderr.write("out of date:\n  " + "\n  ".join(stale) + "\n")
-        return 1
-    return 0
+    return write_or_check(files(), argv)
 
 
 if __name__ == "__main__":

@@ -13,6 +13,9 @@ import struct
 import sys
 import zlib
 
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from generated import write_or_check  # noqa: E402
+
 ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
 IMAGES = os.path.join(ROOT, "install", "Images")
 RESOURCES = os.path.join(ROOT, "src", "ui", "resources")
@@ -486,21 +489,7 @@ def pictures():
 
 
 def main(argv):
-    check = "--check" in argv
-    stale = []
-    for path, canvas in sorted(pictures().items()):
-        data = canvas.png()
-        if check:
-            if not os.path.exists(path) or open(path, "rb").read() != data:
-                stale.append(path)
-            continue
-        os.makedirs(os.path.dirname(path), exist_ok=True)
-        with open(path, "wb") as f:
-            f.write(data)
-    if stale:
-        sys.stderr.write("out of date:\n  " + "\n  ".join(stale) + "\n")
-        return 1
-    return 0
+    return write_or_check({path: canvas.png() for path, canvas in pictures().items()}, argv)
 
 
 if __name__ == "__main__":
