@@ -65,15 +65,11 @@ void RunCarrierBand(benchmark::State& state, const stCapture& capture) {
   }
 }
 
-void BM_FixedFrameWithRepeats(benchmark::State& state) {
-  RunCarrierBand(state, FixedFrameRecord());
-}
+void BM_FixedFrameWithRepeats(benchmark::State& state) { RunCarrierBand(state, FixedFrameRecord()); }
 void BM_FallbackPulseDistance148Bits(benchmark::State& state) {
   RunCarrierBand(state, PulseDistanceRecord());
 }
-void BM_FallbackBiphaseWithRepeats(benchmark::State& state) {
-  RunCarrierBand(state, BiphaseRecord());
-}
+void BM_FallbackBiphaseWithRepeats(benchmark::State& state) { RunCarrierBand(state, BiphaseRecord()); }
 
 void BM_AirConditionerTwoFramesWithGaps(benchmark::State& state) {
   const stCapture capture = AirConditionerRecord();

@@ -13,9 +13,7 @@ const char* CALCIVO_CALL MacroText(const char*, int* out) {
   return "#define KEY_1 0x01\r\n#define KEY_2 0x02\r\n";
 }
 
-int CALCIVO_CALL MacroInteger(const char*) {
-  return 16;
-}
+int CALCIVO_CALL MacroInteger(const char*) { return 16; }
 
 void EvaluateToken(benchmark::State& state, const char* token) {
   SetGetRegNameFun(&MacroText);

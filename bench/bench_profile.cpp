@@ -31,8 +31,7 @@ class LargeProfile {
       }
       text += "\r\n";
     }
-    platform::WriteFileAtomically(m_file,
-                                  platform::EncodeText(text, platform::TextEncoding::Utf16LE));
+    platform::WriteFileAtomically(m_file, platform::EncodeText(text, platform::TextEncoding::Utf16LE));
   }
   ~LargeProfile() {
     std::error_code ec;

@@ -42,9 +42,7 @@ using Int = std::int64_t;
 constexpr Int kMin = std::numeric_limits<Int>::min();
 constexpr Int kMax = std::numeric_limits<Int>::max();
 
-[[noreturn]] void Overflow(const std::string& op) {
-  throw ExprError("integer overflow in '" + op + "'");
-}
+[[noreturn]] void Overflow(const std::string& op) { throw ExprError("integer overflow in '" + op + "'"); }
 
 void RejectText(const std::string& op, const Value& operand) {
   if (operand.kind == ValueKind::kText) throw ExprError("a text cannot be an operand of '" + op + "'");
@@ -55,9 +53,7 @@ void RequireInteger(const std::string& op, const Value& operand) {
   if (operand.kind != ValueKind::kInteger) throw ExprError("operator '" + op + "' needs integer operands");
 }
 
-double AsReal(const Value& v) {
-  return v.kind == ValueKind::kReal ? v.real : static_cast<double>(v.integer);
-}
+double AsReal(const Value& v) { return v.kind == ValueKind::kReal ? v.real : static_cast<double>(v.integer); }
 
 Int Add(Int a, Int b) {
   if ((b > 0 && a > kMax - b) || (b < 0 && a < kMin - b)) Overflow("+");
@@ -107,26 +103,16 @@ Int ShiftRight(Int a, Int count) {
 
 Value IntegerBinary(const std::string& op, Int a, Int b) {
   switch (op[0]) {
-    case '+':
-      return Value::Integer(Add(a, b));
-    case '-':
-      return Value::Integer(Subtract(a, b));
-    case '*':
-      return Value::Integer(Multiply(a, b));
-    case '/':
-      return Value::Integer(Divide(a, b));
-    case '%':
-      return Value::Integer(Remainder(a, b));
-    case '&':
-      return Value::Integer(a & b);
-    case '|':
-      return Value::Integer(a | b);
-    case '^':
-      return Value::Integer(a ^ b);
-    case '<':
-      return Value::Integer(ShiftLeft(a, b));
-    case '>':
-      return Value::Integer(ShiftRight(a, b));
+    case '+': return Value::Integer(Add(a, b));
+    case '-': return Value::Integer(Subtract(a, b));
+    case '*': return Value::Integer(Multiply(a, b));
+    case '/': return Value::Integer(Divide(a, b));
+    case '%': return Value::Integer(Remainder(a, b));
+    case '&': return Value::Integer(a & b);
+    case '|': return Value::Integer(a | b);
+    case '^': return Value::Integer(a ^ b);
+    case '<': return Value::Integer(ShiftLeft(a, b));
+    case '>': return Value::Integer(ShiftRight(a, b));
   }
   throw ExprError("unknown operator '" + op + "'");
 }
@@ -138,12 +124,9 @@ Value Finite(const std::string& op, double v) {
 
 Value RealBinary(const std::string& op, double a, double b) {
   switch (op[0]) {
-    case '+':
-      return Finite(op, a + b);
-    case '-':
-      return Finite(op, a - b);
-    case '*':
-      return Finite(op, a * b);
+    case '+': return Finite(op, a + b);
+    case '-': return Finite(op, a - b);
+    case '*': return Finite(op, a * b);
     case '/':
       if (b == 0.0) throw ExprError("division by zero");
       return Finite(op, a / b);

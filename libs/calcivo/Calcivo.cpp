@@ -96,22 +96,16 @@ CALCIVO_API int CALCIVO_CALL _Calcivo(const char* expression) {
   return 0;
 }
 
-CALCIVO_API void CALCIVO_CALL ClearMemory(void) {
-  Forget(State());
-}
+CALCIVO_API void CALCIVO_CALL ClearMemory(void) { Forget(State()); }
 
 CALCIVO_API void CALCIVO_CALL GetResultExpr(ExprResult* result) {
   if (!result) return;
   *result = State().hasResult ? State().result : ExprResult{};
 }
 
-CALCIVO_API const char* CALCIVO_CALL GetErrMsg(void) {
-  return State().errorText.c_str();
-}
+CALCIVO_API const char* CALCIVO_CALL GetErrMsg(void) { return State().errorText.c_str(); }
 
-CALCIVO_API void CALCIVO_CALL SetGetRegNameFun(ExprGetRegNameFn callback) {
-  State().lookup.text = callback;
-}
+CALCIVO_API void CALCIVO_CALL SetGetRegNameFun(ExprGetRegNameFn callback) { State().lookup.text = callback; }
 
 CALCIVO_API void CALCIVO_CALL SetGetParamValIntFun(ExprGetParamValIntFn callback) {
   State().lookup.integer = callback;

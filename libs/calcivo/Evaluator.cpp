@@ -25,21 +25,14 @@ std::string Shown(const std::string& name) {
 
 std::string Describe(const Token& token) {
   switch (token.kind) {
-    case TokenKind::kEnd:
-      return "end of expression";
+    case TokenKind::kEnd: return "end of expression";
     case TokenKind::kInteger:
-    case TokenKind::kReal:
-      return "number " + AtPosition(token.offset);
-    case TokenKind::kText:
-      return "text " + AtPosition(token.offset);
-    case TokenKind::kName:
-      return "name " + Shown(token.text) + " " + AtPosition(token.offset);
-    case TokenKind::kOpenParen:
-      return "'(' " + AtPosition(token.offset);
-    case TokenKind::kCloseParen:
-      return "')' " + AtPosition(token.offset);
-    case TokenKind::kOperator:
-      return "'" + token.text + "' " + AtPosition(token.offset);
+    case TokenKind::kReal: return "number " + AtPosition(token.offset);
+    case TokenKind::kText: return "text " + AtPosition(token.offset);
+    case TokenKind::kName: return "name " + Shown(token.text) + " " + AtPosition(token.offset);
+    case TokenKind::kOpenParen: return "'(' " + AtPosition(token.offset);
+    case TokenKind::kCloseParen: return "')' " + AtPosition(token.offset);
+    case TokenKind::kOperator: return "'" + token.text + "' " + AtPosition(token.offset);
   }
   return "token";
 }
@@ -130,25 +123,16 @@ class Parser {
   Value ParsePrimary() {
     const Token token = current_;
     switch (token.kind) {
-      case TokenKind::kInteger:
-        Advance();
-        return Value::Integer(token.integer);
-      case TokenKind::kReal:
-        Advance();
-        return Value::Real(token.real);
-      case TokenKind::kText:
-        Advance();
-        return Value::Text(token.text);
+      case TokenKind::kInteger: Advance(); return Value::Integer(token.integer);
+      case TokenKind::kReal: Advance(); return Value::Real(token.real);
+      case TokenKind::kText: Advance(); return Value::Text(token.text);
       case TokenKind::kName:
         Advance();
         if (current_.kind == TokenKind::kOpenParen) return ParseCall(token);
         return Value::Name(token.text);
-      case TokenKind::kOpenParen:
-        return ParseParenthesised();
-      case TokenKind::kEnd:
-        throw ExprError("operand missing at end of expression");
-      default:
-        throw ExprError("operand expected before " + Describe(token));
+      case TokenKind::kOpenParen: return ParseParenthesised();
+      case TokenKind::kEnd: throw ExprError("operand missing at end of expression");
+      default: throw ExprError("operand expected before " + Describe(token));
     }
   }
 

@@ -11,21 +11,11 @@ namespace calcivo {
 
 namespace {
 
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-bool IsLetter(char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
-}
-bool IsWordChar(char c) {
-  return IsLetter(c) || IsDigit(c);
-}
-bool IsNameChar(char c) {
-  return IsWordChar(c) || c == '~';
-}
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
+bool IsWordChar(char c) { return IsLetter(c) || IsDigit(c); }
+bool IsNameChar(char c) { return IsWordChar(c) || c == '~'; }
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
 
 int DigitValue(char c) {
   if (IsDigit(c)) return c - '0';
@@ -60,9 +50,7 @@ bool StartsWithNoCase(const std::string& text, const char* prefix) {
 
 }  // namespace
 
-std::string AtPosition(std::size_t offset) {
-  return "at position " + std::to_string(offset + 1);
-}
+std::string AtPosition(std::size_t offset) { return "at position " + std::to_string(offset + 1); }
 
 std::string Quoted(char c) {
   const auto byte = static_cast<unsigned char>(c);

@@ -8,9 +8,7 @@ using u32 = std::uint32_t;
 
 // ---- GF(2^8) with the reduction polynomial x^8 + x^4 + x^3 + x + 1 ----
 
-constexpr u8 XTime(u8 a) {
-  return static_cast<u8>((a << 1) ^ ((a & 0x80) ? 0x1B : 0x00));
-}
+constexpr u8 XTime(u8 a) { return static_cast<u8>((a << 1) ^ ((a & 0x80) ? 0x1B : 0x00)); }
 
 constexpr u8 GfMul(u8 a, u8 b) {
   u8 r = 0;
@@ -33,9 +31,7 @@ constexpr u8 GfInverse(u8 a) {
   return a ? result : 0;
 }
 
-constexpr u8 Rotl8(u8 b, int n) {
-  return static_cast<u8>((b << n) | (b >> (8 - n)));
-}
+constexpr u8 Rotl8(u8 b, int n) { return static_cast<u8>((b << n) | (b >> (8 - n))); }
 
 constexpr u32 Rotr32(u32 w, int n) { return (w >> n) | (w << (32 - n)); }
 
@@ -58,8 +54,7 @@ constexpr Tables MakeTables() {
   for (int x = 0; x < 256; ++x) {
     // SubBytes: inverse in GF(2^8) followed by the affine transform.
     const u8 b = GfInverse(static_cast<u8>(x));
-    const u8 s = static_cast<u8>(b ^ Rotl8(b, 1) ^ Rotl8(b, 2) ^ Rotl8(b, 3) ^
-                                 Rotl8(b, 4) ^ 0x63);
+    const u8 s = static_cast<u8>(b ^ Rotl8(b, 1) ^ Rotl8(b, 2) ^ Rotl8(b, 3) ^ Rotl8(b, 4) ^ 0x63);
     t.sbox[x] = s;
     t.invSbox[s] = static_cast<u8>(x);
   }
@@ -89,8 +84,7 @@ static_assert(kT.invSbox[0x63] == 0x00, "inverse S-box");
 static_assert(kT.rcon[9] == 0x36000000u, "round constants");
 
 constexpr u32 SubWord(u32 w) {
-  return Word(kT.sbox[w >> 24], kT.sbox[(w >> 16) & 0xFF], kT.sbox[(w >> 8) & 0xFF],
-              kT.sbox[w & 0xFF]);
+  return Word(kT.sbox[w >> 24], kT.sbox[(w >> 16) & 0xFF], kT.sbox[(w >> 8) & 0xFF], kT.sbox[w & 0xFF]);
 }
 
 u32 InvMixColumn(u32 w) {

@@ -23,16 +23,15 @@ constexpr unsigned char kPad = 0x20;
 void KeyFromPassPhrase(const char* passPhrase, std::uint8_t key[kAesKeyBytes]) {
   std::memset(key, 0, kAesKeyBytes);
   if (!passPhrase) return;
-  for (int i = 0; i < kAesKeyBytes && passPhrase[i]; ++i)
-    key[i] = static_cast<std::uint8_t>(passPhrase[i]);
+  for (int i = 0; i < kAesKeyBytes && passPhrase[i]; ++i) key[i] = static_cast<std::uint8_t>(passPhrase[i]);
 }
 
 // Opens `first`, then `second` (both are always tried). On failure closes
 // whichever opened and returns false.
 // Opens first, and second only when first opened, so that an input that
 // cannot be read never truncates an existing output.
-bool OpenPair(const char* firstPath, const char* firstMode, std::FILE*& first,
-              const char* secondPath, const char* secondMode, std::FILE*& second) {
+bool OpenPair(const char* firstPath, const char* firstMode, std::FILE*& first, const char* secondPath,
+              const char* secondMode, std::FILE*& second) {
   first = firstPath ? std::fopen(firstPath, firstMode) : nullptr;
   second = (first && secondPath) ? std::fopen(secondPath, secondMode) : nullptr;
   if (first && second) return true;

@@ -7,15 +7,15 @@
 #define CRYPTORA_CRYPTORA_H
 
 #if defined(_WIN32)
-#  if defined(CRYPTORA_BUILD)
-#    define CRYPTORA_API __declspec(dllexport)
-#  else
-#    define CRYPTORA_API __declspec(dllimport)
-#  endif
-#  define CRYPTORA_CALL __cdecl
+#if defined(CRYPTORA_BUILD)
+#define CRYPTORA_API __declspec(dllexport)
 #else
-#  define CRYPTORA_API __attribute__((visibility("default")))
-#  define CRYPTORA_CALL
+#define CRYPTORA_API __declspec(dllimport)
+#endif
+#define CRYPTORA_CALL __cdecl
+#else
+#define CRYPTORA_API __attribute__((visibility("default")))
+#define CRYPTORA_CALL
 #endif
 
 #ifdef __cplusplus

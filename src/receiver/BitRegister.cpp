@@ -21,9 +21,7 @@ void ShiftLeft(stBitRegister& reg, int count) {
   }
 }
 
-unsigned TopBit(const stBitRegister& reg) {
-  return reg.words[0] >> 31;
-}
+unsigned TopBit(const stBitRegister& reg) { return reg.words[0] >> 31; }
 
 void AppendReceivedBit(unsigned bit) {
   stGenericResult& generic = g_IrCapture.result.generic;

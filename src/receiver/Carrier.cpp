@@ -5,9 +5,7 @@ namespace {
 
 constexpr std::uint32_t kTimerClockHz = 16000000;
 
-std::uint16_t Elapsed(std::uint16_t from, std::uint16_t to) {
-  return static_cast<std::uint16_t>(to - from);
-}
+std::uint16_t Elapsed(std::uint16_t from, std::uint16_t to) { return static_cast<std::uint16_t>(to - from); }
 
 }  // namespace
 

@@ -76,8 +76,7 @@ int DecodeFirstFrame() {
   for (int pulse = 1; pulse < kBitPulseLimit && Period(pulse) != 0; ++pulse) {
     switch (ReadFramePulse(pulse)) {
       case EPulseStep::Bit:
-      case EPulseStep::Ignored:
-        break;
+      case EPulseStep::Ignored: break;
       case EPulseStep::Gap:
         SetMarker(generic.gap, pulse);
         generic.marks.gapBit = generic.bitCount;
@@ -86,8 +85,7 @@ int DecodeFirstFrame() {
       case EPulseStep::ClosedByLastPulse:
         if (Mark(pulse + 1) != 0) SetMarker(generic.end, pulse);
         return -1;
-      case EPulseStep::NewFrame:
-        return pulse;
+      case EPulseStep::NewFrame: return pulse;
     }
   }
   return -1;
@@ -117,9 +115,7 @@ void DecodeAfterFirstFrame(int last) {
   if (Period(last + 2) != 0) StartSecondFrame(last + 1);
 }
 
-std::uint32_t SpaceOf(std::uint32_t period, std::uint32_t mark) {
-  return period > mark ? period - mark : 0;
-}
+std::uint32_t SpaceOf(std::uint32_t period, std::uint32_t mark) { return period > mark ? period - mark : 0; }
 
 void ConvertTimingToMicroseconds() {
   stGenericResult& generic = g_IrCapture.result.generic;
@@ -145,8 +141,7 @@ void DecodeRepeatFrame(int startPulse) {
   for (int pulse = startPulse + 1; pulse < kBitPulseLimit && Period(pulse) != 0; ++pulse) {
     switch (ReadFramePulse(pulse)) {
       case EPulseStep::Bit:
-      case EPulseStep::Ignored:
-        break;
+      case EPulseStep::Ignored: break;
       case EPulseStep::Gap:
         SetMarker(generic.secondGap, pulse);
         generic.marks.secondGapBit = generic.bitCount;

@@ -27,6 +27,4 @@ void LoadWaveRecord(const std::uint8_t* bytes, std::size_t length) {
   LoadBigEndianWords(bytes, length, g_IrCapture.wave, kWaveWords);
 }
 
-void ClearAnalyserResults() {
-  g_IrCapture.result = stIrResult{};
-}
+void ClearAnalyserResults() { g_IrCapture.result = stIrResult{}; }

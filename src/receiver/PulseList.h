@@ -6,9 +6,7 @@
 
 namespace analyser {
 
-inline int Mark(int pulse) {
-  return (pulse >= 0 && pulse < kWavePulses) ? g_IrCapture.wave[2 * pulse] : 0;
-}
+inline int Mark(int pulse) { return (pulse >= 0 && pulse < kWavePulses) ? g_IrCapture.wave[2 * pulse] : 0; }
 
 inline int Period(int pulse) {
   return (pulse >= 0 && pulse < kWavePulses) ? g_IrCapture.wave[2 * pulse + 1] : 0;
@@ -21,13 +19,9 @@ inline int Space(int pulse) {
 }
 
 // The list ends here, or the pulse's edges are inconsistent: no space follows.
-inline bool HasNoSpace(int pulse) {
-  return Period(pulse) == 0 || Period(pulse) < Mark(pulse);
-}
+inline bool HasNoSpace(int pulse) { return Period(pulse) == 0 || Period(pulse) < Mark(pulse); }
 
-inline bool InRange(int value, int low, int high) {
-  return low <= value && value <= high;
-}
+inline bool InRange(int value, int low, int high) { return low <= value && value <= high; }
 
 // |value - reference| below the tolerance, both bounds excluded.
 inline bool Near(int value, int reference, int tolerance = 50) {
@@ -35,12 +29,8 @@ inline bool Near(int value, int reference, int tolerance = 50) {
 }
 
 // Near a bit period that was found; a period never found (0) matches nothing.
-inline bool NearPeriod(int value, int reference) {
-  return reference != 0 && Near(value, reference);
-}
+inline bool NearPeriod(int value, int reference) { return reference != 0 && Near(value, reference); }
 
-inline std::uint32_t Micros(int units) {
-  return static_cast<std::uint32_t>(units) * 4u;
-}
+inline std::uint32_t Micros(int units) { return static_cast<std::uint32_t>(units) * 4u; }
 
 }  // namespace analyser

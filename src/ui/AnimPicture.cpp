@@ -28,9 +28,7 @@ struct CPictureEx::stAnimation {
 
 namespace {
 
-stRgb RgbOf(const wxColour& colour) {
-  return {colour.Red(), colour.Green(), colour.Blue()};
-}
+stRgb RgbOf(const wxColour& colour) { return {colour.Red(), colour.Green(), colour.Blue()}; }
 
 bool DecodePicture(const std::uint8_t* data, std::size_t size, wxBitmapType type, stPictureFrame& out) {
   wxLogNull quiet;
@@ -69,9 +67,7 @@ bool CPictureEx::Create(wxWindow* parent, wxWindowID id, const wxPoint& pos, con
   return true;
 }
 
-CPictureEx::~CPictureEx() {
-  Stop();
-}
+CPictureEx::~CPictureEx() { Stop(); }
 
 bool CPictureEx::Load(const wxString& path) {
   wxLogNull quiet;
@@ -180,9 +176,7 @@ int CPictureEx::GetFrameCount() const {
   return m_hasStill ? 1 : 0;
 }
 
-bool CPictureEx::IsPlaying() const {
-  return m_animation && m_animation->playing.load();
-}
+bool CPictureEx::IsPlaying() const { return m_animation && m_animation->playing.load(); }
 
 void CPictureEx::SetPaintRect(const wxRect& rect) {
   m_paintRect = rect;
@@ -288,9 +282,7 @@ void CPictureEx::ShowSurface(const std::vector<std::uint8_t>& pixels, int frame)
   Refresh(false);
 }
 
-wxImage CPictureEx::GetShownImage() const {
-  return m_shown.IsOk() ? m_shown.ConvertToImage() : wxImage();
-}
+wxImage CPictureEx::GetShownImage() const { return m_shown.IsOk() ? m_shown.ConvertToImage() : wxImage(); }
 
 void CPictureEx::OnPaint(wxPaintEvent&) {
   wxPaintDC dc(this);

@@ -22,9 +22,7 @@ wxString ImagePath(const wxString& folder, const wxString& file) {
   return wxFileName(folder, file).GetFullPath();
 }
 
-wxString ProgramFolder() {
-  return wxFileName(wxStandardPaths::Get().GetExecutablePath()).GetPath();
-}
+wxString ProgramFolder() { return wxFileName(wxStandardPaths::Get().GetExecutablePath()).GetPath(); }
 
 }  // namespace
 
@@ -106,9 +104,7 @@ void CBaseDlg::BindEvents() {
   Bind(wxEVT_MOUSE_CAPTURE_LOST, [this](wxMouseCaptureLostEvent&) { m_dragHit = FrameHit::kClient; });
 }
 
-wxIcon CBaseDlg::GetCaptionIcon() const {
-  return wxIcon();
-}
+wxIcon CBaseDlg::GetCaptionIcon() const { return wxIcon(); }
 
 void CBaseDlg::SetTitle(const wxString& title) {
   wxDialog::SetTitle(title);
@@ -228,17 +224,10 @@ void CBaseDlg::DrawCaptionButtons(wxDC& dc) {
     const wxRect& rect = m_layout.buttons[button];
     if (rect.IsEmpty()) break;
     switch (GetCaptionImage(button)) {
-      case CaptionImage::kNormal:
-        DrawImageStretched(dc, m_normalImages[button], rect);
-        break;
-      case CaptionImage::kHover:
-        DrawImageStretched(dc, m_hoverImages[button], rect);
-        break;
-      case CaptionImage::kDisabled:
-        DrawImageStretched(dc, m_disabledImages[button], rect);
-        break;
-      case CaptionImage::kNone:
-        break;
+      case CaptionImage::kNormal: DrawImageStretched(dc, m_normalImages[button], rect); break;
+      case CaptionImage::kHover: DrawImageStretched(dc, m_hoverImages[button], rect); break;
+      case CaptionImage::kDisabled: DrawImageStretched(dc, m_disabledImages[button], rect); break;
+      case CaptionImage::kNone: break;
     }
   }
 }
@@ -301,28 +290,16 @@ void CBaseDlg::OnMotion(wxMouseEvent& event) {
   switch (HitTestWindowPoint(point)) {
     case FrameHit::kClose:
     case FrameHit::kMaxButton:
-    case FrameHit::kMinButton:
-      SetCursor(wxCursor(wxCURSOR_HAND));
-      break;
+    case FrameHit::kMinButton: SetCursor(wxCursor(wxCURSOR_HAND)); break;
     case FrameHit::kLeft:
-    case FrameHit::kRight:
-      SetCursor(wxCursor(wxCURSOR_SIZEWE));
-      break;
+    case FrameHit::kRight: SetCursor(wxCursor(wxCURSOR_SIZEWE)); break;
     case FrameHit::kTop:
-    case FrameHit::kBottom:
-      SetCursor(wxCursor(wxCURSOR_SIZENS));
-      break;
+    case FrameHit::kBottom: SetCursor(wxCursor(wxCURSOR_SIZENS)); break;
     case FrameHit::kTopLeft:
-    case FrameHit::kBottomRight:
-      SetCursor(wxCursor(wxCURSOR_SIZENWSE));
-      break;
+    case FrameHit::kBottomRight: SetCursor(wxCursor(wxCURSOR_SIZENWSE)); break;
     case FrameHit::kTopRight:
-    case FrameHit::kBottomLeft:
-      SetCursor(wxCursor(wxCURSOR_SIZENESW));
-      break;
-    default:
-      SetCursor(wxCursor(wxCURSOR_ARROW));
-      break;
+    case FrameHit::kBottomLeft: SetCursor(wxCursor(wxCURSOR_SIZENESW)); break;
+    default: SetCursor(wxCursor(wxCURSOR_ARROW)); break;
   }
 }
 
@@ -340,18 +317,10 @@ void CBaseDlg::OnLeftDown(wxMouseEvent& event) {
   const wxPoint point = event.GetPosition();
   const FrameHit hit = HitTestWindowPoint(point);
   switch (hit) {
-    case FrameHit::kClose:
-      Close();
-      return;
-    case FrameHit::kMinButton:
-      Iconize(true);
-      return;
-    case FrameHit::kMaxButton:
-      ToggleMaximize();
-      return;
-    case FrameHit::kClient:
-      event.Skip();
-      return;
+    case FrameHit::kClose: Close(); return;
+    case FrameHit::kMinButton: Iconize(true); return;
+    case FrameHit::kMaxButton: ToggleMaximize(); return;
+    case FrameHit::kClient: event.Skip(); return;
     case FrameHit::kCaption:
       if (m_maximized) {
         event.Skip();
@@ -359,9 +328,7 @@ void CBaseDlg::OnLeftDown(wxMouseEvent& event) {
       }
       StartDrag(hit, ClientToScreen(point));
       return;
-    default:
-      StartDrag(hit, ClientToScreen(point));
-      return;
+    default: StartDrag(hit, ClientToScreen(point)); return;
   }
 }
 

@@ -36,31 +36,24 @@ stCaptionLayout ComputeCaptionLayout(const wxSize& windowSize, const stFrameBord
 CaptionImage ChooseCaptionImage(int button, bool hot, bool hasMaxBox, bool hasMinBox, bool maximized) {
   const CaptionImage live = hot ? CaptionImage::kHover : CaptionImage::kNormal;
   switch (button) {
-    case kCaptionClose:
-      return live;
-    case kCaptionMin:
-      return hasMinBox ? live : CaptionImage::kNone;
+    case kCaptionClose: return live;
+    case kCaptionMin: return hasMinBox ? live : CaptionImage::kNone;
     case kCaptionMax:
     case kCaptionRestore:
       if (!hasMaxBox && !hasMinBox) return CaptionImage::kNone;
       if ((button == kCaptionRestore) != maximized) return CaptionImage::kNone;
       return hasMaxBox ? live : CaptionImage::kDisabled;
-    default:
-      return CaptionImage::kNone;
+    default: return CaptionImage::kNone;
   }
 }
 
 bool IsCaptionButtonLive(int button, bool hasMaxBox, bool hasMinBox) {
   switch (button) {
-    case kCaptionClose:
-      return true;
+    case kCaptionClose: return true;
     case kCaptionMax:
-    case kCaptionRestore:
-      return hasMaxBox;
-    case kCaptionMin:
-      return hasMinBox;
-    default:
-      return false;
+    case kCaptionRestore: return hasMaxBox;
+    case kCaptionMin: return hasMinBox;
+    default: return false;
   }
 }
 

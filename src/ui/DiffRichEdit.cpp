@@ -56,9 +56,7 @@ void CIRRichEdit::ApplyFormat(long from, long to, const wxColour& colour) {
   if (to > from) SetStyle(from, to, MakeFormat(colour));
 }
 
-void CIRRichEdit::ResetColours() {
-  ApplyFormat(0, GetLastPosition(), kTextColour);
-}
+void CIRRichEdit::ResetColours() { ApplyFormat(0, GetLastPosition(), kTextColour); }
 
 void CIRRichEdit::SetText(const wxString& text) {
   m_text = text;

@@ -20,12 +20,8 @@ CFuncBtnServices* g_services = &g_defaultServices;
 
 }  // namespace
 
-void SetFuncBtnServices(CFuncBtnServices* services) {
-  g_services = services ? services : &g_defaultServices;
-}
-CFuncBtnServices& GetFuncBtnServices() {
-  return *g_services;
-}
+void SetFuncBtnServices(CFuncBtnServices* services) { g_services = services ? services : &g_defaultServices; }
+CFuncBtnServices& GetFuncBtnServices() { return *g_services; }
 
 // ---------------------------------------------------------------------------
 // CScalableButton
@@ -128,9 +124,7 @@ wxSize CScalableButton::FitToText(int x, int y) {
   return size;
 }
 
-wxSize CScalableButton::DoGetBestSize() const {
-  return GetSize();
-}
+wxSize CScalableButton::DoGetBestSize() const { return GetSize(); }
 
 wxString CScalableButton::GetShownText(wxDC& dc) const {
   dc.SetFont(m_font.GetFont());

@@ -7,9 +7,7 @@ namespace {
 
 constexpr std::size_t kMaxValueLength = 1024;
 
-bool IsDigit(wxUniChar ch) {
-  return ch >= '0' && ch <= '9';
-}
+bool IsDigit(wxUniChar ch) { return ch >= '0' && ch <= '9'; }
 
 // Left-to-right combination of boolean terms joined by "&" and "|". Each
 // term is a number, optionally after a letter from letters; term(letter,

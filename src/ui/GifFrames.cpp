@@ -17,13 +17,9 @@ struct stBlock {
   std::size_t length = 0;
 };
 
-int ReadU16(const std::uint8_t* data, std::size_t at) {
-  return data[at] | (data[at + 1] << 8);
-}
+int ReadU16(const std::uint8_t* data, std::size_t at) { return data[at] | (data[at + 1] << 8); }
 
-int ColorTableBytes(std::uint8_t packed) {
-  return (packed & 0x80) ? 3 * (1 << ((packed & 0x07) + 1)) : 0;
-}
+int ColorTableBytes(std::uint8_t packed) { return (packed & 0x80) ? 3 * (1 << ((packed & 0x07) + 1)) : 0; }
 
 // Length of the data sub-blocks from offset (each length byte, its data and
 // the terminator); 0 when they run past the data.
@@ -52,20 +48,13 @@ stBlock ReadBlock(const std::uint8_t* data, std::size_t size, std::size_t offset
     case kExtension:
       if (offset + 1 >= size) return block;
       switch (data[offset + 1]) {
-        case kApplicationLabel:
-          withSubBlocks(BlockKind::kApplication, 14);
-          break;
-        case kCommentLabel:
-          withSubBlocks(BlockKind::kComment, 2);
-          break;
+        case kApplicationLabel: withSubBlocks(BlockKind::kApplication, 14); break;
+        case kCommentLabel: withSubBlocks(BlockKind::kComment, 2); break;
         case kGraphicControlLabel:
           if (offset + 8 <= size) block = {BlockKind::kGraphicControl, 8};
           break;
-        case kPlainTextLabel:
-          withSubBlocks(BlockKind::kPlainText, 15);
-          break;
-        default:
-          break;
+        case kPlainTextLabel: withSubBlocks(BlockKind::kPlainText, 15); break;
+        default: break;
       }
       return block;
     case kImageDescriptor: {
@@ -74,17 +63,12 @@ stBlock ReadBlock(const std::uint8_t* data, std::size_t size, std::size_t offset
       withSubBlocks(BlockKind::kImage, head);
       return block;
     }
-    case kTrailer:
-      block = {BlockKind::kTrailer, 1};
-      return block;
-    default:
-      return block;
+    case kTrailer: block = {BlockKind::kTrailer, 1}; return block;
+    default: return block;
   }
 }
 
-bool IsFrameBlock(BlockKind kind) {
-  return kind == BlockKind::kImage || kind == BlockKind::kPlainText;
-}
+bool IsFrameBlock(BlockKind kind) { return kind == BlockKind::kImage || kind == BlockKind::kPlainText; }
 
 // Walks one frame; start is the first block of the frame, end the offset after it.
 bool WalkFrame(const std::uint8_t* data, std::size_t size, std::size_t offset, std::size_t& start,
@@ -172,6 +156,4 @@ int CountGifFrames(const std::uint8_t* data, std::size_t size, const stGifScreen
   return count;
 }
 
-int GifFrameDelayMs(int delay) {
-  return delay < 5 ? 100 : delay * 10;
-}
+int GifFrameDelayMs(int delay) { return delay < 5 ? 100 : delay * 10; }

@@ -8,9 +8,7 @@
 #include <wx/log.h>
 #include <wx/mstream.h>
 
-bool ImageFileExists(const wxString& path) {
-  return !path.empty() && wxFileName::FileExists(path);
-}
+bool ImageFileExists(const wxString& path) { return !path.empty() && wxFileName::FileExists(path); }
 
 bool LoadImageFromFile(wxImage& image, const wxString& path) {
   image.Destroy();

@@ -123,12 +123,8 @@ void CLUEdit::SetLabelTipPlacement(int mode, int x, int y) {
   m_labelTipY = y;
 }
 
-bool CLUEdit::SetText(const wxString& text) {
-  return m_edit && m_edit->SetText(text);
-}
-bool CLUEdit::CheckRange() {
-  return !m_edit || m_edit->CheckRange();
-}
+bool CLUEdit::SetText(const wxString& text) { return m_edit && m_edit->SetText(text); }
+bool CLUEdit::CheckRange() { return !m_edit || m_edit->CheckRange(); }
 bool CLUEdit::SetMask(const wxString& format, const wxString& templ) {
   return m_edit && m_edit->SetMask(format, templ);
 }
@@ -138,12 +134,8 @@ bool CLUEdit::SetRange(double minimum, double maximum) {
 void CLUEdit::GetRange(double* minimum, double* maximum) const {
   if (m_edit) m_edit->GetRange(minimum, maximum);
 }
-wxString CLUEdit::GetWindowText() const {
-  return m_edit ? m_edit->GetWindowText() : wxString();
-}
-int CLUEdit::GetDlgCtrlID() const {
-  return m_edit ? m_edit->GetId() : 0;
-}
+wxString CLUEdit::GetWindowText() const { return m_edit ? m_edit->GetWindowText() : wxString(); }
+int CLUEdit::GetDlgCtrlID() const { return m_edit ? m_edit->GetId() : 0; }
 
 void CLUEdit::EnableWindow(bool enable) {
   if (m_edit) m_edit->Enable(enable);

@@ -98,9 +98,7 @@ bool CLUMaskEdit::SetText(const wxString& text) {
   return true;
 }
 
-wxString CLUMaskEdit::GetWindowText() const {
-  return m_text ? m_text->GetValue() : wxString();
-}
+wxString CLUMaskEdit::GetWindowText() const { return m_text ? m_text->GetValue() : wxString(); }
 
 void CLUMaskEdit::SetWindowText(const wxString& text) {
   if (m_text) m_text->SetValue(text);
@@ -118,9 +116,7 @@ void CLUMaskEdit::SetEditable(bool editable) {
   UpdateColours();
 }
 
-bool CLUMaskEdit::IsEditable() const {
-  return m_text && m_text->IsEditable();
-}
+bool CLUMaskEdit::IsEditable() const { return m_text && m_text->IsEditable(); }
 
 bool CLUMaskEdit::Enable(bool enable) {
   const bool changed = wxControl::Enable(enable);
@@ -149,9 +145,7 @@ wxSize CLUMaskEdit::DoGetBestSize() const {
   return wxSize(text.x + 2 * edge, text.y + 2 * FrameWidth());
 }
 
-int CLUMaskEdit::FrameWidth() const {
-  return m_frame ? std::max(m_normalFrameWidth, m_errorFrameWidth) : 0;
-}
+int CLUMaskEdit::FrameWidth() const { return m_frame ? std::max(m_normalFrameWidth, m_errorFrameWidth) : 0; }
 
 void CLUMaskEdit::UpdateColours() {
   if (!m_text) return;

@@ -27,9 +27,7 @@ bool CLUStatic::Create(wxWindow* parent, wxWindowID id, const wxString& text, co
   return true;
 }
 
-CLUStatic::~CLUStatic() {
-  m_hoverTimer.Stop();
-}
+CLUStatic::~CLUStatic() { m_hoverTimer.Stop(); }
 
 void CLUStatic::SetTextColor(ColorRef color) {
   m_textColor = color;

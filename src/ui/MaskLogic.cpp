@@ -9,21 +9,13 @@
 
 namespace {
 
-bool IsAsciiDigit(wxUniChar ch) {
-  return ch >= '0' && ch <= '9';
-}
-bool IsAsciiLetter(wxUniChar ch) {
-  return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z');
-}
+bool IsAsciiDigit(wxUniChar ch) { return ch >= '0' && ch <= '9'; }
+bool IsAsciiLetter(wxUniChar ch) { return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z'); }
 bool IsHexDigit(wxUniChar ch) {
   return IsAsciiDigit(ch) || (ch >= 'a' && ch <= 'f') || (ch >= 'A' && ch <= 'F');
 }
-bool IsSign(wxUniChar ch) {
-  return ch == '+' || ch == '-';
-}
-bool IsPlaceholderFormat(wxUniChar letter) {
-  return wxString("DHCASB").Find(letter) != wxNOT_FOUND;
-}
+bool IsSign(wxUniChar ch) { return ch == '+' || ch == '-'; }
+bool IsPlaceholderFormat(wxUniChar letter) { return wxString("DHCASB").Find(letter) != wxNOT_FOUND; }
 
 bool MatchesAt(const wxString& format, const wxString& templ, size_t position, wxUniChar ch) {
   const wxUniChar slot = templ[position];
@@ -51,20 +43,13 @@ bool IsValidMask(const wxString& format, const wxString& templ) {
 
 bool FormatAcceptsChar(wxUniChar formatLetter, wxUniChar ch) {
   switch (static_cast<wchar_t>(formatLetter.GetValue())) {
-    case 'D':
-      return IsAsciiDigit(ch);
-    case 'B':
-      return ch == '0' || ch == '1';
-    case 'H':
-      return IsHexDigit(ch);
-    case 'A':
-      return IsAsciiDigit(ch) || IsAsciiLetter(ch);
-    case 'C':
-      return IsAsciiLetter(ch) || ch == '.';
-    case 'S':
-      return IsSign(ch);
-    default:
-      return false;
+    case 'D': return IsAsciiDigit(ch);
+    case 'B': return ch == '0' || ch == '1';
+    case 'H': return IsHexDigit(ch);
+    case 'A': return IsAsciiDigit(ch) || IsAsciiLetter(ch);
+    case 'C': return IsAsciiLetter(ch) || ch == '.';
+    case 'S': return IsSign(ch);
+    default: return false;
   }
 }
 
@@ -112,9 +97,7 @@ ValueCheckKind GetValueCheckKind(const wxString& format, const wxString& templ) 
   return hexadecimal ? ValueCheckKind::kHexadecimal : ValueCheckKind::kDecimal;
 }
 
-bool IsValidRange(double minimum, double maximum) {
-  return CompareDouble(minimum, maximum) < 0;
-}
+bool IsValidRange(double minimum, double maximum) { return CompareDouble(minimum, maximum) < 0; }
 
 double ParseEditValue(const wxString& text, bool hexadecimal) {
   std::string ascii = text.ToStdString(wxConvUTF8);

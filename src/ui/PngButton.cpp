@@ -132,20 +132,11 @@ void CPngButton::DrawButton(wxDC& target) {
   wxBitmap composed(canvas);
   wxMemoryDC dc(composed);
   switch (GetLook()) {
-    case Look::kNormal:
-      DrawImageAt(dc, m_normalImage, wxPoint(0, 0));
-      break;
-    case Look::kHover:
-      DrawImageAt(dc, m_hoverImage, wxPoint(0, 0));
-      break;
-    case Look::kPressed:
-      DrawImageAt(dc, m_pressedImage, wxPoint(0, 0));
-      break;
-    case Look::kDisabled:
-      DrawImageAt(dc, m_disabledImage, wxPoint(0, 0));
-      break;
-    case Look::kBackground:
-      break;
+    case Look::kNormal: DrawImageAt(dc, m_normalImage, wxPoint(0, 0)); break;
+    case Look::kHover: DrawImageAt(dc, m_hoverImage, wxPoint(0, 0)); break;
+    case Look::kPressed: DrawImageAt(dc, m_pressedImage, wxPoint(0, 0)); break;
+    case Look::kDisabled: DrawImageAt(dc, m_disabledImage, wxPoint(0, 0)); break;
+    case Look::kBackground: break;
   }
   if (m_caption) {
     dc.SetFont(GetFont());

@@ -57,9 +57,7 @@ bool CToolTip2::Show(bool show) {
   return wxPopupWindow::Show(show);
 }
 
-wxString CToolTip2::ShownText() const {
-  return GetLangText(m_text);
-}
+wxString CToolTip2::ShownText() const { return GetLangText(m_text); }
 
 wxSize CToolTip2::GetTextSize() const {
   if (!GetHandle()) return wxSize();

@@ -116,9 +116,7 @@ stWaveInput CDrawWave::MakeInput(int textHeight) const {
   return input;
 }
 
-stWaveGeometry CDrawWave::GetGeometry() const {
-  return LayOutWave(MakeInput(MeasureTextHeight()));
-}
+stWaveGeometry CDrawWave::GetGeometry() const { return LayOutWave(MakeInput(MeasureTextHeight())); }
 
 void CDrawWave::DrawBlocks(wxDC& dc, const stWaveGeometry& geometry) {
   const wxBitmap* pattern = nullptr;

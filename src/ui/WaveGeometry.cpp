@@ -10,13 +10,9 @@ double TotalDuration(const stWaveInput& input) {
   return total;
 }
 
-int Width(const stWaveInput& input) {
-  return input.client.width - 2 * input.horizontalMargin;
-}
+int Width(const stWaveInput& input) { return input.client.width - 2 * input.horizontalMargin; }
 
-int LevelY(const stWaveGeometry& geometry, int level) {
-  return level != 0 ? geometry.highY : geometry.lowY;
-}
+int LevelY(const stWaveGeometry& geometry, int level) { return level != 0 ? geometry.highY : geometry.lowY; }
 
 void LayOutSegments(const stWaveInput& input, stWaveGeometry& geometry) {
   const std::size_t count = std::min(input.durations.size(), input.levels.size());

@@ -11,9 +11,7 @@ namespace {
 
 using Random = std::mt19937;
 
-int Pick(Random& random, int count) {
-  return std::uniform_int_distribution<int>(0, count - 1)(random);
-}
+int Pick(Random& random, int count) { return std::uniform_int_distribution<int>(0, count - 1)(random); }
 
 template <class T>
 const T& PickFrom(Random& random, const std::vector<T>& items) {
@@ -74,10 +72,8 @@ const std::vector<std::string> kUnary = {"-", "+", "~"};
 std::string RandomExpression(Random& random, int depth) {
   if (depth == 0 || Pick(random, 4) == 0) return PickFrom(random, kAtoms);
   switch (Pick(random, 3)) {
-    case 0:
-      return PickFrom(random, kUnary) + RandomExpression(random, depth - 1);
-    case 1:
-      return "(" + RandomExpression(random, depth - 1) + ")";
+    case 0: return PickFrom(random, kUnary) + RandomExpression(random, depth - 1);
+    case 1: return "(" + RandomExpression(random, depth - 1) + ")";
     default:
       return RandomExpression(random, depth - 1) + PickFrom(random, kBinary) +
              RandomExpression(random, depth - 1);
@@ -90,15 +86,11 @@ std::string Mutate(Random& random, std::string text) {
   for (int i = 0; i < mutations && !text.empty(); ++i) {
     const auto at = static_cast<std::size_t>(Pick(random, static_cast<int>(text.size())));
     switch (Pick(random, 3)) {
-      case 0:
-        text.erase(at, 1);
-        break;
+      case 0: text.erase(at, 1); break;
       case 1:
         text.insert(at, 1, kNoise[static_cast<std::size_t>(Pick(random, static_cast<int>(kNoise.size())))]);
         break;
-      default:
-        text.insert(at, text.substr(at, static_cast<std::size_t>(Pick(random, 8))));
-        break;
+      default: text.insert(at, text.substr(at, static_cast<std::size_t>(Pick(random, 8)))); break;
     }
   }
   return text;

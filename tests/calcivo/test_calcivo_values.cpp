@@ -16,15 +16,9 @@ struct stCase {
   std::string text;
 };
 
-stCase Int(const std::string& token, int value) {
-  return {token, kExprInteger, value, 0.0, ""};
-}
-stCase Real(const std::string& token, double value) {
-  return {token, kExprReal, 0, value, ""};
-}
-stCase Text(const std::string& token, const std::string& value) {
-  return {token, kExprText, 0, 0.0, value};
-}
+stCase Int(const std::string& token, int value) { return {token, kExprInteger, value, 0.0, ""}; }
+stCase Real(const std::string& token, double value) { return {token, kExprReal, 0, value, ""}; }
+stCase Text(const std::string& token, const std::string& value) { return {token, kExprText, 0, 0.0, value}; }
 
 void ExpectResults(const std::vector<stCase>& cases) {
   for (const stCase& c : cases) {
@@ -42,9 +36,7 @@ void ExpectResults(const std::vector<stCase>& cases) {
   }
 }
 
-TEST(CalcivoLibrary, LoadsFromDistWithAllSixExports) {
-  EXPECT_TRUE(ExportsBound());
-}
+TEST(CalcivoLibrary, LoadsFromDistWithAllSixExports) { EXPECT_TRUE(ExportsBound()); }
 
 TEST(CalcivoLibrary, ResultRecordLayout) {
   EXPECT_EQ(sizeof(ExprResult), 16u);

@@ -36,9 +36,7 @@ std::string ToHex(const std::string& bytes) {
   return out;
 }
 
-const unsigned char* U(const std::string& s) {
-  return reinterpret_cast<const unsigned char*>(s.data());
-}
+const unsigned char* U(const std::string& s) { return reinterpret_cast<const unsigned char*>(s.data()); }
 
 std::string EncryptBlock(const std::string& in16) {
   unsigned char out[16] = {};
@@ -97,13 +95,14 @@ TEST_P(Aes256Vector, EncryptsAndDecrypts) {
 
 INSTANTIATE_TEST_SUITE_P(
     Vectors, Aes256Vector,
-    ::testing::Values(
-        RawVector{"Fips197C3", "000102030405060708090a0b0c0d0e0f101112131415161718191a1b1c1d1e1f",
-                  "00112233445566778899aabbccddeeff", "8ea2b7ca516745bfeafc49904b496089"},
-        RawVector{"RandomKey", "0a315d4bd1f7ded54be16826e241e4a81ee4b03a217702adc061efede20e7164",
-                  "17459f8d81ab9732a0f0860c30fae166", "8666868a20f79af7d9a06c5b3490dd30"},
-        RawVector{"AllOnes", "ffffffffffffffffffffffffffffffffffffffffffffffffffffffffffffffff",
-                  "ffffffffffffffffffffffffffffffff", "d5f93d6d3311cb309f23621b02fbd5e2"}),
+    ::testing::Values(RawVector{"Fips197C3",
+                                "000102030405060708090a0b0c0d0e0f101112131415161718191a1b1c1d1e1f",
+                                "00112233445566778899aabbccddeeff", "8ea2b7ca516745bfeafc49904b496089"},
+                      RawVector{"RandomKey",
+                                "0a315d4bd1f7ded54be16826e241e4a81ee4b03a217702adc061efede20e7164",
+                                "17459f8d81ab9732a0f0860c30fae166", "8666868a20f79af7d9a06c5b3490dd30"},
+                      RawVector{"AllOnes", "ffffffffffffffffffffffffffffffffffffffffffffffffffffffffffffffff",
+                                "ffffffffffffffffffffffffffffffff", "d5f93d6d3311cb309f23621b02fbd5e2"}),
     [](const ::testing::TestParamInfo<RawVector>& info) { return info.param.name; });
 
 // ---------------------------------------------------------------------------
@@ -134,18 +133,13 @@ TEST_P(PassPhraseVector, EncryptsAndDecrypts) {
 INSTANTIATE_TEST_SUITE_P(
     Vectors, PassPhraseVector,
     ::testing::Values(
-        PassVector{"LongCutTo32", kLongPass, kDigits,
-                   "7d7fb0ab0b519842c3f123bd3a2a1ecc"},
+        PassVector{"LongCutTo32", kLongPass, kDigits, "7d7fb0ab0b519842c3f123bd3a2a1ecc"},
         PassVector{"Short", kShortPass, kDigits, "c2a9a42c4f8d65856bc9bb278a7a4c7f"},
-        PassVector{"First32OfLong", kLongPassFirst32, kDigits,
-                   "7d7fb0ab0b519842c3f123bd3a2a1ecc"},
+        PassVector{"First32OfLong", kLongPassFirst32, kDigits, "7d7fb0ab0b519842c3f123bd3a2a1ecc"},
         // Bytes >= 0x80 must go into the key unchanged ("été" in UTF-8).
-        PassVector{"HighBytes", "\xc3\xa9t\xc3\xa9", kDigits,
-                   "4ed58217011214f626ba4e5c219c290d"},
-        PassVector{"Empty", "", kZeros,
-                   "dc95c078a2408989ad48a21492842087"},
-        PassVector{"Null", nullptr, kZeros,
-                   "dc95c078a2408989ad48a21492842087"}),
+        PassVector{"HighBytes", "\xc3\xa9t\xc3\xa9", kDigits, "4ed58217011214f626ba4e5c219c290d"},
+        PassVector{"Empty", "", kZeros, "dc95c078a2408989ad48a21492842087"},
+        PassVector{"Null", nullptr, kZeros, "dc95c078a2408989ad48a21492842087"}),
     [](const ::testing::TestParamInfo<PassVector>& info) { return info.param.name; });
 
 TEST(CryptoraBlock, ScheduleOfTheLastSetupDecides) {
@@ -194,8 +188,7 @@ struct FileVector {
 
 void PrintTo(const FileVector& v, std::ostream* os) { *os << v.name; }
 
-class CryptoraFileVector : public CryptoraFile,
-                           public ::testing::WithParamInterface<FileVector> {};
+class CryptoraFileVector : public CryptoraFile, public ::testing::WithParamInterface<FileVector> {};
 
 TEST_P(CryptoraFileVector, MatchesOpensslBothWays) {
   const FileVector& v = GetParam();
@@ -214,14 +207,14 @@ TEST_P(CryptoraFileVector, MatchesOpensslBothWays) {
 
 INSTANTIATE_TEST_SUITE_P(
     Vectors, CryptoraFileVector,
-    ::testing::Values(
-        FileVector{"Empty", kShortPass, "", "1bf380c4370bae87a7def0fdfe0523aa"},
-        FileVector{"Short", kShortPass, "hello", "b74bdc5c3ff05667d0398d8a7f3ad418"},
-        FileVector{"OneWholeBlock", kShortPass, "0123456789abcdef",
-                   "c2a9a42c4f8d65856bc9bb278a7a4c7f1bf380c4370bae87a7def0fdfe0523aa"},
-        FileVector{"ThreeBlocksLongPass", kLongPass, "The quick brown fox jumps over the lazy dog",
-                   "a7eecb27e9b0ab29d9c3f4cd1733f031c6690b2f794a40836dd54109a5e54475"
-                   "b85d4a0ebaeb931d5e9d320a36222dc9"}),
+    ::testing::Values(FileVector{"Empty", kShortPass, "", "1bf380c4370bae87a7def0fdfe0523aa"},
+                      FileVector{"Short", kShortPass, "hello", "b74bdc5c3ff05667d0398d8a7f3ad418"},
+                      FileVector{"OneWholeBlock", kShortPass, "0123456789abcdef",
+                                 "c2a9a42c4f8d65856bc9bb278a7a4c7f1bf380c4370bae87a7def0fdfe0523aa"},
+                      FileVector{"ThreeBlocksLongPass", kLongPass,
+                                 "The quick brown fox jumps over the lazy dog",
+                                 "a7eecb27e9b0ab29d9c3f4cd1733f031c6690b2f794a40836dd54109a5e54475"
+                                 "b85d4a0ebaeb931d5e9d320a36222dc9"}),
     [](const ::testing::TestParamInfo<FileVector>& info) { return info.param.name; });
 
 // Sizes around block and read-buffer boundaries. The cipher file must equal the
@@ -256,8 +249,8 @@ TEST_P(CryptoraFileSize, RoundTripKeepsPadding) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, CryptoraFileSize,
-                         ::testing::Values(1, 15, 16, 17, 31, 32, 4095, 4096, 4097, 16383,
-                                           16384, 16385, 65536, 65537, 100 * 1024 + 7));
+                         ::testing::Values(1, 15, 16, 17, 31, 32, 4095, 4096, 4097, 16383, 16384, 16385,
+                                           65536, 65537, 100 * 1024 + 7));
 
 // Whole blocks, then 4 bytes that decipher as deadbeef + twelve zero bytes. Over
 // a read-buffer's worth of blocks, stale bytes would sit behind the short block.

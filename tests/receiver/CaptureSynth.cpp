@@ -35,9 +35,7 @@ void AppendManchester(std::vector<bool>& levels, const std::vector<bool>& bits, 
   levels.insert(levels.end(), symbols.begin(), symbols.end());
 }
 
-void EndWithMark(std::vector<stPulse>& pulses, double markUs) {
-  pulses.push_back({markUs, 0.0});
-}
+void EndWithMark(std::vector<stPulse>& pulses, double markUs) { pulses.push_back({markUs, 0.0}); }
 
 }  // namespace
 

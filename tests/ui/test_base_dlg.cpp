@@ -43,9 +43,7 @@ struct DialogHolder {
   TestDlg* dlg;
 };
 
-wxPoint CentreOf(const wxRect& rect) {
-  return wxPoint(rect.x + rect.width / 2, rect.y + rect.height / 2);
-}
+wxPoint CentreOf(const wxRect& rect) { return wxPoint(rect.x + rect.width / 2, rect.y + rect.height / 2); }
 
 // A pixel of the frame as the dialog paints it.
 wxColour FramePixel(CBaseDlg* dlg, const wxPoint& point) {

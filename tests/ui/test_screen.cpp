@@ -26,9 +26,7 @@ namespace {
 
 const wxString kImages = wxString(OLV_SOURCE_DIR) + wxFILE_SEP_PATH + "install" + wxFILE_SEP_PATH + "Images";
 
-wxPoint CentreOf(const wxRect& rect) {
-  return wxPoint(rect.x + rect.width / 2, rect.y + rect.height / 2);
-}
+wxPoint CentreOf(const wxRect& rect) { return wxPoint(rect.x + rect.width / 2, rect.y + rect.height / 2); }
 
 // Real key presses through the display server reach the mask the same way.
 TEST(MaskEditKeyboard, RealKeyPressesFollowTheMask) {

@@ -97,9 +97,7 @@ chart::AxisMapping CChartAxis::Mapping() const {
   return {m_horizontal, m_inverted, m_startPixel, m_endPixel, m_minimum, m_maximum};
 }
 
-wxFont CChartAxis::GetTickFont() const {
-  return MakePointFont(m_tickFontFace, m_tickFontSize);
-}
+wxFont CChartAxis::GetTickFont() const { return MakePointFont(m_tickFontFace, m_tickFontSize); }
 
 int CChartAxis::ValueToScreenStandard(double value) const {
   return chart::ValueToScreenLinear(Mapping(), value);
@@ -110,17 +108,13 @@ int CChartAxis::ValueToScreen(double value) const {
   return m_discrete ? ValueToScreenDiscrete(value) : ValueToScreenStandard(value);
 }
 
-double CChartAxis::ScreenToValue(int pixel) const {
-  return chart::ScreenToValue(Mapping(), pixel);
-}
+double CChartAxis::ScreenToValue(int pixel) const { return chart::ScreenToValue(Mapping(), pixel); }
 
 void CChartAxis::RegisterSeries(CChartSeries* series) {
   if (std::find(m_series.begin(), m_series.end(), series) == m_series.end()) m_series.push_back(series);
 }
 
-void CChartAxis::UnregisterSeries(CChartSeries* series) {
-  m_series.remove(series);
-}
+void CChartAxis::UnregisterSeries(CChartSeries* series) { m_series.remove(series); }
 
 bool CChartAxis::GatherSeriesRange(bool visibleOnly, double& minimum, double& maximum) const {
   minimum = maximum = 0.0;

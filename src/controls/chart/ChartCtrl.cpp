@@ -13,9 +13,7 @@
 const ChartColor CChartCtrl::kDefaultSeriesColors[kDefaultColorCount] = {
     0x0000FF, 0x009600, 0xFF0000, 0x00FFFF, 0xFFFF00, 0x0080FF, 0x800080, 0x008080, 0xFF00FF, 0x808040};
 
-CChartCtrl::CChartCtrl() {
-  Init();
-}
+CChartCtrl::CChartCtrl() { Init(); }
 
 CChartCtrl::CChartCtrl(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size) {
   Init();

@@ -12,9 +12,7 @@ namespace {
 
 enum EdgeBorders { kRaisedOuter = 0x1, kSunkenOuter = 0x2, kRaisedInner = 0x4, kSunkenInner = 0x8 };
 
-wxRect ToWxRect(const ChartRect& rect) {
-  return wxRect(rect.left, rect.top, rect.Width(), rect.Height());
-}
+wxRect ToWxRect(const ChartRect& rect) { return wxRect(rect.left, rect.top, rect.Width(), rect.Height()); }
 
 void DrawBorder(wxDC& dc, const ChartRect& r, wxSystemColour topLeft, wxSystemColour bottomRight) {
   dc.SetPen(wxPen(wxSystemSettings::GetColour(topLeft), 1));
@@ -41,12 +39,8 @@ void FillGradient(wxDC& dc, const ChartRect& rect, ChartColor color1, ChartColor
   const wxColour second = ToWxColour(color2);
   const wxRect all = ToWxRect(rect);
   switch (type) {
-    case 0:
-      dc.GradientFillLinear(all, first, second, wxEAST);
-      break;
-    case 1:
-      dc.GradientFillLinear(all, first, second, wxSOUTH);
-      break;
+    case 0: dc.GradientFillLinear(all, first, second, wxEAST); break;
+    case 1: dc.GradientFillLinear(all, first, second, wxSOUTH); break;
     case 2: {
       const int half = rect.Width() / 2;
       dc.GradientFillLinear(wxRect(rect.left, rect.top, half, rect.Height()), first, second, wxEAST);

@@ -86,9 +86,7 @@ void CChartCtrl::OnRightUp(wxMouseEvent& event) {
   event.Skip();
 }
 
-void CChartCtrl::OnDoubleClick(wxMouseEvent& event) {
-  event.Skip();
-}
+void CChartCtrl::OnDoubleClick(wxMouseEvent& event) { event.Skip(); }
 
 void CChartCtrl::OnCaptureLost(wxMouseCaptureLostEvent&) {
   m_leftButtonDown = false;

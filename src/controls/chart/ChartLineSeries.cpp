@@ -15,23 +15,16 @@ namespace {
 
 wxPenStyle ToWxPenStyle(int style) {
   switch (style) {
-    case 1:
-      return wxPENSTYLE_SHORT_DASH;
-    case 2:
-      return wxPENSTYLE_DOT;
+    case 1: return wxPENSTYLE_SHORT_DASH;
+    case 2: return wxPENSTYLE_DOT;
     case 3:
-    case 4:
-      return wxPENSTYLE_DOT_DASH;
-    case 5:
-      return wxPENSTYLE_TRANSPARENT;
-    default:
-      return wxPENSTYLE_SOLID;
+    case 4: return wxPENSTYLE_DOT_DASH;
+    case 5: return wxPENSTYLE_TRANSPARENT;
+    default: return wxPENSTYLE_SOLID;
   }
 }
 
-wxRect ToWxRect(const ChartRect& rect) {
-  return wxRect(rect.left, rect.top, rect.Width(), rect.Height());
-}
+wxRect ToWxRect(const ChartRect& rect) { return wxRect(rect.left, rect.top, rect.Width(), rect.Height()); }
 
 double DistanceToSegment(const ChartPoint& p, const ChartPoint& a, const ChartPoint& b) {
   const double dx = b.x - a.x;

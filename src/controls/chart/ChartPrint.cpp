@@ -6,7 +6,6 @@
 #include "controls/chart/ChartCtrl.h"
 #include "controls/ControlPrintout.h"
 
-
 bool CChartCtrl::Print(const wxString& title, wxPrintDialogData* printDialog) {
   if (printDialog) {
     wxPrinter printer(printDialog);

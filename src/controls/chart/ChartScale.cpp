@@ -13,9 +13,7 @@ int ClampPixel(double pixel) {
       std::clamp(pixel, -static_cast<double>(kPixelLimit), static_cast<double>(kPixelLimit)));
 }
 
-int AxisLength(const AxisMapping& axis) {
-  return std::abs(axis.endPixel - axis.startPixel);
-}
+int AxisLength(const AxisMapping& axis) { return std::abs(axis.endPixel - axis.startPixel); }
 
 constexpr int kMaxScrollSteps = 1 << 30;
 
@@ -130,23 +128,16 @@ std::optional<int> ScrollTargetPosition(int code, int position, int range, int t
   const int maximum = range - 1;
   const int lastThumb = std::max(minimum, maximum - (kScrollPage - 1));
   switch (code) {
-    case kScrollLineUp:
-      return position > minimum ? position - 1 : position;
-    case kScrollLineDown:
-      return position < lastThumb ? position + 1 : position;
-    case kScrollPageUp:
-      return position > minimum ? std::max(minimum, position - kScrollPage) : position;
+    case kScrollLineUp: return position > minimum ? position - 1 : position;
+    case kScrollLineDown: return position < lastThumb ? position + 1 : position;
+    case kScrollPageUp: return position > minimum ? std::max(minimum, position - kScrollPage) : position;
     case kScrollPageDown:
       return position < lastThumb ? std::min(lastThumb, position + kScrollPage) : position;
     case kScrollThumbPosition:
-    case kScrollThumbTrack:
-      return thumbPosition;
-    case kScrollTop:
-      return minimum;
-    case kScrollBottom:
-      return lastThumb;
-    default:
-      return std::nullopt;
+    case kScrollThumbTrack: return thumbPosition;
+    case kScrollTop: return minimum;
+    case kScrollBottom: return lastThumb;
+    default: return std::nullopt;
   }
 }
 

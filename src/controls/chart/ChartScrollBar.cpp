@@ -44,9 +44,7 @@ void CChartScrollBar::Place(const ChartRect& plot) {
   }
 }
 
-bool CChartScrollBar::IsReversed() const {
-  return m_axis->IsHorizontal() == m_axis->IsInverted();
-}
+bool CChartScrollBar::IsReversed() const { return m_axis->IsHorizontal() == m_axis->IsInverted(); }
 
 void CChartScrollBar::RefreshScrollBar() {
   chart::ScrollSteps steps;
@@ -56,13 +54,9 @@ void CChartScrollBar::RefreshScrollBar() {
   SetScrollbar(m_position, chart::kScrollPage, m_steps, chart::kScrollPage);
 }
 
-void CChartScrollBar::OnHScroll(int code, int thumbPosition) {
-  ScrollTo(code, thumbPosition);
-}
+void CChartScrollBar::OnHScroll(int code, int thumbPosition) { ScrollTo(code, thumbPosition); }
 
-void CChartScrollBar::OnVScroll(int code, int thumbPosition) {
-  ScrollTo(code, thumbPosition);
-}
+void CChartScrollBar::OnVScroll(int code, int thumbPosition) { ScrollTo(code, thumbPosition); }
 
 void CChartScrollBar::ScrollTo(int code, int thumbPosition) {
   const std::optional<int> target = chart::ScrollTargetPosition(code, m_position, m_steps, thumbPosition);

@@ -54,8 +54,7 @@ ChartRect ComputeLegendRect(const std::vector<LegendEntrySize>& entries, const L
         top = chartRect.bottom - height - 2;
         left = chartWidth / 2 - width / 2;
         break;
-      default:
-        return {};
+      default: return {};
     }
   }
   return {left, top, left + width, top + height};
@@ -65,19 +64,10 @@ void ClipChartRectForLegend(ChartRect& chartRect, const ChartRect& legend,
                             const LegendLayoutSettings& settings) {
   if (legend.IsEmpty() || !settings.docked) return;
   switch (settings.dockSide) {
-    case kDockRight:
-      chartRect.right = legend.left + 2;
-      break;
-    case kDockLeft:
-      chartRect.left = legend.right - 2;
-      break;
-    case kDockTop:
-      chartRect.top = legend.bottom + 2;
-      break;
-    case kDockBottom:
-      chartRect.bottom = legend.top - 2;
-      break;
-    default:
-      break;
+    case kDockRight: chartRect.right = legend.left + 2; break;
+    case kDockLeft: chartRect.left = legend.right - 2; break;
+    case kDockTop: chartRect.top = legend.bottom + 2; break;
+    case kDockBottom: chartRect.bottom = legend.top - 2; break;
+    default: break;
   }
 }

@@ -6,9 +6,7 @@
 
 namespace {
 
-bool SameLevel(double a, double b) {
-  return std::fabs(a - b) <= DBL_EPSILON;
-}
+bool SameLevel(double a, double b) { return std::fabs(a - b) <= DBL_EPSILON; }
 
 int EdgeBetween(double previous, double current) {
   if (SameLevel(previous, current)) return 0;

@@ -10,9 +10,7 @@
 wxIMPLEMENT_DYNAMIC_CLASS(CGridCell, CGridCellBase);
 wxIMPLEMENT_DYNAMIC_CLASS(CGridDefaultCell, CGridCell);
 
-CGridCell::CGridCell() {
-  CGridCell::Reset();
-}
+CGridCell::CGridCell() { CGridCell::Reset(); }
 
 CGridCell::~CGridCell() = default;
 

@@ -33,9 +33,7 @@ void CGridCellBase::CopyFrom(const CGridCellBase& other) {
   SetMargin(other.GetMargin());
 }
 
-void CGridCellBase::Reset() {
-  m_state = 0;
-}
+void CGridCellBase::Reset() { m_state = 0; }
 
 bool CGridCellBase::Edit(int row, int col, const GridRect& rect, const wxPoint& point, int id, int ch) {
   wxUnusedVar(row);

@@ -173,9 +173,7 @@ void CGridCtrl::EndEditing() {
 
 // ---- Notifications ----
 
-wxWindow* CGridCtrl::NotifyTarget() const {
-  return m_owner ? m_owner : GetParent();
-}
+wxWindow* CGridCtrl::NotifyTarget() const { return m_owner ? m_owner : GetParent(); }
 
 long CGridCtrl::SendNotify(CGridNotifyEvent& event) const {
   wxWindow* target = NotifyTarget();

@@ -136,13 +136,9 @@ void CGridCtrl::OnEditSelectAll() {
   SendMessageToParent(m_focusCell.row, m_focusCell.col, GVN_SELCHANGED);
 }
 
-bool CGridCtrl::CanCopy() const {
-  return !m_selectedCellMap.empty();
-}
+bool CGridCtrl::CanCopy() const { return !m_selectedCellMap.empty(); }
 
-bool CGridCtrl::CanCut() const {
-  return m_editable && !m_selectedCellMap.empty();
-}
+bool CGridCtrl::CanCut() const { return m_editable && !m_selectedCellMap.empty(); }
 
 bool CGridCtrl::CanPaste() const {
   if (!IsValid(m_focusCell) || !m_editable) return false;
@@ -229,9 +225,7 @@ wxDragResult CGridCtrl::OnDragOver(bool textAvailable, bool ctrlDown, const wxPo
   return ctrlDown ? wxDragCopy : wxDragMove;
 }
 
-void CGridCtrl::OnDragLeave() {
-  SetDropHighlight(m_lastDragOverCell, false);
-}
+void CGridCtrl::OnDragLeave() { SetDropHighlight(m_lastDragOverCell, false); }
 
 bool CGridCtrl::OnDrop(const wxDataObject* data, wxDragResult effect, const wxPoint& point) {
   wxUnusedVar(effect);

@@ -47,9 +47,7 @@ void CGridCtrl::OnPaint(wxPaintEvent& event) {
   }
 }
 
-void CGridCtrl::OnEraseBackground(wxEraseEvent& event) {
-  wxUnusedVar(event);
-}
+void CGridCtrl::OnEraseBackground(wxEraseEvent& event) { wxUnusedVar(event); }
 
 void CGridCtrl::OnDraw(wxDC& dc) {
   if (!m_allowDraw || !dc.IsOk()) return;

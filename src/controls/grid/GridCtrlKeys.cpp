@@ -9,29 +9,14 @@ namespace {
 
 bool ToMoveKey(int key, bool shift, GridMoveKey* move) {
   switch (key) {
-    case WXK_DOWN:
-      *move = GridMoveKey::Down;
-      return true;
-    case WXK_UP:
-      *move = GridMoveKey::Up;
-      return true;
-    case WXK_RIGHT:
-      *move = GridMoveKey::Right;
-      return true;
-    case WXK_LEFT:
-      *move = GridMoveKey::Left;
-      return true;
-    case WXK_TAB:
-      *move = shift ? GridMoveKey::ShiftTab : GridMoveKey::Tab;
-      return true;
-    case WXK_HOME:
-      *move = GridMoveKey::Home;
-      return true;
-    case WXK_END:
-      *move = GridMoveKey::End;
-      return true;
-    default:
-      return false;
+    case WXK_DOWN: *move = GridMoveKey::Down; return true;
+    case WXK_UP: *move = GridMoveKey::Up; return true;
+    case WXK_RIGHT: *move = GridMoveKey::Right; return true;
+    case WXK_LEFT: *move = GridMoveKey::Left; return true;
+    case WXK_TAB: *move = shift ? GridMoveKey::ShiftTab : GridMoveKey::Tab; return true;
+    case WXK_HOME: *move = GridMoveKey::Home; return true;
+    case WXK_END: *move = GridMoveKey::End; return true;
+    default: return false;
   }
 }
 
@@ -46,25 +31,16 @@ void CGridCtrl::OnKeyDown(wxKeyEvent& event) {
   if (event.ControlDown()) {
     switch (key) {
       case 'C':
-      case WXK_INSERT:
-        OnEditCopy();
-        return;
-      case 'X':
-        OnEditCut();
-        return;
-      case 'V':
-        OnEditPaste();
-        return;
-      case 'A':
-        OnEditSelectAll();
-        return;
+      case WXK_INSERT: OnEditCopy(); return;
+      case 'X': OnEditCut(); return;
+      case 'V': OnEditPaste(); return;
+      case 'A': OnEditSelectAll(); return;
       case WXK_ADD:
       case WXK_NUMPAD_ADD:
         AutoSizeColumns();
         Refresh();
         return;
-      default:
-        break;
+      default: break;
     }
   }
   if (event.ShiftDown() && key == WXK_INSERT) {
@@ -181,7 +157,6 @@ void CGridCtrl::OnEndInPlaceEdit(CGridNotifyEvent& event) {
       if (HandleNavigationKey(key, false, false))
         OnEditCell(m_focusCell.row, m_focusCell.col, wxPoint(-1, -1), key);
       break;
-    default:
-      break;
+    default: break;
   }
 }

@@ -255,9 +255,7 @@ void CGridCtrl::OnLeftUp(wxMouseEvent& event) {
   if (GetCellOrigin(m_focusCell, &origin)) relative = point - origin;
 
   switch (m_mouseMode) {
-    case MOUSE_PREPARE_EDIT:
-      OnEditCell(m_focusCell.row, m_focusCell.col, relative, kGridEditByMouse);
-      break;
+    case MOUSE_PREPARE_EDIT: OnEditCell(m_focusCell.row, m_focusCell.col, relative, kGridEditByMouse); break;
     case MOUSE_PREPARE_DRAG: {
       if (CGridCellBase* cell = GetCell(m_focusCell.row, m_focusCell.col)) cell->OnClick(relative);
       SendMessageToParent(m_leftClickDownCell.row, m_leftClickDownCell.col, GVN_CLICK);
@@ -267,9 +265,7 @@ void CGridCtrl::OnLeftUp(wxMouseEvent& event) {
       break;
     }
     case MOUSE_SIZING_COL:
-    case MOUSE_SIZING_ROW:
-      FinishSizing(point);
-      break;
+    case MOUSE_SIZING_ROW: FinishSizing(point); break;
     default:
       SendMessageToParent(m_focusCell.row, m_focusCell.col, GVN_SELCHANGED);
       if (CGridCellBase* cell = GetCell(m_focusCell.row, m_focusCell.col)) cell->OnClick(relative);
@@ -302,9 +298,7 @@ void CGridCtrl::OnMouseMove(wxMouseEvent& event) {
       case MOUSE_SELECT_ALL:
       case MOUSE_SELECT_COL:
       case MOUSE_SELECT_ROW:
-      case MOUSE_SELECT_CELLS:
-        ExtendSelectionTo(point);
-        return;
+      case MOUSE_SELECT_CELLS: ExtendSelectionTo(point); return;
       case MOUSE_SIZING_ROW:
         m_sizingTrackerPos = point.y;
         Refresh(false);
@@ -318,8 +312,7 @@ void CGridCtrl::OnMouseMove(wxMouseEvent& event) {
         m_mouseMode = MOUSE_PREPARE_DRAG;
         OnBeginDrag();
         break;
-      default:
-        break;
+      default: break;
     }
     m_lastMousePoint = point;
     return;
@@ -440,17 +433,11 @@ void CGridCtrl::OnMouseWheel(wxMouseEvent& event) {
 void CGridCtrl::OnSetCursorEvent(wxSetCursorEvent& event) {
   switch (m_mouseMode) {
     case MOUSE_OVER_ROW_DIVIDE:
-    case MOUSE_SIZING_ROW:
-      event.SetCursor(wxCursor(wxCURSOR_SIZENS));
-      return;
+    case MOUSE_SIZING_ROW: event.SetCursor(wxCursor(wxCURSOR_SIZENS)); return;
     case MOUSE_OVER_COL_DIVIDE:
-    case MOUSE_SIZING_COL:
-      event.SetCursor(wxCursor(wxCURSOR_SIZEWE));
-      return;
-    case MOUSE_DRAGGING:
-      return;
-    default:
-      break;
+    case MOUSE_SIZING_COL: event.SetCursor(wxCursor(wxCURSOR_SIZEWE)); return;
+    case MOUSE_DRAGGING: return;
+    default: break;
   }
   if (!m_virtualMode) {
     const CCellID cell = GetCellFromPt(wxPoint(event.GetX(), event.GetY()));

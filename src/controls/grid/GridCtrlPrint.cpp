@@ -18,7 +18,6 @@ namespace {
 
 const char kAverageCharSample[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSATUVWXYZ";
 
-
 wxFont BoldCopy(const wxFont& font) {
   wxFont bold(font);
   if (bold.IsOk()) bold.SetWeight(wxFONTWEIGHT_BOLD);

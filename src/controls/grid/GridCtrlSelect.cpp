@@ -161,19 +161,10 @@ void CGridCtrl::SelectCells(CCellID currentCell, bool forceRedraw, bool selectCe
 void CGridCtrl::OnSelecting(const CCellID& currentCell) {
   if (!m_enableSelection) return;
   switch (m_mouseMode) {
-    case MOUSE_SELECT_ALL:
-      SelectAllCells();
-      break;
-    case MOUSE_SELECT_COL:
-      SelectColumns(currentCell, false);
-      break;
-    case MOUSE_SELECT_ROW:
-      SelectRows(currentCell, false);
-      break;
-    case MOUSE_SELECT_CELLS:
-      SelectCells(currentCell, false);
-      break;
-    default:
-      break;
+    case MOUSE_SELECT_ALL: SelectAllCells(); break;
+    case MOUSE_SELECT_COL: SelectColumns(currentCell, false); break;
+    case MOUSE_SELECT_ROW: SelectRows(currentCell, false); break;
+    case MOUSE_SELECT_CELLS: SelectCells(currentCell, false); break;
+    default: break;
   }
 }

@@ -8,9 +8,7 @@ namespace {
 
 bool g_registering = false;
 
-bool CtrlHeld() {
-  return wxGetKeyState(WXK_CONTROL);
-}
+bool CtrlHeld() { return wxGetKeyState(WXK_CONTROL); }
 
 }  // namespace
 

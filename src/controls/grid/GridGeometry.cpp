@@ -133,9 +133,7 @@ int CGridGeometry::LargestPosition(bool vertical) const {
   return std::max(0, m_max[vertical] - std::max(m_page[vertical], 1) + 1);
 }
 
-int CGridGeometry::ScrollLimit(bool vertical) const {
-  return LargestPosition(vertical);
-}
+int CGridGeometry::ScrollLimit(bool vertical) const { return LargestPosition(vertical); }
 
 void CGridGeometry::SetScrollPos(bool vertical, int pos) {
   m_pos[vertical] = std::clamp(pos, 0, LargestPosition(vertical));
@@ -349,10 +347,8 @@ GridRepaint CGridGeometry::Scroll(bool vertical, GridScrollCode code, int trackP
   const int position = m_pos[vertical];
   const int pageStep = (vertical ? m_client.y : m_client.x) - FixedSizeOf(vertical);
   switch (code) {
-    case GridScrollCode::LineDown:
-      return StepForward(vertical);
-    case GridScrollCode::LineUp:
-      return StepBack(vertical);
+    case GridScrollCode::LineDown: return StepForward(vertical);
+    case GridScrollCode::LineUp: return StepBack(vertical);
     case GridScrollCode::PageDown:
       SetScrollPos(vertical, std::min(position + std::max(pageStep, 0), ScrollLimit(vertical)));
       return GridRepaint::ScrollArea;
@@ -365,14 +361,9 @@ GridRepaint CGridGeometry::Scroll(bool vertical, GridScrollCode code, int trackP
       SetScrollPos(vertical, trackPos);
       return GetTopleftNonFixedCell() != before ? GridRepaint::ScrollArea : GridRepaint::None;
     }
-    case GridScrollCode::Top:
-      SetScrollPos(vertical, 0);
-      return GridRepaint::Whole;
-    case GridScrollCode::Bottom:
-      SetScrollPos(vertical, m_max[vertical]);
-      return GridRepaint::Whole;
-    case GridScrollCode::EndScroll:
-      break;
+    case GridScrollCode::Top: SetScrollPos(vertical, 0); return GridRepaint::Whole;
+    case GridScrollCode::Bottom: SetScrollPos(vertical, m_max[vertical]); return GridRepaint::Whole;
+    case GridScrollCode::EndScroll: break;
   }
   return GridRepaint::None;
 }

@@ -10,13 +10,9 @@
 
 namespace gridpaint {
 
-ColorRef SystemColor(wxSystemColour which) {
-  return ColorRefFromColour(wxSystemSettings::GetColour(which));
-}
+ColorRef SystemColor(wxSystemColour which) { return ColorRefFromColour(wxSystemSettings::GetColour(which)); }
 
-wxColour Colour(ColorRef color) {
-  return ColourFromColorRef(color);
-}
+wxColour Colour(ColorRef color) { return ColourFromColorRef(color); }
 
 void FillRect(wxDC& dc, const GridRect& rect, ColorRef color) {
   if (rect.IsEmpty()) return;

@@ -52,9 +52,7 @@ void CInPlaceEdit::ApplyFirstChar(int firstChar) {
       SetInsertionPointEnd();
       break;
     }
-    case EditStart::SelectAll:
-      SelectAll();
-      break;
+    case EditStart::SelectAll: SelectAll(); break;
     case EditStart::ReplaceWithChar: {
       SelectAll();
       const wxString typed(static_cast<wxChar>(firstChar));
@@ -184,10 +182,6 @@ void CInPlaceEdit::EndEdit() {
 
 // ---- The hexadecimal editor ----
 
-bool CInPlaceHexEdit::AcceptsText(const wxString& text) {
-  return HexEditTextValid(text);
-}
+bool CInPlaceHexEdit::AcceptsText(const wxString& text) { return HexEditTextValid(text); }
 
-void CInPlaceHexEdit::PrepareTextForEnd() {
-  ChangeValue(NormalizeHexEditText(GetValue()));
-}
+void CInPlaceHexEdit::PrepareTextForEnd() { ChangeValue(NormalizeHexEditText(GetValue())); }

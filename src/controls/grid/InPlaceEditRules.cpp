@@ -7,10 +7,8 @@
 EditStart ClassifyEditStart(int key) {
   switch (key) {
     case kGridEditByMouse:
-    case WXK_RETURN:
-      return EditStart::CaretAtEnd;
-    case WXK_BACK:
-      return EditStart::DeleteLast;
+    case WXK_RETURN: return EditStart::CaretAtEnd;
+    case WXK_BACK: return EditStart::DeleteLast;
     case WXK_TAB:
     case WXK_SPACE:
     case WXK_PAGEUP:
@@ -20,22 +18,16 @@ EditStart ClassifyEditStart(int key) {
     case WXK_LEFT:
     case WXK_UP:
     case WXK_RIGHT:
-    case WXK_DOWN:
-      return EditStart::SelectAll;
-    default:
-      return EditStart::ReplaceWithChar;
+    case WXK_DOWN: return EditStart::SelectAll;
+    default: return EditStart::ReplaceWithChar;
   }
 }
 
 namespace {
 
-bool IsDigit(wxChar ch) {
-  return ch >= '0' && ch <= '9';
-}
+bool IsDigit(wxChar ch) { return ch >= '0' && ch <= '9'; }
 
-bool IsHexLetter(wxChar ch) {
-  return (ch >= 'a' && ch <= 'f') || (ch >= 'A' && ch <= 'F');
-}
+bool IsHexLetter(wxChar ch) { return (ch >= 'a' && ch <= 'f') || (ch >= 'A' && ch <= 'F'); }
 
 // Long enough texts could wrap the 32-bit reading round to a small value.
 bool ValueBelow256(const wxString& text) {

@@ -20,12 +20,8 @@ extern const stDevelopMode kDevelopModes[4];
 // The modes the current brand offers, in list order.
 std::vector<stDevelopMode> OfferedDevelopModes();
 
-inline int RemoteTypeOfItem(int itemValue) {
-  return itemValue & 0xFF;
-}
-inline int ProtocolTypeOfItem(int itemValue) {
-  return (itemValue >> 8) & 0xFF;
-}
+inline int RemoteTypeOfItem(int itemValue) { return itemValue & 0xFF; }
+inline int ProtocolTypeOfItem(int itemValue) { return (itemValue >> 8) & 0xFF; }
 inline int MakeItemValue(int protocolType, int remoteType) {
   return ((protocolType & 0xFF) << 8) | (remoteType & 0xFF);
 }

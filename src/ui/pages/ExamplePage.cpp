@@ -155,9 +155,7 @@ void CExamplePage::RemoveRecentProject(const wxString& path, bool repaint) {
   m_recentList->RemoveEntry(path, repaint);
 }
 
-bool CExamplePage::SaveRecentProjects() {
-  return m_recentList->SaveHistory();
-}
+bool CExamplePage::SaveRecentProjects() { return m_recentList->SaveHistory(); }
 
 void CExamplePage::AddRecentProject(const wxString& projectPath) {
   RemoveRecentProject(projectPath, false);

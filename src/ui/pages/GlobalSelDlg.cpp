@@ -123,13 +123,9 @@ void CGlobalSelDlg::FillDevelopModes() {
   EnableDevelopMode();
 }
 
-void CGlobalSelDlg::EnableDevelopMode() {
-  m_modes->Enable(g_DocManage.ProtocolImported == 0);
-}
+void CGlobalSelDlg::EnableDevelopMode() { m_modes->Enable(g_DocManage.ProtocolImported == 0); }
 
-void CGlobalSelDlg::EnableSelection(bool enable) {
-  m_modes->Enable(enable);
-}
+void CGlobalSelDlg::EnableSelection(bool enable) { m_modes->Enable(enable); }
 
 void CGlobalSelDlg::FillMcuList() {
   m_mcuNames = ListOfferedMcus(GetChipFolder());
@@ -180,12 +176,8 @@ bool CGlobalSelDlg::SelectPackageStartingWith(const wxString& package) {
   return true;
 }
 
-bool CGlobalSelDlg::SelectDocMcu() {
-  return SelectMcuStartingWith(g_DocManage.McuName);
-}
-bool CGlobalSelDlg::SelectDocPackage() {
-  return SelectPackageStartingWith(g_DocManage.PackageName);
-}
+bool CGlobalSelDlg::SelectDocMcu() { return SelectMcuStartingWith(g_DocManage.McuName); }
+bool CGlobalSelDlg::SelectDocPackage() { return SelectPackageStartingWith(g_DocManage.PackageName); }
 
 bool CGlobalSelDlg::LoadSelection(int flag) {
   if (flag == 0) {

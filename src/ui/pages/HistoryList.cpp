@@ -32,9 +32,7 @@ CTDS_History_Dlg::FolderOpener& FolderOpenerSlot() {
 
 }  // namespace
 
-void CTDS_History_Dlg::SetFolderOpener(FolderOpener opener) {
-  FolderOpenerSlot() = std::move(opener);
-}
+void CTDS_History_Dlg::SetFolderOpener(FolderOpener opener) { FolderOpenerSlot() = std::move(opener); }
 
 CTDS_History_Dlg::CTDS_History_Dlg(wxWindow* parent, int templateId, Kind kind, const wxString& category)
     : wxWindow(parent, templateId, wxDefaultPosition, wxSize(200, 7 * kRowHeight), wxVSCROLL | wxBORDER_NONE),
@@ -88,9 +86,7 @@ void CTDS_History_Dlg::FillList() {
   m_lines = LoadExampleLines(g_App.installFolder, m_category);
 }
 
-void CTDS_History_Dlg::LoadHistory() {
-  m_lines = LoadHistoryLines(m_settingsPath);
-}
+void CTDS_History_Dlg::LoadHistory() { m_lines = LoadHistoryLines(m_settingsPath); }
 
 bool CTDS_History_Dlg::SaveHistory() {
   if (m_settingsPath.empty()) return false;

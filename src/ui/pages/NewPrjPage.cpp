@@ -156,9 +156,7 @@ int CNewPrjPage::SelectedItemValue() const {
   return m_modeValues[static_cast<std::size_t>(row)];
 }
 
-wxString CNewPrjPage::ChipFolder() const {
-  return g_App.GetIcFolder(RemoteTypeOfItem(SelectedItemValue()));
-}
+wxString CNewPrjPage::ChipFolder() const { return g_App.GetIcFolder(RemoteTypeOfItem(SelectedItemValue())); }
 
 bool CNewPrjPage::FillMcuList() {
   const std::vector<wxString> names = ListOfferedMcus(ChipFolder());

@@ -14,9 +14,7 @@ const wxString kSeparator = "    ";
 constexpr std::size_t kHistoryValueSize = 4096;
 }  // namespace
 
-wxString MakeEntryLine(const wxString& name, const wxString& path) {
-  return name + kSeparator + path;
-}
+wxString MakeEntryLine(const wxString& name, const wxString& path) { return name + kSeparator + path; }
 
 wxString NameOfLine(const wxString& line) {
   const int at = line.Find(kSeparator);

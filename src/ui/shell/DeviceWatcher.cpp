@@ -35,18 +35,14 @@ CDeviceWatcher::CDeviceWatcher(Listener listener, Probe probe)
   Bind(wxEVT_TIMER, [this](wxTimerEvent&) { Poll(); });
 }
 
-CDeviceWatcher::~CDeviceWatcher() {
-  Stop();
-}
+CDeviceWatcher::~CDeviceWatcher() { Stop(); }
 
 bool CDeviceWatcher::Start(int intervalMs) {
   m_present = m_probe ? m_probe() : false;
   return m_timer.Start(intervalMs);
 }
 
-void CDeviceWatcher::Stop() {
-  m_timer.Stop();
-}
+void CDeviceWatcher::Stop() { m_timer.Stop(); }
 
 void CDeviceWatcher::Poll() {
   const bool present = m_probe ? m_probe() : false;

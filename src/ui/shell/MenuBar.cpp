@@ -79,18 +79,10 @@ std::unique_ptr<wxMenu> CMainMenuBar::BuildMenu(int index) const {
   if (index < 0 || index >= kMenuCount) return nullptr;
   auto menu = std::make_unique<wxMenu>();
   switch (index) {
-    case kProject:
-      FillProject(*menu);
-      break;
-    case kOption:
-      FillOption(*menu);
-      break;
-    case kLanguage:
-      FillLanguage(*menu);
-      break;
-    default:
-      FillHelp(*menu);
-      break;
+    case kProject: FillProject(*menu); break;
+    case kOption: FillOption(*menu); break;
+    case kLanguage: FillLanguage(*menu); break;
+    default: FillHelp(*menu); break;
   }
   return menu;
 }

@@ -13,9 +13,7 @@ constexpr ColorRef kCurrentColor = 0xD77800;
 constexpr ColorRef kOtherColor = 0xC9C9C9;
 constexpr ColorRef kBarColor = 0xFFFFFF;
 
-bool IsPlain(const stNavNode* node) {
-  return node->groupId == 0 && node->itemId == 0;
-}
+bool IsPlain(const stNavNode* node) { return node->groupId == 0 && node->itemId == 0; }
 
 // Breaks text into lines no wider than width: at blanks where there are
 // some, else between characters (texts without blanks, such as Chinese).

@@ -47,9 +47,7 @@ COlvantaDlg* g_mainDialog = nullptr;
 
 }  // namespace
 
-COlvantaDlg* COlvantaDlg::GetMainDialog() {
-  return g_mainDialog;
-}
+COlvantaDlg* COlvantaDlg::GetMainDialog() { return g_mainDialog; }
 
 COlvantaDlg::COlvantaDlg(wxWindow* parent)
     : CBaseDlg(kTemplateId, GetLangText("IDS_SW_TITLE"), g_App.imageFolder, parent), m_connectTimer(this) {

@@ -20,9 +20,7 @@
 #include <wx/filefn.h>
 
 namespace {
-IShellPageExtras* ExtrasOf(CSubBaseDlg* page) {
-  return dynamic_cast<IShellPageExtras*>(page);
-}
+IShellPageExtras* ExtrasOf(CSubBaseDlg* page) { return dynamic_cast<IShellPageExtras*>(page); }
 }  // namespace
 
 // --- Loading the flow (WM_AIR_FORMAT_TYPE).
@@ -147,9 +145,7 @@ bool COlvantaDlg::SaveProject() {
   return true;
 }
 
-void COlvantaDlg::OnSaveMessage(CShellMessageEvent& event) {
-  event.SetResult(SaveProject() ? 1 : 0);
-}
+void COlvantaDlg::OnSaveMessage(CShellMessageEvent& event) { event.SetResult(SaveProject() ? 1 : 0); }
 
 // Asks whether to save the modified project: true to go on (saved or not
 // wanted), false to stay (cancelled, or the save failed).

@@ -36,9 +36,7 @@ void RegisterShellPage(int templateId, ShellPageFactory factory) {
   }
 }
 
-bool HasShellPage(int templateId) {
-  return PageFactories().count(templateId) != 0;
-}
+bool HasShellPage(int templateId) { return PageFactories().count(templateId) != 0; }
 
 CSubBaseDlg* CreateShellPage(int templateId, wxWindow* parent) {
   auto found = PageFactories().find(templateId);
@@ -46,23 +44,11 @@ CSubBaseDlg* CreateShellPage(int templateId, wxWindow* parent) {
   return found->second(parent);
 }
 
-void RegisterNewProjectDialog(NewProjectRunner runner) {
-  NewProjectSlot() = std::move(runner);
-}
-NewProjectRunner GetNewProjectDialog() {
-  return NewProjectSlot();
-}
+void RegisterNewProjectDialog(NewProjectRunner runner) { NewProjectSlot() = std::move(runner); }
+NewProjectRunner GetNewProjectDialog() { return NewProjectSlot(); }
 
-void RegisterDecodePage(DecodePageFactory factory) {
-  DecodePageSlot() = std::move(factory);
-}
-DecodePageFactory GetDecodePageFactory() {
-  return DecodePageSlot();
-}
+void RegisterDecodePage(DecodePageFactory factory) { DecodePageSlot() = std::move(factory); }
+DecodePageFactory GetDecodePageFactory() { return DecodePageSlot(); }
 
-void RegisterReceiverLink(ReceiverLinkFactory factory) {
-  ReceiverSlot() = std::move(factory);
-}
-ReceiverLinkFactory GetReceiverLinkFactory() {
-  return ReceiverSlot();
-}
+void RegisterReceiverLink(ReceiverLinkFactory factory) { ReceiverSlot() = std::move(factory); }
+ReceiverLinkFactory GetReceiverLinkFactory() { return ReceiverSlot(); }

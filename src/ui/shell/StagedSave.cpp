@@ -12,9 +12,7 @@ namespace {
 const wxString kStagingFolderName = ".olvanta-saving";
 }
 
-CStagedProjectSave::~CStagedProjectSave() {
-  Discard();
-}
+CStagedProjectSave::~CStagedProjectSave() { Discard(); }
 
 bool CStagedProjectSave::Begin() {
   m_finalPath = g_DocManage.BuildProjectFilePath();

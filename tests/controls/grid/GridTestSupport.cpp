@@ -60,8 +60,6 @@ wxColour PixelAt(const wxImage& image, const wxPoint& point) {
                   image.GetBlue(point.x, point.y));
 }
 
-wxColour ColourOf(ColorRef color) {
-  return ColourFromColorRef(color);
-}
+wxColour ColourOf(ColorRef color) { return ColourFromColorRef(color); }
 
 }  // namespace gridtest

@@ -6,9 +6,7 @@
 
 namespace {
 
-wxSize FixedPitch(const wxString& text) {
-  return wxSize(6 * static_cast<int>(text.length()), 10);
-}
+wxSize FixedPitch(const wxString& text) { return wxSize(6 * static_cast<int>(text.length()), 10); }
 
 GridTextLayout Layout(const wxString& text, const GridRect& rect, unsigned format) {
   return LayoutGridText(text, rect, format, FixedPitch);

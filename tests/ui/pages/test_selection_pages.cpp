@@ -15,9 +15,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-wxArrayString Items(wxChoice* choice) {
-  return choice->GetStrings();
-}
+wxArrayString Items(wxChoice* choice) { return choice->GetStrings(); }
 
 class SelectionTest : public PagesTest {
  protected:

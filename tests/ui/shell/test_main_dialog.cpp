@@ -74,9 +74,7 @@ void Register(int id) {
 
 const int kTestPageIds[] = {132, 129, 145, 146, 137};
 
-wxString Utf8(const char* text) {
-  return wxString::FromUTF8(text);
-}
+wxString Utf8(const char* text) { return wxString::FromUTF8(text); }
 
 class MainDialogTest : public ::testing::Test {
  protected:
