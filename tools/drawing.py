@@ -9,8 +9,12 @@ import contextlib
 import io
 import math
 
-import cairo
-from PIL import Image
+try:
+    import cairo
+    from PIL import Image
+except ImportError as error:
+    raise SystemExit("%s: install python3-cairo and python3-pil (scripts/deps) and run the script with "
+                     "Debian's /usr/bin/python3" % error)
 
 
 def _source(ctx, colour, opacity):

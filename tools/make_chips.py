@@ -3,11 +3,18 @@
 
 For every chip: "<MCU>.afg" (XML, root IR_MCU) and "<MCU>.ini" ([Pins], [Package])
 in RemoteControlSetting/<kind>/IC for each framework kind that offers the chip.
-Run from anywhere: tools/make_chips.py
+
+  tools/make_chips.py            write every chip definition
+  tools/make_chips.py --check    exit 1 when a written file would differ
 """
 import os
+import sys
 
-ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "install", "RemoteControlSetting")
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from generated import write_or_check  # noqa: E402
+
+ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "install",
+                                    "RemoteControlSetting"))
 
 # Button colours of the pin picker, by port (0xRRGGBB).
 PORT_COLOURS = {"A": 0x4F8FD8, "B": 0x5DBB63, "C": 0xE3A33B, "D": 0xB06FD0, "E": 0xD9625B, "F": 0x3FB3B0}
@@ -156,16 +163,19 @@ def chips():
     return out
 
 
-def main():
+def files():
+    out = {}
     for chip in chips():
         for kind in chip.kinds:
             folder = os.path.join(ROOT, kind, "IC")
-            os.makedirs(folder, exist_ok=True)
-            with open(os.path.join(folder, chip.name + ".afg"), "w", encoding="utf-8", newline="\n") as f:
-                f.write(chip.afg())
-            with open(os.path.join(folder, chip.name + ".ini"), "w", encoding="ascii", newline="") as f:
-                f.write(chip.ini())
+            out[os.path.join(folder, chip.name + ".afg")] = chip.afg().encode("utf-8")
+            out[os.path.join(folder, chip.name + ".ini")] = chip.ini().encode("ascii")
+    return out
+
+
+def main(argv):
+    return write_or_check(files(), argv)
 
 
 if __name__ == "__main__":
-    main()
+    sys.exit(main(sys.argv))

@@ -8,9 +8,4 @@ olv_add_test(test_pages_gui
   LIBS olv_ui olv_ui_start_pages GUI)
 
 # The example projects in install/Example are the ones tools/make_examples.py writes.
-find_package(Python3 COMPONENTS Interpreter)
-if(Python3_Interpreter_FOUND)
-  add_test(NAME pages_examples_up_to_date
-    COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/make_examples.py --check)
-  set_tests_properties(pages_examples_up_to_date PROPERTIES LABELS unit)
-endif()
+olv_add_tool_check(pages_examples_up_to_date make_examples.py)
