@@ -2,6 +2,7 @@
 // at the top of a 64-bit register, read two half-bits (one symbol) at a time.
 #include "receiver/BitRegister.h"
 #include "receiver/FixedMatchers.h"
+#include "receiver/FrameWindows.h"
 #include "receiver/PulseList.h"
 
 namespace analyser {
@@ -9,22 +10,11 @@ namespace {
 
 constexpr int kLastBiphasePulse = 99;
 
-// Width windows in half-bit units; a three-unit window of {0, -1} is empty.
-struct stHalfBitWindows {
-  int oneLow;
-  int oneHigh;
-  int twoLow;
-  int twoHigh;
-  int threeLow;
-  int threeHigh;
-  int endSpace;  // a longer space ends the string
-};
-
 // 1, 2 or 3 half-bits; 0 for a width in no window.
 int HalfBitUnits(int width, const stHalfBitWindows& windows) {
-  if (InRange(width, windows.oneLow, windows.oneHigh)) return 1;
-  if (InRange(width, windows.twoLow, windows.twoHigh)) return 2;
-  if (InRange(width, windows.threeLow, windows.threeHigh)) return 3;
+  if (windows.one.Contains(width)) return 1;
+  if (windows.two.Contains(width)) return 2;
+  if (windows.three.Contains(width)) return 3;
   return 0;
 }
 
@@ -97,6 +87,9 @@ bool ReadKind8Frame(CHalfBitString& levels, std::uint32_t& value) {
   return true;
 }
 
+// After the kind's last symbol the string has ended: a longer frame is not of the kind.
+bool StringEnded(CHalfBitString& levels) { return levels.Take(2) == kPair00; }
+
 // Symbol 4 of kind 4 is double width: 11xx = 1, 0011 = 0.
 int ReadKind4Trailer(CHalfBitString& levels) {
   const unsigned pair = levels.Take(2);
@@ -109,21 +102,20 @@ int ReadKind4Trailer(CHalfBitString& levels) {
 }  // namespace
 
 bool MatchFrameKind8() {
-  constexpr stHalfBitWindows kWindows{86, 164, 211, 289, 0, -1, 290};
-  CHalfBitString firstFrame = BuildHalfBitString(1, kLastBiphasePulse, kWindows, 0);
+  const stHalfBitWindows& windows = kKind8.halfBits;
+  CHalfBitString firstFrame = BuildHalfBitString(1, kLastBiphasePulse, windows, 0);
   std::uint32_t first = 0;
   if (!ReadKind8Frame(firstFrame, first) || first != 0x17FFF) return false;
-  CHalfBitString secondFrame = BuildHalfBitString(18, 79, kWindows, 0);
+  CHalfBitString secondFrame = BuildHalfBitString(18, 79, windows, 0);
   std::uint32_t second = 0;
-  if (!ReadKind8Frame(secondFrame, second)) return false;
+  if (!ReadKind8Frame(secondFrame, second) || !StringEnded(secondFrame)) return false;
   StoreFixedFrame(8, second, ReverseBits((second >> 4) & 0xFu, 4), ReverseBits((second >> 8) & 0xFFu, 8));
   g_IrCapture.result.extraField = static_cast<std::uint16_t>(ReverseBits(second & 0xFu, 4));
   return true;
 }
 
 bool MatchFrameKind3() {
-  constexpr stHalfBitWindows kWindows{183, 261, 405, 483, 0, -1, 484};
-  CHalfBitString levels = BuildHalfBitString(0, kLastBiphasePulse, kWindows, 1);  // idle level first
+  CHalfBitString levels = BuildHalfBitString(0, kLastBiphasePulse, kKind3.halfBits, 1);  // idle level first
   if (levels.Broken()) return false;
   std::uint32_t value = 0;
   for (int symbol = 0; symbol < 14; ++symbol) {
@@ -131,15 +123,14 @@ bool MatchFrameKind3() {
     if (pair != kPair01 && pair != kPair10) return false;
     value = (value << 1) | (pair == kPair01 ? 1u : 0u);
   }
-  if ((value >> 12) == 0) return false;  // the two start bits are not both 0
+  if ((value >> 12) == 0 || !StringEnded(levels)) return false;  // start bits; 14 symbols exactly
   StoreFixedFrame(3, value, (value >> 6) & 0x1Fu, value & 0x3Fu);
   g_IrCapture.result.toggle = static_cast<std::uint16_t>((value >> 11) & 1u);
   return true;
 }
 
 bool MatchFrameKind4() {
-  constexpr stHalfBitWindows kWindows{72, 150, 183, 261, 294, 372, 484};
-  CHalfBitString levels = BuildHalfBitString(1, kLastBiphasePulse, kWindows, 0);
+  CHalfBitString levels = BuildHalfBitString(1, kLastBiphasePulse, kKind4.halfBits, 0);
   if (levels.Broken()) return false;
   std::uint32_t value = 0;
   for (int symbol = 0; symbol < 21; ++symbol) {
@@ -154,7 +145,8 @@ bool MatchFrameKind4() {
     if (bit < 0) return false;
     value = (value << 1) | static_cast<std::uint32_t>(bit);
   }
-  if ((value >> 20) != 1) return false;  // start bit
+  // The start bit, mode 0 and its 21 symbols: other modes carry other payloads.
+  if ((value >> 20) != 1 || ((value >> 17) & 7u) != 0 || !StringEnded(levels)) return false;
   StoreFixedFrame(4, value, (value >> 8) & 0xFFu, value & 0xFFu);
   g_IrCapture.result.toggle = static_cast<std::uint16_t>((value >> 16) & 1u);
   g_IrCapture.result.extraField = static_cast<std::uint16_t>((value >> 16) & 14u);

@@ -35,8 +35,12 @@ bool MatchFrameKind3();
 bool MatchFrameKind4();
 bool MatchFrameKind8();
 
-// The matcher for a carrier (Hz) and leader (mark, space; 4 µs units), or
-// nullptr when no row of the band table applies.
-FixedMatcher SelectFixedMatcher(std::uint32_t carrierHz, int leaderMark, int leaderSpace);
+// True when the carrier (Hz) and leader (mark, space; 4 µs units) fit the
+// band-table row of matcher.
+bool RowSelects(FixedMatcher matcher, std::uint32_t carrierHz, int leaderMark, int leaderSpace);
+
+// Runs the matcher of every row that the carrier and leader fit, in table
+// order; true at the first that matched (its frame fields are then stored).
+bool MatchFixedFrame(std::uint32_t carrierHz, int leaderMark, int leaderSpace);
 
 }  // namespace analyser

@@ -78,6 +78,7 @@ int DecodeFirstFrame() {
       case EPulseStep::Bit:
       case EPulseStep::Ignored: break;
       case EPulseStep::Gap:
+        if (generic.gap.flag) generic.marks.unsupportedLayout = 1;  // a second gap in the frame
         SetMarker(generic.gap, pulse);
         generic.marks.gapBit = generic.bitCount;
         AppendReceivedBit(1);
@@ -115,6 +116,15 @@ void DecodeAfterFirstFrame(int last) {
   if (Period(last + 2) != 0) StartSecondFrame(last + 1);
 }
 
+// Leaves a relearn request in place of bits the result fields cannot hold.
+void RejectLayout() {
+  stIrResult& result = g_IrCapture.result;
+  const std::uint16_t pulseCount = result.generic.pulseCount;
+  result.generic = stGenericResult{};
+  result.generic.pulseCount = pulseCount;
+  result.noFrame = 1;
+}
+
 std::uint32_t SpaceOf(std::uint32_t period, std::uint32_t mark) { return period > mark ? period - mark : 0; }
 
 void ConvertTimingToMicroseconds() {
@@ -143,6 +153,7 @@ void DecodeRepeatFrame(int startPulse) {
       case EPulseStep::Bit:
       case EPulseStep::Ignored: break;
       case EPulseStep::Gap:
+        if (generic.secondGap.flag) generic.marks.unsupportedLayout = 1;
         SetMarker(generic.secondGap, pulse);
         generic.marks.secondGapBit = generic.bitCount;
         AppendReceivedBit(1);
@@ -150,10 +161,14 @@ void DecodeRepeatFrame(int startPulse) {
       case EPulseStep::ClosedByLastPulse:
         if (Mark(pulse + 1) != 0) SetMarker(generic.secondEnd, pulse);
         return;
-      case EPulseStep::NewFrame:
+      case EPulseStep::NewFrame: {
         // Closed by an end code when the next mark is a data mark of this frame.
-        if (Near(Mark(pulse + 1), Mark(startPulse + 2))) SetMarker(generic.secondEnd, pulse);
+        const bool endCode = Near(Mark(pulse + 1), Mark(startPulse + 2));
+        if (endCode) SetMarker(generic.secondEnd, pulse);
+        if (Period(endCode ? pulse + 2 : pulse + 1) != 0)
+          generic.marks.unsupportedLayout = 1;  // a third frame
         return;
+      }
     }
   }
 }
@@ -175,6 +190,13 @@ void DecodeSignalGeneric() {
     result.noFrame = 1;
     return;
   }
+  // No bit period below 5 ms: pulse 1 (which gives a reference) is a further
+  // header pulse or the leader after a pre-pulse, or the list shows one bit
+  // value only. Neither can be described by a leader and two bit times.
+  if (generic.bit1Period >= static_cast<std::uint32_t>(kLongPeriod)) {
+    RejectLayout();
+    return;
+  }
   generic.splitFlag = 1;
   generic.leaderMark = Micros(Mark(0));
   generic.leaderSpace = Micros(Space(0));
@@ -182,6 +204,10 @@ void DecodeSignalGeneric() {
 
   const int last = DecodeFirstFrame();
   if (last >= 0) DecodeAfterFirstFrame(last);
+  if (generic.marks.unsupportedLayout) {
+    RejectLayout();
+    return;
+  }
   ConvertTimingToMicroseconds();
   SplitIntoSegments();
   if (generic.bitCount == 0) result.noFrame = 1;

@@ -42,6 +42,9 @@ struct stSegmentMarks {
   std::uint16_t secondStartBit;
   std::uint16_t secondGapBit;
   std::uint16_t endMarked;  // an end-code marker bit follows the first frame's data
+  // The capture has a layout the result fields cannot hold (several header
+  // pulses, a pre-pulse, two gaps in one frame, a third frame).
+  std::uint16_t unsupportedLayout;
 };
 
 // Results of the generic decoders. Times in µs unless said otherwise.

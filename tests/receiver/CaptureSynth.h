@@ -12,8 +12,10 @@
 // Signal model: a frame is a list of nominal pulses (mark, space in µs; the
 // last pulse has no space). Jitter moves every edge independently by up to
 // ± jitter/2 of the format's time unit, so each mark, space and period varies
-// by up to ± jitter of the unit. The receiver delay shortens every mark and
-// lengthens every space by the same amount, leaving periods intact.
+// by up to ± jitter of the unit. The receiver shift shortens every mark and
+// lengthens every space by the same amount (a negative shift lengthens the
+// marks), leaving periods intact. Real receivers show marks up to 150 µs
+// longer or shorter than sent and jitter of about ± 15 % of the unit.
 #pragma once
 
 #include <cstdint>
@@ -34,10 +36,14 @@ struct stSignal {
   std::vector<stPulse> pulses;
 };
 
+constexpr double kReceiverJitter = 0.15;        // share of the time unit
+constexpr double kReceiverMarkShiftUs = 150.0;  // either way
+
 struct stDistortion {
   std::uint32_t seed = 1;
-  double jitter = 0.10;       // share of the time unit
-  double receiverUs = 100.0;  // marks shorter and spaces longer by this much
+  double jitter = kReceiverJitter;  // share of the time unit
+  double receiverUs =
+      kReceiverMarkShiftUs;  // marks shorter and spaces longer by this much; < 0: marks longer
 };
 
 struct stCapture {

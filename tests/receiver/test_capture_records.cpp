@@ -5,6 +5,7 @@
 
 #include "AnalyserTestUtil.h"
 #include "receiver/FixedMatchers.h"
+#include "receiver/FrameWindows.h"
 
 using namespace capturesynth;
 using namespace analysertest;
@@ -97,41 +98,81 @@ TEST(CalcCarrier, CarrierAbove65kHzDoesNotWrapIntoABand) {
             BitText(Join({LsbFirst(0x5A, 8), LsbFirst(0xA5, 8), LsbFirst(0x3C, 8), LsbFirst(0xC3, 8)})));
 }
 
-struct stBandCase {
-  std::uint32_t hz;
-  int mark;
-  int space;
-  analyser::FixedMatcher expected;
+struct stKindLeader {
+  const char* name;
+  analyser::FixedMatcher matcher;
+  const analyser::stLeaderWindows& leader;
 };
 
-TEST(BandTable, BoundsAreInclusiveAndGapsBelongToNoBand) {
+const stKindLeader kKindLeaders[] = {
+    {"kind 1", analyser::MatchFrameKind1, analyser::kKind1.leader},
+    {"kind 3", analyser::MatchFrameKind3, analyser::kKind3.leader},
+    {"kind 4", analyser::MatchFrameKind4, analyser::kKind4.leader},
+    {"kind 5", analyser::MatchFrameKind5, analyser::kKind5.leader},
+    {"kind 6", analyser::MatchFrameKind6, analyser::kKind6.leader},
+    {"kind 7", analyser::MatchFrameKind7, analyser::kKind7.leader},
+    {"kind 8", analyser::MatchFrameKind8, analyser::kKind8.leader},
+    {"kind 9", analyser::MatchFrameKind9, analyser::kKind9.leader},
+    {"kind 10", analyser::MatchFrameKind10, analyser::kKind10.leader},
+    {"kind 11", analyser::MatchFrameKind11, analyser::kKind11.leader},
+};
+
+TEST(BandTable, EachKindsLeaderWindowsAreInclusive) {
+  using analyser::RowSelects;
+  for (const stKindLeader& k : kKindLeaders) {
+    const auto& w = k.leader;
+    const std::uint32_t hz = static_cast<std::uint32_t>((w.carrierHz.low + w.carrierHz.high) / 2);
+    const int mark = (w.mark.low + w.mark.high) / 2;
+    const int space = w.space.low;
+    EXPECT_TRUE(RowSelects(k.matcher, static_cast<std::uint32_t>(w.carrierHz.low), mark, space)) << k.name;
+    EXPECT_TRUE(RowSelects(k.matcher, static_cast<std::uint32_t>(w.carrierHz.high), mark, space)) << k.name;
+    EXPECT_FALSE(RowSelects(k.matcher, static_cast<std::uint32_t>(w.carrierHz.low - 1), mark, space))
+        << k.name;
+    EXPECT_FALSE(RowSelects(k.matcher, static_cast<std::uint32_t>(w.carrierHz.high + 1), mark, space))
+        << k.name;
+    EXPECT_TRUE(RowSelects(k.matcher, hz, w.mark.low, space)) << k.name;
+    EXPECT_TRUE(RowSelects(k.matcher, hz, w.mark.high, space)) << k.name;
+    EXPECT_FALSE(RowSelects(k.matcher, hz, w.mark.low - 1, space)) << k.name;
+    EXPECT_FALSE(RowSelects(k.matcher, hz, w.mark.high + 1, space)) << k.name;
+    EXPECT_TRUE(RowSelects(k.matcher, hz, mark, w.space.high)) << k.name;
+    EXPECT_FALSE(RowSelects(k.matcher, hz, mark, w.space.low - 1)) << k.name;
+    EXPECT_FALSE(RowSelects(k.matcher, hz, mark, w.space.high + 1) && !w.space2.Contains(w.space.high + 1))
+        << k.name;
+  }
+}
+
+// The kinds share carriers: their leaders must not both fit, except the 38 kHz
+// leaders of kinds 9, 5 and 1 (8.0, 8.4 and 9.0 ms), which meet in the gaps
+// between them and are told apart by their own checks.
+TEST(BandTable, OnlyTheCloseLeadersOfKinds951Overlap) {
   using namespace analyser;
-  const stBandCase cases[] = {
-      {35201, 208, 0, MatchFrameKind3},
-      {36799, 236, 9999, MatchFrameKind3},
-      {36800, 220, 220, nullptr},
-      {35200, 220, 220, nullptr},
-      {36000, 237, 220, nullptr},
-      {36000, 700, 0, MatchFrameKind4},
-      {38000, 2250, 1125, MatchFrameKind1},
-      {38000, 2250, 1182, nullptr},
-      {37201, 2051, 998, MatchFrameKind5},
-      {38799, 2049, 1049, MatchFrameKind9},
-      {38000, 90, 146, MatchFrameKind6},
-      {38000, 90, 444, MatchFrameKind6},
-      {38000, 90, 300, nullptr},
-      {38000, 21, 576, MatchFrameKind8},
-      {38000, 159, 1950, MatchFrameKind10},
-      {38000, 160, 1950, nullptr},
-      {40000, 600, 150, MatchFrameKind7},
-      {39200, 600, 150, nullptr},
-      {56999, 1000, 1000, MatchFrameKind11},
-      {57000, 1000, 1000, nullptr},
-      {0, 2250, 1125, nullptr},
+  const auto overlap = [](const stRange& a, const stRange& b) {
+    return a.low <= a.high && b.low <= b.high && a.low <= b.high && b.low <= a.high;
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(SelectFixedMatcher(c.hz, c.mark, c.space), c.expected)
-        << c.hz << " " << c.mark << " " << c.space;
+  const auto spacesOverlap = [&](const stLeaderWindows& a, const stLeaderWindows& b) {
+    return overlap(a.space, b.space) || overlap(a.space, b.space2) || overlap(a.space2, b.space) ||
+           overlap(a.space2, b.space2);
+  };
+  const auto close = [](FixedMatcher m) {
+    return m == MatchFrameKind9 || m == MatchFrameKind5 || m == MatchFrameKind1;
+  };
+  for (const stKindLeader& a : kKindLeaders) {
+    for (const stKindLeader& b : kKindLeaders) {
+      if (&a == &b) continue;
+      const bool both = overlap(a.leader.carrierHz, b.leader.carrierHz) &&
+                        overlap(a.leader.mark, b.leader.mark) && spacesOverlap(a.leader, b.leader);
+      EXPECT_TRUE(!both || (close(a.matcher) && close(b.matcher))) << a.name << " and " << b.name;
+    }
+  }
+}
+
+TEST(BandTable, CarriersBetweenTheBandsSelectNoKind) {
+  using namespace analyser;
+  for (std::uint32_t hz : {0u, 35200u, 36800u, 37200u, 38800u, 39200u, 40800u, 55000u, 57000u}) {
+    for (const stKindLeader& k : kKindLeaders) {
+      const int mark = (k.leader.mark.low + k.leader.mark.high) / 2;
+      EXPECT_FALSE(RowSelects(k.matcher, hz, mark, k.leader.space.low)) << hz << " " << k.name;
+    }
   }
 }
 

@@ -246,6 +246,37 @@ TEST(DecodeSignalGeneric, AnIgnoredPulseDoesNotShiftTheSegments) {
   ExpectFields("glitch", {kField1, kField2, kField3, kField4});
 }
 
+// Layouts that a leader, a connect code, an end code and one second frame
+// cannot describe: the bits would be stored wrong, so a relearn is asked for.
+TEST(DecodeSignalGeneric, LayoutsTheFieldsCannotHoldAskForARelearn) {
+  const auto withFront = [](std::vector<stPulse> front) {
+    stSignal signal = AirConditionerSignal({{kField1, kField2}}, false);
+    signal.pulses.insert(signal.pulses.begin(), front.begin(), front.end());
+    return signal;
+  };
+  stSignal twoGaps = AirConditionerSignal({{kField1, kField2}}, false);
+  twoGaps.pulses[kField1.size() + 10].spaceUs = 20000;  // a second connect code in the same frame
+  const struct {
+    const char* name;
+    stSignal signal;
+  } cases[] = {
+      {"two header pulses", withFront({{9800, 9800}, {9800, 9800}})},
+      {"a pre-pulse before the header", withFront({{500, 12000}})},
+      {"two gaps in one frame", twoGaps},
+      {"three frames", AirConditionerSignal({{kField1, kField2}, {kField3, kField4}, {kField1, {}}}, false)},
+  };
+  for (const auto& c : cases) {
+    for (std::uint32_t seed = 1; seed <= 5; ++seed) {
+      Load(c.signal, {seed, 0.10, 100});
+      DecodeSignalGeneric();
+      EXPECT_TRUE(AnalyserRelearnFlag()) << c.name;
+      EXPECT_EQ(AnalyserDataBitCount(), 0) << c.name;
+      EXPECT_FALSE(AnalyserDataFlag()) << c.name;
+      for (int f = 0; f < kFrameFieldCount; ++f) EXPECT_EQ(AnalyserFrameFieldBitLength(f), 0) << c.name;
+    }
+  }
+}
+
 TEST(DecodeSignalGeneric, OnePeriodOnlyIsATimingFailure) {
   Load(AirConditionerSignal({{std::vector<bool>(24, true), {}}}, false), {1, 0.0, 0.0});
   DecodeSignalGeneric();
