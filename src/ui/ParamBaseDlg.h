@@ -3,7 +3,7 @@
 // rounded frame and the list of names already in use.
 #pragma once
 
-#include "ui/pages/ImageTipBtn.h"
+#include "ui/ImageTipBtn.h"
 
 #include <wx/dialog.h>
 

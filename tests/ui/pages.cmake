@@ -1,11 +1,11 @@
 # The start pages: recent projects, example lists, global selection, new project.
 olv_add_test(test_pages_logic
   SOURCES pages/test_page_logic.cpp
-  LIBS olv_ui)
+  LIBS olv_pages)
 # Linked with the object library that registers the pages, as the program is.
 olv_add_test(test_pages_gui
   SOURCES pages/test_start_pages.cpp pages/test_selection_pages.cpp
-  LIBS olv_ui olv_ui_start_pages GUI)
+  LIBS olv_pages olv_ui_start_pages GUI)
 
 # The example projects in install/Example are the ones tools/make_examples.py writes.
 olv_add_tool_check(pages_examples_up_to_date make_examples.py)

@@ -1,10 +1,10 @@
 # The application shell: main dialog, navigation bar, menu bar.
 olv_add_test(test_shell_logic
   SOURCES shell/test_shell_logic.cpp
-  LIBS olv_ui)
+  LIBS olv_shell)
 olv_add_test(test_shell_dialog
   SOURCES shell/test_main_dialog.cpp
-  LIBS olv_ui GUI)
+  LIBS olv_shell GUI)
 
 # The manuals in install/DOC are the ones tools/make_manuals.py writes, and
 # pdftotext reads their titles back.

@@ -8,7 +8,7 @@
 #include "ui/UILayout.h"
 #include "ui/pages/HistoryList.h"
 #include "ui/pages/PagePicture.h"
-#include "ui/shell/MenuBar.h"
+#include "ui/shell/ShellCommands.h"
 
 #include <wx/button.h>
 #include <wx/dcbuffer.h>

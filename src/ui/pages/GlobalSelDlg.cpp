@@ -5,15 +5,11 @@
 #include "core/DocManage.h"
 #include "core/LangText.h"
 #include "core/MessageBoxes.h"
-#include "platform/Format.h"
-#include "platform/Paths.h"
 #include "ui/pages/ChipChoices.h"
 #include "ui/pages/PagePicture.h"
-#include "ui/shell/OlvantaDlg.h"
 #include "ui/shell/ShellMessages.h"
 
 #include <wx/choice.h>
-#include <wx/filename.h>
 #include <wx/stattext.h>
 
 wxIMPLEMENT_ABSTRACT_CLASS(CGlobalSelDlg, CSubBaseDlg);
@@ -22,24 +18,6 @@ namespace {
 
 const wxSize kTemplateListSize(300, 28);
 const wxSize kSizeControlSize(10, 28);
-
-wxArrayString ToArray(const std::vector<wxString>& items) {
-  wxArrayString array;
-  for (const wxString& item : items) array.Add(item);
-  return array;
-}
-
-// Loads the chip definition of mcu from chipFolder; null (after a notice for
-// a missing file) when it cannot be loaded.
-CChipInfo* LoadChipDefinition(const wxString& chipFolder, const wxString& mcu) {
-  const wxString path = ChipDefinitionPath(chipFolder, mcu);
-  if (!wxFileName::FileExists(path)) {
-    PlainMessageBox(platform::FormatText("Missing file: %s", path));
-    return nullptr;
-  }
-  CChipInfo* chip = nullptr;
-  return g_ChipList.GetChip(mcu, chip, path) ? chip : nullptr;
-}
 
 }  // namespace
 
@@ -54,6 +32,7 @@ CGlobalSelDlg::CGlobalSelDlg(wxWindow* parent) : CSubBaseDlg(kTemplateId, parent
   m_packages = new wxChoice(this, kPackageListId, wxDefaultPosition, kTemplateListSize);
   (new wxWindow(this, kSizeControlId, wxDefaultPosition, kSizeControlSize))->Hide();
   m_templateModeWidth = kTemplateListSize.x;
+  m_chooser.Attach(m_modes, m_mcus, m_packages);
 
   Bind(
       wxEVT_CHOICE, [this](wxCommandEvent&) { OnDevelopModeChanged(); }, kModeListId);
@@ -64,7 +43,7 @@ CGlobalSelDlg::CGlobalSelDlg(wxWindow* parent) : CSubBaseDlg(kTemplateId, parent
 
   InitLayout("A", "GlobalSetPage.ini");
   FillDevelopModes();
-  FillMcuList();
+  m_chooser.FillMcus();
   FillPackages();
 }
 
@@ -72,9 +51,8 @@ void CGlobalSelDlg::ApplyLanguage() {
   FindWindow(kModeLabelId)->SetLabel(GetLangText("IDS_DEVELOP_MODE"));
   FindWindow(kMcuLabelId)->SetLabel(GetLangText("IDS_PROJECT_MCU"));
   FindWindow(kPackageLabelId)->SetLabel(GetLangText("IDS_PACKAGE"));
-  const int row = m_modes->GetSelection();
-  FillDevelopModes();
-  if (row != wxNOT_FOUND && row < static_cast<int>(m_modes->GetCount())) m_modes->SetSelection(row);
+  m_chooser.RelabelDevelopModes();
+  EnableDevelopMode();
   LayoutControls();
 }
 
@@ -102,24 +80,8 @@ void CGlobalSelDlg::LayoutControls() {
 
 // --- Filling the lists.
 
-int CGlobalSelDlg::SelectedItemValue() const {
-  const int row = m_modes->GetSelection();
-  if (row == wxNOT_FOUND || row >= static_cast<int>(m_modeValues.size())) return 0;
-  return m_modeValues[static_cast<std::size_t>(row)];
-}
-
-wxString CGlobalSelDlg::GetChipFolder() const {
-  return g_App.GetIcFolder(RemoteTypeOfItem(SelectedItemValue()));
-}
-
 void CGlobalSelDlg::FillDevelopModes() {
-  m_modes->Clear();
-  m_modeValues.clear();
-  for (const stDevelopMode& mode : OfferedDevelopModes()) {
-    m_modes->Append(GetLangText(mode.textKey));
-    m_modeValues.push_back(mode.itemValue);
-  }
-  m_modes->SetSelection(0);
+  m_chooser.FillDevelopModes();
   EnableDevelopMode();
 }
 
@@ -127,62 +89,21 @@ void CGlobalSelDlg::EnableDevelopMode() { m_modes->Enable(g_DocManage.ProtocolIm
 
 void CGlobalSelDlg::EnableSelection(bool enable) { m_modes->Enable(enable); }
 
-void CGlobalSelDlg::FillMcuList() {
-  m_mcuNames = ListOfferedMcus(GetChipFolder());
-  m_mcus->Set(ToArray(m_mcuNames));
-  if (!m_mcuNames.empty()) m_mcus->SetSelection(0);
-}
-
-bool CGlobalSelDlg::FillPackages() {
-  const wxString mcu = m_mcus->GetStringSelection();
-  const wxString ini = ChipIniPath(GetChipFolder(), mcu);
-  std::vector<wxString> names;
-  if (!ReadPackageNames(ini, names)) {
-    PlainMessageBox(platform::FormatText("Missing file: %s", ini));
-    return false;
-  }
-  m_packageNames = names;
-  m_packages->Set(ToArray(names));
-  return SelectPackage(mcu);
-}
-
-bool CGlobalSelDlg::SelectPackage(const wxString& mcu) {
-  CChipInfo* chip = LoadChipDefinition(GetChipFolder(), mcu);
-  if (!chip) return false;
-  int index = m_packages->FindString(g_DocManage.PackageName, true);
-  if (index == wxNOT_FOUND) index = m_packages->FindString(chip->defaultPackageName, true);
-  if (index == wxNOT_FOUND && m_packages->GetCount() > 0) index = 0;
-  m_packages->SetSelection(index);
-  return true;
-}
+bool CGlobalSelDlg::FillPackages() { return m_chooser.FillPackages(g_DocManage.PackageName); }
 
 bool CGlobalSelDlg::SelectDocDevelopMode() {
-  const int row = DevelopModeRowOf(g_DocManage.RemoteType, g_DocManage.ProtocolType);
-  m_modes->SetSelection(row);
-  return row >= 0;
+  return m_chooser.SelectItemValue(MakeItemValue(g_DocManage.ProtocolType, g_DocManage.RemoteType));
 }
 
-bool CGlobalSelDlg::SelectMcuStartingWith(const wxString& mcu) {
-  const int index = FindItemStartingWith(m_mcuNames, mcu);
-  if (index < 0) return false;
-  m_mcus->SetSelection(index);
-  return true;
+bool CGlobalSelDlg::SelectDocMcu() { return m_chooser.SelectMcuStartingWith(g_DocManage.McuName); }
+bool CGlobalSelDlg::SelectDocPackage() {
+  return m_chooser.SelectPackageStartingWith(g_DocManage.PackageName);
 }
-
-bool CGlobalSelDlg::SelectPackageStartingWith(const wxString& package) {
-  const int index = FindItemStartingWith(m_packageNames, package);
-  if (index < 0) return false;
-  m_packages->SetSelection(index);
-  return true;
-}
-
-bool CGlobalSelDlg::SelectDocMcu() { return SelectMcuStartingWith(g_DocManage.McuName); }
-bool CGlobalSelDlg::SelectDocPackage() { return SelectPackageStartingWith(g_DocManage.PackageName); }
 
 bool CGlobalSelDlg::LoadSelection(int flag) {
   if (flag == 0) {
     if (!SelectDocDevelopMode()) return false;
-    FillMcuList();
+    m_chooser.FillMcus();
     if (!SelectDocMcu()) return false;
   }
   FillPackages();
@@ -191,25 +112,25 @@ bool CGlobalSelDlg::LoadSelection(int flag) {
 
 void CGlobalSelDlg::FollowRemoteType() {
   if (!SelectDocDevelopMode()) return;
-  FillMcuList();
-  g_DocManage.CheckMcu(m_mcus->GetStringSelection());
+  m_chooser.FillMcus();
+  g_DocManage.CheckMcu(m_chooser.SelectedMcu());
   if (!SelectDocMcu()) return;
   FillPackages();
-  g_DocManage.CheckPackage(m_packages->GetStringSelection());
+  g_DocManage.CheckPackage(m_chooser.SelectedPackage());
   SelectDocPackage();
 }
 
 bool CGlobalSelDlg::ChipHasPackage(const wxString& mcu, const wxString& package) const {
   CChipInfo* chip = nullptr;
   return !mcu.empty() && !package.empty() &&
-         g_ChipList.GetChip(mcu, chip, ChipDefinitionPath(GetChipFolder(), mcu)) &&
+         g_ChipList.GetChip(mcu, chip, ChipDefinitionPath(m_chooser.ChipFolder(), mcu)) &&
          chip->FindPackage(package);
 }
 
 // The lists show the document's choices again.
 void CGlobalSelDlg::RestoreDocumentChoices() {
   SelectDocDevelopMode();
-  FillMcuList();
+  m_chooser.FillMcus();
   SelectDocMcu();
   FillPackages();
   SelectDocPackage();
@@ -218,18 +139,18 @@ void CGlobalSelDlg::RestoreDocumentChoices() {
 // --- Changes.
 
 void CGlobalSelDlg::OnDevelopModeChanged() {
-  const int value = SelectedItemValue();
+  const int value = m_chooser.SelectedItemValue();
   if (value == MakeItemValue(g_DocManage.ProtocolType, g_DocManage.RemoteType)) return;
   if (LangMessageBox("IDS_CHANGE_CONFIG", kNoticeOkCancel) != kNoticeAnswerOk) {
     SelectDocDevelopMode();
     return;
   }
   // The new chip must load before anything of the project is reset.
-  FillMcuList();
+  m_chooser.FillMcus();
   SelectDocMcu();
-  const bool listed = !m_mcuNames.empty() && FillPackages();
-  const wxString mcu = m_mcus->GetStringSelection();
-  const wxString package = m_packages->GetStringSelection();
+  const bool listed = m_chooser.HasMcus() && FillPackages();
+  const wxString mcu = m_chooser.SelectedMcu();
+  const wxString package = m_chooser.SelectedPackage();
   if (!listed || !ChipHasPackage(mcu, package)) {
     RestoreDocumentChoices();
     return;
@@ -250,7 +171,7 @@ void CGlobalSelDlg::OnDevelopModeChanged() {
 }
 
 void CGlobalSelDlg::OnMcuChanged() {
-  const wxString mcu = m_mcus->GetStringSelection();
+  const wxString mcu = m_chooser.SelectedMcu();
   if (mcu.CmpNoCase(g_DocManage.McuName) == 0) return;
   if (LangMessageBox("IDS_CHANGE_CONFIG", kNoticeOkCancel) != kNoticeAnswerOk) {
     SelectDocMcu();
@@ -258,7 +179,7 @@ void CGlobalSelDlg::OnMcuChanged() {
   }
   // The new chip must load before anything of the project is reset.
   const bool listed = FillPackages();
-  const wxString package = m_packages->GetStringSelection();
+  const wxString package = m_chooser.SelectedPackage();
   if (!listed || !ChipHasPackage(mcu, package)) {
     SelectDocMcu();
     FillPackages();
@@ -274,7 +195,7 @@ void CGlobalSelDlg::OnMcuChanged() {
 }
 
 bool CGlobalSelDlg::OfferPackageToPage(int pageId, const wxString& package) {
-  COlvantaDlg* main = COlvantaDlg::GetMainDialog();
+  IShellWindow* main = GetShellWindow();
   CSubBaseDlg* page = main ? main->FindPage(pageId) : nullptr;
   // A page that is not there, or does not answer, has nothing against it.
   if (!page) return true;
@@ -287,7 +208,7 @@ bool CGlobalSelDlg::OfferPackageToPage(int pageId, const wxString& package) {
 }
 
 void CGlobalSelDlg::OnPackageChanged() {
-  const wxString package = m_packages->GetStringSelection();
+  const wxString package = m_chooser.SelectedPackage();
   if (package.CmpNoCase(g_DocManage.PackageName) == 0) return;
   const bool lcd = g_DocManage.RemoteType == 1 || g_DocManage.RemoteType == 2;
   if ((lcd && !OfferPackageToPage(kLcdConfigId, package)) || !OfferPackageToPage(kKeyConfigId, package)) {
@@ -296,5 +217,5 @@ void CGlobalSelDlg::OnPackageChanged() {
   }
   g_DocManage.PackageName = package;
   g_DocManage.SetModified(true, "CGlobalSelDlg");
-  if (COlvantaDlg* main = COlvantaDlg::GetMainDialog()) main->RefreshTitle();
+  if (IShellWindow* main = GetShellWindow()) main->RefreshTitle();
 }

@@ -5,9 +5,8 @@
 #pragma once
 
 #include "ui/SubBaseDlg.h"
+#include "ui/pages/ChipChooser.h"
 #include "ui/shell/ShellHooks.h"
-
-#include <vector>
 
 class wxChoice;
 
@@ -30,17 +29,11 @@ class CGlobalSelDlg : public CSubBaseDlg, public IGlobalSelection {
   void ApplyLanguage() override;
   void LayoutControls() override;
 
-  void FillDevelopModes();
-  void FillMcuList();
-  bool FillPackages();
-  bool SelectPackage(const wxString& mcu);
-  bool SelectDocDevelopMode();
-  bool SelectDocMcu();
-  bool SelectDocPackage();
+  // With flag 0 the mode and MCU lists show the document's choices first;
+  // then the packages of the selected MCU and the document's package.
   bool LoadSelection(int flag);
   void FollowRemoteType() override;
   void EnableDevelopMode();
-  wxString GetChipFolder() const;
 
   // IGlobalSelection.
   void RefreshSelection(int flag) override { LoadSelection(flag); }
@@ -56,9 +49,11 @@ class CGlobalSelDlg : public CSubBaseDlg, public IGlobalSelection {
   wxChoice* GetPackageList() const { return m_packages; }
 
  private:
-  int SelectedItemValue() const;
-  bool SelectMcuStartingWith(const wxString& mcu);
-  bool SelectPackageStartingWith(const wxString& package);
+  void FillDevelopModes();
+  bool FillPackages();
+  bool SelectDocDevelopMode();
+  bool SelectDocMcu();
+  bool SelectDocPackage();
   bool ChipHasPackage(const wxString& mcu, const wxString& package) const;
   void RestoreDocumentChoices();
   bool OfferPackageToPage(int pageId, const wxString& package);
@@ -66,9 +61,7 @@ class CGlobalSelDlg : public CSubBaseDlg, public IGlobalSelection {
   wxChoice* m_modes = nullptr;
   wxChoice* m_mcus = nullptr;
   wxChoice* m_packages = nullptr;
-  std::vector<int> m_modeValues;
-  std::vector<wxString> m_mcuNames;
-  std::vector<wxString> m_packageNames;
+  CChipChooser m_chooser;
   int m_templateModeWidth = 0;
 
   wxDECLARE_ABSTRACT_CLASS(CGlobalSelDlg);

@@ -7,7 +7,7 @@
 #include "ui/Colors.h"
 #include "ui/ToolTip2.h"
 #include "ui/pages/RecentProjects.h"
-#include "ui/shell/OlvantaDlg.h"
+#include "ui/shell/ShellHooks.h"
 #include "ui/shell/ShellDocuments.h"
 
 #include <wx/control.h>
@@ -116,7 +116,7 @@ void CTDS_History_Dlg::OpenSelected() {
       } else {
         OpenFolder(path);
       }
-    } else if (COlvantaDlg* main = COlvantaDlg::GetMainDialog()) {
+    } else if (IShellWindow* main = GetShellWindow()) {
       main->OpenProjectFile(path);
     }
     return;

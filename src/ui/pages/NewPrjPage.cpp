@@ -1,20 +1,17 @@
 #include "ui/pages/NewPrjPage.h"
 
 #include "core/AppContext.h"
-#include "core/ChipModel.h"
 #include "core/DocManage.h"
 #include "core/FileHelpers.h"
 #include "core/LangText.h"
 #include "core/MessageBoxes.h"
 #include "core/UserIni.h"
-#include "platform/Format.h"
 #include "platform/Profile.h"
 #include "ui/pages/ChipChoices.h"
 
 #include <wx/button.h>
 #include <wx/choice.h>
 #include <wx/dirdlg.h>
-#include <wx/filename.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
@@ -24,12 +21,6 @@ namespace {
 constexpr std::size_t kFolderValueSize = 260;
 const wxSize kEditSize(300, -1);
 const wxSize kButtonSize(100, 32);
-
-wxArrayString ToArray(const std::vector<wxString>& items) {
-  wxArrayString array;
-  for (const wxString& item : items) array.Add(item);
-  return array;
-}
 
 // The document's project identity and the folders that go with its remote
 // type, kept so that a failed Finish can put them back.
@@ -110,6 +101,7 @@ void CNewPrjPage::BuildControls() {
   addRow(kMcuLabelId, m_mcus);
   m_packages = new wxChoice(client, kPackageListId);
   addRow(kPackageLabelId, m_packages);
+  m_chooser.Attach(m_modes, m_mcus, m_packages);
 
   auto* buttons = new wxBoxSizer(wxHORIZONTAL);
   buttons->Add(new wxButton(client, kResetId, wxString(), wxDefaultPosition, kButtonSize));
@@ -132,66 +124,16 @@ void CNewPrjPage::ApplyLanguageTexts() {
       {kFinishId, "IDS_FINISH"},          {wxID_CANCEL, "IDS_CANCEL"}};
   for (const auto& [id, key] : texts) GetClientWindow()->FindWindow(id)->SetLabel(GetLangText(key));
   SetTitle(GetLangText("IDS_NEW_PROJECT"));
-  const int row = m_modes->GetSelection();
-  FillDevelopModes();
-  if (row != wxNOT_FOUND && row < static_cast<int>(m_modes->GetCount())) m_modes->SetSelection(row);
+  m_chooser.RelabelDevelopModes();
   GetClientWindow()->Layout();
 }
 
 // --- The lists.
 
-void CNewPrjPage::FillDevelopModes() {
-  m_modes->Clear();
-  m_modeValues.clear();
-  for (const stDevelopMode& mode : OfferedDevelopModes()) {
-    m_modes->Append(GetLangText(mode.textKey));
-    m_modeValues.push_back(mode.itemValue);
-  }
-  m_modes->SetSelection(0);
-}
-
-int CNewPrjPage::SelectedItemValue() const {
-  const int row = m_modes->GetSelection();
-  if (row == wxNOT_FOUND || row >= static_cast<int>(m_modeValues.size())) return m_chosenItemValue;
-  return m_modeValues[static_cast<std::size_t>(row)];
-}
-
-wxString CNewPrjPage::ChipFolder() const { return g_App.GetIcFolder(RemoteTypeOfItem(SelectedItemValue())); }
-
 bool CNewPrjPage::FillMcuList() {
-  const std::vector<wxString> names = ListOfferedMcus(ChipFolder());
-  if (names.empty()) {
-    PlainMessageBox("Missing IC.ini:");
-    return false;
-  }
-  m_mcuNames = names;
-  m_mcus->Set(ToArray(names));
-  m_mcus->SetSelection(0);
-  return true;
-}
-
-bool CNewPrjPage::FillPackages() {
-  const wxString folder = ChipFolder();
-  const wxString mcu = m_mcus->GetStringSelection();
-  const wxString ini = ChipIniPath(folder, mcu);
-  std::vector<wxString> names;
-  if (!ReadPackageNames(ini, names)) {
-    PlainMessageBox(platform::FormatText("Missing file: %s", ini));
-    return false;
-  }
-  const wxString definition = ChipDefinitionPath(folder, mcu);
-  if (!wxFileName::FileExists(definition)) {
-    PlainMessageBox(platform::FormatText("Missing file: %s", definition));
-    return false;
-  }
-  CChipInfo* chip = nullptr;
-  if (!g_ChipList.GetChip(mcu, chip, definition)) return false;
-  m_packageNames = names;
-  m_packages->Set(ToArray(names));
-  int index = m_packages->FindString(chip->defaultPackageName, true);
-  if (index == wxNOT_FOUND && !names.empty()) index = 0;
-  m_packages->SetSelection(index);
-  return true;
+  if (m_chooser.FillMcus()) return true;
+  PlainMessageBox("Missing IC.ini:");
+  return false;
 }
 
 wxString CNewPrjPage::RememberedFolder() {
@@ -203,56 +145,52 @@ wxString CNewPrjPage::RememberedFolder() {
 }
 
 void CNewPrjPage::ResetChoices() {
-  FillDevelopModes();
-  if (!FillMcuList() || !FillPackages()) return;
+  m_chooser.FillDevelopModes();
+  if (!FillMcuList() || !m_chooser.FillPackages()) return;
   m_location->ChangeValue(RememberedFolder());
-  m_chosenItemValue = SelectedItemValue();
-  m_chosenMcu = m_mcus->GetStringSelection();
-  m_chosenPackage = m_packages->GetStringSelection();
+  TakeChosen();
+}
+
+// The lists' selection becomes the chosen values.
+void CNewPrjPage::TakeChosen() {
+  m_chosenItemValue = m_chooser.SelectedItemValue();
+  m_chosenMcu = m_chooser.SelectedMcu();
+  m_chosenPackage = m_chooser.SelectedPackage();
 }
 
 // The lists show the chosen values again.
 void CNewPrjPage::RestoreChosen() {
-  for (std::size_t row = 0; row < m_modeValues.size(); ++row) {
-    if (m_modeValues[row] == m_chosenItemValue) m_modes->SetSelection(static_cast<int>(row));
-  }
+  m_chooser.SelectItemValue(m_chosenItemValue);
   if (!FillMcuList()) return;
-  const int mcu = FindItemStartingWith(m_mcuNames, m_chosenMcu);
-  if (mcu >= 0) m_mcus->SetSelection(mcu);
-  if (!FillPackages()) return;
-  const int package = FindItemStartingWith(m_packageNames, m_chosenPackage);
-  if (package >= 0) m_packages->SetSelection(package);
+  m_chooser.SelectMcuStartingWith(m_chosenMcu);
+  if (!m_chooser.FillPackages()) return;
+  m_chooser.SelectPackageStartingWith(m_chosenPackage);
 }
 
 void CNewPrjPage::OnDevelopModeChanged() {
-  const int value = SelectedItemValue();
-  if (value == m_chosenItemValue) return;
-  if (FillMcuList() && FillPackages()) {
-    m_chosenItemValue = value;
-    m_chosenMcu = m_mcus->GetStringSelection();
-    m_chosenPackage = m_packages->GetStringSelection();
+  if (m_chooser.SelectedItemValue() == m_chosenItemValue) return;
+  if (FillMcuList() && m_chooser.FillPackages()) {
+    TakeChosen();
     return;
   }
   RestoreChosen();
 }
 
 void CNewPrjPage::OnMcuChanged() {
-  const wxString mcu = m_mcus->GetStringSelection();
+  const wxString mcu = m_chooser.SelectedMcu();
   if (mcu.CmpNoCase(m_chosenMcu) == 0) return;
-  if (FillPackages()) {
+  if (m_chooser.FillPackages()) {
     m_chosenMcu = mcu;
-    m_chosenPackage = m_packages->GetStringSelection();
+    m_chosenPackage = m_chooser.SelectedPackage();
     return;
   }
-  const int previous = FindItemStartingWith(m_mcuNames, m_chosenMcu);
-  if (previous >= 0) m_mcus->SetSelection(previous);
-  if (!FillPackages()) return;
-  const int package = FindItemStartingWith(m_packageNames, m_chosenPackage);
-  if (package >= 0) m_packages->SetSelection(package);
+  m_chooser.SelectMcuStartingWith(m_chosenMcu);
+  if (!m_chooser.FillPackages()) return;
+  m_chooser.SelectPackageStartingWith(m_chosenPackage);
 }
 
 void CNewPrjPage::OnPackageChanged() {
-  const wxString package = m_packages->GetStringSelection();
+  const wxString package = m_chooser.SelectedPackage();
   if (package.CmpNoCase(m_chosenPackage) != 0) m_chosenPackage = package;
 }
 

@@ -5,8 +5,7 @@
 #pragma once
 
 #include "ui/BaseDlg.h"
-
-#include <vector>
+#include "ui/pages/ChipChooser.h"
 
 class wxChoice;
 class wxTextCtrl;
@@ -55,11 +54,8 @@ class CNewPrjPage : public CBaseDlg {
 
  private:
   void BuildControls();
-  void FillDevelopModes();
-  wxString ChipFolder() const;
-  int SelectedItemValue() const;
   bool FillMcuList();
-  bool FillPackages();
+  void TakeChosen();
   void RestoreChosen();
   static wxString RememberedFolder();
 
@@ -71,7 +67,5 @@ class CNewPrjPage : public CBaseDlg {
   wxChoice* m_packages = nullptr;
   wxTextCtrl* m_name = nullptr;
   wxTextCtrl* m_location = nullptr;
-  std::vector<int> m_modeValues;
-  std::vector<wxString> m_mcuNames;
-  std::vector<wxString> m_packageNames;
+  CChipChooser m_chooser;
 };

@@ -1,7 +1,9 @@
 // The main dialog's menu bar: four skinned buttons in the strip at the top
 // of its client area, each dropping down one popup menu. The commands reach
-// the main dialog as menu events with the ids below.
+// the main dialog as menu events with the ids of ShellCommands.h.
 #pragma once
+
+#include "ui/shell/ShellCommands.h"
 
 #include <wx/gdicmn.h>
 
@@ -10,25 +12,6 @@
 class CPngButton;
 class wxMenu;
 class wxWindow;
-
-// The menu items keep their command numbers (32785, ...) less this offset:
-// wxWidgets menu ids must stay below 0x7FFF.
-constexpr int kMenuIdOffset = 0x4000;
-
-enum MainMenuCommand : int {
-  ID_NEW_PROJECT = 32785 - kMenuIdOffset,
-  ID_OPEN_PROJECT = 32786 - kMenuIdOffset,
-  ID_SAVE_PROJECT = 32801 - kMenuIdOffset,
-  ID_RESET_PROMPTS = 32793 - kMenuIdOffset,
-  ID_CODE_MODE = 32804 - kMenuIdOffset,
-  ID_LANG_ENGLISH = 32789 - kMenuIdOffset,
-  ID_LANG_SIMPLIFIED = 32790 - kMenuIdOffset,
-  ID_LANG_TRADITIONAL = 32791 - kMenuIdOffset,
-  ID_USER_MANUAL = 32794 - kMenuIdOffset,
-  ID_BOARD_SCHEMATIC = 32796 - kMenuIdOffset,
-  ID_KNOWLEDGE_BASE = 32797 - kMenuIdOffset,
-  ID_ABOUT = 32798 - kMenuIdOffset,
-};
 
 class CMainMenuBar {
  public:

@@ -57,10 +57,12 @@ COlvantaDlg::COlvantaDlg(wxWindow* parent)
   SetSize(FromDIP(wxSize(1200, 800)));
   Centre();
   g_mainDialog = this;
+  SetShellWindow(this);
 }
 
 COlvantaDlg::~COlvantaDlg() {
   if (g_mainDialog == this) g_mainDialog = nullptr;
+  if (GetShellWindow() == this) SetShellWindow(nullptr);
   m_connectTimer.Stop();
   m_deviceWatcher.reset();
   for (IDecodePage*& page : m_decodePages) {

@@ -22,7 +22,7 @@ class CDeviceWatcher;
 class CPageRequestEvent;
 class CShellMessageEvent;
 
-class COlvantaDlg : public CBaseDlg, public INavHost {
+class COlvantaDlg : public CBaseDlg, public INavHost, public IShellWindow {
  public:
   static constexpr int kTemplateId = 102;
   static constexpr ColorRef kMenuStripColor = 0xF8E0C7;
@@ -39,10 +39,14 @@ class COlvantaDlg : public CBaseDlg, public INavHost {
 
   void ShowPage(wxWindow* page) override;
   int PassValueToPages(const wxString& className, int value, int flag);
-  void RefreshTitle();
+
+  // INavHost and IShellWindow.
+  CSubBaseDlg* FindPage(int templateId) const override;
+  // IShellWindow.
+  void RefreshTitle() override;
+  int OpenProjectFile(const wxString& path) override;
 
   // INavHost.
-  CSubBaseDlg* FindPage(int templateId) const override;
   bool LeaveProject() override;
   void DropFocus() override;
 
@@ -53,8 +57,6 @@ class COlvantaDlg : public CBaseDlg, public INavHost {
   // Saves the project; false (after a message) when the file on disk was
   // left as it was.
   bool SaveProject();
-  // 2 opened, 1 cancelled, 0 failed (after a message).
-  int OpenProjectFile(const wxString& path);
   void ShowAbout();
 
   // A page changed project data: the document is marked modified, the title

@@ -21,6 +21,11 @@ DecodePageFactory& DecodePageSlot() {
   return factory;
 }
 
+IShellWindow*& ShellWindowSlot() {
+  static IShellWindow* window = nullptr;
+  return window;
+}
+
 ReceiverLinkFactory& ReceiverSlot() {
   static ReceiverLinkFactory factory;
   return factory;
@@ -43,6 +48,9 @@ CSubBaseDlg* CreateShellPage(int templateId, wxWindow* parent) {
   if (found == PageFactories().end()) return nullptr;
   return found->second(parent);
 }
+
+IShellWindow* GetShellWindow() { return ShellWindowSlot(); }
+void SetShellWindow(IShellWindow* window) { ShellWindowSlot() = window; }
 
 void RegisterNewProjectDialog(NewProjectRunner runner) { NewProjectSlot() = std::move(runner); }
 NewProjectRunner GetNewProjectDialog() { return NewProjectSlot(); }

@@ -31,6 +31,23 @@ enum ShellPageId : int {
   kGlobalSelPageId = 143,
 };
 
+// What a page may ask of the main window. Pages reach it only through this
+// interface, never through the main dialog's own header.
+class IShellWindow {
+ public:
+  virtual ~IShellWindow() = default;
+  // The page of templateId; null when the flow has none.
+  virtual CSubBaseDlg* FindPage(int templateId) const = 0;
+  // Rebuilds the caption from the project file's path and its modified mark.
+  virtual void RefreshTitle() = 0;
+  // 2 opened, 1 cancelled, 0 failed (after a message).
+  virtual int OpenProjectFile(const wxString& path) = 0;
+};
+// The main window while one exists, else null.
+IShellWindow* GetShellWindow();
+// The main window announces itself on creation and withdraws (null) when it goes.
+void SetShellWindow(IShellWindow* window);
+
 using ShellPageFactory = std::function<CSubBaseDlg*(wxWindow* parent)>;
 
 // Replaces the factory of templateId; an empty factory removes it.

@@ -1,4 +1,4 @@
-#include "ui/pages/ImageTipBtn.h"
+#include "ui/ImageTipBtn.h"
 
 #include "core/LangText.h"
 #include "ui/ImageHelpers.h"
