@@ -50,11 +50,14 @@ int AverageWidth(Width width, int frameEnd) {
 }
 
 // The first width of the first frame that differs from pulse 1's by 25 or
-// more; 0 when every width is the same.
+// more, and by half the smaller of the two: two widths of the same bit
+// differ by twice a receiver's jitter (up to 15 % of the unit each), more
+// than 25 units for units above 330 µs. 0 when every width is the same.
 template <typename Width>
 int FindSecondWidth(Width width, int frameEnd) {
   for (int pulse = 2; pulse < frameEnd; ++pulse) {
-    if (std::abs(width(pulse) - width(1)) >= kSecondValueDistance) return width(pulse);
+    const int distance = std::max(kSecondValueDistance, std::min(width(pulse), width(1)) / 2);
+    if (std::abs(width(pulse) - width(1)) >= distance) return width(pulse);
   }
   return 0;
 }

@@ -18,24 +18,22 @@ const std::vector<bool> kBits32 =
 const std::vector<bool> kBits12 = Join({LsbFirst(0x2B, 7), LsbFirst(0x13, 5)});
 const std::vector<bool> kBits17 = Join({{true}, MsbFirst(0xB26D, 16)});
 
-constexpr double kDelays[] = {0.0, 0.5, 1.0};
+// Marks shorter (> 0) or longer (< 0) than sent, the spaces the other way.
+constexpr double kShifts[] = {-kReceiverMarkShiftUs, -kReceiverMarkShiftUs / 2, 0, kReceiverMarkShiftUs / 2,
+                              kReceiverMarkShiftUs};
 constexpr int kSeeds = 20;
 
-// The fallback takes a mark or space as the second bit width when it differs
-// from pulse 1's by 100 µs (25 units) or more; two widths of the same bit may
-// differ by twice the jitter, so its frames are jittered by 7 % of a
-// 560..600 µs unit at most (84 µs apart, plus rounding to 4 µs units).
-constexpr double kFallbackJitter = 0.07;
+// One measured width is off by the jitter and the rounding to 4 µs units.
+double Tolerance(double unitUs) { return kReceiverJitter * unitUs + 8; }
 
 std::string Where(const std::string& name, double delay, std::uint32_t seed) {
-  return name + ", delay " + std::to_string(delay) + " µs, seed " + std::to_string(seed);
+  return name + ", mark shift " + std::to_string(delay) + " µs, seed " + std::to_string(seed);
 }
 
 TEST(UnknownFrame, PulseDistanceOutsideTheBands) {
-  for (double share : kDelays) {
-    const double delay = 100 * share;
+  for (double delay : kShifts) {
     for (std::uint32_t seed = 1; seed <= kSeeds; ++seed) {
-      Load(PulseDistanceFrame(kBits32, false), {seed, kFallbackJitter, delay});
+      Load(PulseDistanceFrame(kBits32, false), {seed, kReceiverJitter, delay});
       DecodeByCarrierBand();
       const std::string where = Where("pulse distance", delay, seed);
       ASSERT_EQ(AnalyserFrameKind(), kFrameKindGeneric) << where;
@@ -43,12 +41,13 @@ TEST(UnknownFrame, PulseDistanceOutsideTheBands) {
       EXPECT_EQ(AnalyserDataBitCount(), 32) << where;
       EXPECT_EQ(LastReceivedBits(32), BitText(kBits32)) << where;
       EXPECT_TRUE(AnalyserLeadCodeFlag()) << where;
-      EXPECT_TRUE(CloseTo(AnalyserLeadCodeMark(), 4500 - delay, 60)) << where;
-      EXPECT_TRUE(CloseTo(AnalyserLeadCodeSpace(), 4500 + delay, 60)) << where;
-      EXPECT_TRUE(CloseTo(AnalyserBitTime(0), 560 - delay, 60)) << where;
-      EXPECT_TRUE(CloseTo(AnalyserBitTime(1), 560 + delay, 60)) << where;
-      EXPECT_TRUE(CloseTo(AnalyserBitTime(2), 560 - delay, 60)) << where;
-      EXPECT_TRUE(CloseTo(AnalyserBitTime(3), 1690 + delay, 60)) << where;
+      const double tolerance = Tolerance(560);
+      EXPECT_TRUE(CloseTo(AnalyserLeadCodeMark(), 4500 - delay, tolerance)) << where;
+      EXPECT_TRUE(CloseTo(AnalyserLeadCodeSpace(), 4500 + delay, tolerance)) << where;
+      EXPECT_TRUE(CloseTo(AnalyserBitTime(0), 560 - delay, tolerance)) << where;
+      EXPECT_TRUE(CloseTo(AnalyserBitTime(1), 560 + delay, tolerance)) << where;
+      EXPECT_TRUE(CloseTo(AnalyserBitTime(2), 560 - delay, tolerance)) << where;
+      EXPECT_TRUE(CloseTo(AnalyserBitTime(3), 1690 + delay, tolerance)) << where;
       EXPECT_TRUE(AnalyserStopBitFlag()) << where;
       EXPECT_EQ(g_IrCapture.result.generic.repeatFlag, 0) << where;
       EXPECT_FALSE(AnalyserRelearnFlag()) << where;
@@ -59,34 +58,33 @@ TEST(UnknownFrame, PulseDistanceOutsideTheBands) {
 
 TEST(UnknownFrame, PulseDistanceWithARepeatCode) {
   for (std::uint32_t seed = 1; seed <= kSeeds; ++seed) {
-    Load(PulseDistanceFrame(kBits32, true), {seed, kFallbackJitter, 100});
+    Load(PulseDistanceFrame(kBits32, true), {seed, kReceiverJitter, 100});
     DecodeByCarrierBand();
     ASSERT_EQ(AnalyserFrameKind(), kFrameKindGeneric) << seed;
     EXPECT_EQ(AnalyserDataBitCount(), 32) << seed;
     EXPECT_EQ(g_IrCapture.result.generic.repeatFlag, 1) << seed;
     EXPECT_EQ(AnalyserEndKind(), 1) << seed;  // a leader with no data after it
-    EXPECT_TRUE(CloseTo(AnalyserEndCodeMark(), 8900, 60)) << seed;
-    EXPECT_TRUE(CloseTo(AnalyserEndCodeSpace(), 2350, 60)) << seed;
+    EXPECT_TRUE(CloseTo(AnalyserEndCodeMark(), 8900, Tolerance(560))) << seed;
+    EXPECT_TRUE(CloseTo(AnalyserEndCodeSpace(), 2350, Tolerance(560))) << seed;
     // leader, 32 bits and the closing mark with its 40 ms gap
     const auto ones = std::count(kBits32.begin(), kBits32.end(), true);
     const double frame = 9000 + (32 - ones) * 1120.0 + ones * 2250.0 + 40560;
-    EXPECT_TRUE(CloseTo(AnalyserFrameLength(), frame, 80)) << seed;
+    EXPECT_TRUE(CloseTo(AnalyserFrameLength(), frame, Tolerance(560) + 40)) << seed;  // rounding adds up
   }
 }
 
 TEST(UnknownFrame, PulseWidthTakesTheClosingMarkAsTheLastBit) {
-  for (double share : kDelays) {
-    const double delay = 100 * share;
+  for (double delay : kShifts) {
     for (std::uint32_t seed = 1; seed <= kSeeds; ++seed) {
-      Load(PulseWidthFrame(kBits12), {seed, kFallbackJitter, delay});
+      Load(PulseWidthFrame(kBits12), {seed, kReceiverJitter, delay});
       DecodeByCarrierBand();
       const std::string where = Where("pulse width", delay, seed);
       ASSERT_EQ(AnalyserFrameKind(), kFrameKindGeneric) << where;
       EXPECT_EQ(AnalyserDataBitCount(), 12) << where;
       EXPECT_EQ(LastReceivedBits(12), BitText(kBits12)) << where;
-      EXPECT_TRUE(CloseTo(AnalyserBitTime(0), 600 - delay, 70)) << where;
-      EXPECT_TRUE(CloseTo(AnalyserBitTime(2), 1200 - delay, 70)) << where;
-      EXPECT_TRUE(CloseTo(AnalyserBitTime(1), 600 + delay, 70)) << where;
+      EXPECT_TRUE(CloseTo(AnalyserBitTime(0), 600 - delay, Tolerance(600))) << where;
+      EXPECT_TRUE(CloseTo(AnalyserBitTime(2), 1200 - delay, Tolerance(600))) << where;
+      EXPECT_TRUE(CloseTo(AnalyserBitTime(1), 600 + delay, Tolerance(600))) << where;
       EXPECT_FALSE(AnalyserStopBitFlag()) << where;
     }
   }
@@ -97,7 +95,7 @@ TEST(UnknownFrame, BiphaseOutsideTheBands) {
   // receiver delay (which widens that difference twice) stays below 50 µs.
   for (double delay : {0.0, 20.0, 40.0}) {
     for (std::uint32_t seed = 1; seed <= kSeeds; ++seed) {
-      Load(BiphaseFrame(kBits17), {seed, 0.10, delay});
+      Load(BiphaseFrame(kBits17), {seed, kReceiverJitter, delay});
       DecodeByCarrierBand();
       const std::string where = Where("bi-phase", delay, seed);
       ASSERT_EQ(AnalyserFrameKind(), kFrameKindGeneric) << where;
@@ -170,10 +168,10 @@ void ExpectFields(const std::string& where, const std::vector<std::vector<bool>>
 }
 
 TEST(DecodeSignalGeneric, TwoFramesWithConnectCodes) {
-  for (double share : kDelays) {
-    const double delay = 100 * share;
+  for (double delay : kShifts) {
     for (std::uint32_t seed = 1; seed <= kSeeds; ++seed) {
-      Load(AirConditionerSignal({{kField1, kField2}, {kField3, kField4}}, false), {seed, 0.10, delay});
+      Load(AirConditionerSignal({{kField1, kField2}, {kField3, kField4}}, false),
+           {seed, kReceiverJitter, delay});
       DecodeSignalGeneric();
       const std::string where = Where("two frames", delay, seed);
       ASSERT_FALSE(AnalyserRelearnFlag()) << where;
@@ -184,14 +182,16 @@ TEST(DecodeSignalGeneric, TwoFramesWithConnectCodes) {
       EXPECT_FALSE(AnalyserEFlag()) << where;
       ExpectFields(where, {kField1, kField2, kField3, kField4});
       EXPECT_TRUE(AnalyserValidFrameFlag()) << where;
-      EXPECT_TRUE(CloseTo(AnalyserTimeValue(), 20000 + delay, 70)) << where;
+      const double tolerance = Tolerance(640);
+      EXPECT_TRUE(CloseTo(AnalyserTimeValue(), 20000 + delay, tolerance)) << where;
       EXPECT_EQ(AnalyserAirFrameLength(), AnalyserTimeValue()) << where;
-      EXPECT_TRUE(CloseTo(AnalyserLeadCodeMark(), 9000 - delay, 70)) << where;
-      EXPECT_TRUE(CloseTo(AnalyserLeadCodeSpace(), 4500 + delay, 70)) << where;
-      EXPECT_TRUE(CloseTo(AnalyserBitTime(0), 640 - delay, 70)) << where;
-      EXPECT_TRUE(CloseTo(AnalyserBitTime(1), 540 + delay, 140)) << where;
-      EXPECT_TRUE(CloseTo(AnalyserBitTime(3), 1640 + delay, 140)) << where;
-      EXPECT_TRUE(CloseTo(g_IrCapture.result.generic.secondFrameGapSpace, 40000 + delay, 70)) << where;
+      EXPECT_TRUE(CloseTo(AnalyserLeadCodeMark(), 9000 - delay, tolerance)) << where;
+      EXPECT_TRUE(CloseTo(AnalyserLeadCodeSpace(), 4500 + delay, tolerance)) << where;
+      EXPECT_TRUE(CloseTo(AnalyserBitTime(0), 640 - delay, tolerance)) << where;
+      // A bit space is a period less pulse 2's mark: both are off.
+      EXPECT_TRUE(CloseTo(AnalyserBitTime(1), 540 + delay, 2 * tolerance)) << where;
+      EXPECT_TRUE(CloseTo(AnalyserBitTime(3), 1640 + delay, 2 * tolerance)) << where;
+      EXPECT_TRUE(CloseTo(g_IrCapture.result.generic.secondFrameGapSpace, 40000 + delay, tolerance)) << where;
       EXPECT_NEAR(AnalyserCarrierKHz(), 38.0, 0.2) << where;
     }
   }
@@ -205,7 +205,7 @@ TEST(DecodeSignalGeneric, FrameShapesSetTheirMarkersAndSegments) {
   };
   for (const auto& c : cases) {
     for (std::uint32_t seed = 1; seed <= kSeeds; ++seed) {
-      Load(AirConditionerSignal(c.frames, c.endCode), {seed, 0.10, 100});
+      Load(AirConditionerSignal(c.frames, c.endCode), {seed, kReceiverJitter, kReceiverMarkShiftUs});
       DecodeSignalGeneric();
       const std::string where = c.name + ", seed " + std::to_string(seed);
       ASSERT_FALSE(AnalyserRelearnFlag()) << where;
@@ -220,15 +220,18 @@ TEST(DecodeSignalGeneric, FrameShapesSetTheirMarkersAndSegments) {
       }
       ExpectFields(where, fields);
       if (c.endCode) {
-        EXPECT_TRUE(CloseTo(g_IrCapture.result.generic.end.mark, 540, 70)) << where;
-        EXPECT_TRUE(CloseTo(g_IrCapture.result.generic.end.space, 3100, 70)) << where;
+        EXPECT_TRUE(CloseTo(g_IrCapture.result.generic.end.mark, 640 - kReceiverMarkShiftUs, Tolerance(640)))
+            << where;
+        EXPECT_TRUE(
+            CloseTo(g_IrCapture.result.generic.end.space, 3000 + kReceiverMarkShiftUs, Tolerance(640)))
+            << where;
       }
     }
   }
 }
 
 TEST(DecodeSignalGeneric, AFrameWithoutGapOrSecondFrameIsNotSplit) {
-  Load(AirConditionerSignal({{kField1, {}}}, false), {4, 0.10, 100});
+  Load(AirConditionerSignal({{kField1, {}}}, false), {4, kReceiverJitter, kReceiverMarkShiftUs});
   DecodeSignalGeneric();
   EXPECT_FALSE(AnalyserDataFlag());
   EXPECT_FALSE(AnalyserValidFrameFlag());
@@ -267,7 +270,7 @@ TEST(DecodeSignalGeneric, LayoutsTheFieldsCannotHoldAskForARelearn) {
   };
   for (const auto& c : cases) {
     for (std::uint32_t seed = 1; seed <= 5; ++seed) {
-      Load(c.signal, {seed, 0.10, 100});
+      Load(c.signal, {seed, kReceiverJitter, kReceiverMarkShiftUs});
       DecodeSignalGeneric();
       EXPECT_TRUE(AnalyserRelearnFlag()) << c.name;
       EXPECT_EQ(AnalyserDataBitCount(), 0) << c.name;
