@@ -3,14 +3,15 @@
 // through g_App.
 #pragma once
 
+#include "core/ProjectKinds.h"
+
 #include <wx/dynlib.h>
 #include <wx/string.h>
 
 // Brand field: nonzero for the maker's branding, 0 for the partner's.
 extern int g_BrandFlag;
 
-// Framework kinds, set by the global-selection page.
-enum FrameworkKind { kFrameworkGeneral = 0, kFrameworkLcdSimple = 1, kFrameworkLcdStandard = 2 };
+// The framework kind in use (ProjectKinds.h), set by the global-selection page.
 extern int g_FrameworkKind;
 
 // Name of a framework kind's folder ("General", "LCD_Simple", "LCD_Standard"); empty for others.

@@ -107,7 +107,7 @@ void CDocManage::CopyDecodedFields() {
 
 wxString CDocManage::GetDecodedDataBits(int bitCount) {
   DecodeDataFlag = static_cast<std::uint8_t>(AnalyserDataFlag() ? 1 : 0);
-  const std::size_t bytes = (RemoteType == 1 || RemoteType == 2) ? 16 : 6;
+  const std::size_t bytes = IsAirConditionerFlow(RemoteType) ? 16 : 6;
   return LastBits(DecodedData, bytes, bitCount);
 }
 
@@ -121,7 +121,7 @@ bool CDocManage::FitToCommandBits(std::uint16_t& value) const {
 }
 
 bool CDocManage::ApplyDecodedTiming() {
-  const bool airConditioner = RemoteType == 1 || RemoteType == 2;
+  const bool airConditioner = IsAirConditionerFlow(RemoteType);
   if (airConditioner) {
     DecodeSignalGeneric();
   } else {
@@ -181,7 +181,7 @@ bool CDocManage::CopyParamsFrom(const CDocManage& source) {
   for (int index : {0, 1, 2, 15, 16}) SetParam(index, source.GetParam(index));
   CodeMode = source.CodeMode;
   ModulationKind = source.ModulationKind;
-  if (RemoteType != 0) ProtocolMode = source.ProtocolMode;
+  if (!IsGeneralRemote(RemoteType)) ProtocolMode = source.ProtocolMode;
   Address = source.Address;
   Command = source.Command;
   ToggleStart = source.ToggleStart;
@@ -189,7 +189,7 @@ bool CDocManage::CopyParamsFrom(const CDocManage& source) {
   SetParam(3, source.GetParam(3));
   SetParam(4, source.GetParam(4));
   SetParam(12, source.GetParam(12));
-  if (RemoteType != 1 && RemoteType != 2) {
+  if (!IsAirConditionerFlow(RemoteType)) {
     SetParam(13, source.GetParam(13));
     SetParam(14, source.GetParam(14));
   }

@@ -8,8 +8,6 @@
 CStringMap g_MacroMap;
 CDocManage g_DocManage;
 
-const char* const kProtocolTypeNames[3] = {"CodeWave", "Standard", "Custom"};
-
 wxString& StringMapSubscript(CStringMap& map, const wxString& name) { return map[name]; }
 
 namespace {
@@ -95,7 +93,7 @@ void CDocManage::ResetParams(bool keep) {
   if (!keep) {
     for (int i : kUnlessKept) m_params[i].clear();
   }
-  if (!keep || RemoteType != 0) {
+  if (!keep || !IsGeneralRemote(RemoteType)) {
     for (int i : {17, 18, 19}) m_params[i].clear();
   }
   const bool smallChip = McuName == "QK21A0510" || McuName == "QK21B0510";
@@ -107,11 +105,11 @@ void CDocManage::ResetParams(bool keep) {
 }
 
 void CDocManage::Reset(bool clear, bool keep) {
-  const bool k = !keep || RemoteType != 0;
+  const bool k = !keep || !IsGeneralRemote(RemoteType);
 
   if (!keep) {
     ProtocolMode = -1;
-    StopBitOn = RemoteType == 0 ? 1 : 0;
+    StopBitOn = IsGeneralRemote(RemoteType) ? 1 : 0;
     Carrier = 0;
     BootTime = Bit0Time = Bit1Time = UnitTime = RepeatPeriod = 0;
     std::fill(std::begin(ConstValue), std::end(ConstValue), 0);
@@ -139,7 +137,7 @@ void CDocManage::Reset(bool clear, bool keep) {
     StartBitOn = 0;
     ToggleBitOn = 0;
   }
-  if (keep && RemoteType != 0) ProtocolMode = 2;
+  if (keep && !IsGeneralRemote(RemoteType)) ProtocolMode = 2;
 
   OtherSettings = stOtherSettings();
   FormatType = 0;
@@ -176,7 +174,7 @@ void CDocManage::Reset(bool clear, bool keep) {
     Keypad = 0;
     CodeType = 0;
     VssRow = 0;
-    RemDrv = (RemoteType == 0 || McuName.CmpNoCase("QK37A0660") == 0) ? 1 : 0;
+    RemDrv = (IsGeneralRemote(RemoteType) || McuName.CmpNoCase("QK37A0660") == 0) ? 1 : 0;
     KeyDataRange = 0;
     m_keyValues.clear();
     m_keyValues.shrink_to_fit();

@@ -5,6 +5,8 @@
 // the project file through its path.
 #pragma once
 
+#include "core/ProjectKinds.h"
+
 #include <wx/string.h>
 
 #include <cstdint>
@@ -18,9 +20,6 @@ extern CStringMap g_MacroMap;
 
 // The text of name, inserting an empty entry when the name is absent.
 wxString& StringMapSubscript(CStringMap& map, const wxString& name);
-
-// Protocol type names, indexed by the protocol type.
-extern const char* const kProtocolTypeNames[3];
 
 // Values of the other-settings page (subsystem 8); a reset gives the defaults below.
 struct stOtherSettings {
@@ -102,6 +101,10 @@ class CDocManage {
   // False when a file cannot be opened or written, a "$" has no partner, or a
   // token cannot be evaluated (the output keeps the lines written before).
   bool WriteTemplateFile(const wxString& templatePath, const wxString& outputPath);
+  // The message for the user when the last WriteTemplateFile failed on a
+  // token: the template, the line, the token and the expression library's
+  // reason. Empty after a success or a failure of another kind.
+  const wxString& GetTemplateFailure() const { return m_templateFailure; }
 
   // The output folder and the framework copy.
   bool PrepareOutputFolder(const wxString& protocolName, const wxString& frameworkName);
@@ -240,8 +243,8 @@ class CDocManage {
   wxString PackageName;
   wxString ClearNote;  // emptied by a reset with clear
   wxString OutputFolder;
-  std::int32_t ProtocolType = 1;  // 0 "CodeWave", 1 "Standard", 2 "Custom"
-  std::int32_t RemoteType = 0;    // 0 general, 1 LCD simple, 2 LCD standard
+  std::int32_t ProtocolType = kProtocolStandard;  // a ProtocolKind
+  std::int32_t RemoteType = kRemoteGeneral;       // a RemoteKind
   std::int32_t DecodePageOpen = 0;
   std::int32_t ProjectOpen = 0;
 
@@ -249,6 +252,7 @@ class CDocManage {
   wxString m_params[32];
   std::vector<stKeyValue> m_keyValues;
   std::vector<stAirKeyValue> m_airKeyValues;
+  wxString m_templateFailure;
 
   void ResetParams(bool keep);
 };

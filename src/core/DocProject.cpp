@@ -5,17 +5,13 @@
 #include "core/ChipModel.h"
 #include "core/FileHelpers.h"
 #include "core/MessageBoxes.h"
-#include "core/Numbers.h"
-#include "core/StringHelpers.h"
+#include "core/ProjectFile.h"
 #include "platform/Paths.h"
-#include "platform/Profile.h"
-#include "platform/TextFile.h"
 
 #include <wx/filefn.h>
 
 namespace {
 
-constexpr std::size_t kValueBuffer = 260;
 const wxString kInvalidNameChars = "\\/:*?\"<>|";
 
 bool IsSeparator(wxChar c) { return c == '/' || c == '\\'; }
@@ -27,21 +23,10 @@ int FindLastSeparator(const wxString& path) {
   return wxNOT_FOUND;
 }
 
-wxString ReadValue(const wxString& file, const wxString& section, const wxString& key) {
-  return platform::ReadProfileString(file, section, key, "", kValueBuffer);
-}
-
-// Applies a [KeyConfig] number when its key is present.
-void ReadKeyNumber(const wxString& file, const char* key, std::int32_t& field) {
-  if (!platform::ProfileKeyExists(file, "KeyConfig", key)) return;
-  field = static_cast<std::int32_t>(ParseNumber(ReadValue(file, "KeyConfig", key)));
-}
-
 }  // namespace
 
 wxString CDocManage::BuildProjectFilePath() const {
-  const wxString extension = g_BrandFlag != 0 ? ".ovirprj" : ".lmirprj";
-  return platform::JoinPath(ProjectFolder, ProjectName + extension);
+  return platform::JoinPath(ProjectFolder, ProjectName + "." + projectfile::FileExtension(g_BrandFlag != 0));
 }
 
 bool CDocManage::CreateProjectFile(bool askIfExists, bool write) {
@@ -59,25 +44,22 @@ bool CDocManage::CreateProjectFile(bool askIfExists, bool write) {
     ProjectFilePath.clear();
     return true;
   }
-  if (!platform::WriteFileAtomically(path, std::string("\xFF\xFE", 2))) {
+  const CProjectFile file(path);
+  if (!file.CreateEmpty()) {
     LangMessageBox("IDS_CREATE_PROJECT_FAILED");
     return false;
   }
   ProjectFilePath = path;
-  const std::pair<const char*, wxString> keys[] = {
-      {"Name", ProjectName},
-      {"Folder", ProjectFolder},
-      {"MCU", McuName},
-      {"Package", PackageName},
-      {"RemoteType", wxString::Format("%d", RemoteType)},
-      {"ProtocolType", wxString::Format("%d", ProtocolType)},
-      {"Volt", "0"},
-  };
-  for (const auto& [key, value] : keys) {
-    if (!platform::WriteProfileString(path, "Project", key, value)) {
-      LangMessageBox("IDS_CREATE_PROJECT_FAILED");
-      return false;
-    }
+  projectfile::stProjectSection project;
+  project.name = ProjectName;
+  project.folder = ProjectFolder;
+  project.mcu = McuName;
+  project.package = PackageName;
+  project.remoteType = RemoteType;
+  project.protocolType = ProtocolType;
+  if (!file.WriteProject(project)) {
+    LangMessageBox("IDS_CREATE_PROJECT_FAILED");
+    return false;
   }
   return true;
 }
@@ -90,41 +72,22 @@ bool CDocManage::OpenProject(const wxString& path) {
       path.Mid(static_cast<std::size_t>(slash) + 1, static_cast<std::size_t>(dot - slash - 1));
   const wxString folder = path.Left(static_cast<std::size_t>(slash));
 
-  const wxString mcu = ReadValue(path, "Project", "MCU");
-  const wxString package = ReadValue(path, "Project", "Package");
-  const wxString remoteType = ReadValue(path, "Project", "RemoteType");
-  const wxString protocolType = ReadValue(path, "Project", "ProtocolType");
+  const CProjectFile file(path);
+  const projectfile::stProjectSection project = file.ReadProject();
 
-  if (!CheckProjectName(name) || !CheckProjectPath(folder, false) || !CheckMcu(mcu) ||
-      !CheckPackage(package)) {
+  if (!CheckProjectName(name) || !CheckProjectPath(folder, false) || !CheckMcu(project.mcu) ||
+      !CheckPackage(project.package)) {
     return false;
   }
-  RemoteType = static_cast<std::int32_t>(ParseNumber(remoteType));
-  LeadCodeOn = RemoteType != 0 ? 1 : 0;
-  ProtocolType = static_cast<std::int32_t>(ParseNumber(protocolType));
+  RemoteType = project.remoteType;
+  LeadCodeOn = IsGeneralRemote(RemoteType) ? 0 : 1;
+  ProtocolType = project.protocolType;
   ProjectFilePath = path;
 
   g_App.protocolFolder = g_App.GetProtocolFolder(g_FrameworkKind);
   g_App.icFolder = g_App.GetIcFolder(g_FrameworkKind);
 
-  const wxString keyPackage = ReadValue(path, "KeyConfig", "Package");
-  if (!keyPackage.empty()) PackageName = keyPackage;
-  ReadKeyNumber(path, "Keypad", Keypad);
-  ReadKeyNumber(path, "CodeType", CodeType);
-  ReadKeyNumber(path, "VSS", VssRow);
-  ReadKeyNumber(path, "Key Mode", KeyMode);
-  ReadKeyNumber(path, "Touch Frequency", TouchFrequency);
-  ReadKeyNumber(path, "PressAndHold", PressAndHold);
-  ReadKeyNumber(path, "Double Button", DoubleButton);
-  ReadKeyNumber(path, "Button Mode", ButtonMode);
-  ReadKeyNumber(path, "Button State", ButtonState);
-  ReadKeyNumber(path, "LCD Button State", LcdButtonState);
-  ReadKeyNumber(path, "High Sensitivity", HighSensitivity);
-  if (platform::ProfileKeyExists(path, "KeyConfig", "TouchKey")) {
-    wxString list = ReadValue(path, "KeyConfig", "TouchKey");
-    for (std::int32_t& value : TouchKey)
-      value = static_cast<std::int32_t>(ParseNumber(GetNextToken(list, ",")));
-  }
+  file.ReadKeySettings(*this);
   return true;
 }
 

@@ -93,10 +93,11 @@ int FindMacroToken(const wxString& line, wxString& token) {
   return 1;
 }
 
-bool EvaluateMacroToken(const wxString& token, wxString& value) {
+bool EvaluateMacroToken(const wxString& token, wxString& value, wxString* reason) {
   if (!g_ExprEngine.Parse(token)) {
-    wxString reason;
-    g_ExprEngine.GetErrorText(reason);
+    wxString text;
+    g_ExprEngine.GetErrorText(text);
+    if (reason) *reason = text;
     g_ExprEngine.ClearMemory();
     return false;
   }

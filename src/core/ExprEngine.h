@@ -48,5 +48,6 @@ int CALCIVO_CALL ExprGetParamValInt(const char* name);
 int FindMacroToken(const wxString& line, wxString& token);
 
 // Evaluates a token into its replacement text: an integer as "%d", a real as
-// "%f", a text as it stands. False when the library refuses it.
-bool EvaluateMacroToken(const wxString& token, wxString& value);
+// "%f", a text as it stands. False when the library refuses it; reason then
+// gets the library's explanation (empty when it gives none).
+bool EvaluateMacroToken(const wxString& token, wxString& value, wxString* reason = nullptr);

@@ -1,8 +1,8 @@
 #include "core/FileHelpers.h"
 
 #include "core/AppContext.h"
+#include "core/ProjectFile.h"
 #include "platform/Paths.h"
-#include "platform/Profile.h"
 
 #include <wx/dir.h>
 #include <wx/filefn.h>
@@ -50,7 +50,8 @@ bool IsProjectFileOfBrand(const wxString& fileName) {
   int dot = fileName.Find('.', true);
   if (dot == wxNOT_FOUND) return false;
   wxString tag = fileName.Mid(dot + 1, 2);
-  return tag.CmpNoCase(g_BrandFlag != 0 ? "ov" : "lm") == 0;
+  // The extension's first two letters tell the brand.
+  return tag.CmpNoCase(projectfile::FileExtension(g_BrandFlag != 0).Left(2)) == 0;
 }
 
 bool IsMcuOfferedUnderBrand(const wxString& mcu) {
@@ -59,7 +60,7 @@ bool IsMcuOfferedUnderBrand(const wxString& mcu) {
 }
 
 bool IsProjectChipOfBrand(const wxString& projectFile) {
-  wxString mcu = platform::ReadProfileString(projectFile, "Project", "MCU", "", 260);
+  const wxString mcu = CProjectFile(projectFile).ReadProject().mcu;
   // The partner brand's own chip lacks the partner prefix.
   if (g_BrandFlag == 0 && IsMcuOfferedUnderBrand(mcu)) return true;
   const bool lmChip = mcu.Left(2).CmpNoCase("LM") == 0;

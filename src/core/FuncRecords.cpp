@@ -3,6 +3,7 @@
 #include "core/LangText.h"
 #include "core/MessageBoxes.h"
 #include "core/Numbers.h"
+#include "core/ProjectFile.h"
 #include "core/StringHelpers.h"
 #include "platform/Profile.h"
 
@@ -12,7 +13,7 @@ namespace {
 
 constexpr std::size_t kValueBuffer = 260;
 
-wxString Section(int funcNo) { return wxString::Format("Func%d", funcNo); }
+wxString Section(int funcNo) { return projectfile::section::Func(funcNo); }
 
 // The text of a key; empty when missing.
 wxString Read(const wxString& ini, const wxString& section, const wxString& key) {

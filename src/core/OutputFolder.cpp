@@ -37,7 +37,8 @@ std::vector<wxString> ListFolders(const wxString& folder) { return ListEntries(f
 std::vector<wxString> ListFiles(const wxString& folder) { return ListEntries(folder, wxDIR_FILES); }
 
 wxString ProtocolTypeName(int type) {
-  return (type >= 0 && type < 3) ? wxString(kProtocolTypeNames[type]) : wxString();
+  const char* name = ProtocolKindName(type);
+  return name ? wxString(name) : wxString();
 }
 
 // The version after the prefix and one more character: the number after the first "V".
@@ -111,7 +112,7 @@ bool CDocManage::CopyTemplateFolder(const wxString& source, const wxString& dest
   for (const wxString& name : ListFiles(source)) {
     const wxFileName file(platform::JoinPath(source, name));
     wxString from = file.GetFullPath();
-    if (RemoteType == 2 && file.GetExt().CmpNoCase("OPT") == 0 && name.Contains(optionTag)) {
+    if (IsLcdStandardRemote(RemoteType) && file.GetExt().CmpNoCase("OPT") == 0 && name.Contains(optionTag)) {
       if (optionReplaced) continue;
       optionReplaced = true;
       from = wxString::Format("%s_%s.OPT", platform::JoinPath(file.GetPath(), file.GetName()), PackageName);

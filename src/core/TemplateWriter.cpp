@@ -2,7 +2,9 @@
 // is replaced by its value from the expression library.
 #include "core/DocManage.h"
 #include "core/ExprEngine.h"
+#include "core/LangText.h"
 #include "core/TextLines.h"
+#include "platform/Format.h"
 #include "platform/TextFile.h"
 
 #include <cstdio>
@@ -51,21 +53,35 @@ bool DropsLine(const CDocManage& doc, const wxString& value) {
 
 enum class LineResult { Write, Drop, Fail };
 
+// A token the expression library refused, with its reason.
+struct stRefusedToken {
+  wxString token;
+  wxString reason;
+};
+
 // Replaces the line's tokens left to right, rescanning after each replacement.
-LineResult ExpandLine(const CDocManage& doc, wxString& line) {
+LineResult ExpandLine(const CDocManage& doc, wxString& line, stRefusedToken& refused) {
   for (int round = 0; round < kMaxSubstitutionsPerLine; ++round) {
     wxString token;
     const int found = FindMacroToken(line, token);
     if (found == 0) return LineResult::Write;
     if (found < 0) return LineResult::Fail;
     wxString value;
-    if (!EvaluateMacroToken(token, value)) return LineResult::Fail;
+    if (!EvaluateMacroToken(token, value, &refused.reason)) {
+      refused.token = token;
+      return LineResult::Fail;
+    }
     DescriptionValue(token, value);
     if (DropsLine(doc, value)) return LineResult::Drop;
     if (value.Contains(token)) return LineResult::Fail;  // would bring the token back for ever
     line.Replace(token, value);
   }
   return LineResult::Fail;
+}
+
+wxString DescribeRefusedToken(const wxString& templatePath, int lineNumber, const stRefusedToken& refused) {
+  return platform::FormatText(GetLangText("IDS_TEMPLATE_TOKEN_FAILED"), templatePath, lineNumber,
+                              refused.token, refused.reason);
 }
 
 }  // namespace
@@ -76,10 +92,15 @@ bool CDocManage::WriteTemplateFile(const wxString& templatePath, const wxString&
   COutputFile output(outputPath);
   if (!output.IsOpen()) return false;
 
+  m_templateFailure.clear();
   wxString line;
-  while (input.ReadString(line)) {
-    const LineResult result = ExpandLine(*this, line);
-    if (result == LineResult::Fail) return false;
+  for (int lineNumber = 1; input.ReadString(line); ++lineNumber) {
+    stRefusedToken refused;
+    const LineResult result = ExpandLine(*this, line, refused);
+    if (result == LineResult::Fail) {
+      if (!refused.token.empty()) m_templateFailure = DescribeRefusedToken(templatePath, lineNumber, refused);
+      return false;
+    }
     if (result == LineResult::Drop) continue;
     if (!output.Write(WideToUtf8(line))) return false;
   }

@@ -1,6 +1,8 @@
+#include "core/AppContext.h"
 #include "core/DocManage.h"
 #include "core/ExprEngine.h"
 #include "core/TextLines.h"
+#include "platform/Paths.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -93,6 +95,39 @@ TEST_F(TemplateWriterTest, SelfReferringMacroFailsInsteadOfLooping) {
   g_MacroMap["Q"] = "$P$";
   Write("X $P$\r\n", &ok);
   EXPECT_FALSE(ok);
+}
+
+TEST_F(TemplateWriterTest, RefusedTokenTellsTheUserTheLibrarysReason) {
+  g_App.BuildInstallPaths(platform::JoinPath(OLV_SOURCE_DIR, "install"));
+  g_App.currentLangSection = "1252";
+  g_MacroMap["A"] = "5";
+
+  wxString value = "kept";
+  wxString reason;
+  ASSERT_FALSE(EvaluateMacroToken("$1+$", value, &reason));
+  EXPECT_FALSE(reason.empty());
+  EXPECT_EQ(value, "kept");
+  // The library's own account of the failure, not a text made up here.
+  ASSERT_EQ(g_ExprEngine.Parse("$1+$"), 0);
+  wxString libraryText;
+  g_ExprEngine.GetErrorText(libraryText);
+  g_ExprEngine.ClearMemory();
+  EXPECT_EQ(reason, libraryText);
+
+  bool ok = true;
+  Write("OK $A$\r\nX EQU $1+$\r\nNEVER\r\n", &ok);
+  EXPECT_FALSE(ok);
+  EXPECT_EQ(doc.GetTemplateFailure(),
+            "The template " + dir.File("in.asm") + " could not be expanded at line 2:\n$1+$\n" + reason);
+
+  // A later success, or a failure of another kind, leaves no stale message.
+  Write("OK $A$\r\n", &ok);
+  EXPECT_TRUE(ok);
+  EXPECT_TRUE(doc.GetTemplateFailure().empty());
+  Write("X $1+$\r\n");
+  Write("BAD $A\r\n", &ok);
+  EXPECT_FALSE(ok);
+  EXPECT_TRUE(doc.GetTemplateFailure().empty());
 }
 
 TEST_F(TemplateWriterTest, MissingFilesFail) {

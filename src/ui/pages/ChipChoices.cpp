@@ -11,10 +11,10 @@
 #include <algorithm>
 
 const stDevelopMode kDevelopModes[4] = {
-    {"IDS_GENERATE_STANDERD", 0x0100, false},
-    {"IDS_GENERATE_UD", 0x0200, false},
-    {"IDS_SIM_AIR_UD_V2", 0x0201, true},
-    {"IDS_STANDARD_AIR_UD", 0x0202, true},
+    {"IDS_GENERATE_STANDERD", MakeItemValue(kProtocolStandard, kRemoteGeneral), false},
+    {"IDS_GENERATE_UD", MakeItemValue(kProtocolCustom, kRemoteGeneral), false},
+    {"IDS_SIM_AIR_UD_V2", MakeItemValue(kProtocolCustom, kRemoteLcdSimple), true},
+    {"IDS_STANDARD_AIR_UD", MakeItemValue(kProtocolCustom, kRemoteLcdStandard), true},
 };
 
 std::vector<stDevelopMode> OfferedDevelopModes() {

@@ -22,7 +22,7 @@ std::vector<stDevelopMode> OfferedDevelopModes();
 
 inline int RemoteTypeOfItem(int itemValue) { return itemValue & 0xFF; }
 inline int ProtocolTypeOfItem(int itemValue) { return (itemValue >> 8) & 0xFF; }
-inline int MakeItemValue(int protocolType, int remoteType) {
+constexpr int MakeItemValue(int protocolType, int remoteType) {
   return ((protocolType & 0xFF) << 8) | (remoteType & 0xFF);
 }
 

@@ -161,8 +161,8 @@ void CGlobalSelDlg::OnDevelopModeChanged() {
   const int remoteType = RemoteTypeOfItem(value);
   g_DocManage.RemoteType = remoteType;
   g_DocManage.ProtocolType = ProtocolTypeOfItem(value);
-  g_DocManage.LeadCodeOn = remoteType != 0 ? 1 : 0;
-  g_FrameworkKind = remoteType;
+  g_DocManage.LeadCodeOn = IsGeneralRemote(remoteType) ? 0 : 1;
+  g_FrameworkKind = FrameworkKindOf(remoteType);
   g_App.protocolFolder = g_App.GetProtocolFolder(remoteType);
   g_App.icFolder = g_App.GetIcFolder(remoteType);
   g_DocManage.McuName = mcu;
@@ -210,7 +210,7 @@ bool CGlobalSelDlg::OfferPackageToPage(int pageId, const wxString& package) {
 void CGlobalSelDlg::OnPackageChanged() {
   const wxString package = m_chooser.SelectedPackage();
   if (package.CmpNoCase(g_DocManage.PackageName) == 0) return;
-  const bool lcd = g_DocManage.RemoteType == 1 || g_DocManage.RemoteType == 2;
+  const bool lcd = IsLcdRemote(g_DocManage.RemoteType);
   if ((lcd && !OfferPackageToPage(kLcdConfigId, package)) || !OfferPackageToPage(kKeyConfigId, package)) {
     SelectDocPackage();
     return;

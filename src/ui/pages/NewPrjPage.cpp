@@ -213,9 +213,9 @@ bool CNewPrjPage::CreateProject() {
   const int remoteType = RemoteTypeOfItem(m_chosenItemValue);
   doc.RemoteType = remoteType;
   doc.ProtocolType = ProtocolTypeOfItem(m_chosenItemValue);
-  doc.LeadCodeOn = remoteType != 0 ? 1 : 0;
+  doc.LeadCodeOn = IsGeneralRemote(remoteType) ? 0 : 1;
   doc.Keypad = 0;
-  g_FrameworkKind = remoteType;
+  g_FrameworkKind = FrameworkKindOf(remoteType);
   g_App.protocolFolder = g_App.GetProtocolFolder(remoteType);
   g_App.icFolder = g_App.GetIcFolder(remoteType);
 

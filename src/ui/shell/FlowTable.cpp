@@ -1,15 +1,16 @@
 #include "ui/shell/FlowTable.h"
 
+#include "core/ProjectKinds.h"
 #include "ui/shell/ShellHooks.h"
 
 bool GetFlowSteps(int remoteType, int protocolType, std::vector<stFlowStep>& steps) {
   steps.assign(1, stFlowStep{kExamplePageId, "IDS_NAVIGATION_MAIN"});
-  if (remoteType == 0 && protocolType == 1) {
+  if (IsGeneralRemote(remoteType) && IsStandardProtocol(protocolType)) {
     steps.push_back({kStandardModePageId, "IDS_TI_PROTOCOL_TYPE"});
-  } else if (remoteType == 0 && protocolType == 2) {
+  } else if (IsGeneralRemote(remoteType) && IsCustomProtocol(protocolType)) {
     steps.push_back({kModulationParamId, "IDS_UD_PARAM_MODULE"});
     steps.push_back({kDataFormatId, "IDS_UD_PARAM_DATA"});
-  } else if ((remoteType == 1 || remoteType == 2) && protocolType == 2) {
+  } else if (IsAirConditionerFlow(remoteType) && IsCustomProtocol(protocolType)) {
     steps.push_back({kAirModulationId, "IDS_UD_PARAM_MODULE"});
     steps.push_back({kAirDataFormatId, "IDS_UD_PARAM_DATA"});
     steps.push_back({kOtherPageId, "IDS_FUNC_CONFIG"});
@@ -23,14 +24,14 @@ bool GetFlowSteps(int remoteType, int protocolType, std::vector<stFlowStep>& ste
 
 std::vector<int> GetSavePages(int remoteType, int protocolType) {
   std::vector<int> pages;
-  if (remoteType == 0 && protocolType == 1) {
+  if (IsGeneralRemote(remoteType) && IsStandardProtocol(protocolType)) {
     pages = {kStandardModePageId};
-  } else if (remoteType == 0) {
+  } else if (IsGeneralRemote(remoteType)) {
     pages = {kModulationParamId, kDataFormatId};
-  } else if (remoteType == 1 || remoteType == 2) {
+  } else if (IsAirConditionerFlow(remoteType)) {
     pages = {kAirModulationId, kAirDataFormatId, kOtherPageId};
   }
-  if (remoteType != 0) pages.push_back(kLcdConfigId);
+  if (!IsGeneralRemote(remoteType)) pages.push_back(kLcdConfigId);
   pages.push_back(kKeyConfigId);
   return pages;
 }

@@ -37,10 +37,10 @@ struct stFrameworkSource {
   const char* mode;
 };
 constexpr stFrameworkSource kFrameworks[4] = {
-    {"IR_FrameWork_STD", kFrameworkGeneral, "Standard"},
-    {"IR_FrameWork_USER_DEF", kFrameworkGeneral, "Custom"},
-    {"IR_FrameWork_LCD_LITE", kFrameworkLcdSimple, "Custom"},
-    {"IR_FrameWork_LCD_STD", kFrameworkLcdStandard, "Custom"},
+    {"IR_FrameWork_STD", kFrameworkGeneral, kProtocolKindNames[kProtocolStandard]},
+    {"IR_FrameWork_USER_DEF", kFrameworkGeneral, kProtocolKindNames[kProtocolCustom]},
+    {"IR_FrameWork_LCD_LITE", kFrameworkLcdSimple, kProtocolKindNames[kProtocolCustom]},
+    {"IR_FrameWork_LCD_STD", kFrameworkLcdStandard, kProtocolKindNames[kProtocolCustom]},
 };
 
 COlvantaDlg* g_mainDialog = nullptr;

@@ -131,7 +131,7 @@ void COlvantaDlg::ResetPrompts() {
 }
 
 IDecodePage*& COlvantaDlg::DecodePageOfRemoteType() {
-  return m_decodePages[g_DocManage.RemoteType != 0 ? 1 : 0];
+  return m_decodePages[IsGeneralRemote(g_DocManage.RemoteType) ? 0 : 1];
 }
 
 void COlvantaDlg::LearnCodeMode() {
@@ -147,7 +147,7 @@ void COlvantaDlg::LearnCodeMode() {
     delete slot;
     slot = nullptr;
   }
-  slot = factory(g_DocManage.RemoteType != 0 ? 1 : 0);
+  slot = factory(IsGeneralRemote(g_DocManage.RemoteType) ? 0 : 1);
   if (!slot) return;
   slot->OnBoardState(m_boardState, m_boardVersion);
   slot->OnBoardButtonState(m_boardVersion, 0);
@@ -188,8 +188,8 @@ void COlvantaDlg::OnGlobalSelChanged(CShellMessageEvent& event) {
 void COlvantaDlg::OnShowProtocolPage(CShellMessageEvent& event) {
   g_DocManage.ProtocolImported = 1;
   int id = kAirModulationId;
-  if (g_DocManage.RemoteType == 0)
-    id = g_DocManage.ProtocolType == 1 ? kStandardModePageId : kModulationParamId;
+  if (IsGeneralRemote(g_DocManage.RemoteType))
+    id = IsStandardProtocol(g_DocManage.ProtocolType) ? kStandardModePageId : kModulationParamId;
   CSubBaseDlg* page = FindPage(id);
   if (page) {
     if (id == kModulationParamId) page->ShowStoredValues();

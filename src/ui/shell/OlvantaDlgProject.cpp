@@ -7,7 +7,7 @@
 #include "core/FileHelpers.h"
 #include "core/LangText.h"
 #include "core/MessageBoxes.h"
-#include "core/Numbers.h"
+#include "core/ProjectFile.h"
 #include "core/UserIni.h"
 #include "platform/Profile.h"
 #include "ui/SubBaseDlg.h"
@@ -33,7 +33,7 @@ bool COlvantaDlg::LoadPage(int templateId) {
 bool COlvantaDlg::LoadGeneralFlow(bool firstLoad) {
   if (firstLoad) g_DocManage.Loading = 1;
   bool ok = true;
-  if (g_DocManage.ProtocolType == 1) {
+  if (IsStandardProtocol(g_DocManage.ProtocolType)) {
     ok = LoadPage(kStandardModePageId);
   } else {
     ok = LoadPage(kModulationParamId) && LoadPage(kDataFormatId);
@@ -55,9 +55,7 @@ bool COlvantaDlg::LoadGeneralFlow(bool firstLoad) {
 bool COlvantaDlg::LoadAirFlow() {
   if (CSubBaseDlg* modulation = FindPage(kAirModulationId)) {
     if (g_DocManage.ProjectOpen == 0) {
-      const wxString text =
-          platform::ReadProfileString(g_DocManage.ProjectFilePath, "Custom", "AirFormatType", "", 260);
-      modulation->LoadFormatParameters(static_cast<int>(ParseNumber(text)), 1);
+      modulation->LoadFormatParameters(CProjectFile(g_DocManage.ProjectFilePath).ReadAirFormatType(), 1);
     } else {
       modulation->LoadFormatParameters(0, 0);
     }
@@ -71,8 +69,8 @@ bool COlvantaDlg::LoadAirFlow() {
 }
 
 bool COlvantaDlg::LoadFlowFromProject(bool firstLoad) {
-  if (g_DocManage.RemoteType == 0) return LoadGeneralFlow(firstLoad);
-  if (g_DocManage.RemoteType == 1 || g_DocManage.RemoteType == 2) return LoadAirFlow();
+  if (IsGeneralRemote(g_DocManage.RemoteType)) return LoadGeneralFlow(firstLoad);
+  if (IsAirConditionerFlow(g_DocManage.RemoteType)) return LoadAirFlow();
   return false;
 }
 
@@ -164,7 +162,7 @@ bool COlvantaDlg::LeaveProject() {
     const int answer = LangMessageBox("IDS_SAVE_CONFIG", platform::kMbYesNoCancel);
     if (answer == platform::kIdCancel) return false;
     if (answer == platform::kIdYes && SendShellMessage(this, WM_SAVE_PROJECT) == 0) return false;
-    if (answer == platform::kIdNo && g_DocManage.RemoteType != 0) {
+    if (answer == platform::kIdNo && !IsGeneralRemote(g_DocManage.RemoteType)) {
       SendShellMessage(FindPage(kAirDataFormatId), WM_AIR_RESET_VIEW);
     }
   }
@@ -211,7 +209,7 @@ int COlvantaDlg::OpenProjectFile(const wxString& requestedPath) {
   if (!AskToSave("IDS_SAVE_CURCONFIG")) return 1;
   wxString path = requestedPath;
   if (path.empty()) {
-    const wxString extension = g_BrandFlag != 0 ? "ovirprj" : "lmirprj";
+    const wxString extension = projectfile::FileExtension(g_BrandFlag != 0);
     wxFileDialog dialog(this, wxFileSelectorPromptStr, wxString(), wxString(), "Project file|*." + extension,
                         wxFD_OPEN);
     if (dialog.ShowModal() != wxID_OK) return 1;
@@ -238,7 +236,7 @@ int COlvantaDlg::OpenProjectFile(const wxString& requestedPath) {
     return 0;
   }
   // The chip and protocol folders are those of the project's own remote type.
-  g_FrameworkKind = g_DocManage.RemoteType;
+  g_FrameworkKind = FrameworkKindOf(g_DocManage.RemoteType);
   g_App.protocolFolder = g_App.GetProtocolFolder(g_FrameworkKind);
   g_App.icFolder = g_App.GetIcFolder(g_FrameworkKind);
   if (!g_DocManage.LoadChip() || SendShellMessage(this, WM_AIR_FORMAT_TYPE, 0, 0) == 0) {

@@ -1,8 +1,8 @@
 #include "ui/shell/StagedSave.h"
 
 #include "core/DocManage.h"
+#include "core/ProjectFile.h"
 #include "platform/Paths.h"
-#include "platform/Profile.h"
 
 #include <wx/dir.h>
 #include <wx/filefn.h>
@@ -29,7 +29,7 @@ bool CStagedProjectSave::Begin() {
   g_DocManage.ProjectFolder = folder;
   m_stagedPath = g_DocManage.ProjectFilePath;
   if (!written || m_stagedPath.empty()) return false;
-  return platform::WriteProfileString(m_stagedPath, "Project", "Folder", folder);
+  return CProjectFile(m_stagedPath).WriteProjectFolder(folder);
 }
 
 bool CStagedProjectSave::Commit() {
