@@ -87,12 +87,12 @@ wxString DescribeRefusedToken(const wxString& templatePath, int lineNumber, cons
 }  // namespace
 
 bool CDocManage::WriteTemplateFile(const wxString& templatePath, const wxString& outputPath) {
+  m_templateFailure.clear();
   CStdioFileEx input;
   if (!input.Open(templatePath)) return false;
   COutputFile output(outputPath);
   if (!output.IsOpen()) return false;
 
-  m_templateFailure.clear();
   wxString line;
   for (int lineNumber = 1; input.ReadString(line); ++lineNumber) {
     stRefusedToken refused;

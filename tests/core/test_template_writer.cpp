@@ -128,6 +128,9 @@ TEST_F(TemplateWriterTest, RefusedTokenTellsTheUserTheLibrarysReason) {
   Write("BAD $A\r\n", &ok);
   EXPECT_FALSE(ok);
   EXPECT_TRUE(doc.GetTemplateFailure().empty());
+  Write("X $1+$\r\n");
+  EXPECT_FALSE(doc.WriteTemplateFile(dir.File("none.asm"), dir.File("out.asm")));
+  EXPECT_TRUE(doc.GetTemplateFailure().empty());
 }
 
 TEST_F(TemplateWriterTest, MissingFilesFail) {
