@@ -4,7 +4,9 @@
 // leaves the open project as it was.
 #pragma once
 
+#include "core/ProjectKinds.h"
 #include "ui/BaseDlg.h"
+#include "ui/pages/ChipChoices.h"
 #include "ui/pages/ChipChooser.h"
 
 class wxChoice;
@@ -59,7 +61,7 @@ class CNewPrjPage : public CBaseDlg {
   void RestoreChosen();
   static wxString RememberedFolder();
 
-  int m_chosenItemValue = 0x0100;
+  int m_chosenItemValue = MakeItemValue(kProtocolStandard, kRemoteGeneral);
   wxString m_chosenMcu;
   wxString m_chosenPackage;
   wxChoice* m_modes = nullptr;
