@@ -7,6 +7,8 @@
 #include "core/StringHelpers.h"
 #include "platform/Profile.h"
 
+#include <utility>
+
 CFuncRecords g_FuncRecords;
 
 namespace {
@@ -31,12 +33,32 @@ void ReadDataItems(const wxString& ini, const wxString& section, stFuncRecord& r
   for (int i = 0; i < group; ++i) {
     wxString entry = Read(ini, section, wxString::Format("Data%d", i));
     if (entry.empty()) continue;
-    stFuncDataItem item;
-    item.value = static_cast<std::uint8_t>(ParseNumber(GetNextToken(entry, ",")));
-    item.nameKey = entry;
-    item.name = GetLangText(entry);
-    record.data.push_back(item);
+    stFuncData item;
+    item.Value = static_cast<std::uint8_t>(ParseNumber(GetNextToken(entry, ",")));
+    item.NameKey = entry;
+    item.Name = GetLangText(entry);
+    record.Data.push_back(item);
   }
+}
+
+// The language key while the name is still its text, so that a later read
+// translates it again; else the name as edited.
+wxString StoredName(const stFuncData& item) {
+  if (!item.NameKey.empty() && GetLangText(item.NameKey) == item.Name) return item.NameKey;
+  return item.Name;
+}
+
+// What a stored record keeps when its section is read again: the fields
+// that the section has no keys for.
+void KeepUnstoredFields(const stFuncRecord& stored, stFuncRecord& loaded) {
+  loaded.ModeEnable = stored.ModeEnable;
+  loaded.MaxValues = stored.MaxValues;
+  loaded.DefaultValues = stored.DefaultValues;
+  loaded.Weight = stored.Weight;
+  loaded.FuncNo = stored.FuncNo;
+  loaded.Tip = stored.Tip;
+  loaded.Description = stored.Description;
+  if (loaded.Name.empty()) loaded.Name = stored.Name;
 }
 
 bool BreaksIniLine(const wxString& text) { return text.find_first_of("\r\n") != wxString::npos; }
@@ -47,66 +69,71 @@ bool Write(const wxString& ini, const wxString& section, const wxString& key, co
 
 wxString Decimal(long long value) { return wxString::Format("%lld", value); }
 
+bool RefuseText(const wxString& text) {
+  LangMessageBox("", kNoticeOk, "IDS_FUNC_NAME_INVALID", text);
+  return false;
+}
+
 }  // namespace
 
-void CFuncRecords::LoadFuncRecord(int funcNo, int kind, const wxString& iniPath) {
+void CFuncRecords::ReadFuncRecord(int funcNo, int kind, const wxString& iniPath) {
   const wxString section = Section(funcNo);
   switch (kind) {
     case kFuncConstCode: {
-      stConstCodeEntry& entry = constCodes[funcNo];
+      stConstCodeFunc& entry = constRecords[funcNo];
       ReadNumber(iniPath, section, "ConstCode", entry.ConstCode);
       ReadNumber(iniPath, section, "Bits", entry.Bits);
       return;
     }
-    case kFuncExpression: {
-      for (stExprFunc* func : {&exprA, &exprB}) {
-        if (func->number != funcNo) continue;
-        ReadNumber(iniPath, section, "Bits", func->Bits);
+    case kFuncVerify: {
+      for (auto [number, item] : {std::pair{verify1No, &verify1}, std::pair{verify2No, &verify2}}) {
+        if (number != funcNo) continue;
+        ReadNumber(iniPath, section, "Bits", item->Bits);
         wxString names = Read(iniPath, section, "AddFunc");
         for (std::size_t i = 0; !names.empty(); ++i) {
           wxString name = GetNextToken(names, ",");
-          if (i >= func->AddFunc.size()) func->AddFunc.resize(i + 1);
-          func->AddFunc[i] = name;
+          if (i >= item->Factors.size()) item->Factors.resize(i + 1);
+          item->Factors[i] = name;
         }
         if (platform::ProfileKeyExists(iniPath, section, "Expr"))
-          func->Expr() = Read(iniPath, section, "Expr");
+          item->Expression = Read(iniPath, section, "Expr");
       }
       return;
     }
     case kFuncPlain:
-    case kFuncEnableOnly:
-    case kFuncExtended:
-    case kFuncPlaceholder: break;
+    case kFuncSimple:
+    case kFuncUserDefined:
+    case kFuncPureData: break;
     default: return;
   }
 
   stFuncRecord record;
-  if (kind == kFuncPlaceholder) {
-    record.placeholder = 1;
+  if (kind == kFuncPureData) {
+    record.PureData = 1;
   } else {
     ReadNumber(iniPath, section, "OpenEnable", record.OpenEnable);
     ReadNumber(iniPath, section, "CloseEnable", record.CloseEnable);
-    if (kind != kFuncEnableOnly) {
+    if (kind != kFuncSimple) {
       ReadNumber(iniPath, section, "StartPos", record.StartPos);
       ReadNumber(iniPath, section, "EndPos", record.EndPos);
       ReadNumber(iniPath, section, "ModeSelect", record.ModeSelect);
     }
     ReadNumber(iniPath, section, "Reserve", record.Reserve);
     ReadNumber(iniPath, section, "Bits", record.Bits);
-    if (kind != kFuncEnableOnly) {
+    if (kind != kFuncSimple) {
       int group = 0;
       ReadNumber(iniPath, section, "Group", group);
       ReadDataItems(iniPath, section, record, group);
     }
-    if (kind == kFuncExtended) {
-      std::int32_t dataShow = 0;
-      ReadNumber(iniPath, section, "DataShow", dataShow);
-      record.DataShow[0] = record.DataShow[1] = dataShow;
+    if (kind == kFuncUserDefined) {
+      ReadNumber(iniPath, section, "DataShow", record.DataShow);
+      record.PrevDataShow = record.DataShow;
       ReadNumber(iniPath, section, "ProcessMethod", record.ProcessMethod);
       ReadNumber(iniPath, section, "ZeroShow", record.ZeroShow);
-      record.extended = 1;
+      record.Resizable = 1;
     }
   }
+  if (const stFuncRecord* stored = Find(funcNo)) KeepUnstoredFields(*stored, record);
   records[funcNo] = std::move(record);
 }
 
@@ -117,70 +144,93 @@ bool CFuncRecords::FindFuncRecord(int funcNo, stFuncRecord** out) {
   return true;
 }
 
+bool CFuncRecords::FindConstRecord(int funcNo, stConstCodeFunc** out) {
+  auto found = constRecords.find(funcNo);
+  if (found == constRecords.end()) return false;
+  if (out) *out = &found->second;
+  return true;
+}
+
+void CFuncRecords::StoreFuncRecord(int funcNo, const stFuncRecord& record) {
+  auto found = records.find(funcNo);
+  if (found == records.end()) {
+    records.emplace(funcNo, record);
+    return;
+  }
+  const std::int32_t defaultValues = found->second.DefaultValues;
+  found->second = record;
+  found->second.DefaultValues = defaultValues;
+}
+
+void CFuncRecords::StoreConstRecord(int funcNo, const stConstCodeFunc& record) {
+  constRecords[funcNo] = record;
+}
+
 const stFuncRecord* CFuncRecords::Find(int funcNo) const {
   auto found = records.find(funcNo);
   return found == records.end() ? nullptr : &found->second;
 }
 
+const stVerifyItem* CFuncRecords::FindVerify(int funcNo) const {
+  if (verify1No == funcNo) return &verify1;
+  if (verify2No == funcNo) return &verify2;
+  return nullptr;
+}
+
 int CFuncRecords::GetFuncDataNames(std::vector<wxString>& names) const {
   for (const auto& [number, record] : records) {
-    if (record.name.CmpNoCase("IDS_MODE") != 0) continue;
-    for (const stFuncDataItem& item : record.data) names.push_back(item.name);
-    return static_cast<int>(record.data.size());
+    if (record.Name.CmpNoCase("IDS_MODE") != 0) continue;
+    for (const stFuncData& item : record.Data) names.push_back(item.Name);
+    return static_cast<int>(record.Data.size());
   }
   return 0;
 }
 
-int CFuncRecords::GetFuncValue(int funcNo, int kind) {
+int CFuncRecords::GetFuncWeight(int funcNo, int kind) {
   switch (kind) {
     case kFuncPlain:
-    case kFuncEnableOnly:
-    case kFuncExtended: {
+    case kFuncSimple:
+    case kFuncUserDefined: {
       const stFuncRecord* record = Find(funcNo);
-      return record ? record->weight : 0;
+      return record ? record->Weight : 0;
     }
     case kFuncConstCode: {
-      auto found = constCodes.find(funcNo);
-      return found == constCodes.end() ? 0 : found->second.weight;
+      auto found = constRecords.find(funcNo);
+      return found == constRecords.end() ? 0 : found->second.Weight;
     }
-    case kFuncExpression:
-      if (exprA.number == funcNo) return exprA.weight;
-      if (exprB.number == funcNo) return exprB.weight;
-      return 0;
+    case kFuncVerify: {
+      const stVerifyItem* item = FindVerify(funcNo);
+      return item ? item->Weight : 0;
+    }
     default: return 0;
   }
 }
 
-std::uint16_t CFuncRecords::GetFuncBits(int funcNo, int kind) {
+std::uint16_t CFuncRecords::GetFuncSize(int funcNo, int kind) {
   switch (kind) {
     case kFuncPlain:
-    case kFuncEnableOnly:
-    case kFuncExtended: {
+    case kFuncSimple:
+    case kFuncUserDefined: {
       const stFuncRecord* record = Find(funcNo);
       return record ? record->Bits : 0;
     }
     case kFuncConstCode: {
-      auto found = constCodes.find(funcNo);
-      return found == constCodes.end() ? 0 : found->second.Bits;
+      auto found = constRecords.find(funcNo);
+      return found == constRecords.end() ? 0 : found->second.Bits;
     }
-    case kFuncExpression:
-      if (exprA.number == funcNo) return exprA.Bits;
-      if (exprB.number == funcNo) return exprB.Bits;
-      return 0;
+    case kFuncVerify: {
+      const stVerifyItem* item = FindVerify(funcNo);
+      return item ? item->Bits : 0;
+    }
     default: return 0;
   }
 }
 
-bool CFuncRecords::SaveRecord(int funcNo, const wxString& iniPath, bool extended) {
+bool CFuncRecords::WriteRecord(int funcNo, const wxString& iniPath, bool userDefined) {
   const stFuncRecord* record = Find(funcNo);
   if (!record) return false;
-  for (const stFuncDataItem& item : record->data) {
-    const wxString& stored = item.nameKey.empty() ? item.name : item.nameKey;
-    if (BreaksIniLine(stored)) {
-      LangMessageBox("", kNoticeOk, "IDS_FUNC_NAME_INVALID", stored);
-      return false;
-    }
-  }
+  for (const stFuncData& item : record->Data)
+    if (BreaksIniLine(StoredName(item))) return RefuseText(StoredName(item));
   const wxString section = Section(funcNo);
   bool ok = Write(iniPath, section, "OpenEnable", record->OpenEnable ? "1" : "0");
   ok = ok && Write(iniPath, section, "CloseEnable", record->CloseEnable ? "1" : "0");
@@ -189,50 +239,43 @@ bool CFuncRecords::SaveRecord(int funcNo, const wxString& iniPath, bool extended
   ok = ok && Write(iniPath, section, "EndPos", Decimal(record->EndPos));
   ok = ok && Write(iniPath, section, "Bits", Decimal(record->Bits));
   ok = ok && Write(iniPath, section, "Reserve", Decimal(record->Reserve));
-  ok = ok && Write(iniPath, section, "Group", Decimal(static_cast<long long>(record->data.size())));
-  for (std::size_t i = 0; ok && i < record->data.size(); ++i) {
-    const stFuncDataItem& item = record->data[i];
-    // The language key, so that a later load translates it again.
-    const wxString& name = item.nameKey.empty() ? item.name : item.nameKey;
-    ok = Write(iniPath, section, wxString::Format("Data%zu", i), wxString::Format("%d,", item.value) + name);
+  ok = ok && Write(iniPath, section, "Group", Decimal(static_cast<long long>(record->Data.size())));
+  for (std::size_t i = 0; ok && i < record->Data.size(); ++i) {
+    const stFuncData& item = record->Data[i];
+    ok = Write(iniPath, section, wxString::Format("Data%zu", i),
+               wxString::Format("%d,", item.Value) + StoredName(item));
   }
-  if (ok && extended) {
-    ok = Write(iniPath, section, "DataShow", Decimal(record->DataShow[0])) &&
+  if (ok && userDefined) {
+    ok = Write(iniPath, section, "DataShow", Decimal(record->DataShow)) &&
          Write(iniPath, section, "ProcessMethod", Decimal(record->ProcessMethod)) &&
          Write(iniPath, section, "ZeroShow", Decimal(record->ZeroShow));
   }
   return ok;
 }
 
-bool CFuncRecords::SaveConstCode(int funcNo, const wxString& iniPath) {
-  auto found = constCodes.find(funcNo);
-  if (found == constCodes.end()) return false;
+bool CFuncRecords::WriteConstRecord(int funcNo, const wxString& iniPath) {
+  auto found = constRecords.find(funcNo);
+  if (found == constRecords.end()) return false;
   const wxString section = Section(funcNo);
   return Write(iniPath, section, "ConstCode", wxString::Format("0x%x", found->second.ConstCode)) &&
          Write(iniPath, section, "Bits", wxString::Format("0x%x", found->second.Bits));
 }
 
-bool CFuncRecords::SaveExprFunc(int funcNo, const wxString& iniPath) {
-  const stExprFunc& func = exprA.number == funcNo ? exprA : exprB;
+bool CFuncRecords::WriteVerifyRecord(int funcNo, const wxString& iniPath) {
+  const stVerifyItem& item = verify1No == funcNo ? verify1 : verify2;
   wxString names;
-  for (const wxString& name : func.AddFunc) {
-    if (BreaksIniLine(name) || name.Contains(",")) {
-      LangMessageBox("", kNoticeOk, "IDS_FUNC_NAME_INVALID", name);
-      return false;
-    }
+  for (const wxString& name : item.Factors) {
+    if (BreaksIniLine(name) || name.Contains(",")) return RefuseText(name);
     names += name + ",";
   }
-  if (names.EndsWith(",")) names.RemoveLast();
-  if (BreaksIniLine(func.Expr())) {
-    LangMessageBox("", kNoticeOk, "IDS_FUNC_NAME_INVALID", func.Expr());
-    return false;
-  }
+  while (names.EndsWith(",")) names.RemoveLast();
+  if (BreaksIniLine(item.Expression)) return RefuseText(item.Expression);
   const wxString section = Section(funcNo);
-  return Write(iniPath, section, "Bits", Decimal(func.Bits)) && Write(iniPath, section, "AddFunc", names) &&
-         Write(iniPath, section, "Expr", func.Expr());
+  return Write(iniPath, section, "Bits", Decimal(item.Bits)) && Write(iniPath, section, "AddFunc", names) &&
+         Write(iniPath, section, "Expr", item.Expression);
 }
 
-void CFuncRecords::BuildDataMask() {
+void CFuncRecords::ResetModeMasks() {
   std::vector<wxString> names;
   const int count = GetFuncDataNames(names);
   const std::uint32_t mask = count >= 16 ? 0xFFFFu : ((1u << count) - 1u);
@@ -242,7 +285,8 @@ void CFuncRecords::BuildDataMask() {
 
 void CFuncRecords::Clear() {
   records.clear();
-  constCodes.clear();
-  exprA = stExprFunc();
-  exprB = stExprFunc();
+  constRecords.clear();
+  verify1No = verify2No = 0;
+  verify1 = stVerifyItem();
+  verify2 = stVerifyItem();
 }
