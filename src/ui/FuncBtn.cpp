@@ -214,40 +214,42 @@ void CScalableButton::OnLeftUp(wxMouseEvent& event) {
 // ---------------------------------------------------------------------------
 // CFuncBtn
 
-void CFuncBtn::AddParam(const wxString& valueFormat, const wxString& defineName, const wxString& indexText) {
+void CFuncBtn::AddParam(const ParamDefineName& defineName, const ParamValueFormat& valueFormat,
+                        const ParamIndexText& indexes, const ParamCondition& condition) {
   auto param = std::make_unique<sParam>();
-  param->defineName = defineName;
-  param->valueFormat = valueFormat;
-  param->indexes = ParseParamIndexes(indexText);
+  param->condition = condition.text;
+  param->defineName = defineName.text;
+  param->valueFormat = valueFormat.text;
+  param->indexes = ParseParamIndexes(indexes.text);
   if (!m_tipText.empty()) m_tipText += ",";
-  m_tipText += defineName;
+  m_tipText += defineName.text;
   m_params.push_back(std::move(param));
 }
 
-wxString CFuncBtn::ResolveParamValue(const wxString& name) {
+wxString CFuncBtn::ResolveParamValue(const wxString& name, bool userDefined) {
   CFuncBtnServices& services = GetFuncBtnServices();
   if (name.IsSameAs("COM_1", false)) return services.GetLCDButtonCom(this);
   if (name.IsSameAs("SEG_1", false)) return services.GetLCDButtonSeg1(this);
   if (name.IsSameAs("SEG_2", false)) return services.GetLCDButtonSeg2(this);
-  if (name.IsSameAs("DigitMap", false)) return services.GetLCDButtonDigitMap(this);
+  if (name.IsSameAs("DigitMap", false)) return services.GetLCDButtonDigitMap(this, userDefined);
   return wxString();
 }
 
-int CFuncBtn::GetParamDefines(wxArrayString& defines) {
+int CFuncBtn::GetParamDefines(wxArrayString& defines, bool userDefined) {
   for (const auto& param : m_params) {
     std::vector<wxString> values;
     for (std::size_t i = 0; i < param->indexes.size() && i < 3; ++i) {
       const int position = param->indexes[i];
       // A position outside the value list stands for an empty value.
       const bool inRange = position >= 1 && position <= static_cast<int>(m_paramValues.size());
-      values.push_back(inRange ? ResolveParamValue(m_paramValues[position - 1]) : wxString());
+      values.push_back(inRange ? ResolveParamValue(m_paramValues[position - 1], userDefined) : wxString());
     }
     defines.Add(MakeDefineLine(param->defineName, FillValueFormat(param->valueFormat, values)));
   }
   return 1;
 }
 
-int CFuncBtn::EvaluateEnable(int listSelector, int keepWindowState) {
+bool CFuncBtn::EvaluateEnable(int listSelector, bool keepWindowState) {
   m_referenced.clear();
   CFuncBtnServices& services = GetFuncBtnServices();
   stEnableQueries queries;
@@ -256,12 +258,12 @@ int CFuncBtn::EvaluateEnable(int listSelector, int keepWindowState) {
   queries.isReserveTwo = [&](int number) { return services.IsAirFuncReserveTwo(number); };
   queries.getReserve = [&](int number) { return services.GetAirFuncReserve(number); };
   const stEnableOutcome outcome = EvaluateEnableCondition(m_enableExpr, queries);
-  if (!outcome.accepted) return 0;
+  if (!outcome.accepted) return !m_conditionOff;
   m_referenced = outcome.numbers;
   m_conditionOff = !outcome.enabled;
-  if (!(outcome.constant && keepWindowState != 0)) Enable(outcome.enabled);
+  if (!(outcome.constant && keepWindowState)) Enable(outcome.enabled);
   Refresh();
-  return 1;
+  return outcome.enabled;
 }
 
 void CFuncBtn::OnButtonDown() {

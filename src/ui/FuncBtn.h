@@ -132,28 +132,58 @@ class CFuncBtnServices {
   virtual wxString GetLCDButtonCom(CFuncBtn* /*button*/) { return wxString(); }
   virtual wxString GetLCDButtonSeg1(CFuncBtn* /*button*/) { return wxString(); }
   virtual wxString GetLCDButtonSeg2(CFuncBtn* /*button*/) { return wxString(); }
-  virtual wxString GetLCDButtonDigitMap(CFuncBtn* /*button*/) { return "0"; }
+  // userDefined: the button is one of the user-defined function buttons.
+  virtual wxString GetLCDButtonDigitMap(CFuncBtn* /*button*/, bool /*userDefined*/) { return "0"; }
 };
 
 // The services in use; null restores the defaults.
 void SetFuncBtnServices(CFuncBtnServices* services);
 CFuncBtnServices& GetFuncBtnServices();
 
+// The texts of a parameter record, each its own type so that AddParam's
+// arguments cannot be swapped unnoticed.
+struct ParamDefineName {
+  explicit ParamDefineName(const wxString& value) : text(value) {}
+  wxString text;
+};
+struct ParamValueFormat {
+  explicit ParamValueFormat(const wxString& value) : text(value) {}
+  wxString text;
+};
+struct ParamIndexText {
+  explicit ParamIndexText(const wxString& value) : text(value) {}
+  wxString text;
+};
+struct ParamCondition {
+  explicit ParamCondition(const wxString& value) : text(value) {}
+  wxString text;
+};
+
 class CFuncBtn : public CScalableButton {
  public:
-  // One "#define" of the function: its name, a value format with up to
-  // three "%s", and the 1-based positions of the parameter values that fill it.
+  // One "#define" of the function: the condition under which it is written
+  // (key buttons), its name, a value format with up to three "%s", and the
+  // 1-based positions of the parameter values that fill it.
   struct sParam {
+    wxString condition;
     wxString defineName;
     wxString valueFormat;
     std::vector<int> indexes;
   };
 
+  // Switch-state bits of BtnState.
+  static constexpr std::uint16_t kStateOn = 0x0001;
+  static constexpr std::uint16_t kStateOff = 0x0010;
+  static constexpr std::uint16_t kStateClock = 0x0100;
+  static constexpr std::uint16_t kStateFollowsFunction = 0x1000;
+  static constexpr std::uint16_t kNotPlaced = 0xFFFF;
+
   using CScalableButton::CScalableButton;
 
-  // A record with the indexes read from indexText (see ParseParamIndexes);
-  // its define name joins the tooltip's list of names.
-  void AddParam(const wxString& valueFormat, const wxString& defineName, const wxString& indexText);
+  // A record with the indexes read from the index text (see
+  // ParseParamIndexes); its define name joins the tooltip's list of names.
+  void AddParam(const ParamDefineName& defineName, const ParamValueFormat& valueFormat,
+                const ParamIndexText& indexes, const ParamCondition& condition = ParamCondition(wxString()));
   void DeleteParams() { m_params.clear(); }
   void ClearParamNames() { m_tipText.clear(); }
   void AddParamValue(const wxString& text) { m_paramValues.push_back(text); }
@@ -161,16 +191,18 @@ class CFuncBtn : public CScalableButton {
   void SetEnableExpr(const wxString& condition) { m_enableExpr = condition; }
   const wxString& GetEnableExpr() const { return m_enableExpr; }
 
-  // Appends "#define\t<name> <value>" for every record. Returns 1.
-  int GetParamDefines(wxArrayString& defines);
+  // Appends "#define\t<name> <value>" for every record. userDefined tells
+  // the LCD page which of its button lists the button is in. Returns 1.
+  int GetParamDefines(wxArrayString& defines, bool userDefined);
   // A parameter value name answered for this button: "COM_1", "SEG_1",
   // "SEG_2" and "DigitMap" by the LCD page, anything else empty.
-  wxString ResolveParamValue(const wxString& name);
+  wxString ResolveParamValue(const wxString& name, bool userDefined);
 
-  // Evaluates the enable condition. 0 when it cannot be read (nothing
-  // changes); else 1: the condition-off flag and, unless the condition is
-  // "0"/"1" with keepWindowState set, the window's enabled state follow it.
-  int EvaluateEnable(int listSelector, int keepWindowState);
+  // Evaluates the enable condition and answers whether the button is
+  // enabled. A condition that cannot be read changes nothing; else the
+  // condition-off flag and, unless the condition is "0"/"1" with
+  // keepWindowState set, the window's enabled state follow it.
+  bool EvaluateEnable(int listSelector, bool keepWindowState);
   const std::vector<int>& GetReferencedNumbers() const { return m_referenced; }
 
   void SetLcdGrid(CFuncBtnDropTarget* grid) { m_lcdGrid = grid; }
@@ -178,10 +210,25 @@ class CFuncBtn : public CScalableButton {
   const std::vector<std::unique_ptr<sParam>>& GetParams() const { return m_params; }
   const std::vector<wxString>& GetParamValues() const { return m_paramValues; }
 
-  // Positions kept by the LCD pages.
-  int dataIndex = -1;
-  int modeIndex = -1;
-  std::int16_t lcdPosition = -1;
+  // Kept by the LCD pages.
+  wxString Name;                           // language key or composed name
+  int Type = 0;                            // 1: a 7-segment digit
+  int DataIndx = -1;                       // digit number shown in digit cells
+  int ModeIndx = -1;                       // display mode the button belongs to
+  std::uint8_t IgnoreF = 0;                // the digit may give up its F segment
+  std::uint8_t FCancelled = 0;             // its F segment is not used
+  std::uint16_t BtnState = 0;              // kState* bits
+  std::vector<int> RamList;                // LCD RAM numbers the button uses
+  int FirstValueIndex = -1;                // first chosen value
+  std::uint16_t LcdPosition = kNotPlaced;  // grid place, kNotPlaced when none
+  int Value = -1;                          // user-defined function value
+  bool InThisState = false;                // shown in the switch state on view
+  bool Units = false;                      // units button of a number function
+  int DigitNo = -1;                        // running digit number of a units button
+  int FuncIndex = -1;                      // user-defined function index, -1 for base buttons
+  int Slot = -1;                           // slot in the user-defined panel
+  bool ZeroButton = false;                 // zero/non-zero button of a function
+  bool Shown = false;                      // drawn as shown in the current switch state
 
  protected:
   void OnButtonDown() override;

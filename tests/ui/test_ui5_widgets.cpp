@@ -11,6 +11,7 @@
 #include "UiEvents.h"
 
 #include <gtest/gtest.h>
+#include <type_traits>
 
 #include <wx/dcclient.h>
 #include <wx/dcmemory.h>
@@ -111,7 +112,7 @@ TEST_F(Ui5Test, StatesPickTheColours) {
   button->SetNormalState(false);
   EXPECT_EQ(look(), wxColour(255, 255, 255));  // inactive
   button->SetEnableExpr("0");
-  ASSERT_EQ(button->EvaluateEnable(0, 1), 1);
+  ASSERT_FALSE(button->EvaluateEnable(0, true));
   EXPECT_EQ(look(), wxColour(128, 128, 128));  // condition off comes first
 }
 
@@ -119,8 +120,8 @@ TEST_F(Ui5Test, HoverShowsTheParameterNamesAsTip) {
   auto* button = new CFuncBtn(page, wxID_ANY, wxPoint(40, 50));
   button->SetTitle("Clock");
   button->FitToText();
-  button->AddParam("%s", "LCD_CLOCK_COM", "p1");
-  button->AddParam("%s", "LCD_CLOCK_SEG", "p2");
+  button->AddParam(ParamDefineName("LCD_CLOCK_COM"), ParamValueFormat("%s"), ParamIndexText("p1"));
+  button->AddParam(ParamDefineName("LCD_CLOCK_SEG"), ParamValueFormat("%s"), ParamIndexText("p2"));
   EXPECT_EQ(button->GetTipText(), "LCD_CLOCK_COM,LCD_CLOCK_SEG");
 
   testsupport::MouseEnter(button, wxPoint(2, 2));
@@ -149,7 +150,9 @@ struct FakeProject : CFuncBtnServices {
   wxString GetLCDButtonCom(CFuncBtn*) override { return "3"; }
   wxString GetLCDButtonSeg1(CFuncBtn*) override { return "12"; }
   wxString GetLCDButtonSeg2(CFuncBtn*) override { return "13"; }
-  wxString GetLCDButtonDigitMap(CFuncBtn*) override { return "0x3F"; }
+  wxString GetLCDButtonDigitMap(CFuncBtn*, bool userDefined) override {
+    return userDefined ? "0x7F" : "0x3F";
+  }
   bool timeShown = false;
   int lastSelector = -1;
 };
@@ -160,31 +163,38 @@ TEST_F(Ui5Test, EnableConditionDrivesTheWindow) {
   auto* button = new CFuncBtn(page, wxID_ANY);
 
   button->SetEnableExpr("GetButtonEnable(P1&T2)");
-  EXPECT_EQ(button->EvaluateEnable(7, 0), 1);
+  EXPECT_TRUE(button->EvaluateEnable(7, false));
   EXPECT_TRUE(button->IsEnabled());
   EXPECT_FALSE(button->IsConditionOff());
   EXPECT_EQ(project.lastSelector, 7);
   EXPECT_EQ(button->GetReferencedNumbers(), (std::vector<int>{1, 2}));
 
   button->SetEnableExpr("GetTimeEnable");
-  EXPECT_EQ(button->EvaluateEnable(0, 1), 1);  // the keep flag does not hold for GetTimeEnable
+  EXPECT_FALSE(button->EvaluateEnable(0, true));  // the keep flag does not hold for GetTimeEnable
   EXPECT_FALSE(button->IsEnabled());
   EXPECT_TRUE(button->IsConditionOff());
   EXPECT_TRUE(button->GetReferencedNumbers().empty());
 
   // "0"/"1" with the keep flag set change the flag, not the window.
   button->SetEnableExpr("1");
-  EXPECT_EQ(button->EvaluateEnable(0, 1), 1);
+  EXPECT_TRUE(button->EvaluateEnable(0, true));
   EXPECT_FALSE(button->IsEnabled());
   EXPECT_FALSE(button->IsConditionOff());
-  EXPECT_EQ(button->EvaluateEnable(0, 0), 1);
+  EXPECT_TRUE(button->EvaluateEnable(0, false));
   EXPECT_TRUE(button->IsEnabled());
 
   // A condition that cannot be read changes nothing.
+  // A condition that cannot be read changes nothing and answers the state
+  // the button keeps.
   button->SetEnableExpr("GetButtonEnable(1;2)");
-  EXPECT_EQ(button->EvaluateEnable(0, 0), 0);
+  EXPECT_TRUE(button->EvaluateEnable(0, false));
   EXPECT_TRUE(button->IsEnabled());
   EXPECT_FALSE(button->IsConditionOff());
+  button->SetEnableExpr("0");
+  EXPECT_FALSE(button->EvaluateEnable(0, false));
+  button->SetEnableExpr("GetButtonEnable(");
+  EXPECT_FALSE(button->EvaluateEnable(0, false));
+  EXPECT_TRUE(button->IsConditionOff());
 }
 
 TEST_F(Ui5Test, ParameterDefines) {
@@ -192,13 +202,19 @@ TEST_F(Ui5Test, ParameterDefines) {
   SetFuncBtnServices(&project);
   auto* button = new CFuncBtn(page, wxID_ANY);
   for (const char* value : {"COM_1", "seg_1", "SEG_2", "DigitMap", "Other"}) button->AddParamValue(value);
-  button->AddParam("%s", "HOUR_COM", "p1");
-  button->AddParam("(%s<<8)|%s", "HOUR_SEG", "p2p3");
-  button->AddParam("%s", "HOUR_MAP", "p4");
-  button->AddParam("[%s]", "HOUR_OTHER", "p5");
-  button->AddParam("%s-%s", "HOUR_BAD", "p9p0");  // positions outside the list
+  struct {
+    const char* name;
+    const char* format;
+    const char* indexes;
+  } records[] = {{"HOUR_COM", "%s", "p1"},
+                 {"HOUR_SEG", "(%s<<8)|%s", "p2p3"},
+                 {"HOUR_MAP", "%s", "p4"},
+                 {"HOUR_OTHER", "[%s]", "p5"},
+                 {"HOUR_BAD", "%s-%s", "p9p0"}};  // positions outside the list
+  for (const auto& r : records)
+    button->AddParam(ParamDefineName(r.name), ParamValueFormat(r.format), ParamIndexText(r.indexes));
   wxArrayString defines;
-  EXPECT_EQ(button->GetParamDefines(defines), 1);
+  EXPECT_EQ(button->GetParamDefines(defines, false), 1);
   ASSERT_EQ(defines.size(), 5u);
   EXPECT_EQ(defines[0], "#define\tHOUR_COM 3");
   EXPECT_EQ(defines[1], "#define\tHOUR_SEG (12<<8)|13");
@@ -206,10 +222,41 @@ TEST_F(Ui5Test, ParameterDefines) {
   EXPECT_EQ(defines[3], "#define\tHOUR_OTHER []");
   EXPECT_EQ(defines[4], "#define\tHOUR_BAD -");
 
+  // The user-defined flag reaches the digit map.
+  defines.clear();
+  button->GetParamDefines(defines, true);
+  EXPECT_EQ(defines[2], "#define\tHOUR_MAP 0x7F");
+
   button->DeleteParams();
   defines.clear();
-  button->GetParamDefines(defines);
+  button->GetParamDefines(defines, false);
   EXPECT_TRUE(defines.empty());
+}
+
+// AddParam takes (define name, value format, indexes), each its own type:
+// a call with the texts in another order, or as plain strings, does not build.
+template <class... Args>
+constexpr bool kAddParamTakes = std::is_invocable_v<decltype(&CFuncBtn::AddParam), CFuncBtn*, Args...>;
+static_assert(kAddParamTakes<ParamDefineName, ParamValueFormat, ParamIndexText, ParamCondition>);
+static_assert(!kAddParamTakes<ParamValueFormat, ParamDefineName, ParamIndexText, ParamCondition>);
+static_assert(!kAddParamTakes<wxString, wxString, wxString, ParamCondition>);
+
+TEST_F(Ui5Test, ANewButtonIsUnplacedWithoutValueOrDigit) {
+  CFuncBtn button(page, wxID_ANY);
+  EXPECT_EQ(button.LcdPosition, 0xFFFF);
+  EXPECT_EQ(button.Value, -1);
+  EXPECT_EQ(button.DataIndx, -1);
+  EXPECT_EQ(button.ModeIndx, -1);
+  EXPECT_EQ(button.FirstValueIndex, -1);
+  EXPECT_EQ(button.FuncIndex, -1);  // a base button, not a user-defined one
+  EXPECT_EQ(button.FCancelled, 0);
+
+  // Key buttons give their records a condition.
+  button.AddParam(ParamDefineName("KEY_ON"), ParamValueFormat("%s"), ParamIndexText("p1"),
+                  ParamCondition("GetOpenFlag(3)"));
+  ASSERT_EQ(button.GetParams().size(), 1u);
+  EXPECT_EQ(button.GetParams()[0]->condition, "GetOpenFlag(3)");
+  EXPECT_EQ(button.GetParams()[0]->defineName, "KEY_ON");
 }
 
 class FakeGrid : public wxWindow, public CFuncBtnDropTarget {
@@ -435,7 +482,7 @@ TEST_F(Ui5Test, SampleWindowScreenshot) {
     button->SetTitle(b.title);
     button->SetBkColors(b.back, 0xBFBFBF);
     button->SetEnableExpr(b.off ? "0" : "1");
-    button->EvaluateEnable(0, 1);
+    button->EvaluateEnable(0, true);
     x += button->FitToText(x, 36).x + 8;
   }
 
