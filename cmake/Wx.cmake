@@ -6,7 +6,8 @@ function(olv_wx_target name)
   if(wxWidgets_DEFINITIONS_DEBUG)
     list(APPEND defs $<$<CONFIG:Debug>:${wxWidgets_DEFINITIONS_DEBUG}>)
   endif()
-  separate_arguments(flags UNIX_COMMAND "${flags}")
+  # Flags such as -pthread; FindwxWidgets has already taken out the include folders and definitions.
+  set(flags ${wxWidgets_CXX_FLAGS})
   set_target_properties(${name} PROPERTIES
     INTERFACE_INCLUDE_DIRECTORIES "${wxWidgets_INCLUDE_DIRS}"
     INTERFACE_COMPILE_DEFINITIONS "${defs}"
