@@ -22,14 +22,6 @@ struct FolderEntry {
   bool isFolder = false;
 };
 
-wxString FromFsPath(const fs::path& path) {
-#ifdef _WIN32
-  return wxString(path.wstring());
-#else
-  return wxString::FromUTF8(path.string().c_str());
-#endif
-}
-
 // Sorts by name so that the define text does not depend on the file system's order.
 bool ComesBefore(const FolderEntry& a, const FolderEntry& b) {
   const int noCase = a.name.CmpNoCase(b.name);
@@ -52,8 +44,8 @@ bool ListFolder(const wxString& folder, std::vector<FolderEntry>& entries) {
     FolderEntry entry;
     entry.isFolder = fs::is_directory(status);
     if (entry.isFolder ? isLink : !fs::is_regular_file(status)) continue;
-    entry.name = FromFsPath(it->path().filename());
-    entry.path = FromFsPath(it->path());
+    entry.name = platform::FromFsPath(it->path().filename());
+    entry.path = platform::FromFsPath(it->path());
     entries.push_back(entry);
   }
   if (ec) return false;

@@ -1,8 +1,6 @@
 #include "core/StringHelpers.h"
 
-#ifdef __WINDOWS__
-#include <windows.h>
-#endif
+#include "platform/TextFile.h"
 
 wxString GetNextToken(wxString& list, const wxString& separator) {
   list.Trim(true).Trim(false);
@@ -82,16 +80,4 @@ bool ExpandLetterExpression(wxString& expr, const wxArrayString& values, int& er
   return true;
 }
 
-std::string WideToAnsi(const wxString& text) {
-#ifdef __WINDOWS__
-  std::wstring wide = text.ToStdWstring();
-  int size = WideCharToMultiByte(CP_OEMCP, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
-  if (size <= 0) return std::string();
-  std::string out(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_OEMCP, 0, wide.c_str(), -1, out.data(), size, nullptr, nullptr);
-  out.resize(static_cast<std::size_t>(size - 1));
-  return out;
-#else
-  return std::string(text.utf8_str());
-#endif
-}
+std::string WideToAnsi(const wxString& text) { return platform::ToOemText(text); }

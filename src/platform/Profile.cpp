@@ -1,6 +1,7 @@
 #include "platform/Profile.h"
 
 #include "platform/TextFile.h"
+#include "platform/WindowsApi.h"
 
 #include <algorithm>
 #include <climits>
@@ -12,15 +13,7 @@
 #include <unordered_map>
 #include <utility>
 
-#ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
-#else
+#ifndef _WIN32
 #include <sys/stat.h>
 
 #include <cerrno>

@@ -1,5 +1,7 @@
 #include "platform/TextFile.h"
 
+#include "platform/WindowsApi.h"
+
 #include <atomic>
 #include <cerrno>
 #include <cstdint>
@@ -7,16 +9,6 @@
 #include <fstream>
 #include <random>
 #include <system_error>
-
-#ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
-#endif
 
 namespace fs = std::filesystem;
 
@@ -298,6 +290,28 @@ fs::path ToFsPath(const wxString& path) {
   // Not utf8_string(): it caches the conversion inside the wxString, which races
   // when two threads convert the same string.
   return fs::path(EncodeText(path, TextEncoding::Utf8));
+#endif
+}
+
+wxString FromFsPath(const fs::path& path) {
+#ifdef _WIN32
+  return wxString(path.wstring());
+#else
+  return wxString::FromUTF8(path.string().c_str());
+#endif
+}
+
+std::string ToOemText(const wxString& text) {
+#ifdef _WIN32
+  const std::wstring wide = text.ToStdWstring();
+  const int size = WideCharToMultiByte(CP_OEMCP, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
+  if (size <= 0) return std::string();
+  std::string out(static_cast<std::size_t>(size), '\0');
+  WideCharToMultiByte(CP_OEMCP, 0, wide.c_str(), -1, out.data(), size, nullptr, nullptr);
+  out.resize(static_cast<std::size_t>(size - 1));
+  return out;
+#else
+  return std::string(text.utf8_str());
 #endif
 }
 

@@ -27,6 +27,12 @@ std::string EncodeText(const wxString& text, TextEncoding encoding);
 // Safe on a wxString that other threads use at the same time.
 std::filesystem::path ToFsPath(const wxString& path);
 
+// The wxString path of a file-system path; the inverse of ToFsPath.
+wxString FromFsPath(const std::filesystem::path& path);
+
+// The text in the console's 8-bit encoding: the OEM code page on Windows, UTF-8 elsewhere.
+std::string ToOemText(const wxString& text);
+
 // Opens a file with a C runtime mode ("rb", "wb", ...); null when it cannot be opened.
 std::FILE* OpenFile(const wxString& path, const char* mode);
 
