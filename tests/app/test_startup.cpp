@@ -82,13 +82,10 @@ TEST_F(StartupTest, MissingCipherLibraryIsReportedAndEndsStartUp) {
 
 TEST_F(StartupTest, SecondStartAsksTheRunningInstanceToComeToTheFront) {
   // This process plays the running instance under the program's own name.
-  wxString oldHome, oldRuntime;
-  wxGetEnv("HOME", &oldHome);
-  const bool hadRuntime = wxGetEnv("XDG_RUNTIME_DIR", &oldRuntime);
-  wxSetEnv("HOME", home.Path());
-  wxSetEnv("XDG_RUNTIME_DIR", home.Path());
   bool activated = false;
   {
+    testsupport::ScopedEnv userHome("HOME", home.Path());
+    testsupport::ScopedEnv runtime("XDG_RUNTIME_DIR", home.Path());
     platform::CSingleInstance running("CLMOlvantaDlg");
     ASSERT_TRUE(running.Acquire([&] { activated = true; }));
     EXPECT_EQ(Run(OLV_DIST_DIR), 0);
@@ -97,8 +94,6 @@ TEST_F(StartupTest, SecondStartAsksTheRunningInstanceToComeToTheFront) {
       wxMilliSleep(10);
     }
   }
-  wxSetEnv("HOME", oldHome);
-  hadRuntime ? wxSetEnv("XDG_RUNTIME_DIR", oldRuntime) : wxUnsetEnv("XDG_RUNTIME_DIR");
   EXPECT_TRUE(activated);
   EXPECT_FALSE(MainWindowWasShown());
   EXPECT_EQ(Boxes(), "");  // the second start shows nothing

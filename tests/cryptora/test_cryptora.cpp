@@ -279,39 +279,54 @@ TEST_F(CryptoraFile, DecryptOfAnEmptyFileIsEmpty) {
   EXPECT_EQ(Read("plain"), "");
 }
 
-TEST_F(CryptoraFile, DecryptWithMissingCipherFileLeavesAnEmptyPlainFile) {
-  Write("plain", "previous contents");
-  SetupDecryptKey(kShortPass);
-  EXPECT_EQ(RJDecryptFile(Path("missing").c_str(), Path("plain").c_str()), 0);
-  EXPECT_TRUE(Exists("plain"));
-  EXPECT_EQ(Read("plain"), "");
-}
+// A file that cannot be opened gives 0 and leaves the input alone. Decrypt
+// creates its plain file first, so a missing cipher file leaves it empty;
+// encrypt keeps an existing cipher file.
+struct OpenFailure {
+  const char* name;
+  bool decrypt;
+  const char* input;        // a name in the folder; null passes a null pointer
+  const char* output;       // likewise
+  const char* outputAfter;  // the existing output's contents afterwards; null: not checked
+};
 
-TEST_F(CryptoraFile, EncryptWithMissingPlainFileKeepsAnExistingCipherFile) {
-  Write("cipher", "saved before");
-  SetupEncryptKey(kShortPass);
-  EXPECT_EQ(RJEncryptFile(Path("missing").c_str(), Path("cipher").c_str()), 0);
-  EXPECT_EQ(Read("cipher"), "saved before");
-}
+void PrintTo(const OpenFailure& f, std::ostream* os) { *os << f.name; }
 
-TEST_F(CryptoraFile, ReturnsZeroWhenAFileCannotBeOpened) {
+class CryptoraOpenFailure : public CryptoraFile, public ::testing::WithParamInterface<OpenFailure> {};
+
+TEST_P(CryptoraOpenFailure, ReturnsZero) {
+  const OpenFailure& f = GetParam();
   Write("input", "some text");
-  const std::string input = Path("input");
-  const std::string missing = Path("missing");
-  const std::string unwritable = Path("no-such-dir/out");  // parent does not exist
-
-  SetupEncryptKey(kShortPass);
-  EXPECT_EQ(RJEncryptFile(missing.c_str(), Path("cipher").c_str()), 0);
-  EXPECT_EQ(RJEncryptFile(input.c_str(), unwritable.c_str()), 0);
-  EXPECT_EQ(RJEncryptFile(nullptr, Path("cipher").c_str()), 0);
-  EXPECT_EQ(RJEncryptFile(input.c_str(), nullptr), 0);
-
-  SetupDecryptKey(kShortPass);
-  EXPECT_EQ(RJDecryptFile(input.c_str(), unwritable.c_str()), 0);
-  EXPECT_EQ(RJDecryptFile(nullptr, Path("plain").c_str()), 0);
-  EXPECT_EQ(RJDecryptFile(input.c_str(), nullptr), 0);
-
+  Write("output", "previous contents");
+  const std::string input = f.input ? Path(f.input) : std::string();
+  const std::string output = f.output ? Path(f.output) : std::string();
+  const char* in = f.input ? input.c_str() : nullptr;
+  const char* out = f.output ? output.c_str() : nullptr;
+  if (f.decrypt) {
+    SetupDecryptKey(kShortPass);
+    EXPECT_EQ(RJDecryptFile(in, out), 0);
+  } else {
+    SetupEncryptKey(kShortPass);
+    EXPECT_EQ(RJEncryptFile(in, out), 0);
+  }
   EXPECT_EQ(Read("input"), "some text");
+  if (f.outputAfter) {
+    EXPECT_TRUE(Exists("output"));
+    EXPECT_EQ(Read("output"), f.outputAfter);
+  }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, CryptoraOpenFailure,
+    ::testing::Values(OpenFailure{"DecryptMissingCipherEmptiesPlain", true, "missing", "output", ""},
+                      OpenFailure{"EncryptMissingPlainKeepsCipher", false, "missing", "output",
+                                  "previous contents"},
+                      OpenFailure{"EncryptIntoMissingFolder", false, "input", "no-such-dir/out", nullptr},
+                      OpenFailure{"DecryptIntoMissingFolder", true, "input", "no-such-dir/out", nullptr},
+                      OpenFailure{"EncryptNullInput", false, nullptr, "output", nullptr},
+                      OpenFailure{"EncryptNullOutput", false, "input", nullptr, nullptr},
+                      OpenFailure{"DecryptNullInput", true, nullptr, "output", nullptr},
+                      OpenFailure{"DecryptNullOutput", true, "input", nullptr, nullptr}),
+    [](const ::testing::TestParamInfo<OpenFailure>& info) { return info.param.name; });
 
 }  // namespace

@@ -28,15 +28,12 @@ TEST(Paths, FindPathNoCaseMatchesEachComponent) {
 
 TEST(Paths, UserFoldersFollowTheEnvironment) {
 #ifndef __WINDOWS__
-  wxString oldData, oldConfig;
-  bool hadData = wxGetEnv("XDG_DATA_HOME", &oldData);
-  bool hadConfig = wxGetEnv("XDG_CONFIG_HOME", &oldConfig);
-  wxSetEnv("XDG_DATA_HOME", "/tmp/olv-data");
-  wxSetEnv("XDG_CONFIG_HOME", "/tmp/olv-config");
-  EXPECT_EQ(platform::GetLocalAppDataFolder(), "/tmp/olv-data");
-  EXPECT_EQ(platform::GetUserConfigFolder(), "/tmp/olv-config");
-  hadData ? wxSetEnv("XDG_DATA_HOME", oldData) : wxUnsetEnv("XDG_DATA_HOME");
-  hadConfig ? wxSetEnv("XDG_CONFIG_HOME", oldConfig) : wxUnsetEnv("XDG_CONFIG_HOME");
+  {
+    testsupport::ScopedEnv data("XDG_DATA_HOME", "/tmp/olv-data");
+    testsupport::ScopedEnv config("XDG_CONFIG_HOME", "/tmp/olv-config");
+    EXPECT_EQ(platform::GetLocalAppDataFolder(), "/tmp/olv-data");
+    EXPECT_EQ(platform::GetUserConfigFolder(), "/tmp/olv-config");
+  }
 #endif
   EXPECT_TRUE(platform::GetTempFolder().EndsWith(wxFILE_SEP_PATH));
 }

@@ -12,24 +12,8 @@ namespace {
 // Points HOME and the XDG folders at a temporary folder for one test.
 class UserFoldersTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) {
-      wxString value;
-      saved.push_back({name, wxGetEnv(name, &value), value});
-    }
-    testsupport::PointUserFoldersAt(home);
-  }
-  void TearDown() override {
-    for (const auto& s : saved) s.had ? wxSetEnv(s.name, s.value) : wxUnsetEnv(s.name);
-  }
-
-  struct Saved {
-    wxString name;
-    bool had;
-    wxString value;
-  };
-  std::vector<Saved> saved;
   testsupport::TempDir home;
+  testsupport::ScopedUserFolders folders{home};
 };
 
 TEST_F(UserFoldersTest, SettingsSurviveAndLiveUnderTheCompanyKey) {

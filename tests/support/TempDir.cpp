@@ -37,6 +37,18 @@ void PointUserFoldersAt(const TempDir& home) {
   wxSetEnv("XDG_DATA_HOME", home.File("data"));
 }
 
+ScopedEnv::ScopedEnv(const wxString& name, const wxString& value)
+    : m_name(name), m_had(wxGetEnv(name, &m_old)) {
+  wxSetEnv(name, value);
+}
+
+ScopedEnv::~ScopedEnv() { m_had ? wxSetEnv(m_name, m_old) : wxUnsetEnv(m_name); }
+
+ScopedUserFolders::ScopedUserFolders(const TempDir& home)
+    : m_home("HOME", home.Path()),
+      m_config("XDG_CONFIG_HOME", home.File("config")),
+      m_data("XDG_DATA_HOME", home.File("data")) {}
+
 std::string ReadBytes(const wxString& path) {
   std::ifstream in(path.utf8_string(), std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());

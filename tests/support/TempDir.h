@@ -26,6 +26,32 @@ class TempDir {
 // folder, so that the program's user files land there.
 void PointUserFoldersAt(const TempDir& home);
 
+// An environment variable set for the object's life, then restored (or unset
+// when it was not set before).
+class ScopedEnv {
+ public:
+  ScopedEnv(const wxString& name, const wxString& value);
+  ~ScopedEnv();
+  ScopedEnv(const ScopedEnv&) = delete;
+  ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+ private:
+  wxString m_name;
+  wxString m_old;
+  bool m_had;
+};
+
+// PointUserFoldersAt for the object's life.
+class ScopedUserFolders {
+ public:
+  explicit ScopedUserFolders(const TempDir& home);
+
+ private:
+  ScopedEnv m_home;
+  ScopedEnv m_config;
+  ScopedEnv m_data;
+};
+
 // Whole file as bytes; empty when missing.
 std::string ReadBytes(const wxString& path);
 void WriteBytes(const wxString& path, const std::string& bytes);

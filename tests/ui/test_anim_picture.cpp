@@ -7,6 +7,7 @@
 
 #include "GifBuilder.h"
 #include "TempDir.h"
+#include "HostFrame.h"
 #include "UiEvents.h"
 
 #include <gtest/gtest.h>
@@ -51,21 +52,16 @@ void WriteFile(const wxString& path, const Bytes& bytes) {
   file.Write(bytes.data(), bytes.size());
 }
 
-class PictureTest : public ::testing::Test {
+class PictureTest : public testsupport::HostFrameTest {
  protected:
+  PictureTest() : HostFrameTest(wxSize(300, 200)) {}
   void SetUp() override {
-    frame = new wxFrame(nullptr, wxID_ANY, "picture", wxPoint(40, 40), wxSize(300, 200));
-    picture = new CPictureEx(new wxPanel(frame), wxID_ANY, wxPoint(10, 10), wxSize(50, 50));
-    frame->Show();
-    testsupport::PumpEvents();
-  }
-  void TearDown() override {
-    frame->Destroy();
+    HostFrameTest::SetUp();
+    picture = new CPictureEx(page, wxID_ANY, wxPoint(10, 10), wxSize(50, 50));
     testsupport::PumpEvents();
   }
   bool Load(const Bytes& bytes) { return picture->LoadFromMemory(bytes.data(), bytes.size()); }
 
-  wxFrame* frame = nullptr;
   CPictureEx* picture = nullptr;
 };
 

@@ -2,6 +2,7 @@
 #include "ui/LUEdit.h"
 #include "ui/UiMessages.h"
 
+#include "HostFrame.h"
 #include "UiEvents.h"
 
 #include <gtest/gtest.h>
@@ -19,11 +20,11 @@ struct stMessage {
   void* lParam;
 };
 
-class MaskEditTest : public ::testing::Test {
+class MaskEditTest : public testsupport::HostFrameTest {
  protected:
+  MaskEditTest() : HostFrameTest(wxSize(500, 300)) {}
   void SetUp() override {
-    frame = new wxFrame(nullptr, wxID_ANY, "mask edit", wxPoint(40, 40), wxSize(500, 300));
-    page = new wxPanel(frame);
+    HostFrameTest::SetUp();
     other = new wxTextCtrl(page, wxID_ANY, "", wxPoint(300, 200), wxSize(80, 28));
     auto record = [this](const wxEventTypeTag<wxCommandEvent>& tag) {
       const wxEventType type = tag;
@@ -34,16 +35,11 @@ class MaskEditTest : public ::testing::Test {
     record(WM_EDIT_FOCUS);
     record(WM_EDIT_CHANGED);
     record(WM_MASKEDIT_KEY);
-    frame->Show();
     ASSERT_TRUE(input.Create(20, 30, 28, 120, 1048, page));
     edit = input.GetEdit();
     text = edit->GetTextCtrl();
     testsupport::PumpEvents();
     messages.clear();
-  }
-  void TearDown() override {
-    frame->Destroy();
-    testsupport::PumpEvents();
   }
 
   std::vector<int> KeyValues() const {
@@ -59,8 +55,6 @@ class MaskEditTest : public ::testing::Test {
     testsupport::TypeText(text, chars);
   }
 
-  wxFrame* frame = nullptr;
-  wxPanel* page = nullptr;
   wxTextCtrl* other = nullptr;
   CLUEdit input;
   CLUMaskEdit* edit = nullptr;
@@ -206,11 +200,10 @@ TEST_F(MaskEditTest, LayoutPlacesLabelEditAndUnit) {
 }
 
 TEST(LUEditSubclass, TakesOverThePagesEdit) {
-  auto* frame = new wxFrame(nullptr, wxID_ANY, "subclass", wxPoint(40, 40), wxSize(400, 200));
-  auto* page = new wxPanel(frame);
+  CLUEdit input;  // outlives the frame, as on a page
+  testsupport::HostFrame host(wxSize(400, 200));
+  wxPanel* page = host.Page();
   auto* plain = new wxTextCtrl(page, 1065, "0x12", wxPoint(30, 40), wxSize(90, 26));
-  frame->Show();
-  CLUEdit input;
   input.Init(page, 30, 40);
   ASSERT_TRUE(input.SubclassDlgItem(1065));
   testsupport::PumpEvents();
@@ -222,8 +215,6 @@ TEST(LUEditSubclass, TakesOverThePagesEdit) {
   EXPECT_EQ(input.GetWindowText(), "0x12");
   EXPECT_EQ(edit->GetOwner(), &input);
   EXPECT_FALSE(input.SubclassDlgItem(4242));
-  frame->Destroy();
-  testsupport::PumpEvents();
 }
 
 }  // namespace

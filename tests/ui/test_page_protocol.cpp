@@ -6,6 +6,7 @@
 #include "ui/SubBaseDlg.h"
 #include "MessageRecorder.h"
 #include "TempDir.h"
+#include "HostFrame.h"
 #include "UiEvents.h"
 
 #include <gtest/gtest.h>
@@ -35,30 +36,19 @@ class CTestPage : public CSubBaseDlg {
   int checks = 0, stores = 0, layouts = 0, shown = 0;
 };
 
-class CHost : public wxFrame {
- public:
-  CHost() : wxFrame(nullptr, wxID_ANY, "host", wxDefaultPosition, wxSize(400, 300)) {
-    Bind(WM_PAGE_NEXT, [this](CPageRequestEvent& e) { requests.push_back(e.GetRequest()); });
-    Bind(WM_PAGE_BACK, [this](CPageRequestEvent& e) { requests.push_back(e.GetRequest()); });
-  }
-  std::vector<stPageRequest> requests;
-};
-
-class PageProtocolTest : public ::testing::Test {
+// The pages sit in the host frame, which records the requests they send.
+class PageProtocolTest : public testsupport::HostFrameTest {
  protected:
   void SetUp() override {
-    host = new CHost();
-    first = new CTestPage(130, host);
-    second = new CTestPage(129, host);
-    host->Show();
-    testsupport::PumpEvents();
-  }
-  void TearDown() override {
-    host->Destroy();
+    HostFrameTest::SetUp();
+    frame->Bind(WM_PAGE_NEXT, [this](CPageRequestEvent& e) { requests.push_back(e.GetRequest()); });
+    frame->Bind(WM_PAGE_BACK, [this](CPageRequestEvent& e) { requests.push_back(e.GetRequest()); });
+    first = new CTestPage(130, frame);
+    second = new CTestPage(129, frame);
     testsupport::PumpEvents();
   }
 
-  CHost* host = nullptr;
+  std::vector<stPageRequest> requests;
   CTestPage* first = nullptr;
   CTestPage* second = nullptr;
 };
@@ -73,13 +63,13 @@ TEST_F(PageProtocolTest, NextIsRefusedWhileThePageRefuses) {
   first->acceptStore = false;
   EXPECT_FALSE(first->RequestNextPage(3, 4));
   testsupport::PumpEvents();
-  EXPECT_TRUE(host->requests.empty());
+  EXPECT_TRUE(requests.empty());
 
   first->acceptStore = true;
   EXPECT_TRUE(first->RequestNextPage(3, 4));
   testsupport::PumpEvents();
-  ASSERT_EQ(host->requests.size(), 1u);
-  const stPageRequest& request = host->requests[0];
+  ASSERT_EQ(requests.size(), 1u);
+  const stPageRequest& request = requests[0];
   EXPECT_EQ(request.next, 1);
   EXPECT_EQ(request.back, 0);
   EXPECT_EQ(request.wParam, 3);
@@ -92,10 +82,10 @@ TEST_F(PageProtocolTest, BackStoresWithoutChecking) {
   testsupport::PumpEvents();
   EXPECT_EQ(second->checks, 0);
   EXPECT_EQ(second->stores, 1);
-  ASSERT_EQ(host->requests.size(), 1u);
-  EXPECT_EQ(host->requests[0].back, 1);
-  EXPECT_EQ(host->requests[0].next, 0);
-  EXPECT_EQ(host->requests[0].wParam, 7);
+  ASSERT_EQ(requests.size(), 1u);
+  EXPECT_EQ(requests[0].back, 1);
+  EXPECT_EQ(requests[0].next, 0);
+  EXPECT_EQ(requests[0].wParam, 7);
   second->acceptStore = false;
   EXPECT_FALSE(second->RequestPreviousPage(7, 0));
 }
@@ -149,11 +139,11 @@ TEST(ParamBase, UsedNamesAreComparedWithoutCaseAndKept) {
 
 TEST(UserIni, CreatedWithItsFolderAndByteOrderMark) {
   testsupport::TempDir dir;
-  wxString old;
-  const bool had = wxGetEnv("XDG_DATA_HOME", &old);
-  wxSetEnv("XDG_DATA_HOME", dir.Path());
-  const wxString path = GetUserIniPath();
-  had ? wxSetEnv("XDG_DATA_HOME", old) : wxUnsetEnv("XDG_DATA_HOME");
+  wxString path;
+  {
+    testsupport::ScopedEnv data("XDG_DATA_HOME", dir.Path());
+    path = GetUserIniPath();
+  }
   EXPECT_EQ(path, dir.File("OLVANTA/ir_remote.ini"));
   EXPECT_EQ(testsupport::ReadBytes(path), "\xFF\xFE");
 }

@@ -9,6 +9,7 @@
 #include "ui/Resources.h"
 
 #include "TempDir.h"
+#include "HostFrame.h"
 #include "UiEvents.h"
 
 #include <gtest/gtest.h>
@@ -30,11 +31,9 @@ wxPoint CentreOf(const wxRect& rect) { return wxPoint(rect.x + rect.width / 2, r
 
 // Real key presses through the display server reach the mask the same way.
 TEST(MaskEditKeyboard, RealKeyPressesFollowTheMask) {
-  auto* frame = new wxFrame(nullptr, wxID_ANY, "keyboard", wxPoint(40, 40), wxSize(400, 200));
-  auto* page = new wxPanel(frame);
-  frame->Show();
-  CLUEdit input;
-  ASSERT_TRUE(input.Create(20, 30, 28, 120, 1048, page));
+  CLUEdit input;  // outlives the frame, as on a page
+  testsupport::HostFrame host(wxSize(400, 200));
+  ASSERT_TRUE(input.Create(20, 30, 28, 120, 1048, host.Page()));
   ASSERT_TRUE(input.SetMask("DDCDD", "__.__"));
   testsupport::PumpEvents();
   wxTextCtrl* text = input.GetEdit()->GetTextCtrl();
@@ -51,20 +50,17 @@ TEST(MaskEditKeyboard, RealKeyPressesFollowTheMask) {
   }
   testsupport::PumpEvents();
   EXPECT_EQ(input.GetWindowText(), "12.4");
-  frame->Destroy();
-  testsupport::PumpEvents();
 }
 
 // Tab moves from a masked edit to the next control and back into it.
 TEST(MaskEditKeyboard, TabMovesThroughTheEdits) {
-  auto* frame = new wxFrame(nullptr, wxID_ANY, "tab", wxPoint(40, 40), wxSize(400, 220));
-  auto* page = new wxPanel(frame);
-  CLUEdit first;
+  CLUEdit first;  // both outlive the frame, as on a page
   CLUEdit second;
+  testsupport::HostFrame host(wxSize(400, 220));
+  wxPanel* page = host.Page();
   ASSERT_TRUE(first.Create(20, 30, 28, 120, 1048, page));
   ASSERT_TRUE(second.Create(20, 80, 28, 120, 1049, page));
   auto* plain = new wxTextCtrl(page, wxID_ANY, "", wxPoint(20, 130), wxSize(120, 28));
-  frame->Show();
   testsupport::PumpEvents();
   wxUIActionSimulator simulator;
   simulator.MouseMove(first.GetEdit()->GetTextCtrl()->GetScreenPosition() + wxPoint(5, 5));
@@ -86,8 +82,6 @@ TEST(MaskEditKeyboard, TabMovesThroughTheEdits) {
   EXPECT_EQ(second.GetWindowText(), "2");
   EXPECT_EQ(plain->GetValue(), "3");
   EXPECT_EQ(wxWindow::FindFocus(), second.GetEdit()->GetTextCtrl());
-  frame->Destroy();
-  testsupport::PumpEvents();
 }
 
 TEST(ScreenCheck, HoveredCloseButtonIsRedOnTheScreen) {

@@ -8,6 +8,7 @@
 
 #include "core/AppContext.h"
 
+#include "HostFrame.h"
 #include "UiEvents.h"
 
 #include <gtest/gtest.h>
@@ -36,25 +37,19 @@ wxImage Render(const wxSize& size, Draw draw) {
   return bitmap.ConvertToImage();
 }
 
-class Ui5Test : public ::testing::Test {
+class Ui5Test : public testsupport::HostFrameTest {
  protected:
+  Ui5Test() : HostFrameTest(wxSize(640, 520), wxPoint(30, 30)) {}
   void SetUp() override {
     savedImageFolder = g_App.imageFolder;
     g_App.imageFolder = wxString(OLV_SOURCE_DIR) + "/install/Images";
-    frame = new wxFrame(nullptr, wxID_ANY, "ui5", wxPoint(30, 30), wxSize(640, 520));
-    page = new wxPanel(frame);
-    page->SetBackgroundColour(*wxWHITE);
-    frame->Show();
-    testsupport::PumpEvents();
+    HostFrameTest::SetUp();
   }
   void TearDown() override {
-    frame->Destroy();
-    testsupport::PumpEvents();
+    HostFrameTest::TearDown();
     SetFuncBtnServices(nullptr);
     g_App.imageFolder = savedImageFolder;
   }
-  wxFrame* frame = nullptr;
-  wxPanel* page = nullptr;
   wxString savedImageFolder;
 };
 

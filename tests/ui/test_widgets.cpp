@@ -8,6 +8,7 @@
 #include "ui/UiMessages.h"
 
 #include "TempDir.h"
+#include "HostFrame.h"
 #include "UiEvents.h"
 
 #include <gtest/gtest.h>
@@ -33,21 +34,9 @@ wxString WritePicture(const testsupport::TempDir& dir, const wxString& name, con
   return path;
 }
 
-class WidgetTest : public ::testing::Test {
+class WidgetTest : public testsupport::HostFrameTest {
  protected:
-  void SetUp() override {
-    frame = new wxFrame(nullptr, wxID_ANY, "widgets", wxPoint(60, 60), wxSize(400, 300));
-    page = new wxPanel(frame);
-    page->SetBackgroundColour(*wxWHITE);
-    frame->Show();
-    testsupport::PumpEvents();
-  }
-  void TearDown() override {
-    frame->Destroy();
-    testsupport::PumpEvents();
-  }
-  wxFrame* frame = nullptr;
-  wxPanel* page = nullptr;
+  WidgetTest() : HostFrameTest(wxSize(400, 300), wxPoint(60, 60)) {}
   testsupport::TempDir dir;
 };
 

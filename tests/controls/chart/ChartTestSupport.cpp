@@ -7,13 +7,14 @@
 
 namespace charttest {
 
-ChartFrame::ChartFrame() : m_frame(new wxFrame(nullptr, wxID_ANY, "chart", wxPoint(0, 0), wxSize(820, 540))) {
-  m_frame->Show();
+ChartFrame::ChartFrame()
+    : m_host(std::make_unique<testsupport::HostFrame>(wxSize(820, 540), wxPoint(0, 0),
+                                                      testsupport::HostContent::Empty)) {
   Settle();
 }
 
 ChartFrame::~ChartFrame() {
-  m_frame->Destroy();
+  m_host.reset();
   Settle();
 }
 

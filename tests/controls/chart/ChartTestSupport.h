@@ -7,6 +7,10 @@
 
 #include "controls/chart/ChartCtrl.h"
 
+#include "HostFrame.h"
+
+#include <memory>
+
 namespace charttest {
 
 // Lets the window system deliver pending events.
@@ -17,17 +21,17 @@ class ChartFrame {
  public:
   ChartFrame();
   ~ChartFrame();
-  wxFrame* Frame() const { return m_frame; }
+  wxFrame* Frame() const { return m_host->Frame(); }
 
   template <class Chart>
   Chart* AddChart() {
-    auto* chart = new Chart(m_frame, wxID_ANY, wxPoint(0, 0), wxSize(800, 500));
+    auto* chart = new Chart(Frame(), wxID_ANY, wxPoint(0, 0), wxSize(800, 500));
     Settle();
     return chart;
   }
 
  private:
-  wxFrame* m_frame;
+  std::unique_ptr<testsupport::HostFrame> m_host;
 };
 
 // Mouse input as the window receives it from the user.

@@ -7,19 +7,6 @@
 
 namespace gridtest {
 
-void GridFixture::SetUp() {
-  // Away from the corner where the other suites' windows open, since the
-  // suites may share one display.
-  frame = new wxFrame(nullptr, wxID_ANY, "grid", wxPoint(940, 360), wxSize(640, 480));
-  frame->Show();
-  testsupport::PumpEvents();
-}
-
-void GridFixture::TearDown() {
-  frame->Destroy();
-  testsupport::PumpEvents();
-}
-
 CTestGrid* GridFixture::MakeGrid(int rows, int cols, int fixedRows, int fixedCols, const wxSize& size) {
   if (grid) grid->Destroy();
   grid = new CTestGrid(rows, cols, fixedRows, fixedCols);

@@ -3,6 +3,8 @@
 
 #include "controls/grid/GridCtrl.h"
 
+#include "HostFrame.h"
+
 #include <gtest/gtest.h>
 
 #include <wx/frame.h>
@@ -20,15 +22,15 @@ class CTestGrid : public CGridCtrl {
 };
 
 // A grid of the given size in a shown frame; the frame goes with the fixture.
-class GridFixture : public ::testing::Test {
+// The frame opens away from the corner where the other suites' windows open,
+// since the suites may share one display.
+class GridFixture : public testsupport::HostFrameTest {
  protected:
-  void SetUp() override;
-  void TearDown() override;
+  GridFixture() : HostFrameTest(wxSize(640, 480), wxPoint(940, 360), testsupport::HostContent::Empty) {}
   // Replaces the grid by one of client size about width x height.
   CTestGrid* MakeGrid(int rows, int cols, int fixedRows, int fixedCols,
                       const wxSize& size = wxSize(420, 260));
 
-  wxFrame* frame = nullptr;
   CTestGrid* grid = nullptr;
 };
 
