@@ -74,8 +74,8 @@ void CLUEdit::SetPos(int x, int y, bool relayout) {
   if (relayout) Layout();
 }
 
-void CLUEdit::SetEditSize(int height, int width, bool relayout) {
-  if (m_edit) m_edit->SetSize(wxDefaultCoord, wxDefaultCoord, width, height, wxSIZE_USE_EXISTING);
+void CLUEdit::SetEditSize(EditHeight height, EditWidth width, bool relayout) {
+  if (m_edit) m_edit->SetSize(wxDefaultCoord, wxDefaultCoord, width.value, height.value, wxSIZE_USE_EXISTING);
   if (relayout) Layout();
 }
 

@@ -15,6 +15,17 @@
 
 #include <functional>
 
+// The edit's height and width, each its own type so that SetEditSize's
+// arguments cannot be swapped unnoticed.
+struct EditHeight {
+  explicit EditHeight(int pixels) : value(pixels) {}
+  int value;
+};
+struct EditWidth {
+  explicit EditWidth(int pixels) : value(pixels) {}
+  int value;
+};
+
 class CLUEdit {
  public:
   // The static-control id (0xFFFF in a dialog template).
@@ -42,7 +53,7 @@ class CLUEdit {
 
   void SetPos(int x, int y, bool relayout = false);
   // Keeps the edit's position.
-  void SetEditSize(int height, int width, bool relayout = false);
+  void SetEditSize(EditHeight height, EditWidth width, bool relayout = false);
   void SetUnitText(const wxString& text, bool relayout = false);
   void SetLabelText(const wxString& text, bool relayout = false);
   void SetMinLabelWidth(int width, bool relayout = false);

@@ -51,10 +51,10 @@ void CSubBaseDlg::RefreshControls() {}
 void CSubBaseDlg::RefreshView(int) {}
 void CSubBaseDlg::OnPageShown() {}
 
-void CSubBaseDlg::InitLayout(const wxString& prefix, const wxString& layoutFile) {
+void CSubBaseDlg::InitLayout(const LayoutFile& file, const LayoutPrefix& prefix) {
   m_layout.RemoveAll();
-  m_layout.SetSource(platform::JoinPath(g_App.uiConfigFolder, layoutFile), g_App.imageFolder);
-  m_layout.LoadElements(prefix, GetParent());
+  m_layout.SetSource(platform::JoinPath(g_App.uiConfigFolder, file.name), g_App.imageFolder);
+  m_layout.LoadElements(prefix.text, GetParent());
   m_layout.ApplyFonts(0);
   stUIElement client;
   if (!m_layout.GetElement("SW_CLIENT", client)) {

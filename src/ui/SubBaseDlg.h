@@ -12,6 +12,18 @@
 #include <utility>
 #include <vector>
 
+// The layout file (in the UI configuration folder) and the element prefix
+// of a page, each its own type so that InitLayout's arguments cannot be
+// swapped unnoticed.
+struct LayoutFile {
+  explicit LayoutFile(const wxString& value) : name(value) {}
+  wxString name;
+};
+struct LayoutPrefix {
+  explicit LayoutPrefix(const wxString& value) : text(value) {}
+  wxString text;
+};
+
 class CSubBaseDlg : public wxPanel {
  public:
   // templateId names the page (the dialog template's id in the original design).
@@ -31,7 +43,7 @@ class CSubBaseDlg : public wxPanel {
   virtual bool SaveToProject();
   virtual bool StorePageData();
   virtual bool CheckAndApply();
-  virtual void InitLayout(const wxString& prefix, const wxString& layoutFile);
+  virtual void InitLayout(const LayoutFile& file, const LayoutPrefix& prefix);
   virtual void LayoutControls();
   virtual void RefreshControls();
   virtual void RefreshView(int flag);

@@ -14,6 +14,7 @@
 #include <wx/frame.h>
 
 #include <memory>
+#include <type_traits>
 
 namespace {
 
@@ -117,13 +118,20 @@ TEST_F(PageProtocolTest, MissingClientElementIsReported) {
   g_App.langFile = platform::JoinPath(platform::JoinPath(OLV_SOURCE_DIR, "install"), "Lang.ini");
   g_App.currentLangSection = "1252";
   testsupport::CMessageRecorder boxes;
-  first->InitLayout("A", "Nothing.ini");
+  first->InitLayout(LayoutFile("Nothing.ini"), LayoutPrefix("A"));
   ASSERT_EQ(boxes.boxes.size(), 1u);
   EXPECT_EQ(boxes.boxes[0].text, "The layout element SW_CLIENT is missing from " +
                                      platform::JoinPath(dir.Path(), "Nothing.ini") + ".");
   g_App.uiConfigFolder.clear();
   g_App.langFile.clear();
 }
+
+// The layout file and the prefix are types of their own: swapped, the call does not build.
+static_assert(
+    std::is_invocable_v<decltype(&CSubBaseDlg::InitLayout), CSubBaseDlg*, LayoutFile, LayoutPrefix>);
+static_assert(
+    !std::is_invocable_v<decltype(&CSubBaseDlg::InitLayout), CSubBaseDlg*, LayoutPrefix, LayoutFile>);
+static_assert(!std::is_invocable_v<decltype(&CSubBaseDlg::InitLayout), CSubBaseDlg*, wxString, wxString>);
 
 TEST(ParamBase, UsedNamesAreComparedWithoutCaseAndKept) {
   CParamBaseDlg dialog(0, nullptr);

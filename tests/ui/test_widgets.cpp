@@ -12,6 +12,7 @@
 #include "UiEvents.h"
 
 #include <gtest/gtest.h>
+#include <type_traits>
 
 #include <wx/dcmemory.h>
 #include <wx/frame.h>
@@ -195,6 +196,20 @@ TEST_F(WidgetTest, LabelTipAppearsWhenTheMouseRests) {
             page->ClientToScreen(wxPoint(labelRect.x - box.x - 2, labelRect.y - box.y)));
   testsupport::MouseLeave(label);
   EXPECT_FALSE(tip->IsTipShown());
+}
+
+// Height and width are types of their own: swapped, the call does not build.
+static_assert(std::is_invocable_v<decltype(&CLUEdit::SetEditSize), CLUEdit*, EditHeight, EditWidth, bool>);
+static_assert(!std::is_invocable_v<decltype(&CLUEdit::SetEditSize), CLUEdit*, EditWidth, EditHeight, bool>);
+static_assert(!std::is_invocable_v<decltype(&CLUEdit::SetEditSize), CLUEdit*, int, int, bool>);
+
+TEST_F(WidgetTest, EditSizeTakesHeightThenWidthAndKeepsThePosition) {
+  CLUEdit input;
+  ASSERT_TRUE(input.Create(120, 100, 26, 80, 1069, page));
+  const wxPoint before = input.GetEdit()->GetPosition();
+  input.SetEditSize(EditHeight(30), EditWidth(140), true);
+  EXPECT_EQ(input.GetEdit()->GetSize(), wxSize(140, 30));
+  EXPECT_EQ(input.GetEdit()->GetPosition(), before);
 }
 
 TEST_F(WidgetTest, CompiledIconsAndCursorsLoad) {

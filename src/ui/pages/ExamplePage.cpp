@@ -59,7 +59,7 @@ CExamplePage::CExamplePage(wxWindow* parent) : CSubBaseDlg(kTemplateId, parent) 
   Bind(
       wxEVT_BUTTON, [this](wxCommandEvent&) { CloseMainWindowLater(this); }, kCancelId);
 
-  InitLayout("A", "ExamplePage.ini");
+  InitLayout(LayoutFile("ExamplePage.ini"), LayoutPrefix("A"));
   m_clientRect = wxRect(GetClientSize());
   LoadBackgroundImage();
 }

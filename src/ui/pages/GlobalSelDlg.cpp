@@ -41,7 +41,7 @@ CGlobalSelDlg::CGlobalSelDlg(wxWindow* parent) : CSubBaseDlg(kTemplateId, parent
   Bind(
       wxEVT_CHOICE, [this](wxCommandEvent&) { OnPackageChanged(); }, kPackageListId);
 
-  InitLayout("A", "GlobalSetPage.ini");
+  InitLayout(LayoutFile("GlobalSetPage.ini"), LayoutPrefix("A"));
   FillDevelopModes();
   m_chooser.FillMcus();
   FillPackages();

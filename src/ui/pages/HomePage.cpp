@@ -34,7 +34,7 @@ CHomePage::CHomePage(wxWindow* parent) : CSubBaseDlg(kTemplateId, parent) {
   Bind(
       wxEVT_BUTTON, [this](wxCommandEvent&) { CloseMainWindowLater(this); }, kCancelId);
 
-  InitLayout("A", "HomePage.ini");
+  InitLayout(LayoutFile("HomePage.ini"), LayoutPrefix("A"));
   m_clientRect = wxRect(GetClientSize());
   LoadBackgroundImage();
 }

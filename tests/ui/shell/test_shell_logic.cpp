@@ -4,9 +4,12 @@
 #include "ui/shell/FlowTable.h"
 #include "ui/shell/NavBar.h"
 #include "ui/shell/ShellDocuments.h"
+#include "ui/shell/PageMessages.h"
 #include "ui/shell/ShellHooks.h"
 
 #include <gtest/gtest.h>
+
+#include <set>
 
 namespace {
 
@@ -17,6 +20,65 @@ std::vector<int> FlowIds(int remoteType, int protocolType, bool* known = nullptr
   std::vector<int> ids;
   for (const auto& step : steps) ids.push_back(step.templateId);
   return ids;
+}
+
+// Messages that share a number are different event types: a page that
+// handles one is never reached by the other.
+TEST(Messages, SharedNumbersAreDistinctEventTypes) {
+  const struct {
+    wxEventTypeTag<CShellMessageEvent> shell;
+    wxEventTypeTag<CShellMessageEvent> page;
+  } shared[] = {{WM_PAGE_RELAYOUT, WM_REPEAT_CODE_STATE},      {WM_PAGE_RELAYOUT, WM_CONNECT_CODE_STATE},
+                {WM_REPEAT_CODE_STATE, WM_CONNECT_CODE_STATE}, {WM_PAGE_UPDATE, WM_LEAD_CODE_STATE},
+                {WM_SHOW_FIRST_PAGE, WM_LCD_SEG_PIN_STATE},    {WM_BUILD_DONE, WM_AIR_FORMAT_INDEX}};
+  for (const auto& pair : shared) {
+    wxEvtHandler handler;
+    int pageCalls = 0;
+    handler.Bind(pair.page, [&](CShellMessageEvent& event) {
+      ++pageCalls;
+      event.SetResult(event.WParam() + 1);
+    });
+    CShellMessageEvent other(pair.shell, 3);
+    EXPECT_FALSE(handler.ProcessEvent(other));
+    EXPECT_EQ(pageCalls, 0);
+    CShellMessageEvent own(pair.page, 3);
+    EXPECT_TRUE(handler.ProcessEvent(own));
+    EXPECT_EQ(pageCalls, 1);
+    EXPECT_EQ(own.GetResult(), 4);
+  }
+
+  // Every declared message is a type of its own.
+  const wxEventType all[] = {WM_SAVE_PROJECT,        WM_AIR_FORMAT_TYPE,      WM_PAGE_RELAYOUT,
+                             WM_PAGE_UPDATE,         WM_SHOW_FIRST_PAGE,      WM_BUILD_DONE,
+                             WM_GLOBAL_SEL_CHANGED,  WM_GLOBAL_SEL_TEXT,      WM_SHOW_PROTOCOL_PAGE,
+                             WM_REMOTE_TYPE_CHANGED, WM_CLOSE_MODE_PAGES,     WM_AIR_RESET_VIEW,
+                             WM_WT_START_DECODE,     WM_WT_CONNECT,           WM_WT_UPDATE_FIRMWARE,
+                             WM_WT_STOP_DECODE,      WM_WT_BUILD_DONE,        WM_BOARD_STATE,
+                             WM_BOARD_BUTTON_STATE,  WM_BOARD_STATUS_TEXT,    WM_BOARD_UPDATE_PROGRESS,
+                             WM_DECODE_WAVE_BLOCK,   WM_DECODE_PARSE,         WM_DECODE_DONE,
+                             WM_DECODE_RESET,        WM_REPEAT_CODE_STATE,    WM_LEAD_CODE_STATE,
+                             WM_CONNECT_CODE_STATE,  WM_AIR_FORMAT_INDEX,     WM_AIR_FORMAT_ADDED,
+                             WM_FUNC_CONFIG_CHANGED, WM_AIR_FUNC_RECORD,      WM_AIR_FUNC_SELECT,
+                             WM_AIR_FUNC_CHANGED,    WM_OTHER_TO_AIR,         WM_KEYBTN_NOTIFY,
+                             WM_KEY_LIST_CHANGED,    WM_KEY_PIN_CHANGED,      WM_KEY_FUNC_ASSIGN,
+                             WM_KEYSET_SELECT,       WM_KEY_RECORD,           WM_KEYSET_CLEAR_MARKS,
+                             WM_KEYSET_MARK,         WM_KEYSET_HSCROLL,       WM_KEYSET_VSCROLL,
+                             WM_KEYSET_HITTEST,      WM_KEYCFG_PORTS_CHECKED, WM_KEYCFG_DRIVER_MODE,
+                             WM_KEYCFG_REFRESH,      WM_SEND_PREVIEW,         WM_SEND_PREVIEW_CLEAR,
+                             WM_KEYDLG_CHOICE,       WM_FUNC_BTN_SET,         WM_FUNC_BTN_CLEAR,
+                             WM_OTHER_REFRESH,       WM_LCD_REFRESH,          WM_LCD_SEG_PIN_STATE,
+                             WM_LCD_CONFIG_FUNC,     WM_LCD_SWITCH_F,         WM_LCD_PIN_PICK,
+                             WM_LCD_CELL_SET,        WM_LCD_ELEMENT_LIST,     WM_LCD_PIN_TABLE,
+                             WM_LED_ELEMENT};
+  EXPECT_EQ(std::set<wxEventType>(std::begin(all), std::end(all)).size(), std::size(all));
+}
+
+// A pointer travels whole in a message parameter.
+TEST(Messages, ParametersHoldAPointer) {
+  wxString name = "PA3";
+  CShellMessageEvent event(WM_KEY_PIN_CHANGED, reinterpret_cast<wxIntPtr>(&name), -1);
+  EXPECT_EQ(reinterpret_cast<wxString*>(event.WParam()), &name);
+  EXPECT_EQ(event.LParam(), -1);
 }
 
 TEST(FlowTable, PagesByRemoteAndProtocolType) {
