@@ -151,13 +151,8 @@ bool CDocManage::MakeTempFolder() {
 wxString CDocManage::MakeTempWorkFolder() { return MakeUniqueFolder("~AFW"); }
 
 bool CDocManage::PreprocessFramework(const wxString& outputFolder) {
-  const wxString work = MakeTempWorkFolder();
-  if (work.empty()) return false;
-  bool ok = CopyTemplateFolder(outputFolder, work);
-  if (ok) {
-    CPreprocessor preprocessor;
-    ok = preprocessor.PreprocessTree(work, outputFolder);
-  }
-  RemoveFolderTree(work);
-  return ok;
+  // The defines are collected from the output folder itself: every file is
+  // read before any is rewritten.
+  CPreprocessor preprocessor;
+  return preprocessor.PreprocessTree(outputFolder, outputFolder);
 }

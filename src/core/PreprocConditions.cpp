@@ -5,6 +5,7 @@
 
 #include "core/PreprocText.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 
@@ -61,29 +62,31 @@ int ReadDecimal(const wxString& text) {
 // The text of a define's value: from the first blank at or after position up
 // to the line's end (or an earlier "//" when cutComment), blanks removed.
 wxString ValueText(const wxString& defineText, int position, bool cutComment) {
-  const wxString rest = Mid(defineText, position);
-  const int blank = Find(rest, " ");
-  if (blank < 0) return wxString();
-  const wxString tail = Mid(rest, blank);
-  const int lineEnd = Find(tail, "\r\n");
-  int end = lineEnd < 0 ? Length(tail) : lineEnd;
-  const int comment = cutComment ? Find(tail, "//") : -1;
-  if (comment >= 0 && comment < end) end = comment;
-  return RemoveAll(Left(tail, end), " ");
+  const size_t start = static_cast<size_t>(std::max(position, 0));
+  if (start >= defineText.length()) return wxString();
+  const size_t blank = defineText.find(kw::kSpace, start);
+  if (blank == wxString::npos) return wxString();
+  size_t end = defineText.find(kw::kLineEnd, blank);
+  if (end == wxString::npos) end = defineText.length();
+  const size_t comment = cutComment ? defineText.find(kw::kComment, blank) : wxString::npos;
+  if (comment < end) end = comment;
+  return RemoveAll(defineText.substr(blank, end - blank), kw::kSpace);
 }
 
 }  // namespace
 
 // ---- Values ----------------------------------------------------------------
 
-int CPreprocessor::FindDefine(const wxString& name) const { return Find(m_state.defineText, name + " "); }
+int CPreprocessor::FindDefine(const wxString& name) const {
+  return Find(m_state.defineText, name + kw::kSpace);
+}
 
 bool CPreprocessor::IsDefineName(const wxString& text) {
   return text.empty() || !(text[0] >= '0' && text[0] <= '9');
 }
 
 int CPreprocessor::ParseDefineNumber(const wxString& text) {
-  if (Contains(text, "0x") || Contains(text, "0X")) return static_cast<int>(ReadHex(text));
+  if (Contains(text, kw::kHex) || Contains(text, kw::kHexUpper)) return static_cast<int>(ReadHex(text));
   return ReadDecimal(text);
 }
 
@@ -93,7 +96,7 @@ int CPreprocessor::ParseDefineNumber(const wxString& text) {
 int CPreprocessor::GetDefineValue(const wxString& defineText, int position, int* decidable) const {
   const wxString value = ValueText(defineText, position, true);
   if (Length(value) < 5) return ParseDefineNumber(value);
-  const int target = Find(defineText, value + " ");
+  const int target = Find(defineText, value + kw::kSpace);
   if (target < 0) {
     *decidable = 0;
     return 0;
@@ -168,24 +171,24 @@ int CPreprocessor::TestDefined(const wxString& operand, int* decidable) const {
 // ---- Conditions acting on the top level --------------------------------------
 
 void CPreprocessor::EvaluateCondition() {
-  const wxString line = RemoveAll(m_state.line, " ");
-  const int open = Find(line, "(");
-  if (open >= 0 && Contains(Mid(line, open + 1), "(")) {
+  const wxString line = RemoveAll(m_state.line, kw::kSpace);
+  const int open = Find(line, kw::kOpen);
+  if (open >= 0 && Contains(Mid(line, open + 1), kw::kOpen)) {
     ApplyResultH1(EvalBracketCondition(line));
     return;
   }
-  wxString condition = RemoveAll(line, "ELSEIF");
-  condition = RemoveAll(condition, Contains(condition, "IFE") ? "IFE" : "IF");
-  condition = RemoveAll(RemoveAll(condition, "("), ")");
-  const int semicolon = Find(condition, ";");
+  wxString condition = RemoveAll(line, kw::kElseif);
+  condition = RemoveAll(condition, Contains(condition, kw::kIfe) ? kw::kIfe : kw::kIf);
+  condition = RemoveAll(RemoveAll(condition, kw::kOpen), kw::kClose);
+  const int semicolon = Find(condition, kw::kSemicolon);
   if (semicolon >= 0) condition = Left(condition, semicolon);
   RouteReducedCondition(CutBeforeComment(condition));
 }
 
 void CPreprocessor::RouteReducedCondition(const wxString& condition) {
   PreprocState& st = m_state;
-  st.andPos = Find(condition, "&&");
-  st.orPos = Find(condition, "||");
+  st.andPos = Find(condition, kw::kAnd);
+  st.orPos = Find(condition, kw::kOr);
   if (st.andPos >= 0 && st.orPos >= 0) {
     ApplyResultH1(EvalMixedCondition(condition));
   } else if (st.andPos > 0) {
@@ -196,7 +199,7 @@ void CPreprocessor::RouteReducedCondition(const wxString& condition) {
     ApplyResultH2(EvalOrChain(condition, &st.decidable));
   } else if (st.orPos == 0) {
     EvalTwoTermOr(condition);
-  } else if (Find(condition, "!=") > 0) {
+  } else if (Find(condition, kw::kNotEqual) > 0) {
     EvalNotEqualCondition(condition);
   } else {
     EvalSimpleCondition(condition);
@@ -230,16 +233,16 @@ void CPreprocessor::EvalSimpleCondition(const wxString& condition) {
 // Not true, decided or not, drops the block.
 void CPreprocessor::EvalNotEqualCondition(const wxString& condition) {
   PreprocState& st = m_state;
-  st.operatorPos = Find(condition, "!=");
+  st.operatorPos = Find(condition, kw::kNotEqual);
   st.leftOperand = Left(condition, st.operatorPos);
   st.rightOperand = Mid(condition, st.operatorPos + 2);
   int decidable = 1;
   if (!CompareNotEqual(st.leftOperand, st.rightOperand, &decidable)) MarkTopSkipping();
 }
 
-void CPreprocessor::EvalTwoTermAnd(const wxString& condition) { EvalTwoTerm(condition, "&&", true); }
+void CPreprocessor::EvalTwoTermAnd(const wxString& condition) { EvalTwoTerm(condition, kw::kAnd, true); }
 
-void CPreprocessor::EvalTwoTermOr(const wxString& condition) { EvalTwoTerm(condition, "||", false); }
+void CPreprocessor::EvalTwoTermOr(const wxString& condition) { EvalTwoTerm(condition, kw::kOr, false); }
 
 // The comparison before the operator (empty in the conditions routed here, so
 // a false bare term) and the one after it.
@@ -264,12 +267,12 @@ void CPreprocessor::EvalTwoTerm(const wxString& condition, const wxString& op, b
 
 // A comparison by "==" or else "!="; a term with neither is true when it is "1".
 int CPreprocessor::EvalChainTerm(const wxString& term, int* decidable) {
-  int pos = Find(term, "==");
+  int pos = Find(term, kw::kEqual);
   if (pos >= 0) return CompareEqual(Left(term, pos), Mid(term, pos + 2), decidable);
-  pos = Find(term, "!=");
+  pos = Find(term, kw::kNotEqual);
   if (pos >= 0) return CompareNotEqual(Left(term, pos), Mid(term, pos + 2), decidable);
   *decidable = 1;
-  return term == "1" ? 1 : 0;
+  return term == kw::kOne ? 1 : 0;
 }
 
 int CPreprocessor::EvalOrTerm(const wxString& term, int* decidable) {
@@ -281,12 +284,12 @@ int CPreprocessor::EvalOrTerm(const wxString& term, int* decidable) {
 }
 
 int CPreprocessor::EvalOrChain(wxString text, int* decidable) {
-  const int hashIf = Find(text, "#if");
+  const int hashIf = Find(text, kw::kHashIf);
   if (hashIf >= 0) text = Mid(text, hashIf + 3);
   int termDecidable = 1;
-  if (Find(text, "||") <= 0) return EvalOrTerm(text, &termDecidable);
+  if (Find(text, kw::kOr) <= 0) return EvalOrTerm(text, &termDecidable);
   for (;;) {
-    const int separator = Find(text, "||");
+    const int separator = Find(text, kw::kOr);
     const bool last = separator <= 0;
     if (EvalOrTerm(last ? text : Left(text, separator), &termDecidable)) {
       *decidable = 1;
@@ -301,13 +304,13 @@ int CPreprocessor::EvalOrChain(wxString text, int* decidable) {
 // Pairs of terms from the left; a last single term is compared with the
 // caller's flag itself.
 int CPreprocessor::EvalAndChain(wxString text, int* decidable) {
-  if (Contains(text, "#if")) text = Mid(text, Find(text, "f") + 1);
+  if (Contains(text, kw::kHashIf)) text = Mid(text, Find(text, "f") + 1);
   for (;;) {
-    const int separator = Find(text, "&&");
+    const int separator = Find(text, kw::kAnd);
     if (separator <= 0) return EvalChainTerm(text, decidable);
     const wxString first = Left(text, separator);
     wxString rest = Mid(text, separator + 2);
-    const int next = Find(rest, "&&");
+    const int next = Find(rest, kw::kAnd);
     const wxString second = next > 0 ? Left(rest, next) : rest;
     text = next > 0 ? Mid(rest, next + 2) : wxString();
     int firstDecidable = 1, secondDecidable = 1;
@@ -326,12 +329,12 @@ int CPreprocessor::EvalAndChain(wxString text, int* decidable) {
 int CPreprocessor::EvalMixedCondition(wxString text) {
   int& decidable = m_state.decidable;
   for (;;) {
-    const int andPos = Find(text, "&&");
+    const int andPos = Find(text, kw::kAnd);
     if (andPos < 0) return EvalOrChain(text, &decidable);
     const wxString left = Left(text, andPos);
     const wxString right = Mid(text, andPos + 2);
-    const int nextOr = Find(right, "||");
-    if (Find(left, "|") > 0) {
+    const int nextOr = Find(right, kw::kOr);
+    if (Find(left, kw::kBar) > 0) {
       if (EvalOrChain(left, &decidable)) {
         decidable = 1;
         text = "1&&" + right;
@@ -352,25 +355,25 @@ int CPreprocessor::EvalMixedCondition(wxString text) {
 
 // IF((term1)op(term2)): "&&" needs both terms, any other operator either.
 int CPreprocessor::EvalBracketCondition(const wxString& line) {
-  wxString rest = Mid(line, Find(line, "(") + 1);
-  int open = Find(rest, "(");
+  wxString rest = Mid(line, Find(line, kw::kOpen) + 1);
+  int open = Find(rest, kw::kOpen);
   if (open < 0) return 0;
-  int close = Find(rest, ")");
+  int close = Find(rest, kw::kClose);
   const wxString term1 = Mid(rest, open + 1, close - open - 1);
   rest = Mid(rest, close + 1);
   const wxString op = Left(rest, 2);
   rest = Mid(rest, 2);
-  open = Find(rest, "(");
-  close = Find(rest, ")");
+  open = Find(rest, kw::kOpen);
+  close = Find(rest, kw::kClose);
   const wxString term2 = open < 0 ? wxString() : Mid(rest, open + 1, close - open - 1);
   const int result1 = EvalBracketTerm(term1);
   const int result2 = EvalBracketTerm(term2);
-  return op == "&&" ? (result1 && result2) : (result1 || result2);
+  return op == kw::kAnd ? (result1 && result2) : (result1 || result2);
 }
 
 // A term without "&&" or "||" gives 0.
 int CPreprocessor::EvalBracketTerm(const wxString& term) {
-  const bool hasAnd = Find(term, "&&") > 0, hasOr = Find(term, "||") > 0;
+  const bool hasAnd = Find(term, kw::kAnd) > 0, hasOr = Find(term, kw::kOr) > 0;
   if (hasAnd && hasOr) return EvalMixedCondition(term);
   int result = 0;
   if (hasAnd)

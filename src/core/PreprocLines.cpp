@@ -10,23 +10,23 @@ namespace {
 
 // Holds "IF" but neither "ENDIF" nor "ELSEIF".
 bool IsIfLine(const wxString& line) {
-  return Contains(line, "IF") && !Contains(line, "ENDIF") && !Contains(line, "ELSEIF");
+  return Contains(line, kw::kIf) && !Contains(line, kw::kEndif) && !Contains(line, kw::kElseif);
 }
 
-bool HasIfdef(const wxString& line) { return Contains(line, "IFDEF"); }
-bool HasIfndef(const wxString& line) { return Contains(line, "IFNDEF"); }
-bool HasCommentedIf(const wxString& line) { return Contains(line, "//IF"); }
+bool HasIfdef(const wxString& line) { return Contains(line, kw::kIfdef); }
+bool HasIfndef(const wxString& line) { return Contains(line, kw::kIfndef); }
+bool HasCommentedIf(const wxString& line) { return Contains(line, kw::kCommentedIf); }
 
 // The operand of an IFDEF or IFNDEF line as the opening rule reads it.
 wxString DirectiveOperand(const wxString& line) {
-  wxString operand = RemoveAll(RemoveAll(line, " "), "\t");
-  operand = RemoveAll(RemoveAll(operand, "IFNDEF"), "IFDEF");
+  wxString operand = RemoveAll(RemoveAll(line, kw::kSpace), kw::kTab);
+  operand = RemoveAll(RemoveAll(operand, kw::kIfndef), kw::kIfdef);
   return CutBeforeComment(operand);
 }
 
 // The name after the first keyword of an IFDEF or IFNDEF line.
 wxString DirectiveName(const wxString& line, const wxString& keyword) {
-  wxString name = RemoveAll(line, " ");
+  wxString name = RemoveAll(line, kw::kSpace);
   const int pos = Find(name, keyword);
   if (pos >= 0) name = Mid(name, pos + Length(keyword));
   return Trimmed(CutBeforeComment(name));
@@ -36,14 +36,19 @@ wxString DirectiveName(const wxString& line, const wxString& keyword) {
 
 void CPreprocessor::ProcessLine(const wxString& line) {
   PreprocState& st = m_state;
+  st.ifPos = Find(line, kw::kIf);
+  if (st.depth == 0) st.decidable = 1;
+  // Every directive holds "IF" or "ELSE": any other line is only kept or dropped.
+  if (st.ifPos < 0 && !Contains(line, kw::kElse)) {
+    if (IsOutputActive()) st.outputText += line;
+    return;
+  }
   st.line = line;
   st.lineCopy = line;
-  st.ifPos = Find(line, "IF");
-  if (st.depth == 0) st.decidable = 1;
   OpenOrNoteIfLine();
   if (m_malformed || HandleElseLine()) return;
   if (HandleDecidableDirective()) return;
-  if (Contains(st.line, "ENDIF") && st.depth > 0) {
+  if (Contains(st.line, kw::kEndif) && st.depth > 0) {
     ApplyEndif();
     return;
   }
@@ -65,12 +70,12 @@ void CPreprocessor::OpenOrNoteIfLine() {
 // ELSE and ELSEIF switch the top level; true when the line is done.
 bool CPreprocessor::HandleElseLine() {
   PreprocState& st = m_state;
-  if (!Contains(st.line, "ELSE")) return false;
+  if (!Contains(st.line, kw::kElse)) return false;
   st.branchTaken = 0;
   if (!HasOpenLevel()) return true;
   int& skipping = m_nest.skipping[st.depth - 1];
   const int undecided = m_nest.undecided[st.depth - 1];
-  if (Contains(st.line, "ELSEIF")) {
+  if (Contains(st.line, kw::kElseif)) {
     if (!skipping && !undecided) {
       st.branchTaken = 1;
       return true;
@@ -106,16 +111,20 @@ bool CPreprocessor::HandleDecidableDirective() {
     ApplyIfndef();
     return true;
   }
-  if ((ifLine || Contains(st.line, "ELSEIF")) && !ifdef && !ifndef) {
+  if ((ifLine || Contains(st.line, kw::kElseif)) && !ifdef && !ifndef) {
     EvaluateCondition();
     return true;
   }
   return false;
 }
 
-void CPreprocessor::KeepLineWhenActive() {
+bool CPreprocessor::IsOutputActive() const {
   const PreprocState& st = m_state;
-  if (st.skipCount == 0 && st.undecidedCount == 0 && st.branchTaken == 0) m_state.outputText += st.line;
+  return st.skipCount == 0 && st.undecidedCount == 0 && st.branchTaken == 0;
+}
+
+void CPreprocessor::KeepLineWhenActive() {
+  if (IsOutputActive()) m_state.outputText += m_state.line;
 }
 
 bool CPreprocessor::OpenLevel() {
@@ -127,7 +136,7 @@ bool CPreprocessor::OpenLevel() {
   m_nest.skipping[st.depth] = 0;
   m_nest.undecided[st.depth] = 0;
   ++st.depth;
-  st.line.Replace("\t", wxString(), true);
+  if (st.line.find(kw::kTab) != wxString::npos) st.line.Replace(kw::kTab, wxString(), true);
   return true;
 }
 
@@ -156,8 +165,9 @@ void CPreprocessor::MarkTopUndecided() {
 // A name found nowhere in the define text drops the block, undecided.
 void CPreprocessor::ApplyIfdef() {
   const wxString& defines = m_state.defineText;
-  const wxString name = DirectiveName(m_state.line, "IFDEF");
-  if (!IsDefineName(name) || Contains(defines, "\r\n" + name + " ") || Contains(defines, name)) return;
+  const wxString name = DirectiveName(m_state.line, kw::kIfdef);
+  if (!IsDefineName(name) || Contains(defines, kw::kLineEnd + name + kw::kSpace) || Contains(defines, name))
+    return;
   m_state.decidable = 0;
   MarkTopSkipping();
   MarkTopUndecided();
@@ -165,7 +175,7 @@ void CPreprocessor::ApplyIfdef() {
 
 // A name found anywhere in the define text drops the block, undecided.
 void CPreprocessor::ApplyIfndef() {
-  const wxString name = DirectiveName(m_state.line, "IFNDEF");
+  const wxString name = DirectiveName(m_state.line, kw::kIfndef);
   if (!IsDefineName(name) || !Contains(m_state.defineText, name)) return;
   m_state.decidable = 0;
   MarkTopSkipping();
@@ -174,7 +184,7 @@ void CPreprocessor::ApplyIfndef() {
 
 void CPreprocessor::ApplyEndif() {
   PreprocState& st = m_state;
-  if (Contains(st.line, "//ENDIF")) {
+  if (Contains(st.line, kw::kCommentedEndif)) {
     st.outputText += st.line;
     return;
   }

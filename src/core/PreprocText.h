@@ -6,6 +6,35 @@
 
 namespace preproc {
 
+// Keywords and separators, converted once instead of at every call.
+namespace kw {
+inline const wxString kIf = "IF";
+inline const wxString kIfe = "IFE";
+inline const wxString kIfdef = "IFDEF";
+inline const wxString kIfndef = "IFNDEF";
+inline const wxString kElse = "ELSE";
+inline const wxString kElseif = "ELSEIF";
+inline const wxString kEndif = "ENDIF";
+inline const wxString kCommentedIf = "//IF";
+inline const wxString kCommentedEndif = "//ENDIF";
+inline const wxString kHashIf = "#if";
+inline const wxString kComment = "//";
+inline const wxString kSpace = " ";
+inline const wxString kTab = "\t";
+inline const wxString kLineEnd = "\r\n";
+inline const wxString kAnd = "&&";
+inline const wxString kOr = "||";
+inline const wxString kBar = "|";
+inline const wxString kEqual = "==";
+inline const wxString kNotEqual = "!=";
+inline const wxString kOpen = "(";
+inline const wxString kClose = ")";
+inline const wxString kSemicolon = ";";
+inline const wxString kHex = "0x";
+inline const wxString kHexUpper = "0X";
+inline const wxString kOne = "1";
+}  // namespace kw
+
 inline int Find(const wxString& text, const wxString& part, int start = 0) {
   if (start < 0) start = 0;
   if (static_cast<size_t>(start) > text.length()) return -1;
@@ -30,7 +59,7 @@ inline wxString Mid(const wxString& text, int first) { return Mid(text, first, L
 inline wxString Left(const wxString& text, int count) { return Mid(text, 0, count); }
 
 inline wxString RemoveAll(wxString text, const wxString& part) {
-  text.Replace(part, wxString(), true);
+  if (text.find(part) != wxString::npos) text.Replace(part, wxString(), true);
   return text;
 }
 
@@ -48,7 +77,7 @@ inline wxString Trimmed(const wxString& text) {
 
 // Cut before the first "//" unless the text starts with it.
 inline wxString CutBeforeComment(const wxString& text) {
-  const int comment = Find(text, "//");
+  const int comment = Find(text, kw::kComment);
   return comment > 0 ? Left(text, comment) : text;
 }
 

@@ -53,41 +53,74 @@ bool ListFolder(const wxString& folder, std::vector<FolderEntry>& entries) {
   return true;
 }
 
-// The text split into lines, each without its LF and the CR before it.
-std::vector<wxString> SplitTextLines(const wxString& text) {
-  std::vector<wxString> lines;
-  size_t start = 0;
-  while (start < text.length()) {
-    size_t end = text.find('\n', start);
-    const size_t next = end == wxString::npos ? text.length() : end + 1;
-    if (end == wxString::npos) end = text.length();
-    if (end > start && end < text.length() && text[end - 1] == '\r') --end;
-    lines.push_back(text.substr(start, end - start));
-    start = next;
-  }
-  return lines;
+// The bytes without a leading UTF-8 byte-order mark.
+std::string WithoutBom(std::string bytes) {
+  if (bytes.size() >= 3 && bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) bytes.erase(0, 3);
+  return bytes;
+}
+
+// Length of the line starting at start, its end included: CR LF and LF CR
+// are one end, a lone CR or LF is one too.
+size_t RawLineLength(const wxString& text, size_t start) {
+  size_t end = start;
+  const size_t size = text.length();
+  while (end < size && text[end] != '\r' && text[end] != '\n') ++end;
+  if (end == size) return end - start;
+  const wxUniChar pair = text[end] == '\r' ? '\n' : '\r';
+  ++end;
+  if (end < size && text[end] == pair) ++end;
+  return end - start;
+}
+
+// Skips one UTF-8 character (one byte when it is not a valid sequence).
+size_t SkipUtf8Char(const std::string& bytes, size_t pos) {
+  if (pos >= bytes.size()) return pos;
+  const auto lead = static_cast<unsigned char>(bytes[pos]);
+  const size_t length = lead < 0x80             ? 1
+                        : (lead & 0xE0) == 0xC0 ? 2
+                        : (lead & 0xF0) == 0xE0 ? 3
+                        : (lead & 0xF8) == 0xF0 ? 4
+                                                : 1;
+  if (length == 1 || pos + length > bytes.size()) return pos + 1;
+  // An invalid sequence decodes to one replacement character per byte.
+  if (Utf8ToWide(bytes.substr(pos, length)).length() != 1) return pos + 1;
+  return pos + length;
 }
 
 }  // namespace
 
 bool CPreprocessor::PreprocessTree(const wxString& defineFolder, const wxString& rewriteFolder) {
   const size_t failuresBefore = m_failedFiles.size();
-  if (!defineFolder.empty()) CollectTree(defineFolder);
+  if (!defineFolder.empty() && defineFolder == rewriteFolder) {
+    // One folder: each file is read once, its text kept for the rewrite.
+    std::deque<PendingFile> rewritten;
+    CollectTree(defineFolder, &rewritten);
+    for (const PendingFile& file : rewritten) RewriteText(file.path, file.bytes);
+    return m_failedFiles.size() == failuresBefore;
+  }
+  if (!defineFolder.empty()) CollectTree(defineFolder, nullptr);
   if (!rewriteFolder.empty()) RewriteTree(rewriteFolder);
   return m_failedFiles.size() == failuresBefore;
 }
 
-void CPreprocessor::CollectTree(const wxString& folder) {
+void CPreprocessor::CollectTree(const wxString& folder, std::deque<PendingFile>* rewritten) {
   std::vector<FolderEntry> entries;
   if (!ListFolder(folder, entries)) {
     Fail(folder);
     return;
   }
   for (const FolderEntry& entry : entries) {
-    if (entry.isFolder)
-      CollectTree(entry.path);
-    else
-      CollectDefines(entry.path);
+    if (entry.isFolder) {
+      CollectTree(entry.path, rewritten);
+      continue;
+    }
+    std::string bytes;
+    if (!platform::ReadFileBytes(entry.path, bytes)) {
+      Fail(entry.path);
+      continue;
+    }
+    CollectDefineLines(bytes);
+    if (rewritten && IsRewrittenFile(entry.path)) rewritten->push_back({entry.path, std::move(bytes)});
   }
 }
 
@@ -121,13 +154,27 @@ bool CPreprocessor::Fail(const wxString& path) {
 bool CPreprocessor::CollectDefines(const wxString& filePath) {
   std::string bytes;
   if (!platform::ReadFileBytes(filePath, bytes)) return Fail(filePath);
-  static const wxString kDefine = "#define";
-  for (const wxString& line : SplitTextLines(Utf8ToWide(bytes))) {
-    const int pos = Find(line, kDefine);
-    // The keyword and the one character after it are dropped.
-    if (pos >= 0) m_state.defineText += Mid(line, pos + Length(kDefine) + 1) + "\r\n";
-  }
+  CollectDefineLines(bytes);
   return true;
+}
+
+// Lines end at LF (a CR before it dropped). From the first "#define" of a
+// line, the keyword and the one character after it are dropped.
+void CPreprocessor::CollectDefineLines(const std::string& bytes) {
+  static const std::string kDefine = "#define";
+  size_t pos = bytes.find(kDefine);
+  while (pos != std::string::npos) {
+    size_t lineEnd = bytes.find('\n', pos);
+    const size_t next = lineEnd == std::string::npos ? bytes.size() : lineEnd + 1;
+    if (lineEnd == std::string::npos)
+      lineEnd = bytes.size();
+    else if (lineEnd > pos && bytes[lineEnd - 1] == '\r')
+      --lineEnd;
+    const size_t valueStart = std::min(SkipUtf8Char(bytes, pos + kDefine.size()), lineEnd);
+    m_state.defineText += Utf8ToWide(bytes.substr(valueStart, lineEnd - valueStart));
+    m_state.defineText += kw::kLineEnd;
+    pos = next < bytes.size() ? bytes.find(kDefine, next) : std::string::npos;
+  }
 }
 
 void CPreprocessor::ResetFileState() {
@@ -139,17 +186,26 @@ void CPreprocessor::ResetFileState() {
 }
 
 bool CPreprocessor::PreprocessFile(const wxString& filePath) {
-  ResetFileState();
-  CStdioFileEx file;
-  if (!file.Open(filePath)) return Fail(filePath);
-  wxString line;
-  while (!m_malformed && file.ReadString(line)) ProcessLine(line);
-  const bool readFailed = file.HasError();
-  file.Close();
+  std::string bytes;
+  if (!platform::ReadFileBytes(filePath, bytes)) return Fail(filePath);
+  return RewriteText(filePath, bytes);
+}
 
+bool CPreprocessor::RewriteText(const wxString& filePath, const std::string& bytes) {
+  ResetFileState();
+  const wxString text = Utf8ToWide(WithoutBom(bytes));
+  wxString line;
+  for (size_t start = 0; start < text.length() && !m_malformed;) {
+    const size_t length = RawLineLength(text, start);
+    line.assign(text, start, length);
+    ProcessLine(line);
+    start += length;
+  }
   const wxString output = Trimmed(m_state.outputText);
   m_state.outputText.clear();
-  if (m_malformed || readFailed) return Fail(filePath);
-  if (!platform::WriteFileAtomically(filePath, WideToUtf8(output))) return Fail(filePath);
+  if (m_malformed) return Fail(filePath);
+  const std::string rewritten = WideToUtf8(output);
+  // A file the rewrite leaves as it is keeps its bytes without a write.
+  if (rewritten != bytes && !platform::WriteFileAtomically(filePath, rewritten)) return Fail(filePath);
   return true;
 }

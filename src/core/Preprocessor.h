@@ -6,6 +6,8 @@
 
 #include <wx/string.h>
 
+#include <deque>
+#include <string>
 #include <vector>
 
 // Working state of one run. The define text lives for the whole run; every
@@ -60,18 +62,27 @@ class CPreprocessor {
   void ClearDefines() { m_state.defineText.clear(); }
 
  private:
+  // A file to rewrite once every define is known, with its bytes as read.
+  struct PendingFile {
+    wxString path;
+    std::string bytes;
+  };
+
   // Walking.
-  void CollectTree(const wxString& folder);
+  void CollectTree(const wxString& folder, std::deque<PendingFile>* rewritten);
   void RewriteTree(const wxString& folder);
   static bool IsRewrittenFile(const wxString& path);
   bool Fail(const wxString& path);
 
   // One file.
+  void CollectDefineLines(const std::string& bytes);
+  bool RewriteText(const wxString& filePath, const std::string& bytes);
   void ResetFileState();
   void ProcessLine(const wxString& line);
   void OpenOrNoteIfLine();
   bool HandleElseLine();
   bool HandleDecidableDirective();
+  bool IsOutputActive() const;
   void KeepLineWhenActive();
 
   // Levels.

@@ -166,6 +166,51 @@ TEST(PreprocTree, TakesEntriesInNameOrderAndRewritesOnlyTheRewriteFolder) {
   EXPECT_TRUE(preprocessor.DefineText().empty());
 }
 
+// Define lines are picked out of the raw bytes: the line ends, the character
+// dropped after the keyword and the text kept must be those of the decoded text.
+TEST(PreprocDefines, DefineLinesAreTakenFromTheFileBytes) {
+  struct Case {
+    const char* what;
+    std::string bytes;
+    std::string defineText;
+  };
+  const Case cases[] = {
+      {"LF and CR LF ends, last line without an end", "#define A 1\n#define B 2\r\n#define C 3",
+       "A 1\r\nB 2\r\nC 3\r\n"},
+      {"only the last CR before LF goes, a lone CR stays in the line", "x #define D 4\r\r\n#define E\r5\n",
+       "D 4\r\r\nE\r5\r\n"},
+      {"first keyword of a line only", "#define F 1 #define G 2\n", "F 1 #define G 2\r\n"},
+      {"a two-byte character after the keyword is dropped whole", "#define\xC3\xA9H 1\n", "H 1\r\n"},
+      {"an invalid byte after the keyword is dropped alone", "#define\xC3H 1\n", "H 1\r\n"},
+      {"keyword at the very end", "#define", "\r\n"},
+      {"non-ASCII value decoded", "#define N \xE4\xB8\xAD\n",
+       wxString::FromUTF8("N \xE4\xB8\xAD\r\n").utf8_string()},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TempDir dir;
+    WriteBytes(dir.File("d.h"), c.bytes);
+    CPreprocessor preprocessor;
+    ASSERT_TRUE(preprocessor.CollectDefines(dir.File("d.h")));
+    EXPECT_EQ(preprocessor.DefineText().utf8_string(), c.defineText);
+  }
+}
+
+TEST(PreprocTree, LoneCrAndLfCrEndLinesAndUnchangedFilesAreNotReplaced) {
+  TempDir dir;
+  WriteTreeFile(dir, "d.h", "#define D 0\n");
+  WriteTreeFile(dir, "ends.asm", "a\rIF D\n\rb\rENDIF\n\rc");
+  WriteTreeFile(dir, "final.asm", "x\r\ny");
+  const fs::path finalPath = FsPath(dir.Path()) / "final.asm";
+  const auto linksBefore = fs::hard_link_count(finalPath);
+  fs::create_hard_link(finalPath, FsPath(dir.Path()) / "final.link");  // replacing the file would split them
+
+  CPreprocessor preprocessor;
+  EXPECT_TRUE(preprocessor.PreprocessTree(dir.Path(), dir.Path()));
+  EXPECT_EQ(ReadTreeFile(dir, "ends.asm"), "a\rc");
+  EXPECT_EQ(fs::hard_link_count(finalPath), linksBefore + 1);
+}
+
 std::string NestedIfs(int levels) {
   std::string text;
   for (int i = 0; i < levels; ++i) text += "IF D == 1\n";
