@@ -5,6 +5,8 @@ olv_add_test(test_grid_logic
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/grid/test_grid_geometry.cpp
           ${CMAKE_CURRENT_LIST_DIR}/grid/test_grid_text.cpp
           ${CMAKE_CURRENT_LIST_DIR}/grid/test_grid_input_logic.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/grid/test_grid_prefix_sums.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/grid/SummingGridGeometry.cpp
   LIBS olv_controls)
 olv_add_test(test_grid_ctrl
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/grid/GridTestSupport.cpp

@@ -1,6 +1,7 @@
 #include "controls/grid/GridGeometry.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <numeric>
 
 void CGridGeometry::SetFixedRowCount(int count) {
@@ -13,8 +14,56 @@ void CGridGeometry::SetFixedColumnCount(int count) {
   InvalidateTopLeft();
 }
 
+// ---- Prefix sums -------------------------------------------------------------
+
+const CGridGeometry::AxisSums& CGridGeometry::Sums(bool vertical) const {
+  AxisSums& sums = m_sums[vertical];
+  if (!sums.stale) return sums;
+  std::vector<int> sizes(static_cast<size_t>(CountOf(vertical)));
+  for (int i = 0; i < CountOf(vertical); ++i) sizes[static_cast<size_t>(i)] = SizeOf(vertical, i);
+  sums.sizes.Assign(sizes);
+  for (int& size : sizes) size = size > 0 ? 1 : 0;
+  sums.shown.Assign(sizes);
+  sums.stale = false;
+  return sums;
+}
+
+void CGridGeometry::PushRowSum(int height) {
+  if (m_sums[1].stale) return;
+  m_sums[1].sizes.PushBack(height);
+  m_sums[1].shown.PushBack(height > 0 ? 1 : 0);
+}
+
+void CGridGeometry::PopRowSum() {
+  if (m_sums[1].stale) return;
+  m_sums[1].sizes.PopBack();
+  m_sums[1].shown.PopBack();
+}
+
+int CGridGeometry::SizeBefore(bool vertical, int count) const {
+  return static_cast<int>(Sums(vertical).sizes.Prefix(count));
+}
+
+int CGridGeometry::ShownBefore(bool vertical, int count) const {
+  return static_cast<int>(Sums(vertical).shown.Prefix(count));
+}
+
+int CGridGeometry::FirstCountReaching(bool vertical, std::int64_t target) const {
+  return Sums(vertical).sizes.FirstCountReaching(target);
+}
+
+int CGridGeometry::NthShown(bool vertical, int n) const {
+  if (n < 1) return -1;
+  const int count = Sums(vertical).shown.FirstCountReaching(n);
+  return count > CountOf(vertical) ? -1 : count - 1;
+}
+
+// ---- Counts and sizes ----------------------------------------------------------
+
 void CGridGeometry::ResizeRows(int count, int height) {
   count = std::max(0, count);
+  for (int row = GetRowCount(); row > count; --row) PopRowSum();
+  for (int row = GetRowCount(); row < count; ++row) PushRowSum(height);
   m_rowHeights.resize(count, height);
   const int oldOrder = static_cast<int>(m_rowOrder.size());
   m_rowOrder.resize(count);
@@ -27,17 +76,26 @@ void CGridGeometry::ResizeColumns(int count, int width) {
   m_columnWidths.resize(count, width);
   m_columnOrder.resize(count);
   std::iota(m_columnOrder.begin(), m_columnOrder.end(), 0);
+  m_sums[0].stale = true;
   InvalidateTopLeft();
 }
 
 void CGridGeometry::InsertRow(int row, int height) {
   row = std::clamp(row, 0, GetRowCount());
+  if (row == GetRowCount())
+    PushRowSum(height);
+  else
+    m_sums[1].stale = true;
   m_rowHeights.insert(m_rowHeights.begin() + row, height);
   InvalidateTopLeft();
 }
 
 void CGridGeometry::ShiftRowOrder(int row, int delta) {
   const int size = static_cast<int>(m_rowOrder.size());
+  if (delta >= 1 && row >= size) {
+    m_rowOrder.push_back(row);  // appended: no entry moves
+    return;
+  }
   if (delta >= 1) {
     for (int& entry : m_rowOrder) {
       if (entry >= row) ++entry;
@@ -55,6 +113,10 @@ void CGridGeometry::ShiftRowOrder(int row, int delta) {
 
 void CGridGeometry::RemoveRow(int row) {
   if (row < 0 || row >= GetRowCount()) return;
+  if (row == GetRowCount() - 1)
+    PopRowSum();
+  else
+    m_sums[1].stale = true;
   m_rowHeights.erase(m_rowHeights.begin() + row);
   if (row < m_fixedRows) --m_fixedRows;
   InvalidateTopLeft();
@@ -67,6 +129,8 @@ void CGridGeometry::Clear() {
   m_columnOrder.clear();
   m_fixedRows = 0;
   m_fixedColumns = 0;
+  m_sums[0].stale = true;
+  m_sums[1].stale = true;
   InvalidateTopLeft();
 }
 
@@ -85,6 +149,10 @@ int CGridGeometry::GetColumnWidth(int col) const {
 bool CGridGeometry::SetRowHeight(int row, int height) {
   if (row < 0 || row >= GetRowCount() || height < 0) return false;
   m_rowHeights[row] = height;
+  if (!m_sums[1].stale) {
+    m_sums[1].sizes.Set(row, height);
+    m_sums[1].shown.Set(row, height > 0 ? 1 : 0);
+  }
   InvalidateTopLeft();
   return true;
 }
@@ -94,33 +162,25 @@ bool CGridGeometry::SetColumnWidth(int col, int width) {
   const int index = col < static_cast<int>(m_columnOrder.size()) ? m_columnOrder[col] : col;
   if (index < 0 || index >= GetColumnCount()) return false;
   m_columnWidths[index] = width;
+  m_sums[0].stale = true;
   InvalidateTopLeft();
   return true;
 }
 
+// A fixed count beyond the entries counts -1 for each missing one, as its size reads.
 int CGridGeometry::GetFixedRowHeight() const {
-  int sum = 0;
-  for (int row = 0; row < m_fixedRows; ++row) sum += GetRowHeight(row);
-  return sum;
+  const int missing = std::max(0, m_fixedRows - GetRowCount());
+  return SizeBefore(true, m_fixedRows) - missing;
 }
 
 int CGridGeometry::GetFixedColumnWidth() const {
-  int sum = 0;
-  for (int col = 0; col < m_fixedColumns; ++col) sum += GetColumnWidth(col);
-  return sum;
+  const int missing = std::max(0, m_fixedColumns - GetColumnCount());
+  return SizeBefore(false, m_fixedColumns) - missing;
 }
 
-int CGridGeometry::GetVirtualHeight() const {
-  int sum = 0;
-  for (int row = 0; row < GetRowCount(); ++row) sum += GetRowHeight(row);
-  return sum;
-}
+int CGridGeometry::GetVirtualHeight() const { return SizeBefore(true, GetRowCount()); }
 
-int CGridGeometry::GetVirtualWidth() const {
-  int sum = 0;
-  for (int col = 0; col < GetColumnCount(); ++col) sum += GetColumnWidth(col);
-  return sum;
-}
+int CGridGeometry::GetVirtualWidth() const { return SizeBefore(false, GetColumnCount()); }
 
 void CGridGeometry::SetClientSize(const wxSize& size) {
   if (size == m_client) return;
@@ -187,19 +247,21 @@ GridScrollBarPlan CGridGeometry::PlanScrollBars(const wxSize& areaWithoutBars, c
   return plan;
 }
 
+// The first non-fixed index whose entries before it, from the first
+// non-fixed one, reach position; at most the last index.
+int CGridGeometry::TopLeftFor(bool vertical, int position) const {
+  const int fixedCount = FixedCountOf(vertical);
+  const int last = CountOf(vertical) - 1;
+  if (position <= 0 || fixedCount >= last) return fixedCount;
+  const int reached =
+      FirstCountReaching(vertical, static_cast<std::int64_t>(SizeBefore(vertical, fixedCount)) + position);
+  return std::min(reached, last);
+}
+
 CCellID CGridGeometry::GetTopleftNonFixedCell(bool force) {
   if (!force && m_topLeft.row >= 0 && m_topLeft.col >= 0) return m_topLeft;
-  for (bool vertical : {false, true}) {
-    const int position = m_pos[vertical];
-    const int last = CountOf(vertical) - 1;
-    int index = FixedCountOf(vertical);
-    int sum = 0;
-    while (position > 0 && sum < position && index < last) {
-      sum += SizeOf(vertical, index);
-      ++index;
-    }
-    (vertical ? m_topLeft.row : m_topLeft.col) = index;
-  }
+  m_topLeft.col = TopLeftFor(false, m_pos[0]);
+  m_topLeft.row = TopLeftFor(true, m_pos[1]);
   return m_topLeft;
 }
 
@@ -208,17 +270,22 @@ CCellID CGridGeometry::GetTopleftNonFixedCell(bool force) {
 int CGridGeometry::LastVisibleIndex(bool vertical, int* edge) {
   const int count = CountOf(vertical);
   const int clientEdge = vertical ? m_client.y : m_client.x;
-  int sum = FixedSizeOf(vertical);
-  int index = TopLeftOf(vertical);
-  for (; index < count; ++index) {
-    sum += SizeOf(vertical, index);
-    if (sum >= clientEdge) {
-      sum = clientEdge;
-      break;
-    }
+  const int fixedSize = FixedSizeOf(vertical);
+  const int topLeft = TopLeftOf(vertical);
+  if (topLeft >= count) {
+    if (edge) *edge = fixedSize;
+    return std::min(topLeft, count - 1);
   }
-  if (edge) *edge = sum;
-  return std::min(index, count - 1);
+  // The first entry after the top-left one whose end meets the edge.
+  const int before = SizeBefore(vertical, topLeft);
+  const int reached = std::max(
+      FirstCountReaching(vertical, static_cast<std::int64_t>(clientEdge) - fixedSize + before), topLeft + 1);
+  if (reached > count) {
+    if (edge) *edge = fixedSize + SizeBefore(vertical, count) - before;
+    return count - 1;
+  }
+  if (edge) *edge = clientEdge;
+  return reached - 1;
 }
 
 CellRange CGridGeometry::GetVisibleNonFixedCellRange(GridRect* rect, bool force) {
@@ -243,20 +310,9 @@ CellRange CGridGeometry::GetVisibleFixedCellRange(GridRect* rect, bool force) {
 // Fixed indices count from 0; others from the top-left index, backwards for
 // those scrolled out before it.
 int CGridGeometry::AxisOrigin(bool vertical, int index) {
-  const int fixedCount = FixedCountOf(vertical);
-  if (index < fixedCount) {
-    int sum = 0;
-    for (int i = 0; i < index; ++i) sum += SizeOf(vertical, i);
-    return sum;
-  }
+  if (index < FixedCountOf(vertical)) return SizeBefore(vertical, index);
   const int topLeft = TopLeftOf(vertical);
-  int sum = FixedSizeOf(vertical);
-  if (index >= topLeft) {
-    for (int i = topLeft; i < index; ++i) sum += SizeOf(vertical, i);
-  } else {
-    for (int i = index; i < topLeft; ++i) sum -= SizeOf(vertical, i);
-  }
-  return sum;
+  return FixedSizeOf(vertical) + SizeBefore(vertical, index) - SizeBefore(vertical, topLeft);
 }
 
 bool CGridGeometry::GetCellOrigin(int row, int col, wxPoint* origin) {
@@ -282,19 +338,16 @@ int CGridGeometry::AxisCellFromPoint(bool vertical, int coordinate, bool allowFi
   const int fixedSize = FixedSizeOf(vertical);
   if (coordinate < fixedSize) {
     if (!allowFixed) return -1;
-    int sum = 0;
-    for (int i = 0; i < FixedCountOf(vertical); ++i) {
-      sum += SizeOf(vertical, i);
-      if (sum > coordinate) return i;
-    }
-    return -1;
+    const int reached = FirstCountReaching(vertical, static_cast<std::int64_t>(coordinate) + 1);
+    return reached <= FixedCountOf(vertical) && reached <= count ? reached - 1 : -1;
   }
-  int sum = fixedSize;
-  for (int i = TopLeftOf(vertical); i < count; ++i) {
-    sum += SizeOf(vertical, i);
-    if (sum > coordinate) return i;
-  }
-  return -1;
+  // The first entry from the top-left one whose end lies beyond the coordinate.
+  const int topLeft = TopLeftOf(vertical);
+  if (topLeft >= count) return -1;
+  const std::int64_t target =
+      static_cast<std::int64_t>(coordinate) - fixedSize + SizeBefore(vertical, topLeft) + 1;
+  const int reached = std::max(FirstCountReaching(vertical, target), topLeft + 1);
+  return reached > count ? -1 : reached - 1;
 }
 
 CCellID CGridGeometry::GetCellFromPt(const wxPoint& point, bool allowFixed) {
@@ -318,10 +371,11 @@ bool CGridGeometry::IsCellVisible(int row, int col) {
 
 // The first non-fixed index at or after the top-left one whose size is above 0.
 int CGridGeometry::FirstVisibleIndex(bool vertical) {
-  int index = TopLeftOf(vertical);
+  const int index = TopLeftOf(vertical);
   const int last = CountOf(vertical) - 1;
-  while (index < last && SizeOf(vertical, index) == 0) ++index;
-  return index;
+  if (index >= last) return index;
+  const int shown = NthShown(vertical, ShownBefore(vertical, index) + 1);
+  return shown < 0 ? last : std::min(shown, last);
 }
 
 GridRepaint CGridGeometry::StepForward(bool vertical) {
@@ -332,13 +386,15 @@ GridRepaint CGridGeometry::StepForward(bool vertical) {
   return GridRepaint::ScrollArea;
 }
 
+// Back by the last entry of size above 0 before the top-left one (the first
+// non-fixed entry when there is none).
 GridRepaint CGridGeometry::StepBack(bool vertical) {
   const int position = m_pos[vertical];
   const int topLeft = TopLeftOf(vertical);
   const int fixedCount = FixedCountOf(vertical);
   if (position <= 0 || topLeft <= fixedCount) return GridRepaint::None;
-  int index = topLeft - 1;
-  while (index > fixedCount && SizeOf(vertical, index) == 0) --index;
+  int index = NthShown(vertical, ShownBefore(vertical, topLeft));
+  if (index <= fixedCount) index = fixedCount;
   SetScrollPos(vertical, std::max(0, position - std::max(SizeOf(vertical, index), 0)));
   return GridRepaint::ScrollArea;
 }
@@ -369,18 +425,48 @@ GridRepaint CGridGeometry::Scroll(bool vertical, GridScrollCode code, int trackP
 }
 
 // One line step per index of size above 0 between from (exclusive) and to.
+// From a position at the start of an entry, the steps are taken at once.
 int CGridGeometry::ScrollToward(bool vertical, int from, int to) {
-  int steps = 0;
-  if (to > from) {
-    for (int i = from + 1; i <= to; ++i) {
-      if (SizeOf(vertical, i) > 0 && Scroll(vertical, GridScrollCode::LineDown) != GridRepaint::None) ++steps;
-    }
-  } else {
-    for (int i = to; i < from; ++i) {
-      if (SizeOf(vertical, i) > 0 && Scroll(vertical, GridScrollCode::LineUp) != GridRepaint::None) ++steps;
-    }
+  const int steps = to > from ? ShownBefore(vertical, to + 1) - ShownBefore(vertical, from + 1)
+                              : ShownBefore(vertical, from) - ShownBefore(vertical, to);
+  if (steps <= 0) return 0;
+  const int topLeft = TopLeftOf(vertical);
+  const bool atEntryStart =
+      m_pos[vertical] == SizeBefore(vertical, topLeft) - SizeBefore(vertical, FixedCountOf(vertical));
+  if (atEntryStart && to > from && StepsForwardAtOnce(vertical, steps)) return steps;
+  if (atEntryStart && to < from) {
+    StepsBackAtOnce(vertical, steps);
+    return steps;
+  }
+  const GridScrollCode code = to > from ? GridScrollCode::LineDown : GridScrollCode::LineUp;
+  for (int step = 0; step < steps; ++step) {
+    if (Scroll(vertical, code) == GridRepaint::None) break;
   }
   return steps;
+}
+
+// Each step from the start of an entry moves to the end of the next shown
+// one, so n steps end after the n-th shown entry from the top-left one (or at
+// the bar's limit). False, with nothing changed, when there are not n shown
+// entries left.
+bool CGridGeometry::StepsForwardAtOnce(bool vertical, int steps) {
+  const int target = NthShown(vertical, ShownBefore(vertical, TopLeftOf(vertical)) + steps);
+  if (target < 0) return false;
+  const int fixedSize = SizeBefore(vertical, FixedCountOf(vertical));
+  const int end = SizeBefore(vertical, target + 1) - fixedSize;
+  if (m_pos[vertical] < ScrollLimit(vertical)) SetScrollPos(vertical, std::min(end, ScrollLimit(vertical)));
+  return true;
+}
+
+// Each step from the start of an entry moves to the start of the shown entry
+// before it; with fewer shown entries than steps the position reaches 0.
+void CGridGeometry::StepsBackAtOnce(bool vertical, int steps) {
+  const int fixedCount = FixedCountOf(vertical);
+  const int before = ShownBefore(vertical, TopLeftOf(vertical));
+  const int available = before - ShownBefore(vertical, fixedCount);
+  const int target = available >= steps ? NthShown(vertical, before - steps + 1) : -1;
+  const int start = target < 0 ? 0 : SizeBefore(vertical, target) - SizeBefore(vertical, fixedCount);
+  if (m_pos[vertical] > 0) SetScrollPos(vertical, std::max(start, 0));
 }
 
 bool CGridGeometry::EnsureVisible(int row, int col) {

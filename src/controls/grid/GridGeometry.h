@@ -1,9 +1,12 @@
 // Row and column geometry of the grid, without a window: counts, sizes, the
 // column and row orders, scroll positions and ranges, the top-left cell,
 // visible ranges, cell rectangles and hit-testing. Coordinates are client
-// pixels of the grid window; the client size is given by the window.
+// pixels of the grid window; the client size is given by the window. Sizes are
+// kept in prefix sums as well, so that positions, the top-left cell and
+// scrolling to a far cell cost O(log n) however many rows there are.
 #pragma once
 
+#include "controls/grid/GridPrefixSums.h"
 #include "controls/grid/GridTypes.h"
 
 #include <wx/gdicmn.h>
@@ -71,7 +74,11 @@ class CGridGeometry {
   int GetVirtualWidth() const;
 
   std::vector<int>& RowOrder() { return m_rowOrder; }
-  std::vector<int>& ColumnOrder() { return m_columnOrder; }
+  // The widths are summed again once the caller has changed the order.
+  std::vector<int>& ColumnOrder() {
+    m_sums[0].stale = true;
+    return m_columnOrder;
+  }
   const std::vector<int>& RowOrder() const { return m_rowOrder; }
   const std::vector<int>& ColumnOrder() const { return m_columnOrder; }
 
@@ -112,6 +119,23 @@ class CGridGeometry {
   bool EnsureVisible(int row, int col);
 
  private:
+  // Sizes of one axis in shown order, and which of them are above 0.
+  struct AxisSums {
+    CGridPrefixSums sizes;
+    CGridPrefixSums shown;
+    bool stale = true;
+  };
+  const AxisSums& Sums(bool vertical) const;
+  void PushRowSum(int height);
+  void PopRowSum();
+  // The sum of the first count sizes, and the shown (non-zero) ones among them.
+  int SizeBefore(bool vertical, int count) const;
+  int ShownBefore(bool vertical, int count) const;
+  // The first count whose sum of sizes reaches target (CountOf + 1 when none).
+  int FirstCountReaching(bool vertical, std::int64_t target) const;
+  // The index of the n-th shown entry (n from 1), -1 when there are fewer.
+  int NthShown(bool vertical, int n) const;
+
   int ScrollLimit(bool vertical) const;
   int LargestPosition(bool vertical) const;
   int SizeOf(bool vertical, int index) const {
@@ -123,6 +147,7 @@ class CGridGeometry {
   int TopLeftOf(bool vertical) {
     return vertical ? GetTopleftNonFixedCell().row : GetTopleftNonFixedCell().col;
   }
+  int TopLeftFor(bool vertical, int position) const;
   int FirstVisibleIndex(bool vertical);
   int LastVisibleIndex(bool vertical, int* edge);
   int AxisCellFromPoint(bool vertical, int coordinate, bool allowFixed);
@@ -130,11 +155,14 @@ class CGridGeometry {
   GridRepaint StepForward(bool vertical);
   GridRepaint StepBack(bool vertical);
   int ScrollToward(bool vertical, int from, int to);
+  bool StepsForwardAtOnce(bool vertical, int steps);
+  void StepsBackAtOnce(bool vertical, int steps);
 
   std::vector<int> m_rowHeights;
   std::vector<int> m_columnWidths;
   std::vector<int> m_rowOrder;
   std::vector<int> m_columnOrder;
+  mutable AxisSums m_sums[2];  // [0] columns, [1] rows
   int m_fixedRows = 0;
   int m_fixedColumns = 0;
   wxSize m_client;

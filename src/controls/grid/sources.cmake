@@ -4,6 +4,7 @@
 # title tip and drop target; the IR code grid.
 target_sources(olv_controls PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/GridGeometry.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GridPrefixSums.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridTextLayout.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridPaint.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridCellBase.cpp
