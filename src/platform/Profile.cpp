@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cwctype>
 #include <filesystem>
+#include <iterator>
 #include <mutex>
 #include <string>
 #include <unordered_map>
@@ -245,19 +246,49 @@ bool EraseLines(Document& doc, const std::vector<bool>& marked) {
   return true;
 }
 
+// Line numbers from pos on move down by one, in the sections from first on.
+void ShiftLines(Document& doc, std::size_t first, std::size_t pos) {
+  for (std::size_t i = first; i < doc.sections.size(); ++i) {
+    Section& s = doc.sections[i];
+    if (s.header >= pos) ++s.header;
+    if (s.end >= pos) ++s.end;
+    for (std::size_t& line : s.keyLines) line += line >= pos ? 1 : 0;
+    for (auto& entry : s.keys) entry.second += entry.second >= pos ? 1 : 0;
+  }
+}
+
 // The edits below return whether the document changed. Names are trimmed.
+// SetValue keeps the indexes in step; the deletions leave a Reindex to the caller.
 
 bool SetValue(Document& doc, const wxString& section, const wxString& key, const wxString& value) {
-  const auto sIt = doc.sectionIndex.find(Fold(section));
+  const std::wstring foldedSection = Fold(section);
+  const auto sIt = doc.sectionIndex.find(foldedSection);
   if (sIt == doc.sectionIndex.end()) {
-    InsertLine(doc, doc.lines.size(), wxS("[") + section + wxS("]"));
-    InsertLine(doc, doc.lines.size(), key + wxS("=") + value);
+    const std::size_t header = doc.lines.size();
+    InsertLine(doc, header, wxS("[") + section + wxS("]"));
+    InsertLine(doc, header + 1, key + wxS("=") + value);
+    Section added;
+    added.name = section;
+    added.folded = foldedSection;
+    added.header = header;
+    added.end = header + 2;
+    added.keyLines.push_back(header + 1);
+    added.keys.emplace(Fold(key), header + 1);
+    doc.sectionIndex.emplace(foldedSection, doc.sections.size());
+    doc.sections.push_back(std::move(added));
     return true;
   }
-  const Section& s = doc.sections[sIt->second];
-  const auto kIt = s.keys.find(Fold(key));
+  const std::size_t index = sIt->second;
+  Section& s = doc.sections[index];
+  const std::wstring foldedKey = Fold(key);
+  const auto kIt = s.keys.find(foldedKey);
   if (kIt == s.keys.end()) {
-    InsertLine(doc, (s.keyLines.empty() ? s.header : s.keyLines.back()) + 1, key + wxS("=") + value);
+    const std::size_t pos = (s.keyLines.empty() ? s.header : s.keyLines.back()) + 1;
+    InsertLine(doc, pos, key + wxS("=") + value);
+    ++s.end;
+    s.keyLines.push_back(pos);
+    s.keys.emplace(foldedKey, pos);
+    ShiftLines(doc, index + 1, pos);
     return true;
   }
   // Keep the key as spelt, the blanks around '=' and the line end; replace the value.
@@ -355,6 +386,8 @@ struct CacheEntry {
   Stamp stamp;
   Document doc;
   std::uint64_t lastUse = 0;
+  bool batched = false;  // a write batch owns the file: the document is the truth
+  bool dirty = false;    // the batch changed the document since the file was read
 };
 
 constexpr std::size_t kMaxCachedFiles = 32;
@@ -375,10 +408,13 @@ const Document& Store(Cache& cache, const fs::path& path, const Stamp& stamp, Do
   auto it = cache.entries.find(path.native());
   if (it == cache.entries.end()) {
     if (cache.entries.size() >= kMaxCachedFiles) {
+      // Batched files are never dropped: their writes live only here.
       const auto oldest =
-          std::min_element(cache.entries.begin(), cache.entries.end(),
-                           [](const auto& a, const auto& b) { return a.second.lastUse < b.second.lastUse; });
-      cache.entries.erase(oldest);
+          std::min_element(cache.entries.begin(), cache.entries.end(), [](const auto& a, const auto& b) {
+            if (a.second.batched != b.second.batched) return !a.second.batched;
+            return a.second.lastUse < b.second.lastUse;
+          });
+      if (!oldest->second.batched) cache.entries.erase(oldest);
     }
     it = cache.entries.emplace(path.native(), CacheEntry{}).first;
   }
@@ -392,6 +428,12 @@ const Document& Store(Cache& cache, const fs::path& path, const Stamp& stamp, Do
 // is missing (state Missing) or cannot be read (state Error). The caller holds
 // cache.mutex; the result stays valid while it does.
 const Document* Load(Cache& cache, const wxString& file, const fs::path& path, FileState& state) {
+  const auto batched = cache.entries.find(path.native());
+  if (batched != cache.entries.end() && batched->second.batched) {
+    state = FileState::Present;
+    batched->second.lastUse = ++cache.clock;
+    return &batched->second.doc;
+  }
   Stamp stamp;
   state = StatFile(path, stamp);
   if (state != FileState::Present) {
@@ -531,6 +573,22 @@ bool WriteProfileString(const wxString& file, const wxString& section, const std
   const bool deleting = !key || !value;
   if (!current && deleting) return true;
 
+  const auto entry = cache.entries.find(path.native());
+  if (entry != cache.entries.end() && entry->second.batched) {
+    Document& batchedDoc = entry->second.doc;
+    bool edited;
+    if (!key) {
+      edited = DeleteSection(batchedDoc, sectionName);
+    } else if (!value) {
+      edited = DeleteKey(batchedDoc, sectionName, keyName);
+    } else {
+      edited = SetValue(batchedDoc, sectionName, keyName, *value);
+    }
+    if (edited && deleting) Reindex(batchedDoc);
+    entry->second.dirty = entry->second.dirty || edited;
+    return true;
+  }
+
   Document doc = current ? *current : Document{};
   bool changed;
   if (!key) {
@@ -553,10 +611,59 @@ bool WriteProfileString(const wxString& file, const wxString& section, const std
   return true;
 }
 
+ProfileWriteBatch::ProfileWriteBatch(const wxString& file) : m_file(file) {
+  const fs::path path = ToFsPath(file);
+  Cache& cache = TheCache();
+  std::lock_guard<std::mutex> lock(cache.mutex);
+  FileState state;
+  const Document* doc = Load(cache, file, path, state);
+  if (state == FileState::Error) return;  // writes then go to the file one by one and fail there
+  if (!doc) Store(cache, path, Stamp{}, Document{});
+  CacheEntry& entry = cache.entries.at(path.native());
+  entry.batched = true;
+  entry.dirty = false;
+  m_open = true;
+}
+
+ProfileWriteBatch::~ProfileWriteBatch() { Discard(); }
+
+bool ProfileWriteBatch::Commit() {
+  if (!m_open) return true;
+  m_open = false;
+  const fs::path path = ToFsPath(m_file);
+  Cache& cache = TheCache();
+  std::lock_guard<std::mutex> lock(cache.mutex);
+  const auto it = cache.entries.find(path.native());
+  if (it == cache.entries.end()) return false;
+  it->second.batched = false;
+  if (!it->second.dirty) return true;
+  if (!WriteFileAtomically(m_file, Serialize(it->second.doc))) {
+    cache.entries.erase(it);
+    return false;
+  }
+  it->second.dirty = false;
+  Stamp stamp;
+  if (StatFile(path, stamp) == FileState::Present)
+    it->second.stamp = stamp;
+  else
+    cache.entries.erase(it);
+  return true;
+}
+
+void ProfileWriteBatch::Discard() {
+  if (!m_open) return;
+  m_open = false;
+  Cache& cache = TheCache();
+  std::lock_guard<std::mutex> lock(cache.mutex);
+  cache.entries.erase(ToFsPath(m_file).native());  // reads go back to the file
+}
+
 void ClearProfileCache() {
   Cache& cache = TheCache();
   std::lock_guard<std::mutex> lock(cache.mutex);
-  cache.entries.clear();
+  for (auto it = cache.entries.begin(); it != cache.entries.end();) {
+    it = it->second.batched ? std::next(it) : cache.entries.erase(it);  // an open batch keeps its writes
+  }
 }
 
 }  // namespace platform

@@ -10,7 +10,8 @@
 // its encoding and line ends. Reads go through a process-wide, thread-safe
 // cache that stats the file on every call and parses it again only when its
 // modification time or size (or, on POSIX, its inode) changed. A write goes to
-// a temporary file beside the target, which is then renamed over it.
+// a temporary file beside the target, which is then renamed over it; a
+// ProfileWriteBatch gathers many writes into one.
 #pragma once
 
 #include <wx/string.h>
@@ -82,8 +83,31 @@ inline bool DeleteProfileSection(const wxString& file, const wxString& section) 
   return WriteProfileString(file, section, std::nullopt, std::nullopt);
 }
 
-// Drops every cached file (tests; callers never need it: the cache checks the
-// file on every read).
+// Collects the writes to one file in memory: while the batch is open,
+// WriteProfileString and the deletions on that file change only the cached
+// copy, which every read in this process sees, and Commit writes the file
+// once, atomically (nothing when nothing changed). A batch that ends without
+// Commit drops what it collected. Changes other programs make to the file
+// meanwhile are not seen, and are overwritten by Commit. One batch per file.
+class ProfileWriteBatch {
+ public:
+  explicit ProfileWriteBatch(const wxString& file);
+  ~ProfileWriteBatch();
+  ProfileWriteBatch(const ProfileWriteBatch&) = delete;
+  ProfileWriteBatch& operator=(const ProfileWriteBatch&) = delete;
+
+  // False when the file could not be written: the old file is then left as
+  // it was and reads see it again.
+  bool Commit();
+  void Discard();
+
+ private:
+  wxString m_file;
+  bool m_open = false;
+};
+
+// Drops every cached file but those of open write batches (tests; callers
+// never need it: the cache checks the file on every read).
 void ClearProfileCache();
 
 }  // namespace platform

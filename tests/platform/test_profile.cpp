@@ -12,6 +12,8 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <optional>
+#include <random>
 #include <set>
 #include <string>
 #include <thread>
@@ -514,3 +516,101 @@ TEST(ProfileTextFile, DecodeDetectsEncodingAndEncodesBackToSameBytes) {
 }
 
 }  // namespace
+
+namespace {
+
+// One edit of the random sequences below; a missing key deletes the section,
+// a missing value the key.
+struct ProfileEdit {
+  wxString section;
+  std::optional<wxString> key, value;
+};
+
+std::vector<ProfileEdit> RandomEdits(unsigned seed, int count) {
+  std::mt19937 random(seed);
+  std::vector<ProfileEdit> edits;
+  for (int i = 0; i < count; ++i) {
+    ProfileEdit edit;
+    edit.section = wxString::Format(random() % 2 ? "Sec%u" : " sec%u ", static_cast<unsigned>(random() % 6));
+    edit.key = wxString::Format(random() % 2 ? "Key%u" : "KEY%u ", static_cast<unsigned>(random() % 9));
+    edit.value = wxString::Format("v%u", static_cast<unsigned>(random() % 4));
+    const unsigned kind = random() % 20;
+    if (kind == 0) edit.key.reset();
+    if (kind == 1 || kind == 2) edit.value.reset();
+    edits.push_back(edit);
+  }
+  return edits;
+}
+
+}  // namespace
+
+// A batch must leave the same bytes as the same writes made one by one, and
+// reads during the batch must see what the file will hold.
+TEST_F(ProfileTest, BatchedWritesEqualSingleWritesAndReadsSeeThem) {
+  const std::string start = Utf8(
+      u"; head\r\nloose\r\n[Sec1]\r\nKey1=a\r\n; note\r\n\r\n[Sec3]\r\nKey2 = b\r\n[sec1]\r\nKey5=c\r\n");
+  for (unsigned seed = 1; seed <= 20; ++seed) {
+    SCOPED_TRACE(seed);
+    const std::vector<ProfileEdit> edits = RandomEdits(seed, 120);
+    const wxString single = Ini(start, "single.ini");
+    const wxString batched = Ini(start, "batched.ini");
+    ProfileWriteBatch batch(batched);
+    for (const ProfileEdit& edit : edits) {
+      ASSERT_TRUE(WriteProfileString(single, edit.section, edit.key, edit.value));
+      ASSERT_TRUE(WriteProfileString(batched, edit.section, edit.key, edit.value));
+      for (int s = 0; s < 6; ++s) {
+        const wxString section = wxString::Format("SEC%d", s);
+        ASSERT_EQ(ReadProfileKeys(batched, section), ReadProfileKeys(single, section));
+        ASSERT_EQ(ReadProfileSection(batched, section), ReadProfileSection(single, section));
+      }
+    }
+    EXPECT_EQ(ReadBytes(batched), start);  // nothing written before the commit
+    ASSERT_TRUE(batch.Commit());
+    EXPECT_EQ(ReadBytes(batched), ReadBytes(single));
+    ClearProfileCache();
+    EXPECT_EQ(ReadProfileSectionNames(batched), ReadProfileSectionNames(single));
+  }
+}
+
+TEST_F(ProfileTest, BatchWritesOnceAtCommitAndDropsWhatIsNotCommitted) {
+  const wxString file = dir.File("new.ini");
+  {
+    ProfileWriteBatch batch(file);
+    EXPECT_TRUE(WriteProfileString(file, "s", "k", "v"));
+    EXPECT_EQ(ReadProfileString(file, "s", "k", ""), "v");
+    EXPECT_FALSE(fs::exists(ToFsPath(file)));
+  }  // no commit: dropped
+  EXPECT_FALSE(fs::exists(ToFsPath(file)));
+  EXPECT_EQ(ReadProfileString(file, "s", "k", "none"), "none");
+
+  {
+    ProfileWriteBatch batch(file);
+    EXPECT_TRUE(DeleteProfileKey(file, "s", "k"));
+    EXPECT_TRUE(batch.Commit());  // nothing changed: no file made
+  }
+  EXPECT_FALSE(fs::exists(ToFsPath(file)));
+
+  ProfileWriteBatch batch(file);
+  EXPECT_TRUE(WriteProfileString(file, "s", "k", "v"));
+  EXPECT_TRUE(batch.Commit());
+  EXPECT_EQ(ReadBytes(file), Utf16(u"[s]\r\nk=v\r\n"));
+  EXPECT_TRUE(WriteProfileString(file, "s", "k", "w"));  // after the commit, writes go straight to the file
+  EXPECT_EQ(ReadBytes(file), Utf16(u"[s]\r\nk=w\r\n"));
+}
+
+TEST_F(ProfileTest, FailedBatchCommitIsReportedAndReadsGoBackToTheDisk) {
+  const wxString folder = dir.File("sub");
+  fs::create_directory(ToFsPath(folder));
+  const wxString file = folder + wxFILE_SEP_PATH + "p.ini";
+  const std::string old = Utf16(u"[s]\r\nk=old\r\n");
+  WriteBytes(file, old);
+  ProfileWriteBatch batch(file);
+  EXPECT_TRUE(WriteProfileString(file, "s", "k", "new"));
+  // The target turns into a non-empty folder: the rename over it must fail.
+  fs::remove(ToFsPath(file));
+  fs::create_directory(ToFsPath(file));
+  WriteBytes(file + wxFILE_SEP_PATH + "inside", "x");
+  EXPECT_FALSE(batch.Commit());
+  EXPECT_TRUE(fs::is_directory(ToFsPath(file)));
+  EXPECT_EQ(ReadProfileString(file, "s", "k", "gone"), "gone");
+}

@@ -29,11 +29,14 @@ bool CStagedProjectSave::Begin() {
   g_DocManage.ProjectFolder = folder;
   m_stagedPath = g_DocManage.ProjectFilePath;
   if (!written || m_stagedPath.empty()) return false;
-  return CProjectFile(m_stagedPath).WriteProjectFolder(folder);
+  if (!CProjectFile(m_stagedPath).WriteProjectFolder(folder)) return false;
+  m_batch = std::make_unique<platform::ProfileWriteBatch>(m_stagedPath);
+  return true;
 }
 
 bool CStagedProjectSave::Commit() {
-  if (!m_active || !wxRenameFile(m_stagedPath, m_finalPath, true)) return false;
+  if (!m_active || (m_batch && !m_batch->Commit())) return false;
+  if (!wxRenameFile(m_stagedPath, m_finalPath, true)) return false;
   Discard();
   return true;
 }
@@ -41,6 +44,7 @@ bool CStagedProjectSave::Commit() {
 void CStagedProjectSave::Discard() {
   if (!m_active) return;
   m_active = false;
+  m_batch.reset();  // drops what was not committed
   g_DocManage.ProjectFilePath = m_finalPath;
   if (wxDirExists(m_stagingFolder)) wxFileName::Rmdir(m_stagingFolder, wxPATH_RMDIR_RECURSIVE);
 }

@@ -1,9 +1,14 @@
 // Saving the project without risking the file already on disk: the project
 // file is written into a staging folder beside it and moved over the real
-// file only when every part of the save succeeded.
+// file only when every part of the save succeeded. The pages' writes to the
+// staged file are gathered in memory and written once, at the commit.
 #pragma once
 
+#include "platform/Profile.h"
+
 #include <wx/string.h>
+
+#include <memory>
 
 class CStagedProjectSave {
  public:
@@ -17,7 +22,8 @@ class CStagedProjectSave {
   // document's project-file path at it, so that the pages write their
   // sections there. False (after the document's own message) on failure.
   bool Begin();
-  // Moves the staged file over the real one; false when that fails.
+  // Writes the gathered keys and moves the staged file over the real one;
+  // false when either fails.
   bool Commit();
 
   const wxString& GetFinalPath() const { return m_finalPath; }
@@ -28,5 +34,6 @@ class CStagedProjectSave {
   wxString m_finalPath;
   wxString m_stagingFolder;
   wxString m_stagedPath;
+  std::unique_ptr<platform::ProfileWriteBatch> m_batch;
   bool m_active = false;
 };
