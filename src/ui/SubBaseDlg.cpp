@@ -99,23 +99,46 @@ bool CSubBaseDlg::RequestPreviousPage(int wParam, int lParam) {
 }
 
 bool CSubBaseDlg::LoadBackgroundImage() {
+  m_faintBackground = wxBitmap();
+  m_faintBackgroundSize = wxSize();
   return LoadImageFromResource(m_backgroundImage, IDB_PAGE_BACKGROUND, "png");
 }
 
-void CSubBaseDlg::DrawBackground(wxDC& dc, const wxRect& area, int yDest) {
-  if (area.IsEmpty()) return;
-  wxBitmap canvas(area.GetSize(), 24);
+wxBitmap& CSubBaseDlg::FaintBackground(const wxSize& size) {
+  if (m_faintBackground.IsOk() && size == m_faintBackgroundSize) return m_faintBackground;
+  wxBitmap canvas(size, 24);
   {
     wxMemoryDC memory(canvas);
     memory.SetBackground(*wxWHITE_BRUSH);
     memory.Clear();
-    if (m_backgroundImage.IsOk()) DrawImageStretched(memory, m_backgroundImage, wxRect(area.GetSize()));
+    if (m_backgroundImage.IsOk()) DrawImageStretched(memory, m_backgroundImage, wxRect(size));
   }
   wxImage faint = canvas.ConvertToImage();
   faint.InitAlpha();
   unsigned char* alpha = faint.GetAlpha();
   std::fill(alpha, alpha + static_cast<std::size_t>(faint.GetWidth()) * faint.GetHeight(), kWatermarkAlpha);
-  dc.DrawBitmap(wxBitmap(faint), area.GetLeft(), yDest, true);
+  // Laid over white once, the way each paint laid it before: a paint then
+  // copies opaque pixels instead of blending.
+  m_faintBackground = wxBitmap(size, 24);
+  {
+    wxMemoryDC memory(m_faintBackground);
+    memory.SetBackground(*wxWHITE_BRUSH);
+    memory.Clear();
+    memory.DrawBitmap(wxBitmap(faint), 0, 0, true);
+  }
+  m_faintBackgroundSize = size;
+  return m_faintBackground;
+}
+
+void CSubBaseDlg::DrawBackground(wxDC& dc, const wxRect& area, int yDest) {
+  if (area.IsEmpty()) return;
+  wxBitmap& faint = FaintBackground(area.GetSize());
+  wxRect drawn(wxPoint(area.GetLeft(), yDest), area.GetSize());
+  const wxRegion& update = GetUpdateRegion();
+  if (!update.IsEmpty()) drawn.Intersect(update.GetBox());
+  if (drawn.IsEmpty()) return;
+  wxDCClipper clip(dc, drawn);
+  dc.DrawBitmap(faint, area.GetLeft(), yDest, false);
 }
 
 void CSubBaseDlg::OnSize(wxSizeEvent& event) {

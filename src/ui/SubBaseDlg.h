@@ -6,6 +6,7 @@
 #include "ui/PageRequest.h"
 #include "ui/UILayout.h"
 
+#include <wx/bitmap.h>
 #include <wx/image.h>
 #include <wx/panel.h>
 
@@ -53,7 +54,9 @@ class CSubBaseDlg : public wxPanel {
 
   // Loads the faint background picture (PNG resource 142); false when missing.
   bool LoadBackgroundImage();
-  // Paints the background picture as a faint watermark over area at yDest.
+  // Paints the background picture as a faint watermark over area at yDest,
+  // which must be white; during a paint, only where the paint asked for. The
+  // watermark is made once for each size of area.
   void DrawBackground(wxDC& dc, const wxRect& area, int yDest);
 
   int GetTemplateId() const { return m_templateId; }
@@ -81,6 +84,10 @@ class CSubBaseDlg : public wxPanel {
   int m_templateId;
   int m_navValues[2] = {0, 0};
   stNavNode* m_navNode = nullptr;
+  wxBitmap& FaintBackground(const wxSize& size);
+
   wxImage m_backgroundImage;
+  wxBitmap m_faintBackground;  // the watermark for the size below
+  wxSize m_faintBackgroundSize;
   wxSize m_lastClientSize;
 };

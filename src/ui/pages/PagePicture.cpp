@@ -26,7 +26,11 @@ void CPagePicture::OnPaint(wxPaintEvent&) {
   const wxSize size(std::max(1, static_cast<int>(m_image.GetWidth() * scale)),
                     std::max(1, static_cast<int>(m_image.GetHeight() * scale)));
   const wxRect target(wxPoint((client.x - size.x) / 2, (client.y - size.y) / 2), size);
-  DrawImageStretched(dc, m_image, target);
+  if (!m_scaled.IsOk() || m_scaled.GetSize() != size) {
+    const bool natural = size == m_image.GetSize();
+    m_scaled = wxBitmap(natural ? m_image : m_image.Scale(size.x, size.y, wxIMAGE_QUALITY_HIGH));
+  }
+  dc.DrawBitmap(m_scaled, target.GetTopLeft(), true);
 }
 
 void PlaceOnRect(wxWindow* control, const wxRect& rect) {

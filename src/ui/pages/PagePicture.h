@@ -1,7 +1,8 @@
 // A picture control of the start pages: draws its picture scaled to fit and
-// centred, over white.
+// centred, over white. The scaled picture is made once for each size.
 #pragma once
 
+#include <wx/bitmap.h>
 #include <wx/image.h>
 #include <wx/window.h>
 
@@ -14,6 +15,7 @@ class CPagePicture : public wxWindow {
  private:
   void OnPaint(wxPaintEvent& event);
   wxImage m_image;
+  wxBitmap m_scaled;  // the picture at m_scaled's size
 };
 
 // Pictures of the start pages compiled into the program.
