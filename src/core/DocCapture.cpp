@@ -30,7 +30,7 @@ wxString LastBits(const std::uint8_t* bytes, std::size_t size, int count) {
   return text;
 }
 
-std::uint8_t EndCodeKindFor(std::uint16_t endKind) {
+std::uint8_t RepeatKindFor(std::uint16_t endKind) {
   switch (endKind) {
     case 1: return 1;
     case 2: return 4;
@@ -159,13 +159,15 @@ bool CDocManage::ApplyDecodedTiming() {
   if (ModulationKind == 1) {
     SetParam(10, Long(AnalyserUnitTime()));
     SetParam(11, Long(AnalyserUnitTime()));
-    SingleTime = 1;
+    MarkAfter = 1;  // the analyser reads bit 0 as SPACE then MARK
   } else {
     for (int i = 0; i < 4; ++i) SetParam(6 + i, Long(AnalyserBitTime(i)));
   }
   LeadCodeOn = AnalyserLeadCodeFlag() ? 1 : 0;
-  StopBitOn = airConditioner ? (AnalyserFirstFieldCFlag() ? 1 : 0) : (AnalyserStopBitFlag() ? 1 : 0);
-  EndCodeKind = EndCodeKindFor(AnalyserEndKind());
+  // A further frame after the first: the connect code of an air-conditioner
+  // frame, the repeat frame of a general one.
+  RepeatCodeOn = (airConditioner ? AnalyserFirstFieldCFlag() : AnalyserRepeatFlag()) ? 1 : 0;
+  RepeatKind = RepeatKindFor(AnalyserEndKind());
 
   std::fill(std::begin(DecodedData), std::end(DecodedData), 0);
   if (CodeMode >= 1 && CodeMode <= 14) {
@@ -196,13 +198,13 @@ bool CDocManage::CopyParamsFrom(const CDocManage& source) {
   if (ModulationKind == 1) {
     SetParam(10, source.GetParam(10));
     SetParam(11, source.GetParam(11));
-    SingleTime = source.SingleTime;
+    MarkAfter = source.MarkAfter;
   } else {
     for (int index : {6, 7, 8, 9}) SetParam(index, source.GetParam(index));
   }
   LeadCodeOn = source.LeadCodeOn;
-  StopBitOn = source.StopBitOn;
-  EndCodeKind = source.EndCodeKind;
+  RepeatCodeOn = source.RepeatCodeOn;
+  RepeatKind = source.RepeatKind;
   std::copy(std::begin(source.DecodedData), std::end(source.DecodedData), DecodedData);
   if (AnalyserDataFlag()) {
     for (int field = 0; field < kFrameFieldCount; ++field) {

@@ -109,7 +109,7 @@ void CDocManage::Reset(bool clear, bool keep) {
 
   if (!keep) {
     ProtocolMode = -1;
-    StopBitOn = IsGeneralRemote(RemoteType) ? 1 : 0;
+    RepeatCodeOn = IsGeneralRemote(RemoteType) ? 1 : 0;
     Carrier = 0;
     BootTime = Bit0Time = Bit1Time = UnitTime = RepeatPeriod = 0;
     std::fill(std::begin(ConstValue), std::end(ConstValue), 0);
@@ -126,9 +126,10 @@ void CDocManage::Reset(bool clear, bool keep) {
   LeadCodeOn = 0;
   BootCodeKind = 0;
   BootDataBits = 0;
-  SingleTime = 0;
+  MarkAfter = 0;
   RepeatTime = 0;
-  EndCodeKind = 4;
+  TimingComplete = -1;
+  RepeatKind = 4;
 
   if (k) {
     LsbFirst = 0;
@@ -175,7 +176,8 @@ void CDocManage::Reset(bool clear, bool keep) {
     CodeType = 0;
     VssRow = 0;
     RemDrv = (IsGeneralRemote(RemoteType) || McuName.CmpNoCase("QK37A0660") == 0) ? 1 : 0;
-    KeyDataRange = 0;
+    DataProcessFirst = 0;
+    DataProcessCount = 0;
     m_keyValues.clear();
     m_keyValues.shrink_to_fit();
   }
@@ -189,7 +191,7 @@ void CDocManage::Reset(bool clear, bool keep) {
   ButtonState = 1;
   LcdButtonState = 1;
   ProtocolImported = 0;
-  LcdPageItems.clear();
+  UserFunctionBlocks.clear();
 }
 
 void CDocManage::SetModified(bool modified, const wxString& pageClassName) {

@@ -37,6 +37,13 @@ struct stOtherSettings {
   std::uint8_t LcdRType = 0;
 };
 
+// One function block of the air-conditioner data format: its text and its
+// function flag.
+struct stFunctionBlock {
+  wxString Text;
+  std::int32_t Flag = 0;
+};
+
 class CDocManage {
  public:
   // One key's codes of a general remote: raw, 2002 bytes.
@@ -79,7 +86,13 @@ class CDocManage {
   bool LoadChip();
 
   void SetModified(bool modified, const wxString& pageClassName);
-  void SetProjectOpen(bool open) { ProjectOpen = open ? 1 : 0; }
+  // The new-project flag (also called "use the format template"): 1 after a
+  // new project or a change of the global selection, 0 after construction and
+  // after opening a project file. While it is 1 the pages read no values from
+  // the project file.
+  void SetNewProject(bool isNew) { NewProject = isNew ? 1 : 0; }
+  void SetUseFormatTemplate(bool use) { SetNewProject(use); }
+  bool UseFormatTemplate() const { return NewProject != 0; }
   bool IsProjectOpen() const { return !ProjectName.empty(); }
 
   void Reset(bool clear, bool keep);
@@ -126,6 +139,11 @@ class CDocManage {
   // The record at position, advancing it; false when no record is there. more
   // tells whether further records follow.
   bool GetNextKeyValue(int& position, std::uint16_t& code, wxString& text, bool* more = nullptr) const;
+  std::uint16_t Bit0Mark() const { return static_cast<std::uint16_t>(Bit0Time & 0xFFFF); }
+  std::uint16_t Bit0Space() const { return static_cast<std::uint16_t>(Bit0Time >> 16); }
+  std::uint16_t Bit1Mark() const { return static_cast<std::uint16_t>(Bit1Time & 0xFFFF); }
+  std::uint16_t Bit1Space() const { return static_cast<std::uint16_t>(Bit1Time >> 16); }
+
   std::size_t GetKeyValueCount() const { return m_keyValues.size(); }
   const std::vector<stKeyValue>& KeyValues() const { return m_keyValues; }
 
@@ -148,7 +166,8 @@ class CDocManage {
   std::int32_t ProtocolSelection = -1;
   std::int32_t AirSelection = -1;
   std::int32_t OtherSelection = -1;
-  // Set while the pages of the flow load from the project on a first load.
+  // 1 while the pages of the flow load from an opened project file or on a
+  // first load after a global-selection change; else 0.
   std::int32_t Loading = 0;
 
   // --- Protocol.
@@ -159,17 +178,21 @@ class CDocManage {
   std::uint8_t Carrier = 0;   // P0, kHz
   std::uint16_t Address = 0;  // P2
   std::uint16_t Command = 0;
-  std::uint8_t ModulationKind = 0;  // 1: bits given by one unit time (P10/P11)
-  std::int32_t LeadCodeOn = 0;
-  std::uint8_t BootCodeKind = 0;
-  std::uint32_t BootTime = 0;  // P3 low half, P4 high half
-  std::uint8_t BootDataBits = 0;
-  std::uint32_t Bit1Time = 0;  // P8 / P9
-  std::uint32_t Bit0Time = 0;  // P6 / P7
-  std::uint32_t UnitTime = 0;  // P10 / P11
-  std::uint8_t SingleTime = 0;
-  std::int32_t StopBitOn = 0;
-  std::uint8_t EndCodeKind = 4;
+  std::uint8_t ModulationKind = 0;  // 0 PDM (P6..P9), 1 Manchester (one unit time, P10/P11)
+  std::int32_t LeadCodeOn = 0;      // boot code: 1 when the frame has one
+  std::uint8_t BootCodeKind = 0;    // 0 AGC burst, 1 Manchester data
+  std::uint32_t BootTime = 0;       // P3 low half, P4 high half
+  std::uint8_t BootDataBits = 0;    // boot data bit count
+  std::uint32_t Bit1Time = 0;       // P8 / P9: mark low half, space high half
+  std::uint32_t Bit0Time = 0;       // P6 / P7
+  std::uint32_t UnitTime = 0;       // P10 / P11
+  // Manchester bit-0 polarity: 0 MARK first, 1 MARK after (SPACE first).
+  std::uint8_t MarkAfter = 0;
+  std::int32_t RepeatCodeOn = 0;  // a repeat (connect) code follows the frame
+  std::uint8_t RepeatKind = 4;    // 1 AGC burst, 2 pure data, 4 whole code
+  // 0 when a required timing input of the modulation page is empty or
+  // refused; -1 after a reset.
+  std::int32_t TimingComplete = -1;
   std::uint32_t RepeatPeriod = 0;  // P12
   std::uint32_t RepeatTime = 0;    // P13 / P14
   std::uint8_t CommandBits = 0;    // P16
@@ -187,8 +210,9 @@ class CDocManage {
   std::int32_t CommandOn = 1;
   std::int32_t ConstPolarity[4] = {0, 0, 0, 0};
   std::int32_t FormatType = 0;
-  std::vector<wxString> KeyPageItems;  // kept by a reset
-  std::vector<wxString> LcdPageItems;  // emptied by every reset
+  // Function blocks that the air-conditioner data-format page hands on.
+  std::vector<stFunctionBlock> FunctionBlocks;      // fixed functions; kept by a reset
+  std::vector<stFunctionBlock> UserFunctionBlocks;  // user functions; emptied by every reset
 
   // --- Key settings ([KeyConfig]).
   std::int32_t Keypad = 0;  // 0 step, 1 matrix
@@ -201,7 +225,9 @@ class CDocManage {
   std::int32_t DoubleButton = 0;
   std::uint8_t IoCount = 0;
   std::int32_t RemDrv = 1;  // driver mode REMDRV
-  std::int32_t KeyDataRange = 0;
+  // The data-process range: first function number and number of functions.
+  std::int32_t DataProcessFirst = 0;
+  std::int32_t DataProcessCount = 0;
   std::int32_t HighSensitivity = 0;
   wxString LedSetting;  // kept by a reset
   wxString RemPinText;  // emptied by every reset
@@ -246,7 +272,8 @@ class CDocManage {
   std::int32_t ProtocolType = kProtocolStandard;  // a ProtocolKind
   std::int32_t RemoteType = kRemoteGeneral;       // a RemoteKind
   std::int32_t DecodePageOpen = 0;
-  std::int32_t ProjectOpen = 0;
+  std::int32_t NewProject = 0;  // see SetNewProject
+  bool PageValuesValid = false;
 
  private:
   wxString m_params[32];

@@ -41,6 +41,7 @@ std::uint32_t AnalyserEndCodeMark() { return Generic().secondLeaderMark; }
 std::uint32_t AnalyserEndCodeSpace() { return Generic().secondLeaderSpace; }
 std::uint16_t AnalyserEndKind() { return Generic().nextFrameCode; }
 bool AnalyserStopBitFlag() { return Generic().stopBit != 0; }
+bool AnalyserRepeatFlag() { return Generic().repeatFlag != 0; }
 
 std::uint32_t AnalyserUnitTime() { return Generic().halfBitTime; }
 

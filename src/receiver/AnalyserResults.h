@@ -19,6 +19,7 @@
 // | end code's two times                 | generic.secondLeaderMark, secondLeaderSpace             |
 // | end kind (1, 2, 3)                   | generic.nextFrameCode                                   |
 // | stop-bit flag                        | generic.stopBit                                         |
+// | repeat flag                          | generic.repeatFlag                                      |
 // | unit time                            | generic.halfBitTime                                     |
 // | four bit times                       | generic.bit0Mark, bit0Space, bit1Mark, bit1Space        |
 // | decoded data word                    | frameValue                                              |
@@ -66,6 +67,7 @@ std::uint32_t AnalyserEndCodeMark();
 std::uint32_t AnalyserEndCodeSpace();
 std::uint16_t AnalyserEndKind();
 bool AnalyserStopBitFlag();
+bool AnalyserRepeatFlag();
 
 std::uint32_t AnalyserUnitTime();
 // 0 bit-0 mark, 1 bit-0 space, 2 bit-1 mark, 3 bit-1 space; 0 for another index.

@@ -98,6 +98,24 @@ TEST_F(DocCaptureTest, GeneralRemoteDecodeFillsTheParameters) {
             std::vector<std::uint8_t>(decoded.DecodedData, decoded.DecodedData + 16));
 }
 
+// The repeat-code flag follows a frame that comes after the first, not the
+// closing mark of a single frame.
+TEST_F(DocCaptureTest, RepeatCodeFlagMeansAFollowingFrame) {
+  const std::vector<bool> bits = MsbFirst(0xA55A, 16);
+  for (bool withRepeat : {false, true}) {
+    CDocManage decoded;
+    decoded.RemoteType = 0;
+    Store(decoded, Synthesize(PulseDistanceFrame(bits, withRepeat), {3, 0.05, 60}));
+    ASSERT_TRUE(decoded.ApplyDecodedTiming()) << withRepeat;
+    EXPECT_EQ(decoded.CodeMode, 15) << withRepeat;
+    EXPECT_EQ(decoded.RepeatCodeOn, withRepeat ? 1 : 0);
+    CDocManage project;
+    project.CopyParamsFrom(decoded);
+    EXPECT_EQ(project.RepeatCodeOn, decoded.RepeatCodeOn);
+    EXPECT_EQ(project.RepeatKind, decoded.RepeatKind);
+  }
+}
+
 TEST_F(DocCaptureTest, AirConditionerDecodeUsesTheGenericDecoder) {
   CDocManage decoded;
   decoded.RemoteType = 1;
@@ -109,7 +127,7 @@ TEST_F(DocCaptureTest, AirConditionerDecodeUsesTheGenericDecoder) {
   EXPECT_EQ(decoded.ProtocolMode, 2);
   EXPECT_EQ(decoded.GetParam(12), "20");  // the 20 ms connect code in whole milliseconds
   EXPECT_EQ(decoded.GetParam(13), "keep13");
-  EXPECT_EQ(decoded.StopBitOn, 1);  // the first field's connect flag
+  EXPECT_EQ(decoded.RepeatCodeOn, 1);  // the first field's connect flag
   const wxString text = decoded.GetDecodedFrameText();
   EXPECT_TRUE(text.Contains("C")) << text;
   EXPECT_TRUE(text.Contains("IL")) << text;

@@ -159,6 +159,8 @@ TEST(DocParams, SetParamFillsTheNumericFields) {
   EXPECT_EQ(doc.Address, 0x1FE);
   EXPECT_EQ(doc.BootTime, (4500u << 16) | 9000u);
   EXPECT_EQ(doc.Bit0Time, (565u << 16) | 560u);
+  EXPECT_EQ(doc.Bit0Mark(), 560);
+  EXPECT_EQ(doc.Bit0Space(), 565);
   EXPECT_EQ(doc.RepeatPeriod, 108000u);
   EXPECT_EQ(doc.AddressBits, 31);
   doc.SetParam(15, "0x1F");
@@ -179,6 +181,7 @@ void Dirty(CDocManage& doc) {
   for (int i = 0; i < 32; ++i) doc.SetParam(i, "7");
   doc.ProtocolMode = 7;
   doc.CodeMode = 7;
+  doc.TimingComplete = 0;
   doc.LsbFirst = 7;
   doc.StartBitValue = 7;
   doc.Keypad = 7;
@@ -228,7 +231,8 @@ TEST(DocReset, FollowsTheClearAndKeepRules) {
     EXPECT_EQ(doc.AddressBits, 7);  // numeric twins of P15, P16 and P24..P27 stay
     EXPECT_EQ(doc.ProtocolMode, c.protocolMode);
     EXPECT_EQ(doc.CodeMode, 0);
-    EXPECT_EQ(doc.EndCodeKind, 4);
+    EXPECT_EQ(doc.RepeatKind, 4);
+    EXPECT_EQ(doc.TimingComplete, -1);
     EXPECT_EQ(doc.GetKeyValueCount(), c.keysKept ? 1u : 0u);
     EXPECT_EQ(doc.Keypad, c.keysKept ? 7 : 0);
     EXPECT_EQ(doc.LsbFirst, c.keysKept ? 7 : 0);
@@ -262,7 +266,7 @@ TEST(DocReset, KeyPageFlagFollowsRemoteTypeAndChip) {
   doc.RemoteType = 0;
   doc.Reset(false, false);
   EXPECT_EQ(doc.RemDrv, 1);
-  EXPECT_EQ(doc.StopBitOn, 1);
+  EXPECT_EQ(doc.RepeatCodeOn, 1);
 }
 
 TEST(DocRecords, KeyRecordsKeepTheirLayoutAndRefuseBadIndexes) {

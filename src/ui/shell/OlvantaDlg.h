@@ -113,6 +113,7 @@ class COlvantaDlg : public CBaseDlg, public INavHost, public IShellWindow {
   bool LoadFlowFromProject(bool firstLoad);
   bool LoadGeneralFlow(bool firstLoad);
   bool LoadAirFlow();
+  bool LoadOpenedProject();
   bool LoadPage(int templateId);
   void RebuildAndShowFlow(int a, int b);
   bool ApplyGlobalSelection(int a, int b);

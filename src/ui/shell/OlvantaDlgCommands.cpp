@@ -201,7 +201,11 @@ void COlvantaDlg::OnShowProtocolPage(CShellMessageEvent& event) {
   event.SetResult(1);
 }
 
+// The sender (the global selection, or a decoded import) changed only the
+// remote type: the framework kind follows it before the chip and the folders
+// are looked up.
 void COlvantaDlg::OnRemoteTypeChanged(CShellMessageEvent& event) {
+  g_FrameworkKind = FrameworkKindOf(g_DocManage.RemoteType);
   if (auto* selection = dynamic_cast<IGlobalSelection*>(m_globalSel)) selection->FollowRemoteType();
   if (!g_DocManage.LoadChip()) return;
   g_App.protocolFolder = g_App.GetProtocolFolder(g_FrameworkKind);

@@ -54,7 +54,8 @@ bool COlvantaDlg::LoadGeneralFlow(bool firstLoad) {
 
 bool COlvantaDlg::LoadAirFlow() {
   if (CSubBaseDlg* modulation = FindPage(kAirModulationId)) {
-    if (g_DocManage.ProjectOpen == 0) {
+    // An opened project keeps its scheme; a new one starts from the template.
+    if (!g_DocManage.UseFormatTemplate()) {
       modulation->LoadFormatParameters(CProjectFile(g_DocManage.ProjectFilePath).ReadAirFormatType(), 1);
     } else {
       modulation->LoadFormatParameters(0, 0);
@@ -97,7 +98,7 @@ bool COlvantaDlg::ApplyGlobalSelection(int a, int b) {
     if (!IsHomeVisible()) ShowPage(FindPage(kExamplePageId));
     return true;
   }
-  g_DocManage.SetProjectOpen(true);
+  g_DocManage.SetNewProject(true);
   g_DocManage.Reset(false, b != 0);
   if (LoadFlowFromProject(b != 0)) {
     RebuildAndShowFlow(a, b);
@@ -188,7 +189,7 @@ void COlvantaDlg::NewProject() {
     ok = false;
   }
   if (ok) {
-    g_DocManage.SetProjectOpen(true);
+    g_DocManage.SetNewProject(true);
     g_DocManage.Reset(false, false);
     ok = SendShellMessage(this, WM_AIR_FORMAT_TYPE, 0, 0) != 0;
   }
@@ -203,6 +204,15 @@ void COlvantaDlg::NewProject() {
   EnableGlobalSelection(true);
   AddToRecentProjects(g_DocManage.GetProjectFilePath());
   SendShellMessage(this, WM_SAVE_PROJECT);
+}
+
+// Loads the flow's pages from the project file just opened, with the loading
+// flag set meanwhile.
+bool COlvantaDlg::LoadOpenedProject() {
+  g_DocManage.Loading = 1;
+  const bool ok = SendShellMessage(this, WM_AIR_FORMAT_TYPE, 0, 0) != 0;
+  g_DocManage.Loading = 0;
+  return ok;
 }
 
 int COlvantaDlg::OpenProjectFile(const wxString& requestedPath) {
@@ -223,7 +233,7 @@ int COlvantaDlg::OpenProjectFile(const wxString& requestedPath) {
     LangMessageBox("IDS_CREATE_TEMPPATH_FAILED");
     return 0;
   }
-  g_DocManage.SetProjectOpen(true);
+  g_DocManage.SetNewProject(false);
   g_DocManage.Reset(true, false);
   if (!wxFileExists(path)) {
     LangMessageBox("IDS_FIND_PROJECT_FAILED");
@@ -239,7 +249,7 @@ int COlvantaDlg::OpenProjectFile(const wxString& requestedPath) {
   g_FrameworkKind = FrameworkKindOf(g_DocManage.RemoteType);
   g_App.protocolFolder = g_App.GetProtocolFolder(g_FrameworkKind);
   g_App.icFolder = g_App.GetIcFolder(g_FrameworkKind);
-  if (!g_DocManage.LoadChip() || SendShellMessage(this, WM_AIR_FORMAT_TYPE, 0, 0) == 0) {
+  if (!g_DocManage.LoadChip() || !LoadOpenedProject()) {
     LangMessageBox("IDS_LOAD_FILE_FAILED");
     return 0;
   }

@@ -32,6 +32,8 @@ class CTestPage : public CSubBaseDlg {
   CTestPage(int id, wxWindow* parent) : CSubBaseDlg(id, parent) {}
   wxString Section() const { return wxString::Format("Page%d", GetTemplateId()); }
   bool LoadFromProject() override {
+    loadingSeen = g_DocManage.Loading;
+    newProjectSeen = g_DocManage.NewProject;
     value = platform::ReadProfileString(g_DocManage.ProjectFilePath, Section(), "Value", "", 128);
     return true;
   }
@@ -47,6 +49,8 @@ class CTestPage : public CSubBaseDlg {
   void ApplyLanguage() override { ++languageRefreshes; }
 
   wxString value;
+  int loadingSeen = -1;
+  int newProjectSeen = -1;
   bool refuseSave = false;
   bool acceptCheck = true;
   int checks = 0;
@@ -204,6 +208,51 @@ TEST_F(MainDialogTest, OpenedAndSavedProjectIsByteForByteAFreshSave) {
   EXPECT_EQ(SendShellMessage(dialog, WM_SAVE_PROJECT), 1);
   EXPECT_EQ(Bytes(path), reopened);
   EXPECT_TRUE(recorder.boxes.empty());
+}
+
+// The new-project flag tells the pages whether to read the project file: an
+// opened project is read (flag 0, loading flag 1 meanwhile); a global-selection
+// change starts afresh (flag 1).
+TEST_F(MainDialogTest, OpenedProjectIsReadAndAChangedSelectionStartsAfresh) {
+  RegisterPages();
+  OpenDialog();
+  EXPECT_EQ(g_DocManage.NewProject, 0);
+  SendShellMessage(dialog, WM_GLOBAL_SEL_CHANGED, 0, 0);
+  EXPECT_EQ(g_DocManage.NewProject, 1);
+
+  const wxString path = CopyFixture();
+  ASSERT_EQ(dialog->OpenProjectFile(path), 2);
+  for (int id : {129, 137}) {
+    EXPECT_EQ(Page(id)->newProjectSeen, 0) << id;
+    EXPECT_EQ(Page(id)->loadingSeen, 1) << id;
+  }
+  EXPECT_EQ(g_DocManage.NewProject, 0);
+  EXPECT_EQ(g_DocManage.Loading, 0);
+
+  SendShellMessage(dialog, WM_GLOBAL_SEL_CHANGED, 1, 0);
+  EXPECT_EQ(Page(137)->newProjectSeen, 1);
+  EXPECT_EQ(Page(137)->loadingSeen, 0);
+  EXPECT_TRUE(g_DocManage.UseFormatTemplate());
+  EXPECT_EQ(g_DocManage.Loading, 0);
+}
+
+// A remote-type change (from the global selection or a decoded import) looks
+// the chip and the folders up under the new remote type's framework.
+TEST_F(MainDialogTest, RemoteTypeChangeMovesChipAndFoldersToTheNewKind) {
+  RegisterPages();
+  OpenDialog();
+  g_DocManage.ProjectName = "Lcd";
+  g_DocManage.ProjectFolder = project.Path();
+  g_DocManage.McuName = "QK37A0660";
+  g_DocManage.PackageName = "32 QFN";
+  g_DocManage.RemoteType = 1;
+  g_DocManage.ProtocolType = 2;
+  EXPECT_EQ(SendShellMessage(dialog, WM_REMOTE_TYPE_CHANGED), 1);
+  EXPECT_EQ(g_FrameworkKind, 1);
+  EXPECT_EQ(g_App.protocolFolder, g_App.GetProtocolFolder(1));
+  EXPECT_EQ(g_App.icFolder, g_App.GetIcFolder(1));
+  EXPECT_TRUE(g_App.icFolder.EndsWith("IC"));
+  EXPECT_NE(g_App.icFolder.Find("LCD_Simple"), wxNOT_FOUND);
 }
 
 TEST_F(MainDialogTest, TitleFollowsTheProjectAndItsModifiedState) {
