@@ -2,6 +2,7 @@
 
 #include "app/MessageLogService.h"
 #include "core/AppContext.h"
+#include "core/DocManage.h"
 #include "core/RuntimeLibraries.h"
 #include "core/gui/DisplayHelpers.h"
 #include "platform/FileTypeRegistration.h"
@@ -9,6 +10,7 @@
 #include "platform/Settings.h"
 #include "ui/shell/OlvantaDlg.h"
 
+#include <wx/filename.h>
 #include <wx/image.h>
 #include <wx/log.h>
 #include <wx/timer.h>
@@ -21,7 +23,13 @@ wxIMPLEMENT_APP(COlvantaApp);
 
 namespace {
 const wxString kSettingsKey = "Local AppWizard-Generated Applications";
-}
+// The brand this program is built for (the build's OLV_BRAND).
+#ifdef OLV_BRAND_MAKER
+constexpr int kBuildBrand = 1;
+#else
+constexpr int kBuildBrand = 0;
+#endif
+}  // namespace
 
 COlvantaApp::COlvantaApp() { SetAppName("Olvanta"); }
 
@@ -32,6 +40,19 @@ COlvantaApp::~COlvantaApp() {
 }
 
 wxString COlvantaApp::MainWindowClassName() { return g_BrandFlag != 0 ? "COlvantaDlg" : "CLMOlvantaDlg"; }
+
+// The project file the program was started with: the first argument that is
+// not an option, made absolute; empty when none.
+wxString COlvantaApp::CommandLineFile() const {
+  for (int i = 1; i < argc; ++i) {
+    const wxString argument = argv[i];
+    if (argument.empty() || argument.StartsWith("-")) continue;
+    wxFileName file(argument);
+    file.MakeAbsolute();
+    return file.GetFullPath();
+  }
+  return wxString();
+}
 
 bool COlvantaApp::OnInit() {
   // The program reports failures itself in the user's language; the library's
@@ -56,6 +77,7 @@ int COlvantaApp::RunMainDialog() {
   COlvantaDlg dialog;
   SetTopWindow(&dialog);
   if (!dialog.Setup()) return 1;
+  if (!m_openFile.empty()) dialog.OpenProjectCommand(m_openFile);
   wxTimer closer;
   if (ExitAfterStart()) {
     closer.Bind(wxEVT_TIMER, [&dialog, &closer](wxTimerEvent&) {
@@ -70,6 +92,7 @@ int COlvantaApp::RunMainDialog() {
   dialog.ShowModal();
   closer.Stop();
   SetTopWindow(nullptr);
+  g_DocManage.RemoveTempFolder();
   return 0;
 }
 
@@ -90,9 +113,11 @@ void COlvantaApp::InstallMessageBoxService() {
 }
 
 bool COlvantaApp::InitInstance() {
-  g_BrandFlag = 0;
+  g_BrandFlag = kBuildBrand;
+  m_openFile = CommandLineFile();
   RegisterFileType();
   if (!CheckSingleInstance()) return false;
+  CDocManage::RemoveStaleWorkFolders();
 
   wxInitAllImageHandlers();
   platform::SetSettingsKey(kSettingsKey);
@@ -130,9 +155,18 @@ bool COlvantaApp::RegisterFileType() {
 
 bool COlvantaApp::CheckSingleInstance() {
   m_instance = std::make_unique<platform::CSingleInstance>(MainWindowClassName());
-  if (m_instance->Acquire([this] { BringWindowToFront(GetTopWindow()); })) return true;
-  m_instance->ActivateRunning();
+  if (m_instance->Acquire([this](const wxString& file) { OnLaterStart(file); })) return true;
+  m_instance->ActivateRunning(m_openFile);
   return false;
+}
+
+void COlvantaApp::OnLaterStart(const wxString& file) {
+  BringWindowToFront(GetTopWindow());
+  if (file.empty()) return;
+  // Opened once the connection's call has returned: the open may ask questions.
+  CallAfter([file] {
+    if (COlvantaDlg* dialog = COlvantaDlg::GetMainDialog()) dialog->OpenProjectCommand(file);
+  });
 }
 
 bool COlvantaApp::BringWindowToFront(wxWindow* window) {

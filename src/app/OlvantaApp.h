@@ -35,12 +35,16 @@ class COlvantaApp : public wxApp {
 
  private:
   void InstallMessageBoxService();
+  wxString CommandLineFile() const;
+  // A later start asked for this instance: to the front, then open its file.
+  void OnLaterStart(const wxString& file);
   // Start-up step 11: the main dialog, modally; the program's exit code.
   int RunMainDialog();
   // With OLVANTA_EXIT_AFTER_START=1 and OLVANTA_MESSAGE_LOG set, closes the
   // main window once it is on the screen (unattended runs and tests).
   static bool ExitAfterStart();
 
+  wxString m_openFile;
   int m_exitCode = 0;
   bool m_started = false;
   std::unique_ptr<platform::IMessageBoxService> m_messageBoxes;

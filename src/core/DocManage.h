@@ -127,6 +127,12 @@ class CDocManage {
   wxString FindLatestFramework(const wxString& base, const wxString& subFolder, const wxString& prefix);
   bool MakeTempFolder();
   wxString MakeTempWorkFolder();
+  // Removes this run's work folder with everything in it (the program's end).
+  void RemoveTempFolder();
+  // Removes the work folders that runs of this user left behind when they
+  // ended without removing them: those whose process no longer runs. Another
+  // user's folders and those of running processes stay. The count removed.
+  static int RemoveStaleWorkFolders();
   // Decides the conditional blocks of every ".inc" and ".asm" file of the
   // output folder; false when a file could not be rewritten.
   bool PreprocessFramework(const wxString& outputFolder);

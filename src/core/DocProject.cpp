@@ -96,8 +96,10 @@ bool CDocManage::CheckProjectName(const wxString& name) {
     LangMessageBox("IDS_NAME_EMPTY");
     return false;
   }
+  // A name of dots alone names no file of its own ("." and ".." are folders).
+  const bool onlyDots = name.find_first_not_of('.') == wxString::npos;
   for (wxUniChar c : kInvalidNameChars) {
-    if (name.Find(c) != wxNOT_FOUND) {
+    if (onlyDots || name.Find(c) != wxNOT_FOUND) {
       LangMessageBox("", kNoticeOk, "IDS_INVALID_CHAR", kInvalidNameChars);
       return false;
     }

@@ -52,14 +52,35 @@ double ParseVersionSuffix(const wxString& text) {
 }
 
 // A folder of a new, unique name under the temporary folder, readable by the user only.
+const char* const kWorkFolderPrefixes[] = {"Olvanta-", "~AFW"};
+
+// "<prefix><process id>-<random>" in the temporary folder, private to the user;
+// the process id tells a later start whether its owner still runs.
 wxString MakeUniqueFolder(const wxString& prefix) {
   std::random_device random;
   const wxString base = platform::GetTempFolder();
+  const long pid = platform::GetCurrentProcessId();
   for (int attempt = 0; attempt < 100; ++attempt) {
-    const wxString path = base + prefix + wxString::Format("%08x", random());
+    const wxString path = base + prefix + wxString::Format("%ld-%08x", pid, random());
     if (wxMkdir(path, 0700)) return path;
   }
   return wxString();
+}
+
+// The process id in a work folder's name; 0 when the name is not one of ours.
+long OwnerOfWorkFolder(const wxString& name) {
+  for (const char* prefix : kWorkFolderPrefixes) {
+    wxString rest;
+    if (!name.StartsWith(prefix, &rest)) continue;
+    long pid = 0;
+    const wxString digits = rest.BeforeFirst('-');
+    if (digits.length() < rest.length() && digits.ToLong(&pid) && pid > 0) return pid;
+  }
+  return 0;
+}
+
+bool RemoveWholeFolder(const wxString& folder) {
+  return !wxDirExists(folder) || wxFileName::Rmdir(folder, wxPATH_RMDIR_RECURSIVE);
 }
 
 }  // namespace
@@ -143,12 +164,34 @@ bool CDocManage::RemoveFolderTree(const wxString& folder) {
 
 bool CDocManage::MakeTempFolder() {
   // A fresh private folder per run: an old one that cannot be removed never blocks.
-  if (!TempFolder.empty()) RemoveFolderTree(TempFolder);
+  RemoveTempFolder();
   TempFolder = MakeUniqueFolder("Olvanta-");
   return !TempFolder.empty();
 }
 
 wxString CDocManage::MakeTempWorkFolder() { return MakeUniqueFolder("~AFW"); }
+
+void CDocManage::RemoveTempFolder() {
+  if (!TempFolder.empty()) RemoveWholeFolder(TempFolder);
+  TempFolder.clear();
+}
+
+int CDocManage::RemoveStaleWorkFolders() {
+  const wxString base = platform::GetTempFolder();
+  const long self = platform::GetCurrentProcessId();
+  int removed = 0;
+  for (const wxString& name : ListFolders(base)) {
+    const long owner = OwnerOfWorkFolder(name);
+    if (owner == 0) continue;
+    // A live owner other than this process still works in it (an id equal to
+    // ours was left by an earlier run whose id came round again).
+    if (owner != self && platform::IsProcessRunning(owner)) continue;
+    const wxString path = platform::JoinPath(base, name);
+    if (!platform::IsOwnFolder(path)) continue;
+    if (RemoveWholeFolder(path)) ++removed;
+  }
+  return removed;
+}
 
 bool CDocManage::PreprocessFramework(const wxString& outputFolder) {
   // The defines are collected from the output folder itself: every file is

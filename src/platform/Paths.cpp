@@ -1,10 +1,16 @@
 #include "platform/Paths.h"
 
 #include <wx/dir.h>
+#include <wx/process.h>
 #include <wx/filefn.h>
 #include <wx/filename.h>
 #include <wx/stdpaths.h>
 #include <wx/utils.h>
+
+#ifndef __WINDOWS__
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace platform {
 namespace {
@@ -102,5 +108,18 @@ wxString GetTempFolder() {
   if (!dir.empty() && !IsSeparator(dir.Last())) dir += wxFILE_SEP_PATH;
   return dir;
 }
+
+bool IsOwnFolder(const wxString& path) {
+#ifdef __WINDOWS__
+  return wxDirExists(path);
+#else
+  struct stat info {};
+  return ::lstat(path.fn_str(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::getuid();
+#endif
+}
+
+long GetCurrentProcessId() { return static_cast<long>(wxGetProcessId()); }
+
+bool IsProcessRunning(long pid) { return pid > 0 && wxProcess::Exists(static_cast<int>(pid)); }
 
 }  // namespace platform

@@ -33,4 +33,12 @@ wxString GetTempFolder();
 // True when the path names an existing file or folder.
 bool PathExists(const wxString& path);
 
+// True when the path is a folder (not a link to one) that the current user
+// owns (on Windows, where the temporary folder is the user's own, any folder).
+bool IsOwnFolder(const wxString& path);
+
+// This process's id, and whether a process of that id runs (of any user).
+long GetCurrentProcessId();
+bool IsProcessRunning(long pid);
+
 }  // namespace platform

@@ -20,24 +20,31 @@ void RemoveEndpoint(const wxString& path) {
 }
 
 const wxString kTopic = "olvanta";
+// "activate", or "open" and a tab before the file to open.
 const wxString kActivateCommand = "activate";
+const wxString kOpenCommand = "open\t";
 
 class CActivationConnection : public wxConnection {
  public:
-  explicit CActivationConnection(std::function<void()> onActivate) : m_onActivate(std::move(onActivate)) {}
+  explicit CActivationConnection(CSingleInstance::ActivateHandler onActivate)
+      : m_onActivate(std::move(onActivate)) {}
 
   bool OnExecute(const wxString&, const void* data, size_t size, wxIPCFormat format) override {
-    if (GetTextFromData(data, size, format) == kActivateCommand && m_onActivate) m_onActivate();
+    const wxString command = GetTextFromData(data, size, format);
+    wxString file;
+    if (command != kActivateCommand && !command.StartsWith(kOpenCommand, &file)) return false;
+    if (m_onActivate) m_onActivate(file);
     return true;
   }
 
  private:
-  std::function<void()> m_onActivate;
+  CSingleInstance::ActivateHandler m_onActivate;
 };
 
 class CActivationServer : public wxServer {
  public:
-  explicit CActivationServer(std::function<void()> onActivate) : m_onActivate(std::move(onActivate)) {}
+  explicit CActivationServer(CSingleInstance::ActivateHandler onActivate)
+      : m_onActivate(std::move(onActivate)) {}
 
   wxConnectionBase* OnAcceptConnection(const wxString& topic) override {
     if (topic != kTopic) return nullptr;
@@ -45,7 +52,7 @@ class CActivationServer : public wxServer {
   }
 
  private:
-  std::function<void()> m_onActivate;
+  CSingleInstance::ActivateHandler m_onActivate;
 };
 
 // The user's own folder for the lock and the socket: the session's runtime
@@ -76,7 +83,7 @@ wxString CSingleInstance::EndpointName() const {
 #endif
 }
 
-bool CSingleInstance::Acquire(std::function<void()> onActivate) {
+bool CSingleInstance::Acquire(ActivateHandler onActivate) {
   m_checker = std::make_unique<wxSingleInstanceChecker>();
   if (!m_checker->Create(m_name + "-" + wxGetUserId(), InstanceFolder())) return true;  // cannot tell: run
   if (m_checker->IsAnotherRunning()) return false;
@@ -88,11 +95,11 @@ bool CSingleInstance::Acquire(std::function<void()> onActivate) {
   return true;
 }
 
-bool CSingleInstance::ActivateRunning() {
+bool CSingleInstance::ActivateRunning(const wxString& file) {
   wxClient client;
   std::unique_ptr<wxConnectionBase> connection(client.MakeConnection("localhost", EndpointName(), kTopic));
   if (!connection) return false;
-  bool sent = connection->Execute(kActivateCommand);
+  bool sent = connection->Execute(file.empty() ? kActivateCommand : kOpenCommand + file);
   connection->Disconnect();
   return sent;
 }

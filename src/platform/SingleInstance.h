@@ -1,5 +1,6 @@
 // Keeps the program to one instance per user: a later start asks the running
-// one to bring its window to the front and then ends.
+// one to bring its window to the front, hands it the file it was given, and
+// then ends.
 #pragma once
 
 #include <wx/string.h>
@@ -20,13 +21,17 @@ class CSingleInstance {
   CSingleInstance(const CSingleInstance&) = delete;
   CSingleInstance& operator=(const CSingleInstance&) = delete;
 
+  // Called with the file a later start was given (empty when none).
+  using ActivateHandler = std::function<void(const wxString& file)>;
+
   // True when no other instance runs. This instance then listens, and calls
   // onActivate (on the thread that runs the event loop) whenever a later start
   // asks to be brought to the front.
-  bool Acquire(std::function<void()> onActivate);
+  bool Acquire(ActivateHandler onActivate);
 
-  // Asks the running instance to come to the front; false when it did not answer.
-  bool ActivateRunning();
+  // Asks the running instance to come to the front and, when file is not
+  // empty, to open it; false when it did not answer.
+  bool ActivateRunning(const wxString& file = wxString());
 
   // The local endpoint both sides use.
   wxString EndpointName() const;

@@ -7,13 +7,44 @@
 
 #include <gtest/gtest.h>
 #include <wx/app.h>
+#include <wx/dir.h>
+#include <wx/filefn.h>
+#include <wx/filename.h>
 #include <wx/utils.h>
 
 #include <filesystem>
 
+#ifndef _WIN32
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
 namespace fs = std::filesystem;
 
 namespace {
+
+// The brand this build's program is for.
+#ifdef OLV_BRAND_MAKER
+const char* const kMainWindowName = "COlvantaDlg";
+const char* const kProjectExtension = "ovirprj";
+// The maker's brand starts in the system's language (English here).
+const char* const kLoadFailText = "Failed to load the library ";
+#else
+const char* const kMainWindowName = "CLMOlvantaDlg";
+const char* const kProjectExtension = "lmirprj";
+// The partner brand starts in Simplified Chinese.
+const char* const kLoadFailText = "加载库 ";
+#endif
+
+#ifndef _WIN32
+// The id of a process that has ended.
+long EndedProcessId() {
+  const pid_t child = fork();
+  if (child == 0) _exit(0);
+  waitpid(child, nullptr, 0);
+  return static_cast<long>(child);
+}
+#endif
 
 class StartupTest : public ::testing::Test {
  protected:
@@ -24,17 +55,41 @@ class StartupTest : public ::testing::Test {
     env.env["XDG_CONFIG_HOME"] = home.File("config");
     env.env["XDG_DATA_HOME"] = home.File("data");
     env.env["OLVANTA_MESSAGE_LOG"] = home.File("boxes.log");
+    env.env["LC_ALL"] = env.env["LANG"] = "C";
+    // Work folders go here, away from other programs' and tests'.
+    wxFileName::Mkdir(home.File("tmp"));
+    env.env["TMPDIR"] = home.File("tmp");
     // The program closes its main window as soon as it is on the screen.
     env.env["OLVANTA_EXIT_AFTER_START"] = "1";
   }
 
   // Runs the program of an install folder to its end; its exit code. What it
   // writes to standard output lands in output.
-  long Run(const wxString& installFolder) {
+  long Run(const wxString& installFolder, const wxString& argument = wxString()) {
     const wxString program = platform::JoinPath(installFolder, "olvanta");
     wxArrayString errors;
     output.clear();
-    return wxExecute("\"" + program + "\"", output, errors, wxEXEC_SYNC | wxEXEC_NODISABLE, &env);
+    wxString command = "\"" + program + "\"";
+    if (!argument.empty()) command += " \"" + argument + "\"";
+    return wxExecute(command, output, errors, wxEXEC_SYNC | wxEXEC_NODISABLE, &env);
+  }
+
+  // The title the program's main window had when it was shown; empty when never shown.
+  wxString ShownTitle() const {
+    for (const wxString& line : output) {
+      wxString title;
+      if (line.StartsWith("olvanta: main window shown: ", &title)) return title;
+    }
+    return wxString();
+  }
+
+  // The shipped example of this brand, copied into the home folder; its project file.
+  wxString CopyExample() {
+    const fs::path source =
+        fs::path(OLV_SOURCE_DIR) / "install/Example/General type remote controller/NEC_TV_Remote";
+    const fs::path target = fs::path(home.File("NEC_TV_Remote").utf8_string());
+    fs::copy(source, target, fs::copy_options::recursive);
+    return home.File(wxString("NEC_TV_Remote/NEC_TV_Remote.") + kProjectExtension);
   }
 
   bool MainWindowWasShown() const {
@@ -51,6 +106,7 @@ class StartupTest : public ::testing::Test {
   }
 
   testsupport::TempDir home;
+  std::vector<wxString> handed;
   wxExecuteEnv env;
   wxArrayString output;
 };
@@ -60,7 +116,8 @@ TEST_F(StartupTest, StartsFromTheInstallFolderOpensTheMainWindowAndRegistersTheF
   EXPECT_TRUE(MainWindowWasShown());
   EXPECT_EQ(Boxes(), "");
 #ifndef __WINDOWS__
-  EXPECT_TRUE(platform::PathExists(home.File("data/mime/packages/olvanta-lmirprjfile.xml")));
+  EXPECT_TRUE(platform::PathExists(home.File(wxString("data/mime/packages/olvanta-") +
+                                             wxString(kProjectExtension).Left(2) + "irprjfile.xml")));
 #endif
 }
 
@@ -73,9 +130,7 @@ TEST_F(StartupTest, MissingCipherLibraryIsReportedAndEndsStartUp) {
   EXPECT_EQ(Run(install.Path()), 1);
   EXPECT_FALSE(MainWindowWasShown());
   const std::string boxes = Boxes();
-  // The partner brand starts in Simplified Chinese.
-  const std::string expected =
-      "Notice\t" + std::string(wxString::FromUTF8("加载库 ").utf8_str()) + std::string(cipher.utf8_str());
+  const std::string expected = "Notice\t" + std::string(kLoadFailText) + std::string(cipher.utf8_str());
   EXPECT_EQ(boxes.rfind(expected, 0), 0u) << boxes;
   EXPECT_NE(boxes.find("\nNotice\t" + std::string(cipher.utf8_str()) + "\n"), std::string::npos) << boxes;
 }
@@ -86,17 +141,56 @@ TEST_F(StartupTest, SecondStartAsksTheRunningInstanceToComeToTheFront) {
   {
     testsupport::ScopedEnv userHome("HOME", home.Path());
     testsupport::ScopedEnv runtime("XDG_RUNTIME_DIR", home.Path());
-    platform::CSingleInstance running("CLMOlvantaDlg");
-    ASSERT_TRUE(running.Acquire([&] { activated = true; }));
+    platform::CSingleInstance running(kMainWindowName);
+    ASSERT_TRUE(running.Acquire([&](const wxString& file) {
+      activated = true;
+      handed.push_back(file);
+    }));
     EXPECT_EQ(Run(OLV_DIST_DIR), 0);
+    for (int i = 0; i < 100 && !activated; ++i) {
+      wxTheApp->Yield(true);
+      wxMilliSleep(10);
+    }
+    // A start with a file hands the running instance the file, as a full path.
+    activated = false;
+    const wxString cwd = wxGetCwd();
+    wxSetWorkingDirectory(home.Path());
+    EXPECT_EQ(Run(OLV_DIST_DIR, "My Remote.x"), 0);
+    wxSetWorkingDirectory(cwd);
     for (int i = 0; i < 100 && !activated; ++i) {
       wxTheApp->Yield(true);
       wxMilliSleep(10);
     }
   }
   EXPECT_TRUE(activated);
+  EXPECT_EQ(handed, (std::vector<wxString>{"", home.File("My Remote.x")}));
   EXPECT_FALSE(MainWindowWasShown());
   EXPECT_EQ(Boxes(), "");  // the second start shows nothing
+}
+
+TEST_F(StartupTest, ProjectFileOnTheCommandLineIsOpenedAndItsWorkFolderRemovedAtTheEnd) {
+  const wxString project = CopyExample();
+  const wxString temp = home.File("tmp");
+#ifndef _WIN32
+  // Leftovers of a run that crashed go; those of a running process stay.
+  const wxString crashed =
+      platform::JoinPath(temp, wxString::Format("Olvanta-%ld-0a0a0a0a", EndedProcessId()));
+  const wxString live =
+      platform::JoinPath(temp, wxString::Format("~AFW%ld-0b0b0b0b", static_cast<long>(getpid())));
+  wxFileName::Mkdir(crashed + "/src", wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
+  wxFileName::Mkdir(live, wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
+#endif
+  EXPECT_EQ(Run(OLV_DIST_DIR, project), 0);
+  EXPECT_TRUE(ShownTitle().EndsWith("-" + project)) << ShownTitle();
+  EXPECT_EQ(Boxes(), "");
+#ifndef _WIN32
+  EXPECT_FALSE(wxFileName::DirExists(crashed));
+  EXPECT_TRUE(wxFileName::DirExists(live));
+  wxFileName::Rmdir(live);
+#endif
+  // The run's own work folder went with the program.
+  EXPECT_TRUE(wxDir(temp).IsOpened());
+  EXPECT_FALSE(wxDir(temp).HasSubDirs()) << "a work folder was left in " << temp;
 }
 
 }  // namespace

@@ -95,6 +95,14 @@ TEST_F(DocTest, ValidatorsAskAndReport) {
   ASSERT_EQ(boxes.boxes.size(), 2u);
   EXPECT_EQ(boxes.boxes[1].text, "A project name cannot contain any of these characters:\n\\/:*?\"<>|");
   EXPECT_TRUE(doc.CheckProjectName("ok"));
+  // Names of dots alone would name the folder itself, its parent or a hidden file.
+  for (const char* dots : {".", "..", "..."}) {
+    EXPECT_FALSE(doc.CheckProjectName(dots)) << dots;
+    EXPECT_EQ(boxes.boxes.back().text, boxes.boxes[1].text);
+  }
+  EXPECT_EQ(doc.ProjectName, "ok");
+  EXPECT_TRUE(doc.CheckProjectName("v1.2"));  // dots beside other characters are fine
+  ASSERT_TRUE(doc.CheckProjectName("ok"));
 
   boxes.answers = {platform::kIdCancel};
   EXPECT_FALSE(doc.CheckProjectPath(dir.File("new/deeper"), false));

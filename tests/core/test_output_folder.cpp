@@ -1,12 +1,19 @@
 #include "core/AppContext.h"
 #include "core/DocManage.h"
 #include "core/FileHelpers.h"
+#include "platform/Paths.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
 #include <wx/filename.h>
+#include <wx/utils.h>
 
 #include <filesystem>
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -107,5 +114,66 @@ TEST_F(OutputFolderTest, TemporaryFoldersAreFreshAndPrivate) {
   doc.RemoveFolderTree(work);
   doc.RemoveFolderTree(doc.TempFolder);
 }
+
+#ifndef _WIN32
+// The id of a process that has ended.
+long EndedProcessId() {
+  const pid_t child = fork();
+  if (child == 0) _exit(0);
+  waitpid(child, nullptr, 0);
+  return static_cast<long>(child);
+}
+
+TEST_F(OutputFolderTest, WorkFoldersGoAtTheEndAndLeftoversOfEndedRunsAtTheNextStart) {
+  const wxString temp = dir.File("tmp");
+  CreateFolderPath(temp);
+  wxString oldTemp;
+  const bool hadTemp = wxGetEnv("TMPDIR", &oldTemp);
+  wxSetEnv("TMPDIR", temp);
+
+  // This run's work folder goes with everything in it, "src" included.
+  ASSERT_TRUE(doc.MakeTempFolder());
+  const wxString own = doc.TempFolder;
+  CreateFolderPath(own + "/src/deep");
+  doc.RemoveTempFolder();
+  EXPECT_FALSE(wxFileName::DirExists(own));
+  EXPECT_TRUE(doc.TempFolder.empty());
+
+  const long ended = EndedProcessId();
+  const long running = static_cast<long>(getppid());
+  const long self = static_cast<long>(getpid());
+  struct {
+    wxString name;
+    bool removed;
+  } const folders[] = {
+      {wxString::Format("Olvanta-%ld-0a0a0a0a", ended), true},
+      {wxString::Format("~AFW%ld-0b0b0b0b", ended), true},
+      {wxString::Format("Olvanta-%ld-0c0c0c0c", self), true},  // an earlier run under our id
+      {wxString::Format("Olvanta-%ld-0d0d0d0d", running), false},
+      {wxString::Format("~AFW%ld-0e0e0e0e", running), false},
+      {"Olvanta-0f0f0f0f", false},  // no process id: not a folder of this kind
+      {wxString::Format("Other-%ld-10101010", ended), false},
+      {wxString::Format("Olvanta-%ldx", ended), false},
+  };
+  for (const auto& folder : folders) CreateFolderPath(platform::JoinPath(temp, folder.name) + "/src/a");
+  // Another user's leftover stays (only root can make one).
+  const wxString foreign = platform::JoinPath(temp, wxString::Format("Olvanta-%ld-11111111", ended));
+  const bool haveForeign = getuid() == 0;
+  if (haveForeign) {
+    CreateFolderPath(foreign);
+    ASSERT_EQ(chown(foreign.fn_str(), 65534, 65534), 0);
+  }
+
+  CDocManage::RemoveStaleWorkFolders();
+  for (const auto& folder : folders) {
+    EXPECT_EQ(wxFileName::DirExists(platform::JoinPath(temp, folder.name)), !folder.removed) << folder.name;
+  }
+  if (haveForeign) {
+    EXPECT_TRUE(wxFileName::DirExists(foreign));
+  }
+
+  hadTemp ? wxSetEnv("TMPDIR", oldTemp) : wxUnsetEnv("TMPDIR");
+}
+#endif
 
 }  // namespace

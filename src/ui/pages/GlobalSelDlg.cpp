@@ -168,6 +168,14 @@ void CGlobalSelDlg::OnDevelopModeChanged() {
   g_DocManage.McuName = mcu;
   g_DocManage.PackageName = package;
   if (g_DocManage.LoadChip()) SendShellMessage(main, WM_GLOBAL_SEL_CHANGED, 1, 0);
+  MarkChanged();
+}
+
+// A confirmed change of the project's settings is unsaved until the next save
+// (the document's reset cleared the flag).
+void CGlobalSelDlg::MarkChanged() {
+  g_DocManage.SetModified(true, "CGlobalSelDlg");
+  if (IShellWindow* main = GetShellWindow()) main->RefreshTitle();
 }
 
 void CGlobalSelDlg::OnMcuChanged() {
@@ -192,6 +200,7 @@ void CGlobalSelDlg::OnMcuChanged() {
   if (g_DocManage.LoadChip() && g_DocManage.ProtocolImported == 0) {
     SendShellMessage(wxGetTopLevelParent(this), WM_GLOBAL_SEL_CHANGED, 0, 1);
   }
+  MarkChanged();
 }
 
 bool CGlobalSelDlg::OfferPackageToPage(int pageId, const wxString& package) {
@@ -216,6 +225,5 @@ void CGlobalSelDlg::OnPackageChanged() {
     return;
   }
   g_DocManage.PackageName = package;
-  g_DocManage.SetModified(true, "CGlobalSelDlg");
-  if (IShellWindow* main = GetShellWindow()) main->RefreshTitle();
+  MarkChanged();
 }

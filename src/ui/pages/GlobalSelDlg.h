@@ -43,6 +43,7 @@ class CGlobalSelDlg : public CSubBaseDlg, public IGlobalSelection {
   void OnDevelopModeChanged();
   void OnMcuChanged();
   void OnPackageChanged();
+  void MarkChanged();
 
   wxChoice* GetModeList() const { return m_modes; }
   wxChoice* GetMcuList() const { return m_mcus; }

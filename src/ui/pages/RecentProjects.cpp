@@ -16,14 +16,28 @@ constexpr std::size_t kHistoryValueSize = 4096;
 
 wxString MakeEntryLine(const wxString& name, const wxString& path) { return name + kSeparator + path; }
 
+namespace {
+
+// Where the separator starts. A name never holds a path separator or a colon,
+// so the path begins at or before the first of them, and the separator is the
+// last run of four blanks in front of it: names keep their own runs of blanks.
+std::size_t SeparatorAt(const wxString& line) {
+  const std::size_t pathChar = line.find_first_of("/\\:");
+  if (pathChar == wxString::npos || pathChar < kSeparator.length()) return line.find(kSeparator);
+  const std::size_t at = line.rfind(kSeparator, pathChar - kSeparator.length());
+  return at == wxString::npos ? line.find(kSeparator) : at;
+}
+
+}  // namespace
+
 wxString NameOfLine(const wxString& line) {
-  const int at = line.Find(kSeparator);
-  return at == wxNOT_FOUND ? line : line.Left(static_cast<std::size_t>(at));
+  const std::size_t at = SeparatorAt(line);
+  return at == wxString::npos ? line : line.Left(at);
 }
 
 wxString PathOfLine(const wxString& line) {
-  const int at = line.Find(kSeparator);
-  return at == wxNOT_FOUND ? wxString() : line.Mid(static_cast<std::size_t>(at) + kSeparator.length());
+  const std::size_t at = SeparatorAt(line);
+  return at == wxString::npos ? wxString() : line.Mid(at + kSeparator.length());
 }
 
 wxString HistorySection(int slot) {

@@ -1,6 +1,7 @@
 // The lines of the example and recent-project lists and the recent list's
 // storage in the per-user settings file. A line is the name, four blanks and
-// the path; the path is everything after the first four blanks.
+// the path; the name may hold runs of blanks itself but never a path
+// separator or a colon, which tells the two apart.
 #pragma once
 
 #include <wx/string.h>

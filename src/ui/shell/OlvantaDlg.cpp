@@ -355,6 +355,8 @@ void COlvantaDlg::OnPageBack(CPageRequestEvent& event) {
   const stPageRequest& request = event.GetRequest();
   stNavNode* target = m_nav.list.FindBackward(request.node, request.wParam, request.lParam);
   if (!target) return;
+  // Back to the example page leaves the project, as the bar's first caption does.
+  if (target == m_nav.list.first && !LeaveProject()) return;
   m_nav.list.current = target;
   ShowPage(target->page);
 }

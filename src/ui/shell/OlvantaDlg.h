@@ -58,6 +58,8 @@ class COlvantaDlg : public CBaseDlg, public INavHost, public IShellWindow {
   // left as it was.
   bool SaveProject();
   void ShowAbout();
+  // The open-project command: asks for the file when path is empty.
+  void OpenProjectCommand(const wxString& path = wxString());
 
   // A page changed project data: the document is marked modified, the title
   // rebuilt and, with notifyPages, the change passed through the pages.
@@ -122,7 +124,7 @@ class COlvantaDlg : public CBaseDlg, public INavHost, public IShellWindow {
   void EnableGlobalSelection(bool enable);
   void AddToRecentProjects(const wxString& path);
   void NewProject();
-  void OpenProjectCommand();
+  int AbandonOpen();
   void ResetPrompts();
   void LearnCodeMode();
   void CloseModePages();

@@ -215,6 +215,15 @@ bool COlvantaDlg::LoadOpenedProject() {
   return ok;
 }
 
+// After a failed open no project is current: nothing can be saved over the
+// file that failed, and the title names no project.
+int COlvantaDlg::AbandonOpen() {
+  g_DocManage.Reset(true, false);
+  g_DocManage.SetNewProject(false);
+  RefreshTitle();
+  return 0;
+}
+
 int COlvantaDlg::OpenProjectFile(const wxString& requestedPath) {
   if (!AskToSave("IDS_SAVE_CURCONFIG")) return 1;
   wxString path = requestedPath;
@@ -227,23 +236,23 @@ int COlvantaDlg::OpenProjectFile(const wxString& requestedPath) {
   }
   if (!IsProjectFileOfBrand(path) || !IsProjectChipOfBrand(path)) {
     LangMessageBox("IDS_NOSUPPORT_MCU");
-    return 0;
+    return AbandonOpen();
   }
   if (!g_DocManage.MakeTempFolder()) {
     LangMessageBox("IDS_CREATE_TEMPPATH_FAILED");
-    return 0;
+    return AbandonOpen();
   }
   g_DocManage.SetNewProject(false);
   g_DocManage.Reset(true, false);
   if (!wxFileExists(path)) {
     LangMessageBox("IDS_FIND_PROJECT_FAILED");
-    return 0;
+    return AbandonOpen();
   }
   const wxString userIni = GetUserIniPath();
   if (!userIni.empty()) platform::WriteProfileString(userIni, "Olvanta", "Project_Path", path);
   if (!g_DocManage.OpenProject(path)) {
     LangMessageBox("IDS_LOAD_FILE_FAILED");
-    return 0;
+    return AbandonOpen();
   }
   // The chip and protocol folders are those of the project's own remote type.
   g_FrameworkKind = FrameworkKindOf(g_DocManage.RemoteType);
@@ -251,7 +260,7 @@ int COlvantaDlg::OpenProjectFile(const wxString& requestedPath) {
   g_App.icFolder = g_App.GetIcFolder(g_FrameworkKind);
   if (!g_DocManage.LoadChip() || !LoadOpenedProject()) {
     LangMessageBox("IDS_LOAD_FILE_FAILED");
-    return 0;
+    return AbandonOpen();
   }
   RebuildAndShowFlow(1, 0);
   g_DocManage.SetModified(false, wxString());
@@ -260,8 +269,8 @@ int COlvantaDlg::OpenProjectFile(const wxString& requestedPath) {
   return 2;
 }
 
-void COlvantaDlg::OpenProjectCommand() {
-  const int result = OpenProjectFile(wxString());
+void COlvantaDlg::OpenProjectCommand(const wxString& path) {
+  const int result = OpenProjectFile(path);
   if (result == 0) {
     if (!IsHomeVisible()) ShowPage(FindPage(kExamplePageId));
     g_DocManage.SetModified(false, wxString());

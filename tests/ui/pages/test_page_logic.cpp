@@ -70,6 +70,21 @@ TEST_F(PageLogicTest, SaveFillsSixSlotsAndLoadSkipsOtherBrandsAndEmptySlots) {
   }
   EXPECT_EQ(LoadHistoryLines(settings), std::vector<wxString>{MakeEntryLine("Mine", mine)});
 
+  // Names with runs of blanks, also beside a path that holds four blanks.
+  const wxString spaced = Project("Hall    Lamp", "ovirprj", "QK21A0510");
+  const wxString spacedFolder = dir.File("x    y");
+  wxFileName::Mkdir(spacedFolder);
+  const wxString nested = platform::JoinPath(spacedFolder, "Two  Words.ovirprj");
+  wxCopyFile(mine, nested);
+  lines.clear();
+  AddEntryLine(lines, "Two  Words", nested);
+  AddEntryLine(lines, "Hall    Lamp", spaced);
+  ASSERT_TRUE(SaveHistoryLines(settings, lines));
+  EXPECT_EQ(platform::ReadProfileString(settings, "History1", "PrjName", "?"), "Hall    Lamp");
+  EXPECT_EQ(LoadHistoryLines(settings), lines);
+  EXPECT_EQ(PathOfLine(lines[0]), spaced);
+  EXPECT_EQ(NameOfLine(lines[1]), "Two  Words");
+
   g_BrandFlag = 0;
   EXPECT_EQ(HistorySection(2), "LMHistory2");
   EXPECT_TRUE(LoadHistoryLines(settings).empty());  // the partner brand has its own slots

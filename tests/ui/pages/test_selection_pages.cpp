@@ -81,6 +81,13 @@ TEST_F(SelectionTest, ModeChangeTakesTheNewRemoteTypesChipAndResets) {
   EXPECT_EQ(g_DocManage.PackageName, GlobalSel()->GetPackageList()->GetStringSelection());
   EXPECT_EQ(g_DocManage.GetParam(0), "");
   EXPECT_EQ(g_DocManage.ProjectFilePath, project);
+  // The confirmed change is unsaved: the title says so and closing asks.
+  EXPECT_EQ(g_DocManage.Modified, 1);
+  EXPECT_TRUE(dialog->GetTitle().EndsWith("*"));
+  recorder.answers = {platform::kIdCancel};
+  dialog->Close();
+  ASSERT_EQ(recorder.boxes.size(), 2u);
+  EXPECT_TRUE(dialog->IsShown());
 }
 
 // A chip that cannot load leaves the project as it was.
@@ -114,6 +121,8 @@ TEST_F(SelectionTest, McuChangeTakesTheChipsDefaultPackage) {
   EXPECT_EQ(strip->GetPackageList()->GetStringSelection(), "48 LQFP");
   ASSERT_TRUE(g_CurChipInfo);
   EXPECT_EQ(g_CurChipInfo->name, "QK52A140");
+  EXPECT_EQ(g_DocManage.Modified, 1);
+  EXPECT_TRUE(dialog->GetTitle().EndsWith("*"));
 }
 
 // A page that refuses a package keeps the document's package.

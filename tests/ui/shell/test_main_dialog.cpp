@@ -255,6 +255,38 @@ TEST_F(MainDialogTest, RemoteTypeChangeMovesChipAndFoldersToTheNewKind) {
   EXPECT_NE(g_App.icFolder.Find("LCD_Simple"), wxNOT_FOUND);
 }
 
+TEST_F(MainDialogTest, SaveKeepsWhatNoPageOfThisSessionWrites) {
+  RegisterPages();
+  OpenDialog();
+  const wxString path = CopyFixture();
+  // Sections of pages that are not built, and a key of a built page's section
+  // that only another window writes.
+  platform::WriteProfileString(path, "KeyConfig", "Keypad", "3");
+  platform::WriteProfileString(path, "KeyConfig", "TouchKey", "1,2,3,4,5,6,7,8");
+  platform::WriteProfileString(path, "LCD", "KeyValueCount", "2");
+  platform::WriteProfileString(path, "LCD", "Item1", "  two words  ");
+  platform::WriteProfileString(path, "Page137", "Extra", "kept");
+  ASSERT_EQ(dialog->OpenProjectFile(path), 2);
+  Page(129)->value = "RC5";
+  dialog->OnProjectChanged("CTestStandardPage", false);
+  Command(ID_SAVE_PROJECT);
+  ASSERT_TRUE(recorder.boxes.empty());
+
+  struct {
+    const char* section;
+    const char* key;
+    const char* value;
+  } const kept[] = {{"KeyConfig", "Keypad", "3"},  {"KeyConfig", "TouchKey", "1,2,3,4,5,6,7,8"},
+                    {"LCD", "KeyValueCount", "2"}, {"LCD", "Item1", "two words"},
+                    {"Page137", "Extra", "kept"},  {"Page137", "Value", "K1 K2 K3"},
+                    {"Page129", "Value", "RC5"},   {"Project", "Name", "Demo"}};
+  for (const auto& entry : kept) {
+    EXPECT_EQ(platform::ReadProfileString(path, entry.section, entry.key, "?"), entry.value)
+        << entry.section << "/" << entry.key;
+  }
+  EXPECT_FALSE(wxDirExists(platform::JoinPath(wxFileName(path).GetPath(), ".olvanta-saving")));
+}
+
 TEST_F(MainDialogTest, TitleFollowsTheProjectAndItsModifiedState) {
   RegisterPages();
   OpenDialog();
@@ -400,6 +432,50 @@ TEST_F(MainDialogTest, CancellingTheLeaveQuestionKeepsPageAndProject) {
   EXPECT_EQ(dialog->GetCurrentPage(), Page(132));
   EXPECT_TRUE(g_DocManage.ProjectName.empty());
   EXPECT_EQ(dialog->GetTitle(), "Olvanta IR Remote Designer");
+}
+
+TEST_F(MainDialogTest, BackFromTheFirstStepAsksBeforeLeavingTheProject) {
+  RegisterPages();
+  OpenDialog();
+  const wxString path = CopyFixture();
+  ASSERT_EQ(dialog->OpenProjectFile(path), 2);
+  dialog->OnProjectChanged("CTestStandardPage", false);
+  recorder.answers = {platform::kIdCancel};
+  ASSERT_TRUE(Page(129)->RequestPreviousPage(0, 0));
+  testsupport::PumpEvents();
+  ASSERT_EQ(recorder.boxes.size(), 1u);
+  EXPECT_EQ(recorder.boxes[0].type & platform::kMbButtonMask, platform::kMbYesNoCancel);
+  EXPECT_EQ(dialog->GetCurrentPage(), Page(129));
+  EXPECT_EQ(g_DocManage.ProjectName, "Demo");
+
+  recorder.answers = {platform::kIdNo};
+  ASSERT_TRUE(Page(129)->RequestPreviousPage(0, 0));
+  testsupport::PumpEvents();
+  EXPECT_EQ(dialog->GetCurrentPage(), Page(132));
+  EXPECT_TRUE(g_DocManage.ProjectName.empty());
+  EXPECT_EQ(dialog->GetTitle(), "Olvanta IR Remote Designer");
+}
+
+TEST_F(MainDialogTest, FailedOpenLeavesNoProjectToSave) {
+  RegisterPages();
+  OpenDialog();
+  const wxString good = CopyFixture();
+  ASSERT_EQ(dialog->OpenProjectFile(good), 2);
+
+  // A project whose chip does not exist fails after the file was read.
+  testsupport::TempDir other;
+  const wxString bad = other.File("Broken.ovirprj");
+  wxCopyFile(good, bad);
+  platform::WriteProfileString(bad, "Project", "MCU", "XX99");
+  const std::string before = Bytes(bad);
+  EXPECT_EQ(dialog->OpenProjectFile(bad), 0);
+  EXPECT_FALSE(recorder.boxes.empty());
+  EXPECT_EQ(dialog->GetTitle(), "Olvanta IR Remote Designer");
+  EXPECT_TRUE(g_DocManage.ProjectName.empty());
+  EXPECT_TRUE(g_DocManage.ProjectFilePath.empty());
+  EXPECT_FALSE(dialog->GetMainMenuBar().BuildMenu(CMainMenuBar::kProject)->IsEnabled(ID_SAVE_PROJECT));
+  Command(ID_SAVE_PROJECT);
+  EXPECT_EQ(Bytes(bad), before);
 }
 
 TEST_F(MainDialogTest, EnterAndEscapeNeverCloseAndCloseAsksWhenModified) {
