@@ -3,6 +3,7 @@
 #include "core/DocManage.h"
 #include "core/Numbers.h"
 #include "core/StringHelpers.h"
+#include "platform/Paths.h"
 #include "platform/Profile.h"
 #include "platform/TextFile.h"
 
@@ -67,6 +68,20 @@ bool CProjectFile::ReadNumberIfPresent(const wxString& section, const wxString& 
 
 bool CProjectFile::WriteText(const wxString& section, const wxString& key, const wxString& value) const {
   return platform::WriteProfileString(m_path, section, key, value);
+}
+
+bool CProjectFile::CarryOverMissingFrom(const CProjectFile& older) const {
+  if (!platform::PathExists(older.m_path)) return true;
+  // Values are carried whole, however long.
+  constexpr std::size_t kWholeValue = 1 << 20;
+  bool ok = true;
+  for (const wxString& section : platform::ReadProfileSectionNames(older.m_path)) {
+    for (const wxString& key : platform::ReadProfileKeys(older.m_path, section)) {
+      if (Has(section, key)) continue;
+      ok = WriteText(section, key, older.ReadText(section, key, kWholeValue)) && ok;
+    }
+  }
+  return ok;
 }
 
 bool CProjectFile::WriteNumber(const wxString& section, const wxString& key, long long value) const {

@@ -118,6 +118,11 @@ class CProjectFile {
   // touch-key values, missing entries reading 0.
   void ReadKeySettings(CDocManage& doc) const;
 
+  // Copies every key of the older file that this file lacks (whole sections
+  // included), values whole: a save keeps what it did not write itself. True
+  // when the older file is missing or every copy was written.
+  bool CarryOverMissingFrom(const CProjectFile& older) const;
+
   // [Custom] "AirFormatType": the air-conditioner sending scheme; 0 when missing.
   int ReadAirFormatType() const;
   bool WriteAirFormatType(int formatType) const;

@@ -36,6 +36,8 @@ bool CStagedProjectSave::Begin() {
 
 bool CStagedProjectSave::Commit() {
   if (!m_active || (m_batch && !m_batch->Commit())) return false;
+  // What the real file holds and this save did not write stays.
+  if (!CProjectFile(m_stagedPath).CarryOverMissingFrom(CProjectFile(m_finalPath))) return false;
   if (!wxRenameFile(m_stagedPath, m_finalPath, true)) return false;
   Discard();
   return true;
