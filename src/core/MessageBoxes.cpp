@@ -6,16 +6,29 @@
 
 namespace {
 
-platform::stMessageBoxRequest NoticeRequest(const wxString& text, unsigned type) {
+// The caption in the current language; the English word when the language
+// file lacks the key.
+wxString CaptionText(const wxString& key, const wxString& english) {
+  const wxString text = GetLangTextFromFile(key, g_App.langFile);
+  return text.empty() || text == key ? english : text;
+}
+
+// A box whose caption and buttons are in the current language.
+platform::stMessageBoxRequest LangRequest(const wxString& text, unsigned type, const wxString& captionKey,
+                                          const wxString& caption) {
   platform::stMessageBoxRequest request;
   request.text = text;
-  request.caption = "Notice";
+  request.caption = CaptionText(captionKey, caption);
   request.type = type;
   request.yesLabel = GetLangTextFromFile("S_YES", g_App.langFile);
   request.noLabel = GetLangTextFromFile("S_NO", g_App.langFile);
   request.cancelLabel = GetLangTextFromFile("S_CANCEL", g_App.langFile);
   request.okLabel = GetLangTextFromFile("S_OK", g_App.langFile);
   return request;
+}
+
+platform::stMessageBoxRequest NoticeRequest(const wxString& text, unsigned type) {
+  return LangRequest(text, type, "S_NOTICE", "Notice");
 }
 
 }  // namespace
@@ -32,11 +45,7 @@ int LangMessageBoxArgs(const wxString& key, unsigned type, const wxString& forma
 }
 
 int PlainMessageBox(const wxString& text, unsigned type) {
-  platform::stMessageBoxRequest request;
-  request.text = text;
-  request.caption = "Notice";
-  request.type = type;
-  return platform::ShowMessageBox(request);
+  return platform::ShowMessageBox(NoticeRequest(text, type));
 }
 
 void ShowErrorMessage(const wxString& key, const wxString& first, const wxString& second,
@@ -52,9 +61,6 @@ void ShowErrorMessage(const wxString& key, const wxString& first, const wxString
     case 1: args = {first}; break;
     default: break;
   }
-  platform::stMessageBoxRequest request;
-  request.text = given == 0 ? format : platform::FormatChecked(format, args);
-  request.caption = "Error";
-  request.type = platform::kMbOk;
-  platform::ShowMessageBox(request);
+  const wxString text = given == 0 ? format : platform::FormatChecked(format, args);
+  platform::ShowMessageBox(LangRequest(text, platform::kMbOk, "S_ERROR", "Error"));
 }

@@ -16,9 +16,12 @@ constexpr int kNoticeAnswerOk = platform::kIdOk;
 // Longest text a formatted notice shows.
 constexpr std::size_t kNoticeTextLimit = 1024;
 
+// Every box is captioned and its buttons labelled in the current language:
+// "S_NOTICE" (the error box "S_ERROR"; the English word when the language file
+// lacks the key), "S_YES", "S_NO", "S_CANCEL" and "S_OK".
+
 // Shows the text of key (or, with formatKey, the text of formatKey formatted
-// with the arguments) in a box captioned "Notice" whose buttons carry the
-// language texts "S_YES", "S_NO", "S_CANCEL" and "S_OK". Returns the answer.
+// with the arguments) in a notice box. Returns the answer.
 int LangMessageBoxArgs(const wxString& key, unsigned type, const wxString& formatKey,
                        const std::vector<platform::FormatArg>& args);
 
@@ -32,12 +35,12 @@ int LangMessageBox(const wxString& key, unsigned type, const wxString& formatKey
                             std::vector<platform::FormatArg>{platform::FormatArg(args)...});
 }
 
-// Shows the text of key, captioned "Error", with the non-empty arguments in
+// Shows the text of key in an error box, with the non-empty arguments in
 // its "%s" conversions. With two arguments both are language keys. Nothing is
 // shown when the text is empty or its "%s" count differs from the count of
 // non-empty arguments.
 void ShowErrorMessage(const wxString& key, const wxString& first = wxString(),
                       const wxString& second = wxString(), const wxString& third = wxString());
 
-// A plain box with a text as it stands (no language lookup), captioned "Notice".
+// A notice box with a text as it stands (no language lookup).
 int PlainMessageBox(const wxString& text, unsigned type = kNoticeOk);

@@ -317,7 +317,15 @@ void CBaseDlg::OnLeftDown(wxMouseEvent& event) {
   const wxPoint point = event.GetPosition();
   const FrameHit hit = HitTestWindowPoint(point);
   switch (hit) {
-    case FrameHit::kClose: Close(); return;
+    case FrameHit::kClose:
+      Close();
+      // A cancelled close leaves the window up; the pointer went to the
+      // question in between, so the button no longer shows its hover picture.
+      if (m_hot[kCaptionClose]) {
+        m_hot[kCaptionClose] = false;
+        RefreshButton(kCaptionClose);
+      }
+      return;
     case FrameHit::kMinButton: Iconize(true); return;
     case FrameHit::kMaxButton: ToggleMaximize(); return;
     case FrameHit::kClient: event.Skip(); return;
@@ -398,8 +406,9 @@ void CBaseDlg::DragTo(const wxPoint& screenPoint) {
     Move(m_dragRect.GetTopLeft() + delta);
     return;
   }
-  const wxSize minimum(std::max(kMinimumWidth, m_borders.left + m_borders.right + 4 * kCaptionButtonWidth),
-                       m_borders.top + m_borders.bottom + kCaptionButtonHeight);
+  wxSize minimum(std::max(kMinimumWidth, m_borders.left + m_borders.right + 4 * kCaptionButtonWidth),
+                 m_borders.top + m_borders.bottom + kCaptionButtonHeight);
+  minimum.IncTo(GetMinSize());
   SetSize(ResizeByEdge(m_dragRect, m_dragHit, delta, minimum));
 }
 

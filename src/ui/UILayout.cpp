@@ -12,6 +12,7 @@
 #include <wx/image.h>
 #include <wx/window.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -248,8 +249,14 @@ bool CUILayout::ResolveOwnEdge(stUIElement& element, LayoutEdge edge, ILayoutMea
     const wxSize content = MeasureContent(element, measure);
     extent = horizontal ? content.x : content.y;
   }
+  if (horizontal) extent = std::max(extent, element.minWidth);
   value = isStart ? other - extent : other + extent;
   return true;
+}
+
+void CUILayout::SetMinimumWidth(const wxString& name, int width) {
+  auto found = m_elements.find(name);
+  if (found != m_elements.end()) found->second.minWidth = width;
 }
 
 wxSize CUILayout::MeasureContent(const stUIElement& element, ILayoutMeasure& measure) {

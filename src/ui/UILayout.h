@@ -37,6 +37,8 @@ struct stUIElement {
   ColorRef textColor = 0;
   wxString backgroundSource;
   int backgroundType = kSkinBgNone;
+  // The least width an element sized by its width or its content gets.
+  int minWidth = 0;
 
   wxRect Rect() const { return wxRect(left, top, right - left, bottom - top); }
 };
@@ -79,6 +81,10 @@ class CUILayout {
   // file) when an element cannot be resolved.
   bool ResolveAll(wxWindow* window);
   bool ResolveAll(ILayoutMeasure& measure);
+
+  // An element sized by its width or its content is at least width wide
+  // (what its control's texts need); it applies from the next resolution.
+  void SetMinimumWidth(const wxString& name, int width);
 
   bool GetElement(const wxString& name, stUIElement& out) const;
   bool GetElementRect(const wxString& name, wxRect& out) const;

@@ -94,4 +94,19 @@ TEST_F(LangTextTest, ErrorBoxNeedsAsManyArgumentsAsConversions) {
   EXPECT_EQ(boxes.boxes[4].text, "ERR_EMPTY_MISSING");
 }
 
+// The error box and the plain box carry their caption and button in the
+// user's language, as the notice box does.
+TEST_F(LangTextTest, ErrorAndPlainBoxesSpeakTheUsersLanguage) {
+  platform::WriteProfileString(g_App.langFile, "936", "S_ERROR", wxString::FromUTF8("错误"));
+  platform::WriteProfileString(g_App.langFile, "936", "S_NOTICE", wxString::FromUTF8("提示"));
+  ShowErrorMessage("ERR_ONE", "a.afg");
+  PlainMessageBox("Missing IC.ini:");
+  ASSERT_EQ(boxes.boxes.size(), 2u);
+  EXPECT_EQ(boxes.boxes[0].caption, wxString::FromUTF8("错误"));
+  EXPECT_EQ(boxes.boxes[0].okLabel, wxString::FromUTF8("确定"));
+  EXPECT_EQ(boxes.boxes[1].caption, wxString::FromUTF8("提示"));
+  EXPECT_EQ(boxes.boxes[1].okLabel, wxString::FromUTF8("确定"));
+  EXPECT_EQ(boxes.boxes[1].text, "Missing IC.ini:");
+}
+
 }  // namespace

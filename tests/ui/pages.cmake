@@ -4,8 +4,14 @@ olv_add_test(test_pages_logic
   LIBS olv_pages)
 # Linked with the object library that registers the pages, as the program is.
 olv_add_test(test_pages_gui
-  SOURCES pages/test_start_pages.cpp pages/test_selection_pages.cpp
+  SOURCES pages/test_start_pages.cpp pages/test_selection_pages.cpp pages/test_texts_and_sizes.cpp
   LIBS olv_pages olv_ui_start_pages GUI)
 
 # The example projects in install/Example are the ones tools/make_examples.py writes.
 olv_add_tool_check(pages_examples_up_to_date make_examples.py)
+
+# The main window on a display of 1366 x 768.
+olv_add_test(test_pages_small_screen
+  SOURCES pages/test_small_screen.cpp
+  LIBS olv_pages olv_ui_start_pages GUI)
+olv_use_own_display(test_pages_small_screen 1366x768x24)

@@ -11,4 +11,6 @@ olv_add_test(test_shell_dialog
 find_program(OLV_PDFTOTEXT pdftotext)
 if(OLV_PDFTOTEXT)
   olv_add_tool_check(shell_manuals_up_to_date make_manuals.py)
+  # The receiver board's schematic in install/SCH is the one tools/make_schematic.py draws.
+  olv_add_tool_check(shell_schematic_up_to_date make_schematic.py)
 endif()

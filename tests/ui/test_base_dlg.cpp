@@ -110,6 +110,25 @@ TEST(BaseDlg, HoverChangesThePictureAndLeavingRestoresIt) {
   EXPECT_EQ(FramePixel(dlg, closeCorner), before);
 }
 
+TEST(BaseDlg, ACancelledCloseLeavesTheCloseButtonWithoutItsHoverPicture) {
+  DialogHolder holder(kImages, CBaseDlg::kDefaultStyle);
+  TestDlg* dlg = holder.dlg;
+  const stCaptionLayout& layout = dlg->GetCaptionLayout();
+  const wxPoint closeCorner = layout.buttons[kCaptionClose].GetTopLeft() + wxPoint(3, 3);
+  const wxColour normal = FramePixel(dlg, closeCorner);
+  testsupport::MouseMove(dlg, CentreOf(layout.buttons[kCaptionClose]));
+  ASSERT_EQ(dlg->GetCaptionImage(kCaptionClose), CaptionImage::kHover);
+  testsupport::Click(dlg, CentreOf(layout.buttons[kCaptionClose]));
+  EXPECT_EQ(dlg->closeRequests, 1);
+  EXPECT_TRUE(dlg->IsShown());
+  EXPECT_EQ(dlg->GetCaptionImage(kCaptionClose), CaptionImage::kNormal);
+  EXPECT_EQ(FramePixel(dlg, closeCorner), normal);
+  // Coming back over the button shows the hover picture again.
+  testsupport::MouseMove(dlg, CentreOf(layout.buttons[kCaptionMin]));
+  testsupport::MouseMove(dlg, CentreOf(layout.buttons[kCaptionClose]));
+  EXPECT_EQ(dlg->GetCaptionImage(kCaptionClose), CaptionImage::kHover);
+}
+
 TEST(BaseDlg, MaximiseRestoresAndMinimiseIconizes) {
   DialogHolder holder(kImages, CBaseDlg::kDefaultStyle);
   TestDlg* dlg = holder.dlg;

@@ -4,7 +4,6 @@
 #include "core/ChipModel.h"
 #include "core/LangText.h"
 #include "core/MessageBoxes.h"
-#include "platform/Format.h"
 #include "ui/pages/ChipChoices.h"
 
 #include <wx/choice.h>
@@ -20,7 +19,7 @@ wxArrayString ToArray(const std::vector<wxString>& items) {
 
 bool ReportMissingFile(const wxString& path) {
   if (wxFileName::FileExists(path)) return false;
-  PlainMessageBox(platform::FormatText("Missing file: %s", path));
+  LangMessageBox("", kNoticeOk, "IDS_MISSING_FILE", path);
   return true;
 }
 

@@ -12,6 +12,8 @@
 #include <wx/choice.h>
 #include <wx/stattext.h>
 
+#include <algorithm>
+
 wxIMPLEMENT_ABSTRACT_CLASS(CGlobalSelDlg, CSubBaseDlg);
 
 namespace {
@@ -24,12 +26,14 @@ const wxSize kSizeControlSize(10, 28);
 CGlobalSelDlg::CGlobalSelDlg(wxWindow* parent) : CSubBaseDlg(kTemplateId, parent) {
   auto* center = new wxWindow(this, kCenterId, wxDefaultPosition, wxSize(10, 1));
   center->SetBackgroundColour(wxColour(189, 209, 235));
-  m_mcus = new wxChoice(this, kMcuListId, wxDefaultPosition, kTemplateListSize);
+  // The lists take their sizes from the layout; created without one, their
+  // best size stays what their items need.
+  m_mcus = new wxChoice(this, kMcuListId);
   new wxStaticText(this, kMcuLabelId, GetLangText("IDS_PROJECT_MCU"));
-  m_modes = new wxChoice(this, kModeListId, wxDefaultPosition, kTemplateListSize);
+  m_modes = new wxChoice(this, kModeListId);
   new wxStaticText(this, kModeLabelId, GetLangText("IDS_DEVELOP_MODE"));
   new wxStaticText(this, kPackageLabelId, GetLangText("IDS_PACKAGE"));
-  m_packages = new wxChoice(this, kPackageListId, wxDefaultPosition, kTemplateListSize);
+  m_packages = new wxChoice(this, kPackageListId);
   (new wxWindow(this, kSizeControlId, wxDefaultPosition, kSizeControlSize))->Hide();
   m_templateModeWidth = kTemplateListSize.x;
   m_chooser.Attach(m_modes, m_mcus, m_packages);
@@ -56,8 +60,24 @@ void CGlobalSelDlg::ApplyLanguage() {
   LayoutControls();
 }
 
+namespace {
+
+// The width at which a list shows its longest item whole.
+int FittingWidth(wxChoice* list) {
+  list->InvalidateBestSize();
+  return list->GetBestSize().x;
+}
+
+}  // namespace
+
 void CGlobalSelDlg::LayoutControls() {
-  if (!m_layout.IsReady() || !m_layout.ResolveAll(this)) return;
+  if (!m_layout.IsReady()) return;
+  // Lists grow to their longest item; the controls after them move along.
+  m_templateModeWidth = std::max(kTemplateListSize.x, FittingWidth(m_modes));
+  m_layout.SetMinimumWidth("Com_AirType", m_templateModeWidth);
+  m_layout.SetMinimumWidth("Com_MCU", FittingWidth(m_mcus));
+  m_layout.SetMinimumWidth("Com_Package", FittingWidth(m_packages));
+  if (!m_layout.ResolveAll(this)) return;
   const std::pair<const char*, int> table[] = {
       {"Static_Center", kCenterId},   {"Com_MCU", kMcuListId},          {"Static_MCU", kMcuLabelId},
       {"Com_AirType", kModeListId},   {"Static_AirType", kModeLabelId}, {"Static_Package", kPackageLabelId},

@@ -237,9 +237,12 @@ void CTDS_History_Dlg::OnTimer(wxTimerEvent&) {
   const wxPoint cursor = ScreenToClient(wxGetMousePosition());
   const int line = HitTest(cursor);
   if (line >= 0) {
+    const wxString& text = m_lines[static_cast<std::size_t>(line)];
+    // A tip already up for this line stays as it is; the timer keeps ticking.
+    if (m_tip->IsTipShown() && m_tip->GetText() == wxString(text).Trim(true)) return;
     m_selected = line;
     m_tip->Show(false);
-    m_tip->SetText(m_lines[static_cast<std::size_t>(line)]);
+    m_tip->SetText(text);
     m_tip->Show(cursor + wxPoint(0, kTipOffsetY));
     m_tipPending = 1;
     return;

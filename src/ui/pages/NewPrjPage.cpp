@@ -125,14 +125,25 @@ void CNewPrjPage::ApplyLanguageTexts() {
   for (const auto& [id, key] : texts) GetClientWindow()->FindWindow(id)->SetLabel(GetLangText(key));
   SetTitle(GetLangText("IDS_NEW_PROJECT"));
   m_chooser.RelabelDevelopModes();
-  GetClientWindow()->Layout();
+  FitToTexts();
+}
+
+void CNewPrjPage::FitToTexts() {
+  wxWindow* client = GetClientWindow();
+  for (wxWindow* child : client->GetChildren()) child->InvalidateBestSize();
+  const wxSize needed = client->GetSizer()->ComputeFittingClientSize(client);
+  const wxSize current = client->GetClientSize();
+  wxSize growth = needed - current;
+  growth.IncTo(wxSize(0, 0));
+  if (growth != wxSize(0, 0)) SetClientSize(GetClientSize() + growth);
+  client->Layout();
 }
 
 // --- The lists.
 
 bool CNewPrjPage::FillMcuList() {
   if (m_chooser.FillMcus()) return true;
-  PlainMessageBox("Missing IC.ini:");
+  LangMessageBox("IDS_MISSING_CHIP_LIST");
   return false;
 }
 
@@ -195,7 +206,7 @@ void CNewPrjPage::OnPackageChanged() {
 }
 
 void CNewPrjPage::BrowseLocation() {
-  wxDirDialog dialog(this, GetLangText("IDS_PROJECT_LOCATION"), RememberedFolder(),
+  wxDirDialog dialog(this, GetLangText("IDS_CHOOSE_LOCATION_TITLE"), RememberedFolder(),
                      wxDD_DEFAULT_STYLE | wxDD_NEW_DIR_BUTTON);
   if (dialog.ShowModal() != wxID_OK) return;
   const wxString folder = dialog.GetPath();

@@ -56,6 +56,8 @@ class CNewPrjPage : public CBaseDlg {
 
  private:
   void BuildControls();
+  // Grows the dialog until every label and list shows its text whole.
+  void FitToTexts();
   bool FillMcuList();
   void TakeChosen();
   void RestoreChosen();

@@ -18,6 +18,9 @@
 #include "ui/shell/ShellMessages.h"
 
 #include <wx/dcclient.h>
+#include <wx/display.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -27,6 +30,12 @@ constexpr int kPageTable[] = {kHomePageId,   kExamplePageId,   kStandardModePage
                               kLcdConfigId,  kKeyConfigId};
 
 constexpr int kGlobalSelSizeControl = 1374;
+// The window's size on a display with room for it, and the least size at
+// which the pages keep their controls apart.
+const wxSize kPreferredSize(1200, 800);
+const wxSize kMinimumSize(1000, 640);
+// Room kept right of the strip's last control.
+constexpr int kStripRightMargin = 24;
 constexpr int kConnectDelayMs = 50;
 constexpr int kDevicePollMs = 1000;
 
@@ -54,8 +63,7 @@ COlvantaDlg::COlvantaDlg(wxWindow* parent)
   SetName(g_BrandFlag != 0 ? "COlvantaDlg" : "CLMOlvantaDlg");
   m_icon = LoadIconResource(g_BrandFlag != 0 ? IDI_OLVANTA_MAKER : IDR_MAINFRAME);
   SetTitle(GetLangText("IDS_SW_TITLE"));
-  SetSize(FromDIP(wxSize(1200, 800)));
-  Centre();
+  FitToWorkArea();
   g_mainDialog = this;
   SetShellWindow(this);
 }
@@ -99,6 +107,40 @@ bool COlvantaDlg::Setup() {
   m_initialised = true;
   ShowExampleOrHome();
   return true;
+}
+
+wxRect COlvantaDlg::WorkArea() const {
+  const int index = wxDisplay::GetFromWindow(this);
+  return wxDisplay(index == wxNOT_FOUND ? 0u : static_cast<unsigned>(index)).GetClientArea();
+}
+
+void COlvantaDlg::FitToWorkArea() {
+  const wxRect area = WorkArea();
+  wxSize minimum = FromDIP(kMinimumSize);
+  minimum.DecTo(area.GetSize());
+  SetMinSize(minimum);
+  wxSize size = FromDIP(kPreferredSize);
+  size.DecTo(area.GetSize());
+  SetSize(wxRect(area.GetPosition() + (area.GetSize() - size) / 2, size));
+}
+
+void COlvantaDlg::UpdateMinimumSize() {
+  if (!m_globalSel) return;
+  // The strip's controls all stay in view: the window is never narrower than they need.
+  int stripRight = 0;
+  for (wxWindow* child : m_globalSel->GetChildren()) {
+    if (child->IsShown()) stripRight = std::max(stripRight, child->GetRect().GetRight() + 1);
+  }
+  const int frame = GetSize().x - GetClientWindow()->GetClientSize().x;
+  wxSize minimum = FromDIP(kMinimumSize);
+  minimum.x = std::max(minimum.x, stripRight + FromDIP(kStripRightMargin) + frame);
+  minimum.DecTo(WorkArea().GetSize());
+  SetMinSize(minimum);
+  wxSize size = GetSize();
+  if (size.x < minimum.x || size.y < minimum.y) {
+    size.IncTo(minimum);
+    SetSize(size);
+  }
 }
 
 bool COlvantaDlg::CreateMenuBar() {

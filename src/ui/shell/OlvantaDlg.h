@@ -101,6 +101,12 @@ class COlvantaDlg : public CBaseDlg, public INavHost, public IShellWindow {
   void BindCommands();
 
   // Layout and drawing.
+  // The work area of the window's display.
+  wxRect WorkArea() const;
+  // Sizes and centres the window within the work area, with its least size.
+  void FitToWorkArea();
+  // The least size grows to what the global-selection strip's texts need.
+  void UpdateMinimumSize();
   void Relayout();
   // Measures the navigation captions into the bar's place (no painting needed).
   void MeasureNavBar();

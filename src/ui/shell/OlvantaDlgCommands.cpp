@@ -108,6 +108,7 @@ void COlvantaDlg::SwitchLanguage(const wxString& codePage) {
 void COlvantaDlg::RefreshLanguage() {
   m_menuBar.ApplyLanguage();
   if (m_globalSel) m_globalSel->ApplyLanguage();
+  UpdateMinimumSize();
   if (CSubBaseDlg* home = FindPage(kHomePageId)) home->ApplyLanguage();
   MeasureNavBar();
   for (auto& [id, page] : m_pages) {

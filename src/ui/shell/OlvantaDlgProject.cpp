@@ -229,8 +229,8 @@ int COlvantaDlg::OpenProjectFile(const wxString& requestedPath) {
   wxString path = requestedPath;
   if (path.empty()) {
     const wxString extension = projectfile::FileExtension(g_BrandFlag != 0);
-    wxFileDialog dialog(this, wxFileSelectorPromptStr, wxString(), wxString(), "Project file|*." + extension,
-                        wxFD_OPEN);
+    wxFileDialog dialog(this, GetLangText("IDS_OPEN_PROJECT_TITLE"), wxString(), wxString(),
+                        GetLangText("IDS_PROJECT_FILE_FILTER") + "|*." + extension, wxFD_OPEN);
     if (dialog.ShowModal() != wxID_OK) return 1;
     path = dialog.GetPath();
   }

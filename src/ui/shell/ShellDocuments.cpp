@@ -89,5 +89,5 @@ void OpenFolder(const wxString& folder) {
     LangMessageBox("", kNoticeOk, "IDS_FILE_NO_EXIST", folder);
     return;
   }
-  if (!wxLaunchDefaultApplication(folder)) ReportCannotOpen(folder);
+  if (!wxLaunchDefaultApplication(folder)) LangMessageBox("", kNoticeOk, "IDS_OPEN_FOLDER_FAILED", folder);
 }

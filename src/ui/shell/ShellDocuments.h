@@ -26,5 +26,6 @@ wxString FindDocument(const wxString& docFolder, const wxString& name, const wxS
 // Opens the document of name, reporting a missing file or a missing viewer.
 void OpenDocument(const wxString& name);
 
-// Opens a folder with the system's file manager, reporting a missing one.
+// Opens a folder with the system's file manager, reporting a missing folder
+// and a system that has nothing to show folders with.
 void OpenFolder(const wxString& folder);
