@@ -29,11 +29,13 @@ const char* const kMainWindowName = "COlvantaDlg";
 const char* const kProjectExtension = "ovirprj";
 // The maker's brand starts in the system's language (English here).
 const char* const kLoadFailText = "Failed to load the library ";
+const char* const kNoticeCaption = "Notice";
 #else
 const char* const kMainWindowName = "CLMOlvantaDlg";
 const char* const kProjectExtension = "lmirprj";
 // The partner brand starts in Simplified Chinese.
 const char* const kLoadFailText = "加载库 ";
+const char* const kNoticeCaption = "提示";
 #endif
 
 #ifndef _WIN32
@@ -130,9 +132,12 @@ TEST_F(StartupTest, MissingCipherLibraryIsReportedAndEndsStartUp) {
   EXPECT_EQ(Run(install.Path()), 1);
   EXPECT_FALSE(MainWindowWasShown());
   const std::string boxes = Boxes();
-  const std::string expected = "Notice\t" + std::string(kLoadFailText) + std::string(cipher.utf8_str());
+  const std::string notice = kNoticeCaption;
+  const std::string expected =
+      notice + "	" + std::string(kLoadFailText) + std::string(cipher.utf8_str());
   EXPECT_EQ(boxes.rfind(expected, 0), 0u) << boxes;
-  EXPECT_NE(boxes.find("\nNotice\t" + std::string(cipher.utf8_str()) + "\n"), std::string::npos) << boxes;
+  EXPECT_NE(boxes.find("\n" + notice + "\t" + std::string(cipher.utf8_str()) + "\n"), std::string::npos)
+      << boxes;
 }
 
 TEST_F(StartupTest, SecondStartAsksTheRunningInstanceToComeToTheFront) {
