@@ -3,6 +3,8 @@
 #include "app/MessageLogService.h"
 #include "core/AppContext.h"
 #include "core/DocManage.h"
+#include "core/LangText.h"
+#include "core/MessageBoxes.h"
 #include "core/RuntimeLibraries.h"
 #include "core/gui/DisplayHelpers.h"
 #include "platform/FileTypeRegistration.h"
@@ -128,12 +130,21 @@ bool COlvantaApp::InitInstance() {
   wxString storedLang;
   if (g_BrandFlag != 0) storedLang = platform::ReadSetting("Olvanta", "Lang");
   g_App.ChooseLanguage(storedLang, GetSystemCodePage());
+  ReportDamagedLanguageFile();
 
   if (!BindLibraries()) {
     m_exitCode = 1;
     return false;
   }
   return true;
+}
+
+// Without a sound language file the texts cannot be translated; the notice is
+// in English, the one language that needs no file.
+void COlvantaApp::ReportDamagedLanguageFile() {
+  const LangFileState state = CheckLangFile(g_App.langFile, g_App.currentLangSection);
+  if (state == LangFileState::kSound) return;
+  PlainMessageBox(LangFileNotice(state, g_App.langFile, g_App.currentLangSection));
 }
 
 bool COlvantaApp::RegisterFileType() {

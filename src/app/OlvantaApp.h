@@ -21,6 +21,8 @@ class COlvantaApp : public wxApp {
   bool InitInstance();
 
   static bool RegisterFileType();
+  // A missing or damaged language file is reported; start-up goes on.
+  static void ReportDamagedLanguageFile();
   bool CheckSingleInstance();
   static bool BindLibraries();
   static bool BringWindowToFront(wxWindow* window);

@@ -6,6 +6,9 @@
 
 #include <tinyxml.h>
 
+#include <algorithm>
+#include <cstdint>
+
 CChipList g_ChipList;
 CChipInfo* g_CurChipInfo = nullptr;
 
@@ -34,7 +37,32 @@ bool RequiredAttribute(const TiXmlElement& element, const char* owner, const cha
   return false;
 }
 
-wxString Decimal(int value) { return wxString::Format("%d", value); }
+wxString Decimal(std::int64_t value) { return wxString::Format("%lld", static_cast<long long>(value)); }
+
+// Chip definitions are a few tens of kilobytes, five elements deep; anything
+// far beyond is refused before the parser, whose recursion follows the nesting.
+constexpr std::size_t kMaxChipFileBytes = 4 << 20;
+constexpr int kMaxChipNesting = 64;
+
+// The deepest element nesting of the XML text (an upper bound: markup in
+// comments and character data counts too).
+int NestingDepth(const std::string& xml) {
+  int depth = 0, deepest = 0;
+  for (std::size_t i = 0; i + 1 < xml.size(); ++i) {
+    if (xml[i] != '<') continue;
+    const char next = xml[i + 1];
+    if (next == '/') {
+      depth = std::max(0, depth - 1);
+    } else if (next != '?' && next != '!') {
+      deepest = std::max(deepest, ++depth);
+      const std::size_t close = xml.find('>', i + 1);
+      if (close == std::string::npos) break;
+      if (xml[close - 1] == '/') --depth;
+      i = close;
+    }
+  }
+  return deepest;
+}
 
 const TiXmlElement* FirstElementNamed(const TiXmlElement& parent, const char* name) {
   return parent.FirstChildElement(name);
@@ -205,11 +233,11 @@ wxString CPin::GetUsageValue(int usage) const {
   return feature ? feature->GetValue(usage) : wxString();
 }
 
-bool CPin::Load(const TiXmlElement& element, int& index) {
+bool CPin::Load(const TiXmlElement& element, std::int64_t& index) {
   features.clear();
   wxString text;
   if (!RequiredAttribute(element, "Pin", "Index", text)) return false;
-  index = ParseInt(text) - 1;
+  index = static_cast<std::int64_t>(ParseInt(text)) - 1;
   nameOnIC = OptionalAttribute(element, "NameOnIC");
   nameOutKey = OptionalAttribute(element, "NameOutKey");
   for (const TiXmlElement* child = FirstElementNamed(element, "Feature"); child;
@@ -268,7 +296,7 @@ bool CPackage::Load(const TiXmlElement& element) {
   for (const TiXmlElement* child = FirstElementNamed(*pinList, "Pin"); child;
        child = child->NextSiblingElement()) {
     auto pin = std::make_unique<CPin>();
-    int index = -1;
+    std::int64_t index = -1;
     if (!pin->Load(*child, index)) return false;
     if (index < 0 || index >= GetPinCount()) {
       ShowErrorMessage("ERR_XMLFORMAT_PINIDX", Decimal(index + 1), Decimal(GetPinCount()));
@@ -286,10 +314,17 @@ bool CPackage::Load(const TiXmlElement& element) {
 
 bool CChipInfo::Load(const wxString& mcuName, const wxString& fileName) {
   std::string bytes;
-  if (!platform::ReadFileBytes(fileName, bytes)) return false;
+  if (!platform::ReadFileBytes(fileName, bytes) || bytes.size() > kMaxChipFileBytes ||
+      NestingDepth(bytes) > kMaxChipNesting) {
+    ShowErrorMessage("ERR_XMLFORMAT_READ", fileName);
+    return false;
+  }
   TiXmlDocument document;
   document.Parse(bytes.c_str(), nullptr, TIXML_ENCODING_UTF8);
-  if (document.Error()) return false;
+  if (document.Error()) {
+    ShowErrorMessage("ERR_XMLFORMAT_READ", fileName);
+    return false;
+  }
 
   const TiXmlElement* root = document.RootElement();
   if (!root || Text(root->Value()).CmpNoCase("IR_MCU") != 0) {

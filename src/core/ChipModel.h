@@ -132,8 +132,9 @@ class CINTFeature : public CFeature {
 class CPin {
  public:
   virtual ~CPin() = default;
-  // Reads the pin; index receives its 0-based index. False after an error box.
-  virtual bool Load(const TiXmlElement& element, int& index);
+  // Reads the pin; index receives its 0-based index (any number the file
+  // gives, less one). False after an error box.
+  virtual bool Load(const TiXmlElement& element, std::int64_t& index);
 
   // The value of the pin's first feature of the usage's kind; empty when none.
   wxString GetUsageValue(int usage) const;

@@ -122,7 +122,12 @@ class CDocManage {
   // The output folder and the framework copy.
   bool PrepareOutputFolder(const wxString& protocolName, const wxString& frameworkName);
   bool CreateOutputFolder(const wxString& relativeSource);
-  bool CopyTemplateFolder(const wxString& source, const wxString& destination);
+  // Copies the files and folders of source into destination; made (when given)
+  // receives every file and folder it creates, in order.
+  bool CopyTemplateFolder(const wxString& source, const wxString& destination,
+                          std::vector<wxString>* made = nullptr);
+  // Removes the folder and everything in it but "src" folders; a symbolic link
+  // is removed itself, never what it points at.
   bool RemoveFolderTree(const wxString& folder);
   wxString FindLatestFramework(const wxString& base, const wxString& subFolder, const wxString& prefix);
   bool MakeTempFolder();

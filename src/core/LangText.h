@@ -16,3 +16,16 @@ wxString GetLangTextFromFile(const wxString& key, const wxString& iniFile);
 
 // The text of key in section of iniFile, "#n" turned into line breaks.
 wxString ReadLangText(const wxString& key, const wxString& section, const wxString& iniFile);
+
+// The text of key, or english when the language file has no text for it (a
+// missing or damaged language file).
+wxString GetLangTextOr(const wxString& key, const wxString& english);
+
+enum class LangFileState { kSound, kMissing, kDamaged };
+
+// Whether iniFile can be read and its section holds every key that any of its
+// sections holds (a cut-off file lacks the keys after the cut).
+LangFileState CheckLangFile(const wxString& iniFile, const wxString& section);
+
+// The English notice for a language file that is not sound; empty when it is.
+wxString LangFileNotice(LangFileState state, const wxString& iniFile, const wxString& section);

@@ -14,7 +14,9 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <random>
+#include <system_error>
 #include <vector>
 
 namespace {
@@ -79,8 +81,23 @@ long OwnerOfWorkFolder(const wxString& name) {
   return 0;
 }
 
+// Removes the folder and everything in it; links inside are removed, never followed.
 bool RemoveWholeFolder(const wxString& folder) {
-  return !wxDirExists(folder) || wxFileName::Rmdir(folder, wxPATH_RMDIR_RECURSIVE);
+  std::error_code error;
+  std::filesystem::remove_all(std::filesystem::path(folder.ToStdWstring()), error);
+  return !error;
+}
+
+// Removes what a copy created, newest first; a folder that still holds
+// something it did not create stays.
+void RemoveMadePaths(const std::vector<wxString>& made) {
+  for (auto it = made.rbegin(); it != made.rend(); ++it) {
+    if (!platform::IsSymbolicLink(*it) && wxDirExists(*it)) {
+      wxRmdir(*it);
+    } else {
+      wxRemoveFile(*it);
+    }
+  }
 }
 
 }  // namespace
@@ -116,16 +133,24 @@ bool CDocManage::CreateOutputFolder(const wxString& relativeSource) {
   OutputFolder = platform::JoinPath(
       ProjectFolder, wxString::Format("%s_%s_%s", ProjectName, now.Format("%Y%m%d"), now.Format("%H%M%S")));
   if (!RemoveFolderTree(OutputFolder)) return false;
-  return CopyTemplateFolder(source, OutputFolder);
+  std::vector<wxString> made;
+  if (CopyTemplateFolder(source, OutputFolder, &made)) return true;
+  RemoveMadePaths(made);  // a failed copy (a full disk) leaves no half-made folder
+  return false;
 }
 
-bool CDocManage::CopyTemplateFolder(const wxString& source, const wxString& destination) {
+bool CDocManage::CopyTemplateFolder(const wxString& source, const wxString& destination,
+                                    std::vector<wxString>* made) {
   if (source.empty() || !wxDirExists(source)) return false;
-  if (!wxDirExists(destination) && !wxMkdir(destination)) return false;
+  if (!wxDirExists(destination)) {
+    if (!wxMkdir(destination)) return false;
+    if (made) made->push_back(destination);
+  }
 
   bool ok = true;
   for (const wxString& name : ListFolders(source)) {
-    ok = CopyTemplateFolder(platform::JoinPath(source, name), platform::JoinPath(destination, name)) && ok;
+    ok = CopyTemplateFolder(platform::JoinPath(source, name), platform::JoinPath(destination, name), made) &&
+         ok;
   }
   // Option files of an LCD standard framework come in one variant per package.
   const wxString optionTag = wxString::Format("%s_%s", "IR_FrameWork_LCD_STD", McuName);
@@ -139,12 +164,15 @@ bool CDocManage::CopyTemplateFolder(const wxString& source, const wxString& dest
       from = wxString::Format("%s_%s.OPT", platform::JoinPath(file.GetPath(), file.GetName()), PackageName);
       from = platform::FindPathNoCase(from);
     }
-    ok = wxCopyFile(from, platform::JoinPath(destination, name), true) && ok;
+    const wxString to = platform::JoinPath(destination, name);
+    if (made && !platform::PathExists(to)) made->push_back(to);
+    ok = wxCopyFile(from, to, true) && ok;
   }
   return ok;
 }
 
 bool CDocManage::RemoveFolderTree(const wxString& folder) {
+  if (platform::IsSymbolicLink(folder)) return wxRemoveFile(folder);
   if (!wxDirExists(folder)) return true;
   bool ok = true;
   bool keptSource = false;

@@ -3,6 +3,7 @@
 #include "core/DocManage.h"
 #include "core/ExprEngine.h"
 #include "core/LangText.h"
+#include "core/StringHelpers.h"
 #include "core/TextLines.h"
 #include "platform/Format.h"
 #include "platform/TextFile.h"
@@ -11,8 +12,10 @@
 
 namespace {
 
-// A line whose substitutions never settle is refused rather than rescanned for ever.
+// A line whose substitutions never settle is refused rather than rescanned for ever,
+// and so is one that grows past any real line (macros whose values name each other).
 constexpr int kMaxSubstitutionsPerLine = 10000;
+constexpr std::size_t kMaxExpandedLineLength = 1 << 20;
 
 class COutputFile {
  public:
@@ -51,7 +54,7 @@ bool DropsLine(const CDocManage& doc, const wxString& value) {
   return doc.Keypad == 0 && (value.Contains("ROW_SCAN_LINE") || value.Contains("ROWVSS"));
 }
 
-enum class LineResult { Write, Drop, Fail };
+enum class LineResult { Write, Drop, Fail, TooLong };
 
 // A token the expression library refused, with its reason.
 struct stRefusedToken {
@@ -74,6 +77,13 @@ LineResult ExpandLine(const CDocManage& doc, wxString& line, stRefusedToken& ref
     DescriptionValue(token, value);
     if (DropsLine(doc, value)) return LineResult::Drop;
     if (value.Contains(token)) return LineResult::Fail;  // would bring the token back for ever
+    if (value.length() > kMaxExpandedLineLength) return LineResult::TooLong;
+    // Each occurrence grows the line by the difference.
+    const auto count = static_cast<std::size_t>(CountOccurrences(line, token));
+    if (value.length() > token.length() &&
+        line.length() + count * (value.length() - token.length()) > kMaxExpandedLineLength) {
+      return LineResult::TooLong;
+    }
     line.Replace(token, value);
   }
   return LineResult::Fail;
@@ -97,6 +107,10 @@ bool CDocManage::WriteTemplateFile(const wxString& templatePath, const wxString&
   for (int lineNumber = 1; input.ReadString(line); ++lineNumber) {
     stRefusedToken refused;
     const LineResult result = ExpandLine(*this, line, refused);
+    if (result == LineResult::TooLong) {
+      m_templateFailure = platform::FormatText(GetLangText("ERR_TEMPLATE_EXPANSION"), templatePath);
+      return false;
+    }
     if (result == LineResult::Fail) {
       if (!refused.token.empty()) m_templateFailure = DescribeRefusedToken(templatePath, lineNumber, refused);
       return false;

@@ -1,5 +1,7 @@
 #include "platform/Paths.h"
 
+#include "platform/TextFile.h"
+
 #include <wx/dir.h>
 #include <wx/process.h>
 #include <wx/filefn.h>
@@ -11,6 +13,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
+#include <filesystem>
 
 namespace platform {
 namespace {
@@ -47,6 +50,11 @@ wxString JoinPath(const wxString& folder, const wxString& name) {
 }
 
 bool PathExists(const wxString& path) { return wxFileName::FileExists(path) || wxFileName::DirExists(path); }
+
+bool IsSymbolicLink(const wxString& path) {
+  std::error_code ec;
+  return !path.empty() && std::filesystem::is_symlink(ToFsPath(path), ec);
+}
 
 wxString FindPathNoCase(const wxString& path) {
   if (path.empty() || PathExists(path)) return path;

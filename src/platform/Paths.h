@@ -41,4 +41,7 @@ bool IsOwnFolder(const wxString& path);
 long GetCurrentProcessId();
 bool IsProcessRunning(long pid);
 
+// True when the path itself is a symbolic link (whether or not its target exists).
+bool IsSymbolicLink(const wxString& path);
+
 }  // namespace platform

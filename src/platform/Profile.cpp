@@ -205,7 +205,9 @@ Document Parse(const std::string& bytes) {
   return doc;
 }
 
-std::string Serialize(const Document& doc) {
+// The file's bytes; false when its encoding cannot hold the text (an 8-bit
+// file given characters beyond its code page).
+bool Serialize(const Document& doc, std::string& bytes) {
   std::size_t length = 0;
   for (const Line& line : doc.lines) length += line.text.length() + 2;
   wxString text;
@@ -214,7 +216,9 @@ std::string Serialize(const Document& doc) {
     text += line.text;
     text += EolText(line.eol);
   }
-  return EncodeText(text, doc.encoding);
+  if (!CanEncodeText(text, doc.encoding)) return false;
+  bytes = EncodeText(text, doc.encoding);
+  return true;
 }
 
 const Section* FindSection(const Document& doc, const wxString& section) {
@@ -600,7 +604,8 @@ bool WriteProfileString(const wxString& file, const wxString& section, const std
   }
   if (!changed) return true;
 
-  if (!WriteFileAtomically(file, Serialize(doc))) return false;
+  std::string bytes;
+  if (!Serialize(doc, bytes) || !WriteFileAtomically(file, bytes)) return false;
   Reindex(doc);
   Stamp stamp;
   if (StatFile(path, stamp) == FileState::Present) {

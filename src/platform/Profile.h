@@ -58,7 +58,8 @@ std::vector<wxString> ReadProfileKeys(const wxString& file, const wxString& sect
 // header). Deletions reach every occurrence of a repeated section or key;
 // deleting what is not there changes nothing and returns true. Values are
 // stored as given. Returns false when the file could not be written (the old
-// file is then left untouched; missing folders are not created) and for names
+// file is then left untouched; missing folders are not created), when an
+// 8-bit file cannot hold the text (it is left as it was), and for names
 // or values that would not read back: a line break anywhere, '=' or a leading
 // ';' or '[' in a key, ']' in a section.
 bool WriteProfileString(const wxString& file, const wxString& section, const std::optional<wxString>& key,

@@ -2,6 +2,7 @@
 
 #include "platform/WindowsApi.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdint>
@@ -9,6 +10,17 @@
 #include <fstream>
 #include <random>
 #include <system_error>
+
+#include <string>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace fs = std::filesystem;
 
@@ -208,15 +220,101 @@ std::string TempSuffix() {
   return buf;
 }
 
-std::FILE* OpenNew(const fs::path& p) {
-#ifdef _WIN32
-  std::FILE* f = nullptr;
-  if (_wfopen_s(&f, p.c_str(), L"wbx") != 0) return nullptr;
-  return f;
-#else
-  return std::fopen(p.c_str(), "wbx");
-#endif
+#ifndef _WIN32
+// The mode bits a new file gets: 0666 less the process umask (read without
+// changing it where the system tells it).
+mode_t NewFileMode() {
+  mode_t mask = 022;
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.compare(0, 6, "Umask:") == 0) mask = static_cast<mode_t>(std::stoul(line.substr(6), nullptr, 8));
+  }
+  return 0666 & ~mask;
 }
+
+bool WriteAll(int fd, const std::string& bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+// Makes a rename inside folder durable.
+void SyncFolder(const fs::path& folder) {
+  const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+#endif
+
+// Whether name is one of our temporary files of target: "<target>.<12 hex digits>.tmp".
+bool IsTempNameOf(const fs::path::string_type& name, const fs::path::string_type& target) {
+  constexpr std::size_t kHexDigits = 12;
+  if (name.size() != target.size() + 1 + kHexDigits + 4 || name.compare(0, target.size(), target) != 0) {
+    return false;
+  }
+  const fs::path::string_type tail = name.substr(name.size() - 4);
+  if (name[target.size()] != '.' || tail.size() != 4 || tail[0] != '.' || tail[1] != 't' || tail[2] != 'm' ||
+      tail[3] != 'p') {
+    return false;
+  }
+  for (std::size_t i = target.size() + 1; i < target.size() + 1 + kHexDigits; ++i) {
+    const auto c = name[i];
+    if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'))) return false;
+  }
+  return true;
+}
+
+// Removes temporary files of target that a killed writer left behind. A live
+// writer holds a lock on its file, so that only orphans go.
+void SweepStaleTemps(const fs::path& target) {
+  std::error_code ec;
+  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  const fs::path::string_type base = target.filename().native();
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    const fs::path& entry = it->path();
+    if (!IsTempNameOf(entry.filename().native(), base)) continue;
+#ifdef _WIN32
+    fs::remove(entry, ec);  // fails while its writer still has it open
+#else
+    const int fd = ::open(entry.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) continue;
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) ::unlink(entry.c_str());
+    ::close(fd);
+#endif
+  }
+}
+
+#ifdef _WIN32
+bool WriteTemp(const fs::path& p, const std::string& bytes, bool& exists) {
+  std::FILE* f = nullptr;
+  exists = _wfopen_s(&f, p.c_str(), L"wbx") == EEXIST;
+  if (!f) return false;
+  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+  ok = std::fflush(f) == 0 && ok;
+  ok = _commit(_fileno(f)) == 0 && ok;
+  return std::fclose(f) == 0 && ok;
+}
+#else
+// Creates p private to the user, writes and flushes bytes to the disk, and
+// gives it mode; exists tells that the name was taken.
+bool WriteTemp(const fs::path& p, const std::string& bytes, mode_t mode, bool& exists) {
+  const int fd = ::open(p.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
+  exists = fd < 0 && errno == EEXIST;
+  if (fd < 0) return false;
+  ::flock(fd, LOCK_EX);  // held until closed; tells a sweeper the file is in use
+  bool ok = WriteAll(fd, bytes);
+  ok = ok && ::fchmod(fd, mode) == 0;
+  ok = ok && ::fsync(fd) == 0;
+  return ::close(fd) == 0 && ok;
+}
+#endif
 
 bool RenameOver(const fs::path& from, const fs::path& to) {
 #ifdef _WIN32
@@ -283,6 +381,17 @@ std::string EncodeText(const wxString& text, TextEncoding encoding) {
   return out;
 }
 
+bool CanEncodeText(const wxString& text, TextEncoding encoding) {
+  if (encoding != TextEncoding::EightBit) return true;
+  const std::wstring& s = text.ToStdWstring();
+#ifdef _WIN32
+  std::size_t outLen = 0;
+  return s.empty() || wxConvLocal.cWC2MB(s.data(), s.size(), &outLen).data() != nullptr;
+#else
+  return std::all_of(s.begin(), s.end(), [](wchar_t c) { return static_cast<std::uint32_t>(c) <= 0xFF; });
+#endif
+}
+
 fs::path ToFsPath(const wxString& path) {
 #ifdef _WIN32
   return fs::path(path.ToStdWstring());
@@ -333,28 +442,54 @@ bool WriteFileAtomically(const wxString& path, const std::string& bytes) {
     fs::path resolved = fs::canonical(target, ec);
     if (!ec) target = resolved;
   }
-
-  fs::path temp;
-  std::FILE* f = nullptr;
-  for (int attempt = 0; attempt < 16 && !f; ++attempt) {
-    temp = target;
-    temp += TempSuffix();
-    f = OpenNew(temp);
-    if (!f && errno != EEXIST) return false;  // e.g. the folder is missing
-  }
-  if (!f) return false;
-
-  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  ok = std::fflush(f) == 0 && ok;
-  ok = std::fclose(f) == 0 && ok;
+  SweepStaleTemps(target);
 #ifndef _WIN32
   // The new file takes over the old one's permissions (a private file stays private).
-  const fs::file_status old = fs::status(target, ec);
-  if (ok && !ec && fs::exists(old)) fs::permissions(temp, old.permissions(), ec);
+  struct stat old;
+  const mode_t mode = ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : NewFileMode();
 #endif
-  if (ok) ok = RenameOver(temp, target);
-  if (!ok) fs::remove(temp, ec);
-  return ok;
+
+  fs::path temp;
+  bool written = false;
+  for (int attempt = 0; attempt < 16; ++attempt) {
+    temp = target;
+    temp += TempSuffix();
+    bool exists = false;
+#ifdef _WIN32
+    written = WriteTemp(temp, bytes, exists);
+#else
+    written = WriteTemp(temp, bytes, mode, exists);
+#endif
+    if (!exists) break;
+  }
+  bool ok = written && RenameOver(temp, target);
+  if (!ok) {
+    fs::remove(temp, ec);
+    return false;
+  }
+#ifndef _WIN32
+  SyncFolder(target.parent_path());
+#endif
+  return true;
+}
+
+bool ReplaceFileKeepingMode(const wxString& from, const wxString& to) {
+  const fs::path source = ToFsPath(from);
+  const fs::path target = ToFsPath(to);
+#ifndef _WIN32
+  const int fd = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat old;
+  bool ok = true;
+  if (::stat(target.c_str(), &old) == 0) ok = ::fchmod(fd, old.st_mode & 07777) == 0;
+  ok = ok && ::fsync(fd) == 0;
+  ::close(fd);
+  if (!ok || !RenameOver(source, target)) return false;
+  SyncFolder(target.parent_path());
+  return true;
+#else
+  return RenameOver(source, target);
+#endif
 }
 
 std::FILE* OpenFile(const wxString& path, const char* mode) {

@@ -23,6 +23,10 @@ wxString DecodeText(const std::string& bytes, TextEncoding* encoding = nullptr);
 // writes '?' for a character the 8-bit code page lacks.
 std::string EncodeText(const wxString& text, TextEncoding encoding);
 
+// Whether EncodeText keeps every character of text (false for an 8-bit code
+// page that lacks one of them).
+bool CanEncodeText(const wxString& text, TextEncoding encoding);
+
 // The file-system path of a wxString path (UTF-16 on Windows, UTF-8 elsewhere).
 // Safe on a wxString that other threads use at the same time.
 std::filesystem::path ToFsPath(const wxString& path);
@@ -40,8 +44,14 @@ std::FILE* OpenFile(const wxString& path, const char* mode);
 bool ReadFileBytes(const wxString& path, std::string& bytes);
 
 // Writes bytes to a temporary file beside path and renames it over path, so
-// that a failed write never loses the old file. Does not create folders. A
-// symbolic link stays a link: the file it points to is replaced.
+// that a failed write never loses the old file. The temporary file is private
+// while it is written, then takes the old file's mode (a new file's default
+// mode when there is none) and reaches the disk before the rename; temporary
+// files of path left by a killed writer are removed. Does not create folders.
+// A symbolic link stays a link: the file it points to is replaced.
 bool WriteFileAtomically(const wxString& path, const std::string& bytes);
+
+// Moves the finished file from over to, durably; to keeps its mode.
+bool ReplaceFileKeepingMode(const wxString& from, const wxString& to);
 
 }  // namespace platform

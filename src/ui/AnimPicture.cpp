@@ -1,6 +1,7 @@
 #include "ui/AnimPicture.h"
 
 #include "ui/BackgroundSource.h"
+#include "ui/GifDecoder.h"
 #include "ui/GifFrames.h"
 
 #include <wx/dcclient.h>
@@ -30,10 +31,9 @@ namespace {
 
 stRgb RgbOf(const wxColour& colour) { return {colour.Red(), colour.Green(), colour.Blue()}; }
 
+// A still picture through wx's handlers (GIF files go through giflib instead).
 bool DecodePicture(const std::uint8_t* data, std::size_t size, wxBitmapType type, stPictureFrame& out) {
   wxLogNull quiet;
-  if (type == wxBITMAP_TYPE_GIF && !wxImage::FindHandler(wxBITMAP_TYPE_GIF))
-    wxImage::AddHandler(new wxGIFHandler);
   wxMemoryInputStream stream(data, size);
   wxImage image;
   if (!image.LoadFile(stream, type) || !image.IsOk()) return false;
@@ -107,43 +107,19 @@ bool CPictureEx::LoadFromMemory(const std::uint8_t* data, std::size_t size) {
 }
 
 bool CPictureEx::DecodeGif(const std::uint8_t* data, std::size_t size) {
-  stGifScreen screen;
-  if (!ReadGifScreen(data, size, screen)) return false;
-  m_width = screen.width;
-  m_height = screen.height;
-  if (screen.hasBackground) {
-    m_background = MakeColorRef(screen.background[0], screen.background[1], screen.background[2]);
+  stGifPicture picture;
+  if (!DecodeGifPicture(data, size, picture)) return false;
+  m_width = picture.width;
+  m_height = picture.height;
+  if (picture.hasBackground) {
+    m_background = MakeColorRef(picture.background.red, picture.background.green, picture.background.blue);
   }
-  const int count = CountGifFrames(data, size, screen);
-  if (count == 0) return false;
-
-  auto frames = std::make_shared<std::vector<stPictureFrame>>();
-  std::size_t offset = kGifHeaderSize + screen.colorTableSize;
-  stGifFrameData frameData;
-  while (ExtractFrame(data, size, screen, offset, frameData)) {
-    stPictureFrame frame;
-    // A single frame is the whole file as it stands.
-    const bool decoded =
-        count == 1 ? DecodePicture(data, size, wxBITMAP_TYPE_GIF, frame)
-                   : DecodePicture(frameData.file.data(), frameData.file.size(), wxBITMAP_TYPE_GIF, frame);
-    if (!decoded) {
-      if (count == 1) return false;
-      continue;
-    }
-    frame.left = frameData.left;
-    frame.top = frameData.top;
-    frame.delay = frameData.delay;
-    frame.disposal = frameData.disposal;
-    frames->push_back(std::move(frame));
-    if (count == 1) break;
-  }
-  if (frames->empty()) return false;
-  if (count == 1) {
-    m_still = frames->front();
+  if (picture.frames.size() == 1) {
+    m_still = std::move(picture.frames.front());
     m_hasStill = true;
     return true;
   }
-  m_frames = frames;
+  m_frames = std::make_shared<const std::vector<stPictureFrame>>(std::move(picture.frames));
   return true;
 }
 

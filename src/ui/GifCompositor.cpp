@@ -28,8 +28,14 @@ stRgb CGifCompositor::GetPixel(int x, int y) const {
 }
 
 CGifCompositor::stArea CGifCompositor::ClipToSurface(const stPictureFrame& frame) const {
-  stArea area{std::max(0, frame.left), std::max(0, frame.top), std::min(m_width, frame.left + frame.width),
-              std::min(m_height, frame.top + frame.height)};
+  const auto clip = [](long long value, int limit) {
+    return static_cast<int>(std::clamp<long long>(value, 0, limit));
+  };
+  stArea area{clip(frame.left, m_width), clip(frame.top, m_height),
+              clip(static_cast<long long>(frame.left) + std::max(0, frame.width), m_width),
+              clip(static_cast<long long>(frame.top) + std::max(0, frame.height), m_height)};
+  // A frame wholly off the surface covers nothing.
+  if (area.IsEmpty()) return stArea();
   return area;
 }
 
@@ -80,7 +86,10 @@ void CGifCompositor::RenderCurrent() {
 }
 
 void CGifCompositor::Lay(const stPictureFrame& picture) {
-  if (picture.rgba.size() < 4 * static_cast<std::size_t>(picture.width) * picture.height) return;
+  if (picture.width <= 0 || picture.height <= 0 ||
+      picture.rgba.size() < 4 * static_cast<std::size_t>(picture.width) * picture.height) {
+    return;
+  }
   const stArea area = ClipToSurface(picture);
   for (int y = area.top; y < area.bottom; ++y) {
     const std::uint8_t* source =

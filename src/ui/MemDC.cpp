@@ -7,7 +7,8 @@ namespace {
 
 bool IsPrinting(wxDC& dc) {
 #if wxUSE_PRINTING_ARCHITECTURE
-  return wxDynamicCast(&dc, wxPrinterDC) != nullptr;
+  // Asks the class information; no cast of a DC that may be of another class.
+  return dc.IsKindOf(wxCLASSINFO(wxPrinterDC));
 #else
   wxUnusedVar(dc);
   return false;

@@ -13,6 +13,7 @@
 #include <wx/utils.h>
 
 #include <filesystem>
+#include <functional>
 
 #ifndef _WIN32
 #include <sys/wait.h>
@@ -138,6 +139,44 @@ TEST_F(StartupTest, MissingCipherLibraryIsReportedAndEndsStartUp) {
   EXPECT_EQ(boxes.rfind(expected, 0), 0u) << boxes;
   EXPECT_NE(boxes.find("\n" + notice + "\t" + std::string(cipher.utf8_str()) + "\n"), std::string::npos)
       << boxes;
+}
+
+// Damaged install data is named in a notice (in English when the language
+// file is what is damaged) and the main window still opens.
+TEST_F(StartupTest, DamagedInstallDataIsReportedWithItsPath) {
+  const std::string lang = std::string(OLV_DIST_DIR) + "/Lang.ini";
+  std::string whole;
+  ASSERT_TRUE(platform::ReadFileBytes(lang, whole));
+  const struct {
+    const char* name;
+    std::function<void(const fs::path&)> damage;
+    std::string expected;  // after the install folder's path
+  } cases[] = {
+      {"no language file", [](const fs::path& root) { fs::remove(root / "Lang.ini"); },
+       "/Lang.ini is missing or cannot be read"},
+      {"language file cut short",
+       [&](const fs::path& root) {
+         platform::WriteFileAtomically(wxString::FromUTF8((root / "Lang.ini").u8string().c_str()),
+                                       whole.substr(0, whole.size() / 2));
+       },
+       "/Lang.ini is damaged: texts of language section 936 are missing"},
+      {"no chip folders", [](const fs::path& root) { fs::remove_all(root / "RemoteControlSetting"); },
+       "/RemoteControlSetting/General/IC"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    testsupport::TempDir install;
+    const fs::path root(install.Path().utf8_string());
+    fs::copy(fs::path(OLV_DIST_DIR), root, fs::copy_options::recursive);
+    c.damage(root);
+    fs::remove(fs::path(home.File("boxes.log").utf8_string()));
+    EXPECT_EQ(Run(install.Path()), 0);
+    EXPECT_TRUE(MainWindowWasShown());
+    const std::string boxes = Boxes();
+    EXPECT_NE(boxes.find(std::string(install.Path().utf8_str()) + c.expected), std::string::npos) << boxes;
+    EXPECT_EQ(boxes.find(".ini:"), std::string::npos) << boxes;
+    EXPECT_EQ(boxes.find("/.ini"), std::string::npos) << boxes;
+  }
 }
 
 TEST_F(StartupTest, SecondStartAsksTheRunningInstanceToComeToTheFront) {

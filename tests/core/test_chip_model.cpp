@@ -52,6 +52,12 @@ std::string Definition(const std::string& pins,
          "</Pins></Package></Packages></IR_MCU>";
 }
 
+std::string Repeat(const std::string& part, int times) {
+  std::string out;
+  for (int i = 0; i < times; ++i) out += part;
+  return out;
+}
+
 struct FormatCase {
   const char* name;
   std::string xml;
@@ -110,7 +116,17 @@ TEST_F(ChipFormatTest, MalformedFilesReportTheirError) {
        "ERR_XMLFORMAT_LACKNODE", "Chip definition error: the element Pins is missing."},
       {"unknown default", Definition("", "TopSidePins=\"4\" LeftSidePins=\"4\"", " Default=\"P99\""),
        "ERR_XMLFORMAT_DEFPACKAGE", "Chip definition error: the default package P99 is not defined."},
-      {"not xml", "<IR_MCU version=", "", ""},  // unreadable: false without a box
+      {"pin INT_MIN", Definition("<Pin Index=\"-2147483648\"/>"), "ERR_XMLFORMAT_PINIDX",
+       "Chip definition error: pin number -2147483648 lies outside the package of 16 pins."},
+      {"pin INT_MAX", Definition("<Pin Index=\"2147483647\"/>"), "ERR_XMLFORMAT_PINIDX",
+       "Chip definition error: pin number 2147483647 lies outside the package of 16 pins."},
+      // Unreadable files name themselves; the parser never sees one nested past any chip file.
+      {"not xml", "<IR_MCU version=", "ERR_XMLFORMAT_READ", ""},
+      {"cut short", Definition("<Pin Index=\"1\"/>").substr(0, 90), "ERR_XMLFORMAT_READ", ""},
+      {"nested 60000 deep", "<IR_MCU version=\"1.0\">" + Repeat("<a>", 60000), "ERR_XMLFORMAT_READ", ""},
+      {"nested 60000 deep, closed", Repeat("<a>", 60000) + Repeat("</a>", 60000), "ERR_XMLFORMAT_READ", ""},
+      {"larger than any chip file", Definition("<Pin Index=\"1\"/>" + Repeat("<!-- padding -->", 300000)),
+       "ERR_XMLFORMAT_READ", ""},
   };
   for (const auto& c : cases) {
     boxes.boxes.clear();
@@ -125,7 +141,9 @@ TEST_F(ChipFormatTest, MalformedFilesReportTheirError) {
     }
     ASSERT_EQ(boxes.boxes.size(), 1u) << c.name;
     EXPECT_EQ(boxes.boxes[0].caption, "Error") << c.name;
-    EXPECT_EQ(boxes.boxes[0].text, c.text) << c.name;
+    const wxString expected =
+        c.text.empty() ? "The chip definition file " + file + " could not be read or is damaged." : c.text;
+    EXPECT_EQ(boxes.boxes[0].text, expected) << c.name;
   }
 }
 

@@ -8,7 +8,13 @@
 #include <wx/filename.h>
 #include <wx/utils.h>
 
+#include <csignal>
 #include <filesystem>
+#include <vector>
+
+#ifndef _WIN32
+#include <sys/resource.h>
+#endif
 
 #ifndef _WIN32
 #include <sys/wait.h>
@@ -97,6 +103,84 @@ TEST_F(OutputFolderTest, RemovalKeepsSourceFolders) {
   EXPECT_FALSE(wxFileName::FileExists(dir.File("tree/top.inc")));
   EXPECT_TRUE(doc.RemoveFolderTree(dir.File("missing")));
 }
+
+#ifndef _WIN32
+TEST_F(OutputFolderTest, RemovalDeletesLinksButNeverWhatTheyPointAt) {
+  namespace fs = std::filesystem;
+  const fs::path root(std::string(dir.Path().utf8_str()));
+  CreateFolderPath(dir.File("outside/inner"));
+  testsupport::WriteBytes(dir.File("outside/precious.txt"), "keep");
+  testsupport::WriteBytes(dir.File("outside/inner/also.txt"), "keep");
+  CreateFolderPath(dir.File("tree/sub"));
+  fs::create_directory_symlink(root / "outside", root / "tree/sub/linked");
+  fs::create_symlink(root / "outside/precious.txt", root / "tree/file-link");
+  fs::create_directory_symlink(root / "outside", root / "tree-link");
+
+  EXPECT_TRUE(doc.RemoveFolderTree(dir.File("tree-link")));  // the link itself goes
+  EXPECT_TRUE(doc.RemoveFolderTree(dir.File("tree")));
+  EXPECT_FALSE(fs::exists(fs::symlink_status(root / "tree")));
+  EXPECT_FALSE(fs::exists(fs::symlink_status(root / "tree-link")));
+  EXPECT_EQ(testsupport::ReadBytes(dir.File("outside/precious.txt")), "keep");
+  EXPECT_EQ(testsupport::ReadBytes(dir.File("outside/inner/also.txt")), "keep");
+}
+
+// A file-size limit stands in for a full disk: writes past it fail as they
+// would with no space left.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &m_saved);
+    m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = m_saved;
+    limited.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limited);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &m_saved);
+    std::signal(SIGXFSZ, m_oldHandler);
+  }
+
+ private:
+  rlimit m_saved{};
+  void (*m_oldHandler)(int) = nullptr;
+};
+
+TEST_F(OutputFolderTest, CopyThatRunsOutOfSpaceLeavesNoHalfMadeFolder) {
+  const std::string big(64 * 1024, 'x');
+  for (const char* name : {"a.asm", "b.asm", "inc/c.inc", "inc/d.inc", "lib/e.lib", "f.opt"}) {
+    Framework(wxString("IR_FrameWork_STD_V1.3/QK37A0660/USER_DEF/") + name, big);
+  }
+  bool prepared = true;
+  {
+    const FileSizeLimit limit(10 * 1024);
+    prepared = doc.PrepareOutputFolder("USER_DEF", "IR_FrameWork_STD");
+  }
+  EXPECT_FALSE(prepared);
+  std::size_t entries = 0;
+  for ([[maybe_unused]] const auto& entry :
+       std::filesystem::directory_iterator(std::string(doc.ProjectFolder.utf8_str()))) {
+    ++entries;
+  }
+  EXPECT_EQ(entries, 0u);
+
+  ASSERT_TRUE(doc.PrepareOutputFolder("USER_DEF", "IR_FrameWork_STD"));  // with room it works
+  EXPECT_EQ(testsupport::ReadBytes(doc.GetOutputFolder() + "/inc/d.inc"), big);
+}
+
+TEST_F(OutputFolderTest, FailedCopyKeepsSourcesTheEngineerAddedToAnEarlierOutput) {
+  Framework("IR_FrameWork_STD_V1.3/QK37A0660/USER_DEF/a.asm", std::string(64 * 1024, 'x'));
+  const wxString output = dir.File("out");
+  CreateFolderPath(output + "/src");
+  testsupport::WriteBytes(output + "/src/mine.c", "keep");
+  std::vector<wxString> made;
+  {
+    const FileSizeLimit limit(10 * 1024);
+    EXPECT_FALSE(doc.CopyTemplateFolder(dir.File("Protocols/Custom/IR_FrameWork_STD_V1.3/QK37A0660/USER_DEF"),
+                                        output, &made));
+  }
+  EXPECT_EQ(made, std::vector<wxString>{output + "/a.asm"});  // the existing folder is not the copy's
+}
+#endif
 
 TEST_F(OutputFolderTest, TemporaryFoldersAreFreshAndPrivate) {
   ASSERT_TRUE(doc.MakeTempFolder());

@@ -2,8 +2,8 @@
 #include "core/DocManage.h"
 #include "core/ExprEngine.h"
 #include "core/TextLines.h"
-#include "platform/Paths.h"
 #include "TempDir.h"
+#include "platform/Paths.h"
 
 #include <gtest/gtest.h>
 
@@ -131,6 +131,25 @@ TEST_F(TemplateWriterTest, RefusedTokenTellsTheUserTheLibrarysReason) {
   Write("X $1+$\r\n");
   EXPECT_FALSE(doc.WriteTemplateFile(dir.File("none.asm"), dir.File("out.asm")));
   EXPECT_TRUE(doc.GetTemplateFailure().empty());
+}
+
+TEST_F(TemplateWriterTest, MacrosThatDoubleEachOtherStopWithAMessage) {
+  g_App.BuildInstallPaths(platform::JoinPath(OLV_SOURCE_DIR, "install"));
+  g_App.currentLangSection = "1252";
+  g_MacroMap["A"] = "$B$$B$";
+  g_MacroMap["B"] = "$A$$A$";
+  bool ok = true;
+  const std::string out = Write("OK\r\nX $A$\r\n", &ok);
+  EXPECT_FALSE(ok);
+  EXPECT_EQ(out, "OK\r\n");
+  EXPECT_EQ(doc.GetTemplateFailure(), "The template " + dir.File("in.asm") +
+                                          " could not be written: a line keeps growing as its tokens are "
+                                          "replaced (macros whose values name each other).");
+  // A long line that settles is written whole.
+  g_MacroMap["WIDE"] = wxString(100000, 'w');
+  EXPECT_EQ(Write("$WIDE$ $WIDE$\r\n", &ok),
+            std::string(100000, 'w') + " " + std::string(100000, 'w') + "\r\n");
+  EXPECT_TRUE(ok);
 }
 
 TEST_F(TemplateWriterTest, MissingFilesFail) {

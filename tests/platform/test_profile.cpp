@@ -17,7 +17,17 @@
 #include <set>
 #include <string>
 #include <thread>
+#include <random>
 #include <vector>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 namespace fs = std::filesystem;
 using namespace platform;
@@ -478,6 +488,108 @@ TEST_F(ProfileTest, ConcurrentWritersAndReadersLoseNothing) {
   }
   EXPECT_EQ(ReadProfileKeys(file, "s").size(), static_cast<std::size_t>(kThreads));
 }
+
+TEST_F(ProfileTest, EightBitFileThatCannotHoldTheTextIsLeftAlone) {
+  const std::string before = Latin1(u"[s]\r\nk=caf\u00E9\r\n");
+  const wxString file = Ini(before);
+  ASSERT_EQ(ReadProfileString(file, "s", "k", ""), wxString(L"caf\u00E9"));
+  for (const wchar_t* text : {L"\u9065\u63A7", L"a\u20ACb", L"\U0001F600"}) {
+    EXPECT_FALSE(WriteProfileString(file, "s", "k", wxString(text)));
+    EXPECT_FALSE(WriteProfileString(file, "s", wxString(text), "v"));
+    EXPECT_FALSE(WriteProfileString(file, wxString(text), "k", "v"));
+  }
+  EXPECT_EQ(ReadBytes(file), before);
+  EXPECT_EQ(ReadProfileString(file, "s", "k", ""), wxString(L"caf\u00E9"));  // the cache agrees
+  EXPECT_EQ(ReadProfileKeys(file, "s"), std::vector<wxString>{"k"});
+  // What the code page holds is written.
+  EXPECT_TRUE(WriteProfileString(file, "s", "k", wxString(L"na\u00EFve")));
+  EXPECT_EQ(ReadBytes(file), Latin1(u"[s]\r\nk=na\u00EFve\r\n"));
+}
+
+#ifndef _WIN32
+mode_t ModeOf(const wxString& path) {
+  struct stat st;
+  return ::stat(ToFsPath(path).c_str(), &st) == 0 ? (st.st_mode & 07777) : 0;
+}
+
+std::vector<std::string> TempFilesIn(const wxString& folder) {
+  std::vector<std::string> temps;
+  for (const std::string& name : FileNames(folder)) {
+    if (name.size() > 4 && name.compare(name.size() - 4, 4, ".tmp") == 0) temps.push_back(name);
+  }
+  return temps;
+}
+
+TEST_F(ProfileTest, ReplacedFilesKeepTheirModeAndNewOnesGetTheDefault) {
+  for (const mode_t mode : {0600, 0640, 0604}) {
+    const wxString file = Ini("[s]\r\nk=1\r\n");
+    ASSERT_EQ(::chmod(ToFsPath(file).c_str(), mode), 0);
+    EXPECT_TRUE(WriteProfileString(file, "s", "k", "2"));
+    EXPECT_EQ(ModeOf(file), mode);
+  }
+  const mode_t mask = ::umask(027);
+  EXPECT_TRUE(WriteProfileString(dir.File("new.ini"), "s", "k", "v"));
+  EXPECT_EQ(ModeOf(dir.File("new.ini")), 0640);
+  ::umask(mask);
+}
+
+TEST_F(ProfileTest, StaleTemporaryFilesAreSweptButNotOnesInUse) {
+  const wxString file = Ini("[s]\r\nk=1\r\n");
+  const struct {
+    const char* name;
+    bool locked;
+    bool kept;
+  } cases[] = {
+      {"test.ini.0123456789ab.tmp", false, false},
+      {"test.ini.ba9876543210.tmp", true, true},  // its writer is still at work
+      {"test.ini.backup.tmp", false, true},       // not a name the writer makes
+      {"other.ini.0123456789ab.tmp", false, true},
+  };
+  std::vector<int> locks;
+  for (const auto& c : cases) {
+    WriteBytes(dir.File(c.name), "partial");
+    if (!c.locked) continue;
+    const int fd = ::open(ToFsPath(dir.File(c.name)).c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(fd, LOCK_EX), 0);
+    locks.push_back(fd);
+  }
+  EXPECT_TRUE(WriteProfileString(file, "s", "k", "2"));
+  for (const auto& c : cases) EXPECT_EQ(fs::exists(ToFsPath(dir.File(c.name))), c.kept) << c.name;
+  for (int fd : locks) ::close(fd);
+}
+
+// A writer killed at any moment leaves the old or the new file, whole; what
+// it leaves behind is private and goes with the next save.
+TEST_F(ProfileTest, WriterKilledAtAnyMomentLeavesAWholeFile) {
+  const wxString file = dir.File("killed.ini");
+  const wxString first(4000, 'a');
+  const wxString second(5000, 'b');
+  ASSERT_TRUE(WriteProfileString(file, "s", "k", first));
+  ASSERT_TRUE(WriteProfileString(file, "s", "end", "1"));
+  ASSERT_EQ(::chmod(ToFsPath(file).c_str(), 0600), 0);
+  std::mt19937 random(12345);
+  for (int round = 0; round < 150; ++round) {
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      for (int i = 0;; ++i) WriteProfileString(file, "s", "k", i % 2 ? first : second);
+    }
+    std::this_thread::sleep_for(std::chrono::microseconds(random() % 4000));
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+
+    const wxString value = ReadProfileString(file, "s", "k", "", 10000);
+    ASSERT_TRUE(value == first || value == second) << "round " << round << ": " << value.length();
+    ASSERT_EQ(ReadProfileString(file, "s", "end", ""), "1");
+    ASSERT_EQ(ModeOf(file), 0600);
+    for (const std::string& temp : TempFilesIn(dir.Path())) {
+      EXPECT_EQ(ModeOf(dir.File(temp)) & 077, 0) << temp;
+    }
+    ASSERT_TRUE(WriteProfileString(file, "s", "round", wxString::Format("%d", round)));
+    ASSERT_EQ(TempFilesIn(dir.Path()), std::vector<std::string>{}) << "round " << round;
+  }
+}
+#endif
 
 TEST(ProfileTextFile, DecodeDetectsEncodingAndEncodesBackToSameBytes) {
   const struct {

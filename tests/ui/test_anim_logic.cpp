@@ -1,5 +1,6 @@
 // GIF block chain reading and the animated picture's frame composition.
 #include "ui/GifCompositor.h"
+#include "ui/GifDecoder.h"
 #include "ui/GifFrames.h"
 
 #include "GifBuilder.h"
@@ -200,6 +201,97 @@ TEST(GifCompositor, TransparentPixelsAndClipping) {
   broken.rgba.resize(4);
   surface.Lay(broken);
   EXPECT_EQ(surface.GetPixel(0, 0), kFill);
+}
+
+// Plays every frame of a decoded file twice round, as the animation thread does.
+void PlayThrough(const stGifPicture& picture, CGifCompositor& surface) {
+  surface.Reset(picture.width, picture.height, kFill, kBackground, Frames(picture.frames));
+  surface.BeginPlaying();
+  for (std::size_t i = 0; i < 2 * picture.frames.size(); ++i) {
+    surface.RenderCurrent();
+    surface.DisposeCurrent();
+    surface.Advance();
+  }
+}
+
+TEST(GifDecoder, FramesComeWithPlacementTimingAndTransparency) {
+  gifbuilder::stFrame second = SolidFrame(2, 1, 2, 3, 1, 3, 2);
+  second.pixels = {1, 0, 1, 2, 3, 1};
+  second.transparent = 0;
+  gifbuilder::stFrame third = SolidFrame(1, 1, 2, 2, 2);
+  third.control = false;
+  const Bytes gif = gifbuilder::BuildGif(4, 4, {SolidFrame(0, 0, 4, 4, 0, 10, 1), second, third}, 2);
+  stGifPicture picture;
+  ASSERT_TRUE(DecodeGifPicture(gif.data(), gif.size(), picture));
+  EXPECT_EQ(picture.width, 4);
+  EXPECT_EQ(picture.height, 4);
+  EXPECT_TRUE(picture.hasBackground);
+  EXPECT_EQ(picture.background, (stRgb{0, 0, 255}));
+  ASSERT_EQ(picture.frames.size(), 3u);
+  const stPictureFrame& frame = picture.frames[1];
+  EXPECT_EQ(std::vector<int>({frame.left, frame.top, frame.width, frame.height, frame.delay, frame.disposal}),
+            std::vector<int>({2, 1, 2, 3, 3, 2}));
+  const std::vector<std::uint8_t> rgba = {0, 255, 0,   255, 255, 0,   0,   0,   0, 255, 0, 255,
+                                          0, 0,   255, 255, 255, 255, 255, 255, 0, 255, 0, 255};
+  EXPECT_EQ(frame.rgba, rgba);
+  EXPECT_EQ(picture.frames[2].delay, -1);  // no graphic control extension
+  EXPECT_EQ(picture.frames[2].disposal, 0);
+}
+
+// Files that once crashed, exhausted memory or read out of bounds.
+TEST(GifDecoder, HostileFilesAreRefusedOrPlayedSafely) {
+  gifbuilder::stFrame zeroWide = SolidFrame(0, 0, 0, 2, 1);
+  const struct {
+    const char* name;
+    Bytes gif;
+    bool decoded;
+    std::size_t frames;
+  } cases[] = {
+      {"disposal 3 frame beyond the screen",
+       gifbuilder::BuildGif(8, 8, {SolidFrame(0, 0, 8, 8, 0, 0, 1), SolidFrame(20, 30, 2, 2, 1, 0, 3)}), true,
+       2},
+      {"disposal 3 frame past the right edge",
+       gifbuilder::BuildGif(8, 8, {SolidFrame(0, 0, 8, 8, 0), SolidFrame(7, 7, 4, 4, 1, 0, 3)}), true, 2},
+      {"30000 x 30000 screen", gifbuilder::BuildGif(30000, 30000, {SolidFrame(0, 0, 1, 1, 0)}), false, 0},
+      {"frame of 5000 x 1", gifbuilder::BuildGif(8, 8, {SolidFrame(0, 0, 5000, 1, 0)}), false, 0},
+      {"zero-sized screen", gifbuilder::BuildGif(0, 8, {SolidFrame(0, 0, 1, 1, 0)}), false, 0},
+      {"zero-wide frame", gifbuilder::BuildGif(4, 4, {zeroWide, SolidFrame(0, 0, 2, 2, 1, 0, 3)}), true, 1},
+      {"header only", Bytes{'G', 'I', 'F', '8', '9', 'a', 8, 0, 8, 0, 0, 0, 0}, false, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    stGifPicture picture;
+    ASSERT_EQ(DecodeGifPicture(c.gif.data(), c.gif.size(), picture), c.decoded);
+    EXPECT_EQ(picture.frames.size(), c.frames);
+    if (!c.decoded) continue;
+    CGifCompositor surface;
+    PlayThrough(picture, surface);
+    EXPECT_EQ(surface.GetPixels().size(), 3u * picture.width * picture.height);
+  }
+  // A file cut anywhere keeps the frames before the cut and never reads past it.
+  const Bytes whole = ThreeFrames();
+  std::size_t previous = 0;
+  for (std::size_t size = 0; size <= whole.size(); ++size) {
+    stGifPicture picture;
+    DecodeGifPicture(whole.data(), size, picture);
+    EXPECT_GE(picture.frames.size(), previous) << size;
+    previous = picture.frames.size();
+  }
+  EXPECT_EQ(previous, 3u);
+}
+
+TEST(GifCompositor, AreasOffTheSurfaceAreNeitherSavedNorRestored) {
+  CGifCompositor surface;
+  surface.Reset(
+      8, 8, kFill, kBackground,
+      Frames({Solid(20, 30, 2, 2, kRed, 3), Solid(6, 6, 4, 4, kGreen, 3), Solid(0, 0, 0, 3, kRed, 3)}));
+  for (int round = 0; round < 6; ++round) {
+    surface.RenderCurrent();
+    surface.DisposeCurrent();
+    surface.Advance();
+  }
+  EXPECT_EQ(surface.GetPixel(7, 7), kBackground);
+  EXPECT_EQ(surface.GetPixel(0, 0), kBackground);
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 
 #include "core/AppContext.h"
 #include "core/FileHelpers.h"
+#include "core/LangText.h"
+#include "core/MessageBoxes.h"
+#include "platform/Format.h"
 #include "platform/Paths.h"
 #include "platform/Profile.h"
 
@@ -49,6 +52,13 @@ std::vector<wxString> ListOfferedMcus(const wxString& chipFolder) {
 
 wxString ChipIniPath(const wxString& chipFolder, const wxString& mcu) {
   return platform::JoinPath(chipFolder, mcu + ".ini");
+}
+
+void ReportMissingChipFolder(const wxString& chipFolder) {
+  const wxString format = GetLangTextOr(
+      "ERR_NO_CHIP_FOLDER",
+      "No chip definitions were found in %s. The installation is incomplete; please reinstall the program.");
+  PlainMessageBox(platform::FormatText(format, chipFolder));
 }
 
 wxString ChipDefinitionPath(const wxString& chipFolder, const wxString& mcu) {

@@ -36,6 +36,8 @@ std::vector<wxString> ListOfferedMcus(const wxString& chipFolder);
 
 // "<chipFolder>/<mcu>.ini" and "<chipFolder>/<mcu>.afg".
 wxString ChipIniPath(const wxString& chipFolder, const wxString& mcu);
+// Tells the user that chipFolder offers no chip (a missing or emptied install folder).
+void ReportMissingChipFolder(const wxString& chipFolder);
 wxString ChipDefinitionPath(const wxString& chipFolder, const wxString& mcu);
 
 // The package names of a chip ini: "Count" of [Package], then keys "0", "1",

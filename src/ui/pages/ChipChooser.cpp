@@ -72,6 +72,10 @@ bool CChipChooser::FillMcus() {
 bool CChipChooser::FillPackages(const wxString& preferred) {
   const wxString folder = ChipFolder();
   const wxString mcu = SelectedMcu();
+  if (mcu.empty()) {
+    ReportMissingChipFolder(folder);
+    return false;
+  }
   const wxString ini = ChipIniPath(folder, mcu);
   std::vector<wxString> names;
   if (!ReadPackageNames(ini, names)) {

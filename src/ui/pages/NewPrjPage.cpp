@@ -143,7 +143,7 @@ void CNewPrjPage::FitToTexts() {
 
 bool CNewPrjPage::FillMcuList() {
   if (m_chooser.FillMcus()) return true;
-  LangMessageBox("IDS_MISSING_CHIP_LIST");
+  ReportMissingChipFolder(m_chooser.ChipFolder());
   return false;
 }
 

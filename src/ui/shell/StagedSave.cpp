@@ -3,6 +3,7 @@
 #include "core/DocManage.h"
 #include "core/ProjectFile.h"
 #include "platform/Paths.h"
+#include "platform/TextFile.h"
 
 #include <wx/dir.h>
 #include <wx/filefn.h>
@@ -38,7 +39,7 @@ bool CStagedProjectSave::Commit() {
   if (!m_active || (m_batch && !m_batch->Commit())) return false;
   // What the real file holds and this save did not write stays.
   if (!CProjectFile(m_stagedPath).CarryOverMissingFrom(CProjectFile(m_finalPath))) return false;
-  if (!wxRenameFile(m_stagedPath, m_finalPath, true)) return false;
+  if (!platform::ReplaceFileKeepingMode(m_stagedPath, m_finalPath)) return false;
   Discard();
   return true;
 }

@@ -6,10 +6,19 @@
 #include "ui/shell/ShellDocuments.h"
 #include "ui/shell/PageMessages.h"
 #include "ui/shell/ShellHooks.h"
+#include "ui/shell/StagedSave.h"
+
+#include "TempDir.h"
+#include "core/DocManage.h"
+#include "platform/Profile.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -207,3 +216,35 @@ TEST(ReceiverBoard, ReconnectOnlyWhenTheBoardStateChanges) {
 }
 
 }  // namespace
+
+#ifndef _WIN32
+namespace {
+
+// Saving goes through a staged file that then replaces the project file; the
+// project file keeps its permissions.
+TEST(StagedSave, ProjectFileKeepsItsModeAcrossASave) {
+  testsupport::TempDir dir;
+  g_DocManage.ProjectFolder = dir.Path();
+  g_DocManage.ProjectName = "Remote";
+  g_DocManage.McuName = "QK37A0660";
+  const wxString project = g_DocManage.BuildProjectFilePath();
+  ASSERT_TRUE(g_DocManage.CreateProjectFile(false, true));
+  ASSERT_EQ(::chmod(project.utf8_str(), 0600), 0);
+  {
+    CStagedProjectSave save;
+    ASSERT_TRUE(save.Begin());
+    ASSERT_TRUE(save.Commit());
+  }
+  struct stat st;
+  ASSERT_EQ(::stat(project.utf8_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0600u);
+  EXPECT_EQ(platform::ReadProfileString(project, "Project", "MCU", ""), "QK37A0660");
+  EXPECT_EQ(g_DocManage.ProjectFilePath, project);
+  g_DocManage.ProjectFolder.clear();
+  g_DocManage.ProjectName.clear();
+  g_DocManage.McuName.clear();
+  g_DocManage.ProjectFilePath.clear();
+}
+
+}  // namespace
+#endif
