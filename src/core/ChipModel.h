@@ -170,8 +170,9 @@ class CChipInfo {
  public:
   virtual ~CChipInfo() = default;
 
-  // Loads the definition file; false when it cannot be read (no box) or its
-  // format is wrong (one error box with the "ERR_" key).
+  // Loads the definition file; false after one error box with the "ERR_" key
+  // when it cannot be read, is larger or nested deeper than any chip file, is
+  // not well-formed XML, or its format is wrong.
   bool Load(const wxString& mcuName, const wxString& fileName);
 
   // The first package whose name equals the text exactly; null when none.
