@@ -16,6 +16,9 @@ namespace {
 // and so is one that grows past any real line (macros whose values name each other).
 constexpr int kMaxSubstitutionsPerLine = 10000;
 constexpr std::size_t kMaxExpandedLineLength = 1 << 20;
+// Characters rescanned for one line over all its rounds: a line that grows slowly
+// but for many rounds is refused as well.
+constexpr std::size_t kMaxExpansionWork = std::size_t{1} << 26;
 
 class COutputFile {
  public:
@@ -64,7 +67,10 @@ struct stRefusedToken {
 
 // Replaces the line's tokens left to right, rescanning after each replacement.
 LineResult ExpandLine(const CDocManage& doc, wxString& line, stRefusedToken& refused) {
+  std::size_t work = 0;
   for (int round = 0; round < kMaxSubstitutionsPerLine; ++round) {
+    work += line.length();
+    if (work > kMaxExpansionWork) return LineResult::TooLong;
     wxString token;
     const int found = FindMacroToken(line, token);
     if (found == 0) return LineResult::Write;
