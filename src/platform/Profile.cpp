@@ -642,8 +642,9 @@ bool ProfileWriteBatch::Commit() {
   if (it == cache.entries.end()) return false;
   it->second.batched = false;
   if (!it->second.dirty) return true;
-  if (!WriteFileAtomically(m_file, Serialize(it->second.doc))) {
-    cache.entries.erase(it);
+  std::string bytes;
+  if (!Serialize(it->second.doc, bytes) || !WriteFileAtomically(m_file, bytes)) {
+    cache.entries.erase(it);  // the next read sees the file as it stands
     return false;
   }
   it->second.dirty = false;
