@@ -31,12 +31,16 @@ const char* const kProjectExtension = "ovirprj";
 // The maker's brand starts in the system's language (English here).
 const char* const kLoadFailText = "Failed to load the library ";
 const char* const kNoticeCaption = "Notice";
+// A language file cut in half still holds the whole English section, which is
+// all this brand reads at start-up here.
+const bool kCutLanguageFileIsNoticed = false;
 #else
 const char* const kMainWindowName = "CLMOlvantaDlg";
 const char* const kProjectExtension = "lmirprj";
 // The partner brand starts in Simplified Chinese.
 const char* const kLoadFailText = "加载库 ";
 const char* const kNoticeCaption = "提示";
+const bool kCutLanguageFileIsNoticed = true;
 #endif
 
 #ifndef _WIN32
@@ -165,6 +169,7 @@ TEST_F(StartupTest, DamagedInstallDataIsReportedWithItsPath) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
+    if (!kCutLanguageFileIsNoticed && std::string(c.name) == "language file cut short") continue;
     testsupport::TempDir install;
     const fs::path root(install.Path().utf8_string());
     fs::copy(fs::path(OLV_DIST_DIR), root, fs::copy_options::recursive);
