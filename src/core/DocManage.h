@@ -21,7 +21,7 @@ extern CStringMap g_MacroMap;
 // The text of name, inserting an empty entry when the name is absent.
 wxString& StringMapSubscript(CStringMap& map, const wxString& name);
 
-// Values of the other-settings page (subsystem 8); a reset gives the defaults below.
+// Values of the other-settings page; a reset gives the defaults below.
 struct stOtherSettings {
   std::uint32_t Unit0High = 30, Unit0Low = 16, Unit0Init = 16;
   std::uint32_t Unit1High = 30, Unit1Low = 16, Unit1Init = 16;
@@ -166,8 +166,8 @@ class CDocManage {
   std::size_t GetAirKeyValueCount() const { return m_airKeyValues.size(); }
   std::vector<stAirKeyValue>& AirKeyValues() { return m_airKeyValues; }
 
-  // The record arrays as the class library serialises them: the element
-  // count, then the raw records.
+  // The record arrays in their stored form: the element count (see
+  // DocRecords.cpp), then the raw records.
   std::string SerializeKeyValues() const;
   bool DeserializeKeyValues(const std::string& bytes);
   std::string SerializeAirKeyValues() const;

@@ -43,7 +43,7 @@ wxString LoadText(const char16_t (&field)[N]) {
   return out;
 }
 
-// The class library's element count: 16 bits, or 0xFFFF and 32 bits for large counts.
+// The stored element count: 16 bits, or 0xFFFF and 32 bits for large counts.
 void WriteCount(std::string& out, std::size_t count) {
   auto put16 = [&](std::uint16_t v) {
     out.push_back(static_cast<char>(v & 0xFF));

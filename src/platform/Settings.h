@@ -1,6 +1,5 @@
-// The per-user settings store (the registry and the class library's profile
-// functions). Linux: an INI file under the user's configuration folder;
-// Windows: the registry under the current user.
+// The per-user settings store, read and written by section and key. Linux: an INI file under the user's
+// configuration folder; Windows: the registry under the current user.
 #pragma once
 
 #include <wx/string.h>

@@ -27,7 +27,7 @@ struct LayoutPrefix {
 
 class CSubBaseDlg : public wxPanel {
  public:
-  // templateId names the page (the dialog template's id in the original design).
+  // templateId names the page (its resource id).
   CSubBaseDlg(int templateId, wxWindow* parent);
   ~CSubBaseDlg() override = default;
 

@@ -229,7 +229,7 @@ TEST_F(GuideTest, ButtonsFollowTheStep) {
   EXPECT_TRUE(guide.GetNextButton()->IsShown());
   picture->SetSize(guide.GetPictureArea());
   picture->SetPaintRect(wxRect(guide.GetPictureArea()));
-  EXPECT_FALSE(testsupport::SaveWindowScreenshot(&guide, "ui5_guide.png").empty());
+  EXPECT_FALSE(testsupport::SaveWindowScreenshot(&guide, "guide_overlay.png").empty());
 
   testsupport::Click(guide.GetNextButton(), wxPoint(5, 5));
   EXPECT_EQ(guide.GetStepIndex(), 2);

@@ -37,9 +37,9 @@ wxImage Render(const wxSize& size, Draw draw) {
   return bitmap.ConvertToImage();
 }
 
-class Ui5Test : public testsupport::HostFrameTest {
+class PageWidgetTest : public testsupport::HostFrameTest {
  protected:
-  Ui5Test() : HostFrameTest(wxSize(640, 520), wxPoint(30, 30)) {}
+  PageWidgetTest() : HostFrameTest(wxSize(640, 520), wxPoint(30, 30)) {}
   void SetUp() override {
     savedImageFolder = g_App.imageFolder;
     g_App.imageFolder = wxString(OLV_SOURCE_DIR) + "/install/Images";
@@ -56,7 +56,7 @@ class Ui5Test : public testsupport::HostFrameTest {
 // ---------------------------------------------------------------------------
 // Function buttons
 
-TEST_F(Ui5Test, ColoursAreGivenAsRgbAndStoredAsColorRef) {
+TEST_F(PageWidgetTest, ColoursAreGivenAsRgbAndStoredAsColorRef) {
   auto* button = new CFuncBtn(page, wxID_ANY);
   button->SetBkColors(0x123456, 0xABCDEF);
   EXPECT_EQ(button->GetBkColor(CScalableButton::kStateNormal), 0x563412u);
@@ -69,7 +69,7 @@ TEST_F(Ui5Test, ColoursAreGivenAsRgbAndStoredAsColorRef) {
   EXPECT_EQ(button->GetTextColor(CScalableButton::kStatePressed), 0x0C0B0Au);
 }
 
-TEST_F(Ui5Test, FitToTextSizesAndCutsTheCaption) {
+TEST_F(PageWidgetTest, FitToTextSizesAndCutsTheCaption) {
   auto* button = new CFuncBtn(page, wxID_ANY, wxPoint(5, 5));
   button->SetTitle("Temp");
   wxClientDC dc(button);
@@ -87,7 +87,7 @@ TEST_F(Ui5Test, FitToTextSizesAndCutsTheCaption) {
   EXPECT_LT(dc.GetTextExtent(shown).x, CScalableButton::kDefaultWidthLimit);
 }
 
-TEST_F(Ui5Test, StatesPickTheColours) {
+TEST_F(PageWidgetTest, StatesPickTheColours) {
   auto* button = new CFuncBtn(page, wxID_ANY, wxPoint(10, 10));
   button->SetTitle("Mode");
   button->SetBkColors4(0x00FF00, 0x808080, 0x0000FF, 0xFF0000);
@@ -111,7 +111,7 @@ TEST_F(Ui5Test, StatesPickTheColours) {
   EXPECT_EQ(look(), wxColour(128, 128, 128));  // condition off comes first
 }
 
-TEST_F(Ui5Test, HoverShowsTheParameterNamesAsTip) {
+TEST_F(PageWidgetTest, HoverShowsTheParameterNamesAsTip) {
   auto* button = new CFuncBtn(page, wxID_ANY, wxPoint(40, 50));
   button->SetTitle("Clock");
   button->FitToText();
@@ -152,7 +152,7 @@ struct FakeProject : CFuncBtnServices {
   int lastSelector = -1;
 };
 
-TEST_F(Ui5Test, EnableConditionDrivesTheWindow) {
+TEST_F(PageWidgetTest, EnableConditionDrivesTheWindow) {
   FakeProject project;
   SetFuncBtnServices(&project);
   auto* button = new CFuncBtn(page, wxID_ANY);
@@ -192,7 +192,7 @@ TEST_F(Ui5Test, EnableConditionDrivesTheWindow) {
   EXPECT_TRUE(button->IsConditionOff());
 }
 
-TEST_F(Ui5Test, ParameterDefines) {
+TEST_F(PageWidgetTest, ParameterDefines) {
   FakeProject project;
   SetFuncBtnServices(&project);
   auto* button = new CFuncBtn(page, wxID_ANY);
@@ -236,7 +236,7 @@ static_assert(kAddParamTakes<ParamDefineName, ParamValueFormat, ParamIndexText, 
 static_assert(!kAddParamTakes<ParamValueFormat, ParamDefineName, ParamIndexText, ParamCondition>);
 static_assert(!kAddParamTakes<wxString, wxString, wxString, ParamCondition>);
 
-TEST_F(Ui5Test, ANewButtonIsUnplacedWithoutValueOrDigit) {
+TEST_F(PageWidgetTest, ANewButtonIsUnplacedWithoutValueOrDigit) {
   CFuncBtn button(page, wxID_ANY);
   EXPECT_EQ(button.LcdPosition, 0xFFFF);
   EXPECT_EQ(button.Value, -1);
@@ -265,7 +265,7 @@ class FakeGrid : public wxWindow, public CFuncBtnDropTarget {
   bool hadCapture = false;
 };
 
-TEST_F(Ui5Test, PressingStartsADragOntoTheGridOrClicks) {
+TEST_F(PageWidgetTest, PressingStartsADragOntoTheGridOrClicks) {
   auto* button = new CFuncBtn(page, 77, wxPoint(10, 10), wxSize(60, 24));
   int clicks = 0;
   page->Bind(wxEVT_BUTTON, [&](wxCommandEvent& event) { clicks += event.GetId() == 77; });
@@ -284,7 +284,7 @@ TEST_F(Ui5Test, PressingStartsADragOntoTheGridOrClicks) {
 // ---------------------------------------------------------------------------
 // Wave drawing
 
-TEST_F(Ui5Test, WaveLabelsAndCaption) {
+TEST_F(PageWidgetTest, WaveLabelsAndCaption) {
   auto* wave = new CDrawWave(page, wxID_ANY, wxPoint(0, 0), wxSize(210, 100));
   wave->SetCaption("9 ms", true);
   wave->SetSpanText(0, 1, "mark");
@@ -307,7 +307,7 @@ TEST_F(Ui5Test, WaveLabelsAndCaption) {
   EXPECT_EQ(wave->GetSpanText(-1), "");
 }
 
-TEST_F(Ui5Test, WavePaintsBlocksLinesAndPatterns) {
+TEST_F(PageWidgetTest, WavePaintsBlocksLinesAndPatterns) {
   auto* wave = new CDrawWave(page, wxID_ANY, wxPoint(0, 0), wxSize(210, 100));
   wave->AddSegment(1, 1, false);
   wave->AddSegment(1, 0, true);
@@ -362,7 +362,7 @@ void SendScroll(wxScrollBar* bar, wxEventType type, int position = 0) {
   bar->HandleWindowEvent(event);
 }
 
-TEST_F(Ui5Test, ScrollWindowHeaderAndBars) {
+TEST_F(PageWidgetTest, ScrollWindowHeaderAndBars) {
   auto* view = new BigView(page, wxSize(300, 246));
   EXPECT_EQ(view->GetHeaderRect(), wxRect(0, 0, 300, 44));
   EXPECT_EQ(view->GetSeparatorRect(), wxRect(0, 44, 300, 2));
@@ -414,7 +414,7 @@ TEST_F(Ui5Test, ScrollWindowHeaderAndBars) {
   EXPECT_EQ(view->GetScrollX(), 0);
 }
 
-TEST_F(Ui5Test, ScrollOffsetsFollowAResize) {
+TEST_F(PageWidgetTest, ScrollOffsetsFollowAResize) {
   auto* view = new BigView(page, wxSize(300, 246));
   SendScroll(view->GetVerticalBar(), wxEVT_SCROLL_BOTTOM);
   EXPECT_EQ(view->GetScrollY(), 200);
@@ -427,7 +427,7 @@ TEST_F(Ui5Test, ScrollOffsetsFollowAResize) {
 // ---------------------------------------------------------------------------
 // Difference rich edit
 
-TEST_F(Ui5Test, RichEditMarksDifferencesInRed) {
+TEST_F(PageWidgetTest, RichEditMarksDifferencesInRed) {
   auto* edit = new CIRRichEdit(page, wxID_ANY, wxPoint(0, 0), wxSize(300, 40));
   edit->SetText("A1B2C3D4");
   EXPECT_FALSE(edit->IsEnabled());
@@ -457,7 +457,7 @@ TEST_F(Ui5Test, RichEditMarksDifferencesInRed) {
 
 // ---------------------------------------------------------------------------
 
-TEST_F(Ui5Test, SampleWindowScreenshot) {
+TEST_F(PageWidgetTest, SampleWindowScreenshot) {
   frame->SetClientSize(560, 360);
   const wxColour panelBlue(232, 240, 250);
   page->SetBackgroundColour(panelBlue);
@@ -500,7 +500,7 @@ TEST_F(Ui5Test, SampleWindowScreenshot) {
   captured->SetText("00FF 28DF 10EF 7A");
   captured->MarkDifferences("00FF 20DF 10EF");
 
-  const wxString path = testsupport::SaveWindowScreenshot(frame, "ui5_widgets.png");
+  const wxString path = testsupport::SaveWindowScreenshot(frame, "page_widgets.png");
   EXPECT_FALSE(path.empty());
   // The marked character shows red on the screen.
   EXPECT_EQ(captured->GetCharColour(6), CIRRichEdit::kMarkColour);
