@@ -50,6 +50,17 @@ int ReadReport(int handle, unsigned char* buffer, int count, int waitMs) {
   return 1;
 }
 
+// Closes what is still open and releases hidapi when the library is unloaded.
+struct HidRelease {
+  ~HidRelease() {
+    std::lock_guard<std::mutex> lock(g_mutex);
+    for (auto& entry : g_devices) hid_close(entry.second);
+    g_devices.clear();
+    if (g_initialised) hid_exit();
+    g_initialised = false;
+  }
+} g_hidRelease;
+
 }  // namespace
 
 extern "C" {

@@ -3,6 +3,7 @@
 #include "platform/RuntimeLibrary.h"
 #include "platform/SingleInstance.h"
 #include "platform/TextFile.h"
+#include "EndedProcess.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -44,13 +45,7 @@ const bool kCutLanguageFileIsNoticed = true;
 #endif
 
 #ifndef _WIN32
-// The id of a process that has ended.
-long EndedProcessId() {
-  const pid_t child = fork();
-  if (child == 0) _exit(0);
-  waitpid(child, nullptr, 0);
-  return static_cast<long>(child);
-}
+using testsupport::EndedProcessId;
 #endif
 
 class StartupTest : public ::testing::Test {

@@ -2,6 +2,7 @@
 #include "core/DocManage.h"
 #include "core/FileHelpers.h"
 #include "platform/Paths.h"
+#include "EndedProcess.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -200,13 +201,7 @@ TEST_F(OutputFolderTest, TemporaryFoldersAreFreshAndPrivate) {
 }
 
 #ifndef _WIN32
-// The id of a process that has ended.
-long EndedProcessId() {
-  const pid_t child = fork();
-  if (child == 0) _exit(0);
-  waitpid(child, nullptr, 0);
-  return static_cast<long>(child);
-}
+using testsupport::EndedProcessId;
 
 TEST_F(OutputFolderTest, WorkFoldersGoAtTheEndAndLeftoversOfEndedRunsAtTheNextStart) {
   const wxString temp = dir.File("tmp");
