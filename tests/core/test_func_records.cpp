@@ -98,7 +98,9 @@ TEST_F(FuncRecordsTest, ReadingASectionAgainKeepsTheFieldsTheBlockGave) {
     EXPECT_EQ(record->Bits, kind == kFuncPureData ? 0 : 5);
     const bool withData = kind == kFuncPlain || kind == kFuncUserDefined;
     ASSERT_EQ(record->Data.size(), withData ? 1u : 0u);
-    if (withData) EXPECT_EQ(record->Data[0].Name, "Low");
+    if (withData) {
+      EXPECT_EQ(record->Data[0].Name, "Low");
+    }
     EXPECT_EQ(record->DataShow, kind == kFuncUserDefined ? 2 : 0);
     EXPECT_EQ(record->PrevDataShow, record->DataShow);
     EXPECT_EQ(record->Resizable, kind == kFuncUserDefined ? 1 : 0);
