@@ -14,9 +14,7 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <filesystem>
 #include <random>
-#include <system_error>
 #include <vector>
 
 namespace {
@@ -79,13 +77,6 @@ long OwnerOfWorkFolder(const wxString& name) {
     if (digits.length() < rest.length() && digits.ToLong(&pid) && pid > 0) return pid;
   }
   return 0;
-}
-
-// Removes the folder and everything in it; links inside are removed, never followed.
-bool RemoveWholeFolder(const wxString& folder) {
-  std::error_code error;
-  std::filesystem::remove_all(std::filesystem::path(folder.ToStdWstring()), error);
-  return !error;
 }
 
 // Removes what a copy created, newest first; a folder that still holds
@@ -200,7 +191,7 @@ bool CDocManage::MakeTempFolder() {
 wxString CDocManage::MakeTempWorkFolder() { return MakeUniqueFolder("~AFW"); }
 
 void CDocManage::RemoveTempFolder() {
-  if (!TempFolder.empty()) RemoveWholeFolder(TempFolder);
+  if (!TempFolder.empty()) platform::RemoveWholeFolder(TempFolder);
   TempFolder.clear();
 }
 
@@ -216,7 +207,7 @@ int CDocManage::RemoveStaleWorkFolders() {
     if (owner != self && platform::IsProcessRunning(owner)) continue;
     const wxString path = platform::JoinPath(base, name);
     if (!platform::IsOwnFolder(path)) continue;
-    if (RemoveWholeFolder(path)) ++removed;
+    if (platform::RemoveWholeFolder(path)) ++removed;
   }
   return removed;
 }

@@ -14,6 +14,7 @@
 #include <unistd.h>
 #endif
 #include <filesystem>
+#include <system_error>
 
 namespace platform {
 namespace {
@@ -129,5 +130,11 @@ bool IsOwnFolder(const wxString& path) {
 long GetCurrentProcessId() { return static_cast<long>(wxGetProcessId()); }
 
 bool IsProcessRunning(long pid) { return pid > 0 && wxProcess::Exists(static_cast<int>(pid)); }
+
+bool RemoveWholeFolder(const wxString& folder) {
+  std::error_code error;
+  std::filesystem::remove_all(ToFsPath(folder), error);
+  return !error;
+}
 
 }  // namespace platform

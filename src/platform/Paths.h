@@ -44,4 +44,8 @@ bool IsProcessRunning(long pid);
 // True when the path itself is a symbolic link (whether or not its target exists).
 bool IsSymbolicLink(const wxString& path);
 
+// Removes the folder and everything in it; links inside are removed, never
+// followed. True when nothing of it is left (or there was none).
+bool RemoveWholeFolder(const wxString& folder);
+
 }  // namespace platform

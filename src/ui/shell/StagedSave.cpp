@@ -19,7 +19,7 @@ bool CStagedProjectSave::Begin() {
   m_finalPath = g_DocManage.BuildProjectFilePath();
   const wxString folder = g_DocManage.ProjectFolder;
   m_stagingFolder = platform::JoinPath(folder, kStagingFolderName);
-  if (wxDirExists(m_stagingFolder)) wxFileName::Rmdir(m_stagingFolder, wxPATH_RMDIR_RECURSIVE);
+  platform::RemoveWholeFolder(m_stagingFolder);
   if (!wxFileName::Mkdir(m_stagingFolder, wxS_DIR_DEFAULT)) return false;
   m_active = true;
 
@@ -49,5 +49,5 @@ void CStagedProjectSave::Discard() {
   m_active = false;
   m_batch.reset();  // drops what was not committed
   g_DocManage.ProjectFilePath = m_finalPath;
-  if (wxDirExists(m_stagingFolder)) wxFileName::Rmdir(m_stagingFolder, wxPATH_RMDIR_RECURSIVE);
+  platform::RemoveWholeFolder(m_stagingFolder);
 }
