@@ -1,0 +1,5 @@
+#include "protocol/pages/ProtocolPages.h"
+
+#include "ui/shell/ShellHooks.h"
+
+void RegisterProtocolPages() {}
