@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Writes the chip definitions of the install folder.
 
-For every chip: "<MCU>.afg" (XML, root IR_MCU) and "<MCU>.ini" ([Pins], [Package])
-in RemoteControlSetting/<kind>/IC for each framework kind that offers the chip.
+For every chip: "<MCU>.afg" (XML, root IR_MCU) and "<MCU>.ini" ([Pins], [Package] and one
+section per package with its default IR driver) in RemoteControlSetting/<kind>/IC for each
+framework kind that offers the chip.
 
   tools/make_chips.py            write every chip definition
   tools/make_chips.py --check    exit 1 when a written file would differ
@@ -102,8 +103,16 @@ class Chip:
         for i, (name, _top, _left, pins) in enumerate(self.packages):
             brought_out = [p for p in pins if p and p not in ("VDD", "VSS")]
             lines.append("%d=%s,%d,%s" % (i, name, len(brought_out), ",".join(brought_out)))
+        for name, _top, _left, pins in self.packages:
+            lines += ["", "[%s]" % name, "IR_Driver=%s" % self.ir_driver(len(pins))]
         lines.append("")
         return "\r\n".join(lines)
+
+    @staticmethod
+    def ir_driver(pin_count):
+        """The default IR driver of a package: the 8-pin packages drive the LED straight from the
+        output pin (REM), the larger ones through the driver transistor (REMDRV)."""
+        return "REM" if pin_count <= 8 else "REMDRV"
 
 
 def dual(name, count, pins):

@@ -143,6 +143,8 @@ void CDocManage::Reset(bool clear, bool keep) {
   OtherSettings = stOtherSettings();
   FormatType = 0;
   IoCount = 0;
+  IoColCount = 0;
+  IoRowCount = 0;
   m_airKeyValues.clear();
   m_airKeyValues.shrink_to_fit();
 

@@ -234,7 +234,9 @@ class CDocManage {
   std::int32_t TouchKey[8] = {0, 0, 0, 0, 0, 0, 0, 0};
   std::int32_t PressAndHold = 0;
   std::int32_t DoubleButton = 0;
-  std::uint8_t IoCount = 0;
+  std::uint8_t IoCount = 0;     // key lines of a step keypad
+  std::uint8_t IoColCount = 0;  // column and row lines of a matrix keypad
+  std::uint8_t IoRowCount = 0;
   std::int32_t RemDrv = 1;  // driver mode REMDRV
   // The data-process range: first function number and number of functions.
   std::int32_t DataProcessFirst = 0;
@@ -250,7 +252,12 @@ class CDocManage {
   // --- Other settings, LCD and key pages.
   stOtherSettings OtherSettings;
   std::map<wxString, wxString> SegMap;  // "SEG%d" to pin name
-  std::vector<wxString> UsedPins;
+  std::vector<wxString> UsedPins;  // pins the LCD takes; keys may not use them
+  // Pin options of the other-settings page that the key page follows: the
+  // timer, the crystal (1: it takes its pins) and the LCD option.
+  std::int32_t TimerOption = 0;
+  std::int32_t CrystalOption = 0;
+  std::uint8_t LcdOption = 0;
 
   // --- Decoded capture (filled by the decode page).
   std::uint16_t DecodeWord = 0;

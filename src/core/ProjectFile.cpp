@@ -15,6 +15,8 @@ wxString FileExtension(bool makerBrand) { return makerBrand ? "ovirprj" : "lmirp
 
 wxString section::Func(int funcNo) { return wxString::Format("Func%d", funcNo); }
 
+wxString key::KeyItem(int index) { return wxString::Format("Item%d", index); }
+
 }  // namespace projectfile
 
 namespace {

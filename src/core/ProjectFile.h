@@ -64,6 +64,17 @@ inline constexpr char kButtonState[] = "Button State";
 inline constexpr char kLcdButtonState[] = "LCD Button State";
 inline constexpr char kHighSensitivity[] = "High Sensitivity";
 inline constexpr char kTouchKey[] = "TouchKey";  // eight numbers, each followed by ","
+// [KeyConfig] keys the key page writes and reads itself.
+inline constexpr char kIoCount[] = "IOCount";
+inline constexpr char kIoColCount[] = "IOColCount";
+inline constexpr char kIoRowCount[] = "IORowCount";
+inline constexpr char kIoConfigItem[] = "IOConfigItem";  // the key-pin list
+inline constexpr char kLedSetting[] = "LEDSetting";
+inline constexpr char kRemDrv[] = "REMDRV";
+inline constexpr char kRemPin[] = "REMPin";
+inline constexpr char kKeyValueCount[] = "KeyValueCount";
+// "Item%d": saved key values, eight to a key.
+wxString KeyItem(int index);
 
 // [Custom]: the air-conditioner sending scheme, written by the air carrier
 // and decode pages, read by the main window before the air pages load.

@@ -1,0 +1,5 @@
+#include "keys/pages/KeysPages.h"
+
+#include "ui/shell/ShellHooks.h"
+
+void RegisterKeysPages() {}
