@@ -292,6 +292,151 @@ def user_tips():
 
 
 # ---------------------------------------------------------------------------------------------
+# The key page: the IR driver circuits, the power switch and the guide's steps.
+MCU_BLUE = (33, 84, 160)
+WIRE = (60, 60, 60)
+IR_RED = (204, 32, 32)
+
+
+def ir_led(canvas, x, top):
+    """An IR LED pointing down at x, from top, with two rays."""
+    canvas.polygon([(x - 8, top), (x + 8, top), (x, top + 12)], IR_RED)
+    canvas.line(x - 8, top + 13, x + 8, top + 13, 2, IR_RED)
+    for dy in (2, 8):
+        canvas.line(x + 10, top + dy, x + 18, top + dy - 5, 1.5, IR_RED, round_ends=True)
+
+
+def mcu_pin(canvas, label):
+    """The MCU box with one labelled pin on its right edge; returns the pin's end."""
+    canvas.rounded_rect(4, 10, 64, 62, 4, MCU_BLUE)
+    canvas.text(12, 40, "MCU", 13, WHITE, bold=True)
+    canvas.line(64, 24, 84, 24, 2, WIRE)
+    canvas.text(68, 20, label, 8, WIRE)
+    return 84, 24
+
+
+def driver_picture(through_driver):
+    """The IR output: straight from the REM pin, or through the REMDRV driver transistor."""
+    canvas = Canvas(192, 72, WHITE)
+    x, y = mcu_pin(canvas, "REMDRV" if through_driver else "REM")
+    canvas.line(150, 2, 150, 12, 2, WIRE)
+    canvas.line(143, 2, 157, 2, 2, WIRE)
+    ir_led(canvas, 150, 12)
+    if through_driver:
+        # Base resistor, NPN transistor, the LED on its collector, the emitter to ground.
+        canvas.rect(x, y - 4, x + 20, y + 4, (230, 230, 230))
+        canvas.frame(x, y - 4, x + 20, y + 4, WIRE)
+        canvas.line(x + 20, y, 118, y, 2, WIRE)
+        canvas.line(118, y, 118, 42, 2, WIRE)
+        canvas.line(118, 42, 132, 42, 2, WIRE)
+        canvas.arc(140, 42, 15, 0, 360, 1.5, WIRE)
+        canvas.line(132, 33, 132, 51, 2.5, WIRE)
+        canvas.line(132, 37, 150, 28, 2, WIRE)
+        canvas.line(150, 28, 150, 25, 2, WIRE)
+        canvas.line(132, 47, 150, 56, 2, WIRE)
+        canvas.line(150, 56, 150, 66, 2, WIRE)
+        canvas.line(142, 66, 158, 66, 2, WIRE)
+        canvas.line(145, 69, 155, 69, 1.5, WIRE)
+    else:
+        # The pin sinks the LED current through a resistor.
+        canvas.line(150, 25, 150, 34, 2, WIRE)
+        canvas.rect(146, 34, 154, 52, (230, 230, 230))
+        canvas.frame(146, 34, 154, 52, WIRE)
+        canvas.line(150, 52, 150, 60, 2, WIRE)
+        canvas.line(150, 60, x, 60, 2, WIRE)
+        canvas.line(x, 60, x, y, 2, WIRE)
+    return canvas
+
+
+def power_switch(on):
+    """The power-switch picture: a slide switch, off (grey, knob left) or on (green, knob right)."""
+    canvas = Canvas(44, 24)
+    canvas.rounded_rect(2, 4, 42, 20, 8, (76, 175, 80) if on else (176, 176, 176))
+    knob = 33 if on else 11
+    canvas.ellipse(knob, 12, 9, 9, (120, 120, 120))
+    canvas.ellipse(knob, 12, 8, 8, WHITE)
+    return canvas
+
+
+def guide_frame():
+    canvas = Canvas(480, 300, (246, 249, 252))
+    canvas.frame(0, 0, 480, 300, (180, 196, 214), width=2)
+    return canvas
+
+
+def pin_button(canvas, left, top, colour):
+    canvas.rect(left, top, left + 34, top + 20, colour)
+    canvas.frame(left, top, left + 34, top + 20, (96, 96, 96))
+
+
+def guide_settings():
+    """Step 1: the keypad type and the driver are chosen on the left."""
+    canvas = guide_frame()
+    canvas.rounded_rect(30, 40, 250, 150, 6, WHITE)
+    canvas.frame(30, 40, 250, 150, (150, 160, 175))
+    for row in range(2):
+        canvas.rect(50, 64 + row * 40, 110, 76 + row * 40, (200, 206, 214))
+        canvas.rounded_rect(130, 58 + row * 40, 230, 82 + row * 40, 3, (230, 236, 244))
+        canvas.frame(130, 58 + row * 40, 230, 82 + row * 40, (120, 130, 145))
+        canvas.polygon([(214, 66 + row * 40), (224, 66 + row * 40), (219, 73 + row * 40)], (80, 80, 80))
+    canvas.rounded_rect(30, 170, 250, 260, 6, WHITE)
+    canvas.frame(30, 170, 250, 260, (150, 160, 175))
+    for row in range(2):
+        canvas.ellipse(56, 200 + row * 32, 7, 7, WHITE)
+        canvas.arc(56, 200 + row * 32, 7, 0, 360, 1.5, (80, 80, 80))
+    canvas.ellipse(56, 232, 3.5, 3.5, MCU_BLUE)
+    ir_led(canvas, 180, 196)
+    # The pointer at the keypad type.
+    canvas.ellipse(180, 70, 62, 22, (255, 214, 0), 0.3)
+    canvas.polygon([(262, 76), (300, 60), (300, 92)], (232, 17, 35))
+    canvas.rect(300, 70, 360, 82, (232, 17, 35))
+    return canvas
+
+
+def guide_drag():
+    """Step 2: a free pin is dragged from the picker onto a key line."""
+    canvas = guide_frame()
+    colours = [(79, 143, 216), (93, 187, 99), (227, 163, 59)]
+    for i in range(12):
+        left, top = 24 + (i % 4) * 44, 60 + (i // 4) * 30
+        pin_button(canvas, left, top, (192, 192, 192) if i in (1, 6) else colours[i // 4])
+    for line in range(4):
+        canvas.rounded_rect(300, 50 + line * 36, 450, 74 + line * 36, 3,
+                            (220, 235, 250) if line == 0 else (244, 246, 248))
+        canvas.frame(300, 50 + line * 36, 450, 74 + line * 36, (154, 168, 184))
+    canvas.line(90, 110, 290, 62, 4, (232, 17, 35), 0.8, round_ends=True)
+    canvas.polygon([(296, 60), (280, 56), (284, 70)], (232, 17, 35))
+    pin_button(canvas, 340, 52, colours[0])
+    canvas.ellipse(85, 110, 30, 30, (255, 214, 0), 0.3)
+    return canvas
+
+
+def guide_output():
+    """Step 3: the keys are laid out; Output builds the firmware folder."""
+    canvas = guide_frame()
+    for c in range(4):
+        for r in range(4):
+            canvas.ellipse(80 + c * 50, 70 + r * 45, 9, 9, MCU_BLUE)
+    canvas.rounded_rect(330, 236, 450, 272, 5, (232, 236, 242))
+    canvas.frame(330, 236, 450, 272, (110, 120, 135))
+    canvas.polygon([(380, 246), (400, 246), (400, 240), (414, 254), (400, 268), (400, 262), (380, 262)], MCU_BLUE)
+    canvas.ellipse(390, 254, 48, 48, (255, 214, 0), 0.3)
+    canvas.rounded_rect(330, 60, 440, 150, 4, (255, 236, 179))
+    canvas.rect(330, 50, 380, 62, (255, 214, 120))
+    return canvas
+
+
+def key_page_pictures(out):
+    out[os.path.join(IMAGES, "REMDRV.png")] = driver_picture(True)
+    out[os.path.join(IMAGES, "REM.png")] = driver_picture(False)
+    out[os.path.join(IMAGES, "Switch_Close.png")] = power_switch(False)
+    out[os.path.join(IMAGES, "Switch_Open.png")] = power_switch(True)
+    out[os.path.join(IMAGES, "KeyGuide1.png")] = guide_settings()
+    out[os.path.join(IMAGES, "KeyGuide2.png")] = guide_drag()
+    out[os.path.join(IMAGES, "KeyGuide3.png")] = guide_output()
+
+
+# ---------------------------------------------------------------------------------------------
 # Every picture by the file it goes to; pictures with the ".bmp" extension are saved as bitmaps.
 
 
@@ -334,7 +479,8 @@ def start_page_pictures(out):
 
 def pictures():
     out = {}
-    for add in (skinned_dialog_pictures, program_pictures, guide_and_wave_pictures, start_page_pictures):
+    for add in (skinned_dialog_pictures, program_pictures, guide_and_wave_pictures, start_page_pictures,
+                key_page_pictures):
         add(out)
     return out
 

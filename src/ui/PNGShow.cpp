@@ -32,6 +32,13 @@ bool CPNGShow::AddImage(const wxString& path) {
   return true;
 }
 
+bool CPNGShow::ShowImage(int index) {
+  if (index < 0 || index >= GetImageCount()) return false;
+  m_current = index;
+  Refresh();
+  return true;
+}
+
 void CPNGShow::DrawPicture(wxDC& dc) {
   if (m_current < 0 || m_current >= GetImageCount()) return;
   const wxRect client(GetClientSize());

@@ -23,6 +23,8 @@ class CPNGShow : public wxControl {
   bool AddImage(const wxString& path);
 
   int GetCurrentIndex() const { return m_current; }
+  // Shows picture index; false (nothing changed) for an index it lacks.
+  bool ShowImage(int index);
   int GetImageCount() const { return static_cast<int>(m_images.size()); }
   void SetBackgroundColor(ColorRef color) { m_background = color; }
 

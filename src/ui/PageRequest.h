@@ -10,7 +10,7 @@
 // A page's node in the navigation bar's list (defined by the navigation bar).
 struct stNavNode;
 
-enum PageMessageNumber : int { kMsgPageNext = 0x54A, kMsgPageBack = 0x54B };
+enum PageRequestNumber : int { kMsgPageNext = 0x54A, kMsgPageBack = 0x54B };
 
 struct stPageRequest {
   std::uint8_t next = 0;

@@ -1,5 +1,8 @@
 #include "keys/pages/KeysPages.h"
 
+#include "keys/pages/KeyConfigDlg.h"
 #include "ui/shell/ShellHooks.h"
 
-void RegisterKeysPages() {}
+void RegisterKeysPages() {
+  RegisterShellPage(kKeyConfigId, [](wxWindow* parent) -> CSubBaseDlg* { return new CKeyConfigDlg(parent); });
+}

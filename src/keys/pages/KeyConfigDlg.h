@@ -1,0 +1,173 @@
+// The key configuration page (template 137), the last page of every flow:
+// keypad type, code type, IR driver mode and pin, the press-and-hold and
+// two-key options, the pin picker whose pins are dragged onto the key lines,
+// the saved key codes, the send preview, Back and Output. It keeps the key
+// pins of the project consistent through the pin rules and writes and reads
+// the [KeyConfig] section.
+#pragma once
+
+#include "keys/PinRules.h"
+#include "keys/pages/KeyPanels.h"
+#include "ui/SubBaseDlg.h"
+#include "ui/shell/ShellHooks.h"
+
+#include <memory>
+
+class CIOSetDlg;
+class CIRGridCtrl;
+class CImageTipBtn;
+class CKeyCellEditEvent;
+class CPNGShow;
+class CPngButton;
+class CShellMessageEvent;
+class wxCheckBox;
+class wxChoice;
+class wxRadioButton;
+class wxStaticBox;
+class wxStaticText;
+
+class CKeyConfigDlg : public CSubBaseDlg, public IShellPageExtras {
+ public:
+  static constexpr int kTemplateId = 137;
+  enum ControlId {
+    kBackId = 1006,
+    kBasicGroupId = 1016,
+    kIoGroupId = 1017,
+    kDriverGroupId = 1018,
+    kKeysGroupId = 1023,
+    kKeypadComboId = 1113,
+    kCodeTypeComboId = 1114,
+    kKeypadLabelId = 1115,
+    kKeypadWidthRefId = 1116,
+    kRemRadioId = 1117,
+    kRemdrvRadioId = 1118,
+    kDriverPictureId = 1119,
+    kDriverTipsId = 1120,
+    kGridId = 1121,
+    kPinButtonRefId = 1123,
+    kCodeTypeLabelId = 1125,
+    kRemLabelId = 1369,
+    kRemComboId = 1370,
+    kOutputId = 1371,
+    kPressAndHoldId = 1383,
+    kDoubleButtonId = 1384,
+    kActionClickId = 1389,
+    kActionHoldId = 1390,
+    kActionDoubleId = 1391,
+    kIoTipsId = 1398,
+    kSwitchOffTextId = 1410,
+    kSwitchPictureId = 1412,
+    kSwitchOnTextId = 1413,
+  };
+
+  explicit CKeyConfigDlg(wxWindow* parent);
+  ~CKeyConfigDlg() override;
+
+  // The page protocol.
+  void ApplyLanguage() override;
+  bool LoadFromProject() override;
+  bool SaveToProject() override;
+  bool CheckAndApply() override;
+  void LayoutControls() override;
+  void OnPageShown() override;
+
+  // What the main dialog calls after a load and on an LCD change.
+  void LoadKeyPins() override { LoadKeyPins(true); }
+  void ApplyPinRules() override { ApplyPinRules(0); }
+  void RefreshForLcdMode() override;
+
+  // The key pin rules on the page's views.
+  bool LoadKeyPins(bool noCheck);
+  void ApplyPinRules(int flag);
+  void MarkKeyPins();
+  void ReleasePin(const wxString& pin);
+  void RefreshPinAvailability();
+  void FillRemPinList(bool reset);
+
+  // A pin released over the page at a screen point: true when a key line took it.
+  bool DropPin(const wxPoint& screenPoint, const wxString& pin);
+  // A saved key code; a text the project file cannot hold is refused with a
+  // message and nothing is added.
+  bool AddSavedKey(std::uint16_t code, const wxString& text);
+
+  // The package change the global selection offers; false when refused.
+  bool ChangePackage(const wxString& package);
+
+  CIOSetDlg* GetPinPicker() const { return m_picker; }
+  IKeySetPanel* GetKeySetPanel() const { return m_keySet; }
+  CIRGridCtrl* GetGrid() const { return m_grid; }
+  wxWindow* GetSendPreviewArea() const { return m_previewArea; }
+  bool IsTouchChip() const { return m_touch; }
+  const std::vector<wxString>& GetReservedPins() const { return m_rules->Reserved(); }
+
+ private:
+  void CreateControls();
+  void BindEvents();
+  void InitGrid();
+  wxString ChipIniPath() const;
+  stPinOptions PinOptions() const;
+  bool IsLcd() const;
+
+  // Layout.
+  void PlacePanels();
+  void PlaceInside(wxWindow* panel, const wxRect& group, int rightInset);
+  void LayoutPowerSwitch();
+  void ShowLcdControls(bool lcd);
+  void ShowActionRadios();
+  void ShowDriverPicture();
+  void FillKeypadCombo();
+  void FillCodeTypeCombo();
+
+  // Loading.
+  bool ApplyKeyConfig();
+  void FillSavedKeyGrid();
+
+  // Handlers.
+  void OnBack();
+  void OnOutput();
+  void OnKeypadChange();
+  void ResetKeypad(int keypad);
+  void OnCodeTypeChange();
+  void OnDriverMode(int id);
+  void OnChipDriverMode();
+  void OnRemPinChange();
+  void SetPressAndHold(bool on);
+  void OnDoubleButton();
+  void OnActionRadio(int id);
+  void ApplyButtonMode();
+  void EnableHoldAction(bool on);
+  void EnableDoubleAction(bool on);
+  void OnKeyCellEdit(CKeyCellEditEvent& event);
+  void OnPackageOffered(CShellMessageEvent& event);
+  void OnShowPage(wxShowEvent& event);
+  void ShowGuide();
+
+  // The key lines changed: the document's key-pin list follows them.
+  void KeyLinesChanged();
+  void MarkModified();
+
+  IKeySetPanel* m_keySet = nullptr;
+  CIOSetDlg* m_picker = nullptr;
+  CIRGridCtrl* m_grid = nullptr;
+  ISendPreviewPanel* m_preview = nullptr;
+  wxWindow* m_previewArea = nullptr;
+  std::unique_ptr<CKeyPinRules> m_rules;
+
+  wxStaticBox* m_groups[4] = {};
+  wxChoice* m_keypadCombo = nullptr;
+  wxChoice* m_codeTypeCombo = nullptr;
+  wxChoice* m_remCombo = nullptr;
+  CPngButton* m_driverPicture = nullptr;
+  CImageTipBtn* m_driverTips = nullptr;
+  CImageTipBtn* m_ioTips = nullptr;
+  CPNGShow* m_switchPicture = nullptr;
+  wxString m_remdrvPicture;
+  wxString m_remPicture;
+
+  bool m_touch = false;
+  bool m_loadingGuard = false;
+  // Set while a pin rule runs: nothing re-enters the rules meanwhile.
+  bool m_pinRulesRunning = false;
+
+  wxDECLARE_ABSTRACT_CLASS(CKeyConfigDlg);
+};

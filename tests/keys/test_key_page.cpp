@@ -1,0 +1,272 @@
+// The key configuration page in the main window, on a general remote with a
+// standard protocol: keypad and driver chosen, a 4 x 4 matrix laid out by
+// dragging pins from the picker onto the key lines, Back and return, saved
+// and reopened.
+#include "controls/grid/IRGridCtrl.h"
+#include "core/AppContext.h"
+#include "core/DocManage.h"
+#include "core/ProjectFile.h"
+#include "keys/pages/KeyConfigDlg.h"
+#include "keys/pages/KeyLinePanel.h"
+#include "keys/pages/KeysPages.h"
+#include "keys/pages/PinPicker.h"
+#include "platform/Paths.h"
+#include "platform/Profile.h"
+#include "ui/shell/OlvantaDlg.h"
+#include "ui/shell/ShellCommands.h"
+#include "ui/shell/ShellMessages.h"
+#include "MessageRecorder.h"
+#include "TempDir.h"
+#include "UiEvents.h"
+
+#include <gtest/gtest.h>
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/radiobut.h>
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class KeyPageTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    home = new testsupport::TempDir();
+    testsupport::PointUserFoldersAt(*home);
+  }
+  static void TearDownTestSuite() {
+    delete home;
+    home = nullptr;
+  }
+
+  void SetUp() override {
+    platform::ClearProfileCache();
+    g_App.BuildInstallPaths(platform::JoinPath(OLV_SOURCE_DIR, "install"));
+    InitDisplayScale(g_App.uiConfigFolder, 96);
+    g_App.currentLangSection = g_App.defaultLangSection = "1252";
+    g_FrameworkKind = 0;
+    g_App.protocolFolder = g_App.GetProtocolFolder(0);
+    g_App.icFolder = g_App.GetIcFolder(0);
+    g_DocManage.Reset(true, false);
+    g_DocManage.ProjectName.clear();
+    g_DocManage.Modified = 0;
+    RegisterKeysPages();
+    // The standard page of this flow, as a plain page.
+    RegisterShellPage(kStandardModePageId,
+                      [](wxWindow* parent) { return new CSubBaseDlg(kStandardModePageId, parent); });
+  }
+
+  void TearDown() override {
+    g_DocManage.Modified = 0;
+    if (dialog) dialog->Destroy();
+    dialog = nullptr;
+    testsupport::PumpEvents();
+    RegisterShellPage(kStandardModePageId, nullptr);
+    RegisterShellPage(kKeyConfigId, nullptr);
+  }
+
+  // The partner's NEC example (QK21C0510, 16NSOP, standard protocol) in a folder of its own.
+  void OpenExample() {
+    const wxString source = platform::JoinPath(
+        platform::JoinPath(OLV_SOURCE_DIR, "install/Example/General type remote controller"),
+        "NEC_TV_Remote");
+    const wxString folder = work.File("NEC_TV_Remote");
+    fs::copy(fs::path(source.utf8_string()), fs::path(folder.utf8_string()), fs::copy_options::recursive);
+    project = platform::JoinPath(folder, "NEC_TV_Remote.lmirprj");
+    dialog = new COlvantaDlg();
+    ASSERT_TRUE(dialog->Setup());
+    dialog->Show();
+    testsupport::PumpEvents();
+    ASSERT_EQ(dialog->OpenProjectFile(project), 2);
+    recorder.boxes.clear();
+  }
+
+  CKeyConfigDlg* KeyPage() const { return dynamic_cast<CKeyConfigDlg*>(dialog->FindPage(kKeyConfigId)); }
+  CSubBaseDlg* StandardPage() const { return dialog->FindPage(kStandardModePageId); }
+
+  void GoToKeyPage() {
+    StandardPage()->RequestNextPage(1, 0);
+    testsupport::PumpEvents();
+    ASSERT_EQ(dialog->GetCurrentPage(), KeyPage());
+  }
+
+  static void Pick(wxChoice* choice, int index) {
+    choice->SetSelection(index);
+    wxCommandEvent event(wxEVT_CHOICE, choice->GetId());
+    event.SetEventObject(choice);
+    event.SetInt(index);
+    choice->ProcessWindowEvent(event);
+    testsupport::PumpEvents();
+  }
+  static void Choose(wxRadioButton* radio) {
+    radio->SetValue(true);
+    wxCommandEvent event(wxEVT_RADIOBUTTON, radio->GetId());
+    event.SetEventObject(radio);
+    event.SetInt(1);
+    radio->ProcessWindowEvent(event);
+    testsupport::PumpEvents();
+  }
+  static void Press(wxWindow* button) {
+    wxCommandEvent event(wxEVT_BUTTON, button->GetId());
+    event.SetEventObject(button);
+    button->ProcessWindowEvent(event);
+    testsupport::PumpEvents();
+  }
+
+  // Drags a pin from its picker button and releases it over key line `line`
+  // (or over the screen point `target`).
+  void DragPin(const wxString& pin, int line) {
+    CKeyLinePanel* lines = Lines();
+    const wxRect slot = lines->LineRect(line);
+    DragPinTo(pin, lines->ClientToScreen(slot.GetPosition() + wxSize(slot.width / 2, slot.height / 2)));
+  }
+  void DragPinTo(const wxString& pin, const wxPoint& target) {
+    CIOButton* button = KeyPage()->GetPinPicker()->FindPinButton(pin);
+    ASSERT_TRUE(button) << pin;
+    const wxPoint start(button->GetClientSize().x / 2, button->GetClientSize().y / 2);
+    testsupport::MouseDown(button, start);
+    testsupport::MouseMove(button, button->ScreenToClient(target), true);
+    testsupport::MouseUp(button, button->ScreenToClient(target));
+    testsupport::PumpEvents();
+  }
+
+  CKeyLinePanel* Lines() const { return dynamic_cast<CKeyLinePanel*>(KeyPage()->GetKeySetPanel()); }
+  bool IsFree(const wxString& pin) const { return KeyPage()->GetPinPicker()->Model().IsFree(pin); }
+
+  // The [KeyConfig] section of a project file as its lines.
+  static std::vector<wxString> KeyConfigSection(const wxString& path) {
+    std::vector<wxString> lines = platform::ReadProfileSection(path, "KeyConfig");
+    return lines;
+  }
+
+  static testsupport::TempDir* home;
+  testsupport::TempDir work;
+  testsupport::CMessageRecorder recorder;
+  COlvantaDlg* dialog = nullptr;
+  wxString project;
+};
+
+testsupport::TempDir* KeyPageTest::home = nullptr;
+
+TEST_F(KeyPageTest, MatrixByDraggingPinsSavesAndReopensTheSame) {
+  OpenExample();
+  GoToKeyPage();
+  CKeyConfigDlg* page = KeyPage();
+  auto* keypad = dynamic_cast<wxChoice*>(page->FindWindow(CKeyConfigDlg::kKeypadComboId));
+  ASSERT_TRUE(keypad);
+  ASSERT_EQ(keypad->GetCount(), 2u);
+  ASSERT_TRUE(page->GetPinPicker()->IsShown());
+  ASSERT_EQ(page->GetPinPicker()->Buttons().size(), 14u);
+
+  // Step keypad, then back to matrix; a cancelled change keeps the keypad.
+  recorder.answers = {platform::kIdOk};
+  Pick(keypad, 0);
+  EXPECT_EQ(g_DocManage.Keypad, 0);
+  ASSERT_EQ(recorder.boxes.size(), 1u);
+  recorder.answers = {platform::kIdCancel};
+  Pick(keypad, 1);
+  EXPECT_EQ(keypad->GetSelection(), 0);
+  EXPECT_EQ(g_DocManage.Keypad, 0);
+  recorder.answers = {platform::kIdOk};
+  Pick(keypad, 1);
+  ASSERT_EQ(g_DocManage.Keypad, 1);
+  ASSERT_EQ(Lines()->KeyLines().Keypad(), kKeypadMatrix);
+
+  // Driver mode REM, code type conditional.
+  Choose(dynamic_cast<wxRadioButton*>(page->FindWindow(CKeyConfigDlg::kRemRadioId)));
+  EXPECT_EQ(g_DocManage.RemDrv, 0);
+  Pick(dynamic_cast<wxChoice*>(page->FindWindow(CKeyConfigDlg::kCodeTypeComboId)), 1);
+  EXPECT_EQ(g_DocManage.CodeType, 1);
+
+  // A 4 x 4 matrix: columns PA0..PA3, rows PB0..PB3.
+  const int firstRow = Lines()->KeyLines().FirstRowLine();
+  for (int i = 0; i < 4; ++i) {
+    DragPin(wxString::Format("PA%d", i), i);
+    DragPin(wxString::Format("PB%d", i), firstRow + i);
+  }
+  EXPECT_EQ(g_DocManage.GetParam(18), "PA0,PA1,PA2,PA3,,PB0,PB1,PB2,PB3");
+  for (const char* pin : {"PA0", "PA3", "PB0", "PB3"}) EXPECT_FALSE(IsFree(pin)) << pin;
+  EXPECT_TRUE(IsFree("PA4"));
+  testsupport::SaveWindowScreenshot(dialog, "key_page_en.png");
+  testsupport::SaveWindowScreenshot(page->GetPinPicker(), "pin_picker.png");
+
+  // A taken pin cannot be dragged; a refused drop changes nothing.
+  const wxString before = g_DocManage.GetParam(18);
+  DragPin("PA0", 5);
+  EXPECT_EQ(Lines()->KeyLines().PinAt(5), "");
+  DragPin("PA4", 0);  // a line that holds a pin
+  EXPECT_EQ(Lines()->KeyLines().PinAt(0), "PA0");
+  EXPECT_TRUE(IsFree("PA4"));
+  DragPinTo("PA5", page->GetPinPicker()->GetScreenRect().GetPosition() + wxPoint(3, 3));  // not over a line
+  EXPECT_TRUE(IsFree("PA5"));
+  EXPECT_EQ(g_DocManage.GetParam(18), before);
+
+  // Back to the standard page and return: everything as it was.
+  recorder.boxes.clear();
+  Press(page->FindWindow(CKeyConfigDlg::kBackId));
+  EXPECT_EQ(dialog->GetCurrentPage(), StandardPage());
+  EXPECT_TRUE(recorder.boxes.empty());
+  GoToKeyPage();
+  EXPECT_EQ(FormatKeyPinList(Lines()->KeyLines().PinList(), kKeypadMatrix), before);
+  EXPECT_FALSE(IsFree("PB2"));
+
+  // Save, reopen, and find the same section.
+  g_DocManage.AddKeyValue(0x45, "Power");
+  g_DocManage.AddKeyValue(0x1A, "Vol+");
+  ASSERT_EQ(SendShellMessage(dialog, WM_SAVE_PROJECT), 1);
+  const std::vector<wxString> saved = KeyConfigSection(project);
+  auto has = [&](const wxString& line) { return std::find(saved.begin(), saved.end(), line) != saved.end(); };
+  for (const char* line :
+       {"Keypad=1", "CodeType=1", "REMDRV=0", "IOColCount=4", "IORowCount=4",
+        "IOConfigItem=PA0,PA1,PA2,PA3,,PB0,PB1,PB2,PB3", "KeyValueCount=2", "Item0=0x45-Power,0x1a-Vol+"})
+    EXPECT_TRUE(has(line)) << line;
+
+  recorder.boxes.clear();
+  ASSERT_EQ(dialog->OpenProjectFile(project), 2);
+  EXPECT_TRUE(recorder.boxes.empty()) << "no mismatch, no question";
+  page = KeyPage();
+  EXPECT_EQ(g_DocManage.RemDrv, 0);
+  EXPECT_TRUE(dynamic_cast<wxRadioButton*>(page->FindWindow(CKeyConfigDlg::kRemRadioId))->GetValue());
+  EXPECT_EQ(Lines()->KeyLines().PinAt(firstRow + 3), "PB3");
+  EXPECT_FALSE(IsFree("PA2"));
+  EXPECT_EQ(g_DocManage.GetKeyValueCount(), 2u);
+  ASSERT_EQ(SendShellMessage(dialog, WM_SAVE_PROJECT), 1);
+  EXPECT_EQ(KeyConfigSection(project), saved);
+}
+
+TEST_F(KeyPageTest, ChineseTextsAndAFreedLine) {
+  OpenExample();
+  GoToKeyPage();
+  CKeyConfigDlg* page = KeyPage();
+  DragPin("PA0", 0);
+  DragPin("PA1", 1);
+  DragPin("PB0", Lines()->KeyLines().FirstRowLine());
+  wxCommandEvent menu(wxEVT_MENU, ID_LANG_SIMPLIFIED);
+  dialog->ProcessWindowEvent(menu);
+  testsupport::PumpEvents();
+  EXPECT_EQ(dynamic_cast<wxChoice*>(page->FindWindow(CKeyConfigDlg::kKeypadComboId))->GetSelection(), 1);
+  testsupport::SaveWindowScreenshot(dialog, "key_page_zh.png");
+
+  // A double-click takes the pin off its line and gives it back to the picker.
+  const wxRect slot = Lines()->LineRect(1);
+  testsupport::MouseDoubleClick(Lines(), slot.GetPosition() + wxSize(4, 4));
+  testsupport::PumpEvents();
+  EXPECT_EQ(Lines()->KeyLines().PinAt(1), "");
+  EXPECT_TRUE(IsFree("PA1"));
+  EXPECT_EQ(g_DocManage.GetParam(18), "PA0,,PB0");
+}
+
+TEST_F(KeyPageTest, KeyTextsTheFileCannotHoldAreRefused) {
+  OpenExample();
+  GoToKeyPage();
+  EXPECT_FALSE(KeyPage()->AddSavedKey(0x10, "Power,On"));
+  ASSERT_EQ(recorder.boxes.size(), 1u);
+  EXPECT_NE(recorder.boxes[0].text.Find("Power,On"), wxNOT_FOUND);
+  EXPECT_EQ(g_DocManage.GetKeyValueCount(), 0u);
+  EXPECT_TRUE(KeyPage()->AddSavedKey(0x10, "Mute-All"));
+  EXPECT_EQ(KeyPage()->GetGrid()->GetItemText(1, CIRGridCtrl::kTextColumn), "Mute-All");
+}
+
+}  // namespace
