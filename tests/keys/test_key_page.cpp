@@ -5,6 +5,7 @@
 #include "controls/grid/IRGridCtrl.h"
 #include "core/AppContext.h"
 #include "core/DocManage.h"
+#include "core/LangText.h"
 #include "core/ProjectFile.h"
 #include "keys/pages/KeyConfigDlg.h"
 #include "keys/pages/KeyLinePanel.h"
@@ -15,6 +16,7 @@
 #include "ui/shell/OlvantaDlg.h"
 #include "ui/shell/ShellCommands.h"
 #include "ui/shell/ShellMessages.h"
+#include "HostFrame.h"
 #include "MessageRecorder.h"
 #include "TempDir.h"
 #include "UiEvents.h"
@@ -29,6 +31,14 @@
 namespace fs = std::filesystem;
 
 namespace {
+
+#ifdef OLV_BRAND_MAKER
+constexpr int kBrand = 1;
+const char* const kProjectFileName = "NEC_TV_Remote.ovirprj";
+#else
+constexpr int kBrand = 0;
+const char* const kProjectFileName = "NEC_TV_Remote.lmirprj";
+#endif
 
 class KeyPageTest : public ::testing::Test {
  protected:
@@ -65,6 +75,7 @@ class KeyPageTest : public ::testing::Test {
     testsupport::PumpEvents();
     RegisterShellPage(kStandardModePageId, nullptr);
     RegisterShellPage(kKeyConfigId, nullptr);
+    g_BrandFlag = 0;
   }
 
   // The partner's NEC example (QK21C0510, 16NSOP, standard protocol) in a folder of its own.
@@ -74,7 +85,8 @@ class KeyPageTest : public ::testing::Test {
         "NEC_TV_Remote");
     const wxString folder = work.File("NEC_TV_Remote");
     fs::copy(fs::path(source.utf8_string()), fs::path(folder.utf8_string()), fs::copy_options::recursive);
-    project = platform::JoinPath(folder, "NEC_TV_Remote.lmirprj");
+    project = platform::JoinPath(folder, kProjectFileName);
+    g_BrandFlag = kBrand;
     dialog = new COlvantaDlg();
     ASSERT_TRUE(dialog->Setup());
     dialog->Show();
@@ -267,6 +279,145 @@ TEST_F(KeyPageTest, KeyTextsTheFileCannotHoldAreRefused) {
   EXPECT_EQ(g_DocManage.GetKeyValueCount(), 0u);
   EXPECT_TRUE(KeyPage()->AddSavedKey(0x10, "Mute-All"));
   EXPECT_EQ(KeyPage()->GetGrid()->GetItemText(1, CIRGridCtrl::kTextColumn), "Mute-All");
+}
+
+TEST_F(KeyPageTest, PackageChangeMovesThePinsAndTheDriver) {
+  OpenExample();
+  GoToKeyPage();
+  CKeyConfigDlg* page = KeyPage();
+  DragPin("PA0", 0);
+  DragPin("PB4", 1);
+  ASSERT_EQ(g_DocManage.RemDrv, 1);
+  // The global selection offers the 8-pin package to the page.
+  CShellMessageEvent offer(WM_GLOBAL_SEL_TEXT, 0, 0);
+  offer.SetString("8SOP");
+  page->GetEventHandler()->ProcessEvent(offer);
+  testsupport::PumpEvents();
+  EXPECT_EQ(offer.GetResult(), 1);
+  EXPECT_EQ(g_DocManage.GetPackageName(), "8SOP");
+  EXPECT_FALSE(Lines()->KeyLines().UsesPin("PB4")) << "8SOP does not bring PB4 out";
+  EXPECT_FALSE(IsFree("PB4"));
+  EXPECT_FALSE(IsFree("PA2"));
+  EXPECT_EQ(Lines()->KeyLines().PinAt(0), "PA0");
+  EXPECT_EQ(g_DocManage.GetParam(18), "PA0,");
+  EXPECT_EQ(g_DocManage.RemDrv, 0) << "the 8-pin package drives the LED from REM";
+  EXPECT_TRUE(dynamic_cast<wxRadioButton*>(page->FindWindow(CKeyConfigDlg::kRemRadioId))->GetValue());
+
+  CShellMessageEvent back(WM_GLOBAL_SEL_TEXT, 0, 0);
+  back.SetString("16NSOP");
+  page->GetEventHandler()->ProcessEvent(back);
+  EXPECT_TRUE(IsFree("PB4"));
+  EXPECT_TRUE(IsFree("PA2"));
+  EXPECT_FALSE(IsFree("PA0"));
+  EXPECT_EQ(g_DocManage.RemDrv, 1);
+}
+
+TEST_F(KeyPageTest, OutputWithoutAFrameworkSavesNothing) {
+  OpenExample();
+  GoToKeyPage();
+  DragPin("PA0", 0);
+  const std::vector<wxString> before = KeyConfigSection(project);
+  recorder.boxes.clear();
+  Press(KeyPage()->FindWindow(CKeyConfigDlg::kOutputId));
+  ASSERT_EQ(recorder.boxes.size(), 1u);
+  EXPECT_EQ(KeyConfigSection(project), before);
+  EXPECT_EQ(g_DocManage.Modified, 1);
+}
+
+// The page on its own in a frame, set up for a project that is not opened
+// from a file.
+class KeyPageAloneTest : public KeyPageTest {
+ protected:
+  CKeyConfigDlg* MakePage(const wxString& mcu, const wxString& package, int remoteType) {
+    g_FrameworkKind = remoteType;
+    g_DocManage.RemoteType = remoteType;
+    g_DocManage.McuName = mcu;
+    g_DocManage.PackageName = package;
+    g_DocManage.SetNewProject(true);
+    host = std::make_unique<testsupport::HostFrame>(wxSize(1200, 760), wxPoint(20, 20),
+                                                    testsupport::HostContent::Empty);
+    host->Frame()->Bind(WM_PAGE_UPDATE, [this](CShellMessageEvent& event) {
+      progress.push_back(static_cast<int>(event.WParam()));
+    });
+    auto* page = new CKeyConfigDlg(host->Frame());
+    host->Frame()->SendSizeEvent();
+    testsupport::PumpEvents();
+    EXPECT_TRUE(page->LoadFromProject());
+    page->OnPageShown();
+    testsupport::PumpEvents();
+    return page;
+  }
+  void TearDown() override {
+    host.reset();
+    g_DocManage.SetNewProject(false);
+    g_DocManage.UsedPins.clear();
+    KeyPageTest::TearDown();
+  }
+  std::unique_ptr<testsupport::HostFrame> host;
+  std::vector<int> progress;
+};
+
+TEST_F(KeyPageAloneTest, TouchChipIsKnownWhateverItsCase) {
+  CKeyConfigDlg* page = MakePage("qk37b0640", "20SSOP", kRemoteGeneral);
+  EXPECT_TRUE(page->IsTouchChip());
+  EXPECT_FALSE(page->GetPinPicker()->IsShown());
+  auto* keypad = dynamic_cast<wxChoice*>(page->FindWindow(CKeyConfigDlg::kKeypadComboId));
+  ASSERT_EQ(keypad->GetCount(), 1u);
+  EXPECT_EQ(keypad->GetString(0), GetLangText("IDS_TOUCH"));
+  EXPECT_FALSE(keypad->IsEnabled());
+  EXPECT_EQ(page->FindWindow(CKeyConfigDlg::kIoGroupId)->GetLabel(), "");
+}
+
+TEST_F(KeyPageAloneTest, LcdStandardOffersRemPinsNoKeyOrLcdPinHolds) {
+  g_DocManage.UsedPins = {"PB2", "PD0"};
+  CKeyConfigDlg* page = MakePage("QK52A160", "52 LQFP", kRemoteLcdStandard);
+  auto* rem = dynamic_cast<wxChoice*>(page->FindWindow(CKeyConfigDlg::kRemComboId));
+  ASSERT_TRUE(rem->IsShown());
+  EXPECT_EQ(rem->GetStrings(),
+            wxArrayString(5, std::vector<wxString>{"PB3", "PB7", "PA5", "PA6", "PA4"}.data()));
+  EXPECT_EQ(g_DocManage.RemPinText, "PB3");
+  EXPECT_FALSE(page->FindWindow(CKeyConfigDlg::kCodeTypeComboId)->IsShown());
+  EXPECT_TRUE(page->FindWindow(CKeyConfigDlg::kActionDoubleId)->IsShown());
+  EXPECT_FALSE(page->GetGrid()->IsShown());
+
+  // A key on PB3 takes it out of the list and the choice moves on.
+  page->GetKeySetPanel()->KeyLines().PutPin(0, "PB3");
+  page->FillRemPinList(false);
+  EXPECT_EQ(rem->GetString(0), "PB7");
+  EXPECT_EQ(g_DocManage.RemPinText, "PB7");
+
+  // The LCD refresh reserves the LCD's pins and posts its progress without
+  // dispatching anything in between.
+  progress.clear();
+  page->GetKeySetPanel()->KeyLines().PutPin(1, "PD0");
+  page->RefreshForLcdMode();
+  EXPECT_EQ(progress, (std::vector<int>{10, 100})) << "only the sent messages arrive during the rule";
+  EXPECT_EQ(page->GetReservedPins(), (std::vector<wxString>{"PB2", "PD0"}));
+  EXPECT_FALSE(page->GetKeySetPanel()->KeyLines().UsesPin("PD0"));
+  testsupport::PumpEvents();
+  EXPECT_EQ(progress.size(), 2u + page->GetPinPicker()->Model().Pins().size());
+  testsupport::SaveWindowScreenshot(host->Frame(), "key_page_lcd.png");
+}
+
+TEST_F(KeyPageAloneTest, EveryLayoutElementResolves) {
+  CKeyConfigDlg* page = MakePage("QK37A0640", "20SSOP", kRemoteGeneral);
+  for (const char* name : {"SW_CLIENT",          "IO_SELECT",      "IO_SELECT1",         "Driver_Mode_Select",
+                           "Driver_Rem",         "Driver_Remdrv",  "Driver_Png",         "BASE_SETTING",
+                           "BASE_SETTING1",      "Static_Keypad",  "Check_PressAndHold", "Check_DoubleButton",
+                           "Funcs_Keys",         "Key_Area",       "Key_Area1",          "Send_Preview_Area",
+                           "Driver_Tips_Button", "IO_Tips_Button", "Output_Button",      "Previous_Button",
+                           "Static_REM",         "Combo_REM",      "Radio_SingleClick",  "Radio_PressAndHold",
+                           "Radio_DoubleButton", "Static_TurnOff", "Static_Picture",     "Static_TurnOn"}) {
+    wxRect rect;
+    EXPECT_TRUE(page->GetLayout().GetElementRect(name, rect)) << name;
+    EXPECT_GT(rect.width, 0) << name;
+    EXPECT_GT(rect.height, 0) << name;
+  }
+  // Back and Output stay apart and keep one width.
+  const wxRect back = page->FindWindow(CKeyConfigDlg::kBackId)->GetRect();
+  const wxRect output = page->FindWindow(CKeyConfigDlg::kOutputId)->GetRect();
+  EXPECT_EQ(back.width, output.width);
+  EXPECT_LT(back.GetRight(), output.x);
 }
 
 }  // namespace

@@ -285,9 +285,12 @@ void CKeyConfigDlg::LayoutControls() {
     FindWindow(kKeypadLabelId)->SetSize(wxRect(keypad.x, keypad.y, labelRight - keypad.x, keypad.height));
     FindWindow(kCodeTypeLabelId)
         ->SetSize(wxRect(keypad.x, keypad.GetBottom() + 1 + 10, labelRight - keypad.x, keypad.height));
+    // The combos never get less than the height their text needs.
     const int comboWidth = 3 * w / 2 + 5;
-    m_keypadCombo->SetSize(wxRect(labelRight, keypad.y - 3, comboWidth, keypad.height + 3));
-    m_codeTypeCombo->SetSize(wxRect(labelRight, keypad.GetBottom() + 1 + 7, comboWidth, keypad.height + 3));
+    const int comboHeight = std::max(keypad.height + 3, m_keypadCombo->GetBestSize().y);
+    const int lift = (comboHeight - keypad.height - 3) / 2;
+    m_keypadCombo->SetSize(wxRect(labelRight, keypad.y - 3 - lift, comboWidth, comboHeight));
+    m_codeTypeCombo->SetSize(wxRect(labelRight, keypad.GetBottom() + 1 + 7 - lift, comboWidth, comboHeight));
   }
   PlaceControls({{"Check_PressAndHold", kPressAndHoldId}, {"Check_DoubleButton", kDoubleButtonId}});
   if (m_layout.GetElementRect("Funcs_Keys", rect)) {
