@@ -252,7 +252,7 @@ class CDocManage {
   // --- Other settings, LCD and key pages.
   stOtherSettings OtherSettings;
   std::map<wxString, wxString> SegMap;  // "SEG%d" to pin name
-  std::vector<wxString> UsedPins;  // pins the LCD takes; keys may not use them
+  std::vector<wxString> UsedPins;       // pins the LCD takes; keys may not use them
   // Pin options of the other-settings page that the key page follows: the
   // timer, the crystal (1: it takes its pins) and the LCD option.
   std::int32_t TimerOption = 0;
