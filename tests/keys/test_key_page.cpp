@@ -7,15 +7,18 @@
 #include "core/DocManage.h"
 #include "core/LangText.h"
 #include "core/ProjectFile.h"
+#include "core/UserIni.h"
+#include "keys/KeyGuide.h"
 #include "keys/pages/KeyConfigDlg.h"
 #include "keys/pages/KeyLinePanel.h"
 #include "keys/pages/KeysPages.h"
 #include "keys/pages/PinPicker.h"
 #include "platform/Paths.h"
 #include "platform/Profile.h"
+#include "ui/GuideOverlay.h"
 #include "ui/shell/OlvantaDlg.h"
 #include "ui/shell/ShellCommands.h"
-#include "ui/shell/ShellMessages.h"
+#include "ui/shell/PageMessages.h"
 #include "HostFrame.h"
 #include "MessageRecorder.h"
 #include "TempDir.h"
@@ -24,6 +27,7 @@
 #include <gtest/gtest.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
+#include <wx/app.h>
 #include <wx/radiobut.h>
 
 #include <filesystem>
@@ -268,6 +272,13 @@ TEST_F(KeyPageTest, ChineseTextsAndAFreedLine) {
   EXPECT_EQ(Lines()->KeyLines().PinAt(1), "");
   EXPECT_TRUE(IsFree("PA1"));
   EXPECT_EQ(g_DocManage.GetParam(18), "PA0,,PB0");
+
+  // A pin taken away elsewhere leaves its line.
+  CShellMessageEvent changed(WM_KEY_PIN_CHANGED, 0, 0);
+  changed.SetString("pa0");
+  page->GetEventHandler()->ProcessEvent(changed);
+  EXPECT_EQ(changed.GetResult(), 1);
+  EXPECT_EQ(g_DocManage.GetParam(18), ",PB0");
 }
 
 TEST_F(KeyPageTest, KeyTextsTheFileCannotHoldAreRefused) {
@@ -397,6 +408,42 @@ TEST_F(KeyPageAloneTest, LcdStandardOffersRemPinsNoKeyOrLcdPinHolds) {
   testsupport::PumpEvents();
   EXPECT_EQ(progress.size(), 2u + page->GetPinPicker()->Model().Pins().size());
   testsupport::SaveWindowScreenshot(host->Frame(), "key_page_lcd.png");
+}
+
+TEST_F(KeyPageAloneTest, GuideIsOfferedOnceAndCanBeTurnedOff) {
+  CKeyConfigDlg* page = MakePage("QK52A160", "52 LQFP", kRemoteLcdStandard);
+  const wxString userIni = GetUserIniPath();
+  platform::WriteProfileString(userIni, "Olvanta", "Prompt_UserDef_Air", "0");
+  int shown = 0;
+  wxArrayString steps;
+  // Closes the guide as the user does with "do not show again".
+  auto closeGuide = [&] {
+    for (wxWindow* window : wxTopLevelWindows) {
+      if (auto* guide = dynamic_cast<CMaskWndDlg*>(window); guide && guide->IsModal()) {
+        ++shown;
+        steps = guide->GetSteps();
+        guide->EndModal(wxID_OK);
+      }
+    }
+  };
+  ArmKeyPageGuide();
+  page->Hide();
+  page->Show();
+  wxTheApp->CallAfter(closeGuide);
+  testsupport::PumpEvents();
+  EXPECT_EQ(shown, 1);
+  EXPECT_EQ(steps.size(), 3u);
+  EXPECT_FALSE(IsKeyPageGuideArmed());
+  EXPECT_EQ(platform::ReadProfileString(userIni, "Olvanta", "Prompt_UserDef_Air", ""), "1");
+
+  // Armed again, but turned off for good: nothing opens.
+  ArmKeyPageGuide();
+  page->Hide();
+  page->Show();
+  wxTheApp->CallAfter(closeGuide);
+  testsupport::PumpEvents();
+  EXPECT_EQ(shown, 1);
+  DisarmKeyPageGuide();
 }
 
 TEST_F(KeyPageAloneTest, EveryLayoutElementResolves) {

@@ -156,6 +156,24 @@ void CKeyConfigDlg::BindEvents() {
     FillRemPinList(false);
     event.SetResult(1);
   });
+  // Relayed to the key set-up panel.
+  Bind(WM_KEY_PIN_CHANGED, [this](CShellMessageEvent& event) {
+    m_keySet->OnPinChanged(event.GetString(), static_cast<long>(event.LParam()));
+    KeyLinesChanged();
+    event.SetResult(1);
+  });
+  Bind(WM_KEYDLG_CHOICE, [this](CShellMessageEvent& event) {
+    m_keySet->OnTouchChoice(static_cast<long>(event.WParam()), static_cast<long>(event.LParam()));
+    event.SetResult(1);
+  });
+  Bind(WM_FUNC_BTN_SET, [this](CShellMessageEvent& event) {
+    m_keySet->OnFunctionSet(event.GetString(), static_cast<long>(event.LParam()));
+    event.SetResult(1);
+  });
+  Bind(WM_FUNC_BTN_CLEAR, [this](CShellMessageEvent& event) {
+    m_keySet->OnFunctionClear(static_cast<long>(event.LParam()));
+    event.SetResult(1);
+  });
   Bind(WM_PICTURE_SELECT, [this](wxCommandEvent& event) {
     g_DocManage.ButtonState = event.GetInt();
     MarkModified();
@@ -490,7 +508,10 @@ void CKeyConfigDlg::OnPageShown() {
 bool CKeyConfigDlg::AddSavedKey(std::uint16_t code, const wxString& text) {
   const wxString problem = KeyTextProblem(text);
   if (!problem.empty()) {
-    LangMessageBox("", kNoticeOk, problem, text);
+    if (problem == "IDS_KEY_TEXT_SEPARATOR")
+      LangMessageBox("", kNoticeOk, problem, text);
+    else
+      LangMessageBox(problem);
     return false;
   }
   g_DocManage.AddKeyValue(code, text);

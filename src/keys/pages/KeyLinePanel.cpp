@@ -160,3 +160,7 @@ void CKeyLinePanel::OnDoubleClick(wxMouseEvent& event) {
   Refresh();
   if (m_pinFreed) m_pinFreed(pin);
 }
+
+void CKeyLinePanel::OnPinChanged(const wxString& pin, long value) {
+  if (value == 0 && m_lines.RemovePin(pin)) Refresh();
+}

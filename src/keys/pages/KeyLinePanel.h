@@ -27,6 +27,8 @@ class CKeyLinePanel : public wxPanel, public IKeySetPanel {
   void SetPinFreedHandler(std::function<void(const wxString&)> handler) override {
     m_pinFreed = std::move(handler);
   }
+  // A pin given a value elsewhere (0: taken away) leaves the lines.
+  void OnPinChanged(const wxString& pin, long value) override;
 
   // The line under a point of the client area; -1 for none.
   int LineAt(const wxPoint& point) const;

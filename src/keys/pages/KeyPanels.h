@@ -35,6 +35,13 @@ class IKeySetPanel {
   virtual bool WriteKeys(const CProjectFile& file) = 0;
   // Called with a pin the user took off a line.
   virtual void SetPinFreedHandler(std::function<void(const wxString&)> handler) = 0;
+
+  // Messages the page relays to the panel: a pin changed elsewhere, the
+  // touch-key dialog's choice, a function button set or cleared.
+  virtual void OnPinChanged(const wxString& /*pin*/, long /*value*/) {}
+  virtual void OnTouchChoice(long /*wParam*/, long /*lParam*/) {}
+  virtual void OnFunctionSet(const wxString& /*name*/, long /*value*/) {}
+  virtual void OnFunctionClear(long /*lParam*/) {}
 };
 
 // The send preview (dialog 154): shows the frame of a key code.
