@@ -29,14 +29,39 @@ EXAMPLES = [
 ]
 
 
-def project_text(category, name, mcu, package, remote_type, protocol_type, keypad):
+# The key layouts of the general examples: the pins of the key lines and the saved key codes.
+MATRIX_4X4 = [("IOColCount", "4"), ("IORowCount", "4"), ("IOConfigItem", "PA0,PA1,PA2,PA3,,PB0,PB1,PB2,PB3")]
+TV_KEYS = [(0x45, "Power"), (0x46, "Mute"), (0x47, "Menu"), (0x44, "Ch+"), (0x40, "Ch-"), (0x43, "Vol+"),
+           (0x07, "Vol-"), (0x15, "OK"), (0x09, "Back"), (0x16, "Input")]
+CUSTOM_KEYS = [(0x10, "Power"), (0x11, "Mode"), (0x12, "Up"), (0x13, "Down")]
+KEY_LAYOUTS = {
+    ("NEC_TV_Remote", "ovirprj"): (MATRIX_4X4, "1", TV_KEYS),
+    ("NEC_TV_Remote", "lmirprj"): (MATRIX_4X4, "1", TV_KEYS),
+    ("Custom_Protocol_Remote", "ovirprj"): (MATRIX_4X4, "1", CUSTOM_KEYS),
+    ("Custom_Protocol_Remote", "lmirprj"): ([("IOCount", "4"), ("IOConfigItem", "PA0,PA1,PA6,PA7")], "0",
+                                            CUSTOM_KEYS),
+}
+
+
+def key_layout(name, extension):
+    """The [KeyConfig] keys of the key page: key lines, driver and saved keys (eight to an item)."""
+    if (name, extension) not in KEY_LAYOUTS:
+        return []
+    lines, remdrv, keys = KEY_LAYOUTS[(name, extension)]
+    out = lines + [("LEDSetting", ""), ("REMDRV", remdrv), ("REMPin", ""), ("KeyValueCount", str(len(keys)))]
+    for first in range(0, len(keys), 8):
+        out.append(("Item%d" % (first // 8), ",".join("0x%x-%s" % key for key in keys[first:first + 8])))
+    return out
+
+
+def project_text(category, name, mcu, package, remote_type, protocol_type, keypad, key_keys=()):
     folder = "Example\\%s\\%s" % (category, name)
     sections = [
         ("Project", [("Name", name), ("Folder", folder), ("MCU", mcu), ("Package", package),
                      ("RemoteType", str(remote_type)), ("ProtocolType", str(protocol_type)), ("Volt", "0")]),
         ("KeyConfig", [("Package", package), ("Keypad", str(keypad)), ("CodeType", "0"), ("VSS", "0"),
                        ("Key Mode", "0"), ("PressAndHold", "0"), ("Double Button", "0"),
-                       ("Button Mode", "0"), ("Button State", "1"), ("LCD Button State", "1")]),
+                       ("Button Mode", "0"), ("Button State", "1"), ("LCD Button State", "1")] + list(key_keys)),
     ]
     lines = []
     for section, keys in sections:
@@ -48,7 +73,8 @@ def project_text(category, name, mcu, package, remote_type, protocol_type, keypa
 def files():
     out = {}
     for category, name, extension, mcu, package, remote_type, protocol_type, keypad in EXAMPLES:
-        text = project_text(category, name, mcu, package, remote_type, protocol_type, keypad)
+        text = project_text(category, name, mcu, package, remote_type, protocol_type, keypad,
+                            key_layout(name, extension))
         path = os.path.join(EXAMPLE, category, name, name + "." + extension)
         out[path] = b"\xff\xfe" + text.encode("utf-16-le")
     return out

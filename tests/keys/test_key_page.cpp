@@ -148,6 +148,17 @@ class KeyPageTest : public ::testing::Test {
     testsupport::PumpEvents();
   }
 
+  // Takes every pin off its line, a double-click each, as the user does.
+  void ClearKeyLines() {
+    CKeyLinePanel* lines = Lines();
+    for (int line = 0; line < lines->KeyLines().LineCount(); ++line) {
+      if (lines->KeyLines().PinAt(line).empty()) continue;
+      testsupport::MouseDoubleClick(lines, lines->LineRect(line).GetPosition() + wxSize(4, 4));
+    }
+    testsupport::PumpEvents();
+    ASSERT_TRUE(lines->KeyLines().PinsInUse().empty());
+  }
+
   CKeyLinePanel* Lines() const { return dynamic_cast<CKeyLinePanel*>(KeyPage()->GetKeySetPanel()); }
   bool IsFree(const wxString& pin) const { return KeyPage()->GetPinPicker()->Model().IsFree(pin); }
 
@@ -175,12 +186,21 @@ TEST_F(KeyPageTest, MatrixByDraggingPinsSavesAndReopensTheSame) {
   ASSERT_EQ(keypad->GetCount(), 2u);
   ASSERT_TRUE(page->GetPinPicker()->IsShown());
   ASSERT_EQ(page->GetPinPicker()->Buttons().size(), 14u);
+  // The example's own keypad: a 4 x 4 matrix and ten saved key codes.
+  EXPECT_EQ(FormatKeyPinList(Lines()->KeyLines().PinList(), kKeypadMatrix),
+            "PA0,PA1,PA2,PA3,,PB0,PB1,PB2,PB3");
+  EXPECT_FALSE(IsFree("PB3"));
+  EXPECT_EQ(page->GetGrid()->GetItemText(1, CIRGridCtrl::kCodeColumn), "0x45");
+  EXPECT_EQ(page->GetGrid()->GetItemText(10, CIRGridCtrl::kTextColumn), "Input");
 
   // Step keypad, then back to matrix; a cancelled change keeps the keypad.
   recorder.answers = {platform::kIdOk};
   Pick(keypad, 0);
   EXPECT_EQ(g_DocManage.Keypad, 0);
   ASSERT_EQ(recorder.boxes.size(), 1u);
+  EXPECT_TRUE(Lines()->KeyLines().PinsInUse().empty());
+  EXPECT_TRUE(IsFree("PB3")) << "the old keypad's pins are free again";
+  EXPECT_EQ(g_DocManage.GetParam(18), "");
   recorder.answers = {platform::kIdCancel};
   Pick(keypad, 1);
   EXPECT_EQ(keypad->GetSelection(), 0);
@@ -234,9 +254,9 @@ TEST_F(KeyPageTest, MatrixByDraggingPinsSavesAndReopensTheSame) {
   ASSERT_EQ(SendShellMessage(dialog, WM_SAVE_PROJECT), 1);
   const std::vector<wxString> saved = KeyConfigSection(project);
   auto has = [&](const wxString& line) { return std::find(saved.begin(), saved.end(), line) != saved.end(); };
-  for (const char* line :
-       {"Keypad=1", "CodeType=1", "REMDRV=0", "IOColCount=4", "IORowCount=4",
-        "IOConfigItem=PA0,PA1,PA2,PA3,,PB0,PB1,PB2,PB3", "KeyValueCount=2", "Item0=0x45-Power,0x1a-Vol+"})
+  for (const char* line : {"Keypad=1", "CodeType=1", "REMDRV=0", "IOColCount=4", "IORowCount=4",
+                           "IOConfigItem=PA0,PA1,PA2,PA3,,PB0,PB1,PB2,PB3", "KeyValueCount=12",
+                           "Item1=0x9-Back,0x16-Input,0x45-Power,0x1a-Vol+"})
     EXPECT_TRUE(has(line)) << line;
 
   recorder.boxes.clear();
@@ -247,7 +267,7 @@ TEST_F(KeyPageTest, MatrixByDraggingPinsSavesAndReopensTheSame) {
   EXPECT_TRUE(dynamic_cast<wxRadioButton*>(page->FindWindow(CKeyConfigDlg::kRemRadioId))->GetValue());
   EXPECT_EQ(Lines()->KeyLines().PinAt(firstRow + 3), "PB3");
   EXPECT_FALSE(IsFree("PA2"));
-  EXPECT_EQ(g_DocManage.GetKeyValueCount(), 2u);
+  EXPECT_EQ(g_DocManage.GetKeyValueCount(), 12u);
   ASSERT_EQ(SendShellMessage(dialog, WM_SAVE_PROJECT), 1);
   EXPECT_EQ(KeyConfigSection(project), saved);
 }
@@ -256,6 +276,8 @@ TEST_F(KeyPageTest, ChineseTextsAndAFreedLine) {
   OpenExample();
   GoToKeyPage();
   CKeyConfigDlg* page = KeyPage();
+  ClearKeyLines();
+  EXPECT_EQ(g_DocManage.GetParam(18), "");
   DragPin("PA0", 0);
   DragPin("PA1", 1);
   DragPin("PB0", Lines()->KeyLines().FirstRowLine());
@@ -284,18 +306,21 @@ TEST_F(KeyPageTest, ChineseTextsAndAFreedLine) {
 TEST_F(KeyPageTest, KeyTextsTheFileCannotHoldAreRefused) {
   OpenExample();
   GoToKeyPage();
+  const std::size_t count = g_DocManage.GetKeyValueCount();
   EXPECT_FALSE(KeyPage()->AddSavedKey(0x10, "Power,On"));
   ASSERT_EQ(recorder.boxes.size(), 1u);
   EXPECT_NE(recorder.boxes[0].text.Find("Power,On"), wxNOT_FOUND);
-  EXPECT_EQ(g_DocManage.GetKeyValueCount(), 0u);
+  EXPECT_EQ(g_DocManage.GetKeyValueCount(), count);
   EXPECT_TRUE(KeyPage()->AddSavedKey(0x10, "Mute-All"));
-  EXPECT_EQ(KeyPage()->GetGrid()->GetItemText(1, CIRGridCtrl::kTextColumn), "Mute-All");
+  EXPECT_EQ(KeyPage()->GetGrid()->GetItemText(static_cast<int>(count) + 1, CIRGridCtrl::kTextColumn),
+            "Mute-All");
 }
 
 TEST_F(KeyPageTest, PackageChangeMovesThePinsAndTheDriver) {
   OpenExample();
   GoToKeyPage();
   CKeyConfigDlg* page = KeyPage();
+  ClearKeyLines();
   DragPin("PA0", 0);
   DragPin("PB4", 1);
   ASSERT_EQ(g_DocManage.RemDrv, 1);
@@ -326,6 +351,7 @@ TEST_F(KeyPageTest, PackageChangeMovesThePinsAndTheDriver) {
 TEST_F(KeyPageTest, OutputWithoutAFrameworkSavesNothing) {
   OpenExample();
   GoToKeyPage();
+  ClearKeyLines();
   DragPin("PA0", 0);
   const std::vector<wxString> before = KeyConfigSection(project);
   recorder.boxes.clear();

@@ -315,6 +315,9 @@ void CKeyConfigDlg::LayoutControls() {
     m_groups[2]->SetSize(rect);
     PlaceInside(m_grid, rect, 5);
     m_grid->SetColumnWidths(kGridColumnWidth);
+    // The description column takes the room the others leave.
+    const int spare = m_grid->GetClientSize().x - 4 * kGridColumnWidth - 4;
+    if (spare > 0) m_grid->SetColumnWidth(CIRGridCtrl::kTextColumn, kGridColumnWidth + spare);
   }
   if (m_layout.GetElementRect(lcd ? "Key_Area1" : "Key_Area", rect)) m_keySet->GetWindow()->SetSize(rect);
   if (m_layout.GetElementRect("Send_Preview_Area", rect)) m_previewArea->SetSize(rect);
