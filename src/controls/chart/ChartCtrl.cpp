@@ -145,7 +145,19 @@ void CChartCtrl::RefreshCtrl() {
   Refresh();
 }
 
+void CChartCtrl::DeferAutoAxesRefresh() {
+  m_autoAxesStale = true;
+  m_pendingRefresh = true;
+}
+
 void CChartCtrl::EnableRefresh(bool enable) {
+  if (enable && m_refreshCounter == 0 && m_autoAxesStale) {
+    // Still disabled here, so the axes' redraw requests only mark the refresh pending.
+    m_autoAxesStale = false;
+    for (auto& axis : m_axes) {
+      if (axis) axis->RefreshAutoAxis();
+    }
+  }
   m_refreshCounter += enable ? 1 : -1;
   if (m_refreshCounter >= 1 && m_pendingRefresh) {
     m_pendingRefresh = false;

@@ -63,6 +63,10 @@ class CChartCtrl : public wxWindow {
   void RefreshCtrl();
   // Nested suspension: a batch between EnableRefresh(false) and EnableRefresh(true) redraws once.
   void EnableRefresh(bool enable);
+  bool IsRefreshEnabled() const { return m_refreshCounter >= 1; }
+  // Points were added while refresh was off: the automatic axes follow them
+  // when it is enabled again.
+  void DeferAutoAxesRefresh();
   void UndoPanZoom();
   // The off-screen DC; axes measure their text in it.
   wxDC& GetDC();
@@ -129,6 +133,7 @@ class CChartCtrl : public wxWindow {
 
   int m_refreshCounter = 1;
   bool m_pendingRefresh = false;
+  bool m_autoAxesStale = false;
   wxMemoryDC m_backgroundDC;
   wxBitmap m_backgroundBitmap;
   bool m_paintedOnce = false;

@@ -10,6 +10,7 @@
 #include "controls/chart/ChartCtrl.h"
 #include "controls/chart/ChartSeries.h"
 #include "controls/chart/MarkedTimes.h"
+#include "controls/chart/PixelColumns.h"
 
 namespace {
 
@@ -119,18 +120,20 @@ void CChartLineSeries::DrawAll(wxDC& dc) {
 
 void CChartLineSeries::DrawPlain(wxDC& dc, unsigned first, unsigned last, const wxPen& line,
                                  const wxPen& shadow) {
-  std::vector<wxPoint> pixels;
-  std::vector<wxPoint> shadowPixels;
-  for (unsigned i = first; i <= last; ++i) {
-    const ChartPoint p = GetPointScreenCoord(i);
-    const wxPoint pixel(p.x, p.y);
-    if (!pixels.empty() && pixels.back() == pixel) continue;
-    pixels.push_back(pixel);
-    shadowPixels.emplace_back(p.x + m_shadowDepth, p.y + m_shadowDepth);
+  // A zoomed-out wave has many points per pixel column: draw each column once.
+  std::vector<ChartPoint> reduced;
+  {
+    CPixelColumnReducer columns(reduced);
+    for (unsigned i = first; i <= last; ++i) columns.Add(GetPointScreenCoord(i));
   }
+  std::vector<wxPoint> pixels;
+  pixels.reserve(reduced.size());
+  for (const ChartPoint& p : reduced) pixels.emplace_back(p.x, p.y);
   m_lastDrawnPoint = last;
   if (m_showMarkedTimes) DrawMarkedTimes(dc, first, last);
   if (m_shadow) {
+    std::vector<wxPoint> shadowPixels(pixels);
+    for (wxPoint& p : shadowPixels) p += wxPoint(m_shadowDepth, m_shadowDepth);
     dc.SetPen(shadow);
     DrawPolyline(dc, shadowPixels);
   }
@@ -188,10 +191,12 @@ void CChartLineSeries::DrawNewPoints(wxDC& dc) {
 
 void CChartLineSeries::DrawMarkedTimes(wxDC& dc, unsigned first, unsigned last) const {
   const auto changes = CollectLevelChanges(m_store.Data(), GetPointsCount(), first, last);
+  const int narrowest = NarrowestMarkedTimeWidth(dc);
   for (const stMarkedPeriod& period : ListMarkedPeriods(changes)) {
     const int start = m_horizontalAxis->ValueToScreen(period.startTime);
     const int end = m_horizontalAxis->ValueToScreen(period.endTime);
     const int distance = std::abs(end - start);
+    if (distance < narrowest) continue;  // no label fits: skip measuring it
     const wxString text = MarkedTimeText(period);
     const wxSize extent = dc.GetTextExtent(text);
     if (extent.x >= distance) continue;
@@ -200,15 +205,46 @@ void CChartLineSeries::DrawMarkedTimes(wxDC& dc, unsigned first, unsigned last) 
   }
 }
 
+int CChartLineSeries::NarrowestMarkedTimeWidth(wxDC& dc) {
+  // Every label has a prefix, one or more digits, a point, three decimals and
+  // a unit; digits are the same width in the chart's fonts, so the shortest
+  // texts bound every label's width from below (less a pixel of kerning).
+  int narrowest = dc.GetTextExtent("TL(0.000us)").x;
+  for (const char* text : {"TH(0.000us)", "TL(1.111us)", "TH(1.111us)"}) {
+    narrowest = std::min(narrowest, dc.GetTextExtent(text).x);
+  }
+  return narrowest - 1;
+}
+
+const std::vector<stMarkedTextGroup>& CChartLineSeries::MarkedTextGroups() const {
+  if (m_markedGroupsGeneration != PointsGeneration()) {
+    const unsigned count = GetPointsCount();
+    m_markedGroups =
+        count == 0
+            ? std::vector<stMarkedTextGroup>{}
+            : GroupPeriodsByText(ListMarkedPeriods(CollectLevelChanges(m_store.Data(), count, 0, count - 1)));
+    m_markedGroupsGeneration = PointsGeneration();
+  }
+  return m_markedGroups;
+}
+
 bool CChartLineSeries::HasHiddenMarkedTime(wxDC& dc) const {
-  const unsigned count = GetPointsCount();
-  if (count == 0 || !m_horizontalAxis || !dc.IsOk()) return false;
-  const auto changes = CollectLevelChanges(m_store.Data(), count, 0, count - 1);
-  for (const stMarkedPeriod& period : ListMarkedPeriods(changes)) {
-    if (period.endTime == period.startTime) continue;
-    const int distance = std::abs(m_horizontalAxis->ValueToScreen(period.endTime) -
-                                  m_horizontalAxis->ValueToScreen(period.startTime));
-    if (dc.GetTextExtent(MarkedTimeText(period)).x >= distance) return true;
+  if (GetPointsCount() == 0 || !m_horizontalAxis || !dc.IsOk()) return false;
+  const double span = m_horizontalAxis->GetMaximum() - m_horizontalAxis->GetMinimum();
+  const int pixels = std::abs(m_horizontalAxis->ValueToScreen(m_horizontalAxis->GetMaximum()) -
+                              m_horizontalAxis->ValueToScreen(m_horizontalAxis->GetMinimum()));
+  const double pixelsPerUnit = span > 0 ? pixels / span : 0.0;
+  for (const stMarkedTextGroup& group : MarkedTextGroups()) {
+    const int width = dc.GetTextExtent(group.text).x;
+    // Shortest first: stop at the first period that is surely wide enough
+    // (rounding of the two ends moves a distance by at most two pixels).
+    for (const stMarkedPeriod& period : group.periods) {
+      if (pixelsPerUnit > 0 && std::fabs(period.endTime - period.startTime) * pixelsPerUnit > width + 2)
+        break;
+      const int distance = std::abs(m_horizontalAxis->ValueToScreen(period.endTime) -
+                                    m_horizontalAxis->ValueToScreen(period.startTime));
+      if (width >= distance) return true;
+    }
   }
   return false;
 }

@@ -66,14 +66,21 @@ template class CChartSeriesBase<SChartXYPoint>;
 
 void CChartXYSeries::AddPoint(double x, double y) {
   m_store.Add({x, y});
-  RefreshAutoAxes(false);
+  ++m_pointsGeneration;
   if (!m_parent) return;
+  if (!m_parent->IsRefreshEnabled()) {
+    // Batched: the axes follow and the chart redraws once refresh is enabled again.
+    m_parent->DeferAutoAxesRefresh();
+    return;
+  }
+  RefreshAutoAxes(false);
   DrawNewPoints(m_parent->GetDC());
   m_parent->Refresh(false);
 }
 
 void CChartXYSeries::ClearSeries() {
   m_store.Clear();
+  ++m_pointsGeneration;
   m_lastDrawnPoint = 0;
   RefreshAutoAxes(true);
 }

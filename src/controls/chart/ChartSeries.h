@@ -3,11 +3,14 @@
 // labels of a level wave).
 #pragma once
 
+#include <vector>
+
 #include <wx/dc.h>
 #include <wx/string.h>
 
 #include "controls/chart/ChartGeometry.h"
 #include "controls/chart/ChartPoints.h"
+#include "controls/chart/MarkedTimes.h"
 
 class CChartAxis;
 class CChartCtrl;
@@ -126,6 +129,13 @@ class CChartXYSeries : public CChartSeriesBase<SChartXYPoint> {
   // Removes every point and refreshes the automatic axes.
   void ClearSeries();
   ChartPoint GetPointScreenCoord(unsigned index) const override;
+
+ protected:
+  // Changes whenever points are added or cleared.
+  unsigned PointsGeneration() const { return m_pointsGeneration; }
+
+ private:
+  unsigned m_pointsGeneration = 0;
 };
 
 class CChartLineSeries : public CChartXYSeries {
@@ -153,10 +163,15 @@ class CChartLineSeries : public CChartXYSeries {
   void DrawSmoothed(wxDC& dc, const wxPen& line, const wxPen& shadow) const;
   void DrawPlain(wxDC& dc, unsigned first, unsigned last, const wxPen& line, const wxPen& shadow);
   void DrawMarkedTimes(wxDC& dc, unsigned first, unsigned last) const;
+  static int NarrowestMarkedTimeWidth(wxDC& dc);
+  // Periods of the whole series by label text, kept until the points change.
+  const std::vector<stMarkedTextGroup>& MarkedTextGroups() const;
   wxPen MakePen(ChartColor color) const;
 
   int m_lineWidth = 1;
   int m_penStyle = 0;
   bool m_smooth = false;
   bool m_showMarkedTimes = false;
+  mutable std::vector<stMarkedTextGroup> m_markedGroups;
+  mutable unsigned m_markedGroupsGeneration = ~0u;
 };

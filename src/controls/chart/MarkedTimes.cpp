@@ -3,6 +3,8 @@
 #include <cfloat>
 #include <cmath>
 #include <cstdio>
+#include <unordered_map>
+#include <algorithm>
 
 namespace {
 
@@ -58,4 +60,23 @@ std::string MarkedTimeText(const stMarkedPeriod& period) {
   std::snprintf(text, sizeof text, "%s(%0.3lfus)", period.high ? "TH" : "TL",
                 period.endTime - period.startTime);
   return text;
+}
+
+std::vector<stMarkedTextGroup> GroupPeriodsByText(const std::vector<stMarkedPeriod>& periods) {
+  std::vector<stMarkedTextGroup> groups;
+  std::unordered_map<std::string, size_t> indexOfText;
+  for (const stMarkedPeriod& period : periods) {
+    if (period.endTime == period.startTime) continue;
+    std::string text = MarkedTimeText(period);
+    const auto [found, added] = indexOfText.emplace(text, groups.size());
+    if (added) groups.push_back({std::move(text), {}});
+    groups[found->second].periods.push_back(period);
+  }
+  for (stMarkedTextGroup& group : groups) {
+    std::sort(group.periods.begin(), group.periods.end(),
+              [](const stMarkedPeriod& a, const stMarkedPeriod& b) {
+                return std::fabs(a.endTime - a.startTime) < std::fabs(b.endTime - b.startTime);
+              });
+  }
+  return groups;
 }

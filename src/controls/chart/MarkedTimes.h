@@ -33,3 +33,13 @@ std::vector<stMarkedPeriod> ListMarkedPeriods(const std::vector<stMTime>& change
 
 // "TH(%0.3lfus)" for a high period, "TL(...)" for a low one.
 std::string MarkedTimeText(const stMarkedPeriod& period);
+
+// The periods of one label text, shortest first: a wave has few distinct
+// texts, so a label is measured once per text instead of once per period.
+struct stMarkedTextGroup {
+  std::string text;
+  std::vector<stMarkedPeriod> periods;
+};
+
+// Groups the periods of non-zero length by their label text.
+std::vector<stMarkedTextGroup> GroupPeriodsByText(const std::vector<stMarkedPeriod>& periods);

@@ -184,6 +184,22 @@ TEST_F(ChartCtrlTest, ReplacingAnAxisMovesItsSeriesToTheNewAxis) {
   EXPECT_EQ(series->GetPointScreenCoord(2).x, replacement->ValueToScreen(30));
 }
 
+TEST_F(ChartCtrlTest, PointsAddedWhileRefreshIsOffMoveTheAxesOnceItIsOn) {
+  chart->GetBottomAxis()->SetAutomaticMode(kAutoFull);
+  chart->GetLeftAxis()->SetAutomaticMode(kAutoFull);
+  CChartLineSeries* series = chart->CreateLineSeries();
+  series->AddPoint(0, 1);
+  series->AddPoint(10, 2);
+  chart->EnableRefresh(false);
+  for (int i = 2; i < 1000; ++i) series->AddPoint(i * 10, i % 7);
+  EXPECT_DOUBLE_EQ(chart->GetBottomAxis()->GetMaximum(), 10) << "axes wait for the batch";
+  chart->EnableRefresh(true);
+  EXPECT_DOUBLE_EQ(chart->GetBottomAxis()->GetMaximum(), 9990);
+  EXPECT_DOUBLE_EQ(chart->GetLeftAxis()->GetMaximum(), 6);
+  series->AddPoint(10000, 9);  // refresh on: the axes follow at once
+  EXPECT_DOUBLE_EQ(chart->GetLeftAxis()->GetMaximum(), 9);
+}
+
 TEST_F(ChartCtrlTest, HiddenAxesTitleAndLegendShapeThePlottingRectangle) {
   const ChartRect initial = chart->GetPlottingRect();
   chart->GetLeftAxis()->SetVisible(false);

@@ -1,10 +1,14 @@
 // Series points, period labels, smoothing, zoom history and legend layout.
 #include <gtest/gtest.h>
 
+#include <map>
+#include <tuple>
+
 #include "controls/chart/BezierSmoothing.h"
 #include "controls/chart/ChartPoints.h"
 #include "controls/chart/LegendLayout.h"
 #include "controls/chart/MarkedTimes.h"
+#include "controls/chart/PixelColumns.h"
 #include "controls/chart/ZoomHistory.h"
 
 namespace {
@@ -110,6 +114,68 @@ TEST(MarkedTimes, RepeatedEdgesOfOneDirectionDoNotStartAPeriod) {
   EXPECT_EQ(periods[0].labelLevel, 2);        // but raises the label to the latest top
   EXPECT_TRUE(periods[0].high);
   EXPECT_FALSE(periods[1].high);
+}
+
+TEST(MarkedTimes, PeriodsGroupByLabelTextShortestFirstWithoutEmptyOnes) {
+  const std::vector<stMarkedPeriod> periods{{0, 560.0004, 1, true},
+                                            {600, 1160, 1, true},
+                                            {1200, 1200, 1, false},
+                                            {1300, 1860, 1, false},
+                                            {2000, 2559.9996, 1, true}};
+  const auto groups = GroupPeriodsByText(periods);
+  ASSERT_EQ(groups.size(), 2u);
+  EXPECT_EQ(groups[0].text, "TH(560.000us)");
+  ASSERT_EQ(groups[0].periods.size(), 3u);
+  EXPECT_DOUBLE_EQ(groups[0].periods[0].startTime, 2000);  // shortest first
+  EXPECT_DOUBLE_EQ(groups[0].periods[2].startTime, 0);
+  EXPECT_EQ(groups[1].text, "TL(560.000us)");  // the empty period is left out
+}
+
+// The reduced polyline covers each column from its lowest to its highest
+// point and joins the columns exactly as the full one does.
+TEST(PixelColumns, DenseWaveKeepsColumnExtremesAndJoins) {
+  std::vector<ChartPoint> full;
+  for (int i = 0; i < 4000; ++i) full.push_back({i / 37, (i * 7919) % 101 + (i % 3 == 0 ? 0 : 200)});
+  std::vector<ChartPoint> reduced;
+  {
+    CPixelColumnReducer columns(reduced);
+    for (const ChartPoint& p : full) columns.Add(p);
+  }
+  struct Column {
+    int low = 1 << 30, high = -(1 << 30), first = 0, last = 0, count = 0;
+  };
+  auto summarize = [](const std::vector<ChartPoint>& points) {
+    std::map<int, Column> columns;
+    for (const ChartPoint& p : points) {
+      Column& c = columns[p.x];
+      if (c.count++ == 0) c.first = p.y;
+      c.last = p.y;
+      c.low = std::min(c.low, p.y);
+      c.high = std::max(c.high, p.y);
+    }
+    return columns;
+  };
+  const auto want = summarize(full);
+  const auto got = summarize(reduced);
+  ASSERT_EQ(got.size(), want.size());
+  for (const auto& [x, column] : want) {
+    const Column& r = got.at(x);
+    EXPECT_EQ(std::tie(r.low, r.high, r.first, r.last),
+              std::tie(column.low, column.high, column.first, column.last))
+        << "column " << x;
+    EXPECT_LE(r.count, 4);
+  }
+}
+
+TEST(PixelColumns, ExtremesKeepTheirOrderInAColumn) {
+  std::vector<ChartPoint> reduced;
+  {
+    CPixelColumnReducer columns(reduced);
+    for (int y : {5, 9, 1, 4}) columns.Add({3, y});
+    columns.Add({4, 4});
+  }
+  const std::vector<ChartPoint> want{{3, 5}, {3, 9}, {3, 1}, {3, 4}, {4, 4}};
+  EXPECT_EQ(reduced, want);
 }
 
 TEST(BezierSmoothing, PathRunsThroughEveryKnotWithControlPointsOnAStraightLine) {
