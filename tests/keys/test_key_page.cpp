@@ -472,6 +472,42 @@ TEST_F(KeyPageAloneTest, GuideIsOfferedOnceAndCanBeTurnedOff) {
   DisarmKeyPageGuide();
 }
 
+TEST_F(KeyPageAloneTest, HoldOffFallsBackToClickAndAsksOverATimer) {
+  CKeyConfigDlg* page = MakePage("QK52A160", "52 LQFP", kRemoteLcdStandard);
+  auto* hold = dynamic_cast<wxCheckBox*>(page->FindWindow(CKeyConfigDlg::kPressAndHoldId));
+  auto* holdRadio = dynamic_cast<wxRadioButton*>(page->FindWindow(CKeyConfigDlg::kActionHoldId));
+  auto toggle = [&](bool on) {
+    hold->SetValue(on);
+    wxCommandEvent event(wxEVT_CHECKBOX, hold->GetId());
+    event.SetEventObject(hold);
+    event.SetInt(on ? 1 : 0);
+    hold->ProcessWindowEvent(event);
+    testsupport::PumpEvents();
+  };
+  EXPECT_FALSE(holdRadio->IsEnabled());
+  toggle(true);
+  EXPECT_EQ(g_DocManage.PressAndHold, 1);
+  ASSERT_TRUE(holdRadio->IsEnabled());
+  Choose(holdRadio);
+  EXPECT_EQ(g_DocManage.ButtonMode, 1);
+
+  // With the timer on, switching off asks first; Cancel keeps everything.
+  g_DocManage.TimerOption = 1;
+  recorder.answers = {platform::kIdCancel};
+  toggle(false);
+  EXPECT_TRUE(hold->GetValue());
+  EXPECT_EQ(g_DocManage.PressAndHold, 1);
+  EXPECT_EQ(g_DocManage.ButtonMode, 1);
+  recorder.answers = {platform::kIdOk};
+  toggle(false);
+  EXPECT_EQ(recorder.boxes.size(), 2u);
+  EXPECT_EQ(g_DocManage.PressAndHold, 0);
+  EXPECT_EQ(g_DocManage.ButtonMode, 0);
+  EXPECT_TRUE(dynamic_cast<wxRadioButton*>(page->FindWindow(CKeyConfigDlg::kActionClickId))->GetValue());
+  EXPECT_FALSE(holdRadio->IsEnabled());
+  g_DocManage.TimerOption = 0;
+}
+
 TEST_F(KeyPageAloneTest, EveryLayoutElementResolves) {
   CKeyConfigDlg* page = MakePage("QK37A0640", "20SSOP", kRemoteGeneral);
   for (const char* name : {"SW_CLIENT",          "IO_SELECT",      "IO_SELECT1",         "Driver_Mode_Select",
