@@ -79,6 +79,11 @@ wxString KeyItem(int index);
 // [Custom]: the air-conditioner sending scheme, written by the air carrier
 // and decode pages, read by the main window before the air pages load.
 inline constexpr char kAirFormatType[] = "AirFormatType";
+// [Standard]: the standard protocol page's choice.
+inline constexpr char kStandardProtocol[] = "Protocol";
+inline constexpr char kStandardAddress[] = "Address";
+inline constexpr char kStandardFreq[] = "sFreq";
+inline constexpr char kStandardDuty[] = "sDuty";  // written only while a duty is selected
 }  // namespace key
 
 // The [Project] section.
