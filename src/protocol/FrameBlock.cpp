@@ -114,4 +114,13 @@ BlockBodyStyle CFrameBlock::BodyStyle() const {
   return s;
 }
 
+BlockLabelStyle CFrameBlock::LabelStyle() const {
+  BlockLabelStyle s;
+  s.filled = label_fill_;
+  s.fill = fixed_ ? block_colours::kLabelFillFixed : block_colours::kLabelFill;
+  s.text_colour = fixed_ ? block_colours::kLabelTextFixed : block_colours::kLabelText;
+  s.text = text_;
+  return s;
+}
+
 }  // namespace olv::protocol

@@ -78,6 +78,14 @@ struct BlockBodyStyle {
   bool rounded = false;
 };
 
+// What the label of a block looks like; empty rectangle: no label is drawn.
+struct BlockLabelStyle {
+  bool filled = false;
+  BlockColour fill = 0;
+  BlockColour text_colour = 0;
+  wxString text;  // a language key or plain text
+};
+
 class CFrameBlock {
  public:
   CFrameBlock() = default;
@@ -110,6 +118,7 @@ class CFrameBlock {
 
   // Body appearance after the block's drawing rules.
   BlockBodyStyle BodyStyle() const;
+  BlockLabelStyle LabelStyle() const;
 
   wxString GetText() const { return text_; }
   wxString GetCaption(bool window_text) const { return window_text ? window_text_ : caption_; }

@@ -1,5 +1,6 @@
 #include "protocol/pages/ProtocolPages.h"
 
+#include "protocol/pages/SendPreviewDlg.h"
 #include "ui/shell/ShellHooks.h"
 
-void RegisterProtocolPages() {}
+void RegisterProtocolPages() { olv::protocol::RegisterSendPreview(); }
