@@ -1,12 +1,15 @@
 // Frame blocks and send-format rows drawn into a bitmap: the colours, pens,
 // texts and marks each state of a block shows.
 #include "FakeFrameItems.h"
+#include "HostFrame.h"
+#include "UiEvents.h"
 #include "core/AppContext.h"
 #include "platform/Paths.h"
 #include "protocol/pages/FrameDiagramPainter.h"
 
 #include <gtest/gtest.h>
 #include <wx/bitmap.h>
+#include <wx/dcclient.h>
 #include <wx/dcmemory.h>
 
 #include <functional>
@@ -207,6 +210,54 @@ TEST_F(FrameDiagramPainterTest, SendFormatRowWithItsDropMarker) {
   format.marker_shown = false;
   const wxImage plain = Render([&](wxDC& dc) { painter.DrawSendFormat(dc, format); });
   EXPECT_EQ(CountIn(plain, wxRect(cx - 6, 40, 13, 11), IsDark), 0);
+}
+
+// A window that owns a row, as the data-format pages do: its blocks repaint it
+// through the window host and its paint handler draws the row.
+class RowWindow : public wxPanel {
+ public:
+  explicit RowWindow(wxWindow* parent) : wxPanel(parent), host(this), painter(GetFont()) {
+    SetBackgroundColour(*wxWHITE);
+    Bind(wxEVT_PAINT, [this](wxPaintEvent&) {
+      wxPaintDC dc(this);
+      painter.DrawSendFormat(dc, format);
+    });
+  }
+  CWindowBlockHost host;
+  CFrameBlockPainter painter;
+  CSendFormat format;
+};
+
+TEST_F(FrameDiagramPainterTest, RowInAWindowShowsItsDropPlace) {
+  testsupport::HostFrame frame(wxSize(720, 120), wxPoint(40, 40), testsupport::HostContent::Empty);
+  auto* window = new RowWindow(frame.Frame());
+  frame.Frame()->SendSizeEvent();
+  window->format.start_shown = true;
+  window->format.kind2_shown = true;
+  window->format.Layout(10, 20, 30, 64, 9, &window->host, true);
+  FakeItem start("START"), address("ADDRESS"), command("COMMAND"), inverted("COMMAND");
+  CSendFormat& row = window->format;
+  ASSERT_TRUE(row.InsertAt(kKindStart, 1, &start, RgbColour(255, 211, 182), false, false, true, false));
+  ASSERT_TRUE(row.InsertAt(kKindData, 3, &address, RgbColour(255, 170, 165), false, false, true, false));
+  ASSERT_TRUE(row.InsertAt(kKindData, 4, &command, RgbColour(220, 237, 193), false, false, true, false));
+  ASSERT_TRUE(row.InsertAt(kKindData, 5, &inverted, RgbColour(168, 230, 207), true, false, true, false));
+  row.Layout(10, 20, 30, 64, 9, &window->host, false);  // the toggle place is hidden
+  ASSERT_TRUE(row.MarkDropPlaces(kKindData, true, false));
+  testsupport::PumpEvents();
+
+  const BlockRect& drop = row.Place(6).Rect();
+  EXPECT_TRUE(row.Place(6).IsSelected());
+  const wxImage screen = testsupport::WaitForScreen(window);
+  const wxPoint origin = window->ClientToScreen(wxPoint(0, 0)) - window->GetScreenPosition();
+  int red = 0;
+  for (int x = drop.left + 4; x < drop.right - 4; ++x) {
+    const wxColour c = At(screen, origin.x + x, origin.y + drop.top);
+    red += c.Red() > 200 && c.Green() < 80 && c.Blue() < 80 ? 1 : 0;
+  }
+  EXPECT_GT(red, 5);
+  EXPECT_EQ(testsupport::ScreenPixel(window, wxPoint(row.Place(3).Rect().left + 4, 24)),
+            wxColour(255, 170, 165));
+  testsupport::SaveWindowScreenshot(frame.Frame(), "frame_diagram.png");
 }
 
 }  // namespace
