@@ -84,6 +84,8 @@ void CLUEdit::SetUnitText(const wxString& text, bool relayout) {
   if (!m_unit) {
     m_unit = new CLUStatic(m_parent, kUnitControlId, text, wxPoint(0, 0), wxSize(10, 10));
     m_unit->SetFont(m_unitFont);
+    // A unit made for a hidden input stays hidden with it.
+    if (m_edit && !m_edit->IsShown()) m_unit->Hide();
   }
   m_unit->SetLabel(text);
   if (relayout) Layout();

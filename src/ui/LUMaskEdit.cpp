@@ -83,6 +83,10 @@ void CLUMaskEdit::GetRange(double* minimum, double* maximum) const {
 
 bool CLUMaskEdit::CheckRange() {
   const bool inRange = !m_valueCheck || IsTextInRange(GetWindowText(), m_hexadecimal, m_minimum, m_maximum);
+  if (m_refused) {
+    m_refused = false;
+    Refresh();
+  }
   if (m_outOfRange == inRange) {
     m_outOfRange = !inRange;
     Refresh();
@@ -136,8 +140,15 @@ void CLUMaskEdit::SetFocus() {
 }
 
 wxColour CLUMaskEdit::GetFrameColour() const {
-  return ColourFromColorRef(m_valueCheck && m_outOfRange ? kErrorFrameColor : m_normalFrameColor);
+  return ColourFromColorRef(ShowsError() ? kErrorFrameColor : m_normalFrameColor);
 }
+
+void CLUMaskEdit::MarkRefused() {
+  m_refused = true;
+  Refresh();
+}
+
+bool CLUMaskEdit::ShowsError() const { return (m_valueCheck && m_outOfRange) || m_refused; }
 
 wxSize CLUMaskEdit::DoGetBestSize() const {
   const wxSize text = m_text ? m_text->GetBestSize() : wxSize(40, 20);
@@ -280,7 +291,7 @@ void CLUMaskEdit::OnPaint(wxPaintEvent&) {
   dc.SetBrush(wxBrush(GetBackgroundColour()));
   dc.DrawRectangle(0, 0, size.x, size.y);
   if (!m_frame) return;
-  const bool error = m_valueCheck && m_outOfRange;
+  const bool error = ShowsError();
   const int width = error ? m_errorFrameWidth : m_normalFrameWidth;
   dc.SetBrush(*wxTRANSPARENT_BRUSH);
   dc.SetPen(wxPen(GetFrameColour(), width));

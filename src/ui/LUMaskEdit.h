@@ -50,6 +50,11 @@ class CLUMaskEdit : public wxControl {
   bool IsValueCheckOn() const { return m_valueCheck; }
   bool IsHexadecimal() const { return m_hexadecimal; }
   bool IsOutOfRange() const { return m_outOfRange; }
+  // Shows the red frame for a value its page refused (an empty required
+  // input) until the next range check.
+  void MarkRefused();
+  // The red frame is shown: out of range, or refused.
+  bool ShowsError() const;
   const wxString& GetMaskFormat() const { return m_format; }
   const wxString& GetMaskTemplate() const { return m_template; }
 
@@ -96,6 +101,7 @@ class CLUMaskEdit : public wxControl {
   double m_minimum = 0.0;
   double m_maximum = 0.0;
   bool m_outOfRange = false;
+  bool m_refused = false;
   bool m_frame = true;
   int m_normalFrameWidth = 1;
   int m_errorFrameWidth = 1;

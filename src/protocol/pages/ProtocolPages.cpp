@@ -1,6 +1,11 @@
 #include "protocol/pages/ProtocolPages.h"
 
+#include "protocol/pages/ModulationParam.h"
 #include "protocol/pages/SendPreviewDlg.h"
 #include "ui/shell/ShellHooks.h"
 
-void RegisterProtocolPages() { olv::protocol::RegisterSendPreview(); }
+void RegisterProtocolPages() {
+  olv::protocol::RegisterSendPreview();
+  RegisterShellPage(kModulationParamId,
+                    [](wxWindow* parent) -> CSubBaseDlg* { return new CModulationParam(parent); });
+}

@@ -1,0 +1,446 @@
+// The carrier and bit-timing page in the main window: a custom-protocol
+// project made through the new-project dialog reaches it; values are typed,
+// bad ones refused with their marks, good ones pass Next and fill the macro
+// table; the project's [Custom] section after a save; reopened, every value
+// is back.
+#include "core/AppContext.h"
+#include "core/DocManage.h"
+#include "core/LangText.h"
+#include "platform/Paths.h"
+#include "platform/Profile.h"
+#include "protocol/pages/ModulationParam.h"
+#include "protocol/pages/ProtocolPages.h"
+#include "ui/WaveDraw.h"
+#include "ui/pages/ExamplePage.h"
+#include "ui/pages/HomePage.h"
+#include "ui/pages/NewPrjPage.h"
+#include "ui/shell/OlvantaDlg.h"
+#include "ui/shell/ShellCommands.h"
+#include "MessageRecorder.h"
+#include "TempDir.h"
+#include "UiEvents.h"
+
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/radiobut.h>
+#include <wx/stattext.h>
+
+#include <filesystem>
+#include <map>
+
+namespace {
+
+using namespace modulation;
+
+#ifdef OLV_BRAND_MAKER
+constexpr int kBrand = 1;
+const char* const kExtension = ".ovirprj";
+#else
+constexpr int kBrand = 0;
+const char* const kExtension = ".lmirprj";
+#endif
+
+// A page that stands for the later steps of the flow.
+class CNextPage : public CSubBaseDlg {
+ public:
+  using CSubBaseDlg::CSubBaseDlg;
+};
+
+class ModulationPageTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    home = new testsupport::TempDir();
+    testsupport::PointUserFoldersAt(*home);
+  }
+  static void TearDownTestSuite() {
+    delete home;
+    home = nullptr;
+  }
+
+  void SetUp() override {
+    platform::ClearProfileCache();
+    g_App.BuildInstallPaths(platform::JoinPath(OLV_SOURCE_DIR, "install"));
+    InitDisplayScale(g_App.uiConfigFolder, 96);
+    g_App.currentLangSection = g_App.defaultLangSection = "1252";
+    g_FrameworkKind = 0;
+    g_App.protocolFolder = g_App.GetProtocolFolder(0);
+    g_App.icFolder = g_App.GetIcFolder(0);
+    g_DocManage.Reset(true, false);
+    g_DocManage.ProjectName.clear();
+    g_DocManage.ProjectFolder.clear();
+    g_DocManage.ProjectFilePath.clear();
+    g_DocManage.Modified = 0;
+    g_DocManage.RemoteType = 0;
+    g_DocManage.ProtocolType = 1;
+    RegisterProtocolPages();
+    for (int id : {kDataFormatId, kKeyConfigId})
+      RegisterShellPage(id, [id](wxWindow* parent) { return new CNextPage(id, parent); });
+    g_BrandFlag = kBrand;
+  }
+
+  void TearDown() override {
+    g_DocManage.Modified = 0;
+    CloseDialog();
+    for (int id : {kModulationParamId, kDataFormatId, kKeyConfigId}) RegisterShellPage(id, nullptr);
+    g_BrandFlag = 0;
+  }
+
+  void OpenDialog() {
+    dialog = new COlvantaDlg();
+    ASSERT_TRUE(dialog->Setup());
+    dialog->Show();
+    testsupport::PumpEvents();
+  }
+  void CloseDialog() {
+    if (dialog) dialog->Destroy();
+    dialog = nullptr;
+    testsupport::PumpEvents();
+  }
+
+  // From the start page through the new-project dialog, as a general remote
+  // with a custom protocol.
+  void CreateCustomProject() {
+    OpenDialog();
+    Press(dialog->FindPage(CHomePage::kTemplateId)->FindWindow(CHomePage::kNextId));
+    auto* examples = dynamic_cast<CExamplePage*>(dialog->FindPage(CExamplePage::kTemplateId));
+    ASSERT_TRUE(examples);
+    bool finished = false;
+    wxTheApp->CallAfter([&] {
+      CNewPrjPage* page = nullptr;
+      for (wxWindow* window : wxTopLevelWindows) {
+        if (auto* found = dynamic_cast<CNewPrjPage*>(window)) page = found;
+      }
+      ASSERT_TRUE(page);
+      testsupport::TypeText(page->GetNameEdit(), "Fan Remote");
+      page->GetLocationEdit()->SelectAll();
+      testsupport::TypeText(page->GetLocationEdit(), work.File("projects"));
+      Pick(page->GetModeList(), 1);  // general remote, custom protocol
+      finished = true;
+      Press(page->GetClientWindow()->FindWindow(CNewPrjPage::kFinishId));
+    });
+    testsupport::Click(examples->FindWindow(CExamplePage::kNewProjectId), wxPoint(20, 20));
+    testsupport::PumpEvents();
+    ASSERT_TRUE(finished);
+    ASSERT_EQ(g_DocManage.ProtocolType, kProtocolCustom);
+    project = g_DocManage.GetProjectFilePath();
+    ASSERT_FALSE(project.empty());
+    ASSERT_TRUE(project.EndsWith(kExtension));
+    recorder.boxes.clear();
+  }
+
+  CModulationParam* Page() const {
+    return dynamic_cast<CModulationParam*>(dialog->FindPage(kModulationParamId));
+  }
+
+  static void Press(wxWindow* button) {
+    ASSERT_TRUE(button);
+    wxCommandEvent event(wxEVT_BUTTON, button->GetId());
+    event.SetEventObject(button);
+    button->ProcessWindowEvent(event);
+    testsupport::PumpEvents();
+  }
+  static void Pick(wxChoice* choice, int index) {
+    choice->SetSelection(index);
+    wxCommandEvent event(wxEVT_CHOICE, choice->GetId());
+    event.SetEventObject(choice);
+    event.SetInt(index);
+    choice->ProcessWindowEvent(event);
+    testsupport::PumpEvents();
+  }
+  void Choose(int id) {
+    auto* radio = dynamic_cast<wxRadioButton*>(Page()->FindWindow(id));
+    ASSERT_TRUE(radio);
+    radio->SetValue(true);
+    wxCommandEvent event(wxEVT_RADIOBUTTON, id);
+    event.SetEventObject(radio);
+    event.SetInt(1);
+    radio->ProcessWindowEvent(event);
+    testsupport::PumpEvents();
+  }
+  void Tick(int id, bool on) {
+    auto* box = dynamic_cast<wxCheckBox*>(Page()->FindWindow(id));
+    ASSERT_TRUE(box);
+    box->SetValue(on);
+    wxCommandEvent event(wxEVT_CHECKBOX, id);
+    event.SetEventObject(box);
+    event.SetInt(on ? 1 : 0);
+    box->ProcessWindowEvent(event);
+    testsupport::PumpEvents();
+  }
+  bool Checked(int id) const {
+    wxWindow* window = Page()->FindWindow(id);
+    if (auto* radio = dynamic_cast<wxRadioButton*>(window)) return radio->GetValue();
+    return dynamic_cast<wxCheckBox*>(window)->GetValue();
+  }
+
+  // Types a value as the user does: focus in, select all, type, focus out.
+  void Type(int id, const wxString& text) {
+    CLUEdit* input = Page()->GetEditById(id);
+    ASSERT_TRUE(input);
+    wxTextCtrl* entry = input->GetEdit()->GetTextCtrl();
+    wxWindow* next = Page()->FindWindow(kNextId);
+    testsupport::MoveFocus(next, entry);
+    entry->SelectAll();
+    if (text.empty()) {
+      testsupport::TypeKey(entry, WXK_DELETE);
+    } else {
+      testsupport::TypeText(entry, text);
+    }
+    testsupport::MoveFocus(entry, next);
+  }
+  wxString Text(int id) const { return Page()->GetEditById(id)->GetWindowText(); }
+  wxString Mark(int id) const { return Page()->GetEditById(id)->GetUnit()->GetLabel(); }
+  bool RedFrame(int id) const { return Page()->GetEditById(id)->GetEdit()->ShowsError(); }
+  bool HasFocus(int id) const {
+    return wxWindow::FindFocus() == Page()->GetEditById(id)->GetEdit()->GetTextCtrl();
+  }
+  wxString ErrorLine() const { return Page()->FindWindow(kBitErrorId)->GetLabel(); }
+  wxString Caption(int waveId) const { return Page()->GetWave(waveId)->GetSpanText(-1); }
+  wxString Label(int waveId, int n) const { return Page()->GetWave(waveId)->GetSpanText(n); }
+
+  // Next as the user clicks it; true when the flow moved on.
+  bool Next() {
+    Press(Page()->FindWindow(kNextId));
+    return dialog->GetCurrentPage() != Page();
+  }
+
+  void FillGoodPdmValues() {
+    Type(kFreqEditId, "38");
+    Pick(Page()->GetDutyList(), 1);  // 1/3
+    Tick(kBootCheckId, true);
+    Type(kBootMarkEditId, "9000");
+    Type(kBootSpaceEditId, "4500");
+    Type(kBit0MarkEditId, "560");
+    Type(kBit0SpaceEditId, "560");
+    Type(kBit1MarkEditId, "560");
+    Type(kBit1SpaceEditId, "1690");
+    Tick(kRepeatCheckId, true);
+    Choose(kRepeatAgcRadioId);
+    Type(kRepeatPeriodEditId, "108");
+    Type(kRepeatMarkEditId, "9000");
+    Type(kRepeatSpaceEditId, "2250");
+  }
+
+  std::map<wxString, wxString> CustomSection() const {
+    std::map<wxString, wxString> values;
+    for (const wxString& line : platform::ReadProfileSection(project, "Custom")) {
+      values[line.BeforeFirst('=')] = line.AfterFirst('=');
+    }
+    return values;
+  }
+
+  static testsupport::TempDir* home;
+  testsupport::TempDir work;
+  testsupport::CMessageRecorder recorder;
+  COlvantaDlg* dialog = nullptr;
+  wxString project;
+};
+
+testsupport::TempDir* ModulationPageTest::home = nullptr;
+
+TEST_F(ModulationPageTest, NewCustomProjectStartsOnTheEmptyPage) {
+  CreateCustomProject();
+  ASSERT_TRUE(Page());
+  EXPECT_EQ(dialog->GetCurrentPage(), Page());
+  for (int id : kInputIds) EXPECT_EQ(Text(id), "") << id;
+  EXPECT_EQ(Page()->GetDutyList()->GetSelection(), wxNOT_FOUND);
+  EXPECT_EQ(Page()->GetDutyList()->GetCount(), 3u);
+  EXPECT_TRUE(Checked(kPdmRadioId));
+  EXPECT_TRUE(Page()->GetEditById(kBit0MarkEditId)->GetEdit()->IsShown());
+  EXPECT_FALSE(Page()->GetEditById(kHalfBitEditId)->GetEdit()->IsShown());
+  EXPECT_TRUE(Page()->GetDefinitionFile().EndsWith("setting.ini"));
+}
+
+TEST_F(ModulationPageTest, BadValuesAreRefusedAndGoodOnesPassNextIntoTheMacros) {
+  CreateCustomProject();
+  ASSERT_TRUE(Page());
+
+  // No duty: the message, and the page stays.
+  EXPECT_FALSE(Next());
+  ASSERT_EQ(recorder.boxes.size(), 1u);
+  EXPECT_EQ(recorder.boxes[0].text, GetLangText("IDS_DUTY_NO_SEL"));
+  recorder.boxes.clear();
+
+  FillGoodPdmValues();
+  EXPECT_TRUE(recorder.boxes.empty());
+
+  // Empty, below the minimum, above the maximum: each refused with its marks
+  // and the focus on the input; then a good value passes that input.
+  struct stBadValue {
+    int id;
+    const char* text;
+    const char* good;
+  };
+  const stBadValue bad[] = {
+      {kFreqEditId, "", "38"},
+      {kFreqEditId, "10", "38"},
+      {kFreqEditId, "200", "38"},
+      {kBootMarkEditId, "", "9000"},
+      {kBootMarkEditId, "50", "9000"},
+      {kBootSpaceEditId, "40000", "4500"},
+      {kBit0MarkEditId, "", "560"},
+      {kBit0SpaceEditId, "99", "560"},
+      {kBit1SpaceEditId, "20000", "1690"},
+      {kRepeatPeriodEditId, "", "108"},
+      {kRepeatPeriodEditId, "5", "108"},
+      {kRepeatMarkEditId, "31000", "9000"},
+  };
+  for (const stBadValue& value : bad) {
+    SCOPED_TRACE(wxString::Format("%d '%s'", value.id, value.text).utf8_string());
+    Type(value.id, value.text);
+    EXPECT_FALSE(Next());
+    EXPECT_TRUE(HasFocus(value.id));
+    EXPECT_EQ(Mark(value.id), "*");
+    EXPECT_TRUE(RedFrame(value.id));
+    Type(value.id, value.good);
+    EXPECT_EQ(Mark(value.id), "");
+    EXPECT_FALSE(RedFrame(value.id));
+  }
+  EXPECT_TRUE(recorder.boxes.empty()) << "range refusals show no message";
+
+  // The bit rule: both pairs equal.
+  Type(kBit1SpaceEditId, "560");
+  EXPECT_EQ(ErrorLine(), GetLangText("IDS_BIT0_BIT1_INVALID"));
+  EXPECT_FALSE(Next());
+  Type(kBit1SpaceEditId, "1690");
+  EXPECT_EQ(ErrorLine(), "");
+
+  // The previews follow the typed values.
+  EXPECT_EQ(Label(kBootWaveId, 0), "MARK 9000us");
+  EXPECT_EQ(Caption(kBootWaveId), "Lead code: 13500us");
+  EXPECT_EQ(Caption(kBit1WaveId), "Bit 1: 2250us");
+  EXPECT_EQ(Caption(kRepeatWaveId), "Repeat code: 11250us");
+  EXPECT_EQ(Caption(kCarrierWaveId), "Carrier: period 26.32us, frequency 38.00KHz");
+  EXPECT_EQ(Page()->GetWave(kCarrierWaveId)->GetSegmentCount(), 2);
+  testsupport::SaveWindowScreenshot(dialog, "modulation_page_en.png");
+
+  ASSERT_TRUE(Next());
+  EXPECT_EQ(g_MacroMap["IR_CarrierFreq"], "38");
+  EXPECT_EQ(g_MacroMap["IR_CarrierDuty"], "3");
+  EXPECT_EQ(g_MacroMap["IR_Bit1Space"], "1690");
+  EXPECT_EQ(g_MacroMap["IR_BootCode"], "1");
+  EXPECT_EQ(g_MacroMap["IR_RepeatAGC"], "1");
+  EXPECT_EQ(g_MacroMap["IR_RepeatPeriod"], "108");
+  EXPECT_EQ(g_MacroMap["HEADER_CODE"], "000") << "no boot data: padded";
+  EXPECT_EQ(g_DocManage.GetParam(8), "560");
+  EXPECT_EQ(g_DocManage.Bit1Space(), 1690);
+  EXPECT_EQ(g_DocManage.RepeatKind, 1);
+  EXPECT_EQ(g_DocManage.LeadCodeOn, 1);
+}
+
+TEST_F(ModulationPageTest, SavedCustomSectionReopensWithEveryValue) {
+  CreateCustomProject();
+  ASSERT_TRUE(Page());
+  FillGoodPdmValues();
+  ASSERT_TRUE(Next());
+  ASSERT_TRUE(dialog->SaveProject());
+
+  const std::map<wxString, wxString> saved = CustomSection();
+  const std::map<wxString, wxString> expected = {
+      {"IR_CarrierFreq", "38"},   {"IR_CarrierDuty", "1/3"},  {"IR_Manchester", "0"},
+      {"IR_BootCode", "1"},       {"IR_BootManchester", "0"}, {"IR_BootDataBits", ""},
+      {"HEADER_CODE", ""},        {"IR_BootMark", "9000"},    {"IR_BootSpace", "4500"},
+      {"IR_Bit1Mark", "560"},     {"IR_Bit0Mark", "560"},     {"IR_Bit1Space", "1690"},
+      {"IR_Bit0Space", "560"},    {"IR_ManchesterTime", ""},  {"IR_Bit0MarkAfter", "0"},
+      {"IR_RepeatCode", "1"},     {"IR_RepeatAGC", "1"},      {"IR_RepeatData", "0"},
+      {"IR_RepeatWhole", "0"},    {"IR_RepeatMark", "9000"},  {"IR_RepeatSpace", "2250"},
+      {"IR_RepeatPeriod", "108"},
+  };
+  for (const auto& [key, value] : expected) {
+    ASSERT_TRUE(saved.count(key)) << key;
+    EXPECT_EQ(saved.at(key), value) << key;
+  }
+  CloseDialog();
+
+  // Reopened in a fresh window from a reset document.
+  g_DocManage.Reset(true, false);
+  g_DocManage.ProjectName.clear();
+  g_DocManage.ProjectFilePath.clear();
+  OpenDialog();
+  ASSERT_EQ(dialog->OpenProjectFile(project), 2);
+  ASSERT_TRUE(Page());
+  EXPECT_EQ(Text(kFreqEditId), "38");
+  EXPECT_EQ(Page()->GetDutyList()->GetStringSelection(), "1/3");
+  EXPECT_TRUE(Checked(kPdmRadioId));
+  EXPECT_TRUE(Checked(kBootCheckId));
+  EXPECT_TRUE(Checked(kBootAgcRadioId));
+  EXPECT_EQ(Text(kBootMarkEditId), "9000");
+  EXPECT_EQ(Text(kBootSpaceEditId), "4500");
+  EXPECT_EQ(Text(kBit0MarkEditId), "560");
+  EXPECT_EQ(Text(kBit0SpaceEditId), "560");
+  EXPECT_EQ(Text(kBit1MarkEditId), "560");
+  EXPECT_EQ(Text(kBit1SpaceEditId), "1690");
+  EXPECT_TRUE(Checked(kRepeatCheckId));
+  EXPECT_TRUE(Checked(kRepeatAgcRadioId));
+  EXPECT_EQ(Text(kRepeatPeriodEditId), "108");
+  EXPECT_EQ(Text(kRepeatMarkEditId), "9000");
+  EXPECT_EQ(Text(kRepeatSpaceEditId), "2250");
+  EXPECT_EQ(Caption(kBit1WaveId), "Bit 1: 2250us");
+  EXPECT_EQ(Caption(kRepeatWaveId), "Repeat code: 11250us");
+  EXPECT_TRUE(recorder.boxes.empty());
+}
+
+TEST_F(ModulationPageTest, ManchesterBootDataAndPolarityReopen) {
+  CreateCustomProject();
+  ASSERT_TRUE(Page());
+  Type(kFreqEditId, "36");
+  Pick(Page()->GetDutyList(), 2);
+  Choose(kManchesterRadioId);
+  EXPECT_FALSE(Page()->GetEditById(kBit0MarkEditId)->GetEdit()->IsShown());
+  ASSERT_TRUE(Page()->GetEditById(kHalfBitEditId)->GetEdit()->IsShown());
+  Tick(kBootCheckId, true);
+  Choose(kBootManchesterRadioId);
+  EXPECT_TRUE(Page()->GetEditById(kBootContentEditId)->GetEdit()->IsShown());
+  EXPECT_FALSE(Page()->GetEditById(kBootMarkEditId)->GetEdit()->IsShown());
+  Type(kHalfBitEditId, "560");
+  Type(kBootContentEditId, "1011");  // the mask keeps three digits
+  EXPECT_EQ(Text(kBootContentEditId), "101");
+  EXPECT_EQ(Caption(kBootWaveId), "Lead code: 3360us");
+  EXPECT_EQ(Page()->GetWave(kBootWaveId)->GetSegmentCount(), 6);
+  Choose(kMarkAfterRadioId);
+  EXPECT_EQ(Label(kBit0WaveId, 0), "SPACE 560us");
+  EXPECT_EQ(Label(kBit1WaveId, 0), "MARK 560us");
+  // The repeat AGC burst needs an AGC boot code.
+  Tick(kRepeatCheckId, true);
+  EXPECT_FALSE(Page()->FindWindow(kRepeatAgcRadioId)->IsEnabled());
+  Choose(kRepeatWholeRadioId);
+  Type(kRepeatPeriodEditId, "110");
+  ASSERT_TRUE(Next());
+  EXPECT_EQ(g_MacroMap["IR_ManchesterTime"], wxString::Format("%lu", 560ul | (560ul << 16)));
+  EXPECT_EQ(g_MacroMap["HEADER_CODE"], "101");
+  EXPECT_EQ(g_MacroMap["IR_CarrierDuty"], "4");
+  ASSERT_TRUE(dialog->SaveProject());
+  EXPECT_EQ(CustomSection()["IR_Bit0MarkAfter"], "1");
+  EXPECT_EQ(CustomSection()["IR_BootDataBits"], "3");
+  CloseDialog();
+
+  g_DocManage.Reset(true, false);
+  g_DocManage.ProjectName.clear();
+  g_DocManage.ProjectFilePath.clear();
+  OpenDialog();
+  ASSERT_EQ(dialog->OpenProjectFile(project), 2);
+  ASSERT_TRUE(Page());
+  EXPECT_TRUE(Checked(kManchesterRadioId));
+  EXPECT_TRUE(Checked(kMarkAfterRadioId));
+  EXPECT_TRUE(Checked(kBootManchesterRadioId));
+  EXPECT_TRUE(Checked(kRepeatWholeRadioId));
+  EXPECT_EQ(Text(kHalfBitEditId), "560");
+  EXPECT_EQ(Text(kBootContentEditId), "101");
+  EXPECT_EQ(Text(kRepeatPeriodEditId), "110");
+  EXPECT_EQ(Page()->GetDutyList()->GetStringSelection(), "1/4");
+  EXPECT_EQ(Caption(kBootWaveId), "Lead code: 3360us");
+}
+
+TEST_F(ModulationPageTest, ChineseTextsScreenshot) {
+  g_App.currentLangSection = "936";
+  CreateCustomProject();
+  ASSERT_TRUE(Page());
+  FillGoodPdmValues();
+  EXPECT_EQ(Page()->FindWindow(kNextId)->GetLabel(), GetLangText("IDS_NEXT"));
+  EXPECT_EQ(Page()->FindWindow(kBitGroupId)->GetLabel(), GetLangText("IDS_LABEL4_PDM"));
+  testsupport::SaveWindowScreenshot(dialog, "modulation_page_zh.png");
+}
+
+}  // namespace
