@@ -168,6 +168,28 @@ TEST_F(MaskEditTest, FocusTellsThePageAndShowsTheTip) {
   EXPECT_FALSE(input.GetEditTip()->IsTipShown());
 }
 
+TEST_F(MaskEditTest, RefusedInputShowsTheRedFrameUntilTheNextCheck) {
+  ASSERT_TRUE(input.SetMask("DDD", "___"));
+  ASSERT_TRUE(input.SetRange(10, 200));
+  ASSERT_TRUE(input.EnableValueCheck(true));
+  const wxColour normal = edit->GetFrameColour();
+  edit->MarkRefused();  // an empty required input: in range, yet refused
+  EXPECT_TRUE(edit->ShowsError());
+  EXPECT_NE(edit->GetFrameColour(), normal);
+  input.SetText("38");
+  EXPECT_FALSE(edit->ShowsError());
+  EXPECT_EQ(edit->GetFrameColour(), normal);
+}
+
+TEST_F(MaskEditTest, UnitOfAHiddenInputStaysHidden) {
+  input.ShowWindow(false);
+  input.SetUnitText("*", true);
+  ASSERT_NE(input.GetUnit(), nullptr);
+  EXPECT_FALSE(input.GetUnit()->IsShown());
+  input.ShowWindow(true);
+  EXPECT_TRUE(input.GetUnit()->IsShown());
+}
+
 TEST_F(MaskEditTest, TipAboveTheEditIsRaisedByItsHeight) {
   input.EnableTip(true);
   input.SetTipText("Carrier");
