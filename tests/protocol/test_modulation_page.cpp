@@ -6,6 +6,7 @@
 #include "core/AppContext.h"
 #include "core/DocManage.h"
 #include "core/LangText.h"
+#include "keys/KeyGuide.h"
 #include "platform/Paths.h"
 #include "platform/Profile.h"
 #include "protocol/pages/ModulationParam.h"
@@ -316,7 +317,9 @@ TEST_F(ModulationPageTest, BadValuesAreRefusedAndGoodOnesPassNextIntoTheMacros) 
   EXPECT_EQ(Page()->GetWave(kCarrierWaveId)->GetSegmentCount(), 2);
   testsupport::SaveWindowScreenshot(dialog, "modulation_page_en.png");
 
+  DisarmKeyPageGuide();
   ASSERT_TRUE(Next());
+  EXPECT_TRUE(IsKeyPageGuideArmed()) << "the key page offers its guide next";
   EXPECT_EQ(g_MacroMap["IR_CarrierFreq"], "38");
   EXPECT_EQ(g_MacroMap["IR_CarrierDuty"], "3");
   EXPECT_EQ(g_MacroMap["IR_Bit1Space"], "1690");

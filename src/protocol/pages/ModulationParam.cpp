@@ -8,7 +8,7 @@
 #include "core/gui/DisplayHelpers.h"
 #include "platform/Paths.h"
 #include "platform/Profile.h"
-#include "protocol/StandardProtocol.h"
+#include "keys/KeyGuide.h"
 #include "ui/ImageTipBtn.h"
 #include "ui/UiMessages.h"
 #include "ui/WaveDraw.h"
@@ -579,7 +579,7 @@ bool CModulationParam::CheckAndApply() {
   if (!g_DocManage.GetProjectFilePath().empty() && !ValidatePage()) return false;
   g_MacroMap.clear();
   FillMacroTable(g_MacroMap);
-  g_KeyGuidePromptArmed = 1;
+  ArmKeyPageGuide();
   return true;
 }
 
