@@ -16,6 +16,7 @@
 #include "ui/pages/HomePage.h"
 #include "ui/pages/NewPrjPage.h"
 #include "ui/shell/OlvantaDlg.h"
+#include "ui/shell/PageMessages.h"
 #include "ui/shell/ShellCommands.h"
 #include "MessageRecorder.h"
 #include "TempDir.h"
@@ -43,10 +44,18 @@ constexpr int kBrand = 0;
 const char* const kExtension = ".lmirprj";
 #endif
 
-// A page that stands for the later steps of the flow.
+// A page that stands for the later steps of the flow; as the data-format
+// page it records what the carrier page tells it about the lead and repeat codes.
 class CNextPage : public CSubBaseDlg {
  public:
-  using CSubBaseDlg::CSubBaseDlg;
+  CNextPage(int id, wxWindow* parent) : CSubBaseDlg(id, parent) {
+    Bind(WM_LEAD_CODE_STATE,
+         [this](CShellMessageEvent& event) { leadCode = static_cast<int>(event.WParam()); });
+    Bind(WM_REPEAT_CODE_STATE,
+         [this](CShellMessageEvent& event) { repeatCode = static_cast<int>(event.WParam()); });
+  }
+  int leadCode = -1;
+  int repeatCode = -1;
 };
 
 class ModulationPageTest : public ::testing::Test {
@@ -266,6 +275,10 @@ TEST_F(ModulationPageTest, BadValuesAreRefusedAndGoodOnesPassNextIntoTheMacros) 
 
   FillGoodPdmValues();
   EXPECT_TRUE(recorder.boxes.empty());
+  auto* dataFormat = dynamic_cast<CNextPage*>(dialog->FindPage(kDataFormatId));
+  ASSERT_TRUE(dataFormat);
+  EXPECT_EQ(dataFormat->leadCode, 1);
+  EXPECT_EQ(dataFormat->repeatCode, 1);
 
   // Empty, below the minimum, above the maximum: each refused with its marks
   // and the focus on the input; then a good value passes that input.
@@ -434,6 +447,45 @@ TEST_F(ModulationPageTest, ManchesterBootDataAndPolarityReopen) {
   EXPECT_EQ(Text(kRepeatPeriodEditId), "110");
   EXPECT_EQ(Page()->GetDutyList()->GetStringSelection(), "1/4");
   EXPECT_EQ(Caption(kBootWaveId), "Lead code: 3360us");
+}
+
+// Tab as the toolkit first reports it, to the focused entry; true when a
+// handler took it (the page, or the window above it).
+bool PressTab(wxWindow* focus, bool shift) {
+  wxKeyEvent event(wxEVT_CHAR_HOOK);
+  event.m_keyCode = WXK_TAB;
+  event.m_shiftDown = shift;
+  event.SetEventObject(focus);
+  return focus->ProcessWindowEvent(event) && !event.GetSkipped();
+}
+
+TEST_F(ModulationPageTest, TabWalksTheVisibleEnabledInputs) {
+  CreateCustomProject();
+  ASSERT_TRUE(Page());
+  const auto entry = [this](int id) { return Page()->GetEditById(id)->GetEdit()->GetTextCtrl(); };
+  const auto focusOn = [&](int id) {
+    Page()->GetEditById(id)->GetEdit()->SetFocus();
+    testsupport::PumpEvents();
+    ASSERT_TRUE(HasFocus(id));
+  };
+  // PDM: the hidden half-bit input is skipped.
+  focusOn(kFreqEditId);
+  EXPECT_TRUE(PressTab(entry(kFreqEditId), false));
+  EXPECT_TRUE(HasFocus(kBit0MarkEditId));
+  EXPECT_TRUE(PressTab(entry(kBit0MarkEditId), true)) << "Shift+Tab walks back";
+  EXPECT_TRUE(HasFocus(kFreqEditId));
+  // Without boot and repeat code their inputs are disabled: nothing after bit-1 space.
+  Tick(kRepeatCheckId, false);
+  EXPECT_EQ(dynamic_cast<CNextPage*>(dialog->FindPage(kDataFormatId))->repeatCode, 0);
+  EXPECT_FALSE(Checked(kBootCheckId));
+  focusOn(kBit1SpaceEditId);
+  PressTab(entry(kBit1SpaceEditId), false);  // goes on to the window's own handling
+  for (int id : {kBootContentEditId, kBootMarkEditId, kBootSpaceEditId, kRepeatPeriodEditId})
+    EXPECT_FALSE(HasFocus(id)) << id;
+  Tick(kBootCheckId, true);
+  focusOn(kBit1SpaceEditId);
+  EXPECT_TRUE(PressTab(entry(kBit1SpaceEditId), false));
+  EXPECT_TRUE(HasFocus(kBootMarkEditId)) << "the hidden boot data input is skipped";
 }
 
 TEST_F(ModulationPageTest, ChineseTextsScreenshot) {

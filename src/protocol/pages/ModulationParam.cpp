@@ -165,6 +165,12 @@ const std::pair<int, const char*> kFixedTexts[] = {
     {kBootAgcRadioId, "AGC Burst"}, {kBootManchesterRadioId, "Manchester"},
 };
 
+// The inputs in the order Tab walks them.
+constexpr std::array<int, 12> kTabOrder = {kFreqEditId,         kHalfBitEditId,    kBit0MarkEditId,
+                                           kBit0SpaceEditId,    kBit1MarkEditId,   kBit1SpaceEditId,
+                                           kBootContentEditId,  kBootMarkEditId,   kBootSpaceEditId,
+                                           kRepeatPeriodEditId, kRepeatMarkEditId, kRepeatSpaceEditId};
+
 constexpr std::array<int, 5> kWaveIds = {kCarrierWaveId, kBootWaveId, kBit0WaveId, kBit1WaveId,
                                          kRepeatWaveId};
 
@@ -282,6 +288,29 @@ void CModulationParam::BindEvents() {
       kCancelId);
   Bind(WM_EDIT_CHANGED, &CModulationParam::OnEditChanged, this);
   Bind(wxEVT_LEFT_DOWN, &CModulationParam::OnBackgroundClick, this);
+  Bind(wxEVT_CHAR_HOOK, &CModulationParam::OnTabKey, this);
+}
+
+// Tab walks the inputs only, skipping hidden and disabled ones; Shift+Tab walks
+// them backwards. Past the last one the key goes on to the usual handling.
+void CModulationParam::OnTabKey(wxKeyEvent& event) {
+  event.Skip();
+  if (event.GetKeyCode() != WXK_TAB || event.ControlDown() || event.AltDown()) return;
+  wxWindow* focus = wxWindow::FindFocus();
+  int current = -1;
+  for (std::size_t i = 0; i < kTabOrder.size(); ++i) {
+    CLUMaskEdit* edit = Edit(kTabOrder[i]).GetEdit();
+    if (edit && focus && (focus == edit || focus == edit->GetTextCtrl())) current = static_cast<int>(i);
+  }
+  if (current < 0) return;
+  const int step = event.ShiftDown() ? -1 : 1;
+  for (int i = current + step; i >= 0 && i < static_cast<int>(kTabOrder.size()); i += step) {
+    CLUMaskEdit* edit = Edit(kTabOrder[i]).GetEdit();
+    if (!edit || !edit->IsShown() || !edit->IsEnabled()) continue;
+    edit->SetFocus();
+    event.Skip(false);
+    return;
+  }
 }
 
 CLUEdit& CModulationParam::Edit(int id) {

@@ -71,6 +71,7 @@ class CModulationParam : public CSubBaseDlg {
   void OnEditChanged(wxCommandEvent& event);
   void HandleEditChanged(bool inRange, CLUEdit* input);
   void OnBackgroundClick(wxMouseEvent& event);
+  void OnTabKey(wxKeyEvent& event);
 
   // Rules that show, enable and reset controls.
   void UpdateBootControls();
