@@ -518,7 +518,6 @@ bool CModulationParam::ShowStoredValues() {
 bool CModulationParam::SaveToProject() {
   g_DocManage.MarkAfter = m_markFirst == 0 ? 1 : 0;
   const wxString project = g_DocManage.GetProjectFilePath();
-  platform::ProfileWriteBatch batch(project);
   for (std::size_t n = 0; n < m_paramList.size(); ++n) {
     const int id = m_paramList[n];
     if (id == 0 || !FindWindow(id)) continue;
@@ -529,7 +528,7 @@ bool CModulationParam::SaveToProject() {
         value.kind == stParamValue::kButton ? wxString(value.checked ? "1" : "0") : value.text;
     if (!platform::WriteProfileString(project, kCustomSection, definition.name, text)) return false;
   }
-  return batch.Commit();
+  return true;
 }
 
 bool CModulationParam::StorePageData() {
