@@ -377,6 +377,8 @@ TEST_F(ModulationPageTest, SavedCustomSectionReopensWithEveryValue) {
   OpenDialog();
   ASSERT_EQ(dialog->OpenProjectFile(project), 2);
   ASSERT_TRUE(Page());
+  testsupport::PumpEvents();
+  EXPECT_EQ(g_DocManage.Modified, 0) << "showing what was saved changes nothing";
   EXPECT_EQ(Text(kFreqEditId), "38");
   EXPECT_EQ(Page()->GetDutyList()->GetStringSelection(), "1/3");
   EXPECT_TRUE(Checked(kPdmRadioId));
