@@ -490,14 +490,33 @@ TEST_F(ModulationPageTest, TabWalksTheVisibleEnabledInputs) {
   EXPECT_TRUE(HasFocus(kBootMarkEditId)) << "the hidden boot data input is skipped";
 }
 
-TEST_F(ModulationPageTest, ChineseTextsScreenshot) {
-  g_App.currentLangSection = "936";
+TEST_F(ModulationPageTest, LanguageSwitchRelabelsThePageAndKeepsItsValues) {
   CreateCustomProject();
   ASSERT_TRUE(Page());
   FillGoodPdmValues();
+  Type(kBit0SpaceEditId, "99");  // out of range: marked
+  ASSERT_EQ(Mark(kBit0SpaceEditId), "*");
+
+  wxCommandEvent command(wxEVT_MENU, ID_LANG_SIMPLIFIED);
+  command.SetEventObject(dialog);
+  dialog->ProcessWindowEvent(command);
+  testsupport::PumpEvents();
+  ASSERT_EQ(g_App.currentLangSection, "936");
   EXPECT_EQ(Page()->FindWindow(kNextId)->GetLabel(), GetLangText("IDS_NEXT"));
   EXPECT_EQ(Page()->FindWindow(kBitGroupId)->GetLabel(), GetLangText("IDS_LABEL4_PDM"));
+  EXPECT_EQ(Caption(kBit1WaveId), wxString::Format(GetLangText("IDS_BIT1_TIME"), 2250));
+  EXPECT_EQ(Text(kBit0SpaceEditId), "99");
+  EXPECT_EQ(Mark(kBit0SpaceEditId), "*");
+  EXPECT_EQ(Text(kRepeatMarkEditId), "9000");
+  Type(kBit0SpaceEditId, "560");
   testsupport::SaveWindowScreenshot(dialog, "modulation_page_zh.png");
+
+  // The bit group's caption follows the modulation chosen since.
+  Choose(kManchesterRadioId);
+  command.SetId(ID_LANG_ENGLISH);
+  dialog->ProcessWindowEvent(command);
+  testsupport::PumpEvents();
+  EXPECT_EQ(Page()->FindWindow(kBitGroupId)->GetLabel(), "Bit timing (Manchester)");
 }
 
 }  // namespace
