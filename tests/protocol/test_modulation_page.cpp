@@ -28,6 +28,7 @@
 #include <wx/choice.h>
 #include <wx/radiobut.h>
 #include <wx/stattext.h>
+#include <wx/utils.h>
 
 #include <filesystem>
 #include <map>
@@ -185,27 +186,32 @@ class ModulationPageTest : public ::testing::Test {
     return dynamic_cast<wxCheckBox*>(window)->GetValue();
   }
 
-  // Types a value as the user does: focus in, select all, type, focus out.
+  // Types a value as the user does: focus in, backspace over the old text,
+  // type, focus out.
   void Type(int id, const wxString& text) {
     CLUEdit* input = Page()->GetEditById(id);
     ASSERT_TRUE(input);
     wxTextCtrl* entry = input->GetEdit()->GetTextCtrl();
     wxWindow* next = Page()->FindWindow(kNextId);
     testsupport::MoveFocus(next, entry);
-    entry->SelectAll();
-    if (text.empty()) {
-      testsupport::TypeKey(entry, WXK_DELETE);
-    } else {
-      testsupport::TypeText(entry, text);
-    }
+    entry->SetInsertionPointEnd();
+    for (std::size_t n = entry->GetValue().length(); n > 0; --n) testsupport::TypeKey(entry, WXK_BACK);
+    ASSERT_EQ(entry->GetValue(), "");
+    testsupport::TypeText(entry, text);
     testsupport::MoveFocus(entry, next);
+  }
+  // Waits a moment for the toolkit to report the focus.
+  bool HasFocus(int id) const {
+    wxWindow* entry = Page()->GetEditById(id)->GetEdit()->GetTextCtrl();
+    for (int wait = 0; wait < 100 && wxWindow::FindFocus() != entry; ++wait) {
+      wxMilliSleep(10);
+      testsupport::PumpEvents();
+    }
+    return wxWindow::FindFocus() == entry;
   }
   wxString Text(int id) const { return Page()->GetEditById(id)->GetWindowText(); }
   wxString Mark(int id) const { return Page()->GetEditById(id)->GetUnit()->GetLabel(); }
   bool RedFrame(int id) const { return Page()->GetEditById(id)->GetEdit()->ShowsError(); }
-  bool HasFocus(int id) const {
-    return wxWindow::FindFocus() == Page()->GetEditById(id)->GetEdit()->GetTextCtrl();
-  }
   wxString ErrorLine() const { return Page()->FindWindow(kBitErrorId)->GetLabel(); }
   wxString Caption(int waveId) const { return Page()->GetWave(waveId)->GetSpanText(-1); }
   wxString Label(int waveId, int n) const { return Page()->GetWave(waveId)->GetSpanText(n); }

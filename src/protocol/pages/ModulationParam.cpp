@@ -319,8 +319,12 @@ CLUEdit& CModulationParam::Edit(int id) {
 }
 
 CLUEdit* CModulationParam::GetEditById(int id) {
-  if (std::find(kInputIds.begin(), kInputIds.end(), id) == kInputIds.end()) return nullptr;
+  if (!IsInput(id)) return nullptr;
   return &Edit(id);
+}
+
+bool CModulationParam::IsInput(int id) {
+  return std::find(kInputIds.begin(), kInputIds.end(), id) != kInputIds.end();
 }
 
 CDrawWave* CModulationParam::GetWave(int id) const {
@@ -445,9 +449,10 @@ stParamValue CModulationParam::ValueOf(int controlId) const {
   if (controlId == kBootLengthId) {
     value.kind = stParamValue::kStatic;
     value.text = window->GetLabel();
-  } else if (auto* self = const_cast<CModulationParam*>(this); self->GetEditById(controlId)) {
+  } else if (IsInput(controlId)) {
     value.kind = stParamValue::kEdit;
-    value.text = self->Edit(controlId).GetWindowText();
+    const auto found = std::find(kInputIds.begin(), kInputIds.end(), controlId);
+    value.text = m_edits[static_cast<std::size_t>(found - kInputIds.begin())].GetWindowText();
   } else if (controlId == kDutyComboId) {
     value.kind = stParamValue::kCombo;
     value.text = m_duty->GetStringSelection();

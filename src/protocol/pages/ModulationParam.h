@@ -91,6 +91,7 @@ class CModulationParam : public CSubBaseDlg {
 
   // Control helpers.
   CLUEdit& Edit(int id);
+  static bool IsInput(int id);
   wxString EditText(int id);
   void EmptyInput(int id);
   void PutParam(int id, int param);
