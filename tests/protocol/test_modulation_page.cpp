@@ -416,6 +416,9 @@ TEST_F(ModulationPageTest, ManchesterBootDataAndPolarityReopen) {
   ASSERT_TRUE(Page()->GetEditById(kHalfBitEditId)->GetEdit()->IsShown());
   Tick(kBootCheckId, true);
   Choose(kBootManchesterRadioId);
+  g_DocManage.Modified = 0;
+  Choose(kBootManchesterRadioId);
+  EXPECT_EQ(g_DocManage.Modified, 0) << "the applied type again changes nothing";
   EXPECT_TRUE(Page()->GetEditById(kBootContentEditId)->GetEdit()->IsShown());
   EXPECT_FALSE(Page()->GetEditById(kBootMarkEditId)->GetEdit()->IsShown());
   Type(kHalfBitEditId, "560");

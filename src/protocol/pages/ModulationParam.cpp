@@ -259,12 +259,8 @@ void CModulationParam::BindEvents() {
       wxEVT_RADIOBUTTON, [this](wxCommandEvent& event) { OnModulationType(event.GetId()); }, kPdmRadioId,
       kManchesterRadioId);
   Bind(
-      wxEVT_RADIOBUTTON,
-      [this](wxCommandEvent& event) {
-        OnBootType(event.GetId());
-        ReportChange();
-      },
-      kBootAgcRadioId, kBootManchesterRadioId);
+      wxEVT_RADIOBUTTON, [this](wxCommandEvent& event) { OnBootType(event.GetId()); }, kBootAgcRadioId,
+      kBootManchesterRadioId);
   Bind(
       wxEVT_RADIOBUTTON, [this](wxCommandEvent& event) { OnBit0Polarity(event.GetId()); }, kMarkFirstRadioId,
       kMarkAfterRadioId);
