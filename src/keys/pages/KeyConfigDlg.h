@@ -11,10 +11,15 @@
 #include "ui/SubBaseDlg.h"
 #include "ui/shell/ShellHooks.h"
 
-#include <memory>
+#include <wx/cursor.h>
 
+#include <memory>
+#include <vector>
+
+class CFuncDlg;
 class CIOSetDlg;
 class CIRGridCtrl;
+class CKeyButton;
 class CImageTipBtn;
 class CKeyCellEditEvent;
 class CPNGShow;
@@ -93,6 +98,26 @@ class CKeyConfigDlg : public CSubBaseDlg, public IShellPageExtras {
   // The package change the global selection offers; false when refused.
   bool ChangePackage(const wxString& package);
 
+  // The function panel (LCD remotes) and the key panel it drops functions on.
+  CFuncDlg* GetFuncPanel() const { return m_funcPanel; }
+  IKeyPanel* GetKeyPanel() const { return m_keyPanel; }
+  // The function button being dragged onto a key; null when none.
+  CKeyButton* GetDragSource() const { return m_dragSource; }
+  void SetDragSource(CKeyButton* button) { m_dragSource = button; }
+  wxCursor GetDragCursor() const { return m_dragCursor; }
+
+  // The six action lines of a key (click, hold and two keys, each on then
+  // off) appended to lists: the line of the function assigned to the key for
+  // that action and state, or the empty define. False when a function's
+  // parameter data cannot fill its line (nothing is appended then).
+  bool AppendKeyActionDefines(int key, int keyNumber, std::vector<wxString> (&lists)[6]);
+  // The key action macros and the functions' range macros into the macro
+  // table; on bad action data a message names the function and key, and the
+  // table is left as it was.
+  bool WriteKeyActionDefines();
+
+  void MarkModified();
+
   CIOSetDlg* GetPinPicker() const { return m_picker; }
   IKeySetPanel* GetKeySetPanel() const { return m_keySet; }
   CIRGridCtrl* GetGrid() const { return m_grid; }
@@ -142,9 +167,19 @@ class CKeyConfigDlg : public CSubBaseDlg, public IShellPageExtras {
   void OnShowPage(wxShowEvent& event);
   void ShowGuide();
 
+  // Functions on keys.
+  wxString FunctionListPath() const;
+  void LoadFunctionPanel();
+  void ReloadFunctionButtons();
+  void OnKeyFuncAssign(CShellMessageEvent& event);
+  void OnKeySetSelect(CShellMessageEvent& event);
+  void OnKeyRecord(CShellMessageEvent& event);
+  // The function on the key leaves it; true when there was one.
+  bool ReleaseFunctionOn(int key, bool asDragSource);
+  void OnButtonStateChanged();
+
   // The key lines changed: the document's key-pin list follows them.
   void KeyLinesChanged();
-  void MarkModified();
 
   IKeySetPanel* m_keySet = nullptr;
   CIOSetDlg* m_picker = nullptr;
@@ -152,6 +187,10 @@ class CKeyConfigDlg : public CSubBaseDlg, public IShellPageExtras {
   ISendPreviewPanel* m_preview = nullptr;
   wxWindow* m_previewArea = nullptr;
   std::unique_ptr<CKeyPinRules> m_rules;
+  CFuncDlg* m_funcPanel = nullptr;
+  IKeyPanel* m_keyPanel = nullptr;
+  CKeyButton* m_dragSource = nullptr;
+  wxCursor m_dragCursor;
 
   wxStaticBox* m_groups[4] = {};
   wxChoice* m_keypadCombo = nullptr;

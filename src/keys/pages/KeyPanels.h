@@ -10,7 +10,9 @@
 #include <wx/string.h>
 
 #include <functional>
+#include <vector>
 
+class CKeyButton;
 class CProjectFile;
 class wxWindow;
 
@@ -42,7 +44,54 @@ class IKeySetPanel {
   virtual void OnTouchChoice(long /*wParam*/, long /*lParam*/) {}
   virtual void OnFunctionSet(const wxString& /*name*/, long /*value*/) {}
   virtual void OnFunctionClear(long /*lParam*/) {}
+
+  // The key-set cells a name is dragged between: the cell under a screen
+  // point takes the name (false when none lies there); flag 1 gives the
+  // dragged cell the returned text.
+  virtual bool DropName(const wxPoint& /*screenPoint*/, const wxString& /*name*/, int& /*flag*/,
+                        wxString& /*text*/) {
+    return false;
+  }
+  virtual void RefreshCells() {}
+  virtual void EndCellDrag() {}
+  // Clears the marks of the key lines the selected key is wired to.
+  virtual void ClearKeyMarks() {}
 };
+
+// The key panel (dialog 155): the keys that functions are dragged onto.
+// A key is known by its reference: (column << 8) | row for a step or matrix
+// key, the index of a touch key.
+class IKeyPanel {
+ public:
+  struct stKeyInUse {
+    int reference;
+    int number;  // the number in the key's define names
+  };
+  virtual ~IKeyPanel() = default;
+  virtual wxWindow* GetWindow() = 0;
+  // The key under a screen point takes the dragged function (by telling the
+  // page with WM_KEYSET_SELECT); false when no key took it.
+  virtual bool DropFunction(const wxPoint& screenPoint, CKeyButton* function) = 0;
+  // The key of a reference; null for none.
+  virtual CKeyButton* ResolveKey(int reference) = 0;
+  // The reference of one of the panel's keys; -1 for another window.
+  virtual int KeyReference(const CKeyButton* key) = 0;
+  // The keys in use in the panel's walk order.
+  virtual std::vector<stKeyInUse> KeysInUse() = 0;
+  // The action the user assigns (0 click, 1 press-and-hold, 2 two keys) and
+  // the switch state (1 on, 0 off) changed: the keys show their slots again.
+  virtual void SetButtonMode(int /*mode*/) {}
+  virtual void SetButtonState(int /*state*/) {}
+  // The panel's keys of [KeyConfig]. Loading tells the page the stored
+  // actions of each key with WM_KEYSET_SELECT.
+  virtual bool WriteKeys(const CProjectFile& /*file*/) { return true; }
+  virtual void LoadKeys(const CProjectFile& /*file*/) {}
+};
+// A factory that makes the key panel as a child of the page; while none is
+// registered the page has no key panel and dropped functions go back free.
+using KeyPanelFactory = std::function<IKeyPanel*(wxWindow* parent)>;
+void RegisterKeyPanel(KeyPanelFactory factory);
+KeyPanelFactory GetKeyPanelFactory();
 
 // The send preview (dialog 154): shows the frame of a key code.
 class ISendPreviewPanel {

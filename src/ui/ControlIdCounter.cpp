@@ -1,0 +1,7 @@
+#include "ui/ControlIdCounter.h"
+
+namespace {
+int g_nextControlId = 6000;
+}
+
+int TakeNextControlId() { return g_nextControlId++; }
