@@ -1,8 +1,14 @@
 #!/usr/bin/env python3
 """Writes the key page's data of the LCD frameworks: "KeyConfig.ini" in
-RemoteControlSetting/<kind>/Protocols/Custom with [REM] (the pins an LCD standard remote may
-drive its IR output from, "<MCU>_<package>") and [PreviewImages] (the key page's guide pictures,
-in order, names in the install folder's Images).
+RemoteControlSetting/<kind>/Protocols/Custom with the function list ("Fun%d": the functions a key
+of an LCD remote can be given, their masks, parameter records and values, range macros and enable
+expressions), [REM] (the pins an LCD standard remote may drive its IR output from,
+"<MCU>_<package>"), [FileName] "Name" (the LCD key header) and [PreviewImages] (the key page's
+guide pictures, in order, names in the install folder's Images).
+
+"Index" and the "P%d" terms of "Enable" are numbers of the air-conditioner data format's function
+list, which an LCD remote's frame is built from: 0 power, 1 mode, 2 temperature, 3 fan speed,
+4 swing, 5 sleep, 6 turbo, 7 light, 8 timer on, 9 timer off, 10 clock.
 
   tools/make_key_config.py            write the files
   tools/make_key_config.py --check    exit 1 when a written file would differ
@@ -26,14 +32,84 @@ def rem_candidates(chip, package_pins):
     return [pin for pin in REM_PINS if pin in package_pins and pin not in chip.lcd]
 
 
+# The LCD key header each kind generates (an LCD standard remote writes the part after "_").
+HEADER_NAMES = {"LCD_Simple": "LCD_Key.h", "LCD_Standard": "STD_LCD_Key.h"}
+
+# Text and background colours: free, unusable, assigned.
+TEXT_COLORS = "0x000000, 0x9090A8, 0xFFFFFF"
+BK_COLORS = {"power": "0xFFD9D2, 0xE4E4E4, 0xD0503C", "plain": "0xDCEBFA, 0xE4E4E4, 0x3C78C8",
+             "time": "0xE2F3DA, 0xE4E4E4, 0x4E9A3A"}
+
+CLICK, HOLD, TWO_KEYS = 0x1, 0x10, 0x100
+ON_OFF, FROM_RECORD = 0x11, 0x1000
+
+
+def function(title, index, mode, value, state=FROM_RECORD, enable=None, colors="plain", off_value=None,
+             ranges=None, standard_mode=None):
+    """One function. Functions that follow their record switch with their record's flags; the
+    others always run. ranges: the macro prefix of the function's position and mode macros."""
+    entry = {"title": title, "index": index, "mode": mode, "standard_mode": standard_mode or mode,
+             "state": state, "enable": enable or "GetButtonEnable(P%d)" % index, "colors": colors,
+             "values": [value] + ([off_value] if off_value else []), "ranges": ranges}
+    return entry
+
+
+FUNCTIONS = [
+    function("IDS_SWITCH", 0, CLICK, "FUNC_POWER_OFF();", state=ON_OFF, enable="1", colors="power",
+             off_value="FUNC_POWER_ON();"),
+    function("IDS_MODE", 1, CLICK, "FUNC_MODE_NEXT();", ranges="MODE"),
+    function("IDS_TEMP_UP", 2, CLICK | HOLD, "FUNC_TEMP_UP();", ranges="TEMP"),
+    function("IDS_TEMP_DOWN", 2, CLICK | HOLD, "FUNC_TEMP_DOWN();"),
+    function("IDS_WIND_SPEED", 3, CLICK, "FUNC_FAN_NEXT();", ranges="FAN"),
+    function("IDS_SWING", 4, CLICK, "FUNC_SWING_SWITCH();", standard_mode=CLICK | TWO_KEYS),
+    function("IDS_SLEEP", 5, CLICK, "FUNC_SLEEP_SWITCH();"),
+    function("IDS_TURBO", 6, CLICK, "FUNC_TURBO_SWITCH();", standard_mode=CLICK | TWO_KEYS),
+    function("IDS_LIGHT", 7, CLICK | HOLD, "FUNC_LIGHT_SWITCH();", state=ON_OFF),
+    function("IDS_TIME_OPEN", 8, CLICK, "FUNC_TIMER_ON_SET();", colors="time"),
+    function("IDS_TIME_CLOSE", 9, CLICK, "FUNC_TIMER_OFF_SET();", colors="time"),
+    function("IDS_SWITCHTIMESET", 10, CLICK | HOLD, "FUNC_TIME_SET();", state=ON_OFF, enable="GetTimeEnable",
+             colors="time", standard_mode=CLICK | HOLD | TWO_KEYS),
+]
+# An LCD simple remote has no two-key actions and fewer functions.
+SIMPLE_TITLES = ["IDS_SWITCH", "IDS_MODE", "IDS_TEMP_UP", "IDS_TEMP_DOWN", "IDS_WIND_SPEED", "IDS_TIME_OPEN",
+                 "IDS_TIME_CLOSE", "IDS_SWITCHTIMESET"]
+
+
+def function_sections(kind):
+    standard = kind == "LCD_Standard"
+    chosen = FUNCTIONS if standard else [f for f in FUNCTIONS if f["title"] in SIMPLE_TITLES]
+    lines = []
+    for k, f in enumerate(chosen):
+        index = f["index"]
+        follows = f["state"] & FROM_RECORD
+        on_flag = "GetOpenFlag(%d)" % index if follows else "1"
+        off_flag = "GetCloseFlag(%d)" % index if follows else "1"
+        off_number = 2 if len(f["values"]) > 1 else 1
+        lines += ["[Fun%d]" % k, "Title=%s" % f["title"], "Type=0",
+                  "TextColor=%s" % TEXT_COLORS, "BkColor=%s" % BK_COLORS[f["colors"]],
+                  "Param1=%s, FUNC_ON_CLICK_ACTION_%%d, %%s, p1" % on_flag,
+                  "Param2=%s, FUNC_OFF_CLICK_ACTION_%%d, %%s, p%d" % (off_flag, off_number)]
+        lines += ["ParamValue%d=%s" % (n + 1, value) for n, value in enumerate(f["values"])]
+        if f["ranges"]:
+            prefix = f["ranges"]
+            lines += ["StartPos=%s_START_POS, GetStartPos(%d)" % (prefix, index),
+                      "EndPos=%s_END_POS, GetEndPos(%d)" % (prefix, index),
+                      "ModeMacro=%s_MODE_MASK, GetModeValue(%d)" % (prefix, index)]
+        mode = f["standard_mode"] if standard else f["mode"]
+        lines += ["BtnMode=0x%X" % mode, "BtnState=0x%X" % f["state"], "Index=%d" % index,
+                  "Enable=%s" % f["enable"], ""]
+    return lines
+
+
 def key_config(kind):
-    lines = ["[REM]"]
+    lines = function_sections(kind)
+    lines += ["[REM]"]
     for chip in make_chips.chips():
         if kind not in chip.kinds:
             continue
         for name, _top, _left, pins in chip.packages:
             lines.append("%s_%s=%s" % (chip.name, name, ",".join(rem_candidates(chip, pins))))
-    lines += ["", "[PreviewImages]"]
+    lines += ["", "[FileName]", "Name=%s" % HEADER_NAMES[kind], "", "[PreviewImages]"]
     lines += ["%d=%s" % (i, picture) for i, picture in enumerate(GUIDE_PICTURES)]
     lines.append("")
     return "\r\n".join(lines)

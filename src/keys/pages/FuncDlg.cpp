@@ -28,11 +28,13 @@ bool IsInSendData(int index) { return GetFuncBtnServices().IsAirFuncInSendData(i
 }  // namespace
 
 CFuncDlg::CFuncDlg(wxWindow* parent)
-    : wxPanel(parent, kTemplateId, wxDefaultPosition, wxSize(200, 200), wxVSCROLL | wxHSCROLL | wxBORDER_NONE) {
+    : wxPanel(parent, kTemplateId, wxDefaultPosition, wxSize(200, 200),
+              wxVSCROLL | wxHSCROLL | wxBORDER_NONE) {
   SetBackgroundColour(*wxWHITE);
-  for (const wxEventTypeTag<wxScrollWinEvent>& type : {wxEVT_SCROLLWIN_TOP, wxEVT_SCROLLWIN_BOTTOM, wxEVT_SCROLLWIN_LINEUP,
-                           wxEVT_SCROLLWIN_LINEDOWN, wxEVT_SCROLLWIN_PAGEUP, wxEVT_SCROLLWIN_PAGEDOWN,
-                           wxEVT_SCROLLWIN_THUMBTRACK, wxEVT_SCROLLWIN_THUMBRELEASE})
+  for (const wxEventTypeTag<wxScrollWinEvent>& type :
+       {wxEVT_SCROLLWIN_TOP, wxEVT_SCROLLWIN_BOTTOM, wxEVT_SCROLLWIN_LINEUP, wxEVT_SCROLLWIN_LINEDOWN,
+        wxEVT_SCROLLWIN_PAGEUP, wxEVT_SCROLLWIN_PAGEDOWN, wxEVT_SCROLLWIN_THUMBTRACK,
+        wxEVT_SCROLLWIN_THUMBRELEASE})
     Bind(type, &CFuncDlg::OnScroll, this);
   Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
     UpdateScrollBars();
@@ -53,9 +55,17 @@ void CFuncDlg::Clear() {
   m_scrollX = m_scrollY = 0;
 }
 
+void CFuncDlg::ApplyLanguage() {
+  for (const auto* list : {&m_functions, &m_userFunctions}) {
+    for (CKeyButton* button : *list) button->ApplyLanguage();
+  }
+}
+
 CKeyButton* CFuncDlg::CreateButton(const stFunctionDef& def, const wxRect& rect) {
-  auto* button = new CKeyButton(this, TakeNextControlId(), GetLangText(def.title), rect, CKeyButton::kRoleFunction);
+  auto* button =
+      new CKeyButton(this, TakeNextControlId(), GetLangText(def.title), rect, CKeyButton::kRoleFunction);
   ApplyFunctionDef(*button, def);
+  button->ApplyLanguage();
   return button;
 }
 
@@ -131,10 +141,10 @@ void CFuncDlg::UpdateScrollBars() {
   const wxRect content = GetContentRect();
   const bool vertical = content.height > size.y;
   if (vertical) {
-    SetScrollbar(wxVERTICAL, m_scrollY, size.y, content.height + wxSystemSettings::GetMetric(wxSYS_HSCROLL_Y, this),
-                 false);
-    SetScrollbar(wxHORIZONTAL, m_scrollX, size.x, content.width + wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, this),
-                 false);
+    SetScrollbar(wxVERTICAL, m_scrollY, size.y,
+                 content.height + wxSystemSettings::GetMetric(wxSYS_HSCROLL_Y, this), false);
+    SetScrollbar(wxHORIZONTAL, m_scrollX, size.x,
+                 content.width + wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, this), false);
     return;
   }
   if (m_scrollX || m_scrollY) ScrollWindow(m_scrollX, m_scrollY);
@@ -199,10 +209,7 @@ void CFuncDlg::RefreshForState(bool on) { RefreshStates(CurrentActionMask(), Sta
 void CFuncDlg::RefreshForMode(int mode) {
   const wxString& timeSet = kTimeSetKeys[std::clamp(mode, 0, 2)];
   for (CKeyButton* button : m_functions) {
-    if (IsTimeSetKey(button->GetCaptionKey())) {
-      button->SetCaptionKey(timeSet, false);
-      button->SetLabel(GetLangText(timeSet));
-    }
+    if (IsTimeSetKey(button->GetCaptionKey())) button->SetCaptionKey(timeSet, false);
   }
   RefreshStates(ActionMaskOfMode(mode), CurrentStateMask());
 }
@@ -226,7 +233,8 @@ void CFuncDlg::ReloadFunctionStates(int which) {
     if (!(button->BtnState & keymask::kFromRecord) || defs[k].index < 0) continue;
     update(button, BtnStateFromRecord(defs[k].btnState, defs[k].index));
   }
-  for (CKeyButton* button : m_userFunctions) update(button, UserFunctionBtnState(fixedCount + button->userFunctionNumber));
+  for (CKeyButton* button : m_userFunctions)
+    update(button, UserFunctionBtnState(fixedCount + button->userFunctionNumber));
 }
 
 void CFuncDlg::SyncButtonsByName(CKeyButton* source, bool released) {

@@ -29,6 +29,7 @@ class CFuncDlg : public wxPanel {
   void SetKeyPanelSource(std::function<IKeyPanel*()> source) { m_keyPanel = std::move(source); }
 
   void Clear();
+  void ApplyLanguage();
   // The function list from the "Fun%d" sections; returns the number built.
   int LoadFunctions(int top, int left, int width, int height, const wxString& iniPath);
   // Builds or updates the user-function buttons after count shown buttons.

@@ -20,13 +20,16 @@ wxColour FromColorRef(std::uint32_t value) {
 stKeyEnableQueries ServiceQueries() {
   stKeyEnableQueries queries;
   queries.isTimeShowEnabled = [] { return GetFuncBtnServices().IsTimeShowEnabled(); };
-  queries.isInSendData = [](int number, int list) { return GetFuncBtnServices().IsAirFuncInSendData(number, list); };
+  queries.isInSendData = [](int number, int list) {
+    return GetFuncBtnServices().IsAirFuncInSendData(number, list);
+  };
   return queries;
 }
 
 }  // namespace
 
-CKeyButton::CKeyButton(wxWindow* parent, wxWindowID id, const wxString& text, const wxRect& rect, int buttonRole)
+CKeyButton::CKeyButton(wxWindow* parent, wxWindowID id, const wxString& text, const wxRect& rect,
+                       int buttonRole)
     : wxControl(parent, id, rect.GetPosition(), rect.GetSize(), wxBORDER_NONE) {
   role = buttonRole;
   SetLabel(text);
@@ -58,7 +61,15 @@ void CKeyButton::Redraw() {
 
 void CKeyButton::SetCaptionKey(const wxString& key, bool redraw) {
   if (!multiSlot) SetCaptionKeyText(key);
+  if (role == kRoleFunction) ApplyLanguage();
   if (redraw) Redraw();
+}
+
+void CKeyButton::ApplyLanguage() {
+  const wxString text = GetLangText(GetCaptionKey());
+  SetLabel(text);
+  SetToolTip(text);
+  Refresh();
 }
 
 bool CKeyButton::CheckSlotsFree(std::uint16_t actionMask, std::uint16_t stateMask) {
@@ -195,7 +206,8 @@ void CKeyButton::OnLeftUp(wxMouseEvent& event) {
   }
   if (dragged && page->GetFuncPanel()) {
     const bool taken = page->GetFuncPanel()->DropOnKeyPanel(screen, dragged);
-    if (!taken && role == kRoleKey) SendShellMessage(GetParent(), WM_KEYBTN_NOTIFY, 0, reinterpret_cast<wxIntPtr>(this));
+    if (!taken && role == kRoleKey)
+      SendShellMessage(GetParent(), WM_KEYBTN_NOTIFY, 0, reinterpret_cast<wxIntPtr>(this));
   }
   page->SetDragSource(nullptr);
   page->MarkModified();

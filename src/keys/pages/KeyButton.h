@@ -15,7 +15,8 @@ class CKeyConfigDlg;
 
 class CKeyButton : public wxControl, public CKeyButtonModel {
  public:
-  CKeyButton(wxWindow* parent, wxWindowID id, const wxString& text, const wxRect& rect, int role = kRoleFunction);
+  CKeyButton(wxWindow* parent, wxWindowID id, const wxString& text, const wxRect& rect,
+             int role = kRoleFunction);
   ~CKeyButton() override;
 
   // Single-slot: the caption key; redraws when asked.
@@ -34,6 +35,9 @@ class CKeyButton : public wxControl, public CKeyButtonModel {
 
   void Redraw();
   void Draw(wxDC& dc);
+  // A function button's label and tip: the language text of its caption key
+  // (the button shows it cut short where it does not fit).
+  void ApplyLanguage();
 
  protected:
   wxSize DoGetBestSize() const override { return GetSize(); }

@@ -256,6 +256,7 @@ void CKeyConfigDlg::ApplyLanguage() {
   m_groups[3]->SetLabel(GetLangText("IDS_DRIVER_MODE"));
   if (m_preview) m_preview->ApplyLanguage();
   m_keySet->ApplyLanguage();
+  m_funcPanel->ApplyLanguage();
   const char* headers[] = {"IDS_INDEX", "IDS_KEYCODE", "IDS_ILLUSTRATION", "IDS_ACTION"};
   for (int column = 0; column < 4; ++column) m_grid->SetItemText(0, column, GetLangText(headers[column]));
   m_grid->Refresh();

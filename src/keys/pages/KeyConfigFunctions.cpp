@@ -46,16 +46,16 @@ void CKeyConfigDlg::LoadFunctionPanel() {
   m_funcPanel->Clear();
   const int count = m_funcPanel->LoadFunctions(CFuncDlg::kTop, CFuncDlg::kLeft, CFuncDlg::kButtonWidth,
                                                CFuncDlg::kButtonHeight, FunctionListPath());
-  m_funcPanel->LoadUserFunctions(CFuncDlg::kTop, CFuncDlg::kLeft, CFuncDlg::kButtonWidth, CFuncDlg::kButtonHeight,
-                                 count);
+  m_funcPanel->LoadUserFunctions(CFuncDlg::kTop, CFuncDlg::kLeft, CFuncDlg::kButtonWidth,
+                                 CFuncDlg::kButtonHeight, count);
   m_funcPanel->ResetAssignments();
 }
 
 void CKeyConfigDlg::ReloadFunctionButtons() {
   const int shown = m_funcPanel->Relayout(CFuncDlg::kTop, CFuncDlg::kLeft, CFuncDlg::kButtonWidth,
                                           CFuncDlg::kButtonHeight, false);
-  m_funcPanel->LoadUserFunctions(CFuncDlg::kTop, CFuncDlg::kLeft, CFuncDlg::kButtonWidth, CFuncDlg::kButtonHeight,
-                                 shown);
+  m_funcPanel->LoadUserFunctions(CFuncDlg::kTop, CFuncDlg::kLeft, CFuncDlg::kButtonWidth,
+                                 CFuncDlg::kButtonHeight, shown);
 }
 
 bool CKeyConfigDlg::ReleaseFunctionOn(int key, bool asDragSource) {
@@ -65,10 +65,11 @@ bool CKeyConfigDlg::ReleaseFunctionOn(int key, bool asDragSource) {
   function->keyCode = CKeyButton::kNone;
   function->secondKeyIndex = CKeyButton::kNone;
   function->twoKeyFlag = 0;
-  function->drawState = IsUsableNow(function->BtnMode, function->BtnState, ActionMaskOfMode(g_DocManage.ButtonMode),
-                                    StateMaskOf(g_DocManage.ButtonState))
-                            ? 0
-                            : 2;
+  function->drawState =
+      IsUsableNow(function->BtnMode, function->BtnState, ActionMaskOfMode(g_DocManage.ButtonMode),
+                  StateMaskOf(g_DocManage.ButtonState))
+          ? 0
+          : 2;
   function->Redraw();
   if (asDragSource) m_dragSource = function;
   return true;
@@ -98,10 +99,11 @@ void CKeyConfigDlg::OnKeyRecord(CShellMessageEvent& event) {
     CKeyButton* function = m_funcPanel->FindByKey(reference);
     function->keyCode = function->secondKeyIndex = CKeyButton::kNone;
     function->twoKeyFlag = 0;
-    function->drawState = IsUsableNow(function->BtnMode, function->BtnState,
-                                      ActionMaskOfMode(g_DocManage.ButtonMode), StateMaskOf(g_DocManage.ButtonState))
-                              ? 0
-                              : 2;
+    function->drawState =
+        IsUsableNow(function->BtnMode, function->BtnState, ActionMaskOfMode(g_DocManage.ButtonMode),
+                    StateMaskOf(g_DocManage.ButtonState))
+            ? 0
+            : 2;
     function->Redraw();
   }
 }
@@ -157,7 +159,8 @@ bool CKeyConfigDlg::AppendKeyActionDefines(int key, int keyNumber, std::vector<w
       continue;
     }
     if (!function->WriteActionDefine(action.action, action.state, lines[i], keyNumber)) {
-      LangMessageBox("", kNoticeOk, "IDS_KEY_ACTION_DATA_BAD", GetLangText(function->GetCaptionKey()), keyNumber);
+      LangMessageBox("", kNoticeOk, "IDS_KEY_ACTION_DATA_BAD", GetLangText(function->GetCaptionKey()),
+                     keyNumber);
       return false;
     }
   }
