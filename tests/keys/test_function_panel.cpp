@@ -436,6 +436,21 @@ TEST_F(FunctionPanelTest, PanelScrollsAndFollowsTheSwitchState) {
   EXPECT_EQ(panel->ScrollY(), 0) << "never past the top";
 }
 
+TEST_F(FunctionPanelTest, FunctionWhoseRecordChangesLeavesItsKey) {
+  CKeyConfigDlg* page = MakePage(kRemoteLcdStandard, true);
+  DragOntoKey(page, "IDS_MODE", 1);
+  DragOntoKey(page, "IDS_SWITCH", 0);
+  ASSERT_EQ(Function(page, "IDS_MODE")->GetAssignedKey(), 1);
+  // The mode function is now also enabled at power off.
+  stFuncRecord* mode = nullptr;
+  ASSERT_TRUE(FindFuncRecord(1, &mode));
+  mode->CloseEnable = 1;
+  page->GetFuncPanel()->ReloadFunctionStates(0);
+  EXPECT_EQ(Function(page, "IDS_MODE")->BtnState, 0x1011);
+  EXPECT_FALSE(Function(page, "IDS_MODE")->IsAssigned());
+  EXPECT_EQ(Function(page, "IDS_SWITCH")->GetAssignedKey(), 0) << "a function of fixed states stays";
+}
+
 TEST_F(FunctionPanelTest, GeneralRemoteHasNoFunctionPanel) {
   g_DocManage.RemoteType = kRemoteGeneral;
   CKeyConfigDlg* page = MakePage(kRemoteGeneral, true);
