@@ -11,6 +11,7 @@
 #include "keys/KeyGuide.h"
 #include "keys/pages/FuncDlg.h"
 #include "keys/pages/KeyButton.h"
+#include "keys/pages/KeyDlg.h"
 #include "keys/pages/KeyLinePanel.h"
 #include "keys/pages/PinPicker.h"
 #include "platform/Paths.h"
@@ -110,6 +111,10 @@ void CKeyConfigDlg::CreateControls() {
   m_picker->SetButtonWidth(kPinButtonWidth);
   m_picker->SetDropHandler([this](const wxPoint& point, const wxString& pin) { return DropPin(point, pin); });
   m_rules = std::make_unique<CKeyPinRules>(m_keySet->KeyLines(), m_picker->Model());
+  // The touch chip's keys take the picker's place.
+  m_touchKeys = new CKeyDlg(this);
+  m_touchKeys->SetChangedHandler([this] { MarkModified(); });
+  m_touchKeys->Hide();
   m_grid = new CIRGridCtrl();
   m_grid->Create(this, kGridId);
   InitGrid();
@@ -298,6 +303,7 @@ void CKeyConfigDlg::LayoutControls() {
     if (lcd) rect.height = lcdHeight;
     m_groups[0]->SetSize(rect);
     PlaceInside(m_picker, rect, lcd ? 2 : 22);
+    PlaceInside(m_touchKeys, rect, lcd ? 2 : 22);
     m_picker->Relayout();
   }
   if (m_layout.GetElementRect("Driver_Mode_Select", rect)) m_groups[3]->SetSize(rect);
@@ -460,6 +466,7 @@ bool CKeyConfigDlg::LoadFromProject() {
   if (!lcd) FillCodeTypeCombo();
   if (lcd) m_switchPicture->ShowImage(g_DocManage.ButtonState ? 1 : 0);
   m_picker->Show(!m_touch);
+  m_touchKeys->Show(m_touch);
   FillKeypadCombo();
   PlacePanels();
 
@@ -476,6 +483,7 @@ bool CKeyConfigDlg::LoadFromProject() {
     static_cast<wxCheckBox*>(FindWindow(kPressAndHoldId))->SetValue(g_DocManage.PressAndHold == 1);
     static_cast<wxCheckBox*>(FindWindow(kDoubleButtonId))->SetValue(g_DocManage.DoubleButton == 1);
   }
+  m_touchKeys->ShowTouchKeyFlags();
   return true;
 }
 
@@ -508,6 +516,7 @@ bool CKeyConfigDlg::SaveToProject() {
   bool ok = true;
   if (!m_touch) ok &= m_keySet->WriteKeys(file);
   if (m_keyPanel && IsLcd()) ok &= m_keyPanel->WriteKeys(file);
+  if (m_touch) ok &= m_touchKeys->SaveTouchKeys(file);
   ok &= WriteKeyConfigKeys(file, g_DocManage);
   return ok;
 }

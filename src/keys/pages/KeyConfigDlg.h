@@ -18,6 +18,7 @@
 
 class CFuncDlg;
 class CIOSetDlg;
+class CKeyDlg;
 class CIRGridCtrl;
 class CKeyButton;
 class CImageTipBtn;
@@ -119,6 +120,7 @@ class CKeyConfigDlg : public CSubBaseDlg, public IShellPageExtras {
   void MarkModified();
 
   CIOSetDlg* GetPinPicker() const { return m_picker; }
+  CKeyDlg* GetTouchKeyDialog() const { return m_touchKeys; }
   IKeySetPanel* GetKeySetPanel() const { return m_keySet; }
   CIRGridCtrl* GetGrid() const { return m_grid; }
   wxWindow* GetSendPreviewArea() const { return m_previewArea; }
@@ -183,6 +185,7 @@ class CKeyConfigDlg : public CSubBaseDlg, public IShellPageExtras {
 
   IKeySetPanel* m_keySet = nullptr;
   CIOSetDlg* m_picker = nullptr;
+  CKeyDlg* m_touchKeys = nullptr;
   CIRGridCtrl* m_grid = nullptr;
   ISendPreviewPanel* m_preview = nullptr;
   wxWindow* m_previewArea = nullptr;
