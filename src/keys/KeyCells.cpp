@@ -77,8 +77,8 @@ stKeyLineMaps MatrixLineMaps(int columns, bool vssLine) {
   return maps;
 }
 
-bool HitTestKeyCell(const stKeypadShape& shape, const stKeyCellGeometry& geometry, int x, int y,
-                    int scrollX, int scrollY, int& row, int& column) {
+bool HitTestKeyCell(const stKeypadShape& shape, const stKeyCellGeometry& geometry, int x, int y, int scrollX,
+                    int scrollY, int& row, int& column) {
   for (int r = 0; r < shape.RowCount(); ++r) {
     for (int k = 0; k < shape.CellsInRow(r); ++k) {
       if (!shape.IsActive(r, k)) continue;

@@ -74,5 +74,5 @@ struct stKeyCellGeometry {
 };
 // The cell (row, column) that a panel point hits, scrolled by (scrollX,
 // scrollY); only cells in use count. False when none.
-bool HitTestKeyCell(const stKeypadShape& shape, const stKeyCellGeometry& geometry, int x, int y,
-                    int scrollX, int scrollY, int& row, int& column);
+bool HitTestKeyCell(const stKeypadShape& shape, const stKeyCellGeometry& geometry, int x, int y, int scrollX,
+                    int scrollY, int& row, int& column);

@@ -62,7 +62,8 @@ int ReadKeyCodeItems(const CProjectFile& file, const stKeypadShape& shape, CKeyS
     for (wxString item : SplitKeyFields(line, ',')) {
       if (read == cells.size()) break;
       item.Trim(true).Trim(false);
-      const std::int32_t code = item == "-1" || item.empty() ? kNoKeyCode : static_cast<std::int32_t>(ParseNumber(item));
+      const std::int32_t code =
+          item == "-1" || item.empty() ? kNoKeyCode : static_cast<std::int32_t>(ParseNumber(item));
       slots.Set(cells[read++], code);
     }
   }
