@@ -5,6 +5,8 @@
 #include "platform/Paths.h"
 #include "platform/RuntimeLibrary.h"
 
+#include <cstdlib>
+
 namespace Conduvix {
 CV_OpenDeviceIFn CV_OpenDeviceI = nullptr;
 CV_CloseDeviceFn CV_CloseDevice = nullptr;
@@ -23,6 +25,17 @@ RJDecryptFileFn RJDecryptFile = nullptr;
 
 const char* const kHidLibraryName = "Conduvix";
 const char* const kCipherLibraryName = "cryptora";
+const char* const kBoardSimulatorLibraryName = "boardsim";
+const char* const kBoardSimulatorVariable = "OLVANTA_BOARD_SIMULATOR";
+
+bool BoardSimulatorSelected() {
+  const char* value = std::getenv(kBoardSimulatorVariable);
+  return value && *value;
+}
+
+const char* ReceiverHidLibraryName() {
+  return BoardSimulatorSelected() ? kBoardSimulatorLibraryName : kHidLibraryName;
+}
 
 namespace {
 
@@ -61,7 +74,7 @@ void ClearRuntimeEntryPoints() {
 }
 
 bool BindRuntimeLibraries(CAppContext& app) {
-  const wxString hidFile = platform::LibraryFileName(kHidLibraryName);
+  const wxString hidFile = platform::LibraryFileName(ReceiverHidLibraryName());
   const wxString cipherFile = platform::LibraryFileName(kCipherLibraryName);
   try {
     Load(app.hidLibrary, app.installFolder, hidFile);

@@ -29,8 +29,18 @@ extern RJDecryptFileFn RJDecryptFile;
 // Library base names; the file names follow the platform ("libcryptora.so", "cryptora.dll").
 extern const char* const kHidLibraryName;
 extern const char* const kCipherLibraryName;
+// The simulated receiver board, bound in place of the receiver board's
+// libraries when the environment variable OLVANTA_BOARD_SIMULATOR is set.
+extern const char* const kBoardSimulatorLibraryName;
+extern const char* const kBoardSimulatorVariable;
 
-// Loads Conduvix and then cryptora from the install folder, binds every entry
+// Whether OLVANTA_BOARD_SIMULATOR is set (to anything but an empty text).
+bool BoardSimulatorSelected();
+// The base name of the receiver board's transport library: the simulator's
+// when it is selected, else kHidLibraryName.
+const char* ReceiverHidLibraryName();
+
+// Loads Conduvix (or the simulator) and then cryptora from the install folder, binds every entry
 // point and sets up the firmware decryption key. When a library or an entry
 // point is missing it shows "IDS_LOAD_DLL_FAIL" with the library's file name,
 // then a box with the file name alone, and returns false; a library bound

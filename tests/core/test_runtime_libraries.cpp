@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 #include <wx/filefn.h>
+#include <wx/utils.h>
 
 namespace {
 
@@ -43,6 +44,21 @@ TEST_F(BindTest, BindsBothLibrariesAndSetsUpTheKey) {
   EXPECT_NE(Cryptora::RJDecryptFile, nullptr);
   EXPECT_EQ(Cryptora::SetupDecryptKey("IR_583204"), 14);
   EXPECT_EQ(Conduvix::CV_OpenDeviceI(0x2F5C, 0x6A17), 0);  // no board attached
+}
+
+TEST_F(BindTest, SimulatorIsBoundInPlaceOfTheBoardsLibraryWhenSelected) {
+  Copy("boardsim");
+  Copy("cryptora");
+  ASSERT_TRUE(wxSetEnv(kBoardSimulatorVariable, "1"));
+  CAppContext app;
+  app.installFolder = dir.Path();
+  const bool bound = BindRuntimeLibraries(app);
+  wxUnsetEnv(kBoardSimulatorVariable);
+  ASSERT_TRUE(bound);
+  EXPECT_TRUE(boxes.boxes.empty());
+  EXPECT_NE(Conduvix::CV_OpenDeviceI(0x2F5C, 0x6A17), 0);  // the simulated board is plugged in
+  EXPECT_FALSE(BoardSimulatorSelected());
+  EXPECT_STREQ(ReceiverHidLibraryName(), kHidLibraryName);
 }
 
 TEST_F(BindTest, MissingLibraryIsNamedInTheUsersLanguage) {

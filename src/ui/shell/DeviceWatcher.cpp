@@ -5,7 +5,8 @@
 #endif
 
 bool IsReceiverBoardDevice(unsigned vendorId, unsigned productId) {
-  return vendorId == kReceiverVendorId || productId == kBootloaderProductId;
+  return vendorId == kReceiverVendorId &&
+         (productId == kReceiverProductId || productId == kBootloaderProductId);
 }
 
 bool ShouldReconnect(int boardState, bool arrival) {

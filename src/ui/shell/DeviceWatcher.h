@@ -7,8 +7,8 @@
 
 #include <functional>
 
-// The board in either of its modes: the maker's vendor id, or the product id
-// of its bootloader.
+// The board in either of its modes: the maker's vendor id with the product id
+// of the board or of its bootloader.
 constexpr unsigned kReceiverVendorId = 0x2F5C;
 constexpr unsigned kReceiverProductId = 0x6A17;
 constexpr unsigned kBootloaderProductId = 0x4C51;

@@ -45,6 +45,7 @@ class COlvantaDlg : public CBaseDlg, public INavHost, public IShellWindow {
   // IShellWindow.
   void RefreshTitle() override;
   int OpenProjectFile(const wxString& path) override;
+  IReceiverLink* GetReceiverLink() const override { return m_receiver.get(); }
 
   // INavHost.
   bool LeaveProject() override;

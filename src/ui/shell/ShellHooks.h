@@ -14,6 +14,7 @@
 #include <memory>
 
 class CSubBaseDlg;
+class IReceiverLink;
 class wxWindow;
 
 // Template ids of the main dialog's page table.
@@ -42,6 +43,8 @@ class IShellWindow {
   virtual void RefreshTitle() = 0;
   // 2 opened, 1 cancelled, 0 failed (after a message).
   virtual int OpenProjectFile(const wxString& path) = 0;
+  // The receiver board's worker thread; null when none runs.
+  virtual IReceiverLink* GetReceiverLink() const { return nullptr; }
 };
 // The main window while one exists, else null.
 IShellWindow* GetShellWindow();
@@ -114,7 +117,9 @@ using DecodePageFactory = std::function<IDecodePage*(int mode)>;
 void RegisterDecodePage(DecodePageFactory factory);
 DecodePageFactory GetDecodePageFactory();
 
-// The receiver board's worker thread as the main dialog addresses it.
+// The receiver board's worker thread as the windows address it. The thread
+// answers with the messages of ShellMessages.h, each sent to its window on
+// the UI thread while the thread waits.
 class IReceiverLink {
  public:
   virtual ~IReceiverLink() = default;
@@ -122,6 +127,14 @@ class IReceiverLink {
   virtual void SetNotifyWindow(wxWindow* window) = 0;
   // Posts WM_WT_CONNECT (0, 0) to the thread.
   virtual void PostConnect() = 0;
+  // Posts WM_WT_START_DECODE; page then receives the run's messages. Post
+  // only while IsDecodeRunning is false.
+  virtual void PostStartDecode(wxWindow* page) = 0;
+  // Posts WM_WT_UPDATE_FIRMWARE with a copy of the firmware file's path.
+  virtual void PostUpdateFirmware(wxWindow* page, const wxString& path) = 0;
+  // The thread's running flags, read without a message.
+  virtual bool IsDecodeRunning() const = 0;
+  virtual bool IsUpdateRunning() const = 0;
 };
 // Starts the thread; null when it could not be started.
 using ReceiverLinkFactory = std::function<std::unique_ptr<IReceiverLink>()>;

@@ -532,6 +532,10 @@ class CFakeReceiver : public IReceiverLink {
   explicit CFakeReceiver(int* connects) : m_connects(connects) {}
   void SetNotifyWindow(wxWindow* window) override { notify = window; }
   void PostConnect() override { ++*m_connects; }
+  void PostStartDecode(wxWindow*) override {}
+  void PostUpdateFirmware(wxWindow*, const wxString&) override {}
+  bool IsDecodeRunning() const override { return false; }
+  bool IsUpdateRunning() const override { return false; }
   wxWindow* notify = nullptr;
 
  private:
@@ -547,6 +551,8 @@ TEST_F(MainDialogTest, ReceiverIsAskedToConnectAtStartAndOnBoardChanges) {
     testsupport::PumpEvents();
   }
   EXPECT_EQ(connects, 1);
+  ASSERT_NE(GetShellWindow(), nullptr);
+  EXPECT_NE(GetShellWindow()->GetReceiverLink(), nullptr);
   dialog->OnDeviceChange(true);  // arrival while disconnected
   EXPECT_EQ(connects, 2);
   dialog->OnDeviceChange(false);  // removal while disconnected: nothing

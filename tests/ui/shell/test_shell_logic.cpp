@@ -204,7 +204,9 @@ TEST(Documents, EveryManualOfTheMenusIsInTheInstallFolder) {
 
 TEST(ReceiverBoard, ReconnectOnlyWhenTheBoardStateChanges) {
   EXPECT_TRUE(IsReceiverBoardDevice(0x2F5C, 0x6A17));
-  EXPECT_TRUE(IsReceiverBoardDevice(0x1234, 0x4C51));  // bootloader
+  EXPECT_TRUE(IsReceiverBoardDevice(0x2F5C, 0x4C51));   // bootloader
+  EXPECT_FALSE(IsReceiverBoardDevice(0x1234, 0x4C51));  // another maker's device
+  EXPECT_FALSE(IsReceiverBoardDevice(0x2F5C, 0x1234));  // another product of the maker
   EXPECT_FALSE(IsReceiverBoardDevice(0x046D, 0xC077));
   struct Case {
     int state;
