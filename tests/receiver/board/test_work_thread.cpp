@@ -2,6 +2,7 @@
 #include "BoardTestKit.h"
 
 #include "CaptureSynth.h"
+#include "nexboot.h"
 #include "receiver/IrCapture.h"
 
 #include <gtest/gtest.h>
@@ -96,6 +97,21 @@ TEST(WorkThread, WithoutABoardAsksTheBootloader) {
     // No service loop: no status query was sent.
     EXPECT_TRUE(boardsim::SentCommands().empty());
   }
+}
+
+TEST(WorkThread, BoardInItsBootloaderIsReportedReachable) {
+  board::stBootloaderConnectApi api;
+  api.NameDevice = &SetBootloaderDevice;
+  api.DisConnectBootloader = &DisConnectBootloader;
+  api.ConnectToBootloader = &ConnectToBootloader;
+  stThreadFixture fixture(false, api);
+  ASSERT_EQ(fixture.Connect(), board::kBoardConnected);
+  // The board's jump command takes it into its bootloader.
+  boardsim::SetMode(boardsim::Mode::kBootloader);
+  EXPECT_EQ(fixture.Connect(), board::kBootloaderReachable);
+  boardsim::SetPlugged(false);
+  EXPECT_EQ(fixture.Connect(), board::kNoBoard);
+  DisConnectBootloader();
 }
 
 TEST(WorkThread, FullDecodeRunDeliversTheRecordsByteExactAndTheyDecode) {
