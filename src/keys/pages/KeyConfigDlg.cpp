@@ -176,8 +176,16 @@ void CKeyConfigDlg::BindEvents() {
     KeyLinesChanged();
     event.SetResult(1);
   });
+  // The key panel's selected code goes to the send preview.
+  const auto forwardToPreview = [this](CShellMessageEvent& event) {
+    if (m_preview && event.GetEventObject() != m_preview->GetWindow())
+      SendShellMessage(m_preview->GetWindow(), event.GetEventType(), event.WParam(), event.LParam());
+  };
+  Bind(WM_SEND_PREVIEW, forwardToPreview);
+  Bind(WM_SEND_PREVIEW_CLEAR, forwardToPreview);
   Bind(WM_KEYDLG_CHOICE, [this](CShellMessageEvent& event) {
     m_keySet->OnTouchChoice(static_cast<long>(event.WParam()), static_cast<long>(event.LParam()));
+    if (m_keyPanel) m_keyPanel->OnTouchChoice(static_cast<long>(event.WParam()), static_cast<long>(event.LParam()));
     event.SetResult(1);
   });
   Bind(WM_FUNC_BTN_SET, [this](CShellMessageEvent& event) {
@@ -233,6 +241,13 @@ void CKeyConfigDlg::KeyLinesChanged() {
   g_DocManage.IoColCount = static_cast<std::uint8_t>(counts.columns);
   g_DocManage.IoRowCount = static_cast<std::uint8_t>(counts.rows + (g_DocManage.VssRow == 1 ? 1 : 0));
   m_keySet->RefreshLines();
+  SyncKeyPanel();
+}
+
+void CKeyConfigDlg::SyncKeyPanel() {
+  if (!m_keyPanel) return;
+  const CKeyLineSet& lines = m_keySet->KeyLines();
+  m_keyPanel->SetupKeys(lines.Keypad(), lines.LineLimit(), lines.CountsInUse(), m_touch);
 }
 
 // --- Texts and layout.
@@ -456,6 +471,7 @@ bool CKeyConfigDlg::LoadFromProject() {
   m_grid->ResetRows();
   if (lcd) LoadFunctionPanel();
   m_keySet->SetupKeypad(g_DocManage.Keypad, limit);
+  SyncKeyPanel();
   ShowActionRadios();
   m_picker->LoadPins(chipIni);
   m_picker->LoadPackages(chipIni);
@@ -493,10 +509,12 @@ bool CKeyConfigDlg::ApplyKeyConfig() {
   if (IsLcd()) {
     m_funcPanel->RefreshForState(g_DocManage.ButtonState != 0);
     m_funcPanel->RefreshForMode(g_DocManage.ButtonMode);
-    // The key panel tells the page the functions its keys held.
-    if (m_keyPanel && !path.empty()) m_keyPanel->LoadKeys(CProjectFile(path));
   }
   if (!m_touch && !LoadKeyPins(false)) return false;
+  // The key panel takes its keys' codes back, or tells the page the
+  // functions its keys held.
+  SyncKeyPanel();
+  if (m_keyPanel && !path.empty()) m_keyPanel->LoadKeys(CProjectFile(path));
   m_keySet->ApplyLedSetting(g_DocManage.GetParam(19));
   if (IsLcd()) {
     m_switchPicture->ShowImage(g_DocManage.ButtonState ? 1 : 0);
@@ -515,7 +533,7 @@ bool CKeyConfigDlg::SaveToProject() {
   const CProjectFile file(path);
   bool ok = true;
   if (!m_touch) ok &= m_keySet->WriteKeys(file);
-  if (m_keyPanel && IsLcd()) ok &= m_keyPanel->WriteKeys(file);
+  if (m_keyPanel) ok &= m_keyPanel->WriteKeys(file);
   if (m_touch) ok &= m_touchKeys->SaveTouchKeys(file);
   ok &= WriteKeyConfigKeys(file, g_DocManage);
   return ok;
@@ -709,6 +727,7 @@ void CKeyConfigDlg::ResetKeypad(int keypad) {
   g_DocManage.VssRow = IsLcd() && keypad == kKeypadStep ? 1 : 0;
   g_DocManage.Keypad = keypad;
   m_keySet->SetupKeypad(keypad, KeyLineLimit(m_touch, g_DocManage.RemoteType, keypad));
+  SyncKeyPanel();
   ShowActionRadios();
   ApplyPinRules(1);
 }

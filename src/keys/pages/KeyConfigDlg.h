@@ -182,6 +182,8 @@ class CKeyConfigDlg : public CSubBaseDlg, public IShellPageExtras {
 
   // The key lines changed: the document's key-pin list follows them.
   void KeyLinesChanged();
+  // The key panel follows the key lines.
+  void SyncKeyPanel();
 
   IKeySetPanel* m_keySet = nullptr;
   CIOSetDlg* m_picker = nullptr;

@@ -86,6 +86,11 @@ class IKeyPanel {
   // actions of each key with WM_KEYSET_SELECT.
   virtual bool WriteKeys(const CProjectFile& /*file*/) { return true; }
   virtual void LoadKeys(const CProjectFile& /*file*/) {}
+  // The keypad follows the key lines: its size (the line limit) and the
+  // lines in use, or the touch chip's keys.
+  virtual void SetupKeys(int /*keypad*/, int /*lineLimit*/, const stKeyLineCounts& /*inUse*/, bool /*touch*/) {}
+  // The touch-key dialog switched a touch key on or off.
+  virtual void OnTouchChoice(long /*key*/, long /*state*/) {}
 };
 // A factory that makes the key panel as a child of the page; while none is
 // registered the page has no key panel and dropped functions go back free.
