@@ -185,7 +185,8 @@ void CKeyConfigDlg::BindEvents() {
   Bind(WM_SEND_PREVIEW_CLEAR, forwardToPreview);
   Bind(WM_KEYDLG_CHOICE, [this](CShellMessageEvent& event) {
     m_keySet->OnTouchChoice(static_cast<long>(event.WParam()), static_cast<long>(event.LParam()));
-    if (m_keyPanel) m_keyPanel->OnTouchChoice(static_cast<long>(event.WParam()), static_cast<long>(event.LParam()));
+    if (m_keyPanel)
+      m_keyPanel->OnTouchChoice(static_cast<long>(event.WParam()), static_cast<long>(event.LParam()));
     event.SetResult(1);
   });
   Bind(WM_FUNC_BTN_SET, [this](CShellMessageEvent& event) {

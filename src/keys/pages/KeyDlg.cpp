@@ -29,6 +29,20 @@ CKeyDlg::CKeyDlg(wxWindow* parent) : wxPanel(parent, kTemplateId) {
     m_checks[key]->SetBackgroundColour(*wxWHITE);
   }
   Bind(wxEVT_CHECKBOX, &CKeyDlg::OnTouchKeyClicked, this, kFirstCheckId, kFirstCheckId + kKeyCount - 1);
+  Bind(wxEVT_SIZE, &CKeyDlg::OnSize, this);
+}
+
+void CKeyDlg::OnSize(wxSizeEvent& event) {
+  event.Skip();
+  // Narrower than the template: the four columns share the width.
+  const int width = GetClientSize().x;
+  if (width >= ConvertDialogToPixels(kTemplateSize).x) return;
+  const int pitch = width / 4;
+  for (int key = 0; key < kKeyCount; ++key) {
+    const wxPoint at = ConvertDialogToPixels(wxPoint(kColumns[0], kRows[key / 4]));
+    const int left = std::min(at.x, pitch / 4) + (key % 4) * pitch;
+    m_checks[key]->SetPosition(wxPoint(left, at.y));
+  }
 }
 
 void CKeyDlg::ShowTouchKeyFlags() {

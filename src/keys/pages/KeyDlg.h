@@ -31,6 +31,7 @@ class CKeyDlg : public wxPanel {
 
  private:
   void OnTouchKeyClicked(wxCommandEvent& event);
+  void OnSize(wxSizeEvent& event);
 
   wxCheckBox* m_checks[kKeyCount] = {};
   std::function<void()> m_changed;

@@ -133,9 +133,9 @@ void CKeyDlgEx::CreateTouchKeys(int count) {
                                CKeyButton::kRoleKey);
     key->multiSlot = 1;
     key->drawState = 2;
-    auto* trigger = new wxStaticText(this, kFirstTriggerId + i, GetLangText("IDS_TRIGGER"),
-                                     wxPoint(x + 2 * a + 30, y), wxSize(5 * a / 2, b),
-                                     wxALIGN_CENTRE_HORIZONTAL | wxST_NO_AUTORESIZE);
+    auto* trigger =
+        new wxStaticText(this, kFirstTriggerId + i, GetLangText("IDS_TRIGGER"), wxPoint(x + 2 * a + 30, y),
+                         wxSize(5 * a / 2, b), wxALIGN_CENTRE_HORIZONTAL | wxST_NO_AUTORESIZE);
     auto* value = new CLUEdit();
     value->Create(x + 2 * a + 30 + 5 * a / 2, y + 3, b, a, kFirstTouchValueId + i, this);
     value->SetMask("DDD", "___");
@@ -203,7 +203,8 @@ void CKeyDlgEx::ShiftForVssLine(bool on) {
 
 CKeyButton* CKeyDlgEx::GetKeyButton(int index, bool touch) const {
   const std::vector<CKeyButton*>& keys = touch ? m_touchKeys : m_keys;
-  return index >= 0 && index < static_cast<int>(keys.size()) ? keys[static_cast<std::size_t>(index)] : nullptr;
+  return index >= 0 && index < static_cast<int>(keys.size()) ? keys[static_cast<std::size_t>(index)]
+                                                             : nullptr;
 }
 
 int CKeyDlgEx::KeyIndexOf(const wxWindow* key) const {
@@ -286,8 +287,9 @@ bool CKeyDlgEx::CheckTouchKeys() {
 }
 
 CLUEdit* CKeyDlgEx::GetTouchValueEdit(int index) const {
-  return index >= 0 && index < static_cast<int>(m_touchValues.size()) ? m_touchValues[static_cast<std::size_t>(index)]
-                                                                      : nullptr;
+  return index >= 0 && index < static_cast<int>(m_touchValues.size())
+             ? m_touchValues[static_cast<std::size_t>(index)]
+             : nullptr;
 }
 
 void CKeyDlgEx::RefreshKeys() {
@@ -319,7 +321,8 @@ bool CKeyDlgEx::DropFunction(const wxPoint& screenPoint, CKeyButton* function) {
     LangMessageBox("", kNoticeOk, KeyActionNameProblem(name), name);
     return false;
   }
-  if (key->CheckSlotsFree(function->BtnMode, function->BtnState & (keymask::kOn | keymask::kOff))) return false;
+  if (key->CheckSlotsFree(function->BtnMode, function->BtnState & (keymask::kOn | keymask::kOff)))
+    return false;
   Select(GetKeyPosition(key), name, g_DocManage.ButtonMode == 2);
   return true;
 }
@@ -417,7 +420,8 @@ void CKeyDlgEx::OnLeftUp(wxMouseEvent& event) {
   if (m_touch || IsLcd() || !m_editor) return;
   int row = 0, column = 0;
   const wxPoint at = event.GetPosition();
-  if (!HitTestKeyCell(m_shape, stKeyCellGeometry{m_cellRect.width}, at.x, at.y, m_scrollX, m_scrollY, row, column)) {
+  if (!HitTestKeyCell(m_shape, stKeyCellGeometry{m_cellRect.width}, at.x, at.y, m_scrollX, m_scrollY, row,
+                      column)) {
     if (m_editedCell >= 0) CloseEditor(true);
     return;
   }
@@ -512,13 +516,20 @@ void CKeyDlgEx::OnScroll(wxScrollWinEvent& event) {
   const int page = orientation == wxHORIZONTAL ? GetClientSize().x : GetClientSize().y;
   const wxEventType type = event.GetEventType();
   int position = current;
-  if (type == wxEVT_SCROLLWIN_LINEUP) position -= kScrollLine;
-  else if (type == wxEVT_SCROLLWIN_LINEDOWN) position += kScrollLine;
-  else if (type == wxEVT_SCROLLWIN_PAGEUP) position -= page;
-  else if (type == wxEVT_SCROLLWIN_PAGEDOWN) position += page;
-  else if (type == wxEVT_SCROLLWIN_TOP) position = 0;
-  else if (type == wxEVT_SCROLLWIN_BOTTOM) position = 1 << 20;
-  else position = event.GetPosition();
+  if (type == wxEVT_SCROLLWIN_LINEUP)
+    position -= kScrollLine;
+  else if (type == wxEVT_SCROLLWIN_LINEDOWN)
+    position += kScrollLine;
+  else if (type == wxEVT_SCROLLWIN_PAGEUP)
+    position -= page;
+  else if (type == wxEVT_SCROLLWIN_PAGEDOWN)
+    position += page;
+  else if (type == wxEVT_SCROLLWIN_TOP)
+    position = 0;
+  else if (type == wxEVT_SCROLLWIN_BOTTOM)
+    position = 1 << 20;
+  else
+    position = event.GetPosition();
   ScrollAxis(orientation, position);
 }
 
@@ -584,7 +595,8 @@ void CKeyDlgEx::Paint(wxDC& dc) {
   const stKeyDrawContext ctx = DrawContext();
   wxRect extent;
   const int rows = m_shape.matrix ? m_shape.TableRows() : m_shape.lines;
-  DrawKeys(dc, ctx, m_shape.lines, m_shape.active, rows, m_shape.activeRows, false, m_slots.All(), extent, 0, 0);
+  DrawKeys(dc, ctx, m_shape.lines, m_shape.active, rows, m_shape.activeRows, false, m_slots.All(), extent, 0,
+           0);
   DrawKeyGrid(dc, ctx, 15, 0, m_shape.lines - 1, rows);
   DrawKeyWiring(dc, ctx, 15, 0, m_shape.lines - 1, m_shape.active, m_shape.activeRows, false, extent);
   dc.SetDeviceOrigin(0, 0);

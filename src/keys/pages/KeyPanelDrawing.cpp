@@ -62,7 +62,8 @@ void DrawFigure(wxDC& dc, const stWiring& w, wxRect* extent) {
   }
   // Rows below.
   if (step) {
-    for (int r = 1; r <= k - 1; ++r) Line(dc, c, x0 + a, y0 + 23 + 50 * r, x0 + (k - r) * s, y0 + 23 + 50 * r);
+    for (int r = 1; r <= k - 1; ++r)
+      Line(dc, c, x0 + a, y0 + 23 + 50 * r, x0 + (k - r) * s, y0 + 23 + 50 * r);
   } else {
     for (int r = 1; r <= w.activeRows - 1; ++r)
       Line(dc, c, w.grid ? 0 : x0 - 15, y0 + 23 + 50 * r, x0 + (k - 1) * s + a, y0 + 23 + 50 * r);
@@ -137,8 +138,8 @@ void DrawKeyLabel(wxDC& dc, const stKeyDrawContext& ctx, const wxRect& rect, int
   dc.SetFont(old);
 }
 
-void DrawCellText(wxDC& dc, const stKeyDrawContext& ctx, wxRect rect, const wxString& text, bool diagram, int dx,
-                  int dy) {
+void DrawCellText(wxDC& dc, const stKeyDrawContext& ctx, wxRect rect, const wxString& text, bool diagram,
+                  int dx, int dy) {
   rect.Offset(dx, dy + 1);
   const wxFont old = dc.GetFont();
   if (diagram) dc.SetFont(FontAt(ctx, 9));
@@ -164,8 +165,8 @@ void DrawKeys(wxDC& dc, const stKeyDrawContext& ctx, int columns, int activeColu
       const bool active = ctx.matrix ? (r < activeRows && k < activeColumns) : (k < activeColumns - r);
       if (diagram && !active) continue;
       const std::int32_t code = slot < kKeySlotCount ? slots[static_cast<std::size_t>(slot)] : kNoKeyCode;
-      const wxString text = !diagram && code != kNoKeyCode ? wxString::Format("%x", static_cast<unsigned>(code))
-                                                           : wxString();
+      const wxString text =
+          !diagram && code != kNoKeyCode ? wxString::Format("%x", static_cast<unsigned>(code)) : wxString();
       const int x = dx + 16 + k * s;
       const int imageTop = diagram ? dy + 50 * r : dy + 2 + 50 * r;
       const wxRect label(x + a, ctx.matrix ? imageTop - 2 : imageTop, s - a, 14);

@@ -88,7 +88,8 @@ class IKeyPanel {
   virtual void LoadKeys(const CProjectFile& /*file*/) {}
   // The keypad follows the key lines: its size (the line limit) and the
   // lines in use, or the touch chip's keys.
-  virtual void SetupKeys(int /*keypad*/, int /*lineLimit*/, const stKeyLineCounts& /*inUse*/, bool /*touch*/) {}
+  virtual void SetupKeys(int /*keypad*/, int /*lineLimit*/, const stKeyLineCounts& /*inUse*/,
+                         bool /*touch*/) {}
   // The touch-key dialog switched a touch key on or off.
   virtual void OnTouchChoice(long /*key*/, long /*state*/) {}
 };

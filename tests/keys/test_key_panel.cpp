@@ -1,0 +1,323 @@
+// The key panel: codes typed into a general remote's keys (scrolled to the
+// last key), saved and read back; functions dropped on an LCD remote's keys
+// through the key page (refused on a reserved or taken key); the touch-key
+// dialog; screenshots of both.
+#include "core/AppContext.h"
+#include "core/DocManage.h"
+#include "core/FuncRecords.h"
+#include "core/LangText.h"
+#include "core/ProjectFile.h"
+#include "keys/pages/FuncDlg.h"
+#include "keys/pages/KeyButton.h"
+#include "keys/pages/KeyConfigDlg.h"
+#include "keys/pages/KeyDlg.h"
+#include "keys/pages/KeyDlgEx.h"
+#include "platform/Paths.h"
+#include "ui/FuncBtn.h"
+#include "ui/LUMaskEdit.h"
+#include "ui/shell/PageMessages.h"
+#include "HostFrame.h"
+#include "MessageRecorder.h"
+#include "TempDir.h"
+#include "UiEvents.h"
+
+#include <gtest/gtest.h>
+#include <wx/checkbox.h>
+
+namespace {
+
+using testsupport::PumpEvents;
+
+class KeyPanelTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    home = new testsupport::TempDir();
+    testsupport::PointUserFoldersAt(*home);
+  }
+  static void TearDownTestSuite() {
+    delete home;
+    home = nullptr;
+  }
+  void SetUp() override {
+    g_App.BuildInstallPaths(platform::JoinPath(OLV_SOURCE_DIR, "install"));
+    g_App.currentLangSection = g_App.defaultLangSection = "1252";
+    g_DocManage.Reset(true, false);
+    g_DocManage.RemoteType = kRemoteGeneral;
+    g_DocManage.CommandBits = 8;
+    g_DocManage.VssRow = 0;
+    g_DocManage.Loading = 0;
+    g_DocManage.Modified = 0;
+    g_DocManage.ProjectName = "Remote";
+    ASSERT_TRUE(CProjectFile(project).CreateEmpty());
+  }
+  void TearDown() override {
+    host.reset();
+    g_DocManage.ProjectName.clear();
+    g_DocManage.Modified = 0;
+  }
+
+  CKeyDlgEx* MakePanel(const wxSize& size, int lines, int active) {
+    host = std::make_unique<testsupport::HostFrame>(wxSize(size.x + 40, size.y + 60), wxPoint(20, 20));
+    auto* panel = new CKeyDlgEx(host->Page());
+    panel->SetSize(10, 10, size.x, size.y);
+    panel->BuildKeypad(lines, false);
+    panel->SetActiveSize(active);
+    host->Frame()->Show();
+    PumpEvents();
+    return panel;
+  }
+
+  // Clicks a key's code box, types the digits and clicks off the keys.
+  static void TypeCode(CKeyDlgEx* panel, int cell, const wxString& digits) {
+    const wxRect box = panel->CellBoxRect(cell);
+    testsupport::Click(panel, box.GetPosition() + wxPoint(box.width / 2, box.height / 2));
+    PumpEvents();
+    ASSERT_EQ(panel->EditedCell(), cell);
+    wxTextCtrl* text = panel->GetCodeEditor()->GetTextCtrl();
+    text->SelectAll();
+    testsupport::TypeKey(text, WXK_BACK);
+    testsupport::TypeText(text, digits);
+    testsupport::MoveFocus(text, panel);
+    PumpEvents();
+  }
+
+  static testsupport::TempDir* home;
+  testsupport::TempDir work;
+  wxString project = work.File("Remote.ovirprj");
+  testsupport::CMessageRecorder recorder;
+  std::unique_ptr<testsupport::HostFrame> host;
+};
+testsupport::TempDir* KeyPanelTest::home = nullptr;
+
+TEST_F(KeyPanelTest, CodesTypedIntoKeysUpToTheLastAreSavedAndReadBack) {
+  CKeyDlgEx* panel = MakePanel(wxSize(360, 240), 16, 16);
+  EXPECT_EQ(panel->Shape().CellCount(), 136);
+
+  TypeCode(panel, 0, "1A");
+  EXPECT_EQ(panel->Slots().Get(0), 26);
+  EXPECT_EQ(panel->EditedCell(), -1);
+  EXPECT_FALSE(panel->GetCodeEditor()->IsShown());
+  EXPECT_EQ(g_DocManage.Modified, 1);
+
+  // A click on another key commits the open editor and moves it on.
+  const wxRect second = panel->CellBoxRect(1);
+  testsupport::Click(panel, second.GetPosition() + wxPoint(5, 5));
+  PumpEvents();
+  testsupport::TypeText(panel->GetCodeEditor()->GetTextCtrl(), "7");
+  const wxRect third = panel->CellBoxRect(2);
+  testsupport::Click(panel, third.GetPosition() + wxPoint(5, 5));
+  PumpEvents();
+  EXPECT_EQ(panel->Slots().Get(1), 7);
+  EXPECT_EQ(panel->EditedCell(), 2);
+  testsupport::Click(panel, wxPoint(2, 2));  // off the keys: closes without a code
+  PumpEvents();
+  EXPECT_EQ(panel->Slots().Get(2), kNoKeyCode);
+
+  // The last key lies below the panel: the scroll bar brings it in.
+  EXPECT_LT(panel->GetClientSize().y, panel->CellBoxRect(135).GetBottom());
+  wxScrollWinEvent bottom(wxEVT_SCROLLWIN_BOTTOM, 0, wxVERTICAL);
+  panel->GetEventHandler()->ProcessEvent(bottom);
+  PumpEvents();
+  EXPECT_GT(panel->ScrollY(), 0);
+  const wxRect last = panel->CellBoxRect(135);
+  EXPECT_TRUE(wxRect(panel->GetClientSize()).Contains(last));
+  TypeCode(panel, 135, "ff");
+  EXPECT_EQ(panel->Slots().Get(135), 0xff);
+  TypeCode(panel, 120, "");
+  EXPECT_EQ(panel->Slots().Get(120), kNoKeyCode);
+
+  // The editor takes two hexadecimal digits only.
+  const wxRect box = panel->CellBoxRect(130);
+  testsupport::Click(panel, box.GetPosition() + wxPoint(5, 5));
+  PumpEvents();
+  testsupport::TypeText(panel->GetCodeEditor()->GetTextCtrl(), "g12");
+  EXPECT_EQ(panel->GetCodeEditor()->GetWindowText(), "12");
+  testsupport::MoveFocus(panel->GetCodeEditor()->GetTextCtrl(), panel);
+  PumpEvents();
+
+  const CProjectFile file(project);
+  ASSERT_TRUE(panel->WriteKeys(file));
+  EXPECT_EQ(file.ReadText("KeyConfig", "ItemKey0"), "0x1a,0x7,-1,-1,-1,-1,-1,-1");
+  EXPECT_EQ(file.ReadText("KeyConfig", "ItemKey16"), "-1,-1,0x12,-1,-1,-1,-1,0xff");
+
+  host.reset();
+  CKeyDlgEx* reopened = MakePanel(wxSize(360, 240), 16, 16);
+  g_DocManage.Loading = 1;
+  g_DocManage.McuName = "QK21C0510";
+  reopened->LoadKeys(file);
+  for (const auto& [cell, code] :
+       {std::make_pair(0, 26), std::make_pair(1, 7), std::make_pair(2, -1), std::make_pair(120, -1),
+        std::make_pair(130, 0x12), std::make_pair(135, 0xff)})
+    EXPECT_EQ(reopened->Slots().Get(cell), code) << cell;
+  // The small chips in small packages forget their codes on opening.
+  g_DocManage.McuName = "QK21A0510";
+  g_DocManage.PackageName = "8SOP";
+  reopened->LoadKeys(file);
+  EXPECT_EQ(reopened->Slots().Get(0), kNoKeyCode);
+  g_DocManage.Loading = 0;
+}
+
+TEST_F(KeyPanelTest, ScreenshotOfAStepKeypadWithCodes) {
+  CKeyDlgEx* panel = MakePanel(wxSize(560, 330), 6, 4);
+  for (const auto& [cell, code] : {std::make_pair(0, 0x45), std::make_pair(1, 0x46), std::make_pair(2, 0x1a),
+                                   std::make_pair(6, 0x10), std::make_pair(11, 0x1ff)})
+    panel->SetKeySlot(cell, code);
+  PumpEvents();
+  EXPECT_FALSE(testsupport::SaveWindowScreenshot(host->Frame(), "key_panel.png").empty());
+}
+
+class KeyPagePanelTest : public KeyPanelTest {
+ protected:
+  void SetUp() override {
+    KeyPanelTest::SetUp();
+    RegisterKeyDlgEx();
+    g_FuncRecords.Clear();
+    for (int number = 0; number <= 11; ++number) {
+      stFuncRecord record;
+      record.OpenEnable = 1;
+      record.CloseEnable = 1;
+      g_FuncRecords.StoreFuncRecord(number, record);
+    }
+    g_DocManage.FunctionBlocks.assign(11, stFunctionBlock{});
+  }
+  void TearDown() override {
+    KeyPanelTest::TearDown();
+    RegisterKeyPanel(nullptr);
+    g_FuncRecords.Clear();
+    g_DocManage.FunctionBlocks.clear();
+    g_DocManage.SetNewProject(false);
+  }
+
+  CKeyConfigDlg* MakePage(int remoteType, const wxString& mcu) {
+    host.reset();
+    g_FrameworkKind = remoteType;
+    g_App.protocolFolder = g_App.GetProtocolFolder(remoteType);
+    g_App.icFolder = g_App.GetIcFolder(remoteType);
+    g_DocManage.RemoteType = remoteType;
+    g_DocManage.McuName = mcu;
+    g_DocManage.PackageName = "52 LQFP";
+    g_DocManage.ProjectFilePath = project;
+    g_DocManage.ProjectName = "Remote";
+    g_DocManage.SetNewProject(true);
+    host = std::make_unique<testsupport::HostFrame>(wxSize(1200, 760), wxPoint(20, 20),
+                                                    testsupport::HostContent::Empty);
+    auto* page = new CKeyConfigDlg(host->Frame());
+    host->Frame()->SendSizeEvent();
+    PumpEvents();
+    EXPECT_TRUE(page->LoadFromProject());
+    page->OnPageShown();
+    PumpEvents();
+    return page;
+  }
+
+  static CKeyButton* Function(CKeyConfigDlg* page, const wxString& title) {
+    int list = 0;
+    const int index = page->GetFuncPanel()->FindIndexByName(title, list);
+    return index < 0 ? nullptr
+                     : (list == 0 ? page->GetFuncPanel()->Functions()
+                                  : page->GetFuncPanel()->UserFunctions())[index];
+  }
+  static void DragOnto(CKeyButton* function, wxWindow* key) {
+    ASSERT_TRUE(function);
+    const wxRect target = key->GetScreenRect();
+    const wxPoint screen = target.GetPosition() + wxPoint(target.width / 2, target.height / 2);
+    const wxPoint start(function->GetClientSize().x / 2, function->GetClientSize().y / 2);
+    testsupport::MouseDown(function, start);
+    testsupport::MouseMove(function, function->ScreenToClient(screen), true);
+    testsupport::MouseUp(function, function->ScreenToClient(screen));
+    PumpEvents();
+  }
+};
+
+TEST_F(KeyPagePanelTest, FunctionsGoOnFreeKeysOnlyAndComeBackAfterSaving) {
+  CKeyConfigDlg* page = MakePage(kRemoteLcdStandard, "QK52A160");
+  auto* panel = dynamic_cast<CKeyDlgEx*>(page->GetKeyPanel());
+  ASSERT_TRUE(panel);
+  ASSERT_TRUE(panel->IsShown());
+  panel->SetActiveSize(3);  // three key lines in use: six keys
+  PumpEvents();
+  ASSERT_EQ(panel->KeysInUse().size(), 6u);
+
+  DragOnto(Function(page, "IDS_SWITCH"), panel->GetKeyButton(0, false));
+  EXPECT_EQ(panel->GetKeyButton(0, false)->SlotName(0, 0), "IDS_SWITCH");
+  EXPECT_EQ(Function(page, "IDS_SWITCH")->drawState, 1);
+
+  // The same action of a taken key stays with its function.
+  DragOnto(Function(page, "IDS_MODE"), panel->GetKeyButton(0, false));
+  EXPECT_EQ(panel->GetKeyButton(0, false)->SlotName(0, 0), "IDS_SWITCH");
+  ASSERT_FALSE(recorder.boxes.empty());
+  EXPECT_EQ(recorder.boxes.back().text, GetLangText("IDS_CONFIG_ALREADY"));
+  EXPECT_NE(Function(page, "IDS_MODE")->drawState, 1);
+
+  // A reserved key takes nothing; a key outside the lines in use neither.
+  panel->ReserveFirstKey(true);
+  DragOnto(Function(page, "IDS_MODE"), panel->GetKeyButton(0, false));
+  panel->ReserveFirstKey(false);
+  DragOnto(Function(page, "IDS_MODE"), panel->GetKeyButton(3, false));  // row 0, column 3: not in use
+  EXPECT_TRUE(panel->GetKeyButton(3, false)->IsBlank());
+  EXPECT_NE(Function(page, "IDS_MODE")->drawState, 1);
+  DragOnto(Function(page, "IDS_MODE"), panel->GetKeyButton(7, false));  // row 1, column 1
+  EXPECT_EQ(panel->GetKeyButton(7, false)->SlotName(0, 0), "IDS_MODE");
+
+  ASSERT_TRUE(page->SaveToProject());
+  const CProjectFile file(project);
+  EXPECT_TRUE(file.ReadText("KeyConfig", "ItemKey0").StartsWith("IDS_SWITCH;"));
+  EXPECT_FALSE(file.ReadText("KeyConfig", "IndexItemKey0").empty());
+
+  // Reopened, the keys tell the page their functions again.
+  CKeyConfigDlg* reopened = MakePage(kRemoteLcdStandard, "QK52A160");
+  auto* again = dynamic_cast<CKeyDlgEx*>(reopened->GetKeyPanel());
+  again->SetActiveSize(3);
+  again->LoadKeys(file);
+  PumpEvents();
+  EXPECT_EQ(again->GetKeyButton(0, false)->SlotName(0, 0), "IDS_SWITCH");
+  EXPECT_EQ(again->GetKeyButton(7, false)->SlotName(0, 0), "IDS_MODE");
+  EXPECT_EQ(Function(reopened, "IDS_MODE")->drawState, 1);
+}
+
+TEST_F(KeyPagePanelTest, TouchKeyDialogSetsAndClearsKeysAndMarksTheProjectModified) {
+  CKeyConfigDlg* page = MakePage(kRemoteLcdSimple, "QK37B0640");
+  CKeyDlg* dialog = page->GetTouchKeyDialog();
+  ASSERT_TRUE(dialog->IsShown());
+  auto* panel = dynamic_cast<CKeyDlgEx*>(page->GetKeyPanel());
+  ASSERT_TRUE(panel && panel->IsTouch());
+  g_DocManage.Modified = 0;
+
+  auto click = [&](int key) {
+    wxCheckBox* box = dialog->GetCheck(key);
+    box->SetValue(!box->GetValue());
+    wxCommandEvent event(wxEVT_CHECKBOX, box->GetId());
+    event.SetEventObject(box);
+    event.SetInt(box->GetValue() ? 1 : 0);
+    box->ProcessWindowEvent(event);
+    PumpEvents();
+  };
+  click(2);
+  click(5);
+  EXPECT_EQ(g_DocManage.TouchKey[2], 1);
+  EXPECT_EQ(g_DocManage.TouchKey[5], 1);
+  EXPECT_EQ(g_DocManage.Modified, 1);
+  EXPECT_TRUE(panel->GetKeyButton(2, true)->IsEnabled());
+  EXPECT_FALSE(panel->GetKeyButton(1, true)->IsEnabled());
+  click(5);
+  EXPECT_EQ(g_DocManage.TouchKey[5], 0);
+  EXPECT_FALSE(panel->GetKeyButton(5, true)->IsEnabled());
+
+  const CProjectFile file(project);
+  ASSERT_TRUE(dialog->SaveTouchKeys(file));
+  EXPECT_EQ(file.ReadText("KeyConfig", "TouchKey"), "0,0,1,0,0,0,0,0,");
+  click(2);
+  ASSERT_TRUE(dialog->SaveTouchKeys(file));
+  EXPECT_EQ(file.ReadText("KeyConfig", "TouchKey"), "0,0,0,0,0,0,0,0,");
+
+  g_DocManage.TouchKey[0] = g_DocManage.TouchKey[3] = 1;
+  dialog->ShowTouchKeyFlags();
+  EXPECT_TRUE(dialog->GetCheck(0)->GetValue());
+  EXPECT_TRUE(dialog->GetCheck(3)->GetValue());
+  EXPECT_FALSE(dialog->GetCheck(2)->GetValue());
+  dialog->Refresh();
+  PumpEvents();
+  EXPECT_FALSE(testsupport::SaveWindowScreenshot(dialog, "touch_key_dialog.png").empty());
+}
+
+}  // namespace
