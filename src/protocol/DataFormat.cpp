@@ -267,6 +267,8 @@ bool CDataFormat::RefreshParams(int flag) {
     stInputState& input = Input(id);
     const wxString text = m_doc.GetParam(param);
     input.text = id == kAddress ? ValueText(text) : BitCountText(text);
+    const wxString& addressBits = Input(kAddressBits).text;
+    if (id == kAddress && ParseNumber(addressBits) != 0) SetValueRange(input, addressBits);
     input.MarkRange();
     allInRange = allInRange && input.CheckRange();
   }

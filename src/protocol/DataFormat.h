@@ -126,7 +126,9 @@ class CDataFormat : public CBaseDataFormat {
  private:
   void BuildControls();
   void ShowInputsFromParams();
-  // The range [0, 2^b - 1] of a value input from its bit-count text.
+  // The range [0, 2^b - 1] of a value input from its bit-count text, checked.
+  void SetValueRange(stInputState& value, const wxString& bitsText);
+  // The same, and the input enabled and marked.
   void ApplyValueRange(stInputState& value, const wxString& bitsText);
   stCheckState& Check(int id) { return m_checks.at(id); }
   stInputState& Input(int id) { return m_inputs.at(id); }

@@ -32,9 +32,13 @@ int ConstCodeOfInput(int id, const int (&ids)[4]) {
 
 // --- Inputs.
 
+void CDataFormat::SetValueRange(stInputState& value, const wxString& bitsText) {
+  if (value.SetRange(0.0, std::pow(2.0, DecimalValue(bitsText)) - 1.0)) value.valueCheck = true;
+}
+
 void CDataFormat::ApplyValueRange(stInputState& value, const wxString& bitsText) {
   value.enabled = true;
-  value.SetRange(0.0, std::pow(2.0, DecimalValue(bitsText)) - 1.0);
+  SetValueRange(value, bitsText);
   value.MarkRange();
 }
 
@@ -98,6 +102,7 @@ void CDataFormat::ApplyConstCodeEnable(int k, bool enabled) {
       wxString stored = m_doc.GetParam(27 + k).Strip(wxString::both);
       if (stored.Lower().StartsWith("0x")) stored.Remove(0, 2);
       value.text = stored;
+      SetValueRange(value, bits.text);
     }
   } else {
     bits.text.clear();
@@ -339,6 +344,8 @@ void CDataFormat::OnSendTypeChanged(int selection) {
     }
     ShowAllBlocks(false);
     ApplyGroup(selection);
+    // The lead code and the connect code stay in the frame as the document has them.
+    PlaceOptionBlocks(kKindOption2 | kKindOption16, 0);
     SetFrameMode(m_doc.LeadCodeOn != 0, false);
     EnableToggleBit(m_sendFormat.kind16_shown);
   }
