@@ -187,7 +187,7 @@ bool CDataFormat::LoadFromProjectWith(const wxString& definitionFile) {
       default:
         for (int k = 0; k < 4; ++k) {
           if (id == kConstBits[k]) m_doc.SetParam(24 + k, BitCountParam(value));
-          if (id == kConstValue[k]) m_doc.SetParam(28 + k, value);
+          if (id == kConstValue[k]) m_doc.SetParam(28 + k, HexParam(value));
           if (id == kConstEnable[k]) m_doc.ConstCodeOn[k] = on;
           if (id == kConstPolarity[k]) m_doc.ConstPolarity[k] = on;
         }

@@ -82,7 +82,8 @@ bool CDataFormat::OnEditChanged(bool valid, int id) {
         m_doc.SetParam(27 + k, wxString());
       }
     } else if (const int v = ConstCodeOfInput(id, kConstValue)) {
-      m_doc.SetParam(27 + v, text);
+      // Hexadecimal digits: the document's number is read from "0x" and them.
+      m_doc.SetParam(27 + v, text.empty() ? text : "0x" + text);
     } else if (id == kCommandBits) {
       m_doc.SetParam(16, text);
     }
