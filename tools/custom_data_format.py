@@ -100,6 +100,10 @@ def item_text(fields):
 
 
 def sections():
+    captions = {item[0] for item in PALETTE}
+    for name, _, items in GROUPS:
+        unknown = [item for item in items if item not in captions]
+        assert not unknown, "send type %s names blocks the palette lacks: %s" % (name, unknown)
     data = [("Count", str(len(PALETTE)))]
     data += [(str(i), item_text(item)) for i, item in enumerate(PALETTE)]
     name, kind, colour1, colour2, movable, macro, follow = FRAME_TEMPLATE

@@ -89,6 +89,9 @@ TEST(DataFormatFiles, TemplatePathReplacesTheIncludeExtension) {
 // --- Frame set-ups through the page's handlers.
 
 const wxString kFixtures = platform::JoinPath(OLV_SOURCE_DIR, "tests/fixtures/dataformat");
+// The install's definitions: the Custom protocol's setting.ini.
+const wxString kDefinitions =
+    platform::JoinPath(OLV_SOURCE_DIR, "install/RemoteControlSetting/General/Protocols/Custom/setting.ini");
 
 struct stSetup {
   const char* name;  // expected files <name>.inc and <name>.asm
@@ -213,7 +216,8 @@ TEST_P(DataFormatGoldenTest, IncludeFileAndSendBitsEqualTheExpectedFiles) {
   doc.NewProject = 1;
   doc.FormatType = -1;
   CDataFormat page(doc);
-  ASSERT_TRUE(page.LoadFromProjectWith(platform::JoinPath(kFixtures, "setting.ini")));
+  ASSERT_TRUE(wxFileExists(CDataFormat::DefinitionPathFor(doc.RemoteType)));
+  ASSERT_TRUE(page.LoadFromProject()) << "the install's definitions";
   page.OnSendTypeChanged(s.sendType);
 
   for (const char* block : s.extraBlocks) {
@@ -267,7 +271,7 @@ class DataFormatCommitFailures : public DataFormatFilesTest {
  protected:
   // A page whose frame passes the checks, on definitions whose [FileName] is given.
   std::unique_ptr<CDataFormat> PageWith(const std::string& fileNames) {
-    std::string definitions = testsupport::ReadBytes(platform::JoinPath(kFixtures, "setting.ini"));
+    std::string definitions = testsupport::ReadBytes(kDefinitions);
     const std::size_t at = definitions.find("[FileName]");
     const std::size_t end = definitions.find("[PD0]");
     definitions.replace(at, end - at, fileNames);

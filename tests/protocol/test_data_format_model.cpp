@@ -17,7 +17,9 @@ namespace {
 using namespace olv::protocol;
 using namespace olv::protocol::dataformat_id;
 
-const wxString kDefinitions = platform::JoinPath(OLV_SOURCE_DIR, "tests/fixtures/dataformat/setting.ini");
+// The install's definitions: the Custom protocol's setting.ini.
+const wxString kDefinitions =
+    platform::JoinPath(OLV_SOURCE_DIR, "install/RemoteControlSetting/General/Protocols/Custom/setting.ini");
 
 class DataFormatModelTest : public ::testing::Test {
  protected:
