@@ -139,7 +139,8 @@ class CDocManage {
   // user's folders and those of running processes stay. The count removed.
   static int RemoveStaleWorkFolders();
   // Decides the conditional blocks of every ".inc" and ".asm" file of the
-  // output folder; false when a file could not be rewritten.
+  // output folder; false when a file could not be rewritten. In a folder that
+  // the last CreateOutputFolder made new, files are written over in place.
   bool PreprocessFramework(const wxString& outputFolder);
 
   // General-remote key records. A bad index gives false and changes nothing.
@@ -298,6 +299,7 @@ class CDocManage {
   std::vector<stKeyValue> m_keyValues;
   std::vector<stAirKeyValue> m_airKeyValues;
   wxString m_templateFailure;
+  wxString m_newOutputFolder;  // made by CreateOutputFolder, not yet preprocessed
 
   void ResetParams(bool keep);
 };

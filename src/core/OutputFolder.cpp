@@ -6,6 +6,7 @@
 #include "core/Numbers.h"
 #include "core/Preprocessor.h"
 #include "platform/Paths.h"
+#include "platform/TextFile.h"
 
 #include <wx/datetime.h>
 #include <wx/dir.h>
@@ -14,8 +15,11 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <random>
 #include <vector>
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -79,6 +83,15 @@ long OwnerOfWorkFolder(const wxString& name) {
   return 0;
 }
 
+// Copies a file over to, which never writes through a link at to: the link
+// is replaced. The copy takes from's permissions.
+bool CopyFileOver(const wxString& from, const wxString& to) {
+  std::error_code ec;
+  const fs::path target = platform::ToFsPath(to);
+  if (fs::is_symlink(fs::symlink_status(target, ec)) && !fs::remove(target, ec)) return false;
+  return fs::copy_file(platform::ToFsPath(from), target, fs::copy_options::overwrite_existing, ec) && !ec;
+}
+
 // Removes what a copy created, newest first; a folder that still holds
 // something it did not create stays.
 void RemoveMadePaths(const std::vector<wxString>& made) {
@@ -123,9 +136,15 @@ bool CDocManage::CreateOutputFolder(const wxString& relativeSource) {
   const wxDateTime now = wxDateTime::Now();
   OutputFolder = platform::JoinPath(
       ProjectFolder, wxString::Format("%s_%s_%s", ProjectName, now.Format("%Y%m%d"), now.Format("%H%M%S")));
+  m_newOutputFolder.clear();
   if (!RemoveFolderTree(OutputFolder)) return false;
+  // Only a folder that held nothing before (no kept "src") counts as new.
+  const bool isNew = !wxDirExists(OutputFolder);
   std::vector<wxString> made;
-  if (CopyTemplateFolder(source, OutputFolder, &made)) return true;
+  if (CopyTemplateFolder(source, OutputFolder, &made)) {
+    if (isNew) m_newOutputFolder = OutputFolder;
+    return true;
+  }
   RemoveMadePaths(made);  // a failed copy (a full disk) leaves no half-made folder
   return false;
 }
@@ -157,7 +176,7 @@ bool CDocManage::CopyTemplateFolder(const wxString& source, const wxString& dest
     }
     const wxString to = platform::JoinPath(destination, name);
     if (made && !platform::PathExists(to)) made->push_back(to);
-    ok = wxCopyFile(from, to, true) && ok;
+    ok = CopyFileOver(from, to) && ok;
   }
   return ok;
 }
@@ -216,5 +235,7 @@ bool CDocManage::PreprocessFramework(const wxString& outputFolder) {
   // The defines are collected from the output folder itself: every file is
   // read before any is rewritten.
   CPreprocessor preprocessor;
+  preprocessor.SetWriteInPlace(!outputFolder.empty() && outputFolder == m_newOutputFolder);
+  m_newOutputFolder.clear();
   return preprocessor.PreprocessTree(outputFolder, outputFolder);
 }

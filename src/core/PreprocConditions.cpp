@@ -77,8 +77,13 @@ wxString ValueText(const wxString& defineText, int position, bool cutComment) {
 
 // ---- Values ----------------------------------------------------------------
 
-int CPreprocessor::FindDefine(const wxString& name) const {
-  return Find(m_state.defineText, name + kw::kSpace);
+int CPreprocessor::FindDefine(const wxString& name) const { return FindInDefines(name + kw::kSpace); }
+
+// The same names are looked up in file after file: each search runs once.
+int CPreprocessor::FindInDefines(const wxString& part) const {
+  const auto inserted = m_defineSearches.emplace(part.ToStdWstring(), -1);
+  if (inserted.second) inserted.first->second = FindInLongText(m_state.defineText, part);
+  return inserted.first->second;
 }
 
 bool CPreprocessor::IsDefineName(const wxString& text) {
@@ -96,7 +101,8 @@ int CPreprocessor::ParseDefineNumber(const wxString& text) {
 int CPreprocessor::GetDefineValue(const wxString& defineText, int position, int* decidable) const {
   const wxString value = ValueText(defineText, position, true);
   if (Length(value) < 5) return ParseDefineNumber(value);
-  const int target = Find(defineText, value + kw::kSpace);
+  const wxString wanted = value + kw::kSpace;
+  const int target = &defineText == &m_state.defineText ? FindInDefines(wanted) : Find(defineText, wanted);
   if (target < 0) {
     *decidable = 0;
     return 0;
@@ -253,7 +259,7 @@ void CPreprocessor::EvalTwoTerm(const wxString& condition, const wxString& op, b
   const int second = EvalChainTerm(Mid(condition, pos + Length(op)), &st.decidable2);
   if (!st.decidable && !st.decidable2) {
     if (!HasOpenLevel()) return;
-    if (st.skipCount == 0) st.outputText += st.lineCopy;
+    if (st.skipCount == 0) AppendOutput(st.lineCopy);
     MarkTopUndecided();
     return;
   }

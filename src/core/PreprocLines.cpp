@@ -40,7 +40,7 @@ void CPreprocessor::ProcessLine(const wxString& line) {
   if (st.depth == 0) st.decidable = 1;
   // Every directive holds "IF" or "ELSE": any other line is only kept or dropped.
   if (st.ifPos < 0 && !Contains(line, kw::kElse)) {
-    if (IsOutputActive()) st.outputText += line;
+    if (IsOutputActive()) AppendOutput(line);
     return;
   }
   st.line = line;
@@ -124,7 +124,7 @@ bool CPreprocessor::IsOutputActive() const {
 }
 
 void CPreprocessor::KeepLineWhenActive() {
-  if (IsOutputActive()) m_state.outputText += m_state.line;
+  if (IsOutputActive()) AppendOutput(m_state.line);
 }
 
 bool CPreprocessor::OpenLevel() {
@@ -164,10 +164,8 @@ void CPreprocessor::MarkTopUndecided() {
 
 // A name found nowhere in the define text drops the block, undecided.
 void CPreprocessor::ApplyIfdef() {
-  const wxString& defines = m_state.defineText;
   const wxString name = DirectiveName(m_state.line, kw::kIfdef);
-  if (!IsDefineName(name) || Contains(defines, kw::kLineEnd + name + kw::kSpace) || Contains(defines, name))
-    return;
+  if (!IsDefineName(name) || DefinesContain(kw::kLineEnd + name + kw::kSpace) || DefinesContain(name)) return;
   m_state.decidable = 0;
   MarkTopSkipping();
   MarkTopUndecided();
@@ -176,7 +174,7 @@ void CPreprocessor::ApplyIfdef() {
 // A name found anywhere in the define text drops the block, undecided.
 void CPreprocessor::ApplyIfndef() {
   const wxString name = DirectiveName(m_state.line, kw::kIfndef);
-  if (!IsDefineName(name) || !Contains(m_state.defineText, name)) return;
+  if (!IsDefineName(name) || !DefinesContain(name)) return;
   m_state.decidable = 0;
   MarkTopSkipping();
   MarkTopUndecided();
@@ -185,7 +183,7 @@ void CPreprocessor::ApplyIfndef() {
 void CPreprocessor::ApplyEndif() {
   PreprocState& st = m_state;
   if (Contains(st.line, kw::kCommentedEndif)) {
-    st.outputText += st.line;
+    AppendOutput(st.line);
     return;
   }
   --st.depth;
@@ -206,7 +204,7 @@ void CPreprocessor::ApplyResultH1(int result) {
   if (m_state.decidable) {
     MarkTopSkipping();
   } else if (HasOpenLevel()) {
-    m_state.outputText += m_state.lineCopy;
+    AppendOutput(m_state.lineCopy);
     MarkTopUndecided();
   }
 }

@@ -4,6 +4,10 @@
 
 #include <wx/string.h>
 
+#include <algorithm>
+#include <cwchar>
+#include <iterator>
+
 namespace preproc {
 
 // Keywords and separators, converted once instead of at every call.
@@ -40,6 +44,24 @@ inline int Find(const wxString& text, const wxString& part, int start = 0) {
   if (static_cast<size_t>(start) > text.length()) return -1;
   const size_t pos = text.find(part, static_cast<size_t>(start));
   return pos == wxString::npos ? -1 : static_cast<int>(pos);
+}
+
+// Find for a long text searched for many parts: a Horspool search, whose skips are keyed by the low
+// byte of a character (a shared key keeps the shorter, safe skip).
+inline int FindInLongText(const wxString& text, const wxString& part) {
+  const size_t m = part.length(), n = text.length();
+  if (m < 4) return Find(text, part);
+  const wchar_t* const p = part.wc_str();
+  const wchar_t* const t = text.wc_str();
+  size_t shift[256];
+  std::fill(std::begin(shift), std::end(shift), m);
+  for (size_t i = 0; i + 1 < m; ++i) shift[static_cast<size_t>(p[i]) & 0xFF] = m - 1 - i;
+  for (size_t pos = 0; pos + m <= n;) {
+    const wchar_t last = t[pos + m - 1];
+    if (last == p[m - 1] && std::wmemcmp(t + pos, p, m - 1) == 0) return static_cast<int>(pos);
+    pos += shift[static_cast<size_t>(last) & 0xFF];
+  }
+  return -1;
 }
 
 inline bool Contains(const wxString& text, const wxString& part) { return Find(text, part) >= 0; }

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -53,23 +54,59 @@ bool ListFolder(const wxString& folder, std::vector<FolderEntry>& entries) {
   return true;
 }
 
-// The bytes without a leading UTF-8 byte-order mark.
-std::string WithoutBom(std::string bytes) {
-  if (bytes.size() >= 3 && bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) bytes.erase(0, 3);
-  return bytes;
+// Classes of the bytes met by the line scan.
+enum : unsigned char { kLineEndByte = 1, kKeywordStart = 2, kHighByte = 4 };
+
+struct ByteClasses {
+  ByteClasses() {
+    of[static_cast<unsigned char>('\r')] = of[static_cast<unsigned char>('\n')] = kLineEndByte;
+    of[static_cast<unsigned char>('I')] = of[static_cast<unsigned char>('E')] = kKeywordStart;
+    for (int c = 0x80; c < 0x100; ++c) of[c] = kHighByte;
+  }
+  unsigned char of[256] = {};
+};
+
+// A line of the raw text: its length with its end (CR LF and LF CR are one
+// end, a lone CR or LF is one too) and the classes of the bytes before the end.
+struct RawLine {
+  size_t length = 0;
+  unsigned char classes = 0;
+};
+
+RawLine ScanLine(const std::string& text, size_t start) {
+  static const ByteClasses kClasses;
+  RawLine line;
+  size_t end = start;
+  const size_t size = text.size();
+  for (; end < size; ++end) {
+    const unsigned char kind = kClasses.of[static_cast<unsigned char>(text[end])];
+    if (kind == kLineEndByte) break;
+    line.classes |= kind;
+  }
+  if (end < size) {
+    const char pair = text[end] == '\r' ? '\n' : '\r';
+    ++end;
+    if (end < size && text[end] == pair) ++end;
+  }
+  line.length = end - start;
+  return line;
 }
 
-// Length of the line starting at start, its end included: CR LF and LF CR
-// are one end, a lone CR or LF is one too.
-size_t RawLineLength(const wxString& text, size_t start) {
-  size_t end = start;
-  const size_t size = text.length();
-  while (end < size && text[end] != '\r' && text[end] != '\n') ++end;
-  if (end == size) return end - start;
-  const wxUniChar pair = text[end] == '\r' ? '\n' : '\r';
-  ++end;
-  if (end < size && text[end] == pair) ++end;
-  return end - start;
+// Every directive holds "IF" or "ELSE" (ASCII, so found in the UTF-8 bytes as
+// in the text): any other line is only kept or dropped.
+bool IsPlainLine(std::string_view line) {
+  return line.find("IF") == std::string_view::npos && line.find("ELSE") == std::string_view::npos;
+}
+
+bool IsBlankByte(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
+
+// Removes white space at both ends.
+void TrimBytes(std::string& text) {
+  size_t first = 0, last = text.size();
+  while (first < last && IsBlankByte(text[first])) ++first;
+  while (last > first && IsBlankByte(text[last - 1])) --last;
+  text.erase(last);
+  text.erase(0, first);
 }
 
 // Skips one UTF-8 character (one byte when it is not a valid sequence).
@@ -92,10 +129,10 @@ size_t SkipUtf8Char(const std::string& bytes, size_t pos) {
 bool CPreprocessor::PreprocessTree(const wxString& defineFolder, const wxString& rewriteFolder) {
   const size_t failuresBefore = m_failedFiles.size();
   if (!defineFolder.empty() && defineFolder == rewriteFolder) {
-    // One folder: each file is read once, its text kept for the rewrite.
-    std::deque<PendingFile> rewritten;
+    // One folder: one walk lists the files to rewrite while it collects.
+    std::vector<wxString> rewritten;
     CollectTree(defineFolder, &rewritten);
-    for (const PendingFile& file : rewritten) RewriteText(file.path, file.bytes);
+    for (const wxString& path : rewritten) PreprocessFile(path);
     return m_failedFiles.size() == failuresBefore;
   }
   if (!defineFolder.empty()) CollectTree(defineFolder, nullptr);
@@ -103,7 +140,7 @@ bool CPreprocessor::PreprocessTree(const wxString& defineFolder, const wxString&
   return m_failedFiles.size() == failuresBefore;
 }
 
-void CPreprocessor::CollectTree(const wxString& folder, std::deque<PendingFile>* rewritten) {
+void CPreprocessor::CollectTree(const wxString& folder, std::vector<wxString>* rewritten) {
   std::vector<FolderEntry> entries;
   if (!ListFolder(folder, entries)) {
     Fail(folder);
@@ -114,13 +151,8 @@ void CPreprocessor::CollectTree(const wxString& folder, std::deque<PendingFile>*
       CollectTree(entry.path, rewritten);
       continue;
     }
-    std::string bytes;
-    if (!platform::ReadFileBytes(entry.path, bytes)) {
-      Fail(entry.path);
-      continue;
-    }
-    CollectDefineLines(bytes);
-    if (rewritten && IsRewrittenFile(entry.path)) rewritten->push_back({entry.path, std::move(bytes)});
+    if (!CollectDefines(entry.path)) continue;
+    if (rewritten && IsRewrittenFile(entry.path)) rewritten->push_back(entry.path);
   }
 }
 
@@ -152,9 +184,8 @@ bool CPreprocessor::Fail(const wxString& path) {
 }
 
 bool CPreprocessor::CollectDefines(const wxString& filePath) {
-  std::string bytes;
-  if (!platform::ReadFileBytes(filePath, bytes)) return Fail(filePath);
-  CollectDefineLines(bytes);
+  if (!platform::ReadFileBytes(filePath, m_fileBytes)) return Fail(filePath);
+  CollectDefineLines(m_fileBytes);
   return true;
 }
 
@@ -163,6 +194,7 @@ bool CPreprocessor::CollectDefines(const wxString& filePath) {
 void CPreprocessor::CollectDefineLines(const std::string& bytes) {
   static const std::string kDefine = "#define";
   size_t pos = bytes.find(kDefine);
+  if (pos != std::string::npos) m_defineSearches.clear();
   while (pos != std::string::npos) {
     size_t lineEnd = bytes.find('\n', pos);
     const size_t next = lineEnd == std::string::npos ? bytes.size() : lineEnd + 1;
@@ -186,26 +218,48 @@ void CPreprocessor::ResetFileState() {
 }
 
 bool CPreprocessor::PreprocessFile(const wxString& filePath) {
-  std::string bytes;
-  if (!platform::ReadFileBytes(filePath, bytes)) return Fail(filePath);
-  return RewriteText(filePath, bytes);
+  if (!platform::ReadFileBytes(filePath, m_fileBytes)) return Fail(filePath);
+  return RewriteText(filePath, m_fileBytes);
 }
 
 bool CPreprocessor::RewriteText(const wxString& filePath, const std::string& bytes) {
   ResetFileState();
-  const wxString text = Utf8ToWide(WithoutBom(bytes));
-  wxString line;
-  for (size_t start = 0; start < text.length() && !m_malformed;) {
-    const size_t length = RawLineLength(text, start);
-    line.assign(text, start, length);
-    ProcessLine(line);
-    start += length;
+  std::string& output = m_state.outputText;
+  output.reserve(bytes.size());
+  const size_t bom = bytes.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+  for (size_t start = bom; start < bytes.size() && !m_malformed;) {
+    const RawLine scanned = ScanLine(bytes, start);
+    const std::string_view line(bytes.data() + start, scanned.length);
+    start += scanned.length;
+    if ((scanned.classes & kKeywordStart) && !IsPlainLine(line)) {
+      ProcessLine(Utf8ToWide(std::string(line)));
+      continue;
+    }
+    // Plain lines go from bytes to bytes; only invalid UTF-8 needs repair.
+    m_state.ifPos = -1;
+    if (m_state.depth == 0) m_state.decidable = 1;
+    if (!IsOutputActive()) continue;
+    if (scanned.classes & kHighByte)
+      AppendRepairedUtf8(output, line.data(), line.size());
+    else
+      output.append(line);
   }
-  const wxString output = Trimmed(m_state.outputText);
-  m_state.outputText.clear();
-  if (m_malformed) return Fail(filePath);
-  const std::string rewritten = WideToUtf8(output);
+  if (m_malformed) {
+    output.clear();
+    return Fail(filePath);
+  }
+  TrimBytes(output);
   // A file the rewrite leaves as it is keeps its bytes without a write.
-  if (rewritten != bytes && !platform::WriteFileAtomically(filePath, rewritten)) return Fail(filePath);
-  return true;
+  const bool ok = output == bytes || WriteRewritten(filePath, output);
+  output.clear();
+  return ok || Fail(filePath);
+}
+
+void CPreprocessor::AppendOutput(const wxString& text) { AppendUtf8(m_state.outputText, text); }
+
+// In place where allowed; a file that cannot be opened for writing (a
+// read-only copy) is still replaced.
+bool CPreprocessor::WriteRewritten(const wxString& filePath, const std::string& bytes) const {
+  if (m_writeInPlace && platform::WriteFileBytes(filePath, bytes)) return true;
+  return platform::WriteFileAtomically(filePath, bytes);
 }

@@ -6,17 +6,17 @@
 
 #include <wx/string.h>
 
-#include <deque>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 // Working state of one run. The define text lives for the whole run; every
 // other field is reset at the start of each file.
 struct PreprocState {
-  wxString defineText;  // "NAME value\r\n" for each "#define" line found
-  wxString outputText;  // the file being rebuilt
-  wxString line;        // current line; tabs removed when it opened a level
-  wxString lineCopy;    // current line as it was read
+  wxString defineText;     // "NAME value\r\n" for each "#define" line found
+  std::string outputText;  // the file being rebuilt, as UTF-8
+  wxString line;           // current line; tabs removed when it opened a level
+  wxString lineCopy;       // current line as it was read
   wxString leftOperand;
   wxString rightOperand;
   int ifPos = -1;          // "IF" in the current line
@@ -56,20 +56,22 @@ class CPreprocessor {
   // file is then left unchanged.
   bool PreprocessFile(const wxString& filePath);
 
+  // Whether rewritten files may be written over in place instead of replaced
+  // atomically: only for a folder this generation has just made, where a
+  // failed write loses nothing that was there before.
+  void SetWriteInPlace(bool inPlace) { m_writeInPlace = inPlace; }
+
   // Every file or folder that failed, in the order met.
   const std::vector<wxString>& FailedFiles() const { return m_failedFiles; }
   const wxString& DefineText() const { return m_state.defineText; }
-  void ClearDefines() { m_state.defineText.clear(); }
+  void ClearDefines() {
+    m_state.defineText.clear();
+    m_defineSearches.clear();
+  }
 
  private:
-  // A file to rewrite once every define is known, with its bytes as read.
-  struct PendingFile {
-    wxString path;
-    std::string bytes;
-  };
-
   // Walking.
-  void CollectTree(const wxString& folder, std::deque<PendingFile>* rewritten);
+  void CollectTree(const wxString& folder, std::vector<wxString>* rewritten);
   void RewriteTree(const wxString& folder);
   static bool IsRewrittenFile(const wxString& path);
   bool Fail(const wxString& path);
@@ -79,6 +81,8 @@ class CPreprocessor {
   bool RewriteText(const wxString& filePath, const std::string& bytes);
   void ResetFileState();
   void ProcessLine(const wxString& line);
+  void AppendOutput(const wxString& text);
+  bool WriteRewritten(const wxString& filePath, const std::string& bytes) const;
   void OpenOrNoteIfLine();
   bool HandleElseLine();
   bool HandleDecidableDirective();
@@ -117,6 +121,8 @@ class CPreprocessor {
 
   // Values and comparisons.
   int FindDefine(const wxString& name) const;
+  int FindInDefines(const wxString& part) const;
+  bool DefinesContain(const wxString& part) const { return FindInDefines(part) >= 0; }
   int GetDefineValue(const wxString& defineText, int position, int* decidable) const;
   static int ParseDefineNumber(const wxString& text);
   static bool IsDefineName(const wxString& text);
@@ -132,5 +138,10 @@ class CPreprocessor {
   PreprocState m_state;
   PreprocNestStack m_nest;
   bool m_malformed = false;  // the current file's directives cannot be followed
+  bool m_writeInPlace = false;
+  std::string m_fileBytes;  // the file being read, its buffer kept from file to file
   std::vector<wxString> m_failedFiles;
+  // Where each text searched for was found in the define text (-1: nowhere);
+  // emptied whenever the define text changes.
+  mutable std::unordered_map<std::wstring, int> m_defineSearches;
 };

@@ -12,6 +12,12 @@ wxString Utf8ToWide(const std::string& text);
 // Wide text to UTF-8 (no byte-order mark).
 std::string WideToUtf8(const wxString& text);
 
+// Appends the UTF-8 form of text to out; NUL characters are kept.
+void AppendUtf8(std::string& out, const wxString& text);
+// Appends size bytes of UTF-8 to out with each invalid byte replaced by U+FFFD,
+// as Utf8ToWide then AppendUtf8 would; plain ASCII is copied as it is.
+void AppendRepairedUtf8(std::string& out, const char* bytes, std::size_t size);
+
 // Reads a UTF-8 text file line by line, raw: each line keeps its line-end
 // bytes (CR LF, LF CR, LF or CR). A byte-order mark at the start is skipped.
 // Lines are read whole, however long.

@@ -426,12 +426,57 @@ std::string ToOemText(const wxString& text) {
 
 bool ReadFileBytes(const wxString& path, std::string& bytes) {
   bytes.clear();
-  std::ifstream in(ToFsPath(path), std::ios::binary);
-  if (!in) return false;
+#ifdef _WIN32
+  std::FILE* file = OpenFile(path, "rb");
+  if (!file) return false;
   char buf[65536];
-  while (in.read(buf, sizeof buf) || in.gcount() > 0)
-    bytes.append(buf, static_cast<std::size_t>(in.gcount()));
-  return !in.bad();
+  for (std::size_t got; (got = std::fread(buf, 1, sizeof buf, file)) > 0;) bytes.append(buf, got);
+  const bool ok = !std::ferror(file);
+  std::fclose(file);
+  return ok;
+#else
+  const int fd = ::open(ToFsPath(path).c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  // Reads the size the file has now in one go, then on to the end in case it grew.
+  struct stat info;
+  std::size_t capacity =
+      ::fstat(fd, &info) == 0 && info.st_size > 0 ? static_cast<std::size_t>(info.st_size) + 1 : 65536;
+  bool ok = true;
+  for (std::size_t size = 0;;) {
+    bytes.resize(capacity);
+    const ssize_t n = ::read(fd, &bytes[size], capacity - size);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      ok = n == 0;
+      bytes.resize(size);
+      break;
+    }
+    size += static_cast<std::size_t>(n);
+    if (size == capacity) capacity *= 2;
+  }
+  ::close(fd);
+  return ok;
+#endif
+}
+
+bool WriteFileBytes(const wxString& path, const std::string& bytes) {
+  // Written over and then cut to its new length, never cut to nothing first:
+  // a file system may flush a file emptied and rewritten at once.
+#ifdef _WIN32
+  std::FILE* file = _wfopen(ToFsPath(path).c_str(), L"r+b");
+  if (!file) file = _wfopen(ToFsPath(path).c_str(), L"wb");
+  if (!file) return false;
+  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  ok = std::fflush(file) == 0 && ok;
+  ok = ok && _chsize_s(_fileno(file), static_cast<__int64>(bytes.size())) == 0;
+  return std::fclose(file) == 0 && ok;
+#else
+  const int fd = ::open(ToFsPath(path).c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+  if (fd < 0) return false;
+  bool ok = WriteAll(fd, bytes);
+  ok = ok && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0;
+  return ::close(fd) == 0 && ok;
+#endif
 }
 
 bool WriteFileAtomically(const wxString& path, const std::string& bytes) {

@@ -43,6 +43,11 @@ std::FILE* OpenFile(const wxString& path, const char* mode);
 // Reads a whole file; false when it cannot be opened or read.
 bool ReadFileBytes(const wxString& path, std::string& bytes);
 
+// Writes bytes over the file at path (created when missing), without a
+// temporary file: a failed write leaves the file cut short. For files that
+// hold nothing worth keeping yet; WriteFileAtomically otherwise.
+bool WriteFileBytes(const wxString& path, const std::string& bytes);
+
 // Writes bytes to a temporary file beside path and renames it over path, so
 // that a failed write never loses the old file. The temporary file is private
 // while it is written, then takes the old file's mode (a new file's default

@@ -1,3 +1,4 @@
+#include "core/PreprocText.h"
 #include "core/Preprocessor.h"
 #include "TempDir.h"
 
@@ -209,6 +210,42 @@ TEST(PreprocTree, LoneCrAndLfCrEndLinesAndUnchangedFilesAreNotReplaced) {
   EXPECT_TRUE(preprocessor.PreprocessTree(dir.Path(), dir.Path()));
   EXPECT_EQ(ReadTreeFile(dir, "ends.asm"), "a\rc");
   EXPECT_EQ(fs::hard_link_count(finalPath), linksBefore + 1);
+}
+
+TEST(PreprocTree, KeptBytesSurviveWholeAndInvalidUtf8IsReplaced) {
+  TempDir dir;
+  WriteTreeFile(dir, "d.h", "#define D 1\n");
+  const std::string nul("\0", 1);
+  WriteTreeFile(
+      dir, "kept.asm",
+      "a" + nul + "b\r\nIF D\r\n\xE4\xB8\xAD x\xC3\r\nENDIF\r\nIF U\xFF\r\nz\r\nENDIF\r\ntail" + nul + "end");
+  CPreprocessor preprocessor;
+  EXPECT_TRUE(preprocessor.PreprocessTree(dir.Path(), dir.Path()));
+  EXPECT_EQ(ReadTreeFile(dir, "kept.asm"),
+            "a" + nul + "b\r\n\xE4\xB8\xAD x\xEF\xBF\xBD\r\nIF U\xEF\xBF\xBD\r\ntail" + nul + "end");
+}
+
+// The define text's search gives what a plain search gives, also where
+// characters share their low byte.
+TEST(PreprocText, LongTextSearchFindsTheFirstMatchLikeFind) {
+  const wchar_t alphabet[] = {L'A', L'B', L' ', L'\x141', L'\x241', L'\r', L'\n'};
+  std::mt19937 random(7);
+  std::uniform_int_distribution<size_t> pick(0, std::size(alphabet) - 1);
+  const auto make = [&](size_t length) {
+    wxString text;
+    for (size_t i = 0; i < length; ++i) text += wxUniChar(alphabet[pick(random)]);
+    return text;
+  };
+  for (int round = 0; round < 3000; ++round) {
+    const wxString text = make(round % 300);
+    const size_t partLength = 1 + round % 9;
+    // Half the parts are taken from the text, so that many are found.
+    const wxString part = round % 2 && text.length() > partLength
+                              ? text.substr(random() % (text.length() - partLength), partLength)
+                              : make(partLength);
+    ASSERT_EQ(preproc::FindInLongText(text, part), preproc::Find(text, part))
+        << text.utf8_string() << " / " << part.utf8_string();
+  }
 }
 
 std::string NestedIfs(int levels) {

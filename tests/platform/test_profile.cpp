@@ -627,6 +627,24 @@ TEST(ProfileTextFile, DecodeDetectsEncodingAndEncodesBackToSameBytes) {
   }
 }
 
+TEST_F(ProfileTest, WholeFileReadsAndPlainWritesGiveBackTheBytes) {
+  const wxString file = dir.File("plain.bin");
+  std::string big(200000, '\0');
+  for (size_t i = 0; i < big.size(); ++i) big[i] = static_cast<char>(i * 7);
+  // Longer, then shorter over it: the old tail must not survive.
+  for (const std::string& bytes : {big, std::string("short\0text", 10), std::string()}) {
+    ASSERT_TRUE(WriteFileBytes(file, bytes));
+    std::string read = "stale";
+    ASSERT_TRUE(ReadFileBytes(file, read));
+    EXPECT_EQ(read, bytes);
+  }
+  std::string read = "stale";
+  EXPECT_FALSE(ReadFileBytes(dir.File("missing"), read));
+  EXPECT_TRUE(read.empty());
+  EXPECT_FALSE(ReadFileBytes(dir.Path(), read));  // a folder
+  EXPECT_FALSE(WriteFileBytes(dir.File("missing") + wxFILE_SEP_PATH + "x", "data"));
+}
+
 }  // namespace
 
 namespace {
