@@ -12,7 +12,9 @@
 #include "keys/pages/KeyConfigDlg.h"
 #include "keys/pages/KeyDlg.h"
 #include "keys/pages/KeyDlgEx.h"
+#include "platform/Format.h"
 #include "platform/Paths.h"
+#include "platform/TextFile.h"
 #include "ui/FuncBtn.h"
 #include "ui/LUMaskEdit.h"
 #include "ui/shell/PageMessages.h"
@@ -23,6 +25,7 @@
 
 #include <gtest/gtest.h>
 #include <wx/checkbox.h>
+#include <wx/dcmemory.h>
 
 namespace {
 
@@ -166,6 +169,66 @@ TEST_F(KeyPanelTest, ScreenshotOfAStepKeypadWithCodes) {
   EXPECT_FALSE(testsupport::SaveWindowScreenshot(host->Frame(), "key_panel.png").empty());
 }
 
+TEST_F(KeyPanelTest, WritesTheKeyCommandTableOfItsCodes) {
+  CKeyDlgEx* panel = MakePanel(wxSize(360, 240), 3, 3);
+  for (int cell = 0; cell < 6; ++cell) panel->SetKeySlot(cell, cell + 1);
+  g_DocManage.McuName = "QK21B0510";
+  const wxString path = work.File("Table.ASM");
+  ASSERT_TRUE(panel->WriteKeyCommandTable(path, {{1, "Power"}, {3, "Mute"}, {6, "Vol+"}}));
+  std::string written, expected;
+  ASSERT_TRUE(platform::ReadFileBytes(path, written));
+  ASSERT_TRUE(platform::ReadFileBytes(
+      wxString(OLV_SOURCE_DIR) + "/tests/fixtures/keys/table/step3_full_qk21b.ASM", expected));
+  EXPECT_EQ(written, expected);
+}
+
+// The drawing on a bitmap: red frames for codes the command cannot carry,
+// no code boxes in an LCD remote, and the extents the diagram uses.
+TEST(KeyPanelDrawing, FramesCodesByWidthAndReportsTheDiagramExtent) {
+  wxBitmap bitmap(600, 400);
+  wxMemoryDC dc(bitmap);
+  stKeyDrawContext ctx;
+  ctx.commandBits = 4;
+  CKeySlotTable slots;
+  slots.Set(0, 0x1f);
+  slots.Set(1, 0xf);
+  slots.Set(2, 0x1f);  // not in use: never red
+  auto pixel = [&](int x, int y) {
+    wxColour colour;
+    dc.GetPixel(x, y, &colour);
+    return colour;
+  };
+  dc.SetBackground(*wxWHITE_BRUSH);
+  dc.Clear();
+  wxRect extent;
+  DrawKeys(dc, ctx, 3, 2, 3, 0, false, slots.All(), extent, 0, 0);
+  EXPECT_EQ(pixel(16, 34), keydraw::kRed);
+  EXPECT_EQ(pixel(16 + 60, 34), keydraw::kBlack);
+  EXPECT_EQ(pixel(16 + 120, 34), keydraw::kBlack);
+  EXPECT_EQ(pixel(16 + 125, 34), keydraw::kGrey);  // inside the grey box of a key not in use
+  EXPECT_EQ(extent.GetBottom() + 1, 43 + 50);      // rows 0 and 1 hold keys in use
+
+  ctx.frameworkKind = 1;  // LCD: no code boxes; the extent stays
+  dc.Clear();
+  wxRect lcdExtent(0, 0, 10, 10);
+  DrawKeys(dc, ctx, 3, 2, 3, 0, false, slots.All(), lcdExtent, 0, 0);
+  EXPECT_EQ(lcdExtent, wxRect(0, 0, 10, 10));
+  EXPECT_EQ(pixel(16, 34), *wxWHITE);
+
+  // A step keypad without a line in use still ends in its ground symbol.
+  ctx.frameworkKind = 0;
+  wxRect diagram;
+  DrawKeyWiring(dc, ctx, 65, 35, 2, 0, 0, true, diagram);
+  EXPECT_EQ(diagram.GetRight() + 1, 65 + 40 + (-60 + 40 + 16) + 15);
+  // A matrix draws no ground symbol and leaves the extent.
+  ctx.matrix = true;
+  wxRect matrixExtent;
+  dc.Clear();
+  DrawKeyWiring(dc, ctx, 15, 0, 2, 3, 2, false, matrixExtent);
+  EXPECT_EQ(matrixExtent, wxRect());
+  EXPECT_EQ(pixel(15, 5), keydraw::kBlue);  // column 0
+}
+
 class KeyPagePanelTest : public KeyPanelTest {
  protected:
   void SetUp() override {
@@ -273,6 +336,33 @@ TEST_F(KeyPagePanelTest, FunctionsGoOnFreeKeysOnlyAndComeBackAfterSaving) {
   EXPECT_EQ(again->GetKeyButton(0, false)->SlotName(0, 0), "IDS_SWITCH");
   EXPECT_EQ(again->GetKeyButton(7, false)->SlotName(0, 0), "IDS_MODE");
   EXPECT_EQ(Function(reopened, "IDS_MODE")->drawState, 1);
+}
+
+TEST_F(KeyPagePanelTest, LeavingAGeneralRemoteWritesTheTableIntoTheWorkFolderOrRefusesAWideCode) {
+  testsupport::TempDir folder;
+  g_DocManage.TempFolder = folder.Path();
+  CKeyConfigDlg* page = MakePage(kRemoteGeneral, "QK21A0510");
+  auto* panel = dynamic_cast<CKeyDlgEx*>(page->GetKeyPanel());
+  ASSERT_TRUE(panel);
+  panel->SetActiveSize(2);
+  g_DocManage.CommandBits = 4;
+  panel->SetKeySlot(0, 0x3);
+  panel->SetKeySlot(1, 0x1f);
+  const wxString table = platform::JoinPath(folder.Path(), "Table.ASM");
+  recorder.boxes.clear();
+  EXPECT_FALSE(page->CheckAndApply());
+  EXPECT_FALSE(wxFileExists(table));
+  ASSERT_EQ(recorder.boxes.size(), 2u);
+  EXPECT_NE(recorder.boxes[0].text.Find("1FH"), wxNOT_FOUND) << recorder.boxes[0].text;
+  EXPECT_EQ(recorder.boxes[1].text, platform::FormatText(GetLangText("IDS_KEY_ERROR"), 4));
+
+  panel->SetKeySlot(1, 0xf);
+  EXPECT_TRUE(page->CheckAndApply());
+  std::string bytes;
+  ASSERT_TRUE(platform::ReadFileBytes(table, bytes));
+  EXPECT_NE(bytes.find("DC\t003H,      00fH,      000H"), std::string::npos) << bytes;
+  EXPECT_NE(bytes.find("at  0370H"), std::string::npos);
+  g_DocManage.TempFolder.clear();
 }
 
 TEST_F(KeyPagePanelTest, TouchKeyDialogSetsAndClearsKeysAndMarksTheProjectModified) {

@@ -182,6 +182,8 @@ class CKeyConfigDlg : public CSubBaseDlg, public IShellPageExtras {
 
   // The key lines changed: the document's key-pin list follows them.
   void KeyLinesChanged();
+  // "Table.ASM" of a general remote into the work folder.
+  bool WriteKeyCommandTable();
   // The key panel follows the key lines.
   void SyncKeyPanel();
 

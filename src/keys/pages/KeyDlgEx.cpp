@@ -626,6 +626,15 @@ void CKeyDlgEx::SetupKeys(int keypad, int lineLimit, const stKeyLineCounts& inUs
 
 void CKeyDlgEx::OnTouchChoice(long key, long state) { SetTouchKeyEnabled(static_cast<int>(key), state != 0); }
 
+bool CKeyDlgEx::WriteKeyCommandTable(const wxString& path, const KeyNameMap& names) {
+  stKeyTableInput input;
+  input.shape = m_shape;
+  input.slots = &m_slots.All();
+  input.commandBits = g_DocManage.CommandBits;
+  input.mcu = g_DocManage.GetMcuName();
+  return ::WriteKeyCommandTable(path, input, names);
+}
+
 void RegisterKeyDlgEx() {
   RegisterKeyPanel([](wxWindow* parent) -> IKeyPanel* { return new CKeyDlgEx(parent); });
 }

@@ -52,6 +52,7 @@ class CKeyDlgEx : public wxPanel, public IKeyPanel {
   void LoadKeys(const CProjectFile& file) override;
   void SetupKeys(int keypad, int lineLimit, const stKeyLineCounts& inUse, bool touch) override;
   void OnTouchChoice(long key, long state) override;
+  bool WriteKeyCommandTable(const wxString& path, const KeyNameMap& names) override;
 
   // --- The keypad.
   // The size of one key cell (its width A is what the layout follows).

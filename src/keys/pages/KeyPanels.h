@@ -4,6 +4,7 @@
 // these interfaces, so a fuller panel can take a stand-in's place.
 #pragma once
 
+#include "keys/KeyCommandTable.h"
 #include "keys/KeyLineSet.h"
 
 #include <wx/gdicmn.h>
@@ -92,6 +93,9 @@ class IKeyPanel {
                          bool /*touch*/) {}
   // The touch-key dialog switched a touch key on or off.
   virtual void OnTouchChoice(long /*key*/, long /*state*/) {}
+  // A general remote's key-command table from the keys' codes; false (after
+  // its message) when a code does not fit or the file cannot be written.
+  virtual bool WriteKeyCommandTable(const wxString& /*path*/, const KeyNameMap& /*names*/) { return false; }
 };
 // A factory that makes the key panel as a child of the page; while none is
 // registered the page has no key panel and dropped functions go back free.
