@@ -95,9 +95,21 @@ void CBaseDataFormat::ClearFrameBlocks(bool keepFirst, bool alsoLists, CSendForm
     if (!keepFirst) format->Clear();
   }
   if (alsoLists) {
-    m_dataBlocks.clear();
-    m_firstFrameBlocks.clear();
-    m_secondFrameBlocks.clear();
+    ClearDataBlocks();
+    ClearBlocks();
+  }
+}
+
+void CBaseDataFormat::ReleaseItemsOf(const BlockList& list) {
+  for (CSendFormat* format : {m_firstFormat, m_secondFormat}) {
+    if (!format) continue;
+    for (int i = 0; i < format->PlaceCount(); ++i) {
+      CFrameBlock& place = format->Place(i);
+      if (place.IsBound() && FindIn(list, place.GetWnd()) >= 0) {
+        place.UnbindWnd();
+        place.SetFillColor(block_colours::kEmptyPlace);
+      }
+    }
   }
 }
 
@@ -259,6 +271,12 @@ bool CBaseDataFormat::BuildDataBlocks(const stFrameGeometry& g, const wxString& 
   for (std::size_t i = 0; i < palette.items.size(); ++i) {
     if (!palette.items[i]) {
       if (i < m_dataBlocks.size()) {
+        if (m_dataBlocks[i]) {
+          for (CSendFormat* format : {m_firstFormat, m_secondFormat}) {
+            const int place = format ? format->FindWnd(m_dataBlocks[i]->item.get()) : -1;
+            if (place >= 0) format->Place(place).UnbindWnd();
+          }
+        }
         m_dataBlocks[i].reset();
       } else {
         m_dataBlocks.emplace_back();
@@ -313,9 +331,14 @@ void CBaseDataFormat::BuildFrameBlocks2(bool useTemplateName, const wxString& te
   AddFrameBlock(m_secondFrameBlocks, maxFrameBlocks2, useTemplateName, text);
 }
 
-void CBaseDataFormat::ClearDataBlocks() { m_dataBlocks.clear(); }
+void CBaseDataFormat::ClearDataBlocks() {
+  ReleaseItemsOf(m_dataBlocks);
+  m_dataBlocks.clear();
+}
 
 void CBaseDataFormat::ClearBlocks() {
+  ReleaseItemsOf(m_firstFrameBlocks);
+  ReleaseItemsOf(m_secondFrameBlocks);
   m_firstFrameBlocks.clear();
   m_secondFrameBlocks.clear();
 }

@@ -155,6 +155,7 @@ class CBaseDataFormat : public FrameBlockHost {
   bool BuildDataBlocks(const stFrameGeometry& geometry, const wxString& definitionFile);
   void BuildFrameBlocks(bool useTemplateName, const wxString& text);
   void BuildFrameBlocks2(bool useTemplateName, const wxString& text);
+  // Delete the palette, or both frame lists; their items leave the send formats first.
   void ClearDataBlocks();
   void ClearBlocks();
 
@@ -199,6 +200,8 @@ class CBaseDataFormat : public FrameBlockHost {
   void RelayoutFormat(CSendFormat* format);
   // Puts a list block into the format at the first free place that takes it.
   bool PlaceListBlock(stListBlock& entry, CSendFormat* format);
+  // Takes every item of the list out of the send formats.
+  void ReleaseItemsOf(const BlockList& list);
   void AddFrameBlock(BlockList& list, int maximum, bool useTemplateName, const wxString& text);
   static void MakeBlock(stListBlock& entry, const stDataItem& item, const wxString& text, int x, int y,
                         int width, int height, FrameBlockHost* owner);

@@ -385,6 +385,16 @@ TEST_F(DataFormatModelTest, PaletteTakesPlacesTwoToARowAndRebuildsKeepTheirBlock
   page->maxFrameBlocks = 2;
   page->BuildFrameBlocks(true, "");
   EXPECT_EQ(frame.size(), 2u);
+
+  // Deleted blocks leave the frame first: no place keeps an item that is gone.
+  page->ApplyBlockToSendFormats("COMMAND", false, false);
+  page->ApplyBlockToSendFormats("Mine", true, false);
+  EXPECT_EQ(FrameTexts(*page), (std::vector<wxString>{"COMMAND", "Mine"}));
+  page->ClearBlocks();
+  EXPECT_EQ(FrameTexts(*page), (std::vector<wxString>{"COMMAND"}));
+  page->ClearDataBlocks();
+  EXPECT_TRUE(FrameTexts(*page).empty());
+  EXPECT_TRUE(page->FirstFrameDataFields().empty());
 }
 
 TEST_F(DataFormatModelTest, FrameChecksNameWhatIsMissing) {
