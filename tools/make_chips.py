@@ -95,7 +95,35 @@ class Chip:
         lines += ["  </Packages>", "</IR_MCU>", ""]
         return "\n".join(lines)
 
-    def ini(self):
+    def key_pins(self, pins):
+        """The package's key-capable pins (ports A and B) without the IR driver pin."""
+        return [p for p in pins if p and p[:2] in ("PA", "PB") and p != self.driver]
+
+    def board_wiring(self, pins, kind):
+        """The development board's key wiring of a package: "Count" lines, a "%d" pin per line
+        cell (a step keypad takes the first Count, a matrix its columns from the front and its
+        rows from the end), the LED of each keypad and the ROW VSS option."""
+        cells, most = BOARD_CELLS[kind]
+        keys = self.key_pins(pins)
+        others = [p for p in pins if p and p not in keys and p not in ("VDD", "VSS") and p != self.driver
+                  and p not in self.lcd]
+        # The most lines whose matrix rows (Count - 7 past eight, else one) still find pins of
+        # their own at the end of the cells.
+        count = min(most, len(keys), cells)
+        while count > 1 and count + (count - 7 if count > 8 else 1) > min(len(keys), cells):
+            count -= 1
+        entries = keys[:count] + [""] * (cells - count)
+        for k, pin in enumerate(keys[count:cells]):
+            entries[cells - 1 - k] = pin
+        lines = ["Count=%d" % count] + ["%d=%s" % (i, pin) for i, pin in enumerate(entries)]
+        step_led = others[1] if len(others) > 1 else (others[0] if others else "")
+        matrix_led = others[0] if others else ""
+        lines += ["Step_LEDCHK=%d" % (1 if step_led else 0), "Step_LED_IO=%s" % step_led,
+                  "Matrix_LEDCHK=%d" % (1 if matrix_led else 0), "Matrix_LED_IO=%s" % matrix_led,
+                  "ROW_VSS=%d" % (1 if count > 8 else 0)]
+        return lines
+
+    def ini(self, kind="General"):
         lines = ["[Pins]", "Count=%d" % len(self.pins)]
         for i, pin in enumerate(self.pins):
             lines.append("%d=%s,0,0,0,0x%06X,0" % (i, pin, PORT_COLOURS[pin[1]]))
@@ -105,6 +133,7 @@ class Chip:
             lines.append("%d=%s,%d,%s" % (i, name, len(brought_out), ",".join(brought_out)))
         for name, _top, _left, pins in self.packages:
             lines += ["", "[%s]" % name, "IR_Driver=%s" % self.ir_driver(len(pins))]
+            lines += self.board_wiring(pins, kind)
         lines.append("")
         return "\r\n".join(lines)
 
@@ -137,6 +166,9 @@ def lcd_map(coms, segs):
 
 
 GENERAL = ["General"]
+# Line cells of the key set-up by framework kind (the most of a step keypad or a matrix's
+# columns and rows) and the most lines the development board wires.
+BOARD_CELLS = {"General": (16, 12), "LCD_Simple": (6, 6), "LCD_Standard": (12, 6)}
 ALL = ["General", "LCD_Simple", "LCD_Standard"]
 
 
@@ -178,7 +210,7 @@ def files():
         for kind in chip.kinds:
             folder = os.path.join(ROOT, kind, "IC")
             out[os.path.join(folder, chip.name + ".afg")] = chip.afg().encode("utf-8")
-            out[os.path.join(folder, chip.name + ".ini")] = chip.ini().encode("ascii")
+            out[os.path.join(folder, chip.name + ".ini")] = chip.ini(kind).encode("ascii")
     return out
 
 

@@ -3,6 +3,8 @@
 #include "core/Numbers.h"
 #include "core/ProjectFile.h"
 
+#include <algorithm>
+
 namespace {
 
 const wxString kSection = projectfile::section::kKeyConfig;
@@ -106,6 +108,26 @@ std::vector<wxString> ReadKeyActionItems(const CProjectFile& file, int count) {
   }
   lists.resize(static_cast<std::size_t>(std::max(count, 0)));
   return lists;
+}
+
+std::vector<stKeyActionItem> ReadKeyActionIndexes(const CProjectFile& file, int count) {
+  std::vector<stKeyActionItem> keys(static_cast<std::size_t>(std::max(count, 0)));
+  if (keys.empty()) return keys;
+  // The longest stored group value: a file cut short still gives its keys.
+  std::vector<wxString> fields;
+  for (int group = (count - 1) / kKeysPerItem; group >= 0 && fields.empty(); --group)
+    fields = SplitKeyFields(ReadWhole(file, KeyIndexItemName(group)), ',');
+  for (std::size_t key = 0; key < keys.size() && 2 * key + 1 < fields.size(); ++key) {
+    const wxString kind = fields[2 * key].Strip(wxString::both);
+    const wxString index = fields[2 * key + 1].Strip(wxString::both);
+    if (index.empty()) continue;
+    const int number = index == "-1" ? -1 : static_cast<int>(ParseNumber(index));
+    if (kind == "1")
+      keys[key].functionIndex = number;
+    else
+      keys[key].userFunctionNumber = number;
+  }
+  return keys;
 }
 
 bool WriteTouchButtons(const CProjectFile& file, const std::vector<stTouchButtonItem>& keys,

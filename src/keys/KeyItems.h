@@ -48,6 +48,10 @@ struct stKeyActionItem {
 bool WriteKeyActionItems(const CProjectFile& file, const std::vector<stKeyActionItem>& keys);
 // The action lists of `count` keys in use (empty for keys the file lacks).
 std::vector<wxString> ReadKeyActionItems(const CProjectFile& file, int count);
+// The function references of `count` keys in use, read from the last group's
+// "IndexItemKey%d" (each group's value holds every key up to its end); keys
+// the file lacks keep -1 in both fields.
+std::vector<stKeyActionItem> ReadKeyActionIndexes(const CProjectFile& file, int count);
 
 struct stTouchButtonItem {
   bool inUse = false;

@@ -54,6 +54,16 @@ TEST_F(KeyItems, ActionListsOfAnLcdRemoteKeepLongNamesWhole) {
   EXPECT_EQ(lists[0], "F0;;;;;");
   EXPECT_EQ(lists[8], longName + ";;;;;");
   EXPECT_EQ(lists[9], "");
+
+  // Keys beyond the eighth keep their own references.
+  const std::vector<stKeyActionItem> refs = ReadKeyActionIndexes(file, 10);
+  ASSERT_EQ(refs.size(), 10u);
+  for (int i = 0; i < 9; ++i) {
+    EXPECT_EQ(refs[i].functionIndex, keys[i].functionIndex) << i;
+    EXPECT_EQ(refs[i].userFunctionNumber, keys[i].userFunctionNumber) << i;
+  }
+  EXPECT_EQ(refs[9].functionIndex, -1);
+  EXPECT_EQ(refs[9].userFunctionNumber, -1);
 }
 
 TEST_F(KeyItems, TouchButtonsStoreValueAndActionsOfKeysInUseOnly) {
