@@ -131,14 +131,26 @@ wxBitmap& CSubBaseDlg::FaintBackground(const wxSize& size) {
 }
 
 void CSubBaseDlg::DrawBackground(wxDC& dc, const wxRect& area, int yDest) {
+  const wxRegion& update = GetUpdateRegion();
+  DrawBackgroundPart(
+      dc, area, yDest,
+      update.IsEmpty() ? wxRect(wxPoint(area.GetLeft(), yDest), area.GetSize()) : update.GetBox());
+}
+
+void CSubBaseDlg::DrawBackgroundPart(wxDC& dc, const wxRect& area, int yDest, const wxRect& part) {
   if (area.IsEmpty()) return;
   wxBitmap& faint = FaintBackground(area.GetSize());
-  wxRect drawn(wxPoint(area.GetLeft(), yDest), area.GetSize());
-  const wxRegion& update = GetUpdateRegion();
-  if (!update.IsEmpty()) drawn.Intersect(update.GetBox());
+  const wxRect whole(wxPoint(area.GetLeft(), yDest), area.GetSize());
+  const wxRect drawn = whole.Intersect(part);
   if (drawn.IsEmpty()) return;
-  wxDCClipper clip(dc, drawn);
-  dc.DrawBitmap(faint, area.GetLeft(), yDest, false);
+  if (drawn == whole) {
+    dc.DrawBitmap(faint, whole.GetPosition(), false);
+    return;
+  }
+  // Only the asked part goes to the DC: a DC that draws through a graphics
+  // context converts the whole bitmap it is given at every paint.
+  const wxRect source(drawn.GetPosition() - whole.GetPosition(), drawn.GetSize());
+  dc.DrawBitmap(faint.GetSubBitmap(source), drawn.GetPosition(), false);
 }
 
 void CSubBaseDlg::OnSize(wxSizeEvent& event) {

@@ -58,6 +58,8 @@ class CSubBaseDlg : public wxPanel {
   // which must be white; during a paint, only where the paint asked for. The
   // watermark is made once for each size of area.
   void DrawBackground(wxDC& dc, const wxRect& area, int yDest);
+  // The same for the part of the area's destination given (in DC coordinates).
+  void DrawBackgroundPart(wxDC& dc, const wxRect& area, int yDest, const wxRect& part);
 
   int GetTemplateId() const { return m_templateId; }
   stNavNode* GetNavNode() const { return m_navNode; }
