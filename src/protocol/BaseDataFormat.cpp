@@ -1,5 +1,7 @@
 #include "protocol/BaseDataFormat.h"
 
+#include <algorithm>
+
 #include "core/FuncRecords.h"
 #include "core/MessageBoxes.h"
 #include "core/ProjectFile.h"
@@ -48,6 +50,33 @@ int FindIn(const BlockList& list, const FrameItem* item) {
 }  // namespace
 
 int NextBlockControlId() { return g_blockControlId++; }
+
+int CalcBlockWidth(bool head, bool tail, bool kind2Shown, int blockCount, const stBlockWidthArea& area) {
+  const int n = std::max(blockCount, 1);
+  const int b = area.blockRectWidth;
+  const int free = area.clientWidth - 2 * area.margin;
+  int width = free - b;
+  int divisor = 0;
+  if (kind2Shown) {
+    if (head) {
+      divisor = n + 1;
+    } else if (tail) {
+      divisor = n > 1 ? n - 1 : 0;
+    } else {
+      width = free;
+      divisor = n;
+    }
+  } else if (head) {
+    divisor = n;
+  } else if (tail) {
+    // One block and a tail would share the row among -1 blocks.
+    divisor = n != 2 ? n - 2 : 0;
+  } else {
+    divisor = n >= 2 ? n - 1 : 0;
+  }
+  if (divisor <= 0) return b;
+  return std::min(width / divisor, b);
+}
 
 CBaseDataFormat::CBaseDataFormat(CDocManage& doc) : m_doc(doc) {}
 

@@ -24,6 +24,17 @@ namespace olv::protocol {
 // button: palette, frame and function blocks alike.
 int NextBlockControlId();
 
+// The width of a frame's blocks: the client width less the margins (and the
+// block rectangle's width where a head or tail block takes it) shared among
+// the frame's blocks, never above the block rectangle's width. A divisor that
+// is not positive (too few blocks for the mode) gives the block rectangle's width.
+struct stBlockWidthArea {
+  int clientWidth = 0;
+  int margin = 0;
+  int blockRectWidth = 0;
+};
+int CalcBlockWidth(bool head, bool tail, bool kind2Shown, int blockCount, const stBlockWidthArea& area);
+
 // The hidden child button a block is bound to: its caption is the block's
 // text, and its window text names the block everywhere else (saved send data,
 // generated macros).

@@ -478,4 +478,24 @@ TEST_F(DataFormatModelTest, FunctionRecordCheckEndsForAModeMaskOfZero) {
   g_FuncRecords.Clear();
 }
 
+// Each mode's divisor, and the modes whose divisor would be zero or negative
+// (one block with a tail and kind 2 off) giving the block rectangle's width.
+TEST(BlockWidthTest, SharesTheRowAndNeverDividesByANonPositiveCount) {
+  const stBlockWidthArea area{1000, 20, 100};  // 960 free, 860 beside the block rectangle
+  struct Case {
+    bool head, tail, kind2;
+    int n, width;
+  };
+  const Case cases[] = {
+      {true, false, true, 9, 86},    {false, true, true, 11, 86},   {false, false, true, 12, 80},
+      {true, false, false, 10, 86},  {false, true, false, 12, 86},  {false, false, false, 11, 86},
+      {false, true, false, 1, 100},  {false, true, false, 2, 100},  {false, true, true, 1, 100},
+      {false, false, false, 1, 100}, {false, false, false, 0, 100}, {true, false, false, 1, 100},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(CalcBlockWidth(c.head, c.tail, c.kind2, c.n, area), c.width)
+        << "head " << c.head << " tail " << c.tail << " kind2 " << c.kind2 << " n " << c.n;
+  }
+}
+
 }  // namespace
