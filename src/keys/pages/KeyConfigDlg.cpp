@@ -26,6 +26,7 @@
 #include "ui/shell/PageMessages.h"
 #include "ui/shell/ShellMessages.h"
 
+#include <algorithm>
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
@@ -307,8 +308,17 @@ void CKeyConfigDlg::FillCodeTypeCombo() {
 }
 
 void CKeyConfigDlg::PlaceInside(wxWindow* panel, const wxRect& group, int rightInset) {
-  panel->SetSize(wxRect(group.x + 2, group.y + kCaptionHeight, group.width - 2 - rightInset,
-                        group.height - kCaptionHeight - 5));
+  panel->SetSize(wxRect(group.x + 2, group.y + kCaptionHeight, std::max(0, group.width - 2 - rightInset),
+                        std::max(0, group.height - kCaptionHeight - 5)));
+}
+
+// Before the page has its size, edges measured from the far side give
+// negative extents, which the toolkit refuses: they are laid out empty.
+bool CKeyConfigDlg::ElementRect(const wxString& name, wxRect& out) const {
+  if (!m_layout.GetElementRect(name, out)) return false;
+  out.width = std::max(0, out.width);
+  out.height = std::max(0, out.height);
+  return true;
 }
 
 void CKeyConfigDlg::LayoutControls() {
@@ -316,29 +326,29 @@ void CKeyConfigDlg::LayoutControls() {
   const bool lcd = IsLcd();
   const int lcdHeight = IsLcdStandardRemote(g_DocManage.RemoteType) ? kLcdStandardHeight : kLcdSimpleHeight;
   wxRect rect;
-  if (m_layout.GetElementRect(lcd ? "IO_SELECT1" : "IO_SELECT", rect)) {
+  if (ElementRect(lcd ? "IO_SELECT1" : "IO_SELECT", rect)) {
     if (lcd) rect.height = lcdHeight;
     m_groups[0]->SetSize(rect);
     PlaceInside(m_picker, rect, lcd ? 2 : 22);
     PlaceInside(m_touchKeys, rect, lcd ? 2 : 22);
     m_picker->Relayout();
   }
-  if (m_layout.GetElementRect("Driver_Mode_Select", rect)) m_groups[3]->SetSize(rect);
+  if (ElementRect("Driver_Mode_Select", rect)) m_groups[3]->SetSize(rect);
   for (const auto& [name, id, text] : {std::make_tuple("Driver_Rem", kRemRadioId, "REM"),
                                        std::make_tuple("Driver_Remdrv", kRemdrvRadioId, "REMDRV")}) {
     wxWindow* radio = FindWindow(id);
-    if (!m_layout.GetElementRect(name, rect)) continue;
+    if (!ElementRect(name, rect)) continue;
     const wxSize best = radio->GetBestSize();
     radio->SetSize(
         wxRect(rect.GetPosition(), wxSize(std::max(best.x, radio->GetTextExtent(text).x + 24), best.y)));
   }
-  if (m_layout.GetElementRect("Driver_Png", rect)) m_driverPicture->SetSize(rect);
-  if (m_layout.GetElementRect(lcd ? "BASE_SETTING1" : "BASE_SETTING", rect)) {
+  if (ElementRect("Driver_Png", rect)) m_driverPicture->SetSize(rect);
+  if (ElementRect(lcd ? "BASE_SETTING1" : "BASE_SETTING", rect)) {
     if (lcd) rect.height = lcdHeight;
     m_groups[1]->SetSize(rect);
   }
   wxRect keypad;
-  if (m_layout.GetElementRect("Static_Keypad", keypad)) {
+  if (ElementRect("Static_Keypad", keypad)) {
     const int w = kKeypadRowWidth;
     const int labelRight = keypad.x + w - 13;
     FindWindow(kKeypadLabelId)->SetSize(wxRect(keypad.x, keypad.y, labelRight - keypad.x, keypad.height));
@@ -352,7 +362,7 @@ void CKeyConfigDlg::LayoutControls() {
     m_codeTypeCombo->SetSize(wxRect(labelRight, keypad.GetBottom() + 1 + 7 - lift, comboWidth, comboHeight));
   }
   PlaceControls({{"Check_PressAndHold", kPressAndHoldId}, {"Check_DoubleButton", kDoubleButtonId}});
-  if (m_layout.GetElementRect("Funcs_Keys", rect)) {
+  if (ElementRect("Funcs_Keys", rect)) {
     m_groups[2]->SetSize(rect);
     PlaceInside(m_grid, rect, 5);
     m_grid->SetColumnWidths(kGridColumnWidth);
@@ -362,15 +372,15 @@ void CKeyConfigDlg::LayoutControls() {
     PlaceInside(m_funcPanel, rect, 5);
     m_funcPanel->UpdateScrollBars();
   }
-  if (m_layout.GetElementRect(lcd ? "Key_Area1" : "Key_Area", rect)) {
+  if (ElementRect(lcd ? "Key_Area1" : "Key_Area", rect)) {
     m_keySet->GetWindow()->SetSize(rect);
     if (m_keyPanel) m_keyPanel->GetWindow()->SetSize(rect);
   }
-  if (m_layout.GetElementRect("Send_Preview_Area", rect)) m_previewArea->SetSize(rect);
+  if (ElementRect("Send_Preview_Area", rect)) m_previewArea->SetSize(rect);
   for (const auto& [name, window] :
        {std::make_pair("Driver_Tips_Button", static_cast<wxWindow*>(m_driverTips)),
         std::make_pair("IO_Tips_Button", static_cast<wxWindow*>(m_ioTips))}) {
-    if (m_layout.GetElementRect(name, rect)) window->Move(rect.GetPosition());
+    if (ElementRect(name, rect)) window->Move(rect.GetPosition());
   }
   ShowDriverPicture();
   PlaceControls({{"Static_REM", kRemLabelId},
@@ -384,8 +394,7 @@ void CKeyConfigDlg::LayoutControls() {
   wxWindow* output = FindWindow(kOutputId);
   const int width = kButtonSize.x;
   wxRect outputRect, backRect;
-  if (m_layout.GetElementRect("Output_Button", outputRect) &&
-      m_layout.GetElementRect("Previous_Button", backRect)) {
+  if (ElementRect("Output_Button", outputRect) && ElementRect("Previous_Button", backRect)) {
     const int grow = width - outputRect.width;
     output->SetSize(wxRect(outputRect.GetRight() + 1 - width, outputRect.y, width, outputRect.height));
     back->SetSize(wxRect(backRect.GetRight() + 1 - width - grow, backRect.y, width, backRect.height));
@@ -400,9 +409,7 @@ void CKeyConfigDlg::LayoutPowerSwitch() {
       FindWindow(g_DocManage.RemoteType == kRemoteLcdSimple ? kPressAndHoldId : kDoubleButtonId);
   const int y = anchor->GetRect().GetBottom() + 1 + 12;
   wxRect offRect, pictureRect;
-  if (!m_layout.GetElementRect("Static_TurnOff", offRect) ||
-      !m_layout.GetElementRect("Static_Picture", pictureRect))
-    return;
+  if (!ElementRect("Static_TurnOff", offRect) || !ElementRect("Static_Picture", pictureRect)) return;
   wxWindow* off = FindWindow(kSwitchOffTextId);
   wxWindow* on = FindWindow(kSwitchOnTextId);
   const wxSize offSize = off->GetTextExtent(off->GetLabel());
@@ -428,7 +435,7 @@ void CKeyConfigDlg::ShowDriverPicture() {
   const wxString& picture = g_DocManage.RemDrv == 1 ? m_remdrvPicture : m_remPicture;
   m_driverPicture->SetImages(picture, picture, picture, picture);
   wxRect rect;
-  if (m_layout.IsReady() && m_layout.GetElementRect("Driver_Png", rect)) m_driverPicture->SetSize(rect);
+  if (m_layout.IsReady() && ElementRect("Driver_Png", rect)) m_driverPicture->SetSize(rect);
   m_driverPicture->Refresh();
 }
 

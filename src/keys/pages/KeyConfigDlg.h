@@ -75,6 +75,7 @@ class CKeyConfigDlg : public CSubBaseDlg, public IShellPageExtras {
   bool SaveToProject() override;
   bool CheckAndApply() override;
   void LayoutControls() override;
+  bool ElementRect(const wxString& name, wxRect& out) const;
   void OnPageShown() override;
 
   // What the main dialog calls after a load and on an LCD change.
