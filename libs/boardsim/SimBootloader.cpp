@@ -1,6 +1,7 @@
 #include "SimBootloader.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace boardsim {
 
@@ -28,10 +29,17 @@ nexboot::stChipInfo SimulatedChip() {
 
 CSimBootloader::CSimBootloader() : m_chip(SimulatedChip()) { Reset(); }
 
-void CSimBootloader::Reset() {
+void CSimBootloader::Reset(std::uint16_t version) {
   std::lock_guard<std::mutex> lock(m_mutex);
   m_code.assign(m_chip.codeSize, kErased);
   m_option.assign(m_chip.optionSize, kErased);
+  if (version != 0) {
+    const std::uint8_t program[] = {0x02, 0x01, 0x10, 0x00};  // a jump over the version mark
+    const std::uint8_t mark[] = {
+        'I', 'R', 'R', 'C', static_cast<std::uint8_t>(version), static_cast<std::uint8_t>(version >> 8)};
+    std::copy(std::begin(program), std::end(program), m_code.begin());
+    std::copy(std::begin(mark), std::end(mark), m_code.begin() + kVersionMarkAddress);
+  }
   m_replies.clear();
   m_present = m_open = false;
   m_unplugAfter = -1;

@@ -40,7 +40,9 @@ class CSimBootloader : public nexboot::IBootTransport {
   // What the board runs after it leaves the bootloader (the last accepted start request).
   int StartTarget() const;
   int RequestCount() const;
-  void Reset();
+  // Back to the start: off the bus, no faults, and a flash that holds only a program's first
+  // bytes and the version mark of version (a blank code area when it is 0).
+  void Reset(std::uint16_t version = 0);
 
   bool Open(int vendorId, int productId) override;
   void Close() override;

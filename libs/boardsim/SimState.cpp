@@ -87,7 +87,7 @@ void SetModeLocked(Mode mode) {
 }
 
 void Reset() {
-  SimBootloader().Reset();
+  SimBootloader().Reset(kDefaultFirmwareVersion);  // the program the board runs
   SimBootloader().SetOnLeave(&OnLeaveBootloader);
   std::lock_guard<std::mutex> lock(StateMutex());
   stSimState& state = State();

@@ -23,6 +23,7 @@ CAppContext::~CAppContext() { UnbindLibraries(); }
 
 void CAppContext::UnbindLibraries() {
   if (cipherLibrary.IsLoaded()) cipherLibrary.Unload();
+  if (bootLibrary.IsLoaded()) bootLibrary.Unload();
   if (hidLibrary.IsLoaded()) hidLibrary.Unload();
 }
 

@@ -58,6 +58,7 @@ class CAppContext {
 
   // Declared in this order so that the cipher library is freed first.
   wxDynamicLibrary hidLibrary;
+  wxDynamicLibrary bootLibrary;
   wxDynamicLibrary cipherLibrary;
 };
 

@@ -16,6 +16,20 @@ CV_ReadUSBFn CV_ReadUSB = nullptr;
 CV_WriteUSBFn CV_WriteUSB = nullptr;
 }  // namespace Conduvix
 
+namespace Nexboot {
+SetBootloaderDeviceFn SetBootloaderDevice = nullptr;
+ConnectToBootloaderFn ConnectToBootloader = nullptr;
+DisConnectBootloaderFn DisConnectBootloader = nullptr;
+GetMCUInfoFn GetMCUInfo = nullptr;
+LoadFileExFn LoadFileEx = nullptr;
+GetLoadFileErrFn GetLoadFileErr = nullptr;
+EraseByPageFn EraseByPage = nullptr;
+ProgramFn Program = nullptr;
+VerifyByPageFn VerifyByPage = nullptr;
+ExecuteProgramFromFn ExecuteProgramFrom = nullptr;
+SwitchToUserProgramFn SwitchToUserProgram = nullptr;
+}  // namespace Nexboot
+
 namespace Cryptora {
 SetupEncryptKeyFn SetupEncryptKey = nullptr;
 SetupDecryptKeyFn SetupDecryptKey = nullptr;
@@ -24,6 +38,7 @@ RJDecryptFileFn RJDecryptFile = nullptr;
 }  // namespace Cryptora
 
 const char* const kHidLibraryName = "Conduvix";
+const char* const kBootLibraryName = "Nexboot";
 const char* const kCipherLibraryName = "cryptora";
 const char* const kBoardSimulatorLibraryName = "boardsim";
 const char* const kBoardSimulatorVariable = "OLVANTA_BOARD_SIMULATOR";
@@ -35,6 +50,10 @@ bool BoardSimulatorSelected() {
 
 const char* ReceiverHidLibraryName() {
   return BoardSimulatorSelected() ? kBoardSimulatorLibraryName : kHidLibraryName;
+}
+
+const char* ReceiverBootLibraryName() {
+  return BoardSimulatorSelected() ? kBoardSimulatorLibraryName : kBootLibraryName;
 }
 
 namespace {
@@ -58,6 +77,31 @@ void Bind(Fn& target, const wxDynamicLibrary& library, const char* name, const w
   if (!target) throw stMissingLibrary{fileName};
 }
 
+// The bootloader's device-naming entry: exported by ordinal 1 on Windows, by name elsewhere.
+void BindNamingEntry(SetBootloaderDeviceFn& target, const wxDynamicLibrary& library,
+                     const wxString& fileName) {
+#ifdef __WINDOWS__
+  target = reinterpret_cast<SetBootloaderDeviceFn>(platform::FindExportByOrdinal(library, 1));
+  if (!target) throw stMissingLibrary{fileName};
+#else
+  Bind(target, library, "SetBootloaderDevice", fileName);
+#endif
+}
+
+void BindBootloader(const wxDynamicLibrary& library, const wxString& fileName) {
+  BindNamingEntry(Nexboot::SetBootloaderDevice, library, fileName);
+  Bind(Nexboot::ConnectToBootloader, library, "ConnectToBootloader", fileName);
+  Bind(Nexboot::DisConnectBootloader, library, "DisConnectBootloader", fileName);
+  Bind(Nexboot::GetMCUInfo, library, "GetMCUInfo", fileName);
+  Bind(Nexboot::LoadFileEx, library, "LoadFileEx", fileName);
+  Bind(Nexboot::GetLoadFileErr, library, "GetLoadFileErr", fileName);
+  Bind(Nexboot::EraseByPage, library, "EraseByPage", fileName);
+  Bind(Nexboot::Program, library, "Program", fileName);
+  Bind(Nexboot::VerifyByPage, library, "VerifyByPage", fileName);
+  Bind(Nexboot::ExecuteProgramFrom, library, "ExecuteProgramFrom", fileName);
+  Bind(Nexboot::SwitchToUserProgram, library, "SwitchToUserProgram", fileName);
+}
+
 }  // namespace
 
 void ClearRuntimeEntryPoints() {
@@ -67,6 +111,17 @@ void ClearRuntimeEntryPoints() {
   Conduvix::CV_GetUSBAck = nullptr;
   Conduvix::CV_ReadUSB = nullptr;
   Conduvix::CV_WriteUSB = nullptr;
+  Nexboot::SetBootloaderDevice = nullptr;
+  Nexboot::ConnectToBootloader = nullptr;
+  Nexboot::DisConnectBootloader = nullptr;
+  Nexboot::GetMCUInfo = nullptr;
+  Nexboot::LoadFileEx = nullptr;
+  Nexboot::GetLoadFileErr = nullptr;
+  Nexboot::EraseByPage = nullptr;
+  Nexboot::Program = nullptr;
+  Nexboot::VerifyByPage = nullptr;
+  Nexboot::ExecuteProgramFrom = nullptr;
+  Nexboot::SwitchToUserProgram = nullptr;
   Cryptora::SetupEncryptKey = nullptr;
   Cryptora::SetupDecryptKey = nullptr;
   Cryptora::RJEncryptFile = nullptr;
@@ -75,6 +130,7 @@ void ClearRuntimeEntryPoints() {
 
 bool BindRuntimeLibraries(CAppContext& app) {
   const wxString hidFile = platform::LibraryFileName(ReceiverHidLibraryName());
+  const wxString bootFile = platform::LibraryFileName(ReceiverBootLibraryName());
   const wxString cipherFile = platform::LibraryFileName(kCipherLibraryName);
   try {
     Load(app.hidLibrary, app.installFolder, hidFile);
@@ -84,6 +140,9 @@ bool BindRuntimeLibraries(CAppContext& app) {
     Bind(Conduvix::CV_GetUSBAck, app.hidLibrary, "CV_GetUSBAck", hidFile);
     Bind(Conduvix::CV_ReadUSB, app.hidLibrary, "CV_ReadUSB", hidFile);
     Bind(Conduvix::CV_WriteUSB, app.hidLibrary, "CV_WriteUSB", hidFile);
+
+    Load(app.bootLibrary, app.installFolder, bootFile);
+    BindBootloader(app.bootLibrary, bootFile);
 
     Load(app.cipherLibrary, app.installFolder, cipherFile);
     Bind(Cryptora::SetupEncryptKey, app.cipherLibrary, "SetupEncryptKey", cipherFile);

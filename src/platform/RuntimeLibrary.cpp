@@ -2,6 +2,10 @@
 
 #include <wx/log.h>
 
+#ifdef __WINDOWS__
+#include <windows.h>
+#endif
+
 namespace platform {
 
 wxString LibraryFileName(const wxString& baseName) {
@@ -18,5 +22,13 @@ void* FindExport(const wxDynamicLibrary& library, const wxString& name) {
   wxLogNull quiet;
   return library.GetSymbol(name);
 }
+
+#ifdef __WINDOWS__
+void* FindExportByOrdinal(const wxDynamicLibrary& library, int ordinal) {
+  if (!library.IsLoaded()) return nullptr;
+  return reinterpret_cast<void*>(
+      ::GetProcAddress(static_cast<HMODULE>(library.GetLibHandle()), MAKEINTRESOURCEA(ordinal)));
+}
+#endif
 
 }  // namespace platform

@@ -16,4 +16,9 @@ bool LoadRuntimeLibrary(wxDynamicLibrary& library, const wxString& path);
 // Looks up an export by name; null when missing.
 void* FindExport(const wxDynamicLibrary& library, const wxString& name);
 
+#ifdef __WINDOWS__
+// Looks up an export by ordinal; null when missing.
+void* FindExportByOrdinal(const wxDynamicLibrary& library, int ordinal);
+#endif
+
 }  // namespace platform

@@ -32,8 +32,9 @@ class BindTest : public ::testing::Test {
   testsupport::CMessageRecorder boxes;
 };
 
-TEST_F(BindTest, BindsBothLibrariesAndSetsUpTheKey) {
+TEST_F(BindTest, BindsTheLibrariesAndSetsUpTheKey) {
   Copy("Conduvix");
+  Copy("Nexboot");
   Copy("cryptora");
   CAppContext app;
   app.installFolder = dir.Path();
@@ -44,6 +45,10 @@ TEST_F(BindTest, BindsBothLibrariesAndSetsUpTheKey) {
   EXPECT_NE(Cryptora::RJDecryptFile, nullptr);
   EXPECT_EQ(Cryptora::SetupDecryptKey("IR_583204"), 14);
   EXPECT_EQ(Conduvix::CV_OpenDeviceI(0x2F5C, 0x6A17), 0);  // no board attached
+  EXPECT_NE(Nexboot::SetBootloaderDevice, nullptr);
+  EXPECT_NE(Nexboot::SwitchToUserProgram, nullptr);
+  EXPECT_EQ(Nexboot::SetBootloaderDevice(0x4C51, 0x2F5C), 0);
+  EXPECT_NE(Nexboot::ConnectToBootloader(), 0);  // no bootloader attached
 }
 
 TEST_F(BindTest, SimulatorIsBoundInPlaceOfTheBoardsLibraryWhenSelected) {
@@ -57,28 +62,26 @@ TEST_F(BindTest, SimulatorIsBoundInPlaceOfTheBoardsLibraryWhenSelected) {
   ASSERT_TRUE(bound);
   EXPECT_TRUE(boxes.boxes.empty());
   EXPECT_NE(Conduvix::CV_OpenDeviceI(0x2F5C, 0x6A17), 0);  // the simulated board is plugged in
+  ASSERT_NE(Nexboot::SetBootloaderDevice, nullptr);
+  EXPECT_NE(Nexboot::ConnectToBootloader(), 0);  // it runs its application, not its bootloader
   EXPECT_FALSE(BoardSimulatorSelected());
   EXPECT_STREQ(ReceiverHidLibraryName(), kHidLibraryName);
 }
 
 TEST_F(BindTest, MissingLibraryIsNamedInTheUsersLanguage) {
-  struct Case {
-    bool hid, cipher;
-    const char* missing;
-  } cases[] = {{false, true, "Conduvix"}, {true, false, "cryptora"}};
-  for (const auto& c : cases) {
+  const char* const libraries[] = {"Conduvix", "Nexboot", "cryptora"};
+  for (const char* missing : libraries) {
     testsupport::TempDir install;
-    if (c.hid)
-      wxCopyFile(platform::JoinPath(OLV_DIST_DIR, platform::LibraryFileName("Conduvix")),
-                 install.File(platform::LibraryFileName("Conduvix")));
-    if (c.cipher)
-      wxCopyFile(platform::JoinPath(OLV_DIST_DIR, platform::LibraryFileName("cryptora")),
-                 install.File(platform::LibraryFileName("cryptora")));
+    for (const char* library : libraries) {
+      if (library == missing) continue;
+      wxCopyFile(platform::JoinPath(OLV_DIST_DIR, platform::LibraryFileName(library)),
+                 install.File(platform::LibraryFileName(library)));
+    }
     boxes.boxes.clear();
     CAppContext app;
     app.installFolder = install.Path();
     EXPECT_FALSE(BindRuntimeLibraries(app));
-    const wxString file = platform::LibraryFileName(c.missing);
+    const wxString file = platform::LibraryFileName(missing);
     ASSERT_EQ(boxes.boxes.size(), 2u);
     EXPECT_EQ(boxes.boxes[0].caption, "Notice");
     EXPECT_TRUE(boxes.boxes[0].text.Contains(file)) << boxes.boxes[0].text;
