@@ -97,4 +97,9 @@ BOARDSIM_API stCapture DefaultCapture();
 // anything else the board in its application with DefaultCapture queued.
 BOARDSIM_API void ApplyStartupSetting(const char* value);
 
+// The bootloader's flash: the code area (16 KiB) and the option area (16 bytes), as the last
+// update left them. After Reset the code area holds a program's first bytes and its version mark.
+BOARDSIM_API std::vector<std::uint8_t> FlashCode();
+BOARDSIM_API std::vector<std::uint8_t> FlashOption();
+
 }  // namespace boardsim

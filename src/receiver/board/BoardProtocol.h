@@ -4,6 +4,7 @@
 #pragma once
 
 #include "conduvix.h"
+#include "nexboot.h"
 
 #include <cstdint>
 
@@ -18,12 +19,26 @@ struct stConduvixApi {
   CV_ReadUSBFn ReadUSB = nullptr;
 };
 
-// The bootloader library's entries that a connect uses; a null entry means
-// the library is not there (the bootloader is then never reachable).
-struct stBootloaderConnectApi {
-  int (*NameDevice)(int productId, int vendorId) = nullptr;  // the entry exported by ordinal 1
-  int (*DisConnectBootloader)() = nullptr;
-  int (*ConnectToBootloader)() = nullptr;  // 0 = the bootloader answered
+// The bootloader library's entries (Nexboot) as bound at start-up; a null
+// entry means the library is not there, and the bootloader is then never
+// reachable.
+struct stNexbootApi {
+  SetBootloaderDeviceFn NameDevice = nullptr;  // the entry exported by ordinal 1
+  DisConnectBootloaderFn DisConnectBootloader = nullptr;
+  ConnectToBootloaderFn ConnectToBootloader = nullptr;  // 0 = the bootloader answered
+  GetMCUInfoFn GetMCUInfo = nullptr;
+  LoadFileExFn LoadFileEx = nullptr;
+  EraseByPageFn EraseByPage = nullptr;
+  ProgramFn Program = nullptr;
+  VerifyByPageFn VerifyByPage = nullptr;
+  ExecuteProgramFromFn ExecuteProgramFrom = nullptr;
+  SwitchToUserProgramFn SwitchToUserProgram = nullptr;
+
+  bool HasConnect() const { return NameDevice && DisConnectBootloader && ConnectToBootloader; }
+  bool HasFirmwareSteps() const {
+    return GetMCUInfo && LoadFileEx && EraseByPage && Program && VerifyByPage && ExecuteProgramFrom &&
+           SwitchToUserProgram;
+  }
 };
 
 constexpr int kVendorId = 0x2F5C;

@@ -13,9 +13,6 @@ namespace board {
 
 namespace {
 
-constexpr int kVendorId = 0x2F5C;
-constexpr int kBootloaderProductId = 0x4C51;
-
 // The chip information record: nine 32-bit fields, the first its size.
 constexpr int kChipInfoFields = 9;
 constexpr std::uint32_t kChipInfoSize = 36;

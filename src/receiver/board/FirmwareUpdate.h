@@ -4,32 +4,11 @@
 #pragma once
 
 #include "cryptora/cryptora.h"
-#include "nexboot.h"
+#include "receiver/board/BoardProtocol.h"
 
 #include <wx/string.h>
 
 namespace board {
-
-// The bootloader library's entries as bound at start-up; a null entry means
-// the library is not there, and the bootloader is then never reachable.
-struct stNexbootApi {
-  SetBootloaderDeviceFn NameDevice = nullptr;  // the entry exported by ordinal 1
-  DisConnectBootloaderFn DisConnectBootloader = nullptr;
-  ConnectToBootloaderFn ConnectToBootloader = nullptr;  // 0 = the bootloader answered
-  GetMCUInfoFn GetMCUInfo = nullptr;
-  LoadFileExFn LoadFileEx = nullptr;
-  EraseByPageFn EraseByPage = nullptr;
-  ProgramFn Program = nullptr;
-  VerifyByPageFn VerifyByPage = nullptr;
-  ExecuteProgramFromFn ExecuteProgramFrom = nullptr;
-  SwitchToUserProgramFn SwitchToUserProgram = nullptr;
-
-  bool HasConnect() const { return NameDevice && DisConnectBootloader && ConnectToBootloader; }
-  bool HasFirmwareSteps() const {
-    return GetMCUInfo && LoadFileEx && EraseByPage && Program && VerifyByPage && ExecuteProgramFrom &&
-           SwitchToUserProgram;
-  }
-};
 
 // Where the update reports: progress in percent and status texts by language key.
 class IUpdateReport {

@@ -10,6 +10,7 @@ namespace board {
 CWorkThread::CWorkThread(const stWorkThreadSetup& setup)
     : m_hid(setup.hid),
       m_bootloader(setup.bootloader),
+      m_decryptFile(setup.decryptFile),
       m_windows(setup.windows),
       m_clock(setup.clock ? setup.clock : &m_systemClock),
       m_commands(setup.makerBrand ? kMakerCommands : kPartnerCommands) {}

@@ -5,6 +5,7 @@
 // every 500 ms and runs the requests that arrive.
 #pragma once
 
+#include "cryptora/cryptora.h"
 #include "receiver/board/BoardProtocol.h"
 #include "receiver/board/BoardWindows.h"
 #include "receiver/board/WorkClock.h"
@@ -18,7 +19,8 @@ namespace board {
 
 struct stWorkThreadSetup {
   stConduvixApi hid;
-  stBootloaderConnectApi bootloader;
+  stNexbootApi bootloader;
+  RJDecryptFileFn decryptFile = nullptr;  // the cipher library's file decipher
   IBoardWindows* windows = nullptr;
   IWorkClock* clock = nullptr;  // null: real time
   bool makerBrand = false;      // the maker's command bytes; else the partner's
@@ -85,7 +87,8 @@ class CWorkThread {
   void SendButtonState();
 
   stConduvixApi m_hid;
-  stBootloaderConnectApi m_bootloader;
+  stNexbootApi m_bootloader;
+  RJDecryptFileFn m_decryptFile;
   IBoardWindows* m_windows;
   CSystemClock m_systemClock;
   IWorkClock* m_clock;

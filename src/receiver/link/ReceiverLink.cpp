@@ -153,6 +153,17 @@ std::unique_ptr<IReceiverLink> CreateReceiverLink() {
   setup.hid.SetUSBCmd = Conduvix::CV_SetUSBCmd;
   setup.hid.GetUSBAck = Conduvix::CV_GetUSBAck;
   setup.hid.ReadUSB = Conduvix::CV_ReadUSB;
+  setup.bootloader.NameDevice = Nexboot::SetBootloaderDevice;
+  setup.bootloader.DisConnectBootloader = Nexboot::DisConnectBootloader;
+  setup.bootloader.ConnectToBootloader = Nexboot::ConnectToBootloader;
+  setup.bootloader.GetMCUInfo = Nexboot::GetMCUInfo;
+  setup.bootloader.LoadFileEx = Nexboot::LoadFileEx;
+  setup.bootloader.EraseByPage = Nexboot::EraseByPage;
+  setup.bootloader.Program = Nexboot::Program;
+  setup.bootloader.VerifyByPage = Nexboot::VerifyByPage;
+  setup.bootloader.ExecuteProgramFrom = Nexboot::ExecuteProgramFrom;
+  setup.bootloader.SwitchToUserProgram = Nexboot::SwitchToUserProgram;
+  setup.decryptFile = Cryptora::RJDecryptFile;
   setup.makerBrand = g_BrandFlag != 0;
   return std::make_unique<CReceiverLink>(setup);
 }

@@ -109,11 +109,13 @@ board::stConduvixApi SimulatorApi() {
   return api;
 }
 
-stThreadFixture::stThreadFixture(bool makerBrand, board::stBootloaderConnectApi bootloader) {
+stThreadFixture::stThreadFixture(bool makerBrand, board::stNexbootApi bootloader,
+                                 RJDecryptFileFn decryptFile) {
   boardsim::Reset();
   board::stWorkThreadSetup setup;
   setup.hid = SimulatorApi();
   setup.bootloader = bootloader;
+  setup.decryptFile = decryptFile;
   setup.windows = &windows;
   setup.clock = &clock;
   setup.makerBrand = makerBrand;

@@ -77,7 +77,8 @@ constexpr std::intptr_t kDecodePage = 0x2000;
 
 // Worker thread on the simulator's Conduvix exports; the board reset first.
 struct stThreadFixture {
-  explicit stThreadFixture(bool makerBrand = false, board::stBootloaderConnectApi bootloader = {});
+  explicit stThreadFixture(bool makerBrand = false, board::stNexbootApi bootloader = {},
+                           RJDecryptFileFn decryptFile = nullptr);
   ~stThreadFixture();
   // Posts WM_WT_CONNECT and waits for the board state it reports.
   int Connect();

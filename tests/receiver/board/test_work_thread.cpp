@@ -64,8 +64,8 @@ TEST(WorkThread, ConnectsToTheBoardAndReportsItsVersion) {
 std::vector<std::string> g_bootCalls;
 int g_bootAnswer = 0;
 
-board::stBootloaderConnectApi FakeBootloader() {
-  board::stBootloaderConnectApi api;
+board::stNexbootApi FakeBootloader() {
+  board::stNexbootApi api;
   api.NameDevice = [](int product, int vendor) {
     g_bootCalls.push_back(product == 0x4C51 && vendor == 0x2F5C ? "name" : "wrong name");
     return 0;
@@ -100,7 +100,7 @@ TEST(WorkThread, WithoutABoardAsksTheBootloader) {
 }
 
 TEST(WorkThread, BoardInItsBootloaderIsReportedReachable) {
-  board::stBootloaderConnectApi api;
+  board::stNexbootApi api;
   api.NameDevice = &SetBootloaderDevice;
   api.DisConnectBootloader = &DisConnectBootloader;
   api.ConnectToBootloader = &ConnectToBootloader;
