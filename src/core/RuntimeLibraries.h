@@ -60,11 +60,10 @@ const char* ReceiverHidLibraryName();
 // selected, else kBootLibraryName.
 const char* ReceiverBootLibraryName();
 
-// Loads Conduvix and Nexboot (or the simulator for both) and then cryptora from the install folder, binds every entry
-// point and sets up the firmware decryption key. When a library or an entry
-// point is missing it shows "IDS_LOAD_DLL_FAIL" with the library's file name,
-// then a box with the file name alone, and returns false; a library bound
-// before the failure stays loaded.
+// Loads Conduvix and Nexboot (or the simulator for both) and then cryptora from the install folder, binds
+// every entry point and sets up the firmware decryption key. When a library or an entry point is missing it
+// shows "IDS_LOAD_DLL_FAIL" with the library's file name, then a box with the file name alone, and returns
+// false; a library bound before the failure stays loaded.
 bool BindRuntimeLibraries(CAppContext& app);
 
 // Sets every entry point back to null (the libraries are freed by their owner).
