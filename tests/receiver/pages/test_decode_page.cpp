@@ -1,0 +1,349 @@
+// The decode page in the main window against the simulated receiver board:
+// board state, decode runs of synthesized captures, the grid, the import into
+// a general project, the CSV export, a board fault and the page's life in the
+// shell.
+#include "CaptureSynth.h"
+#include "HostFrame.h"
+#include "MessageRecorder.h"
+#include "TempDir.h"
+#include "UiEvents.h"
+#include "boardsim.h"
+#include "controls/chart/BLDCChartCtrl.h"
+#include "controls/chart/ChartSeries.h"
+#include "controls/grid/IRGridCtrl.h"
+#include "core/AppContext.h"
+#include "core/DocManage.h"
+#include "core/LangText.h"
+#include "keys/pages/KeyConfigDlg.h"
+#include "keys/pages/KeysPages.h"
+#include "platform/Paths.h"
+#include "platform/Profile.h"
+#include "protocol/pages/ProtocolPages.h"
+#include "receiver/link/ReceiverLink.h"
+#include "receiver/pages/CodeModePage.h"
+#include "receiver/pages/ReceiverPages.h"
+#include "ui/shell/OlvantaDlg.h"
+#include "ui/shell/ShellCommands.h"
+
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/checkbox.h>
+#include <wx/listbox.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <thread>
+
+namespace fs = std::filesystem;
+using Id = CCodeModePage::ControlId;
+
+namespace {
+
+// Pauses a tenth as long as asked, so that a decode run takes a fraction of a second.
+class CFastClock : public board::IWorkClock {
+ public:
+  void Sleep(int ms) override { std::this_thread::sleep_for(std::chrono::microseconds(ms * 100)); }
+  void WaitForMessage(board::CWorkQueue& queue, int ms) override {
+    queue.WaitFor(std::chrono::milliseconds(std::max(1, ms / 10)));
+  }
+};
+CFastClock g_fastClock;
+
+std::unique_ptr<IReceiverLink> SimulatedLink() {
+  board::stWorkThreadSetup setup;
+  setup.hid.OpenDevice = CV_OpenDeviceI;
+  setup.hid.CloseDevice = CV_CloseDevice;
+  setup.hid.SetUSBCmd = CV_SetUSBCmd;
+  setup.hid.GetUSBAck = CV_GetUSBAck;
+  setup.hid.ReadUSB = CV_ReadUSB;
+  setup.clock = &g_fastClock;
+  setup.makerBrand = g_BrandFlag != 0;
+  return std::make_unique<CReceiverLink>(setup);
+}
+
+boardsim::stCapture BoardCapture(const capturesynth::stSignal& signal) {
+  const capturesynth::stCapture capture = capturesynth::Synthesize(signal, capturesynth::stDistortion{});
+  return {capture.carrierRecord, capture.waveRecord};
+}
+
+// Pumps events until pred holds; false after the time limit.
+template <typename Pred>
+bool WaitFor(Pred pred, std::chrono::milliseconds limit = std::chrono::seconds(20)) {
+  const auto end = std::chrono::steady_clock::now() + limit;
+  while (std::chrono::steady_clock::now() < end) {
+    testsupport::PumpEvents();
+    if (pred()) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  testsupport::PumpEvents();
+  return pred();
+}
+
+CCodeModePage* FindDecodePage(int mode) {
+  for (wxWindow* window : wxTopLevelWindows) {
+    auto* page = dynamic_cast<CCodeModePage*>(window);
+    if (page && page->GetMode() == mode && !page->IsBeingDeleted()) return page;
+  }
+  return nullptr;
+}
+
+void Press(wxWindow* button) {
+  ASSERT_TRUE(button);
+  wxCommandEvent event(wxEVT_BUTTON, button->GetId());
+  event.SetEventObject(button);
+  button->ProcessWindowEvent(event);
+}
+
+bool HasStatus(CCodeModePage* page, const wxString& key) {
+  for (const wxString& line : page->GetStatusKeys())
+    if (line == key) return true;
+  return false;
+}
+
+class DecodePageTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    home = new testsupport::TempDir();
+    testsupport::PointUserFoldersAt(*home);
+  }
+  static void TearDownTestSuite() {
+    delete home;
+    home = nullptr;
+  }
+
+  void SetUp() override {
+    platform::ClearProfileCache();
+    g_App.BuildInstallPaths(platform::JoinPath(OLV_SOURCE_DIR, "install"));
+    InitDisplayScale(g_App.uiConfigFolder, 96);
+    g_App.currentLangSection = g_App.defaultLangSection = "1252";
+    g_FrameworkKind = 0;
+    g_App.protocolFolder = g_App.GetProtocolFolder(0);
+    g_App.icFolder = g_App.GetIcFolder(0);
+    g_DocManage.Reset(true, false);
+    g_DocManage.ProjectName.clear();
+    g_DocManage.Modified = 0;
+    g_DocManage.DecodePageOpen = 0;
+    boardsim::Reset();
+    RegisterKeysPages();
+    RegisterProtocolPages();
+    RegisterReceiverPages();
+    RegisterShellPage(kStandardModePageId,
+                      [](wxWindow* parent) { return new CSubBaseDlg(kStandardModePageId, parent); });
+    RegisterReceiverLink(&SimulatedLink);
+  }
+
+  void TearDown() override {
+    g_DocManage.Modified = 0;
+    if (dialog) dialog->Destroy();
+    dialog = nullptr;
+    testsupport::PumpEvents();
+    RegisterShellPage(kStandardModePageId, nullptr);
+    RegisterShellPage(kKeyConfigId, nullptr);
+    RegisterShellPage(kModulationParamId, nullptr);
+    RegisterReceiverLink(nullptr);
+    RegisterDecodePage(nullptr);
+    g_BrandFlag = 0;
+  }
+
+  // The partner's NEC example (general remote, standard protocol) in a folder of its own.
+  void OpenExample() {
+    const wxString source = platform::JoinPath(
+        platform::JoinPath(OLV_SOURCE_DIR, "install/Example/General type remote controller"),
+        "NEC_TV_Remote");
+    const wxString folder = work.File("NEC_TV_Remote");
+    fs::copy(fs::path(source.utf8_string()), fs::path(folder.utf8_string()), fs::copy_options::recursive);
+    dialog = new COlvantaDlg();
+    ASSERT_TRUE(dialog->Setup());
+    dialog->Show();
+    testsupport::PumpEvents();
+    ASSERT_EQ(dialog->OpenProjectFile(platform::JoinPath(folder, "NEC_TV_Remote.lmirprj")), 2);
+    ASSERT_TRUE(WaitFor([&] { return dialog->GetBoardState() == 2; }));
+    recorder.boxes.clear();
+  }
+
+  CCodeModePage* OpenDecodePage(int mode) {
+    wxCommandEvent learn(wxEVT_MENU, ID_CODE_MODE);
+    dialog->ProcessWindowEvent(learn);
+    testsupport::PumpEvents();
+    return FindDecodePage(mode);
+  }
+
+  // One decode run of capture; true when the page took the board's result.
+  bool Decode(CCodeModePage* page, const boardsim::stCapture& capture) {
+    boardsim::QueueCapture(capture);
+    Press(page->GetClientWindow()->FindWindow(Id::kStartDecodeId));
+    IReceiverLink* link = dialog->GetReceiverLink();
+    return WaitFor([&] {
+      return !link->IsDecodeRunning() &&
+             (HasStatus(page, "IDS_DECODE_SUCCESS") || HasStatus(page, "IDS_INTOMODE_ERR"));
+    });
+  }
+
+  static testsupport::TempDir* home;
+  testsupport::TempDir work;
+  testsupport::CMessageRecorder recorder;
+  COlvantaDlg* dialog = nullptr;
+};
+
+testsupport::TempDir* DecodePageTest::home = nullptr;
+
+}  // namespace
+
+TEST_F(DecodePageTest, ShowsTheBoardAndDecodesStandardAndUnknownCaptures) {
+  OpenExample();
+  CCodeModePage* page = OpenDecodePage(CCodeModePage::kGeneralMode);
+  ASSERT_TRUE(page);
+  EXPECT_EQ(g_DocManage.DecodePageOpen, 1);
+  EXPECT_TRUE(HasStatus(page, "IDS_HAS_CONNECTED"));
+  EXPECT_EQ(page->GetControlText(Id::kFirmwareVersionId), "0102H");
+  EXPECT_TRUE(page->GetClientWindow()->FindWindow(Id::kStartDecodeId)->IsEnabled());
+  const int rowsBefore = page->GetGrid()->GetRowCount();
+
+  struct Case {
+    capturesynth::stSignal signal;
+    const char* protocol;
+    const char* address;
+    const char* command;
+    double carrierKHz;
+  } cases[] = {
+      {capturesynth::Kind1Frame(0x00, 0xFF, 0x45), "NEC", "0", "45", 38},
+      {capturesynth::Kind3Frame(0, 5, 0x23), "RC5", "5", "23", 36},
+      {capturesynth::PulseDistanceFrame(capturesynth::LsbFirst(0xA55A, 16), false), "Non-standard", "0", "0",
+       38},
+  };
+  int saved = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.protocol);
+    ASSERT_TRUE(Decode(page, BoardCapture(c.signal)));
+    EXPECT_TRUE(HasStatus(page, "IDS_DECODE_SUCCESS"));
+    EXPECT_EQ(page->GetControlText(Id::kProtocolEditId), c.protocol);
+    EXPECT_EQ(page->GetBitEdit(Id::kAddressEditId).GetWindowText(), c.address);
+    EXPECT_EQ(page->GetBitEdit(Id::kCommandEditId).GetWindowText(), c.command);
+    double carrier = 0;
+    ASSERT_TRUE(page->GetControlText(Id::kFrequencyEditId).ToCDouble(&carrier));
+    EXPECT_NEAR(carrier, c.carrierKHz, 0.6);
+    EXPECT_EQ(page->GetControlText(Id::kDutyEditId), "0.33");
+    EXPECT_GT(page->GetWaveSeries()->GetPointsCount(), 20u);
+    EXPECT_FALSE(page->GetControlText(Id::kBitTextId).empty());
+    Press(page->GetClientWindow()->FindWindow(Id::kSaveId));
+    ++saved;
+    EXPECT_EQ(page->GetGrid()->GetRowCount(), rowsBefore + saved);
+    EXPECT_EQ(page->GetGrid()->GetItemText(page->GetGrid()->GetRowCount() - 2, CIRGridCtrl::kCodeColumn),
+              wxString("0x") + c.command);
+    if (wxString(c.protocol) == "NEC") testsupport::SaveWindowScreenshot(page, "decode_page_general.png");
+  }
+  // The unknown protocol's bit ranges are the user's to type.
+  EXPECT_TRUE(page->GetBitEdit(Id::kAddressStartId).GetEdit()->IsEnabled());
+}
+
+TEST_F(DecodePageTest, BoardFaultShowsItsMessageAndThePageStaysUsable) {
+  OpenExample();
+  CCodeModePage* page = OpenDecodePage(CCodeModePage::kGeneralMode);
+  ASSERT_TRUE(page);
+  boardsim::ArmFault(boardsim::Fault::kNoAck, 0x02);
+  ASSERT_TRUE(Decode(page, BoardCapture(capturesynth::Kind1Frame(0x00, 0xFF, 0x45))));
+  EXPECT_TRUE(HasStatus(page, "IDS_INTOMODE_ERR"));
+  const wxListBox* list = page->GetStatusList();
+  EXPECT_EQ(list->GetString(list->GetCount() - 1), GetLangText("IDS_INTOMODE_ERR"));
+  EXPECT_TRUE(WaitFor([&] { return page->GetClientWindow()->FindWindow(Id::kStartDecodeId)->IsEnabled(); }));
+  ASSERT_TRUE(Decode(page, BoardCapture(capturesynth::Kind1Frame(0x00, 0xFF, 0x45))));
+  EXPECT_TRUE(HasStatus(page, "IDS_DECODE_SUCCESS"));
+  EXPECT_EQ(page->GetControlText(Id::kProtocolEditId), "NEC");
+}
+
+TEST_F(DecodePageTest, ImportedKeysReachTheProjectAndTheKeyPageAndExportReadsBack) {
+  OpenExample();
+  CCodeModePage* page = OpenDecodePage(CCodeModePage::kGeneralMode);
+  ASSERT_TRUE(page);
+  page->GetGrid()->ResetRows();
+  for (unsigned command : {0x45u, 0x1Au}) {
+    ASSERT_TRUE(Decode(page, BoardCapture(capturesynth::Kind1Frame(0x00, 0xFF, command))));
+    Press(page->GetClientWindow()->FindWindow(Id::kSaveId));
+  }
+  page->GetGrid()->SetCellText(2, CIRGridCtrl::kTextColumn, "Vol, \"up\"");
+
+  // CSV read back with Python's csv module: the rows as the grid holds them.
+  const wxString csv = work.File("keys");
+  ASSERT_TRUE(page->ExportCsv(csv));
+  const wxString script = work.File("rows.py");
+  {
+    FILE* out = fopen(script.utf8_string().c_str(), "w");
+    fputs(
+        "import csv, sys\n"
+        "rows = list(csv.reader(open(sys.argv[1], newline='', encoding='utf-8-sig')))\n"
+        "for row in rows[-2:]:\n"
+        "    print('|'.join(row[3:]))\n",
+        out);
+    fclose(out);
+  }
+  const std::string command =
+      "PYTHONIOENCODING=utf-8 /usr/bin/python3 " + script.utf8_string() + " " + csv.utf8_string() + ".csv";
+  FILE* pipe = popen(command.c_str(), "r");
+  ASSERT_TRUE(pipe);
+  std::string output;
+  char buffer[256];
+  while (fgets(buffer, sizeof buffer, pipe)) output += buffer;
+  EXPECT_EQ(pclose(pipe), 0);
+  EXPECT_EQ(output, "'0x45|\n'0x1a|Vol, \"up\"\n");
+
+  // Import: the unsaved project is saved first, then the codes replace the project's.
+  g_DocManage.Modified = 1;
+  recorder.answers = {platform::kIdYes};
+  Press(page->GetClientWindow()->FindWindow(Id::kImportId));
+  testsupport::PumpEvents();
+  ASSERT_GE(recorder.boxes.size(), 2u);
+  EXPECT_EQ(recorder.boxes.back().text, GetLangText("IDS_IMPORT_SUCCESS"));
+  ASSERT_EQ(g_DocManage.GetKeyValueCount(), 2u);
+  EXPECT_EQ(g_DocManage.KeyValues()[0].code, 0x45);
+  EXPECT_EQ(g_DocManage.KeyValues()[1].code, 0x1A);
+  EXPECT_EQ(g_DocManage.CodeMode, 1);
+  EXPECT_TRUE(IsStandardProtocol(g_DocManage.ProtocolType));
+
+  CSubBaseDlg* standard = dialog->FindPage(kStandardModePageId);
+  ASSERT_TRUE(standard);
+  standard->RequestNextPage(1, 0);
+  testsupport::PumpEvents();
+  auto* keys = dynamic_cast<CKeyConfigDlg*>(dialog->FindPage(kKeyConfigId));
+  ASSERT_TRUE(keys);
+  ASSERT_EQ(dialog->GetCurrentPage(), keys);
+  EXPECT_EQ(keys->GetGrid()->GetItemText(1, CIRGridCtrl::kCodeColumn), "0x45");
+  EXPECT_EQ(keys->GetGrid()->GetItemText(2, CIRGridCtrl::kCodeColumn), "0x1a");
+}
+
+TEST_F(DecodePageTest, ClosingClearsTheOpenFlagAndTheNextLearnCodeBuildsANewPage) {
+  OpenExample();
+  CCodeModePage* first = OpenDecodePage(CCodeModePage::kGeneralMode);
+  ASSERT_TRUE(first);
+  // While the page is open, learn-code only brings it forward.
+  EXPECT_EQ(OpenDecodePage(CCodeModePage::kGeneralMode), first);
+  first->Close();
+  testsupport::PumpEvents();
+  EXPECT_EQ(g_DocManage.DecodePageOpen, 0);
+  CCodeModePage* second = OpenDecodePage(CCodeModePage::kGeneralMode);
+  ASSERT_TRUE(second);
+  EXPECT_NE(second, first);
+  EXPECT_TRUE(HasStatus(second, "IDS_HAS_CONNECTED"));
+  // The main window's end destroys the page once.
+  dialog->Destroy();
+  dialog = nullptr;
+  testsupport::PumpEvents();
+  EXPECT_EQ(FindDecodePage(CCodeModePage::kGeneralMode), nullptr);
+}
+
+TEST_F(DecodePageTest, AirModeShowsTheFrameText) {
+  OpenExample();
+  g_DocManage.RemoteType = kRemoteLcdSimple;
+  CCodeModePage* page = OpenDecodePage(CCodeModePage::kAirMode);
+  ASSERT_TRUE(page);
+  const std::vector<bool> bits = capturesynth::LsbFirst(0x5A3C, 16);
+  ASSERT_TRUE(Decode(page, BoardCapture(capturesynth::AirConditionerSignal({{bits, {}}}, false))));
+  EXPECT_TRUE(HasStatus(page, "IDS_DECODE_SUCCESS"));
+  EXPECT_FALSE(page->GetControlText(Id::kReceivedFrameId).empty());
+  EXPECT_EQ(page->GetControlText(Id::kFrameLengthEditId),
+            wxString::Format("%d", static_cast<int>(page->GetControlText(Id::kReceivedFrameId).length())));
+  Press(page->GetClientWindow()->FindWindow(Id::kSaveId));
+  EXPECT_EQ(page->GetGrid()->GetItemText(1, CIRGridCtrl::kCodeColumn),
+            page->GetControlText(Id::kReceivedFrameId));
+  testsupport::SaveWindowScreenshot(page, "decode_page_air.png");
+}
