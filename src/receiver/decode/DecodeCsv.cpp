@@ -4,6 +4,7 @@
 #include "platform/Format.h"
 
 #include <wx/ffile.h>
+#include <wx/log.h>
 
 namespace decode {
 
@@ -113,6 +114,7 @@ std::string BuildCsvFile(const stCsvContent& content, const LabelLookup& lookup)
 }
 
 bool WriteCsvFile(const wxString& path, const stCsvContent& content, const LabelLookup& lookup) {
+  wxLogNull quiet;  // the caller reports a failure in the user's language
   wxFFile file(path, "wb");
   if (!file.IsOpened()) return false;
   const std::string bytes = BuildCsvFile(content, lookup);

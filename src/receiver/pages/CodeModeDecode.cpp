@@ -37,7 +37,8 @@ void CCodeModePage::ClearWave() {
 void CCodeModePage::OnDecodeReset(CShellMessageEvent& event) {
   ClearWave();
   m_chart->RefreshCtrl();
-  for (int id : {Id::kDutyEditId, Id::kFrequencyEditId, Id::kProtocolEditId}) SetControlText(id, wxString());
+  for (int id : std::initializer_list<int>{Id::kDutyEditId, Id::kFrequencyEditId, Id::kProtocolEditId})
+    SetControlText(id, wxString());
   if (m_mode == kAirMode) {
     SetControlText(Id::kFrameLengthEditId, wxString());
     m_receivedFrame->SetText(wxString());

@@ -120,22 +120,24 @@ CCodeModePage::~CCodeModePage() = default;
 
 void CCodeModePage::CreateControls() {
   wxWindow* client = GetClientWindow();
-  for (int id : {Id::kDataInfoId, 1361, 1354, Id::kFirmwareInfoId}) new wxStaticBox(client, id, wxString());
-  for (int id : {1052, 1047, 1053, 1049, 1107, 1108, 1050, 1350, 1051, 1351, 1048, 1344, 1345,
-                 static_cast<int>(Id::kFirmwareVersionId)})
+  for (int id : std::initializer_list<int>{Id::kDataInfoId, 1361, 1354, Id::kFirmwareInfoId})
+    new wxStaticBox(client, id, wxString());
+  for (int id : std::initializer_list<int>{1052, 1047, 1053, 1049, 1107, 1108, 1050, 1350, 1051, 1351, 1048,
+                                           1344, 1345, static_cast<int>(Id::kFirmwareVersionId)})
     new wxStaticText(client, id, wxString());
   for (int id :
        {Id::kDutyEditId, Id::kFrequencyEditId, Id::kProtocolEditId, Id::kBitTextId, Id::kFrameLengthEditId})
     new wxTextCtrl(client, id, wxString(), wxDefaultPosition, wxDefaultSize, wxTE_READONLY);
-  for (int id : {Id::kAddressEditId, Id::kCommandEditId, Id::kAddressStartId, Id::kAddressCountId,
-                 Id::kCommandStartId, Id::kCommandCountId})
+  for (int id : std::initializer_list<int>{Id::kAddressEditId, Id::kCommandEditId, Id::kAddressStartId,
+                                           Id::kAddressCountId, Id::kCommandStartId, Id::kCommandCountId})
     new wxTextCtrl(client, id, wxString());
   m_lockedFrame = new CIRRichEdit(client, Id::kLockedFrameId);
   m_receivedFrame = new CIRRichEdit(client, Id::kReceivedFrameId);
   m_lock = new wxCheckBox(client, Id::kLockId, wxString());
   m_autoSave = new wxCheckBox(client, Id::kAutoSaveId, wxString());
-  for (int id : {Id::kStartDecodeId, Id::kSaveId, Id::kImportId, Id::kExportId, Id::kPanLeftId,
-                 Id::kPanRightId, Id::kZoomInId, Id::kZoomOutId, Id::kUpdateFirmwareId})
+  for (int id : std::initializer_list<int>{Id::kStartDecodeId, Id::kSaveId, Id::kImportId, Id::kExportId,
+                                           Id::kPanLeftId, Id::kPanRightId, Id::kZoomInId, Id::kZoomOutId,
+                                           Id::kUpdateFirmwareId})
     new wxButton(client, id, wxString());
   auto* widthButton =
       new wxButton(client, Id::kColumnWidthButtonId, wxString(), wxDefaultPosition, FromDIP(wxSize(80, 24)));
@@ -168,7 +170,12 @@ void CCodeModePage::PlaceAndLabel() {
     wxWindow* control = client->FindWindow(element.id);
     stUIElement found;
     if (!control || !m_layout.GetElement(element.name, found)) continue;
-    if (placed) control->SetSize(found.Rect());
+    if (placed) {
+      wxRect rect = found.Rect();
+      rect.width = std::max(0, rect.width);
+      rect.height = std::max(0, rect.height);
+      control->SetSize(rect);
+    }
     if (found.textKey.empty()) continue;
     const wxString text = GetLangText(found.textKey);
     if (!text.empty()) control->SetLabel(text);
@@ -180,7 +187,7 @@ void CCodeModePage::PlaceAndLabel() {
   wxWindow* version = client->FindWindow(Id::kFirmwareVersionId);
   if (group && version) {
     const wxRect box = group->GetRect();
-    version->SetSize(box.x + 12, box.y + box.height / 2 - 4, box.width / 2 - 16, FromDIP(20));
+    version->SetSize(box.x + 12, box.y + box.height / 2 - 4, std::max(0, box.width / 2 - 16), FromDIP(20));
   }
 }
 
@@ -223,6 +230,8 @@ bool CCodeModePage::SetUpGrid() {
                              "IDS_ILLUSTRATION", "IDS_ACTION"};
   for (int col = 0; col < 4; ++col) m_grid->SetCellText(0, col, header[col]);
   if (wxWindow* widthButton = GetClientWindow()->FindWindow(Id::kColumnWidthButtonId)) {
+    // The hidden button's width: a quarter of the grid, the code column 20 wider.
+    widthButton->SetSize(std::max(40, (m_grid->GetSize().x - 44) / 4), widthButton->GetSize().y);
     if (m_mode == kGeneralMode)
       m_grid->SetColumnWidths(widthButton->GetSize().x);
     else {
@@ -483,6 +492,10 @@ void CCodeModePage::BindEvents() {
   Bind(WM_DECODE_RESET, &CCodeModePage::OnDecodeReset, this);
   Bind(wxEVT_CLOSE_WINDOW, &CCodeModePage::OnClose, this);
   wxWindow* client = GetClientWindow();
+  client->Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
+    event.Skip();
+    if (m_layout.IsReady()) PlaceAndLabel();
+  });
   // A row's delete button removes its row.
   client->Bind(WM_KEY_CELL_EDIT, [](CKeyCellEditEvent& event) { event.SetResult(1); });
   client->Bind(WM_EDIT_CHANGED, [this](wxCommandEvent& event) {
