@@ -54,11 +54,22 @@ def key_layout(name, extension):
     return out
 
 
+# The standard protocol page's choice of the standard-protocol examples: protocol, address
+# (hexadecimal digits), carrier (kHz) and duty label, as the page saves them.
+STANDARD_CHOICES = {
+    "NEC_TV_Remote": [("Protocol", "NEC"), ("Address", "0"), ("sFreq", "38"), ("sDuty", "1/3")],
+}
+
+
 def project_text(category, name, mcu, package, remote_type, protocol_type, keypad, key_keys=()):
     folder = "Example\\%s\\%s" % (category, name)
     sections = [
         ("Project", [("Name", name), ("Folder", folder), ("MCU", mcu), ("Package", package),
                      ("RemoteType", str(remote_type)), ("ProtocolType", str(protocol_type)), ("Volt", "0")]),
+    ]
+    if name in STANDARD_CHOICES:
+        sections.append(("Standard", STANDARD_CHOICES[name]))
+    sections += [
         ("KeyConfig", [("Package", package), ("Keypad", str(keypad)), ("CodeType", "0"), ("VSS", "0"),
                        ("Key Mode", "0"), ("PressAndHold", "0"), ("Double Button", "0"),
                        ("Button Mode", "0"), ("Button State", "1"), ("LCD Button State", "1")] + list(key_keys)),

@@ -13,8 +13,9 @@
 
 class CProjectFile;
 
-// Set when a protocol page generated its files: the key configuration page
-// then offers its one-time guide.
+// Set by the headless data-format commit when it generated its files. The key
+// configuration page's guide follows ArmKeyPageGuide (keys/KeyGuide.h), which
+// the protocol pages call.
 extern int g_KeyGuidePromptArmed;
 
 namespace standard {

@@ -64,7 +64,7 @@ class COlvantaDlg : public CBaseDlg, public INavHost, public IShellWindow {
 
   // A page changed project data: the document is marked modified, the title
   // rebuilt and, with notifyPages, the change passed through the pages.
-  void OnProjectChanged(const wxString& pageClassName, bool notifyPages);
+  void OnProjectChanged(const wxString& pageClassName, bool notifyPages) override;
   // The main window while one exists, else null.
   static COlvantaDlg* GetMainDialog();
 

@@ -45,6 +45,10 @@ class IShellWindow {
   virtual int OpenProjectFile(const wxString& path) = 0;
   // The receiver board's worker thread; null when none runs.
   virtual IReceiverLink* GetReceiverLink() const { return nullptr; }
+  // A page changed project data (its class name): the project is marked
+  // modified, the caption rebuilt and, with notifyPages, the change passed
+  // through the pages of the flow.
+  virtual void OnProjectChanged(const wxString& pageClassName, bool notifyPages) = 0;
 };
 // The main window while one exists, else null.
 IShellWindow* GetShellWindow();

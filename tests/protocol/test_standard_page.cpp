@@ -1,0 +1,445 @@
+// The standard protocol page in the main window: a general remote with a
+// standard protocol created through the new-project dialog, each protocol
+// chosen in turn with an address typed, Next checked against the document,
+// the macro table and the generated include file, bad inputs refused, Back
+// and Next, the project saved and reopened.
+#include "core/AppContext.h"
+#include "core/DocManage.h"
+#include "core/ExprEngine.h"
+#include "core/LangText.h"
+#include "core/UserIni.h"
+#include "keys/KeyGuide.h"
+#include "keys/pages/KeyConfigDlg.h"
+#include "keys/pages/KeysPages.h"
+#include "platform/Paths.h"
+#include "platform/Profile.h"
+#include "protocol/pages/ProtocolPages.h"
+#include "protocol/pages/StandardModePage.h"
+#include "ui/pages/ExamplePage.h"
+#include "ui/pages/HomePage.h"
+#include "ui/pages/NewPrjPage.h"
+#include "ui/shell/OlvantaDlg.h"
+#include "ui/shell/ShellMessages.h"
+#include "MessageRecorder.h"
+#include "TempDir.h"
+#include "UiEvents.h"
+
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/choice.h>
+#include <wx/textctrl.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string ReadFile(const wxString& path) {
+  std::ifstream in(fs::path(path.utf8_string()), std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+std::string Golden(const wxString& protocol) {
+  return ReadFile(
+      platform::JoinPath(OLV_SOURCE_DIR, "tests/fixtures/standard_page/IR_Standard_" + protocol + ".inc"));
+}
+
+// One protocol as the user sets it up and what Next must leave in the document.
+struct stProtocolCase {
+  const char* name;
+  const char* address;  // typed
+  const char* duty;     // picked; empty keeps the list's first (sorted) entry
+  const char* dutyShown;
+  int carrier;
+  int addressBits;
+  int commandBits;
+  const char* sendOrder;
+  const char* sendMode;
+  std::uint16_t addressValue;
+};
+
+// List index n is the protocol of section p<n>.
+const stProtocolCase kCases[] = {
+    {"NEC", "A5", "1/4", "1/4", 38, 8, 8, "ADD,~ADD,CMD,~CMD", "LSB", 0xA5},
+    {"NEC_EXT", "1234", "", "1/3", 38, 16, 8, "ADDL,ADDH,CMD,~CMD", "LSB", 0x1234},
+    {"RC5", "1F", "", "1/3", 36, 5, 6, "ADD,CMD", "MSB", 0x1F},
+    {"RC6", "C3", "", "1/3", 36, 8, 8, "ADD,CMD", "MSB", 0xC3},
+    {"JVC", "7", "", "1/3", 38, 8, 8, "ADD,CMD", "LSB", 0x07},
+    {"SHARP", "1A", "", "1/3", 38, 5, 8, "ADD,CMD", "LSB", 0x1A},
+    {"SIRC12", "B", "", "1/2", 40, 5, 7, "CMD,ADD", "LSB", 0x0B},
+    {"NRC17", "9", "", "1/3", 38, 4, 8, "CMD,ADD", "LSB", 0x09},
+    {"M50560", "FF", "", "1/3", 38, 8, 8, "ADD,CMD", "LSB", 0xFF},
+    {"RECS80", "5", "", "1/3", 38, 3, 6, "ADD,CMD", "MSB", 0x05},
+    {"RCA", "C", "", "1/3", 56, 4, 8, "ADD,CMD,~ADD,~CMD", "MSB", 0x0C},
+};
+
+class StandardPageTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    home = new testsupport::TempDir();
+    testsupport::PointUserFoldersAt(*home);
+  }
+  static void TearDownTestSuite() {
+    delete home;
+    home = nullptr;
+  }
+
+  void SetUp() override {
+    platform::ClearProfileCache();
+    g_App.BuildInstallPaths(platform::JoinPath(OLV_SOURCE_DIR, "install"));
+    InitDisplayScale(g_App.uiConfigFolder, 96);
+    g_App.currentLangSection = g_App.defaultLangSection = "1252";
+    g_FrameworkKind = 0;
+    g_App.protocolFolder = g_App.GetProtocolFolder(0);
+    g_App.icFolder = g_App.GetIcFolder(0);
+    g_DocManage.Reset(true, false);
+    g_DocManage.ProjectName.clear();
+    g_DocManage.ProjectFilePath.clear();
+    g_DocManage.Modified = 0;
+    g_DocManage.RemoveKeyValue(-1);
+    g_BrandFlag = 0;
+    RegisterProtocolPages();
+    RegisterKeysPages();
+    // The key page's one-time guide stays away; arming it is checked directly.
+    platform::WriteProfileString(GetUserIniPath(), "Olvanta", "Prompt_Standard", "1");
+    DisarmKeyPageGuide();
+  }
+
+  void TearDown() override {
+    g_DocManage.Modified = 0;
+    CloseDialog();
+    RegisterShellPage(kStandardModePageId, nullptr);
+    RegisterShellPage(kKeyConfigId, nullptr);
+  }
+
+  void OpenDialog() {
+    dialog = new COlvantaDlg();
+    ASSERT_TRUE(dialog->Setup());
+    // The expression library is built into the program's folder, not the source install.
+    ASSERT_TRUE(g_ExprEngine.Load(OLV_DIST_DIR));
+    dialog->Show();
+    testsupport::PumpEvents();
+  }
+
+  void CloseDialog() {
+    if (dialog) dialog->Destroy();
+    dialog = nullptr;
+    testsupport::PumpEvents();
+  }
+
+  // A general remote with a standard protocol, made with the new-project dialog.
+  void CreateProject() {
+    OpenDialog();
+    Press(dialog->FindPage(kHomePageId)->FindWindow(CHomePage::kNextId));
+    auto* examples = dialog->FindPage(kExamplePageId);
+    bool finished = false;
+    wxTheApp->CallAfter([&] {
+      CNewPrjPage* page = nullptr;
+      for (wxWindow* window : wxTopLevelWindows) {
+        if (auto* found = dynamic_cast<CNewPrjPage*>(window)) page = found;
+      }
+      ASSERT_TRUE(page);
+      testsupport::TypeText(page->GetNameEdit(), "Hall Lamp");
+      page->GetLocationEdit()->SelectAll();
+      testsupport::TypeText(page->GetLocationEdit(), work.File("projects"));
+      Pick(page->GetModeList(), 0);
+      finished = true;
+      Press(page->GetClientWindow()->FindWindow(CNewPrjPage::kFinishId));
+    });
+    testsupport::Click(examples->FindWindow(CExamplePage::kNewProjectId), wxPoint(20, 20));
+    testsupport::PumpEvents();
+    ASSERT_TRUE(finished);
+    project = platform::JoinPath(platform::JoinPath(work.File("projects"), "Hall Lamp"), "Hall Lamp.lmirprj");
+    ASSERT_TRUE(wxFileExists(project)) << project;
+    ASSERT_EQ(g_DocManage.ProtocolType, kProtocolStandard);
+    ASSERT_EQ(dialog->GetCurrentPage(), Page());
+    recorder.boxes.clear();
+  }
+
+  CStandardModePage* Page() const {
+    return dynamic_cast<CStandardModePage*>(dialog->FindPage(kStandardModePageId));
+  }
+  CSubBaseDlg* KeyPage() const { return dialog->FindPage(kKeyConfigId); }
+
+  static void Press(wxWindow* button) {
+    ASSERT_TRUE(button);
+    wxCommandEvent event(wxEVT_BUTTON, button->GetId());
+    event.SetEventObject(button);
+    button->ProcessWindowEvent(event);
+    testsupport::PumpEvents();
+  }
+
+  static void Pick(wxChoice* choice, int index) {
+    ASSERT_TRUE(choice);
+    ASSERT_LT(index, static_cast<int>(choice->GetCount()));
+    choice->SetSelection(index);
+    wxCommandEvent event(wxEVT_CHOICE, choice->GetId());
+    event.SetEventObject(choice);
+    event.SetInt(index);
+    event.SetString(choice->GetString(index));
+    choice->ProcessWindowEvent(event);
+    testsupport::PumpEvents();
+  }
+
+  static void PickText(wxChoice* choice, const wxString& text) {
+    const int index = choice->FindString(text);
+    ASSERT_NE(index, wxNOT_FOUND) << text;
+    Pick(choice, index);
+  }
+
+  // Types the address into the emptied input and leaves it, as the user does.
+  void TypeAddress(const wxString& text) {
+    wxTextCtrl* entry = Page()->GetAddressInput().GetEdit()->GetTextCtrl();
+    testsupport::MoveFocus(Page()->GetProtocolList(), entry);
+    entry->SelectAll();
+    testsupport::TypeKey(entry, WXK_DELETE);
+    testsupport::TypeText(entry, text);
+    testsupport::MoveFocus(entry, Page()->GetProtocolList());
+    testsupport::PumpEvents();
+  }
+
+  wxString UnitText() const {
+    CLUStatic* unit = Page()->GetAddressInput().GetUnit();
+    return unit ? unit->GetLabel() : wxString();
+  }
+
+  void Next() { Press(Page()->FindWindow(CStandardModePage::kNextId)); }
+
+  std::vector<wxString> BoxTexts() const {
+    std::vector<wxString> texts;
+    for (const auto& box : recorder.boxes) texts.push_back(box.text);
+    return texts;
+  }
+  // The messages shown so far, for a failure's report.
+  std::string Shown() const {
+    std::string out;
+    for (const auto& box : recorder.boxes) out += "[" + box.text.utf8_string() + "] ";
+    return out;
+  }
+
+  wxString IncludeFile() const { return platform::JoinPath(g_DocManage.TempFolder, "IR_Standard.inc"); }
+
+  static testsupport::TempDir* home;
+  testsupport::TempDir work;
+  testsupport::CMessageRecorder recorder;
+  COlvantaDlg* dialog = nullptr;
+  wxString project;
+};
+
+testsupport::TempDir* StandardPageTest::home = nullptr;
+
+TEST_F(StandardPageTest, EachProtocolGeneratesItsIncludeFileAndDocumentValues) {
+  CreateProject();
+  CStandardModePage* page = Page();
+  ASSERT_EQ(page->GetProtocolList()->GetCount(), std::size(kCases));
+  // A new project starts on protocol 0 with nothing typed.
+  EXPECT_EQ(page->GetProtocolList()->GetSelection(), 0);
+  EXPECT_EQ(page->GetAddressInput().GetWindowText(), "");
+
+  for (std::size_t n = 0; n < std::size(kCases); ++n) {
+    const stProtocolCase& c = kCases[n];
+    SCOPED_TRACE(c.name);
+    Pick(page->GetProtocolList(), static_cast<int>(n));
+    ASSERT_EQ(page->GetProtocolList()->GetStringSelection(), c.name);
+    EXPECT_EQ(page->GetFrequencyBox()->GetValue(), wxString::Format("%d", c.carrier));
+    EXPECT_TRUE(page->GetPicturePath().EndsWith(wxString(c.name) + ".png")) << page->GetPicturePath();
+    if (*c.duty) PickText(page->GetDutyList(), c.duty);
+    TypeAddress(c.address);
+    EXPECT_EQ(UnitText(), "");
+
+    Next();
+    ASSERT_EQ(dialog->GetCurrentPage(), KeyPage()) << Shown();
+    EXPECT_TRUE(recorder.boxes.empty()) << recorder.boxes.front().text;
+
+    EXPECT_EQ(g_DocManage.CodeMode, n + 1);
+    EXPECT_EQ(g_DocManage.OutputProtocolName, c.name);
+    EXPECT_EQ(g_DocManage.Carrier, c.carrier);
+    EXPECT_EQ(g_DocManage.GetParam(1), c.dutyShown);
+    EXPECT_EQ(g_DocManage.Address, c.addressValue);
+    EXPECT_EQ(g_DocManage.AddressBits, c.addressBits);
+    EXPECT_EQ(g_DocManage.CommandBits, c.commandBits);
+    EXPECT_EQ(g_DocManage.GetParam(22), c.sendOrder);
+    EXPECT_EQ(g_DocManage.GetParam(23), c.sendMode);
+    EXPECT_TRUE(IsKeyPageGuideArmed());
+    DisarmKeyPageGuide();
+    // The table holds this page's macros only, as the include file uses them.
+    std::vector<wxString> names;
+    for (const auto& entry : g_MacroMap) names.push_back(entry.first);
+    EXPECT_EQ(names, (std::vector<wxString>{"ADDRESS_EXT", "ADDRESS_EXT_FLAG", "Address", "IR_Duty", "IR_FQC",
+                                            "SUB_CODE", "SUB_CODE_FLAG"}));
+    EXPECT_EQ(ReadFile(IncludeFile()), Golden(c.name));
+
+    Press(KeyPage()->FindWindow(CKeyConfigDlg::kBackId));
+    ASSERT_EQ(dialog->GetCurrentPage(), page);
+    // Back keeps what was chosen.
+    EXPECT_EQ(page->GetProtocolList()->GetStringSelection(), c.name);
+    EXPECT_EQ(page->GetAddressInput().GetWindowText(), c.address);
+    EXPECT_EQ(page->GetDutyList()->GetStringSelection(), c.dutyShown);
+  }
+  // Next again from the kept values writes the same file.
+  ASSERT_TRUE(wxRemoveFile(IncludeFile()));
+  Next();
+  ASSERT_EQ(dialog->GetCurrentPage(), KeyPage()) << Shown();
+  EXPECT_EQ(ReadFile(IncludeFile()), Golden("RCA"));
+}
+
+TEST_F(StandardPageTest, BadAddressAndUnreadableTemplateKeepTheUserOnThePage) {
+  CreateProject();
+  CStandardModePage* page = Page();
+  PickText(page->GetProtocolList(), "RC5");
+  // Nothing typed.
+  Next();
+  EXPECT_EQ(dialog->GetCurrentPage(), page);
+  EXPECT_EQ(BoxTexts(), std::vector<wxString>{GetLangText("IDS_NO_ADDRESS")});
+
+  // 0x3F does not fit five address bits: marked at once, refused on Next.
+  recorder.boxes.clear();
+  TypeAddress("3F");
+  EXPECT_EQ(UnitText(), "*");
+  Next();
+  EXPECT_EQ(dialog->GetCurrentPage(), page);
+  EXPECT_EQ(BoxTexts(), std::vector<wxString>{GetLangText("IDS_ADDR_ERROR")});
+  TypeAddress("1F");
+  EXPECT_EQ(UnitText(), "");
+
+  // A template that cannot be read: a message, no file, and the page stays.
+  recorder.boxes.clear();
+  const wxString templates = g_App.templateFolder;
+  g_App.templateFolder = work.File("no-templates");
+  Next();
+  g_App.templateFolder = templates;
+  EXPECT_EQ(dialog->GetCurrentPage(), page);
+  ASSERT_EQ(recorder.boxes.size(), 1u);
+  EXPECT_TRUE(recorder.boxes[0].text.StartsWith("The include file IR_Standard.inc could not be generated"))
+      << recorder.boxes[0].text;
+  EXPECT_FALSE(wxFileExists(IncludeFile()));
+  EXPECT_FALSE(IsKeyPageGuideArmed());
+
+  recorder.boxes.clear();
+  Next();
+  EXPECT_EQ(dialog->GetCurrentPage(), KeyPage()) << Shown();
+  EXPECT_TRUE(recorder.boxes.empty());
+}
+
+TEST_F(StandardPageTest, KeyCodesAreCutToTheCommandBitsOnlyWhenTheUserAgrees) {
+  CreateProject();
+  g_DocManage.AddKeyValue(0x3F, "Power");
+  g_DocManage.AddKeyValue(0x7F, "Mute");
+  g_DocManage.AddKeyValue(0xC5, "Menu");
+  PickText(Page()->GetProtocolList(), "RC5");  // six command bits
+  TypeAddress("1");
+
+  recorder.answers = {platform::kIdCancel};
+  Next();
+  EXPECT_EQ(dialog->GetCurrentPage(), Page());
+  ASSERT_EQ(recorder.boxes.size(), 1u);
+  EXPECT_EQ(recorder.boxes[0].caption, "Warning");
+  EXPECT_EQ(recorder.boxes[0].text, GetLangText("IDS_MODIFY_COMMAND_BIT_WARNING"));
+  EXPECT_EQ(recorder.boxes[0].type & platform::kMbButtonMask, platform::kMbOkCancel);
+  EXPECT_EQ(g_DocManage.KeyValues()[1].code, 0x7F);
+  EXPECT_EQ(g_DocManage.KeyValues()[2].code, 0xC5);
+
+  recorder.boxes.clear();
+  Next();
+  EXPECT_EQ(dialog->GetCurrentPage(), KeyPage()) << Shown();
+  EXPECT_EQ(recorder.boxes.size(), 1u) << "one question for every code";
+  EXPECT_EQ(g_DocManage.KeyValues()[0].code, 0x3F);
+  EXPECT_EQ(g_DocManage.KeyValues()[1].code, 0x3F);
+  EXPECT_EQ(g_DocManage.KeyValues()[2].code, 0x05);
+}
+
+TEST_F(StandardPageTest, SavedChoiceIsWrittenAndShownAgainWhenReopened) {
+  CreateProject();
+  CStandardModePage* page = Page();
+  PickText(page->GetProtocolList(), "SIRC12");
+  PickText(page->GetDutyList(), "1/4");
+  TypeAddress("1B");
+  Next();
+  ASSERT_EQ(dialog->GetCurrentPage(), KeyPage()) << Shown();
+  ASSERT_TRUE(dialog->SaveProject());
+  EXPECT_EQ(platform::ReadProfileSection(project, "Standard"),
+            (std::vector<wxString>{"Protocol=SIRC12", "Address=1B", "sFreq=40", "sDuty=1/4"}));
+  CloseDialog();
+
+  g_DocManage.Reset(true, false);
+  g_DocManage.ProjectName.clear();
+  g_DocManage.ProjectFilePath.clear();
+  OpenDialog();
+  ASSERT_EQ(dialog->OpenProjectFile(project), 2);
+  EXPECT_TRUE(recorder.boxes.empty()) << recorder.boxes.front().text;
+  page = Page();
+  ASSERT_EQ(dialog->GetCurrentPage(), page);
+  EXPECT_EQ(page->GetProtocolList()->GetStringSelection(), "SIRC12");
+  EXPECT_EQ(page->GetDutyList()->GetStringSelection(), "1/4");
+  EXPECT_EQ(page->GetFrequencyBox()->GetValue(), "40");
+  EXPECT_EQ(page->GetAddressInput().GetWindowText(), "1B");
+  EXPECT_TRUE(page->GetPicturePath().EndsWith("SIRC12.png"));
+  EXPECT_EQ(g_DocManage.CodeMode, 7);
+  EXPECT_EQ(g_DocManage.Address, 0x1B);
+  EXPECT_EQ(g_DocManage.Carrier, 40);
+  EXPECT_EQ(g_DocManage.GetParam(1), "1/4");
+}
+
+// A stored name selects only the protocol of exactly that name; a stored
+// carrier that differs from the definition is kept after a notice.
+TEST_F(StandardPageTest, StoredChoiceMustNameAProtocolWhole) {
+  CreateProject();
+  PickText(Page()->GetProtocolList(), "NEC_EXT");
+  TypeAddress("1234");
+  ASSERT_TRUE(dialog->SaveProject());
+  CloseDialog();
+
+  struct stStored {
+    const char* protocol;
+    const char* freq;
+    int opened;  // OpenProjectFile's result
+    const char* shown;
+    std::vector<const char*> keys;
+  };
+  const stStored cases[] = {
+      {"nec", "38", 2, "NEC", {}},  // case does not matter
+      {"NE", "38", 0, "", {"IDS_GET_PORTOCOL_INFO_ERROR", "IDS_LOAD_FILE_FAILED"}},
+      {"NEC_EXT", "40", 2, "NEC_EXT", {"IDS_FREQ_NO_MATCH"}},
+  };
+  for (const stStored& c : cases) {
+    SCOPED_TRACE(c.protocol);
+    platform::WriteProfileString(project, "Standard", "Protocol", c.protocol);
+    platform::WriteProfileString(project, "Standard", "sFreq", c.freq);
+    g_DocManage.Reset(true, false);
+    g_DocManage.ProjectName.clear();
+    g_DocManage.ProjectFilePath.clear();
+    recorder.boxes.clear();
+    OpenDialog();
+    EXPECT_EQ(dialog->OpenProjectFile(project), c.opened);
+    std::vector<wxString> expected;
+    for (const char* key : c.keys) expected.push_back(GetLangText(key));
+    EXPECT_EQ(BoxTexts(), expected);
+    if (c.opened == 2) {
+      EXPECT_EQ(Page()->GetProtocolList()->GetStringSelection(), c.shown);
+      EXPECT_EQ(Page()->GetFrequencyBox()->GetValue(), c.freq);
+      EXPECT_EQ(g_DocManage.Carrier, std::stoi(c.freq));
+    }
+    CloseDialog();
+  }
+}
+
+TEST_F(StandardPageTest, ScreenshotsInEnglishAndChinese) {
+  CreateProject();
+  PickText(Page()->GetProtocolList(), "NEC");
+  TypeAddress("A5");
+  testsupport::PumpEvents();
+  EXPECT_FALSE(testsupport::SaveWindowScreenshot(dialog, "standard_page_en.png").empty());
+  dialog->SwitchLanguage("936");
+  testsupport::PumpEvents();
+  EXPECT_EQ(Page()->FindWindow(CStandardModePage::kProtocolLabelId)->GetLabel(),
+            GetLangText("IDS_STANDARD_TYPE"));
+  EXPECT_FALSE(testsupport::SaveWindowScreenshot(dialog, "standard_page_zh.png").empty());
+  dialog->SwitchLanguage("1252");
+}
+
+}  // namespace
