@@ -1,5 +1,6 @@
 #include "protocol/pages/ProtocolPages.h"
 
+#include "protocol/pages/DataFormat.h"
 #include "protocol/pages/ModulationParam.h"
 #include "protocol/pages/SendPreviewDlg.h"
 #include "protocol/pages/StandardModePage.h"
@@ -11,4 +12,5 @@ void RegisterProtocolPages() {
                     [](wxWindow* parent) -> CSubBaseDlg* { return new CModulationParam(parent); });
   RegisterShellPage(kStandardModePageId,
                     [](wxWindow* parent) -> CSubBaseDlg* { return new CStandardModePage(parent); });
+  RegisterShellPage(kDataFormatId, [](wxWindow* parent) -> CSubBaseDlg* { return new CDataFormat(parent); });
 }

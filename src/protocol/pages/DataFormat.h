@@ -1,0 +1,94 @@
+// The data-format page of a general remote's custom protocol (template 146):
+// bit counts, address and constant codes, the send type, send order, start
+// and toggle bits, and the frame diagram the user builds by dragging blocks
+// from the palette of data items. The rules are in protocol/DataFormat.h; this
+// window binds its controls to that model's state and relays its events.
+#pragma once
+
+#include "protocol/DataFormat.h"
+#include "protocol/pages/FrameDiagramPainter.h"
+#include "ui/LUEdit.h"
+#include "ui/SubBaseDlg.h"
+#include "ui/shell/ShellHooks.h"
+
+#include <array>
+#include <memory>
+
+class CImageTipBtn;
+class wxChoice;
+
+class CDataFormat : public CSubBaseDlg, public IShellPageExtras {
+ public:
+  static constexpr int kTemplateId = 146;
+
+  explicit CDataFormat(wxWindow* parent);
+  ~CDataFormat() override;
+
+  // The page protocol.
+  void ApplyLanguage() override;
+  bool LoadFromProject() override;
+  bool ShowStoredValues() override;
+  bool SaveToProject() override;
+  bool StorePageData() override;
+  bool CheckAndApply() override;
+  void LayoutControls() override;
+  void OnPageShown() override;
+  void RebuildDiagrams() override;
+
+  olv::protocol::CDataFormat& Model() { return m_model; }
+  CLUEdit* GetEditById(int id);
+  // The diagram area right of the sending-process label.
+  wxRect DiagramArea() const;
+
+  // Splits a block text: "{x},rest" gives "x" and leaves "rest"; "a,b" gives
+  // "a" and leaves "b"; "{" without "}" shows "The format error in setting.ini"
+  // and gives an empty result.
+  static wxString ParseBlockText(wxString& text);
+
+ private:
+  void CreateControls();
+  void BindEvents();
+  void PlaceModelGeometry();
+
+  // Model state to controls, and controls to model state.
+  void ShowModelState();
+  void ReadControlsIntoModel();
+  void AfterModelChange();
+
+  // Handlers.
+  void OnEditChanged(wxCommandEvent& event);
+  void OnEditFocus(wxCommandEvent& event);
+  void OnSendType();
+  void OnLeftDown(wxMouseEvent& event);
+  void OnLeftUp(wxMouseEvent& event);
+  void OnMotion(wxMouseEvent& event);
+  void OnCaptureLost(wxMouseCaptureLostEvent& event);
+  void OnPaint(wxPaintEvent& event);
+  void OnLeadCodeState(int state);
+  void OnRepeatCodeState(int state);
+
+  // Dragging.
+  void PickUp(olv::protocol::FrameItem* item, bool fromFrame);
+  void DragOver(const wxPoint& point);
+  void EndDrag(bool dropped, const wxPoint& point);
+  void FrameChanged();
+
+  void ReportChange();
+  bool IsChecked(int id) const;
+  void SetChecked(int id, bool checked);
+
+  olv::protocol::CDataFormat m_model;
+  std::unique_ptr<olv::protocol::CFrameBlockPainter> m_painter;
+  std::array<CLUEdit, 12> m_edits;
+  std::array<CImageTipBtn*, 2> m_tips = {};
+  wxRect m_sampleRect;
+  wxRect m_processRect;
+  int m_quiet = 0;
+
+  // The drag: the held item, where it came from, the place it stands on.
+  olv::protocol::FrameItem* m_dragged = nullptr;
+  bool m_draggedFromFrame = false;
+  int m_dropIndex = -1;
+
+  wxDECLARE_ABSTRACT_CLASS(CDataFormat);
+};
