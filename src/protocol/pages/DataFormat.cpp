@@ -20,7 +20,18 @@
 
 #include <algorithm>
 
-using namespace olv::protocol;
+using olv::protocol::BlockList;
+using olv::protocol::BlockRect;
+using olv::protocol::CFrameBlock;
+using olv::protocol::CFrameBlockPainter;
+using olv::protocol::CSendFormat;
+using olv::protocol::FrameItem;
+using olv::protocol::kEdgeOutline;
+using olv::protocol::stCheckState;
+using olv::protocol::stChoiceState;
+using olv::protocol::stFrameGeometry;
+using olv::protocol::stInputState;
+using olv::protocol::stListBlock;
 using namespace olv::protocol::dataformat_id;
 
 wxIMPLEMENT_ABSTRACT_CLASS(CDataFormat, CSubBaseDlg);
