@@ -19,6 +19,7 @@
 #include "ui/shell/OlvantaDlg.h"
 #include "ui/shell/ShellCommands.h"
 #include "ui/shell/PageMessages.h"
+#include "PageTestBase.h"
 #include "HostFrame.h"
 #include "MessageRecorder.h"
 #include "TempDir.h"
@@ -44,27 +45,10 @@ constexpr int kBrand = 0;
 const char* const kProjectFileName = "NEC_TV_Remote.lmirprj";
 #endif
 
-class KeyPageTest : public ::testing::Test {
+class KeyPageTest : public testsupport::PageTestBase {
  protected:
-  static void SetUpTestSuite() {
-    home = new testsupport::TempDir();
-    testsupport::PointUserFoldersAt(*home);
-  }
-  static void TearDownTestSuite() {
-    delete home;
-    home = nullptr;
-  }
-
   void SetUp() override {
-    platform::ClearProfileCache();
-    g_App.BuildInstallPaths(platform::JoinPath(OLV_SOURCE_DIR, "install"));
-    InitDisplayScale(g_App.uiConfigFolder, 96);
-    g_App.currentLangSection = g_App.defaultLangSection = "1252";
-    g_FrameworkKind = 0;
-    g_App.protocolFolder = g_App.GetProtocolFolder(0);
-    g_App.icFolder = g_App.GetIcFolder(0);
-    g_DocManage.Reset(true, false);
-    g_DocManage.ProjectName.clear();
+    ResetToInstalledProgram();
     g_DocManage.Modified = 0;
     RegisterKeysPages();
     // The standard page of this flow, as a plain page.
@@ -168,14 +152,11 @@ class KeyPageTest : public ::testing::Test {
     return lines;
   }
 
-  static testsupport::TempDir* home;
   testsupport::TempDir work;
   testsupport::CMessageRecorder recorder;
   COlvantaDlg* dialog = nullptr;
   wxString project;
 };
-
-testsupport::TempDir* KeyPageTest::home = nullptr;
 
 TEST_F(KeyPageTest, MatrixByDraggingPinsSavesAndReopensTheSame) {
   OpenExample();

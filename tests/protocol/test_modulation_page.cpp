@@ -18,6 +18,7 @@
 #include "ui/shell/OlvantaDlg.h"
 #include "ui/shell/PageMessages.h"
 #include "ui/shell/ShellCommands.h"
+#include "PageTestBase.h"
 #include "MessageRecorder.h"
 #include "TempDir.h"
 #include "UiEvents.h"
@@ -59,27 +60,10 @@ class CNextPage : public CSubBaseDlg {
   int repeatCode = -1;
 };
 
-class ModulationPageTest : public ::testing::Test {
+class ModulationPageTest : public testsupport::PageTestBase {
  protected:
-  static void SetUpTestSuite() {
-    home = new testsupport::TempDir();
-    testsupport::PointUserFoldersAt(*home);
-  }
-  static void TearDownTestSuite() {
-    delete home;
-    home = nullptr;
-  }
-
   void SetUp() override {
-    platform::ClearProfileCache();
-    g_App.BuildInstallPaths(platform::JoinPath(OLV_SOURCE_DIR, "install"));
-    InitDisplayScale(g_App.uiConfigFolder, 96);
-    g_App.currentLangSection = g_App.defaultLangSection = "1252";
-    g_FrameworkKind = 0;
-    g_App.protocolFolder = g_App.GetProtocolFolder(0);
-    g_App.icFolder = g_App.GetIcFolder(0);
-    g_DocManage.Reset(true, false);
-    g_DocManage.ProjectName.clear();
+    ResetToInstalledProgram();
     g_DocManage.ProjectFolder.clear();
     g_DocManage.ProjectFilePath.clear();
     g_DocManage.Modified = 0;
@@ -247,14 +231,11 @@ class ModulationPageTest : public ::testing::Test {
     return values;
   }
 
-  static testsupport::TempDir* home;
   testsupport::TempDir work;
   testsupport::CMessageRecorder recorder;
   COlvantaDlg* dialog = nullptr;
   wxString project;
 };
-
-testsupport::TempDir* ModulationPageTest::home = nullptr;
 
 TEST_F(ModulationPageTest, NewCustomProjectStartsOnTheEmptyPage) {
   CreateCustomProject();

@@ -20,6 +20,7 @@
 #include "ui/pages/NewPrjPage.h"
 #include "ui/shell/OlvantaDlg.h"
 #include "ui/shell/ShellMessages.h"
+#include "PageTestBase.h"
 #include "MessageRecorder.h"
 #include "TempDir.h"
 #include "UiEvents.h"
@@ -78,27 +79,10 @@ const stProtocolCase kCases[] = {
     {"RCA", "C", "", "1/3", 56, 4, 8, "ADD,CMD,~ADD,~CMD", "MSB", 0x0C},
 };
 
-class StandardPageTest : public ::testing::Test {
+class StandardPageTest : public testsupport::PageTestBase {
  protected:
-  static void SetUpTestSuite() {
-    home = new testsupport::TempDir();
-    testsupport::PointUserFoldersAt(*home);
-  }
-  static void TearDownTestSuite() {
-    delete home;
-    home = nullptr;
-  }
-
   void SetUp() override {
-    platform::ClearProfileCache();
-    g_App.BuildInstallPaths(platform::JoinPath(OLV_SOURCE_DIR, "install"));
-    InitDisplayScale(g_App.uiConfigFolder, 96);
-    g_App.currentLangSection = g_App.defaultLangSection = "1252";
-    g_FrameworkKind = 0;
-    g_App.protocolFolder = g_App.GetProtocolFolder(0);
-    g_App.icFolder = g_App.GetIcFolder(0);
-    g_DocManage.Reset(true, false);
-    g_DocManage.ProjectName.clear();
+    ResetToInstalledProgram();
     g_DocManage.ProjectFilePath.clear();
     g_DocManage.Modified = 0;
     g_DocManage.RemoveKeyValue(-1);
@@ -224,14 +208,11 @@ class StandardPageTest : public ::testing::Test {
 
   wxString IncludeFile() const { return platform::JoinPath(g_DocManage.TempFolder, "IR_Standard.inc"); }
 
-  static testsupport::TempDir* home;
   testsupport::TempDir work;
   testsupport::CMessageRecorder recorder;
   COlvantaDlg* dialog = nullptr;
   wxString project;
 };
-
-testsupport::TempDir* StandardPageTest::home = nullptr;
 
 TEST_F(StandardPageTest, EachProtocolGeneratesItsIncludeFileAndDocumentValues) {
   CreateProject();

@@ -2,6 +2,7 @@
 // board state, decode runs of synthesized captures, the grid, the import into
 // a general project, the CSV export, a board fault and the page's life in the
 // shell.
+#include "PageTestBase.h"
 #include "CaptureSynth.h"
 #include "HostFrame.h"
 #include "MessageRecorder.h"
@@ -102,27 +103,10 @@ bool HasStatus(CCodeModePage* page, const wxString& key) {
   return false;
 }
 
-class DecodePageTest : public ::testing::Test {
+class DecodePageTest : public testsupport::PageTestBase {
  protected:
-  static void SetUpTestSuite() {
-    home = new testsupport::TempDir();
-    testsupport::PointUserFoldersAt(*home);
-  }
-  static void TearDownTestSuite() {
-    delete home;
-    home = nullptr;
-  }
-
   void SetUp() override {
-    platform::ClearProfileCache();
-    g_App.BuildInstallPaths(platform::JoinPath(OLV_SOURCE_DIR, "install"));
-    InitDisplayScale(g_App.uiConfigFolder, 96);
-    g_App.currentLangSection = g_App.defaultLangSection = "1252";
-    g_FrameworkKind = 0;
-    g_App.protocolFolder = g_App.GetProtocolFolder(0);
-    g_App.icFolder = g_App.GetIcFolder(0);
-    g_DocManage.Reset(true, false);
-    g_DocManage.ProjectName.clear();
+    ResetToInstalledProgram();
     g_DocManage.Modified = 0;
     g_DocManage.DecodePageOpen = 0;
     boardsim::Reset();
@@ -188,13 +172,10 @@ class DecodePageTest : public ::testing::Test {
     });
   }
 
-  static testsupport::TempDir* home;
   testsupport::TempDir work;
   testsupport::CMessageRecorder recorder;
   COlvantaDlg* dialog = nullptr;
 };
-
-testsupport::TempDir* DecodePageTest::home = nullptr;
 
 }  // namespace
 
