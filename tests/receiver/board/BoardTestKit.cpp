@@ -13,6 +13,7 @@ void CTestClock::Sleep(int ms) {
 
 void CTestClock::WaitForMessage(board::CWorkQueue& queue, int ms) {
   m_elapsedMs += ms;
+  ++m_waits;
   queue.Wait();
 }
 
@@ -128,12 +129,24 @@ stThreadFixture::~stThreadFixture() { thread.reset(); }
 
 int stThreadFixture::Connect() {
   const std::size_t before = windows.OfKind(board::WM_BOARD_STATE).size();
+  const int waitsBefore = clock.Waits();
   thread->PostThreadMessage(board::WM_WT_CONNECT);
   if (!windows.WaitForCount(board::WM_BOARD_BUTTON_STATE, 1) ||
       !windows.WaitForCount(board::WM_BOARD_STATE, before + 1)) {
     return -1;
   }
-  return static_cast<int>(windows.OfKind(board::WM_BOARD_STATE).back().wParam);
+  const int state = static_cast<int>(windows.OfKind(board::WM_BOARD_STATE).back().wParam);
+  if (state == board::kBoardConnected && !WaitForServiceLoopWait(waitsBefore)) return -1;
+  return state;
+}
+
+bool stThreadFixture::WaitForServiceLoopWait(int waitsBefore) const {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  while (clock.Waits() <= waitsBefore) {
+    if (std::chrono::steady_clock::now() > deadline) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  return true;
 }
 
 bool stThreadFixture::Decode() {

@@ -25,9 +25,12 @@ class CTestClock : public board::IWorkClock {
   void Sleep(int ms) override;
   void WaitForMessage(board::CWorkQueue& queue, int ms) override;
   long long ElapsedMs() const { return m_elapsedMs.load(); }
+  // How many times the service loop has gone to wait for a message.
+  int Waits() const { return m_waits.load(); }
 
  private:
   std::atomic<long long> m_elapsedMs{0};
+  std::atomic<int> m_waits{0};
 };
 
 // One message a window received, with what its pointer carried at the time.
@@ -80,12 +83,16 @@ struct stThreadFixture {
   explicit stThreadFixture(bool makerBrand = false, board::stNexbootApi bootloader = {},
                            RJDecryptFileFn decryptFile = nullptr);
   ~stThreadFixture();
-  // Posts WM_WT_CONNECT and waits for the board state it reports.
+  // Posts WM_WT_CONNECT and waits for the board state it reports; with a
+  // board, also until the service loop has polled once and waits, so that
+  // what a test arms next meets the loop's next poll.
   int Connect();
   // Posts WM_WT_START_DECODE from the decode page and waits for the run's end.
   bool Decode();
   // Lets the service loop poll once more.
   void Nudge();
+  // Waits (real time, bounded) until the loop has gone to wait more than waitsBefore times.
+  bool WaitForServiceLoopWait(int waitsBefore) const;
 
   CTestClock clock;
   CRecordingWindows windows{clock};
