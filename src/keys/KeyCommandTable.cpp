@@ -20,10 +20,16 @@ wxString TrimRowEnd(wxString text) {
   return text;
 }
 
-// A name stays on its comment line.
-wxString OneLine(wxString name) {
+// A name as its comment line shows it: on that line, and never read as a
+// directive by the framework's preprocessor, which finds "IF", "ELSE" and
+// "#define" anywhere in an ".asm" line ("WIFI" would open a condition and cut
+// the table): their last letter is written in lower case ("WIfI", "ELSe").
+wxString CommentName(wxString name) {
   name.Replace("\r", " ");
   name.Replace("\n", " ");
+  name.Replace("IF", "If");
+  name.Replace("ELSE", "ELSe");
+  name.Replace("#define", "#definE");
   return name;
 }
 
@@ -63,7 +69,7 @@ bool CollectKeyTableEntries(const stKeyTableInput& input, const KeyNameMap& name
     if (value != kNoKeyCode) {
       entry.code = static_cast<std::uint8_t>(value);
       const auto found = names.find(entry.code);
-      if (found != names.end()) entry.name = OneLine(found->second);
+      if (found != names.end()) entry.name = CommentName(found->second);
     }
     entries.push_back(entry);
     ++keyNumber;

@@ -4,6 +4,7 @@
 // dialog; screenshots of both.
 #include "core/AppContext.h"
 #include "core/DocManage.h"
+#include "core/ExprEngine.h"
 #include "core/FuncRecords.h"
 #include "core/LangText.h"
 #include "core/ProjectFile.h"
@@ -338,12 +339,14 @@ TEST_F(KeyPagePanelTest, FunctionsGoOnFreeKeysOnlyAndComeBackAfterSaving) {
   EXPECT_EQ(Function(reopened, "IDS_MODE")->drawState, 1);
 }
 
-TEST_F(KeyPagePanelTest, LeavingAGeneralRemoteWritesTheTableIntoTheWorkFolderOrRefusesAWideCode) {
+TEST_F(KeyPagePanelTest, LeavingAGeneralRemoteWritesTheKeySourcesIntoTheWorkFolderOrRefusesAWideCode) {
+  ASSERT_TRUE(g_ExprEngine.Load(OLV_DIST_DIR));
   testsupport::TempDir folder;
   g_DocManage.TempFolder = folder.Path();
   CKeyConfigDlg* page = MakePage(kRemoteGeneral, "QK21A0510");
   auto* panel = dynamic_cast<CKeyDlgEx*>(page->GetKeyPanel());
   ASSERT_TRUE(panel);
+  page->GetKeySetPanel()->KeyLines().PutPin(0, "PA0");
   panel->SetActiveSize(2);
   g_DocManage.CommandBits = 4;
   panel->SetKeySlot(0, 0x3);
@@ -362,6 +365,9 @@ TEST_F(KeyPagePanelTest, LeavingAGeneralRemoteWritesTheTableIntoTheWorkFolderOrR
   ASSERT_TRUE(platform::ReadFileBytes(table, bytes));
   EXPECT_NE(bytes.find("DC\t003H,      00fH,      000H"), std::string::npos) << bytes;
   EXPECT_NE(bytes.find("at  0370H"), std::string::npos);
+  ASSERT_TRUE(platform::ReadFileBytes(platform::JoinPath(folder.Path(), "Key_Mapping.inc"), bytes));
+  EXPECT_NE(bytes.find("#define KEY0 PA0\r\n"), std::string::npos) << bytes;
+  EXPECT_TRUE(wxFileExists(platform::JoinPath(folder.Path(), "Driving.inc")));
   g_DocManage.TempFolder.clear();
 }
 

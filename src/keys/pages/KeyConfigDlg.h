@@ -184,7 +184,8 @@ class CKeyConfigDlg : public CSubBaseDlg, public IShellPageExtras {
   // The key lines changed: the document's key-pin list follows them.
   void KeyLinesChanged();
   // "Table.ASM" of a general remote into the work folder.
-  bool WriteKeyCommandTable();
+  // A general remote's key sources, into the work folder.
+  bool GenerateKeySources();
   // The key panel follows the key lines.
   void SyncKeyPanel();
 
