@@ -7,6 +7,7 @@
 #include "platform/Profile.h"
 #include "platform/TextFile.h"
 
+#include <iterator>
 #include <string>
 
 namespace projectfile {
@@ -16,6 +17,39 @@ wxString FileExtension(bool makerBrand) { return makerBrand ? "ovirprj" : "lmirp
 wxString section::Func(int funcNo) { return wxString::Format("Func%d", funcNo); }
 
 wxString key::KeyItem(int index) { return wxString::Format("Item%d", index); }
+
+wxString EscapeItemText(const wxString& text) {
+  wxString escaped;
+  escaped.reserve(text.length());
+  for (const wxUniChar c : text) {
+    if (c == '\\' || c == ',') escaped += '\\';
+    escaped += c;
+  }
+  return escaped;
+}
+
+std::vector<wxString> SplitItemLine(const wxString& line) {
+  std::vector<wxString> parts;
+  wxString part;
+  auto finish = [&] {
+    parts.push_back(part.Trim(true).Trim(false));
+    part.clear();
+  };
+  for (auto it = line.begin(); it != line.end(); ++it) {
+    const wxUniChar c = *it;
+    const auto next = std::next(it);
+    if (c == '\\' && next != line.end() && (*next == '\\' || *next == ',')) {
+      part += *next;
+      it = next;
+    } else if (c == ',') {
+      finish();
+    } else {
+      part += c;
+    }
+  }
+  finish();
+  return parts;
+}
 
 }  // namespace projectfile
 

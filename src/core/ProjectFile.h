@@ -11,6 +11,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 class CDocManage;
 
@@ -73,7 +74,8 @@ inline constexpr char kLedSetting[] = "LEDSetting";
 inline constexpr char kRemDrv[] = "REMDRV";
 inline constexpr char kRemPin[] = "REMPin";
 inline constexpr char kKeyValueCount[] = "KeyValueCount";
-// "Item%d": saved key values, eight to a key.
+// "Item%d": saved key values, eight to a key, as records joined by "," (see
+// EscapeItemText and SplitItemLine).
 wxString KeyItem(int index);
 
 // [Custom]: the air-conditioner sending scheme, written by the air carrier
@@ -85,6 +87,13 @@ inline constexpr char kStandardAddress[] = "Address";
 inline constexpr char kStandardFreq[] = "sFreq";
 inline constexpr char kStandardDuty[] = "sDuty";  // written only while a duty is selected
 }  // namespace key
+
+// A text of an "Item%d" record with "\" and "," escaped by a "\", so that the
+// line splits back at its separators.
+wxString EscapeItemText(const wxString& text);
+// The records of an "Item%d" line: split at each "," no "\" escapes, trimmed
+// of blanks, escapes undone ("\\" and "\,"; any other "\" stays as it is).
+std::vector<wxString> SplitItemLine(const wxString& line);
 
 // The [Project] section.
 struct stProjectSection {

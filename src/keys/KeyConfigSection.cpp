@@ -17,20 +17,6 @@ constexpr std::size_t kRecordsPerItem = 8;
 constexpr std::size_t kItemBuffer = 1 << 20;
 constexpr std::size_t kMaxKeyText = 999;
 
-// The parts of an item line, split at "," and trimmed of blanks.
-std::vector<wxString> ItemParts(const wxString& line) {
-  std::vector<wxString> parts;
-  wxString rest = line;
-  for (;;) {
-    const int comma = rest.Find(',');
-    wxString part = comma == wxNOT_FOUND ? rest : rest.Left(comma);
-    parts.push_back(part.Trim(true).Trim(false));
-    if (comma == wxNOT_FOUND) break;
-    rest = rest.Mid(comma + 1);
-  }
-  return parts;
-}
-
 void SplitRecord(const wxString& part, wxString& head, wxString& tail) {
   const int dash = part.Find('-');
   head = dash == wxNOT_FOUND ? part : part.Left(dash);
@@ -45,7 +31,7 @@ void ReadItems(const CProjectFile& file, std::size_t count, Take take) {
   for (int item = 0; read < count; ++item) {
     const wxString line = file.ReadText(kSection, key::KeyItem(item), kItemBuffer);
     if (line.empty()) break;
-    for (const wxString& part : ItemParts(line)) {
+    for (const wxString& part : projectfile::SplitItemLine(line)) {
       if (read == count) break;
       take(part);
       ++read;
@@ -72,7 +58,7 @@ wxString FormatKeyItem(const CDocManage& doc, std::size_t first, std::size_t cou
   wxString text;
   for (std::size_t i = 0; i < count && doc.GetNextKeyValue(position, code, text); ++i) {
     if (i) line += ",";
-    line += wxString::Format("0x%x-", static_cast<unsigned>(code)) + text;
+    line += wxString::Format("0x%x-", static_cast<unsigned>(code)) + projectfile::EscapeItemText(text);
   }
   return line;
 }

@@ -1,7 +1,8 @@
 // The key page's keys of the project file's [KeyConfig] section: the key
 // lines ("IOCount" or "IOColCount"/"IORowCount", "IOConfigItem",
 // "LEDSetting"), the page's settings and the saved key values, packed eight
-// to an "Item%d" key as "0x<code>-<text>" joined by ",".
+// to an "Item%d" key as "0x<code>-<text>" joined by "," (texts escaped by
+// projectfile::EscapeItemText, lines split by projectfile::SplitItemLine).
 #pragma once
 
 #include "keys/KeyPins.h"

@@ -94,6 +94,36 @@ TEST_F(KeyConfigSection, ReadsOtherPackingsAndStopsAtTheCount) {
   EXPECT_EQ(doc.GetKeyValueCount(), 5u);
 }
 
+TEST_F(KeyConfigSection, EscapedSeparatorsReadBackIntoTheTexts) {
+  // A backslash in a key text is escaped, so that a text ending in one keeps the separator after it.
+  doc.AddKeyValue(0x45, "C:\\dir\\");
+  doc.AddKeyValue(0x46, "Next");
+  ASSERT_TRUE(WriteKeyConfigKeys(*file, doc));
+  EXPECT_EQ(Item(0), "0x45-C:\\\\dir\\\\,0x46-Next");
+  CDocManage reread;
+  reread.RemoteType = kRemoteGeneral;
+  ReadKeyConfigKeys(*file, reread);
+  int position = 0;
+  std::uint16_t code;
+  wxString text;
+  std::vector<wxString> texts;
+  while (reread.GetNextKeyValue(position, code, text)) texts.push_back(text);
+  EXPECT_EQ(texts, (std::vector<wxString>{"C:\\dir\\", "Next"}));
+
+  // Air key values: an escaped "," belongs to the text; a lone "\" stays as it is.
+  file->WriteText("KeyConfig", "KeyValueCount", "3");
+  file->WriteText("KeyConfig", "Item0", "0101-Vol\\, up,1100-a\\b,11-\\\\");
+  CDocManage air;
+  air.RemoteType = kRemoteLcdSimple;
+  ReadKeyConfigKeys(*file, air);
+  position = 0;
+  wxString first, second;
+  std::vector<std::pair<wxString, wxString>> got;
+  while (air.GetNextAirKeyValue(position, first, second)) got.emplace_back(first, second);
+  EXPECT_EQ(
+      got, (std::vector<std::pair<wxString, wxString>>{{"0101", "Vol, up"}, {"1100", "a\\b"}, {"11", "\\"}}));
+}
+
 TEST_F(KeyConfigSection, KeyLinesAndDriverReadBack) {
   stKeyLineCounts counts;
   counts.columns = 4;

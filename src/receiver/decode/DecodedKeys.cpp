@@ -21,7 +21,7 @@ std::vector<wxString> AirKeyItems(const CDocManage& doc) {
       items.emplace_back();
     else
       items.back() += ",";
-    items.back() += first + "-" + second;
+    items.back() += projectfile::EscapeItemText(first) + "-" + projectfile::EscapeItemText(second);
     ++i;
   }
   return items;

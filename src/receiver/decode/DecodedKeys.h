@@ -15,7 +15,8 @@ class CProjectFile;
 
 namespace decode {
 
-// The "Item%d" texts of the air key values: eight "%s-%s" to an item, joined by ",".
+// The "Item%d" texts of the air key values: eight "%s-%s" to an item, joined
+// by ","; both texts escaped so that the key page's reader splits them back.
 std::vector<wxString> AirKeyItems(const CDocManage& doc);
 // Writes "KeyValueCount" and the items into [KeyConfig]; false when a write failed.
 bool WriteAirKeyItems(const CProjectFile& file, const CDocManage& doc);

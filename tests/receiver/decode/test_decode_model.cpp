@@ -7,6 +7,7 @@
 #include "platform/Profile.h"
 #include "receiver/decode/DecodeCsv.h"
 #include "receiver/decode/DecodeDisplay.h"
+#include "keys/KeyConfigSection.h"
 #include "receiver/decode/DecodedKeys.h"
 #include "TempDir.h"
 
@@ -272,6 +273,29 @@ TEST(DecodedKeys, AirItemsHoldEightValuesEach) {
   ASSERT_TRUE(WriteAirKeyItems(file, doc));
   EXPECT_EQ(platform::ReadProfileString(path, "KeyConfig", "KeyValueCount", ""), "10");
   EXPECT_EQ(platform::ReadProfileString(path, "KeyConfig", "Item1", ""), "f8-t8,f9-t9");
+}
+
+// Names holding the record separators are escaped, and the key page's reader gets them back whole.
+TEST(DecodedKeys, AirItemsWithSeparatorsInNamesReadBackWhole) {
+  CDocManage doc;
+  doc.AddAirKeyValue("0101", "Vol, \"up\"");
+  doc.AddAirKeyValue("1100", "dir\\");
+  doc.AddAirKeyValue("11", "Off-Timer");
+  EXPECT_EQ(AirKeyItems(doc)[0], "0101-Vol\\, \"up\",1100-dir\\\\,11-Off-Timer");
+
+  testsupport::TempDir dir;
+  CProjectFile file(dir.File("p.lmirprj"));
+  ASSERT_TRUE(WriteAirKeyItems(file, doc));
+  CDocManage reread;
+  reread.RemoteType = kRemoteLcdSimple;
+  ReadKeyConfigKeys(file, reread);
+  ASSERT_EQ(reread.GetAirKeyValueCount(), 3u);
+  int a = 0, b = 0;
+  wxString firstA, secondA, firstB, secondB;
+  while (doc.GetNextAirKeyValue(a, firstA, secondA) && reread.GetNextAirKeyValue(b, firstB, secondB)) {
+    EXPECT_EQ(firstB, firstA);
+    EXPECT_EQ(secondB, secondA);
+  }
 }
 
 TEST(DecodedKeys, GeneralImportAsksOnceForCodesWiderThanTheCommand) {

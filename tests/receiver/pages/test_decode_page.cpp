@@ -15,8 +15,10 @@
 #include "core/AppContext.h"
 #include "core/DocManage.h"
 #include "core/LangText.h"
+#include "cryptora/cryptora.h"
 #include "keys/pages/KeyConfigDlg.h"
 #include "keys/pages/KeysPages.h"
+#include "platform/Format.h"
 #include "platform/Paths.h"
 #include "platform/Profile.h"
 #include "protocol/pages/ProtocolPages.h"
@@ -25,6 +27,7 @@
 #include "receiver/pages/ReceiverPages.h"
 #include "ui/shell/OlvantaDlg.h"
 #include "ui/shell/ShellCommands.h"
+#include "ui/shell/ShellMessages.h"
 
 #include <gtest/gtest.h>
 #include <wx/app.h>
@@ -59,6 +62,17 @@ std::unique_ptr<IReceiverLink> SimulatedLink() {
   setup.hid.SetUSBCmd = CV_SetUSBCmd;
   setup.hid.GetUSBAck = CV_GetUSBAck;
   setup.hid.ReadUSB = CV_ReadUSB;
+  setup.bootloader.NameDevice = &SetBootloaderDevice;
+  setup.bootloader.DisConnectBootloader = &DisConnectBootloader;
+  setup.bootloader.ConnectToBootloader = &ConnectToBootloader;
+  setup.bootloader.GetMCUInfo = &GetMCUInfo;
+  setup.bootloader.LoadFileEx = &LoadFileEx;
+  setup.bootloader.EraseByPage = &EraseByPage;
+  setup.bootloader.Program = &Program;
+  setup.bootloader.VerifyByPage = &VerifyByPage;
+  setup.bootloader.ExecuteProgramFrom = &ExecuteProgramFrom;
+  setup.bootloader.SwitchToUserProgram = &SwitchToUserProgram;
+  setup.decryptFile = &RJDecryptFile;
   setup.clock = &g_fastClock;
   setup.makerBrand = g_BrandFlag != 0;
   return std::make_unique<CReceiverLink>(setup);
@@ -107,6 +121,11 @@ class DecodePageTest : public testsupport::PageTestBase {
  protected:
   void SetUp() override {
     ResetToInstalledProgram();
+    // The document's kinds outlive its reset: a test that switched to an air remote must not
+    // leave the next one a flow the main window refuses.
+    g_DocManage.RemoteType = kRemoteGeneral;
+    g_DocManage.LcdOption = 0;
+    g_DocManage.ProtocolType = kProtocolStandard;
     g_DocManage.Modified = 0;
     g_DocManage.DecodePageOpen = 0;
     boardsim::Reset();
@@ -343,4 +362,61 @@ TEST_F(DecodePageTest, AirModeShowsTheFrameText) {
   EXPECT_EQ(page->GetGrid()->GetItemText(1, CIRGridCtrl::kCodeColumn),
             page->GetControlText(Id::kReceivedFrameId));
   testsupport::SaveWindowScreenshot(page, "decode_page_air.png");
+}
+
+TEST_F(DecodePageTest, FirmwareUpdateShowsProgressToTheEnd) {
+  SetupDecryptKey("IR_583204");
+  boardsim::SetFirmwareVersion(0x0100);  // older than the installed image
+  OpenExample();
+  CCodeModePage* page = OpenDecodePage(CCodeModePage::kGeneralMode);
+  ASSERT_TRUE(page);
+  EXPECT_EQ(page->GetControlText(Id::kFirmwareVersionId), "0100H");
+  std::vector<int> progress;
+  page->Bind(WM_BOARD_UPDATE_PROGRESS, [&progress](CShellMessageEvent& event) {
+    progress.push_back(static_cast<int>(event.WParam()));
+    event.Skip();
+  });
+  wxWindow* update = page->GetClientWindow()->FindWindow(Id::kUpdateFirmwareId);
+  ASSERT_TRUE(update);
+  ASSERT_TRUE(WaitFor([&] { return update->IsEnabled(); }));
+
+  Press(update);
+  IReceiverLink* link = dialog->GetReceiverLink();
+  ASSERT_TRUE(WaitFor([&] { return HasStatus(page, "IDS_UPDATE_SUCCESS") && !link->IsUpdateRunning(); }));
+  EXPECT_EQ(progress, (std::vector<int>{0, 10, 30, 50, 80, 90, 95, 100}));
+  // Successive progress lines overwrite one line, which ends at 100 % above the success text.
+  const wxListBox* list = page->GetStatusList();
+  ASSERT_GE(list->GetCount(), 2u);
+  EXPECT_EQ(list->GetString(list->GetCount() - 2),
+            platform::FormatText(GetLangText("IDS_UPDATE_PROGRESS"), 100));
+  EXPECT_EQ(list->GetString(list->GetCount() - 1), GetLangText("IDS_UPDATE_SUCCESS"));
+  EXPECT_EQ(std::count(page->GetStatusKeys().begin(), page->GetStatusKeys().end(), "IDS_UPDATE_PROGRESS"), 1);
+  EXPECT_EQ(boardsim::GetMode(), boardsim::Mode::kApplication);
+  EXPECT_EQ(boardsim::GetFirmwareVersion(), 0x0106);
+
+  // The board comes back as itself; the device notice's connection shows the new version, and the
+  // update is offered no more. A connection request that meets the ending service loop is
+  // dropped, so the notice repeats until the board is seen.
+  auto lastConnect = std::chrono::steady_clock::now() - std::chrono::seconds(1);
+  ASSERT_TRUE(WaitFor([&] {
+    if (std::chrono::steady_clock::now() - lastConnect > std::chrono::milliseconds(200)) {
+      link->PostConnect();
+      lastConnect = std::chrono::steady_clock::now();
+    }
+    return page->GetControlText(Id::kFirmwareVersionId) == "0106H" && !update->IsEnabled();
+  }));
+  testsupport::SaveWindowScreenshot(page, "decode_page_update.png");
+}
+
+TEST_F(DecodePageTest, LayoutWithoutItsClientElementGivesTheLayoutMessage) {
+  testsupport::TempDir empty;
+  g_App.uiConfigFolder = empty.Path();
+  auto* page = new CCodeModePage(CCodeModePage::kGeneralMode);
+  ASSERT_EQ(recorder.boxes.size(), 1u);
+  EXPECT_EQ(recorder.boxes[0].text, "The layout element SW_CLIENT is missing from " +
+                                        platform::JoinPath(empty.Path(), "ConditionModePage.ini") + ".");
+  // The page is built without its layout and goes without harm.
+  EXPECT_TRUE(page->GetClientWindow()->FindWindow(Id::kStartDecodeId));
+  page->Destroy();
+  testsupport::PumpEvents();
 }
