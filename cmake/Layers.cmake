@@ -125,3 +125,24 @@ endfunction()
 
 set(OLV_LAYER_CHECK_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/CheckLayerIncludes.cmake CACHE INTERNAL "")
 cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL _olv_add_layer_checks)
+
+# Registration from a static initialiser.
+#   olv_auto_register(<name> <source> <library>)
+# builds <source>, whose static initialiser registers what <library> offers
+# (pages, the receiver link), as the object library <name>, which only the
+# program links: a test registers what it needs itself. The program's folder
+# is configured after the subsystems', so the link is made at the end of the
+# configuration.
+function(olv_auto_register name source library)
+  add_library(${name} OBJECT ${source})
+  target_link_libraries(${name} PUBLIC ${library})
+  # A deferred call reads its arguments when it runs: the name goes in as a literal.
+  cmake_language(EVAL CODE
+    "cmake_language(DEFER DIRECTORY [[${CMAKE_SOURCE_DIR}]] CALL _olv_link_into_program [[${name}]])")
+endfunction()
+
+function(_olv_link_into_program name)
+  if(TARGET olvanta)
+    target_link_libraries(olvanta PRIVATE ${name})
+  endif()
+endfunction()
