@@ -117,6 +117,16 @@ def sections():
     return out
 
 
+# The modulation page's macros (the carrier page's P sections), in the order the firmware reads them.
+MODULATION_MACROS = [
+    "IR_CarrierFreq", "IR_CarrierDuty", "IR_Manchester", "IR_Bit0MarkAfter", "IR_ManchesterTime",
+    "IR_Bit1Mark", "IR_Bit1Space", "IR_Bit0Mark", "IR_Bit0Space",
+    "IR_BootCode", "IR_BootManchester", "IR_BootDataBits", "HEADER_CODE", "IR_BootMark", "IR_BootSpace",
+    "IR_RepeatCode", "IR_RepeatAGC", "IR_RepeatData", "IR_RepeatWhole", "IR_RepeatMark", "IR_RepeatSpace",
+    "IR_RepeatPeriod",
+]
+
+
 def define(name, token):
     return "#define".ljust(24) + name.ljust(32) + token
 
@@ -161,6 +171,11 @@ def template():
     for n in range(1, 6):
         lines += [define("DATA%d" % n, "$DATA%d$" % n), define("DATA%d_TYPE" % n, "$DATA%d_TYPE$" % n),
                   define("DATA%d_Complement" % n, "$DATA%d_Complement$" % n)]
+    lines += ["", "; Constant codes' polarity lists (always 0: a negative code is sent complemented, DATAn_Complement)."]
+    lines += [define("CONST%d_POLARITY" % k, "$CONST%d_POLARITY$" % k) for k in range(1, 5)]
+    lines += ["", "; Modulation (carrier page): carrier kHz and duty 1/n; coding 1 Manchester, 0 pulse times;"]
+    lines += ["; times in microseconds, the repeat period in milliseconds; flags 1 on, 0 off."]
+    lines += [define(name, "$%s$" % name) for name in MODULATION_MACROS]
     return ("\r\n".join(lines) + "\r\n").encode("ascii")
 
 

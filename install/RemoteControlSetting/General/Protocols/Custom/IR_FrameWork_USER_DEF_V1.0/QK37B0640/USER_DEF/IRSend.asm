@@ -146,11 +146,11 @@ ELSE
 ENDIF
 HALF_MARK:
                 CALL    IR_ON
-                MOV     A, LOW (IR_ManchesterTime / 8)
+                MOV     A, LOW ((IR_ManchesterTime & 0FFFFH) / 8)
                 CALL    WAIT_TICKS
                 JMP     IR_OFF
 HALF_SPACE:
-                MOV     A, LOW (IR_ManchesterTime / 8)
+                MOV     A, LOW ((IR_ManchesterTime & 0FFFFH) / 8)
                 JMP     WAIT_TICKS
 ELSE
 ; Pulse coding: a mark and a space per bit.
