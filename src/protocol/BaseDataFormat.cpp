@@ -5,6 +5,7 @@
 #include "core/FuncRecords.h"
 #include "core/MessageBoxes.h"
 #include "core/ProjectFile.h"
+#include "core/StringHelpers.h"
 
 namespace olv::protocol {
 
@@ -191,6 +192,21 @@ bool CBaseDataFormat::ApplyBlockToSendFormats(const wxString& name, bool fromFir
     }
   }
   return true;
+}
+
+wxString CBaseDataFormat::ParseBlockText(wxString& text) {
+  const std::size_t open = text.find('{');
+  if (open == wxString::npos) return GetNextToken(text, ",");
+  const std::size_t close = text.find('}', open);
+  if (close == wxString::npos) {
+    PlainMessageBox("The format error in setting.ini");
+    return wxString();
+  }
+  const wxString result = text.Mid(open + 1, close - open - 1);
+  wxString rest = text.Mid(close + 1);
+  while (rest.StartsWith(",")) rest.Remove(0, 1);
+  text = rest;
+  return result;
 }
 
 bool CBaseDataFormat::ValidateParams(int which) {
@@ -453,6 +469,27 @@ std::vector<stDataField> CBaseDataFormat::FirstFrameDataFields() const {
     fields.push_back({place.GetWnd()->GetCaption(), place.IsComplement()});
   }
   return fields;
+}
+
+int CBaseDataFormat::RemoveTimeBlocks() {
+  int removed = 0;
+  for (auto& entry : m_dataBlocks) {
+    if (!entry) continue;
+    const wxString text = entry->block.GetText();
+    if (text != "IDS_TIME_OPEN" && text != "IDS_TIME_OPEN_D" && text != "IDS_TIME_CLOSE" &&
+        text != "IDS_TIME_CLOSE_D")
+      continue;
+    for (CSendFormat* format : {m_firstFormat, m_secondFormat}) {
+      const int at = format ? format->FindWnd(entry->item.get()) : -1;
+      if (at < 0) continue;
+      format->RemoveAt(at, true);
+      entry->block.SetVisible(true, true);
+      OnFrameChanged(format, 1);
+      ++removed;
+    }
+  }
+  CheckVerifyItems(true);
+  return removed;
 }
 
 bool CBaseDataFormat::CheckFunctionRecords() {

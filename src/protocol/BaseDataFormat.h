@@ -176,11 +176,20 @@ class CBaseDataFormat : public FrameBlockHost {
   void ShowBlocksOf(bool keepKind16, CSendFormat* format);
   void ShowAllBlocks(bool keepKind16);
   wxString JoinFrameTexts() const;
+  // Splits a block text: "{x},rest" gives "x" and leaves "rest" (leading
+  // commas dropped); "a,b" gives "a" and leaves "b"; a "{" without "}" shows
+  // "The format error in setting.ini" and gives an empty result.
+  static wxString ParseBlockText(wxString& text);
   wxString JoinFrameTexts2() const;
   // The items of the first frame's data places (kind 1), in frame order.
   std::vector<stDataField> FirstFrameDataFields() const;
   // The function-record check of the frames (run by ValidateParams(non-zero)).
   bool CheckFunctionRecords();
+  // The follow-up of a time-data drop: the time blocks ("IDS_TIME_OPEN",
+  // "IDS_TIME_OPEN_D", "IDS_TIME_CLOSE", "IDS_TIME_CLOSE_D") leave the frames
+  // for the palette, each frame told (OnFrameChanged), then CheckVerifyItems.
+  // Returns how many were taken out.
+  int RemoveTimeBlocks();
 
   const wxString& DefinitionFile() const { return m_definitionFile; }
   const std::vector<int>& ControlList() const { return m_controlList; }

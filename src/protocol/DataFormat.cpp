@@ -366,7 +366,7 @@ bool CDataFormat::CheckAndApply() {
     PlainMessageBox(result.message);
     return false;
   }
-  g_KeyGuidePromptArmed = 1;
+  if (onFilesGenerated) onFilesGenerated();
   return true;
 }
 

@@ -122,6 +122,9 @@ class CDataFormat : public CBaseDataFormat {
   wxString errorLine;
   // 0 while a send type is being applied, else 1.
   int frameSettled = 1;
+  // Called once CheckAndApply has written the generated files; the page
+  // window arms the key page's guide with it.
+  std::function<void()> onFilesGenerated;
 
  private:
   void BuildControls();

@@ -7,8 +7,6 @@
 #include "platform/Paths.h"
 #include "platform/Profile.h"
 
-int g_KeyGuidePromptArmed = 0;
-
 namespace standard {
 
 namespace {

@@ -13,11 +13,6 @@
 
 class CProjectFile;
 
-// Set by the headless data-format commit when it generated its files. The key
-// configuration page's guide follows ArmKeyPageGuide (keys/KeyGuide.h), which
-// the protocol pages call.
-extern int g_KeyGuidePromptArmed;
-
 namespace standard {
 
 // One "Duty%d" choice: "[label],number".

@@ -4,9 +4,12 @@
 #include "core/MessageBoxes.h"
 #include "platform/Paths.h"
 #include "ui/ImageHelpers.h"
+#include "ui/LUEdit.h"
 #include "ui/ResourceIds.h"
 
 #include <wx/dcmemory.h>
+
+#include <algorithm>
 
 wxDEFINE_EVENT(WM_PAGE_NEXT, CPageRequestEvent);
 wxDEFINE_EVENT(WM_PAGE_BACK, CPageRequestEvent);
@@ -72,6 +75,29 @@ void CSubBaseDlg::PlaceControls(const std::vector<std::pair<wxString, int>>& tab
     control->SetSize(element.Rect());
     if (element.hidden) control->Hide();
   }
+}
+
+bool CSubBaseDlg::LayoutElements(const std::pair<const char*, int>* table, std::size_t count,
+                                 const std::function<CLUEdit*(int)>& inputOf, const PlaceElementFn& place) {
+  if (!m_layout.IsReady() || !m_layout.ResolveAll(this)) return false;
+  for (std::size_t i = 0; i < count; ++i) {
+    const auto& [name, id] = table[i];
+    stUIElement element;
+    if (!m_layout.GetElement(name, element)) continue;
+    wxRect rect = element.Rect();
+    rect.width = std::max(rect.width, 0);
+    rect.height = std::max(rect.height, 0);
+    if (CLUEdit* input = inputOf ? inputOf(id) : nullptr) {
+      input->SetEditSize(EditHeight(rect.height), EditWidth(rect.width));
+      input->SetPos(rect.x, rect.y, true);
+      continue;
+    }
+    wxWindow* control = FindWindow(id);
+    if (!control) continue;
+    place(*control, id, rect);
+    if (element.hidden) control->Hide();
+  }
+  return true;
 }
 
 bool CSubBaseDlg::PostRequest(const wxEventType& type, bool next, int wParam, int lParam) {

@@ -10,8 +10,12 @@
 #include <wx/image.h>
 #include <wx/panel.h>
 
+#include <cstddef>
+#include <functional>
 #include <utility>
 #include <vector>
+
+class CLUEdit;
 
 // The layout file (in the UI configuration folder) and the element prefix
 // of a page, each its own type so that InitLayout's arguments cannot be
@@ -73,6 +77,20 @@ class CSubBaseDlg : public wxPanel {
   // element's rectangle and hides it when the element is hidden. Resolves the
   // layout first; does nothing until the layout is ready.
   void PlaceControls(const std::vector<std::pair<wxString, int>>& table);
+
+  // Lays out a table of (layout element name, control id) in its order after
+  // resolving the layout (nothing until the layout is ready): a labelled
+  // input (inputOf gives it by id, null for any other id) takes its element's
+  // size and position; every other control is handed to place with its
+  // element's rectangle (sizes never negative) and hidden when the element is.
+  using PlaceElementFn = std::function<void(wxWindow& control, int id, wxRect& rect)>;
+  bool LayoutElements(const std::pair<const char*, int>* table, std::size_t count,
+                      const std::function<CLUEdit*(int)>& inputOf, const PlaceElementFn& place);
+  template <std::size_t N>
+  bool LayoutElements(const std::pair<const char*, int> (&table)[N],
+                      const std::function<CLUEdit*(int)>& inputOf, const PlaceElementFn& place) {
+    return LayoutElements(table, N, inputOf, place);
+  }
 
   wxString m_pageTitle;
   CUILayout m_layout;

@@ -279,11 +279,14 @@ class DataFormatCommitFailures : public DataFormatFilesTest {
     doc.NewProject = 1;
     doc.FormatType = -1;
     auto page = std::make_unique<CDataFormat>(doc);
+    page->onFilesGenerated = [this] { ++generated; };
     EXPECT_TRUE(page->LoadFromProjectWith(dir.File("setting.ini")));
     page->OnSendTypeChanged(4);
     return page;
   }
   wxString Work(const char* name) { return platform::JoinPath(doc.TempFolder, name); }
+  // Calls of the page's files-generated callback.
+  int generated = 0;
 };
 
 TEST_F(DataFormatCommitFailures, MissingSendBitsNameIsFoundBeforeAnythingIsWritten) {
@@ -292,7 +295,7 @@ TEST_F(DataFormatCommitFailures, MissingSendBitsNameIsFoundBeforeAnythingIsWritt
   EXPECT_FALSE(wxFileExists(Work("IR_UserDef.inc"))) << "the include file is not written either";
   ASSERT_EQ(boxes.boxes.size(), 1u);
   EXPECT_NE(boxes.boxes[0].text.find("Name1"), wxString::npos) << boxes.boxes[0].text;
-  EXPECT_EQ(g_KeyGuidePromptArmed, 0);
+  EXPECT_EQ(generated, 0);
 }
 
 TEST_F(DataFormatCommitFailures, UnreadableTemplateOrUnwritableFilesFailWithAMessage) {
@@ -301,6 +304,7 @@ TEST_F(DataFormatCommitFailures, UnreadableTemplateOrUnwritableFilesFailWithAMes
   ASSERT_EQ(boxes.boxes.size(), 1u);
   EXPECT_NE(boxes.boxes[0].text.find("GenUEF_IR_Missing.temp"), wxString::npos) << boxes.boxes[0].text;
   EXPECT_FALSE(wxFileExists(Work("IR_SendBits.asm"))) << "nothing after a failed step";
+  EXPECT_EQ(generated, 0);
 
   // A folder where a file should go cannot be written, not even by root.
   boxes.boxes.clear();
@@ -322,8 +326,7 @@ TEST_F(DataFormatCommitFailures, UnreadableTemplateOrUnwritableFilesFailWithAMes
   boxes.boxes.clear();
   EXPECT_TRUE(page->CheckAndApply());
   EXPECT_TRUE(boxes.boxes.empty());
-  EXPECT_EQ(g_KeyGuidePromptArmed, 1);
-  g_KeyGuidePromptArmed = 0;
+  EXPECT_EQ(generated, 1) << "told once the files are written";
 }
 
 TEST_F(DataFormatCommitFailures, KeyCodesAreCutOnlyAfterTheUserAgrees) {
@@ -344,7 +347,6 @@ TEST_F(DataFormatCommitFailures, KeyCodesAreCutOnlyAfterTheUserAgrees) {
   EXPECT_EQ(boxes.boxes.size(), 2u) << "asked once";
   EXPECT_EQ(doc.KeyValues()[0].code, 0x3F);
   EXPECT_EQ(doc.KeyValues()[1].code, 0x3F);
-  g_KeyGuidePromptArmed = 0;
 }
 
 }  // namespace

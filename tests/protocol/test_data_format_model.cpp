@@ -498,4 +498,31 @@ TEST(BlockWidthTest, SharesTheRowAndNeverDividesByANonPositiveCount) {
   }
 }
 
+// Braces keep commas inside one text; a text without them is cut at its first
+// comma; an unclosed brace is a broken definition, said in a plain box.
+TEST(BlockTextTest, BracesKeepCommasAndAnUnclosedBraceIsReported) {
+  testsupport::CMessageRecorder boxes;
+  struct Case {
+    const char* text;
+    const char* result;
+    const char* rest;
+  };
+  const Case cases[] = {
+      {"{a,b},,c,d", "a,b", "c,d"},
+      {"name,rest", "name", "rest"},
+      {"alone", "alone", ""},
+      {"{}", "", ""},
+  };
+  for (const Case& c : cases) {
+    wxString text = c.text;
+    EXPECT_EQ(CBaseDataFormat::ParseBlockText(text), c.result) << c.text;
+    EXPECT_EQ(text, c.rest) << c.text;
+  }
+  EXPECT_TRUE(boxes.boxes.empty());
+  wxString broken = "{a,b";
+  EXPECT_EQ(CBaseDataFormat::ParseBlockText(broken), "");
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_EQ(boxes.boxes[0].text, "The format error in setting.ini");
+}
+
 }  // namespace

@@ -4,8 +4,10 @@
 #include "core/DocManage.h"
 #include "core/LangText.h"
 #include "core/MessageBoxes.h"
+#include "keys/KeyGuide.h"
 #include "platform/Paths.h"
 #include "ui/ImageTipBtn.h"
+#include "ui/PageButtons.h"
 #include "ui/UiMessages.h"
 #include "ui/shell/PageMessages.h"
 #include "ui/shell/ShellMessages.h"
@@ -59,6 +61,8 @@ constexpr int kFormatTip = 1109;
 constexpr int kPolarityTitle = 1395;
 constexpr int kBitsTitle = 1400;
 constexpr int kValueTitle = 1403;
+// Pitches of the frame row: nine places and the gap before the last.
+constexpr int kRowSlots = 10;
 
 // The twelve inputs in the order they are placed.
 constexpr std::array<int, 12> kEditIds = {kAddressBits,   kCommandBits2,  kAddress,       kConstBits[0],
@@ -146,29 +150,7 @@ const std::pair<int, const char*> kTexts[] = {
     {kToggleEnable, "IDS_ENABLE_START"},
 };
 
-const wxSize kButtonSize(100, 32);
-
 }  // namespace
-
-wxString CDataFormat::ParseBlockText(wxString& text) {
-  const int open = text.Find('{');
-  if (open == wxNOT_FOUND) {
-    const int comma = text.Find(',');
-    const wxString token = comma == wxNOT_FOUND ? text : text.Left(comma);
-    text = comma == wxNOT_FOUND ? wxString() : text.Mid(comma + 1);
-    return token;
-  }
-  const int close = text.find('}', open);
-  if (close == static_cast<int>(wxString::npos)) {
-    PlainMessageBox("The format error in setting.ini");
-    return wxString();
-  }
-  const wxString result = text.Mid(open + 1, close - open - 1);
-  wxString rest = text.Mid(close + 1);
-  while (rest.StartsWith(",")) rest.Remove(0, 1);
-  text = rest;
-  return result;
-}
 
 CDataFormat::CDataFormat(wxWindow* parent) : CSubBaseDlg(kTemplateId, parent) {
   SetBackgroundStyle(wxBG_STYLE_PAINT);
@@ -177,6 +159,7 @@ CDataFormat::CDataFormat(wxWindow* parent) : CSubBaseDlg(kTemplateId, parent) {
   CreateControls();
   BindEvents();
   m_model.onProjectChanged = [this] { ReportChange(); };
+  m_model.onFilesGenerated = [] { ArmKeyPageGuide(); };
   InitLayout(LayoutFile("UserDefPage_DataFormat.ini"), LayoutPrefix("A"));
   ApplyLanguage();
 }
@@ -219,9 +202,9 @@ void CDataFormat::CreateControls() {
   const wxString tipImage = platform::JoinPath(g_App.imageFolder, "user_tips.png");
   m_tips[0] = new CImageTipBtn(this, kFormatTip, tipImage, "IDS_USER_TIPS10");
   m_tips[1] = new CImageTipBtn(this, kToggleTip, tipImage, "IDS_TOGGLE_TIPS");
-  new wxButton(this, kBackId, wxString(), wxDefaultPosition, kButtonSize);
-  new wxButton(this, kNextId, wxString(), wxDefaultPosition, kButtonSize);
-  new wxButton(this, kCancelId, wxString(), wxDefaultPosition, kButtonSize);
+  new wxButton(this, kBackId, wxString(), wxDefaultPosition, kPageButtonSize);
+  new wxButton(this, kNextId, wxString(), wxDefaultPosition, kPageButtonSize);
+  new wxButton(this, kCancelId, wxString(), wxDefaultPosition, kPageButtonSize);
 }
 
 void CDataFormat::BindEvents() {
@@ -261,14 +244,15 @@ void CDataFormat::BindEvents() {
         wxEVT_CHECKBOX,
         [this, k](wxCommandEvent&) {
           ReadControlsIntoModel();
-          m_model.OnConstCodeClicked(k, IsChecked(kConstEnable[k]));
+          m_model.OnConstCodeClicked(k + 1, IsChecked(kConstEnable[k]));
           AfterModelChange();
         },
         kConstEnable[k]);
     Bind(
         wxEVT_CHOICE,
         [this, k](wxCommandEvent&) {
-          m_model.OnPolarityChanged(k, static_cast<wxChoice*>(FindWindow(kConstPolarity[k]))->GetSelection());
+          m_model.OnPolarityChanged(k + 1,
+                                    static_cast<wxChoice*>(FindWindow(kConstPolarity[k]))->GetSelection());
           AfterModelChange();
         },
         kConstPolarity[k]);
@@ -297,6 +281,7 @@ void CDataFormat::BindEvents() {
   Bind(wxEVT_LEFT_UP, &CDataFormat::OnLeftUp, this);
   Bind(wxEVT_MOTION, &CDataFormat::OnMotion, this);
   Bind(wxEVT_MOUSE_CAPTURE_LOST, &CDataFormat::OnCaptureLost, this);
+  Bind(wxEVT_LEAVE_WINDOW, &CDataFormat::OnLeave, this);
   Bind(WM_LEAD_CODE_STATE,
        [this](CShellMessageEvent& event) { OnLeadCodeState(static_cast<int>(event.WParam())); });
   Bind(WM_REPEAT_CODE_STATE,
@@ -491,8 +476,10 @@ void CDataFormat::PlaceModelGeometry() {
   g.height = g.blockHeight;
   g.left = area.x;
   g.top = area.y + 20;
-  // Nine places share the row, with the gap before the ninth.
-  g.pitch = std::max(std::min(g.blockWidth, area.width / 10), 24);
+  // The row's places share the diagram area (the gap before the connect code
+  // takes one more), leaving one block's width for the arrow.
+  const olv::protocol::stBlockWidthArea row{area.width, 0, g.blockWidth};
+  g.pitch = std::max(olv::protocol::CalcBlockWidth(false, false, false, kRowSlots + 1, row), 24);
   if (wxWindow* sendType = FindWindow(kSendType)) {
     const wxRect list = sendType->GetRect();
     g.paletteLeft = list.x;
@@ -501,48 +488,40 @@ void CDataFormat::PlaceModelGeometry() {
 }
 
 void CDataFormat::LayoutControls() {
-  if (!m_layout.IsReady() || !m_layout.ResolveAll(this)) return;
   int buttonShift = 0;
-  const int buttonWidth = kButtonSize.x;
-  for (const auto& [name, id] : kElements) {
-    stUIElement element;
-    if (!m_layout.GetElement(name, element)) continue;
-    wxRect rect = element.Rect();
-    rect.width = std::max(rect.width, 0);
-    rect.height = std::max(rect.height, 0);
-    if (CLUEdit* input = GetEditById(id)) {
-      input->SetEditSize(EditHeight(rect.height), EditWidth(rect.width));
-      input->SetPos(rect.x, rect.y, true);
-      continue;
-    }
-    wxWindow* control = FindWindow(id);
-    if (!control) continue;
+  const auto place = [&](wxWindow& control, int id, wxRect& rect) {
     switch (id) {
       case kMsbFirst:
       case kLsbFirst: {
-        const wxSize best = control->GetBestSize();
-        control->SetSize(rect.x, rect.y, best.x, rect.height);
+        // Fitted to their texts.
+        const wxSize best = control.GetBestSize();
+        control.SetSize(rect.x, rect.y, best.x, rect.height);
         break;
       }
       case kSample: m_sampleRect = rect; break;
       case kCancelId:
       case kNextId:
-      case kBackId:
-        control->SetSize(rect.GetRight() + 1 - buttonWidth - buttonShift, rect.y, buttonWidth, rect.height);
-        buttonShift += buttonWidth - rect.width;
-        break;
+      case kBackId: PackButtonRight(control, rect, buttonShift); break;
       case kFormatTip:
-      case kToggleTip: control->Move(rect.GetPosition()); break;
-      default: control->SetSize(rect); break;
+      case kToggleTip: control.Move(rect.GetPosition()); break;
+      default: control.SetSize(rect); break;
     }
     if (id == kSendProcess) m_processRect = rect;
-    if (element.hidden) control->Hide();
-  }
+  };
+  if (!LayoutElements(
+          kElements, [this](int id) { return GetEditById(id); }, place))
+    return;
   PlaceModelGeometry();
   if (!m_model.DefinitionFile().empty()) {
     m_model.BuildDataBlocks(m_model.geometry, m_model.DefinitionFile());
-    m_model.SendFormat().Layout(m_model.geometry.left, m_model.geometry.top, m_model.geometry.height,
-                                m_model.geometry.pitch, m_model.SendFormat().PlaceCount(), &m_model, false);
+    CSendFormat& format = m_model.SendFormat();
+    format.Layout(m_model.geometry.left, m_model.geometry.top, m_model.geometry.height,
+                  m_model.geometry.pitch, format.PlaceCount(), &m_model, false);
+  }
+  for (int id : kEditIds) {
+    CLUEdit* input = GetEditById(id);
+    if (wxWindow* edit = input->GetEdit())
+      input->SetTipPlacement(0, edit->GetPosition().x, edit->GetPosition().y);
   }
   Refresh();
 }
@@ -602,7 +581,7 @@ void CDataFormat::OnLeftDown(wxMouseEvent& event) {
     FrameItem* item = format.Place(index).GetWnd();
     stListBlock* source = m_model.BlockOfItem(item);
     if (source && !source->block.IsFixed()) {
-      format.RemoveAt(index, false);
+      format.RemoveAt(index, true);
       m_model.RebuildDiagrams(m_model.frameSettled);
       PickUp(item, true);
     }
@@ -628,7 +607,7 @@ void CDataFormat::DragOver(const wxPoint& point) {
   const bool overPlace = format.HitTest(point.x, point.y, &index) && format.Place(index).IsVisible();
   if (!overPlace || index == m_dropIndex) {
     if (!overPlace && m_dropIndex >= 0) {
-      format.RemoveAt(m_dropIndex, false);
+      format.RemoveAt(m_dropIndex, true);
       m_dropIndex = -1;
       m_model.RebuildDiagrams(m_model.frameSettled);
       Refresh();
@@ -636,7 +615,7 @@ void CDataFormat::DragOver(const wxPoint& point) {
     return;
   }
   if (m_dropIndex >= 0) {
-    format.RemoveAt(m_dropIndex, false);
+    format.RemoveAt(m_dropIndex, true);
     m_dropIndex = -1;
   }
   stListBlock* source = m_model.BlockOfItem(m_dragged);
@@ -680,14 +659,20 @@ void CDataFormat::EndDrag(bool dropped, const wxPoint& point) {
       }
     }
   }
+  bool timeData = false;
   if (m_dropIndex < 0) {
     // Nowhere taken: back where it came from.
     if (stListBlock* source = m_model.BlockOfItem(item)) {
       source->block.SetVisible(true, true);
+      timeData = dropped && source->block.GetText() == "IDS_TIME_DATA";
     }
+    m_model.OnFrameChanged(&format, 1);
   }
   m_dropIndex = -1;
   FrameChanged();
+  if (!dropped) return;
+  m_model.CheckVerifyItems(m_model.HasVerifyItem(item) || m_model.HasVerifyItem2(item));
+  if (timeData && m_model.RemoveTimeBlocks() > 0) FrameChanged();
 }
 
 void CDataFormat::FrameChanged() {
@@ -704,4 +689,13 @@ void CDataFormat::OnLeftUp(wxMouseEvent& event) {
 
 void CDataFormat::OnCaptureLost(wxMouseCaptureLostEvent&) {
   if (m_dragged) EndDrag(false, wxPoint(-1, -1));
+}
+
+// Leaving the page ends a drag without a drop.
+void CDataFormat::OnLeave(wxMouseEvent& event) {
+  if (m_dragged && !GetClientRect().Contains(event.GetPosition())) {
+    EndDrag(false, event.GetPosition());
+    Refresh();
+  }
+  event.Skip();
 }

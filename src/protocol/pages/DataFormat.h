@@ -40,11 +40,6 @@ class CDataFormat : public CSubBaseDlg, public IShellPageExtras {
   // The diagram area right of the sending-process label.
   wxRect DiagramArea() const;
 
-  // Splits a block text: "{x},rest" gives "x" and leaves "rest"; "a,b" gives
-  // "a" and leaves "b"; "{" without "}" shows "The format error in setting.ini"
-  // and gives an empty result.
-  static wxString ParseBlockText(wxString& text);
-
  private:
   void CreateControls();
   void BindEvents();
@@ -63,6 +58,7 @@ class CDataFormat : public CSubBaseDlg, public IShellPageExtras {
   void OnLeftUp(wxMouseEvent& event);
   void OnMotion(wxMouseEvent& event);
   void OnCaptureLost(wxMouseCaptureLostEvent& event);
+  void OnLeave(wxMouseEvent& event);
   void OnPaint(wxPaintEvent& event);
   void OnLeadCodeState(int state);
   void OnRepeatCodeState(int state);

@@ -10,6 +10,7 @@
 #include "platform/Profile.h"
 #include "keys/KeyGuide.h"
 #include "ui/ImageTipBtn.h"
+#include "ui/PageButtons.h"
 #include "ui/UiMessages.h"
 #include "ui/WaveDraw.h"
 #include "ui/shell/PageMessages.h"
@@ -34,7 +35,6 @@ namespace {
 
 constexpr char kClassName[] = "CModulationParam";
 constexpr char kCustomSection[] = "Custom";
-const wxSize kButtonSize(100, 32);
 // Heights of the template's two hidden measuring controls: the boot wave
 // sits this much above its element, the bit-0 wave and the error line too.
 constexpr int kBootWaveLift = 4;     // control 1322
@@ -245,8 +245,8 @@ void CModulationParam::CreateControls() {
     const bool rightEdge = tips[i].first == kBootTipId || tips[i].first == kRepeatTipId;
     m_tips[i]->SetTipPlacement(rightEdge ? 0 : 1);
   }
-  new wxButton(this, kCancelId, wxString(), wxDefaultPosition, kButtonSize);
-  new wxButton(this, kNextId, wxString(), wxDefaultPosition, kButtonSize);
+  new wxButton(this, kCancelId, wxString(), wxDefaultPosition, kPageButtonSize);
+  new wxButton(this, kNextId, wxString(), wxDefaultPosition, kPageButtonSize);
   // The dialog's initial state: PDM, mark first.
   SetChecked(kPdmRadioId, true);
   SetChecked(kMarkFirstRadioId, true);
@@ -1078,27 +1078,13 @@ void CModulationParam::ApplyLanguage() {
 }
 
 void CModulationParam::LayoutControls() {
-  if (!m_layout.IsReady() || !m_layout.ResolveAll(this)) return;
   const double scale = GetScreenScale() > 0 ? GetScreenScale() : 1.0;
   int moduleOverflow = 0;
   int repeatOverflow = 0;
   int moduleRight = 0;
   int repeatRight = 0;
   int buttonShift = 0;
-  const int buttonWidth = kButtonSize.x;
-  for (const auto& [name, id] : kElements) {
-    stUIElement element;
-    if (!m_layout.GetElement(name, element)) continue;
-    wxRect rect = element.Rect();
-    rect.width = std::max(rect.width, 0);
-    rect.height = std::max(rect.height, 0);
-    if (CLUEdit* input = GetEditById(id)) {
-      input->SetEditSize(EditHeight(rect.height), EditWidth(rect.width));
-      input->SetPos(rect.x, rect.y, true);
-      continue;
-    }
-    wxWindow* control = FindWindow(id);
-    if (!control) continue;
+  const auto place = [&](wxWindow& control, int id, wxRect& rect) {
     switch (id) {
       case kPdmRadioId:
       case kManchesterRadioId:
@@ -1111,9 +1097,9 @@ void CModulationParam::LayoutControls() {
       case kRepeatAgcRadioId:
       case kRepeatDataRadioId:
       case kRepeatWholeRadioId: {
-        control->SetSize(rect.x, rect.y, -1, rect.height);
+        control.SetSize(rect.x, rect.y, -1, rect.height);
         FitToText(id);
-        const int textWidth = control->GetSize().x;
+        const int textWidth = control.GetSize().x;
         if (id == kManchesterRadioId) {
           const int group = FindWindow(kModuleGroupId)->GetClientSize().x;
           moduleOverflow = std::max(0, static_cast<int>(std::lround(textWidth * scale)) - group);
@@ -1127,33 +1113,34 @@ void CModulationParam::LayoutControls() {
       }
       case kNextId:
       case kCancelId:
-        // Right-aligned on their elements with the Next button's width.
-        control->SetSize(rect.GetRight() + 1 - buttonWidth - buttonShift, rect.y, buttonWidth, rect.height);
-        buttonShift += buttonWidth - rect.width;
+        // Right-aligned on their elements with the page button width.
+        PackButtonRight(control, rect, buttonShift);
         break;
       case kBootWaveId:
         rect.y -= kBootWaveLift;
-        control->SetSize(rect);
+        control.SetSize(rect);
         break;
       case kBit0WaveId:
         rect.y -= static_cast<int>(std::lround(kBitWaveLift * scale));
-        control->SetSize(rect);
+        control.SetSize(rect);
         break;
       case kBitErrorId:
         rect.y -= static_cast<int>(std::lround((kBitWaveLift + 10) * scale));
         rect.x -= static_cast<int>(std::lround(kErrorLineShift * scale));
-        control->SetSize(rect);
+        control.SetSize(rect);
         break;
       default:
         if (id == kCarrierTipId || id == kBootTipId || id == kBitTipId || id == kRepeatTipId) {
-          control->Move(rect.GetPosition());
+          control.Move(rect.GetPosition());
         } else {
-          control->SetSize(rect);
+          control.SetSize(rect);
         }
         break;
     }
-    if (element.hidden) control->Hide();
-  }
+  };
+  if (!LayoutElements(
+          kElements, [this](int id) { return GetEditById(id); }, place))
+    return;
   ShiftRadioGroups(repeatOverflow, moduleOverflow, repeatRight, moduleRight);
   RefreshCarrierWave();
   Refresh();

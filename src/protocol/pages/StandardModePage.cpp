@@ -9,6 +9,7 @@
 #include "keys/KeyGuide.h"
 #include "platform/Paths.h"
 #include "ui/ImageHelpers.h"
+#include "ui/PageButtons.h"
 #include "ui/UiMessages.h"
 #include "ui/shell/ShellHooks.h"
 
@@ -25,7 +26,6 @@ namespace {
 
 constexpr char kClassName[] = "CStandardModePage";
 constexpr char kErrorKey[] = "IDS_GET_PORTOCOL_INFO_ERROR";
-const wxSize kButtonSize(100, 32);
 constexpr int kTipFontSize = 12;
 
 // The protocol's wave picture, stretched over the window; nothing when the
@@ -84,8 +84,8 @@ void CStandardModePage::CreateControls() {
   new wxStaticText(this, kAddressLabelId, wxString());
   auto* addressEdit = new wxTextCtrl(this, kAddressEditId, wxString());
   new wxStaticText(this, kAddressUnitId, "H");
-  new wxButton(this, kCancelId, wxString(), wxDefaultPosition, kButtonSize);
-  new wxButton(this, kNextId, wxString(), wxDefaultPosition, kButtonSize);
+  new wxButton(this, kCancelId, wxString(), wxDefaultPosition, kPageButtonSize);
+  new wxButton(this, kNextId, wxString(), wxDefaultPosition, kPageButtonSize);
 
   // The address input takes over the template's edit, its tip above it.
   const wxPoint corner = addressEdit->GetPosition();
@@ -442,10 +442,7 @@ void CStandardModePage::LayoutControls() {
   int shift = 0;
   for (const auto& [name, id] :
        {std::make_pair("Next_Button", kNextId), std::make_pair("Cancel_Button", kCancelId)}) {
-    if (!m_layout.GetElementRect(name, rect)) continue;
-    const int width = kButtonSize.x;
-    FindWindow(id)->SetSize(wxRect(rect.GetRight() + 1 - width - shift, rect.y, width, rect.height));
-    shift += width - rect.width;
+    if (m_layout.GetElementRect(name, rect)) PackButtonRight(*FindWindow(id), rect, shift);
   }
   Refresh();
   Update();

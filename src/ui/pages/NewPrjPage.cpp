@@ -7,6 +7,7 @@
 #include "core/MessageBoxes.h"
 #include "core/UserIni.h"
 #include "platform/Profile.h"
+#include "ui/PageButtons.h"
 #include "ui/pages/ChipChoices.h"
 
 #include <wx/button.h>
@@ -20,7 +21,6 @@ namespace {
 
 constexpr std::size_t kFolderValueSize = 260;
 const wxSize kEditSize(300, -1);
-const wxSize kButtonSize(100, 32);
 
 // The document's project identity and the folders that go with its remote
 // type, kept so that a failed Finish can put them back.
@@ -104,10 +104,11 @@ void CNewPrjPage::BuildControls() {
   m_chooser.Attach(m_modes, m_mcus, m_packages);
 
   auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-  buttons->Add(new wxButton(client, kResetId, wxString(), wxDefaultPosition, kButtonSize));
+  buttons->Add(new wxButton(client, kResetId, wxString(), wxDefaultPosition, kPageButtonSize));
   buttons->AddStretchSpacer();
-  buttons->Add(new wxButton(client, kFinishId, wxString(), wxDefaultPosition, kButtonSize));
-  buttons->Add(new wxButton(client, wxID_CANCEL, wxString(), wxDefaultPosition, kButtonSize), 0, wxLEFT, 10);
+  buttons->Add(new wxButton(client, kFinishId, wxString(), wxDefaultPosition, kPageButtonSize));
+  buttons->Add(new wxButton(client, wxID_CANCEL, wxString(), wxDefaultPosition, kPageButtonSize), 0, wxLEFT,
+               10);
 
   auto* outer = new wxBoxSizer(wxVERTICAL);
   outer->Add(grid, 1, wxEXPAND | wxALL, 20);

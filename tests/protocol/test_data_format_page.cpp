@@ -1,0 +1,448 @@
+// The data-format page in the main window, in the custom-protocol flow: a
+// project made through the new-project dialog passes the carrier page and
+// reaches it; a send type is chosen, constant codes set, blocks dragged from
+// the palette into the frame, reordered and removed with the mouse; Next
+// refuses an unplaced constant code, then writes the generated files and
+// moves on to the key configuration; the saved [Custom] section; Back and
+// Next keep the frame; the reopened project shows the same diagram.
+#include "core/AppContext.h"
+#include "core/DocManage.h"
+#include "core/ExprEngine.h"
+#include "core/LangText.h"
+#include "core/UserIni.h"
+#include "keys/KeyGuide.h"
+#include "keys/pages/KeyConfigDlg.h"
+#include "keys/pages/KeysPages.h"
+#include "platform/Paths.h"
+#include "platform/Profile.h"
+#include "protocol/ModulationModel.h"
+#include "protocol/pages/DataFormat.h"
+#include "protocol/pages/ModulationParam.h"
+#include "protocol/pages/ProtocolPages.h"
+#include "ui/pages/ExamplePage.h"
+#include "ui/pages/HomePage.h"
+#include "ui/pages/NewPrjPage.h"
+#include "ui/shell/OlvantaDlg.h"
+#include "ui/shell/ShellCommands.h"
+#include "PageTestBase.h"
+#include "MessageRecorder.h"
+#include "TempDir.h"
+#include "UiEvents.h"
+
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/radiobut.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+// Frame captions in failures read as text.
+inline void PrintTo(const wxString& text, std::ostream* os) { *os << '"' << text.utf8_string() << '"'; }
+
+namespace {
+
+using namespace olv::protocol::dataformat_id;
+using olv::protocol::BlockRect;
+using olv::protocol::CSendFormat;
+
+std::string ReadFile(const wxString& path) {
+  std::ifstream in(fs::path(path.utf8_string()), std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+std::string Golden(const wxString& name) {
+  return ReadFile(platform::JoinPath(OLV_SOURCE_DIR, "tests/fixtures/dataformat/page/" + name));
+}
+
+wxPoint Centre(const BlockRect& r) { return wxPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2); }
+
+class DataFormatPageTest : public testsupport::PageTestBase {
+ protected:
+  void SetUp() override {
+    ResetToInstalledProgram();
+    g_DocManage.ProjectFolder.clear();
+    g_DocManage.ProjectFilePath.clear();
+    g_DocManage.Modified = 0;
+    g_DocManage.RemoveKeyValue(-1);
+    g_BrandFlag = 0;
+    RegisterProtocolPages();
+    RegisterKeysPages();
+    // The key page's one-time guide stays away; that Next arms it is checked directly.
+    platform::WriteProfileString(GetUserIniPath(), "Olvanta", "Prompt_UserDef", "1");
+    DisarmKeyPageGuide();
+  }
+
+  void TearDown() override {
+    g_DocManage.Modified = 0;
+    CloseDialog();
+    for (int id : {kModulationParamId, kStandardModePageId, kDataFormatId, kKeyConfigId})
+      RegisterShellPage(id, nullptr);
+  }
+
+  void OpenDialog() {
+    dialog = new COlvantaDlg();
+    ASSERT_TRUE(dialog->Setup());
+    // The expression library is built into the program's folder, not the source install.
+    ASSERT_TRUE(g_ExprEngine.Load(OLV_DIST_DIR));
+    dialog->Show();
+    testsupport::PumpEvents();
+  }
+  void CloseDialog() {
+    if (dialog) dialog->Destroy();
+    dialog = nullptr;
+    testsupport::PumpEvents();
+  }
+
+  // A general remote with a custom protocol, made with the new-project
+  // dialog; the carrier page filled with good values (lead and repeat code on)
+  // and left with Next.
+  void ReachPage() {
+    OpenDialog();
+    Press(dialog->FindPage(CHomePage::kTemplateId)->FindWindow(CHomePage::kNextId));
+    auto* examples = dialog->FindPage(CExamplePage::kTemplateId);
+    bool finished = false;
+    wxTheApp->CallAfter([&] {
+      CNewPrjPage* page = nullptr;
+      for (wxWindow* window : wxTopLevelWindows) {
+        if (auto* found = dynamic_cast<CNewPrjPage*>(window)) page = found;
+      }
+      ASSERT_TRUE(page);
+      testsupport::TypeText(page->GetNameEdit(), "Fan Remote");
+      page->GetLocationEdit()->SelectAll();
+      testsupport::TypeText(page->GetLocationEdit(), work.File("projects"));
+      Pick(page->GetModeList(), 1);  // general remote, custom protocol
+      finished = true;
+      Press(page->GetClientWindow()->FindWindow(CNewPrjPage::kFinishId));
+    });
+    testsupport::Click(examples->FindWindow(CExamplePage::kNewProjectId), wxPoint(20, 20));
+    testsupport::PumpEvents();
+    ASSERT_TRUE(finished);
+    project = g_DocManage.GetProjectFilePath();
+    ASSERT_FALSE(project.empty());
+
+    auto* carrier = dynamic_cast<CModulationParam*>(dialog->FindPage(kModulationParamId));
+    ASSERT_TRUE(carrier);
+    ASSERT_EQ(dialog->GetCurrentPage(), carrier);
+    using namespace modulation;
+    Type(carrier, kFreqEditId, "38");
+    Pick(carrier->GetDutyList(), 1);
+    Tick(carrier, kBootCheckId, true);
+    Type(carrier, kBootMarkEditId, "9000");
+    Type(carrier, kBootSpaceEditId, "4500");
+    Type(carrier, kBit0MarkEditId, "560");
+    Type(carrier, kBit0SpaceEditId, "560");
+    Type(carrier, kBit1MarkEditId, "560");
+    Type(carrier, kBit1SpaceEditId, "1690");
+    Tick(carrier, kRepeatCheckId, true);
+    Choose(carrier, kRepeatAgcRadioId);
+    Type(carrier, kRepeatPeriodEditId, "108");
+    Type(carrier, kRepeatMarkEditId, "9000");
+    Type(carrier, kRepeatSpaceEditId, "2250");
+    Press(carrier->FindWindow(kNextId));
+    ASSERT_TRUE(Page());
+    ASSERT_EQ(dialog->GetCurrentPage(), Page());
+    recorder.boxes.clear();
+  }
+
+  CDataFormat* Page() const { return dynamic_cast<CDataFormat*>(dialog->FindPage(kDataFormatId)); }
+  CSubBaseDlg* KeyPage() const { return dialog->FindPage(kKeyConfigId); }
+  olv::protocol::CDataFormat& Model() const { return Page()->Model(); }
+
+  static void Press(wxWindow* button) {
+    ASSERT_TRUE(button);
+    wxCommandEvent event(wxEVT_BUTTON, button->GetId());
+    event.SetEventObject(button);
+    button->ProcessWindowEvent(event);
+    testsupport::PumpEvents();
+  }
+  static void Pick(wxChoice* choice, int index) {
+    ASSERT_TRUE(choice);
+    ASSERT_LT(index, static_cast<int>(choice->GetCount()));
+    choice->SetSelection(index);
+    wxCommandEvent event(wxEVT_CHOICE, choice->GetId());
+    event.SetEventObject(choice);
+    event.SetInt(index);
+    choice->ProcessWindowEvent(event);
+    testsupport::PumpEvents();
+  }
+  static void Choose(wxWindow* page, int id) {
+    auto* radio = dynamic_cast<wxRadioButton*>(page->FindWindow(id));
+    ASSERT_TRUE(radio);
+    radio->SetValue(true);
+    wxCommandEvent event(wxEVT_RADIOBUTTON, id);
+    event.SetEventObject(radio);
+    event.SetInt(1);
+    radio->ProcessWindowEvent(event);
+    testsupport::PumpEvents();
+  }
+  static void Tick(wxWindow* page, int id, bool on) {
+    auto* box = dynamic_cast<wxCheckBox*>(page->FindWindow(id));
+    ASSERT_TRUE(box);
+    ASSERT_TRUE(box->IsEnabled()) << id;
+    box->SetValue(on);
+    wxCommandEvent event(wxEVT_CHECKBOX, id);
+    event.SetEventObject(box);
+    event.SetInt(on ? 1 : 0);
+    box->ProcessWindowEvent(event);
+    testsupport::PumpEvents();
+  }
+  // Types a value as the user does: focus in, backspace over the old text,
+  // type, focus out.
+  template <class PageT>
+  static void Type(PageT* page, int id, const wxString& text) {
+    CLUEdit* input = page->GetEditById(id);
+    ASSERT_TRUE(input);
+    wxTextCtrl* entry = input->GetEdit()->GetTextCtrl();
+    wxWindow* away = page->FindWindow(kNextId);
+    testsupport::MoveFocus(away, entry);
+    entry->SetInsertionPointEnd();
+    for (std::size_t n = entry->GetValue().length(); n > 0; --n) testsupport::TypeKey(entry, WXK_BACK);
+    testsupport::TypeText(entry, text);
+    testsupport::MoveFocus(entry, away);
+  }
+  bool Checked(int id) const {
+    wxWindow* window = Page()->FindWindow(id);
+    if (auto* radio = dynamic_cast<wxRadioButton*>(window)) return radio->GetValue();
+    return dynamic_cast<wxCheckBox*>(window)->GetValue();
+  }
+  wxString Text(int id) const { return Page()->GetEditById(id)->GetWindowText(); }
+  wxChoice* Choice(int id) const { return dynamic_cast<wxChoice*>(Page()->FindWindow(id)); }
+
+  // --- The diagram, as the user sees it.
+
+  // The palette block that shows name.
+  wxPoint PaletteBlock(const wxString& name) const {
+    for (const auto& entry : Model().DataBlocks()) {
+      if (entry && entry->block.GetText() == name) {
+        EXPECT_TRUE(entry->block.IsVisible()) << name << " is not in the palette";
+        return Centre(entry->block.Rect());
+      }
+    }
+    ADD_FAILURE() << "no palette block " << name;
+    return wxPoint();
+  }
+  bool InPalette(const wxString& name) const {
+    for (const auto& entry : Model().DataBlocks()) {
+      if (entry && entry->block.GetText() == name) return entry->block.IsVisible();
+    }
+    return false;
+  }
+  // The place of the frame that holds name.
+  wxPoint FramePlace(const wxString& name) const {
+    const CSendFormat& format = Model().SendFormat();
+    for (int i = 0; i < format.PlaceCount(); ++i) {
+      const auto* item = format.GetBlockWnd(i);
+      if (item && item->GetCaption() == name) return Centre(format.Place(i).Rect());
+    }
+    ADD_FAILURE() << "no frame place holds " << name;
+    return wxPoint();
+  }
+  // The fields of the frame, first to last.
+  std::vector<wxString> Frame() const {
+    std::vector<wxString> names;
+    const CSendFormat& format = Model().SendFormat();
+    for (int i = 0; i < format.PlaceCount(); ++i) {
+      if (const auto* item = format.GetBlockWnd(i)) names.push_back(item->GetCaption());
+    }
+    return names;
+  }
+  // Press on from, move over the way in steps, release on to.
+  void Drag(const wxPoint& from, const wxPoint& to) {
+    testsupport::MouseMove(Page(), from);
+    testsupport::MouseDown(Page(), from);
+    for (int step = 1; step <= 4; ++step) {
+      testsupport::MouseMove(Page(), from + (to - from) * step / 4, true);
+    }
+    testsupport::MouseUp(Page(), to);
+    testsupport::PumpEvents();
+  }
+  // A point of the page away from every block and control.
+  wxPoint Empty() const {
+    const wxRect area = Page()->DiagramArea();
+    return wxPoint(area.x + area.width / 2, area.GetBottom() + 30);
+  }
+
+  bool Next() {
+    Press(Page()->FindWindow(kNextId));
+    return dialog->GetCurrentPage() == KeyPage();
+  }
+
+  std::map<wxString, wxString> CustomSection() const {
+    std::map<wxString, wxString> values;
+    for (const wxString& line : platform::ReadProfileSection(project, "Custom")) {
+      values[line.BeforeFirst('=')] = line.AfterFirst('=');
+    }
+    return values;
+  }
+  wxString Work(const char* name) const { return platform::JoinPath(g_DocManage.TempFolder, name); }
+
+  static constexpr int kNextId = 1007;
+  static constexpr int kBackId = 1006;
+
+  testsupport::TempDir work;
+  testsupport::CMessageRecorder recorder;
+  COlvantaDlg* dialog = nullptr;
+  wxString project;
+};
+
+const std::vector<wxString> kBuiltFrame = {"IDS_GUIDE_CODE", "IDS_START_BIT", "IDS_TOGGLE_BIT",  "COMMAND",
+                                           "CONST_CODE2",    "CONST_CODE1",   "IDS_CONNECT_CODE"};
+
+TEST_F(DataFormatPageTest, FrameBuiltWithTheMouseGeneratesSavesAndReopens) {
+  ReachPage();
+  ASSERT_EQ(Choice(kSendType)->GetCount(), 5u);
+  EXPECT_EQ(Choice(kSendType)->GetString(4), GetLangText("IDS_SEND_TYPE_USER"));
+  // The send type puts its fields into the frame and sets the send order.
+  // A project without a stored send type starts on the last one, with an empty frame.
+  EXPECT_EQ(Choice(kSendType)->GetSelection(), 4);
+  EXPECT_EQ(Frame(), (std::vector<wxString>{"IDS_GUIDE_CODE", "IDS_CONNECT_CODE"}));
+
+  // A send type puts its fields into the frame and sets the send order.
+  Pick(Choice(kSendType), 0);
+  EXPECT_EQ(Frame(), (std::vector<wxString>{"IDS_GUIDE_CODE", "CONST_CODE1", "CONST_CODE2", "COMMAND",
+                                            "IDS_CONNECT_CODE"}));
+  EXPECT_TRUE(Checked(kLsbFirst));
+  EXPECT_TRUE(Checked(kConstEnable[0]));
+  EXPECT_TRUE(Checked(kConstEnable[1]));
+  EXPECT_FALSE(InPalette("CONST_CODE1"));
+  EXPECT_FALSE(InPalette("CONST_CODE2"));
+
+  Type(Page(), kAddressBits, "8");
+  Type(Page(), kAddress, "A5");
+  Type(Page(), kCommandBits2, "7");
+  Type(Page(), kCommandBits, "7");
+  Type(Page(), kConstBits[0], "8");
+  Type(Page(), kConstValue[0], "1F");
+  Type(Page(), kConstBits[1], "4");
+  Type(Page(), kConstValue[1], "C");
+  Pick(Choice(kConstPolarity[1]), 1);  // negative
+  Choose(Page(), kMsbFirst);
+  Tick(Page(), kStartEnable, true);
+  Choose(Page(), kStartValue1);
+  Tick(Page(), kToggleEnable, true);
+  Choose(Page(), kToggleStart0);
+  EXPECT_EQ(Frame(), (std::vector<wxString>{"IDS_GUIDE_CODE", "IDS_START_BIT", "IDS_TOGGLE_BIT",
+                                            "CONST_CODE1", "CONST_CODE2", "COMMAND", "IDS_CONNECT_CODE"}));
+
+  // Removed: dropped away from the frame, back in the palette. A frame
+  // changed by hand is the last send type; parameter 17 follows the frame.
+  Drag(FramePlace("CONST_CODE2"), Empty());
+  EXPECT_TRUE(InPalette("CONST_CODE2"));
+  EXPECT_EQ(Frame(), (std::vector<wxString>{"IDS_GUIDE_CODE", "IDS_START_BIT", "IDS_TOGGLE_BIT",
+                                            "CONST_CODE1", "COMMAND", "IDS_CONNECT_CODE"}));
+  EXPECT_EQ(Choice(kSendType)->GetSelection(), 4);
+  EXPECT_EQ(g_DocManage.GetParam(17),
+            "IDS_GUIDE_CODE,IDS_START_BIT,IDS_TOGGLE_BIT,CONST_CODE1,COMMAND,"
+            "IDS_CONNECT_CODE,");
+
+  // Code 2 is enabled but not in the frame: Next names it and stays.
+  EXPECT_FALSE(Next());
+  ASSERT_EQ(recorder.boxes.size(), 1u);
+  EXPECT_EQ(recorder.boxes[0].text, wxString::Format(GetLangText("IDS_CONSTCODE_UNCONSIG"), "2"));
+  recorder.boxes.clear();
+
+  // From the palette onto the command: put in before it.
+  Drag(PaletteBlock("CONST_CODE2"), FramePlace("COMMAND"));
+  EXPECT_FALSE(InPalette("CONST_CODE2"));
+  EXPECT_EQ(Frame(), (std::vector<wxString>{"IDS_GUIDE_CODE", "IDS_START_BIT", "IDS_TOGGLE_BIT",
+                                            "CONST_CODE1", "CONST_CODE2", "COMMAND", "IDS_CONNECT_CODE"}));
+  // Reordered: the command taken up and put down on the first code.
+  Drag(FramePlace("COMMAND"), FramePlace("CONST_CODE1"));
+  EXPECT_EQ(Frame(), (std::vector<wxString>{"IDS_GUIDE_CODE", "IDS_START_BIT", "IDS_TOGGLE_BIT", "COMMAND",
+                                            "CONST_CODE1", "CONST_CODE2", "IDS_CONNECT_CODE"}));
+  // Dropped in the row where no field may stand (the connect code): appended
+  // as the last field.
+  Drag(FramePlace("CONST_CODE1"), FramePlace("IDS_CONNECT_CODE"));
+  EXPECT_EQ(Frame(), kBuiltFrame);
+  EXPECT_TRUE(recorder.boxes.empty());
+  testsupport::SaveWindowScreenshot(dialog, "data_format_page_en.png");
+
+  ASSERT_TRUE(Next()) << (recorder.boxes.empty() ? wxString() : recorder.boxes[0].text);
+  EXPECT_TRUE(recorder.boxes.empty());
+  EXPECT_TRUE(IsKeyPageGuideArmed()) << "the key page offers its guide next";
+  EXPECT_EQ(ReadFile(Work("IR_UserDef.inc")), Golden("IR_UserDef.inc"));
+  EXPECT_EQ(ReadFile(Work("IR_SendBits.asm")), Golden("IR_SendBits.asm"));
+  EXPECT_EQ(g_DocManage.CodeMode, 15);
+
+  ASSERT_TRUE(dialog->SaveProject());
+  const std::map<wxString, wxString> expected = {
+      {"MSB_FIRST", "1"},
+      {"START_BIT", "1"},
+      {"START_BIT_VALUE", "1"},
+      {"TOGGLE_BIT", "1"},
+      {"TOGGLE_START", "0"},
+      {"ADDRESS_BITS", "8"},
+      {"COMMAND_BITS_EDIT", "7"},
+      {"ADDRESS", "A5"},
+      {"CONST1_BITS", "8"},
+      {"CONST2_BITS", "4"},
+      {"CONST3_BITS", ""},
+      {"CONST4_BITS", ""},
+      {"COMMAND_BITS", "7"},
+      {"CONST1_VALUE", "1F"},
+      {"CONST2_VALUE", "C"},
+      {"CONST3_VALUE", ""},
+      {"CONST4_VALUE", ""},
+      {"CONST1_ON", "1"},
+      {"CONST2_ON", "1"},
+      {"CONST3_ON", "0"},
+      {"CONST4_ON", "0"},
+      {"CONST1_POLARITY", "0"},
+      {"CONST2_POLARITY", "1"},
+      {"CONST3_POLARITY", "0"},
+      {"CONST4_POLARITY", "0"},
+      {"FormatType", "4"},
+      {"SendData",
+       "IDS_GUIDE_CODE,IDS_START_BIT,IDS_TOGGLE_BIT,COMMAND,CONST_CODE2,CONST_CODE1,IDS_CONNECT_CODE"},
+  };
+  const std::map<wxString, wxString> saved = CustomSection();
+  for (const auto& [key, value] : expected) {
+    ASSERT_TRUE(saved.count(key)) << key;
+    EXPECT_EQ(saved.at(key), value) << key;
+  }
+
+  // Back stores without checking; Next again keeps the frame and writes the same files.
+  Press(KeyPage()->FindWindow(CKeyConfigDlg::kBackId));
+  ASSERT_EQ(dialog->GetCurrentPage(), Page());
+  EXPECT_EQ(Frame(), kBuiltFrame);
+  EXPECT_EQ(Text(kConstValue[1]), "C");
+  ASSERT_TRUE(wxRemoveFile(Work("IR_UserDef.inc")));
+  ASSERT_TRUE(Next());
+  EXPECT_EQ(ReadFile(Work("IR_UserDef.inc")), Golden("IR_UserDef.inc"));
+  CloseDialog();
+
+  // Reopened in a fresh window from a reset document: the same diagram and values.
+  g_DocManage.Reset(true, false);
+  g_DocManage.ProjectName.clear();
+  g_DocManage.ProjectFilePath.clear();
+  OpenDialog();
+  ASSERT_EQ(dialog->OpenProjectFile(project), 2);
+  ASSERT_TRUE(Page());
+  testsupport::PumpEvents();
+  EXPECT_EQ(Frame(), kBuiltFrame);
+  EXPECT_FALSE(InPalette("COMMAND"));
+  EXPECT_TRUE(InPalette("CONST_CODE3"));
+  EXPECT_EQ(Choice(kSendType)->GetSelection(), 4);
+  EXPECT_TRUE(Checked(kMsbFirst));
+  EXPECT_TRUE(Checked(kStartEnable));
+  EXPECT_TRUE(Checked(kStartValue1));
+  EXPECT_TRUE(Checked(kToggleEnable));
+  EXPECT_TRUE(Checked(kToggleStart0));
+  EXPECT_TRUE(Checked(kConstEnable[1]));
+  EXPECT_EQ(Choice(kConstPolarity[1])->GetSelection(), 1);
+  EXPECT_EQ(Text(kAddress), "A5");
+  EXPECT_EQ(Text(kConstBits[1]), "4");
+  EXPECT_EQ(Text(kConstValue[0]), "1F");
+  EXPECT_EQ(Text(kCommandBits), "7");
+  EXPECT_TRUE(recorder.boxes.empty());
+}
+
+}  // namespace
