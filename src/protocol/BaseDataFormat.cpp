@@ -308,6 +308,13 @@ void CBaseDataFormat::MakeBlock(stListBlock& entry, const stDataItem& item, cons
   if (!block.IsBound()) block.BindWnd(entry.item.get(), item.kind);
 }
 
+bool CBaseDataFormat::IsInSendFormats(const FrameItem* item) const {
+  for (const CSendFormat* format : {m_firstFormat, m_secondFormat}) {
+    if (format && format->FindWnd(item) >= 0) return true;
+  }
+  return false;
+}
+
 bool CBaseDataFormat::BuildDataBlocks(const stFrameGeometry& g, const wxString& definitionFile) {
   const stDataPalette palette = ReadDataPalette(definitionFile);
   int left = g.paletteLeft;
@@ -341,6 +348,8 @@ bool CBaseDataFormat::BuildDataBlocks(const stFrameGeometry& g, const wxString& 
       m_dataBlocks[i]->block.SetVisible(false, true);
       continue;
     }
+    // A block rebuilt while it stands in a frame keeps its place, out of sight.
+    if (IsInSendFormats(m_dataBlocks[i]->item.get())) m_dataBlocks[i]->block.SetVisible(false, true);
     left += g.blockWidth + g.gap;
     ++placed;
   }

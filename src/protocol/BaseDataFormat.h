@@ -173,6 +173,7 @@ class CBaseDataFormat : public FrameBlockHost {
   // Block lookups and frame helpers.
   stBlockLocation FindBlockByWnd(const FrameItem* item) const;
   stListBlock* BlockOfItem(const FrameItem* item) const;
+  bool IsInSendFormats(const FrameItem* item) const;
   void ShowBlocksOf(bool keepKind16, CSendFormat* format);
   void ShowAllBlocks(bool keepKind16);
   wxString JoinFrameTexts() const;

@@ -94,7 +94,7 @@ bool CSubBaseDlg::LayoutElements(const std::pair<const char*, int>* table, std::
     }
     wxWindow* control = FindWindow(id);
     if (!control) continue;
-    place(*control, id, rect);
+    place(*control, id, rect, element);
     if (element.hidden) control->Hide();
   }
   return true;

@@ -82,8 +82,10 @@ class CSubBaseDlg : public wxPanel {
   // resolving the layout (nothing until the layout is ready): a labelled
   // input (inputOf gives it by id, null for any other id) takes its element's
   // size and position; every other control is handed to place with its
-  // element's rectangle (sizes never negative) and hidden when the element is.
-  using PlaceElementFn = std::function<void(wxWindow& control, int id, wxRect& rect)>;
+  // element (and its rectangle, sizes never negative) and hidden when the
+  // element is.
+  using PlaceElementFn =
+      std::function<void(wxWindow& control, int id, wxRect& rect, const stUIElement& element)>;
   bool LayoutElements(const std::pair<const char*, int>* table, std::size_t count,
                       const std::function<CLUEdit*(int)>& inputOf, const PlaceElementFn& place);
   template <std::size_t N>

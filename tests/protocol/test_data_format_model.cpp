@@ -348,13 +348,19 @@ TEST_F(DataFormatModelTest, PaletteTakesPlacesTwoToARowAndRebuildsKeepTheirBlock
   EXPECT_EQ(page->FindBlockByWnd(blocks[3]->item.get()).index, 3);
   EXPECT_TRUE(page->FindBlockByWnd(blocks[3]->item.get()).inDataList);
 
+  // Rebuilt for a new layout: the same blocks; one standing in the frame
+  // moves with the others but stays out of the palette.
   const CFrameBlock* before = &blocks[7]->block;
   const int id = blocks[7]->item->id;
+  page->ApplyBlockToSendFormats("COMMAND", false, false);
   page->geometry.paletteTop = 100;
   page->BuildDataBlocks(page->geometry, kDefinitions);
   EXPECT_EQ(&blocks[7]->block, before);
   EXPECT_EQ(blocks[7]->item->id, id);
   EXPECT_EQ(blocks[3]->block.Rect().top, 100);
+  EXPECT_EQ(blocks[7]->block.Rect().top, 100 + 2 * (g.blockHeight + g.gap));
+  EXPECT_FALSE(blocks[7]->block.IsVisible());
+  EXPECT_TRUE(blocks[6]->block.IsVisible());
 
   // An empty palette number keeps its entry empty, and walks pass over it.
   std::string definitions = testsupport::ReadBytes(kDefinitions);

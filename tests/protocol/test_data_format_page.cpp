@@ -104,7 +104,7 @@ class DataFormatPageTest : public testsupport::PageTestBase {
   // A general remote with a custom protocol, made with the new-project
   // dialog; the carrier page filled with good values (lead and repeat code on)
   // and left with Next.
-  void ReachPage() {
+  void ReachPage(bool repeatCode = true) {
     OpenDialog();
     Press(dialog->FindPage(CHomePage::kTemplateId)->FindWindow(CHomePage::kNextId));
     auto* examples = dialog->FindPage(CExamplePage::kTemplateId);
@@ -141,11 +141,13 @@ class DataFormatPageTest : public testsupport::PageTestBase {
     Type(carrier, kBit0SpaceEditId, "560");
     Type(carrier, kBit1MarkEditId, "560");
     Type(carrier, kBit1SpaceEditId, "1690");
-    Tick(carrier, kRepeatCheckId, true);
-    Choose(carrier, kRepeatAgcRadioId);
-    Type(carrier, kRepeatPeriodEditId, "108");
-    Type(carrier, kRepeatMarkEditId, "9000");
-    Type(carrier, kRepeatSpaceEditId, "2250");
+    Tick(carrier, kRepeatCheckId, repeatCode);
+    if (repeatCode) {
+      Choose(carrier, kRepeatAgcRadioId);
+      Type(carrier, kRepeatPeriodEditId, "108");
+      Type(carrier, kRepeatMarkEditId, "9000");
+      Type(carrier, kRepeatSpaceEditId, "2250");
+    }
     Press(carrier->FindWindow(kNextId));
     ASSERT_TRUE(Page());
     ASSERT_EQ(dialog->GetCurrentPage(), Page());
@@ -443,6 +445,74 @@ TEST_F(DataFormatPageTest, FrameBuiltWithTheMouseGeneratesSavesAndReopens) {
   EXPECT_EQ(Text(kConstValue[0]), "1F");
   EXPECT_EQ(Text(kCommandBits), "7");
   EXPECT_TRUE(recorder.boxes.empty());
+}
+
+// Without a repeat code the frame has no connect code: the send type that
+// needs one is refused, and the toggle bit cannot be chosen. A frame without
+// the command shows the red error line until the command is back.
+TEST_F(DataFormatPageTest, RefusedSendTypeAndFrameWithoutCommand) {
+  ReachPage(false);
+  EXPECT_FALSE(Page()->FindWindow(kToggleEnable)->IsEnabled());
+  Pick(Choice(kSendType), 0);
+  EXPECT_EQ(Frame(), (std::vector<wxString>{"IDS_GUIDE_CODE", "CONST_CODE1", "CONST_CODE2", "COMMAND"}));
+  g_DocManage.Modified = 0;
+  Choose(Page(), kLsbFirst);
+  EXPECT_EQ(g_DocManage.Modified, 0) << "the send order it already has changes nothing";
+
+  Pick(Choice(kSendType), 1);
+  ASSERT_EQ(recorder.boxes.size(), 1u);
+  EXPECT_EQ(recorder.boxes[0].text, GetLangText("IDS_MODE_CAN_NO_SEL"));
+  EXPECT_EQ(Choice(kSendType)->GetSelection(), 4) << "shown as the last send type";
+  EXPECT_EQ(Frame(), (std::vector<wxString>{"IDS_GUIDE_CODE", "CONST_CODE1", "CONST_CODE2", "COMMAND"}));
+
+  wxWindow* error = Page()->FindWindow(kErrorLine);
+  EXPECT_EQ(error->GetLabel(), "");
+  Drag(FramePlace("COMMAND"), Empty());
+  EXPECT_EQ(error->GetLabel(), GetLangText("IDS_DATA_FORMAT_ERR"));
+  EXPECT_EQ(error->GetForegroundColour(), *wxRED);
+  Drag(PaletteBlock("COMMAND"), FramePlace("CONST_CODE1"));
+  EXPECT_EQ(Frame(), (std::vector<wxString>{"IDS_GUIDE_CODE", "COMMAND", "CONST_CODE1", "CONST_CODE2"}));
+  EXPECT_EQ(error->GetLabel(), "");
+}
+
+// The page in Simplified Chinese: every text relabelled, the lists' entries
+// translated with their choices kept, the values and the frame kept, the
+// empty error line still empty.
+TEST_F(DataFormatPageTest, LanguageSwitchRelabelsThePageAndKeepsTheFrame) {
+  ReachPage();
+  Pick(Choice(kSendType), 0);
+  Type(Page(), kConstBits[1], "4");
+  Type(Page(), kConstValue[1], "C");
+  Pick(Choice(kConstPolarity[1]), 1);
+  EXPECT_EQ(Choice(kSendType)->GetSelection(), 4) << "a polarity changed by hand is the last send type";
+  const std::vector<wxString> frame = Frame();
+
+  wxCommandEvent command(wxEVT_MENU, ID_LANG_SIMPLIFIED);
+  command.SetEventObject(dialog);
+  dialog->ProcessWindowEvent(command);
+  testsupport::PumpEvents();
+  ASSERT_EQ(g_App.currentLangSection, "936");
+  const std::pair<int, const char*> texts[] = {
+      {kNextId, "IDS_NEXT"},
+      {kBackId, "IDS_PRE"},
+      {1098, "IDS_SEND_PROCESS"},
+      {1096, "IDS_SEND_TYPE"},
+      {kConstEnable[1], "IDS_CHK_CONSTCODE2"},
+      {kMsbFirst, "IDS_MSB_BEFORE"},
+      {1107, "IDS_START_BIT"},
+      {1113, "IDS_TOGGLE_BIT"},
+  };
+  for (const auto& [id, key] : texts) EXPECT_EQ(Page()->FindWindow(id)->GetLabel(), GetLangText(key)) << key;
+  EXPECT_EQ(Choice(kSendType)->GetString(0), GetLangText("IDS_SEND_TYPE_TWO_CODES"));
+  EXPECT_EQ(Choice(kSendType)->GetSelection(), 4);
+  EXPECT_EQ(Choice(kConstPolarity[1])->GetString(1), GetLangText("IDS_NEGATIVE"));
+  EXPECT_EQ(Choice(kConstPolarity[1])->GetSelection(), 1);
+  EXPECT_EQ(Text(kConstValue[1]), "C");
+  EXPECT_EQ(Frame(), frame);
+  EXPECT_FALSE(InPalette("COMMAND")) << "the palette laid out again keeps out what the frame holds";
+  EXPECT_TRUE(InPalette("CONST_CODE3"));
+  EXPECT_EQ(Page()->FindWindow(kErrorLine)->GetLabel(), "");
+  testsupport::SaveWindowScreenshot(dialog, "data_format_page_zh.png");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "core/MessageBoxes.h"
 #include "keys/KeyGuide.h"
 #include "platform/Paths.h"
+#include "ui/ImageHelpers.h"
 #include "ui/ImageTipBtn.h"
 #include "ui/PageButtons.h"
 #include "ui/UiMessages.h"
@@ -156,6 +157,8 @@ CDataFormat::CDataFormat(wxWindow* parent) : CSubBaseDlg(kTemplateId, parent) {
   SetBackgroundStyle(wxBG_STYLE_PAINT);
   SetBackgroundColour(*wxWHITE);
   m_painter = std::make_unique<CFrameBlockPainter>(GetFont());
+  wxImage arrow;
+  if (LoadImageFromFile(arrow, platform::JoinPath(g_App.imageFolder, "right.png"))) m_arrow = wxBitmap(arrow);
   CreateControls();
   BindEvents();
   m_model.onProjectChanged = [this] { ReportChange(); };
@@ -218,7 +221,7 @@ void CDataFormat::BindEvents() {
         [this, second, handler](wxCommandEvent& event) {
           if (m_quiet) return;
           (m_model.*handler)(event.GetId() == second);
-          AfterModelChange();
+          ShowModelState();
         },
         first, second);
   };
@@ -229,14 +232,14 @@ void CDataFormat::BindEvents() {
       wxEVT_CHECKBOX,
       [this](wxCommandEvent&) {
         m_model.OnStartBitClicked(IsChecked(kStartEnable));
-        AfterModelChange();
+        ShowModelState();
       },
       kStartEnable);
   Bind(
       wxEVT_CHECKBOX,
       [this](wxCommandEvent&) {
         m_model.OnToggleBitClicked(IsChecked(kToggleEnable));
-        AfterModelChange();
+        ShowModelState();
       },
       kToggleEnable);
   for (int k = 0; k < 4; ++k) {
@@ -245,7 +248,7 @@ void CDataFormat::BindEvents() {
         [this, k](wxCommandEvent&) {
           ReadControlsIntoModel();
           m_model.OnConstCodeClicked(k + 1, IsChecked(kConstEnable[k]));
-          AfterModelChange();
+          ShowModelState();
         },
         kConstEnable[k]);
     Bind(
@@ -253,7 +256,7 @@ void CDataFormat::BindEvents() {
         [this, k](wxCommandEvent&) {
           m_model.OnPolarityChanged(k + 1,
                                     static_cast<wxChoice*>(FindWindow(kConstPolarity[k]))->GetSelection());
-          AfterModelChange();
+          ShowModelState();
         },
         kConstPolarity[k]);
   }
@@ -262,7 +265,7 @@ void CDataFormat::BindEvents() {
       [this](wxCommandEvent&) {
         ReadControlsIntoModel();
         m_model.OnCommandClicked(IsChecked(kCommandEnable));
-        AfterModelChange();
+        ShowModelState();
       },
       kCommandEnable);
   Bind(
@@ -362,11 +365,6 @@ void CDataFormat::ReadControlsIntoModel() {
   }
 }
 
-void CDataFormat::AfterModelChange() {
-  ShowModelState();
-  ReportChange();
-}
-
 // --- Page protocol.
 
 bool CDataFormat::LoadFromProject() {
@@ -429,7 +427,7 @@ void CDataFormat::OnEditChanged(wxCommandEvent& event) {
   if (m_quiet || !input) return;
   ReadControlsIntoModel();
   m_model.OnEditChanged(event.GetInt() != 0, input->GetDlgCtrlID());
-  AfterModelChange();
+  ShowModelState();
 }
 
 void CDataFormat::OnEditFocus(wxCommandEvent& event) {
@@ -443,7 +441,7 @@ void CDataFormat::OnEditFocus(wxCommandEvent& event) {
 void CDataFormat::OnSendType() {
   if (m_quiet) return;
   m_model.OnSendTypeChanged(static_cast<wxChoice*>(FindWindow(kSendType))->GetSelection());
-  AfterModelChange();
+  ShowModelState();
 }
 
 void CDataFormat::OnLeadCodeState(int state) {
@@ -489,7 +487,9 @@ void CDataFormat::PlaceModelGeometry() {
 
 void CDataFormat::LayoutControls() {
   int buttonShift = 0;
-  const auto place = [&](wxWindow& control, int id, wxRect& rect) {
+  const auto place = [&](wxWindow& control, int id, wxRect& rect, const stUIElement& element) {
+    // The error line's text follows the frame check.
+    if (!element.textKey.empty() && id != kErrorLine) control.SetLabel(GetLangText(element.textKey));
     switch (id) {
       case kMsbFirst:
       case kLsbFirst: {
@@ -555,13 +555,14 @@ void CDataFormat::OnPaint(wxPaintEvent&) {
     const CFrameBlock& place = format.Place(i);
     if (place.IsVisible() && place.IsBound()) m_painter->DrawBlock(dc, place, kEdgeOutline);
   }
-  // The frame line above the row, ending in an arrow.
+  // The frame line above the row, ending in the arrow picture.
   const wxRect area = DiagramArea();
   const int y = m_model.geometry.top - 20 + m_model.geometry.height / 2 - 4;
+  const int arrowWidth = m_arrow.IsOk() ? m_arrow.GetWidth() : 0;
   dc.SetPen(wxPen(wxColour(0, 0, 0)));
-  dc.DrawLine(area.x, y, area.GetRight(), y);
-  dc.DrawLine(area.GetRight() - 6, y - 4, area.GetRight(), y);
-  dc.DrawLine(area.GetRight() - 6, y + 4, area.GetRight(), y);
+  dc.DrawLine(area.x, y, area.GetRight() + 1 - arrowWidth, y);
+  if (m_arrow.IsOk())
+    dc.DrawBitmap(m_arrow, area.GetRight() + 1 - arrowWidth, y - m_arrow.GetHeight() / 2, true);
 }
 
 // --- Dragging.

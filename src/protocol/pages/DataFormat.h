@@ -11,6 +11,8 @@
 #include "ui/SubBaseDlg.h"
 #include "ui/shell/ShellHooks.h"
 
+#include <wx/bitmap.h>
+
 #include <array>
 #include <memory>
 
@@ -45,10 +47,10 @@ class CDataFormat : public CSubBaseDlg, public IShellPageExtras {
   void BindEvents();
   void PlaceModelGeometry();
 
-  // Model state to controls, and controls to model state.
+  // Model state to controls, and controls to model state. The model marks
+  // the project modified itself (onProjectChanged) when a handler changed it.
   void ShowModelState();
   void ReadControlsIntoModel();
-  void AfterModelChange();
 
   // Handlers.
   void OnEditChanged(wxCommandEvent& event);
@@ -77,6 +79,7 @@ class CDataFormat : public CSubBaseDlg, public IShellPageExtras {
   std::unique_ptr<olv::protocol::CFrameBlockPainter> m_painter;
   std::array<CLUEdit, 12> m_edits;
   std::array<CImageTipBtn*, 2> m_tips = {};
+  wxBitmap m_arrow;  // the end of the frame line
   wxRect m_sampleRect;
   wxRect m_processRect;
   int m_quiet = 0;

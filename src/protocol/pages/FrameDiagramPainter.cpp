@@ -11,9 +11,21 @@ namespace {
 
 wxRect ToWxRect(const BlockRect& r) { return wxRect(r.left, r.top, r.Width(), r.Height()); }
 
-// Draws text on one line, centred in rect and clipped to it; returns where it went.
+// The smallest size a text is made to fit its block at.
+constexpr int kSmallestPointSize = 6;
+
+// Draws text on one line, centred in rect: a text wider than rect is drawn in
+// a smaller font (down to kSmallestPointSize) and what still does not fit is
+// clipped. Returns where it went.
 wxRect DrawCentredText(wxDC& dc, const wxString& text, const wxRect& rect) {
-  const wxSize size = dc.GetTextExtent(text);
+  wxSize size = dc.GetTextExtent(text);
+  wxFont font = dc.GetFont();
+  for (int points = font.GetPointSize() - 1; size.x > rect.width - 2 && points >= kSmallestPointSize;
+       --points) {
+    font.SetPointSize(points);
+    dc.SetFont(font);
+    size = dc.GetTextExtent(text);
+  }
   const wxRect at(rect.x + (rect.width - size.x) / 2, rect.y + (rect.height - size.y) / 2, size.x, size.y);
   wxDCClipper clip(dc, rect);
   dc.DrawText(text, at.GetPosition());

@@ -1084,7 +1084,7 @@ void CModulationParam::LayoutControls() {
   int moduleRight = 0;
   int repeatRight = 0;
   int buttonShift = 0;
-  const auto place = [&](wxWindow& control, int id, wxRect& rect) {
+  const auto place = [&](wxWindow& control, int id, wxRect& rect, const stUIElement&) {
     switch (id) {
       case kPdmRadioId:
       case kManchesterRadioId:
