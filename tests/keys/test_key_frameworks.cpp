@@ -191,25 +191,44 @@ void ExpectDecided(const fs::path& out, const stKeyVariant& variant, const std::
   EXPECT_EQ(send.find("SET     REMDRV_EN") != std::string::npos, variant.remDrv != 0) << where;
 }
 
-TEST_F(GeneralFrameworks, EveryStandardFrameworkIsDecidedByTheGeneratedDefines) {
+// One chip's standard frameworks per test: each protocol, each key variant.
+class StandardFrameworksOfChip : public GeneralFrameworks,
+                                 public ::testing::WithParamInterface<std::string> {};
+
+TEST_P(StandardFrameworksOfChip, AreDecidedByTheGeneratedDefines) {
   const CStringMap standard = StandardMacros();
   for (const stKeyVariant& variant : kVariants) {
     CStringMap macros = standard;
     for (const auto& [name, value] : KeyMacros(doc, variant)) macros[name] = value;
-    for (const fs::path& chip : Folders(kStandardRoot)) {
-      for (const fs::path& protocol : Folders(chip)) {
-        const std::string where =
-            chip.filename().string() + "/" + protocol.filename().string() + " " + variant.name;
-        const fs::path out =
-            Build(protocol, macros, {"standard_IR_Standard.temp", "Key_Mapping.temp", "Driving.temp"});
-        ExpectDecided(out, variant, where);
-        // Extended address and sub code on: their blocks stay.
-        const std::string send = Read(out / "IRSend.asm");
-        EXPECT_NE(send.find("MOV     A, ADDRESS_EXT"), std::string::npos) << where;
-        EXPECT_NE(send.find("MOV     A, SUB_CODE"), std::string::npos) << where;
-      }
+    for (const fs::path& protocol : Folders(kStandardRoot / GetParam())) {
+      const std::string where = GetParam() + "/" + protocol.filename().string() + " " + variant.name;
+      const fs::path out =
+          Build(protocol, macros, {"standard_IR_Standard.temp", "Key_Mapping.temp", "Driving.temp"});
+      ExpectDecided(out, variant, where);
+      // Extended address and sub code on: their blocks stay.
+      const std::string send = Read(out / "IRSend.asm");
+      EXPECT_NE(send.find("MOV     A, ADDRESS_EXT"), std::string::npos) << where;
+      EXPECT_NE(send.find("MOV     A, SUB_CODE"), std::string::npos) << where;
     }
   }
+}
+
+std::vector<std::string> StandardChips() {
+  std::vector<std::string> names;
+  for (const fs::path& chip : Folders(kStandardRoot)) names.push_back(chip.filename().string());
+  return names;
+}
+
+INSTANTIATE_TEST_SUITE_P(Install, StandardFrameworksOfChip, ::testing::ValuesIn(StandardChips()),
+                         [](const ::testing::TestParamInfo<std::string>& info) { return info.param; });
+
+TEST_F(GeneralFrameworks, EveryChipOfTheGeneralRemoteHasItsFrameworks) {
+  std::vector<std::string> chips;
+  for (const auto& entry : fs::directory_iterator(kInstall / "RemoteControlSetting" / "General" / "IC"))
+    if (entry.path().extension() == ".ini") chips.push_back(entry.path().stem().string());
+  std::sort(chips.begin(), chips.end());
+  EXPECT_EQ(StandardChips(), chips);
+  for (const std::string& chip : chips) EXPECT_TRUE(fs::is_directory(kUserRoot / chip / "USER_DEF")) << chip;
 }
 
 TEST_F(GeneralFrameworks, EveryUserDefinedFrameworkIsDecidedByTheGeneratedDefines) {
