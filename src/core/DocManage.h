@@ -142,6 +142,10 @@ class CDocManage {
   // output folder; false when a file could not be rewritten. In a folder that
   // the last CreateOutputFolder made new, files are written over in place.
   bool PreprocessFramework(const wxString& outputFolder);
+  // The first file or folder that the last PrepareOutputFolder,
+  // CreateOutputFolder, CopyTemplateFolder or PreprocessFramework failed on.
+  // Empty after a success, and when there was no framework folder to copy.
+  const wxString& GetFailedPath() const { return m_failedPath; }
 
   // General-remote key records. A bad index gives false and changes nothing.
   void AddKeyValue(std::uint16_t code, const wxString& text);
@@ -300,6 +304,9 @@ class CDocManage {
   std::vector<stAirKeyValue> m_airKeyValues;
   wxString m_templateFailure;
   wxString m_newOutputFolder;  // made by CreateOutputFolder, not yet preprocessed
+  wxString m_failedPath;       // see GetFailedPath
+
+  bool CopyFolderTree(const wxString& source, const wxString& destination, std::vector<wxString>* made);
 
   void ResetParams(bool keep);
 };

@@ -98,8 +98,8 @@ void RemoveMadePaths(const std::vector<wxString>& made) {
   for (auto it = made.rbegin(); it != made.rend(); ++it) {
     if (!platform::IsSymbolicLink(*it) && wxDirExists(*it)) {
       wxRmdir(*it);
-    } else {
-      wxRemoveFile(*it);
+    } else if (platform::IsSymbolicLink(*it) || wxFileExists(*it)) {
+      wxRemoveFile(*it);  // a copy that failed before it made the file left nothing
     }
   }
 }
@@ -123,6 +123,7 @@ wxString CDocManage::FindLatestFramework(const wxString& base, const wxString& s
 }
 
 bool CDocManage::PrepareOutputFolder(const wxString& protocolName, const wxString& frameworkName) {
+  m_failedPath.clear();
   const wxString chosen =
       FindLatestFramework(g_App.protocolFolder, ProtocolTypeName(ProtocolType), frameworkName);
   if (chosen.empty()) return false;
@@ -130,6 +131,7 @@ bool CDocManage::PrepareOutputFolder(const wxString& protocolName, const wxStrin
 }
 
 bool CDocManage::CreateOutputFolder(const wxString& relativeSource) {
+  m_failedPath.clear();
   const wxString source = platform::FindPathNoCase(platform::JoinPath(
       platform::JoinPath(g_App.protocolFolder, ProtocolTypeName(ProtocolType)), relativeSource));
   if (!wxDirExists(source)) return false;
@@ -137,7 +139,10 @@ bool CDocManage::CreateOutputFolder(const wxString& relativeSource) {
   OutputFolder = platform::JoinPath(
       ProjectFolder, wxString::Format("%s_%s_%s", ProjectName, now.Format("%Y%m%d"), now.Format("%H%M%S")));
   m_newOutputFolder.clear();
-  if (!RemoveFolderTree(OutputFolder)) return false;
+  if (!RemoveFolderTree(OutputFolder)) {
+    m_failedPath = OutputFolder;
+    return false;
+  }
   // Only a folder that held nothing before (no kept "src") counts as new.
   const bool isNew = !wxDirExists(OutputFolder);
   std::vector<wxString> made;
@@ -151,16 +156,26 @@ bool CDocManage::CreateOutputFolder(const wxString& relativeSource) {
 
 bool CDocManage::CopyTemplateFolder(const wxString& source, const wxString& destination,
                                     std::vector<wxString>* made) {
-  if (source.empty() || !wxDirExists(source)) return false;
+  m_failedPath.clear();
+  return CopyFolderTree(source, destination, made);
+}
+
+// Copies on past a failing entry; the first failure is kept in m_failedPath.
+bool CDocManage::CopyFolderTree(const wxString& source, const wxString& destination,
+                                std::vector<wxString>* made) {
+  const auto fail = [this](const wxString& path) {
+    if (m_failedPath.empty()) m_failedPath = path;
+    return false;
+  };
+  if (source.empty() || !wxDirExists(source)) return fail(source);
   if (!wxDirExists(destination)) {
-    if (!wxMkdir(destination)) return false;
+    if (!wxMkdir(destination)) return fail(destination);
     if (made) made->push_back(destination);
   }
 
   bool ok = true;
   for (const wxString& name : ListFolders(source)) {
-    ok = CopyTemplateFolder(platform::JoinPath(source, name), platform::JoinPath(destination, name), made) &&
-         ok;
+    ok = CopyFolderTree(platform::JoinPath(source, name), platform::JoinPath(destination, name), made) && ok;
   }
   // Option files of an LCD standard framework come in one variant per package.
   const wxString optionTag = wxString::Format("%s_%s", "IR_FrameWork_LCD_STD", McuName);
@@ -176,7 +191,7 @@ bool CDocManage::CopyTemplateFolder(const wxString& source, const wxString& dest
     }
     const wxString to = platform::JoinPath(destination, name);
     if (made && !platform::PathExists(to)) made->push_back(to);
-    ok = CopyFileOver(from, to) && ok;
+    if (!CopyFileOver(from, to)) ok = fail(from);
   }
   return ok;
 }
@@ -234,8 +249,11 @@ int CDocManage::RemoveStaleWorkFolders() {
 bool CDocManage::PreprocessFramework(const wxString& outputFolder) {
   // The defines are collected from the output folder itself: every file is
   // read before any is rewritten.
+  m_failedPath.clear();
   CPreprocessor preprocessor;
   preprocessor.SetWriteInPlace(!outputFolder.empty() && outputFolder == m_newOutputFolder);
   m_newOutputFolder.clear();
-  return preprocessor.PreprocessTree(outputFolder, outputFolder);
+  if (preprocessor.PreprocessTree(outputFolder, outputFolder)) return true;
+  if (!preprocessor.FailedFiles().empty()) m_failedPath = preprocessor.FailedFiles().front();
+  return false;
 }

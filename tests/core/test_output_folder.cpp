@@ -106,6 +106,26 @@ TEST_F(OutputFolderTest, RemovalKeepsSourceFolders) {
 }
 
 #ifndef _WIN32
+TEST_F(OutputFolderTest, CopyAndPreprocessingNameTheFileTheyFailedOn) {
+  namespace fs = std::filesystem;
+  CreateFolderPath(dir.File("from/sub"));
+  testsupport::WriteBytes(dir.File("from/a.asm"), "IF 1\r\n");
+  testsupport::WriteBytes(dir.File("from/sub/z.inc"), "ok\r\n");
+  fs::create_symlink("/nonexistent/olvanta-test", std::string(dir.File("from/sub/b.inc").utf8_str()));
+  EXPECT_FALSE(doc.CopyTemplateFolder(dir.File("from"), dir.File("to")));
+  EXPECT_EQ(doc.GetFailedPath(), dir.File("from/sub/b.inc"));
+  EXPECT_EQ(testsupport::ReadBytes(dir.File("to/sub/z.inc")), "ok\r\n");  // the rest is copied
+
+  testsupport::WriteBytes(dir.File("to/sub/bad.asm"), "ELSE\r\n");
+  EXPECT_FALSE(doc.PreprocessFramework(dir.File("to")));
+  EXPECT_EQ(doc.GetFailedPath(), dir.File("to/sub/bad.asm"));
+  EXPECT_EQ(testsupport::ReadBytes(dir.File("to/sub/z.inc")), "ok");  // the rest is processed
+
+  fs::remove(std::string(dir.File("from/sub/b.inc").utf8_str()));
+  EXPECT_TRUE(doc.CopyTemplateFolder(dir.File("from"), dir.File("to")));
+  EXPECT_EQ(doc.GetFailedPath(), "");
+}
+
 TEST_F(OutputFolderTest, RemovalDeletesLinksButNeverWhatTheyPointAt) {
   namespace fs = std::filesystem;
   const fs::path root(std::string(dir.Path().utf8_str()));

@@ -10,6 +10,7 @@
 #include "keys/KeyConfigSection.h"
 #include "keys/KeyGuide.h"
 #include "keys/KeySourceGeneration.h"
+#include "keys/OutputCommand.h"
 #include "keys/pages/FuncDlg.h"
 #include "keys/pages/KeyButton.h"
 #include "keys/pages/KeyDlg.h"
@@ -722,16 +723,17 @@ void CKeyConfigDlg::OnBack() {
 
 void CKeyConfigDlg::OnOutput() {
   if (!CheckAndApply()) return;
-  const wxString framework = FrameworkFolderName(g_DocManage.RemoteType, g_DocManage.CodeMode);
-  if (!g_DocManage.PrepareOutputFolder(g_DocManage.OutputProtocolName, framework)) {
-    LangMessageBox("IDS_FAILED_COPY_PROJECT");
+  const stOutputResult result = BuildOutputFolder(g_DocManage);
+  if (!result.Succeeded()) {
+    if (result.path.empty())
+      LangMessageBox(result.messageKey);
+    else
+      LangMessageBox("", kNoticeOk, result.messageKey, result.path);
     return;
   }
-  g_DocManage.CopyTemplateFolder(g_DocManage.TempFolder, g_DocManage.GetOutputFolder());
-  if (IsGeneralRemote(g_DocManage.RemoteType) && g_DocManage.CodeType == 0)
-    g_DocManage.PreprocessFramework(g_DocManage.GetOutputFolder());
+  // Success is reported only once the project is saved; a failed save shows its own message.
   wxWindow* main = wxGetTopLevelParent(this);
-  SendShellMessage(main, WM_SAVE_PROJECT);
+  if (SendShellMessage(main, WM_SAVE_PROJECT) == 0) return;
   PostShellMessage(main, WM_BUILD_DONE);
 }
 

@@ -168,7 +168,8 @@ void COlvantaDlg::CloseModePages() {
 // --- Messages of pages and the receiver.
 
 void COlvantaDlg::OnBuildDone(CShellMessageEvent& event) {
-  const wxString folder = g_DocManage.GetProjectFolder();
+  // The folder the user has just made, not the project folder that holds it.
+  const wxString folder = g_DocManage.GetOutputFolder();
   if (LangMessageBox("", kNoticeOkCancel, "IDS_BUILD_OK", folder) == kNoticeAnswerOk) OpenFolder(folder);
   event.SetResult(1);
 }
