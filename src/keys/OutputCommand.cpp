@@ -29,8 +29,10 @@ stOutputResult BuildOutputFolder(CDocManage& doc) {
     if (doc.GetFailedPath().empty()) return Failure("IDS_FAILED_COPY_PROJECT", wxString());
     return Failure("IDS_OUTPUT_COPY_FAILED", doc.GetFailedPath());
   }
-  if (!doc.CopyTemplateFolder(doc.TempFolder, doc.GetOutputFolder())) return Abandon(doc, "IDS_OUTPUT_COPY_FAILED");
-  if (OutputNeedsPreprocessing(doc.RemoteType, doc.CodeType) && !doc.PreprocessFramework(doc.GetOutputFolder()))
+  if (!doc.CopyTemplateFolder(doc.TempFolder, doc.GetOutputFolder()))
+    return Abandon(doc, "IDS_OUTPUT_COPY_FAILED");
+  if (OutputNeedsPreprocessing(doc.RemoteType, doc.CodeType) &&
+      !doc.PreprocessFramework(doc.GetOutputFolder()))
     return Abandon(doc, "IDS_OUTPUT_PREPROCESS_FAILED");
   return stOutputResult{};
 }

@@ -63,7 +63,8 @@ class OutputCommandTest : public ::testing::Test {
   std::string Output(const wxString& name) const { return ReadBytes(doc.GetOutputFolder() + "/" + name); }
   int ProjectFolderEntries() const {
     int count = 0;
-    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(platform::ToFsPath(doc.ProjectFolder))) ++count;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(platform::ToFsPath(doc.ProjectFolder)))
+      ++count;
     return count;
   }
 

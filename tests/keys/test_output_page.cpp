@@ -1,0 +1,263 @@
+// The output button of the key page in the main window: the NEC example
+// opened, walked from its standard page to the key page and output over a
+// framework the test adds to a copy of the install's remote settings. Success
+// saves the project and offers the output folder; a missing framework shows
+// its message and leaves the project file as it was.
+#include "core/AppContext.h"
+#include "core/DocManage.h"
+#include "core/ExprEngine.h"
+#include "core/FileHelpers.h"
+#include "core/LangText.h"
+#include "core/UserIni.h"
+#include "keys/KeyGuide.h"
+#include "keys/pages/KeyConfigDlg.h"
+#include "keys/pages/KeysPages.h"
+#include "platform/Format.h"
+#include "platform/MessageBox.h"
+#include "platform/Paths.h"
+#include "platform/Profile.h"
+#include "platform/TextFile.h"
+#include "platform/gui/WxMessageBoxService.h"
+#include "protocol/pages/ProtocolPages.h"
+#include "ui/shell/OlvantaDlg.h"
+#include "PageTestBase.h"
+#include "MessageRecorder.h"
+#include "TempDir.h"
+#include "UiEvents.h"
+
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/timer.h>
+
+#include <filesystem>
+
+#ifdef __WXGTK__
+#include <dlfcn.h>
+#endif
+
+namespace fs = std::filesystem;
+using testsupport::ReadBytes;
+using testsupport::WriteBytes;
+
+namespace {
+
+#ifdef OLV_BRAND_MAKER
+constexpr int kBrand = 1;
+const char* const kProjectFileName = "NEC_TV_Remote.ovirprj";
+#else
+constexpr int kBrand = 0;
+const char* const kProjectFileName = "NEC_TV_Remote.lmirprj";
+#endif
+
+// The framework's own option include and a source with one block decided by it.
+const char* const kOptionInc = "#define LED_ON_SEND 1\r\n";
+const char* const kMainAsm =
+    "\tINCLUDE Option.inc\r\n"
+    "\tIF LED_ON_SEND == 1\r\n"
+    "\tCALL LED_FLASH\r\n"
+    "\tENDIF\r\n"
+    "\tJMP MAIN\r\n";
+
+class OutputPageTest : public testsupport::PageTestBase {
+ protected:
+  void SetUp() override {
+    ResetToInstalledProgram();
+    g_DocManage.Modified = 0;
+    g_BrandFlag = kBrand;
+    RegisterProtocolPages();
+    RegisterKeysPages();
+    platform::WriteProfileString(GetUserIniPath(), "Olvanta", "Prompt_Standard", "1");
+    DisarmKeyPageGuide();
+    // The install's remote settings, with frameworks the test adds.
+    const wxString settings = work.File("RemoteControlSetting");
+    fs::copy(platform::ToFsPath(g_App.remoteSettingsFolder), platform::ToFsPath(settings),
+             fs::copy_options::recursive);
+    g_App.remoteSettingsFolder = settings;
+    g_App.protocolFolder = g_App.GetProtocolFolder(0);
+  }
+
+  void TearDown() override {
+    g_DocManage.Modified = 0;
+    if (dialog) dialog->Destroy();
+    dialog = nullptr;
+    testsupport::PumpEvents();
+    RegisterShellPage(kStandardModePageId, nullptr);
+    RegisterShellPage(kModulationParamId, nullptr);
+    RegisterShellPage(kDataFormatId, nullptr);
+    RegisterShellPage(kKeyConfigId, nullptr);
+    g_BrandFlag = 0;
+  }
+
+  wxString FrameworkFolder() const {
+    return platform::JoinPath(g_App.protocolFolder, "Standard/IR_FrameWork_STD_V1.0/QK21C0510/NEC");
+  }
+  void AddFramework() {
+    CreateFolderPath(FrameworkFolder());
+    WriteBytes(FrameworkFolder() + "/Option.inc", kOptionInc);
+    WriteBytes(FrameworkFolder() + "/main.asm", kMainAsm);
+  }
+
+  void OpenExample() {
+    const wxString source = platform::JoinPath(
+        platform::JoinPath(OLV_SOURCE_DIR, "install/Example/General type remote controller"),
+        "NEC_TV_Remote");
+    const wxString folder = work.File("NEC_TV_Remote");
+    fs::copy(platform::ToFsPath(source), platform::ToFsPath(folder), fs::copy_options::recursive);
+    project = platform::JoinPath(folder, kProjectFileName);
+    dialog = new COlvantaDlg();
+    ASSERT_TRUE(dialog->Setup());
+    ASSERT_TRUE(g_ExprEngine.Load(OLV_DIST_DIR));
+    dialog->Show();
+    testsupport::PumpEvents();
+    ASSERT_EQ(dialog->OpenProjectFile(project), 2);
+    g_App.protocolFolder = g_App.GetProtocolFolder(0);
+    recorder.boxes.clear();
+  }
+
+  CKeyConfigDlg* KeyPage() const { return dynamic_cast<CKeyConfigDlg*>(dialog->FindPage(kKeyConfigId)); }
+
+  // Next on the standard page: it writes its include into the work folder.
+  void GoToKeyPage() {
+    dialog->FindPage(kStandardModePageId)->RequestNextPage(1, 0);
+    testsupport::PumpEvents();
+    ASSERT_EQ(dialog->GetCurrentPage(), KeyPage());
+    ASSERT_TRUE(recorder.boxes.empty()) << recorder.boxes.front().text;
+  }
+
+  void PressOutput() {
+    wxWindow* button = KeyPage()->FindWindow(CKeyConfigDlg::kOutputId);
+    wxCommandEvent event(wxEVT_BUTTON, button->GetId());
+    event.SetEventObject(button);
+    button->ProcessWindowEvent(event);
+    testsupport::PumpEvents();
+  }
+
+  std::vector<fs::path> ProjectFolderEntries() const {
+    std::vector<fs::path> entries;
+    for (const auto& entry : fs::directory_iterator(platform::ToFsPath(g_DocManage.ProjectFolder)))
+      entries.push_back(entry.path().filename());
+    return entries;
+  }
+
+  testsupport::TempDir work;
+  testsupport::CMessageRecorder recorder;
+  COlvantaDlg* dialog = nullptr;
+  wxString project;
+};
+
+TEST_F(OutputPageTest, OutputSavesTheProjectAndOffersTheNewFolder) {
+  AddFramework();
+  OpenExample();
+  GoToKeyPage();
+  g_DocManage.Modified = 1;
+  recorder.answers.push_back(platform::kIdCancel);  // do not open a file manager
+  PressOutput();
+
+  ASSERT_EQ(recorder.boxes.size(), 1u);
+  const wxString output = g_DocManage.GetOutputFolder();
+  EXPECT_TRUE(output.StartsWith(platform::JoinPath(g_DocManage.ProjectFolder, "NEC_TV_Remote_"))) << output;
+  EXPECT_EQ(recorder.boxes[0].text,
+            platform::FormatChecked(GetLangText("IDS_BUILD_OK"), {platform::FormatArg(output)}));
+  EXPECT_EQ(g_DocManage.Modified, 0) << "the project is saved";
+
+  // The framework with its block decided, the generated files laid over it.
+  EXPECT_EQ(ReadBytes(output + "/main.asm"), "INCLUDE Option.inc\r\n\tCALL LED_FLASH\r\n\tJMP MAIN");
+  EXPECT_TRUE(wxFileExists(output + "/Table.ASM"));
+  bool standardInclude = false;
+  for (const auto& entry : fs::directory_iterator(platform::ToFsPath(output)))
+    standardInclude = standardInclude || entry.path().filename().string().rfind("IR_Standard", 0) == 0;
+  EXPECT_TRUE(standardInclude) << "the standard page's include is copied from the work folder";
+}
+
+TEST_F(OutputPageTest, MissingFrameworkLeavesTheProjectFileAsItWas) {
+  OpenExample();
+  GoToKeyPage();
+  g_DocManage.Modified = 1;
+  const std::string before = ReadBytes(project);
+  const auto entriesBefore = ProjectFolderEntries();
+  PressOutput();
+
+  ASSERT_EQ(recorder.boxes.size(), 1u);
+  EXPECT_EQ(recorder.boxes[0].text, GetLangText("IDS_FAILED_COPY_PROJECT"));
+  EXPECT_EQ(ReadBytes(project), before);
+  EXPECT_EQ(ProjectFolderEntries(), entriesBefore);
+  EXPECT_EQ(g_DocManage.Modified, 1);
+}
+
+TEST_F(OutputPageTest, ConditionsThatCannotBeFollowedStopTheOutputWithTheFileNamed) {
+  AddFramework();
+  WriteBytes(FrameworkFolder() + "/send.asm", "\tNOP\r\n\tELSE\r\n");
+  OpenExample();
+  GoToKeyPage();
+  g_DocManage.Modified = 1;
+  const std::string before = ReadBytes(project);
+  const auto entriesBefore = ProjectFolderEntries();
+  PressOutput();
+
+  ASSERT_EQ(recorder.boxes.size(), 1u);
+  EXPECT_TRUE(recorder.boxes[0].text.Contains("send.asm")) << recorder.boxes[0].text;
+  EXPECT_FALSE(recorder.boxes[0].text.Contains(GetLangText("IDS_BUILD_OK").BeforeFirst('%')));
+  EXPECT_EQ(ReadBytes(project), before);
+  EXPECT_EQ(ProjectFolderEntries(), entriesBefore);
+}
+
+#ifdef __WXGTK__
+// The native box is no wx window and runs its own loop (gtk_dialog_run): it is
+// found among GTK's windows as the visible modal one, and only a response ends
+// it. GTK comes with wx; its functions are looked up, not declared from headers.
+template <typename Function>
+Function Gtk(const char* name) {
+  return reinterpret_cast<Function>(dlsym(RTLD_DEFAULT, name));
+}
+
+bool CancelNativeBox() {
+  struct List {
+    void* data;
+    List* next;
+    List* prev;
+  };
+  const auto toplevels = Gtk<List* (*)()>("gtk_window_list_toplevels");
+  const auto isModal = Gtk<int (*)(void*)>("gtk_window_get_modal");
+  const auto isVisible = Gtk<int (*)(void*)>("gtk_widget_get_visible");
+  const auto respond = Gtk<void (*)(void*, int)>("gtk_dialog_response");
+  const auto freeList = Gtk<void (*)(List*)>("g_list_free");
+  if (!toplevels || !isModal || !isVisible || !respond || !freeList) return false;
+  constexpr int kGtkResponseCancel = -6;
+  List* windows = toplevels();
+  bool found = false;
+  for (List* item = windows; item && !found; item = item->next) {
+    if (!isModal(item->data) || !isVisible(item->data)) continue;
+    respond(item->data, kGtkResponseCancel);
+    found = true;
+  }
+  freeList(windows);
+  return found;
+}
+
+// The real message box after a successful output, over the main window.
+TEST_F(OutputPageTest, BuildOkScreenshot) {
+  AddFramework();
+  OpenExample();
+  GoToKeyPage();
+  platform::CWxMessageBoxService boxes;
+  platform::InstallMessageBoxService(&boxes);
+  wxString saved;
+  bool closed = false;
+  int ticks = 0;
+  wxTimer timer;
+  timer.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+    if (++ticks < 3) return;  // the box is up and drawn
+    timer.Stop();
+    saved = testsupport::SaveWindowScreenshot(dialog, "build_ok.png");
+    closed = CancelNativeBox();
+  });
+  timer.Start(200);
+  PressOutput();
+  timer.Stop();
+  platform::InstallMessageBoxService(&recorder);
+  EXPECT_TRUE(closed);
+  EXPECT_FALSE(saved.empty());
+}
+#endif
+
+}  // namespace
