@@ -17,6 +17,14 @@ wxDEFINE_EVENT(WM_PAGE_BACK, CPageRequestEvent);
 namespace {
 // The watermark's constant opacity: 12 of 255.
 constexpr unsigned char kWatermarkAlpha = 12;
+
+// An element rectangle as a window takes it: a layout resolved for a window
+// still too small gives negative sizes.
+wxRect NonNegative(wxRect rect) {
+  rect.width = std::max(rect.width, 0);
+  rect.height = std::max(rect.height, 0);
+  return rect;
+}
 }  // namespace
 
 CSubBaseDlg::CSubBaseDlg(int templateId, wxWindow* parent)
@@ -72,7 +80,7 @@ void CSubBaseDlg::PlaceControls(const std::vector<std::pair<wxString, int>>& tab
     wxWindow* control = FindWindow(id);
     stUIElement element;
     if (!control || !m_layout.GetElement(name, element)) continue;
-    control->SetSize(element.Rect());
+    control->SetSize(NonNegative(element.Rect()));
     if (element.hidden) control->Hide();
   }
 }
@@ -84,9 +92,7 @@ bool CSubBaseDlg::LayoutElements(const std::pair<const char*, int>* table, std::
     const auto& [name, id] = table[i];
     stUIElement element;
     if (!m_layout.GetElement(name, element)) continue;
-    wxRect rect = element.Rect();
-    rect.width = std::max(rect.width, 0);
-    rect.height = std::max(rect.height, 0);
+    wxRect rect = NonNegative(element.Rect());
     if (CLUEdit* input = inputOf ? inputOf(id) : nullptr) {
       input->SetEditSize(EditHeight(rect.height), EditWidth(rect.width));
       input->SetPos(rect.x, rect.y, true);

@@ -484,6 +484,25 @@ TEST_F(DataFormatModelTest, FunctionRecordCheckEndsForAModeMaskOfZero) {
   g_FuncRecords.Clear();
 }
 
+// After a time-data drop the time blocks leave the frame for the palette;
+// the fields after them close the gap.
+TEST_F(DataFormatModelTest, TimeBlocksLeaveTheFrameAfterATimeDataDrop) {
+  std::string definitions = testsupport::ReadBytes(kDefinitions);
+  definitions.replace(definitions.find("6=CONST_CODE4"), 13, "6=IDS_TIME_OPEN");
+  testsupport::WriteBytes(dir.File("setting.ini"), definitions);
+  doc.NewProject = 1;
+  doc.FormatType = -1;
+  CDataFormat page(doc);
+  ASSERT_TRUE(page.LoadFromProjectWith(dir.File("setting.ini")));
+  for (const char* name : {"CONST_CODE1", "IDS_TIME_OPEN", "COMMAND"})
+    page.ApplyBlockToSendFormats(name, false, false);
+  ASSERT_EQ(FrameTexts(page), (std::vector<wxString>{"CONST_CODE1", "IDS_TIME_OPEN", "COMMAND"}));
+  EXPECT_EQ(page.RemoveTimeBlocks(), 1);
+  EXPECT_EQ(FrameTexts(page), (std::vector<wxString>{"CONST_CODE1", "COMMAND"}));
+  EXPECT_TRUE(page.DataBlocks()[6]->block.IsVisible());
+  EXPECT_EQ(page.RemoveTimeBlocks(), 0);
+}
+
 // Each mode's divisor, and the modes whose divisor would be zero or negative
 // (one block with a tail and kind 2 off) giving the block rectangle's width.
 TEST(BlockWidthTest, SharesTheRowAndNeverDividesByANonPositiveCount) {

@@ -24,6 +24,7 @@
 #include "ui/pages/NewPrjPage.h"
 #include "ui/shell/OlvantaDlg.h"
 #include "ui/shell/ShellCommands.h"
+#include "HostFrame.h"
 #include "PageTestBase.h"
 #include "MessageRecorder.h"
 #include "TempDir.h"
@@ -513,6 +514,67 @@ TEST_F(DataFormatPageTest, LanguageSwitchRelabelsThePageAndKeepsTheFrame) {
   EXPECT_TRUE(InPalette("CONST_CODE3"));
   EXPECT_EQ(Page()->FindWindow(kErrorLine)->GetLabel(), "");
   testsupport::SaveWindowScreenshot(dialog, "data_format_page_zh.png");
+}
+
+// A protocol whose palette holds more data fields than the row has places:
+// a field dragged onto a full row is refused without a word, the row keeps
+// its last field and the refused block goes back to the palette.
+TEST_F(DataFormatPageTest, FullRowRefusesAnotherFieldSilently) {
+  std::string definitions = ReadFile(olv::protocol::CDataFormat::DefinitionPathFor(0));
+  const std::size_t count = definitions.find("Count=9");
+  const std::size_t frameTemplate = definitions.find("9=DATA,");
+  ASSERT_NE(count, std::string::npos);
+  ASSERT_NE(frameTemplate, std::string::npos);
+  definitions.replace(frameTemplate, 2, "9=EXTRA,1,0x000000,0x8FD3F5,1,EXTRA,0,0,0,,0\r\n10=");
+  definitions.replace(count, 7, "Count=10");
+  const wxString file = work.File("setting.ini");
+  std::ofstream(fs::path(file.utf8_string()), std::ios::binary) << definitions;
+
+  testsupport::HostFrame host(wxSize(1200, 700), wxPoint(20, 20), testsupport::HostContent::Empty);
+  g_DocManage.NewProject = 1;
+  g_DocManage.FormatType = -1;
+  g_DocManage.LeadCodeOn = 0;
+  g_DocManage.RepeatCodeOn = 0;
+  auto* page = new CDataFormat(host.Frame());
+  host.Frame()->SendSizeEvent();
+  testsupport::PumpEvents();
+  ASSERT_TRUE(page->LoadFromProjectWith(file));
+  auto* sendType = dynamic_cast<wxChoice*>(page->FindWindow(kSendType));
+  Pick(sendType, 3);  // three codes and the command
+  olv::protocol::CDataFormat& model = page->Model();
+  const auto palette = [&](const wxString& name) -> const olv::protocol::CFrameBlock* {
+    for (const auto& entry : model.DataBlocks()) {
+      if (entry && entry->block.GetText() == name) return &entry->block;
+    }
+    return nullptr;
+  };
+  const auto frame = [&] {
+    std::vector<wxString> names;
+    for (int i = 0; i < model.SendFormat().PlaceCount(); ++i) {
+      if (const auto* item = model.SendFormat().GetBlockWnd(i)) names.push_back(item->GetCaption());
+    }
+    return names;
+  };
+  const auto drag = [&](const wxPoint& from, const wxPoint& to) {
+    testsupport::MouseDown(page, from);
+    for (int step = 1; step <= 4; ++step) testsupport::MouseMove(page, from + (to - from) * step / 4, true);
+    testsupport::MouseUp(page, to);
+    testsupport::PumpEvents();
+  };
+  const auto place = [&](int i) { return Centre(model.SendFormat().Place(i).Rect()); };
+  ASSERT_EQ(frame(), (std::vector<wxString>{"CONST_CODE1", "CONST_CODE2", "CONST_CODE3", "COMMAND"}));
+  Tick(page, kConstEnable[3], true);
+  drag(Centre(palette("CONST_CODE4")->Rect()), place(7));
+  const std::vector<wxString> full = {"CONST_CODE1", "CONST_CODE2", "CONST_CODE3", "COMMAND", "CONST_CODE4"};
+  ASSERT_EQ(frame(), full);
+
+  ASSERT_TRUE(palette("EXTRA") && palette("EXTRA")->IsVisible());
+  for (const wxPoint& target : {place(3), place(7), Centre(model.SendFormat().Place(8).Rect())}) {
+    drag(Centre(palette("EXTRA")->Rect()), target);
+    EXPECT_EQ(frame(), full);
+    EXPECT_TRUE(palette("EXTRA")->IsVisible()) << "back in the palette";
+  }
+  EXPECT_TRUE(recorder.boxes.empty());
 }
 
 }  // namespace

@@ -368,8 +368,12 @@ void CDataFormat::ReadControlsIntoModel() {
 // --- Page protocol.
 
 bool CDataFormat::LoadFromProject() {
+  return LoadFromProjectWith(olv::protocol::CDataFormat::DefinitionPathFor(g_DocManage.RemoteType));
+}
+
+bool CDataFormat::LoadFromProjectWith(const wxString& definitionFile) {
   PlaceModelGeometry();
-  const bool ok = m_model.LoadFromProject();
+  const bool ok = m_model.LoadFromProjectWith(definitionFile);
   ShowModelState();
   return ok;
 }

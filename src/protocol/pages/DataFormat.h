@@ -29,6 +29,8 @@ class CDataFormat : public CSubBaseDlg, public IShellPageExtras {
   // The page protocol.
   void ApplyLanguage() override;
   bool LoadFromProject() override;
+  // The load with a given definition file.
+  bool LoadFromProjectWith(const wxString& definitionFile);
   bool ShowStoredValues() override;
   bool SaveToProject() override;
   bool StorePageData() override;
