@@ -122,7 +122,23 @@ class ModulationPageTest : public testsupport::PageTestBase {
     project = g_DocManage.GetProjectFilePath();
     ASSERT_FALSE(project.empty());
     ASSERT_TRUE(project.EndsWith(kExtension));
+    SettleFocus();
     recorder.boxes.clear();
+  }
+
+  // The new-project dialog's window is gone: the display hands the keyboard
+  // focus back to the main window in its own time. Waits for that, so that
+  // the focus the page asks for later is not taken away by it.
+  void SettleFocus() {
+    Page()->GetEditById(kFreqEditId)->GetEdit()->SetFocus();
+    for (int wait = 0; wait < 100; ++wait) {
+      wxWindow* focus = wxWindow::FindFocus();
+      if (focus && wxGetTopLevelParent(focus) == dialog) break;
+      wxMilliSleep(10);
+      testsupport::PumpEvents();
+    }
+    Page()->SetFocusIgnoringChildren();
+    testsupport::PumpEvents();
   }
 
   CModulationParam* Page() const {
