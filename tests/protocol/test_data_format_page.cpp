@@ -463,6 +463,7 @@ TEST_F(DataFormatPageTest, RefusedSendTypeAndFrameWithoutCommand) {
   Pick(Choice(kSendType), 1);
   ASSERT_EQ(recorder.boxes.size(), 1u);
   EXPECT_EQ(recorder.boxes[0].text, GetLangText("IDS_MODE_CAN_NO_SEL"));
+  recorder.boxes.clear();
   EXPECT_EQ(Choice(kSendType)->GetSelection(), 4) << "shown as the last send type";
   EXPECT_EQ(Frame(), (std::vector<wxString>{"IDS_GUIDE_CODE", "CONST_CODE1", "CONST_CODE2", "COMMAND"}));
 
@@ -471,6 +472,16 @@ TEST_F(DataFormatPageTest, RefusedSendTypeAndFrameWithoutCommand) {
   Drag(FramePlace("COMMAND"), Empty());
   EXPECT_EQ(error->GetLabel(), GetLangText("IDS_DATA_FORMAT_ERR"));
   EXPECT_EQ(error->GetForegroundColour(), *wxRED);
+
+  // Back stores the frame as it stands, unchecked; Next on the carrier page
+  // brings it back.
+  Press(Page()->FindWindow(kBackId));
+  ASSERT_EQ(dialog->GetCurrentPage(), dialog->FindPage(kModulationParamId));
+  EXPECT_EQ(g_DocManage.GetParam(17), "IDS_GUIDE_CODE,CONST_CODE1,CONST_CODE2,");
+  Press(dialog->FindPage(kModulationParamId)->FindWindow(kNextId));
+  ASSERT_EQ(dialog->GetCurrentPage(), Page());
+  EXPECT_EQ(Frame(), (std::vector<wxString>{"IDS_GUIDE_CODE", "CONST_CODE1", "CONST_CODE2"}));
+  EXPECT_TRUE(recorder.boxes.empty());
   Drag(PaletteBlock("COMMAND"), FramePlace("CONST_CODE1"));
   EXPECT_EQ(Frame(), (std::vector<wxString>{"IDS_GUIDE_CODE", "COMMAND", "CONST_CODE1", "CONST_CODE2"}));
   EXPECT_EQ(error->GetLabel(), "");
