@@ -351,7 +351,8 @@ void CDataFormat::ShowModelState() {
     list->Enable(state->enabled);
   }
   wxWindow* error = FindWindow(kErrorLine);
-  if (error->GetLabel() != m_model.errorLine) error->SetLabel(GetLangText(m_model.errorLine));
+  const wxString errorText = m_model.errorLine.empty() ? wxString() : GetLangText(m_model.errorLine);
+  if (error->GetLabel() != errorText) error->SetLabel(errorText);
   --m_quiet;
   Refresh();
 }
