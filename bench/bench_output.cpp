@@ -1,0 +1,196 @@
+// The output command over the largest framework of the install (the key
+// sources generated into the work folder, the output folder made from the
+// framework, the work folder copied over it and its conditions decided)
+// against a plain recursive copy of that framework, paired in one run.
+#include "PairedRatio.h"
+
+#include "core/AppContext.h"
+#include "core/DocManage.h"
+#include "core/ExprEngine.h"
+#include "keys/KeySourceGeneration.h"
+#include "keys/KeySlots.h"
+#include "keys/OutputCommand.h"
+#include "platform/Paths.h"
+#include "platform/TextFile.h"
+#include "protocol/DataFormatDefinitions.h"
+#include "protocol/DataFormatGeneration.h"
+#include "protocol/ModulationModel.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <random>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct stFramework {
+  fs::path folder;  // <protocols>/<kind>/<framework>/<MCU>/<protocol>
+  std::uintmax_t bytes = 0;
+};
+
+std::uintmax_t FolderBytes(const fs::path& folder) {
+  std::uintmax_t bytes = 0;
+  for (const auto& entry : fs::recursive_directory_iterator(folder))
+    if (entry.is_regular_file()) bytes += entry.file_size();
+  return bytes;
+}
+
+// The protocol folder with the most bytes among every MCU of every framework.
+stFramework LargestFramework(const fs::path& protocols) {
+  stFramework largest;
+  for (const auto& kind : fs::directory_iterator(protocols)) {
+    if (!kind.is_directory()) continue;
+    for (const auto& framework : fs::directory_iterator(kind.path())) {
+      if (!framework.is_directory()) continue;
+      for (const auto& mcu : fs::directory_iterator(framework.path())) {
+        if (!mcu.is_directory()) continue;
+        for (const auto& protocol : fs::directory_iterator(mcu.path())) {
+          if (!protocol.is_directory()) continue;
+          const std::uintmax_t bytes = FolderBytes(protocol.path());
+          if (bytes > largest.bytes) largest = {protocol.path(), bytes};
+        }
+      }
+    }
+  }
+  return largest;
+}
+
+// The user-defined protocol's macros as its pages make them: every carrier,
+// timing and data-format definition that gives one, and a frame's fields.
+CStringMap UserDefinedMacros(const fs::path& setting) {
+  CStringMap macros;
+  const wxString path = platform::FromFsPath(setting);
+  const modulation::CParamDefinitions carrier(path);
+  for (int n = 0; n < 64; ++n) {
+    modulation::stParamDefinition definition;
+    if (carrier.Read(n, definition)) macros[definition.name] = definition.max > 0 ? "560" : "1";
+  }
+  for (int n = 0; n < 64; ++n) {
+    olv::protocol::stParamDefinition definition;
+    if (!olv::protocol::ReadParamDefinition(path, n, definition)) continue;
+    const bool input = !definition.format.empty();
+    if (input && (!definition.hasMask || definition.mask == 0)) continue;
+    macros[definition.name] = input ? "8" : "1";
+  }
+  macros["IR_Manchester"] = "0";
+  olv::protocol::AddDataFieldMacros(macros, {{"CONST_CODE1"}, {"COMMAND"}, {"COMMAND", true}});
+  return macros;
+}
+
+// A general remote with a 4 x 4 matrix over the largest framework; its
+// protocol page's include is already in the work folder, as after Next.
+struct OutputRun {
+  OutputRun() {
+    g_App.BuildInstallPaths(OLV_SOURCE_DIR "/install");
+    g_App.protocolFolder = g_App.GetProtocolFolder(0);
+    loaded = g_ExprEngine.Load(OLV_DIST_DIR);
+    const fs::path protocols = platform::ToFsPath(g_App.protocolFolder);
+    framework = LargestFramework(protocols);
+    root = fs::temp_directory_path() / ("olv-bench-output-" + std::to_string(std::random_device{}()));
+    fs::create_directories(root / "project");
+    fs::create_directories(root / "work");
+    fs::create_directories(root / "copy");
+
+    const fs::path mcu = framework.folder.parent_path();
+    const bool userDefined = framework.folder.filename() == "USER_DEF";
+    doc.ProjectFolder = platform::FromFsPath(root / "project");
+    doc.ProjectName = "Bench";
+    doc.McuName = platform::FromFsPath(mcu.filename());
+    doc.ProtocolType = userDefined ? 2 : 1;
+    doc.CodeMode = userDefined ? 15 : 1;
+    doc.OutputProtocolName = platform::FromFsPath(framework.folder.filename());
+    doc.TempFolder = platform::FromFsPath(root / "work");
+    doc.CommandBits = 8;
+    doc.Keypad = 1;
+
+    const wxString templates = g_App.templateFolder;
+    g_MacroMap = UserDefinedMacros(protocols / "Custom" / "setting.ini");
+    const bool include =
+        userDefined ? doc.WriteTemplateFile(platform::JoinPath(templates, "GenUEF_IR_UserDef.temp"),
+                                            platform::JoinPath(doc.TempFolder, "IR_UserDef.inc"))
+                    : doc.WriteTemplateFile(platform::JoinPath(templates, "standard_IR_Standard.temp"),
+                                            platform::JoinPath(doc.TempFolder, "IR_Standard.inc"));
+    loaded = loaded && include;
+
+    lines.Setup(1, 4);  // four columns, then four rows
+    for (int line = 0; line < 8; ++line)
+      lines.PutPin(line, wxString::Format("P%c%d", line < 4 ? 'A' : 'B', line % 4));
+    for (int slot = 0; slot < 16; ++slot) slots.Set(slot, 0x40 + slot);
+    for (int key = 0; key < 16; ++key)
+      rows.push_back({wxString::Format("0x%X", 0x40 + key), wxString::Format("K%d", key)});
+    input.lines = &lines;
+    input.shape = stKeypadShape{true, 4, 4, 4, false};
+    input.slots = &slots.All();
+    input.savedKeyRows = &rows;
+  }
+  ~OutputRun() {
+    std::error_code ec;
+    fs::remove_all(root, ec);
+  }
+
+  void Run() {
+    ok = GenerateGeneralKeySources(doc, input, g_App.templateFolder) && ok;
+    ok = BuildOutputFolder(doc).Succeeded() && ok;
+  }
+  void RemoveOutput() {
+    std::error_code ec;
+    fs::remove_all(platform::ToFsPath(doc.GetOutputFolder()), ec);
+  }
+
+  stFramework framework;
+  fs::path root;
+  CDocManage doc;
+  CKeyLineSet lines;
+  CKeySlotTable slots;
+  std::vector<stSavedKeyRow> rows;
+  stGeneralKeySources input;
+  bool loaded = false;
+  bool ok = true;
+};
+
+void BM_OutputVsCopy(benchmark::State& state) {
+  OutputRun run;
+  if (!run.loaded || run.framework.bytes == 0) {
+    state.SkipWithError("no expression library or no framework");
+    return;
+  }
+  const fs::path copy = run.root / "copy" / "framework";
+  benchpair::RunPaired(
+      state, [&] { run.Run(); }, [&] { fs::copy(run.framework.folder, copy, fs::copy_options::recursive); },
+      [&] {
+        run.RemoveOutput();
+        fs::remove_all(copy);
+      });
+  state.counters["framework_bytes"] = static_cast<double>(run.framework.bytes);
+  state.SetLabel(run.framework.folder.parent_path().filename().string() + "/" +
+                 run.framework.folder.filename().string());
+  if (!run.ok) state.SkipWithError("the output command failed");
+}
+BENCHMARK(BM_OutputVsCopy)->Unit(benchmark::kMillisecond)->Iterations(200);
+
+// The folder steps alone (the key sources already in the work folder).
+void BM_OutputFolderVsCopy(benchmark::State& state) {
+  OutputRun run;
+  if (!run.loaded || run.framework.bytes == 0 ||
+      !GenerateGeneralKeySources(run.doc, run.input, g_App.templateFolder)) {
+    state.SkipWithError("no expression library, no framework or no key sources");
+    return;
+  }
+  const fs::path copy = run.root / "copy" / "framework";
+  bool ok = true;
+  benchpair::RunPaired(
+      state, [&] { ok = BuildOutputFolder(run.doc).Succeeded() && ok; },
+      [&] { fs::copy(run.framework.folder, copy, fs::copy_options::recursive); },
+      [&] {
+        run.RemoveOutput();
+        fs::remove_all(copy);
+      });
+  if (!ok) state.SkipWithError("the output folder failed");
+}
+BENCHMARK(BM_OutputFolderVsCopy)->Unit(benchmark::kMillisecond)->Iterations(200);
+
+}  // namespace
