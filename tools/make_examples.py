@@ -61,6 +61,29 @@ STANDARD_CHOICES = {
 }
 
 
+# The carrier and bit-timing page's values of the user-defined-protocol examples (a NEC-like
+# pulse-distance frame with a lead code and an AGC repeat), as the page saves them into [Custom].
+CUSTOM_CHOICES = {
+    "Custom_Protocol_Remote": [
+        ("IR_CarrierFreq", "38"), ("IR_CarrierDuty", "1/3"), ("IR_Manchester", "0"), ("IR_BootCode", "1"),
+        ("IR_BootManchester", "0"), ("IR_BootDataBits", ""), ("HEADER_CODE", ""), ("IR_BootMark", "9000"),
+        ("IR_BootSpace", "4500"), ("IR_Bit1Mark", "560"), ("IR_Bit0Mark", "560"), ("IR_Bit1Space", "1690"),
+        ("IR_Bit0Space", "560"), ("IR_ManchesterTime", ""), ("IR_Bit0MarkAfter", "0"), ("IR_RepeatCode", "1"),
+        ("IR_RepeatAGC", "1"), ("IR_RepeatData", "0"), ("IR_RepeatWhole", "0"), ("IR_RepeatMark", "9000"),
+        ("IR_RepeatSpace", "2250"), ("IR_RepeatPeriod", "108"),
+        # The data format page: LSB first, two constant codes (0x00 and 0xFF) before the 8-bit
+        # command, in the send format of its first group.
+        ("MSB_FIRST", "0"), ("START_BIT", "0"), ("START_BIT_VALUE", "0"), ("TOGGLE_BIT", "0"),
+        ("TOGGLE_START", "0"), ("ADDRESS_BITS", "8"), ("COMMAND_BITS_EDIT", "8"), ("ADDRESS", ""),
+        ("CONST1_BITS", "8"), ("CONST2_BITS", "8"), ("CONST3_BITS", "8"), ("CONST4_BITS", "8"),
+        ("COMMAND_BITS", "8"), ("CONST1_VALUE", "00"), ("CONST2_VALUE", "FF"), ("CONST3_VALUE", "00"),
+        ("CONST4_VALUE", "00"), ("CONST1_ON", "1"), ("CONST2_ON", "1"), ("CONST3_ON", "0"), ("CONST4_ON", "0"),
+        ("COMMAND_ON", "1"), ("CONST1_POLARITY", "0"), ("CONST2_POLARITY", "0"), ("CONST3_POLARITY", "0"),
+        ("CONST4_POLARITY", "0"), ("SendData", "CONST_CODE1,CONST_CODE2,COMMAND"), ("FormatType", "0"),
+    ],
+}
+
+
 def project_text(category, name, mcu, package, remote_type, protocol_type, keypad, key_keys=()):
     folder = "Example\\%s\\%s" % (category, name)
     sections = [
@@ -69,6 +92,8 @@ def project_text(category, name, mcu, package, remote_type, protocol_type, keypa
     ]
     if name in STANDARD_CHOICES:
         sections.append(("Standard", STANDARD_CHOICES[name]))
+    if name in CUSTOM_CHOICES:
+        sections.append(("Custom", CUSTOM_CHOICES[name]))
     sections += [
         ("KeyConfig", [("Package", package), ("Keypad", str(keypad)), ("CodeType", "0"), ("VSS", "0"),
                        ("Key Mode", "0"), ("PressAndHold", "0"), ("Double Button", "0"),
