@@ -43,6 +43,23 @@ KEY_LAYOUTS = {
 }
 
 
+# The codes put on the key panel's keys in cell order ("ItemKey%d", eight to a key; -1 no code):
+# the saved keys in turn, every further key left without a code.
+PANEL_KEYS = {
+    ("NEC_TV_Remote", "ovirprj"): 16,
+    ("NEC_TV_Remote", "lmirprj"): 16,
+    ("Custom_Protocol_Remote", "ovirprj"): 16,
+    ("Custom_Protocol_Remote", "lmirprj"): 10,  # a step keypad of four lines: 4 + 3 + 2 + 1 keys
+}
+
+
+def panel_items(name, extension, keys):
+    codes = ["0x%x" % code for code, _ in keys]
+    count = PANEL_KEYS[(name, extension)]
+    codes = (codes + ["-1"] * count)[:count]
+    return [("ItemKey%d" % (first // 8), ",".join(codes[first:first + 8])) for first in range(0, count, 8)]
+
+
 def key_layout(name, extension):
     """The [KeyConfig] keys of the key page: key lines, driver and saved keys (eight to an item)."""
     if (name, extension) not in KEY_LAYOUTS:
@@ -51,7 +68,7 @@ def key_layout(name, extension):
     out = lines + [("LEDSetting", ""), ("REMDRV", remdrv), ("REMPin", ""), ("KeyValueCount", str(len(keys)))]
     for first in range(0, len(keys), 8):
         out.append(("Item%d" % (first // 8), ",".join("0x%x-%s" % key for key in keys[first:first + 8])))
-    return out
+    return out + panel_items(name, extension, keys)
 
 
 # The standard protocol page's choice of the standard-protocol examples: protocol, address

@@ -51,11 +51,12 @@ struct stExample {
   const char* protocol;
   const char* include;   // the protocol page's generated include
   const char* sendBits;  // the data format page's send table, if any
+  const char* golden;    // expected key sources under tests/fixtures/output, if any
 };
 const stExample kExamples[] = {
-    {"NEC_TV_Remote", "Standard/IR_FrameWork_STD_V1.0", "NEC", "IR_Standard.inc", nullptr},
+    {"NEC_TV_Remote", "Standard/IR_FrameWork_STD_V1.0", "NEC", "IR_Standard.inc", nullptr, "NEC_TV_Remote"},
     {"Custom_Protocol_Remote", "Custom/IR_FrameWork_USER_DEF_V1.0", "USER_DEF", "IR_UserDef.inc",
-     "IR_SendBits.asm"},
+     "IR_SendBits.asm", nullptr},
 };
 
 std::set<std::string> FileNames(const fs::path& folder) {
@@ -177,6 +178,13 @@ TEST_P(OutputExamplesTest, GeneratedCodeIsCompleteAndEveryConditionDecided) {
       EXPECT_FALSE(IsConditionLine(line)) << name << ": " << line;
   }
   EXPECT_EQ(g_DocManage.Modified, 0);
+
+  // The key sources against the ones written by hand from their formats for this example.
+  if (!example.golden || kBrand != 0) return;
+  const fs::path golden = fs::path(OLV_SOURCE_DIR) / "tests/fixtures/output" / example.golden;
+  for (const char* name : {kKeyTableFile, kKeyMappingFile, kDrivingFile})
+    EXPECT_EQ(ReadBytes(platform::FromFsPath(output / name)), ReadBytes(platform::FromFsPath(golden / name)))
+        << name;
 }
 
 TEST_P(OutputExamplesTest, ConditionalCodeKeepsTheFrameworkAsItIs) {
