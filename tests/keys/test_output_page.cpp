@@ -1,9 +1,9 @@
 // The output button of the key page in the main window: the NEC example
 // opened, walked from its standard page to the key page and output over a
 // copy of the install's remote settings, which a test may break. Success
-// saves the project and offers the output folder; a missing framework or a
-// framework whose conditions cannot be followed shows its message and leaves
-// the project file and folder as they were.
+// saves the project and offers the output folder; a missing framework, a
+// framework whose conditions cannot be followed or an unreadable key template
+// shows its message and leaves the project file and folder as they were.
 #include "core/AppContext.h"
 #include "core/DocManage.h"
 #include "core/ExprEngine.h"
@@ -183,6 +183,32 @@ TEST_F(OutputPageTest, ConditionsThatCannotBeFollowedStopTheOutputWithTheFileNam
   EXPECT_EQ(ReadBytes(project), before);
   EXPECT_EQ(ProjectFolderEntries(), entriesBefore);
 }
+
+#ifndef _WIN32
+TEST_F(OutputPageTest, UnreadableKeyTemplateStopsTheOutputWithTheFileNamed) {
+  // The install's templates, the key mapping template a link to nothing.
+  const wxString templates = work.File("Template");
+  fs::copy(platform::ToFsPath(g_App.templateFolder), platform::ToFsPath(templates),
+           fs::copy_options::recursive);
+  const wxString broken = platform::JoinPath(templates, "Key_Mapping.temp");
+  fs::remove(platform::ToFsPath(broken));
+  fs::create_symlink("/nonexistent/olvanta-test", platform::ToFsPath(broken));
+  OpenExample();
+  GoToKeyPage();
+  g_App.templateFolder = templates;
+  g_DocManage.Modified = 1;
+  const std::string before = ReadBytes(project);
+  const auto entriesBefore = ProjectFolderEntries();
+  PressOutput();
+
+  ASSERT_EQ(recorder.boxes.size(), 1u);
+  EXPECT_TRUE(recorder.boxes[0].text.Contains("Key_Mapping.temp")) << recorder.boxes[0].text;
+  EXPECT_FALSE(recorder.boxes[0].text.Contains(GetLangText("IDS_BUILD_OK").BeforeFirst('%')));
+  EXPECT_EQ(ReadBytes(project), before);
+  EXPECT_EQ(ProjectFolderEntries(), entriesBefore);
+  EXPECT_EQ(g_DocManage.Modified, 1);
+}
+#endif
 
 #ifdef __WXGTK__
 // The native box is no wx window and runs its own loop (gtk_dialog_run): it is
