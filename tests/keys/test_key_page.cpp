@@ -10,7 +10,7 @@
 #include "core/UserIni.h"
 #include "keys/KeyGuide.h"
 #include "keys/pages/KeyConfigDlg.h"
-#include "keys/pages/KeyLinePanel.h"
+#include "keys/pages/KeySetDlg.h"
 #include "keys/pages/KeysPages.h"
 #include "keys/pages/PinPicker.h"
 #include "platform/Paths.h"
@@ -118,7 +118,7 @@ class KeyPageTest : public testsupport::PageTestBase {
   // Drags a pin from its picker button and releases it over key line `line`
   // (or over the screen point `target`).
   void DragPin(const wxString& pin, int line) {
-    CKeyLinePanel* lines = Lines();
+    CKeySetDlg* lines = Lines();
     const wxRect slot = lines->LineRect(line);
     DragPinTo(pin, lines->ClientToScreen(slot.GetPosition() + wxSize(slot.width / 2, slot.height / 2)));
   }
@@ -132,18 +132,24 @@ class KeyPageTest : public testsupport::PageTestBase {
     testsupport::PumpEvents();
   }
 
-  // Takes every pin off its line, a double-click each, as the user does.
-  void ClearKeyLines() {
-    CKeyLinePanel* lines = Lines();
-    for (int line = 0; line < lines->KeyLines().LineCount(); ++line) {
-      if (lines->KeyLines().PinAt(line).empty()) continue;
-      testsupport::MouseDoubleClick(lines, lines->LineRect(line).GetPosition() + wxSize(4, 4));
-    }
+  // Drags the pin of a line out of the cells (to the strip's empty corner).
+  void DragOut(int line) {
+    CKeySetDlg* lines = Lines();
+    testsupport::MouseDown(lines, lines->LineRect(line).GetPosition() + wxSize(4, 4));
+    testsupport::MouseMove(lines, wxPoint(3, 40), true);
+    testsupport::MouseUp(lines, wxPoint(3, 40));
     testsupport::PumpEvents();
+  }
+
+  // Takes every pin off its line, as the user does.
+  void ClearKeyLines() {
+    CKeySetDlg* lines = Lines();
+    for (int line = lines->KeyLines().LineCount() - 1; line >= 0; --line)
+      if (!lines->KeyLines().PinAt(line).empty()) DragOut(line);
     ASSERT_TRUE(lines->KeyLines().PinsInUse().empty());
   }
 
-  CKeyLinePanel* Lines() const { return dynamic_cast<CKeyLinePanel*>(KeyPage()->GetKeySetPanel()); }
+  CKeySetDlg* Lines() const { return dynamic_cast<CKeySetDlg*>(KeyPage()->GetKeySetPanel()); }
   bool IsFree(const wxString& pin) const { return KeyPage()->GetPinPicker()->Model().IsFree(pin); }
 
   // The [KeyConfig] section of a project file as its lines.
@@ -203,18 +209,22 @@ TEST_F(KeyPageTest, MatrixByDraggingPinsSavesAndReopensTheSame) {
     DragPin(wxString::Format("PA%d", i), i);
     DragPin(wxString::Format("PB%d", i), firstRow + i);
   }
-  EXPECT_EQ(g_DocManage.GetParam(18), "PA0,PA1,PA2,PA3,,PB0,PB1,PB2,PB3");
+  EXPECT_EQ(g_DocManage.GetParam(18), "PA0,PA1,PA2,PA3, ,PB0,PB1,PB2,PB3");
   for (const char* pin : {"PA0", "PA3", "PB0", "PB3"}) EXPECT_FALSE(IsFree(pin)) << pin;
   EXPECT_TRUE(IsFree("PA4"));
   testsupport::SaveWindowScreenshot(dialog, "key_page_en.png");
   testsupport::SaveWindowScreenshot(page->GetPinPicker(), "pin_picker.png");
 
-  // A taken pin cannot be dragged; a refused drop changes nothing.
+  // A taken pin cannot be dragged; a pin dropped on a taken column goes to
+  // the first free one; a refused drop changes nothing.
   const wxString before = g_DocManage.GetParam(18);
   DragPin("PA0", 5);
   EXPECT_EQ(Lines()->KeyLines().PinAt(5), "");
-  DragPin("PA4", 0);  // a line that holds a pin
+  DragPin("PA4", 0);
   EXPECT_EQ(Lines()->KeyLines().PinAt(0), "PA0");
+  EXPECT_EQ(Lines()->KeyLines().PinAt(4), "PA4");
+  EXPECT_FALSE(IsFree("PA4"));
+  DragOut(4);
   EXPECT_TRUE(IsFree("PA4"));
   DragPinTo("PA5", page->GetPinPicker()->GetScreenRect().GetPosition() + wxPoint(3, 3));  // not over a line
   EXPECT_TRUE(IsFree("PA5"));
@@ -226,7 +236,7 @@ TEST_F(KeyPageTest, MatrixByDraggingPinsSavesAndReopensTheSame) {
   EXPECT_EQ(dialog->GetCurrentPage(), StandardPage());
   EXPECT_TRUE(recorder.boxes.empty());
   GoToKeyPage();
-  EXPECT_EQ(FormatKeyPinList(Lines()->KeyLines().PinList(), kKeypadMatrix), before);
+  EXPECT_EQ(Lines()->PinListText(), before);
   EXPECT_FALSE(IsFree("PB2"));
 
   // Save, reopen, and find the same section.
@@ -236,7 +246,7 @@ TEST_F(KeyPageTest, MatrixByDraggingPinsSavesAndReopensTheSame) {
   const std::vector<wxString> saved = KeyConfigSection(project);
   auto has = [&](const wxString& line) { return std::find(saved.begin(), saved.end(), line) != saved.end(); };
   for (const char* line : {"Keypad=1", "CodeType=1", "REMDRV=0", "IOColCount=4", "IORowCount=4",
-                           "IOConfigItem=PA0,PA1,PA2,PA3,,PB0,PB1,PB2,PB3", "KeyValueCount=12",
+                           "IOConfigItem=PA0,PA1,PA2,PA3, ,PB0,PB1,PB2,PB3", "KeyValueCount=12",
                            "Item1=0x9-Back,0x16-Input,0x45-Power,0x1a-Vol+"})
     EXPECT_TRUE(has(line)) << line;
 
@@ -268,20 +278,18 @@ TEST_F(KeyPageTest, ChineseTextsAndAFreedLine) {
   EXPECT_EQ(dynamic_cast<wxChoice*>(page->FindWindow(CKeyConfigDlg::kKeypadComboId))->GetSelection(), 1);
   testsupport::SaveWindowScreenshot(dialog, "key_page_zh.png");
 
-  // A double-click takes the pin off its line and gives it back to the picker.
-  const wxRect slot = Lines()->LineRect(1);
-  testsupport::MouseDoubleClick(Lines(), slot.GetPosition() + wxSize(4, 4));
-  testsupport::PumpEvents();
+  // A pin dragged out of its cell goes back to the picker.
+  DragOut(1);
   EXPECT_EQ(Lines()->KeyLines().PinAt(1), "");
   EXPECT_TRUE(IsFree("PA1"));
-  EXPECT_EQ(g_DocManage.GetParam(18), "PA0,,PB0");
+  EXPECT_EQ(g_DocManage.GetParam(18), "PA0, ,PB0");
 
   // A pin taken away elsewhere leaves its line.
   CShellMessageEvent changed(WM_KEY_PIN_CHANGED, 0, 0);
   changed.SetString("pa0");
   page->GetEventHandler()->ProcessEvent(changed);
   EXPECT_EQ(changed.GetResult(), 1);
-  EXPECT_EQ(g_DocManage.GetParam(18), ",PB0");
+  EXPECT_EQ(g_DocManage.GetParam(18), " ,PB0");
 }
 
 TEST_F(KeyPageTest, KeyTextsTheFileCannotHoldAreRefused) {
@@ -316,7 +324,7 @@ TEST_F(KeyPageTest, PackageChangeMovesThePinsAndTheDriver) {
   EXPECT_FALSE(IsFree("PB4"));
   EXPECT_FALSE(IsFree("PA2"));
   EXPECT_EQ(Lines()->KeyLines().PinAt(0), "PA0");
-  EXPECT_EQ(g_DocManage.GetParam(18), "PA0,");
+  EXPECT_EQ(g_DocManage.GetParam(18), "PA0");
   EXPECT_EQ(g_DocManage.RemDrv, 0) << "the 8-pin package drives the LED from REM";
   EXPECT_TRUE(dynamic_cast<wxRadioButton*>(page->FindWindow(CKeyConfigDlg::kRemRadioId))->GetValue());
 

@@ -11,10 +11,11 @@
 #include "keys/KeyGuide.h"
 #include "keys/KeySourceGeneration.h"
 #include "keys/OutputCommand.h"
+#include "keys/KeySetupModel.h"
 #include "keys/pages/FuncDlg.h"
 #include "keys/pages/KeyButton.h"
 #include "keys/pages/KeyDlg.h"
-#include "keys/pages/KeyLinePanel.h"
+#include "keys/pages/KeySetDlg.h"
 #include "keys/pages/PinPicker.h"
 #include "platform/Paths.h"
 #include "platform/Profile.h"
@@ -102,11 +103,14 @@ void CKeyConfigDlg::CreateControls() {
   new wxButton(this, kBackId, wxString(), wxDefaultPosition, kButtonSize);
   new wxButton(this, kOutputId, wxString(), wxDefaultPosition, kButtonSize);
 
-  // The panels: key lines, pin picker, saved key codes, send preview.
-  auto* keyLines = new CKeyLinePanel(this);
-  m_keySet = keyLines;
-  keyLines->SetPinFreedHandler([this](const wxString& pin) {
+  // The panels: key set-up, pin picker, saved key codes, send preview.
+  auto* keySet = new CKeySetDlg(this);
+  m_keySet = keySet;
+  keySet->SetPinFreedHandler([this](const wxString& pin) {
     m_picker->SetPinState(pin, m_picker->Model().PackageHasPin(g_DocManage.GetPackageName(), pin));
+  });
+  keySet->SetLinesChangedHandler([this] {
+    m_picker->RefreshButtons();
     KeyLinesChanged();
     FillRemPinList(false);
     MarkModified();
@@ -125,6 +129,7 @@ void CKeyConfigDlg::CreateControls() {
   m_funcPanel = new CFuncDlg(this);
   m_funcPanel->Hide();
   if (KeyPanelFactory factory = GetKeyPanelFactory()) m_keyPanel = factory(this);
+  m_keyPanelHosted = m_keyPanel && m_keySet->HostKeyPanel(m_keyPanel);
   m_funcPanel->SetKeyPanelSource([this] { return m_keyPanel; });
   m_dragCursor = LoadCursorResource(IDC_DRAG_BLOCK);
   if (SendPreviewFactory factory = GetSendPreviewPanelFactory()) m_preview = factory(this);
@@ -169,7 +174,11 @@ void CKeyConfigDlg::BindEvents() {
     ApplyPinRules(0);
     event.SetResult(1);
   });
-  Bind(WM_KEYCFG_DRIVER_MODE, [this](CShellMessageEvent&) { OnChipDriverMode(); });
+  Bind(WM_KEYCFG_DRIVER_MODE, [this](CShellMessageEvent& event) {
+    OnChipDriverMode();
+    m_keySet->LoadChipDefaults();
+    event.SetResult(1);
+  });
   Bind(WM_KEYCFG_REFRESH, [this](CShellMessageEvent& event) {
     FillRemPinList(false);
     event.SetResult(1);
@@ -240,7 +249,9 @@ void CKeyConfigDlg::MarkModified() {
 
 void CKeyConfigDlg::KeyLinesChanged() {
   CKeyLineSet& lines = m_keySet->KeyLines();
-  g_DocManage.SetParam(18, FormatKeyPinList(lines.PinList(), lines.Keypad()));
+  // A pin taken off by a rule leaves no gap the saved list would lose.
+  CompactKeyLines(lines);
+  g_DocManage.SetParam(18, m_keySet->PinListText());
   const stKeyLineCounts counts = lines.CountsInUse();
   g_DocManage.IoCount = static_cast<std::uint8_t>(counts.io);
   g_DocManage.IoColCount = static_cast<std::uint8_t>(counts.columns);
@@ -376,7 +387,7 @@ void CKeyConfigDlg::LayoutControls() {
   }
   if (ElementRect(lcd ? "Key_Area1" : "Key_Area", rect)) {
     m_keySet->GetWindow()->SetSize(rect);
-    if (m_keyPanel) m_keyPanel->GetWindow()->SetSize(rect);
+    if (m_keyPanel && !m_keyPanelHosted) m_keyPanel->GetWindow()->SetSize(rect);
   }
   if (ElementRect("Send_Preview_Area", rect)) m_previewArea->SetSize(rect);
   for (const auto& [name, window] :
@@ -427,7 +438,7 @@ void CKeyConfigDlg::PlacePanels() {
   m_groups[2]->SetLabel(GetLangText(lcd ? "IDS_FUN_KEY_CONFIG" : "IDS_SAVED_KEY_VALUE"));
   m_grid->Show(!lcd);
   m_funcPanel->Show(lcd);
-  if (m_keyPanel) m_keyPanel->GetWindow()->Show(lcd);
+  if (m_keyPanel && !m_keyPanelHosted) m_keyPanel->GetWindow()->Show(lcd);
   m_previewArea->Show(!lcd);
   m_picker->SetLcdRemote(lcd);
   LayoutControls();
@@ -525,7 +536,12 @@ bool CKeyConfigDlg::ApplyKeyConfig() {
   // The key panel takes its keys' codes back, or tells the page the
   // functions its keys held.
   SyncKeyPanel();
-  if (m_keyPanel && !path.empty()) m_keyPanel->LoadKeys(CProjectFile(path));
+  if (m_keyPanel && !path.empty()) {
+    if (m_keyPanelHosted)
+      m_keySet->LoadKeyCodes(CProjectFile(path), IsLcd());
+    else
+      m_keyPanel->LoadKeys(CProjectFile(path));
+  }
   m_keySet->ApplyLedSetting(g_DocManage.GetParam(19));
   if (IsLcd()) {
     m_switchPicture->ShowImage(g_DocManage.ButtonState ? 1 : 0);
@@ -640,13 +656,14 @@ bool CKeyConfigDlg::LoadKeyPins(bool noCheck) {
   return true;
 }
 
-void CKeyConfigDlg::ApplyPinRules(int) {
+void CKeyConfigDlg::ApplyPinRules(int flag) {
   if (m_pinRulesRunning) return;
   m_pinRulesRunning = true;
   // The LED pin must keep off every key and reserved pin.
   const std::vector<wxString> avoid = m_rules->PinsToAvoid();
   const wxString led = m_keySet->LedPin();
   if (!led.empty() && ContainsPin(avoid, led)) m_keySet->ApplyLedSetting(wxString());
+  m_keySet->ApplyPinRules(flag != 0);
   m_pinRulesRunning = false;
 }
 
@@ -865,6 +882,7 @@ void CKeyConfigDlg::OnKeyCellEdit(CKeyCellEditEvent& event) { event.SetResult(0)
 
 bool CKeyConfigDlg::ChangePackage(const wxString& package) {
   const wxString old = g_DocManage.GetPackageName();
+  if (package != old && !m_keySet->ConfirmPackageChange()) return false;
   const CPinPickerModel::stPackageChange change = m_picker->Model().PlanPackageChange(old, package);
   for (const wxString& pin : change.leaving) {
     // The pin's own button says whether a key line holds it.

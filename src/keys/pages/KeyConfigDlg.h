@@ -198,6 +198,7 @@ class CKeyConfigDlg : public CSubBaseDlg, public IShellPageExtras {
   std::unique_ptr<CKeyPinRules> m_rules;
   CFuncDlg* m_funcPanel = nullptr;
   IKeyPanel* m_keyPanel = nullptr;
+  bool m_keyPanelHosted = false;  // placed by the key set-up
   CKeyButton* m_dragSource = nullptr;
   wxCursor m_dragCursor;
 

@@ -1,7 +1,7 @@
 // What the key configuration page needs of the panels it hosts. The key
 // set-up panel holds the key lines the pins are dragged onto; the send
 // preview shows the selected key's frame. The page reaches both only through
-// these interfaces, so a fuller panel can take a stand-in's place.
+// these interfaces.
 #pragma once
 
 #include "keys/KeyCommandTable.h"
@@ -14,6 +14,7 @@
 #include <vector>
 
 class CKeyButton;
+class IKeyPanel;
 class CProjectFile;
 class wxWindow;
 
@@ -57,6 +58,21 @@ class IKeySetPanel {
   virtual void EndCellDrag() {}
   // Clears the marks of the key lines the selected key is wired to.
   virtual void ClearKeyMarks() {}
+
+  // The key panel is shown under the lines: true when this panel places it.
+  virtual bool HostKeyPanel(IKeyPanel* /*panel*/) { return false; }
+  // Called after pins moved between lines or left them.
+  virtual void SetLinesChangedHandler(std::function<void()> /*handler*/) {}
+  // The key-pin list the project keeps (parameter 18 and "IOConfigItem").
+  virtual wxString PinListText() = 0;
+  // The LED choices after the pins, the chip or the package changed.
+  virtual void ApplyPinRules(bool /*packageChanged*/) {}
+  // The development-board wiring of the chip ini (development-board mode).
+  virtual void LoadChipDefaults() {}
+  // The package is about to change: false when the user keeps it.
+  virtual bool ConfirmPackageChange() { return true; }
+  // The keys' codes (general remote) or functions (LCD remote) from the file.
+  virtual void LoadKeyCodes(const CProjectFile& /*file*/, bool /*reselect*/) {}
 };
 
 // The key panel (dialog 155): the keys that functions are dragged onto.
