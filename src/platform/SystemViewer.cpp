@@ -15,6 +15,8 @@ bool OpenWithSystemViewer(const wxString& path) {
   return wxLaunchDefaultApplication(path);
 }
 
-void SetSystemViewerLauncher(std::function<bool(const wxString&)> launcher) { Launcher() = std::move(launcher); }
+void SetSystemViewerLauncher(std::function<bool(const wxString&)> launcher) {
+  Launcher() = std::move(launcher);
+}
 
 }  // namespace platform

@@ -1,5 +1,6 @@
 // The key set-up drawing on a PDF page that the test makes, read back with
 // poppler's pdftotext.
+#include "keys/KeySetupExport.h"
 #include "keys/KeySetupPdf.h"
 
 #include "TempDir.h"
@@ -146,6 +147,67 @@ TEST_F(KeySetupPdf, UnicodeTextReachesThePageAsUtf8) {
   HPDF_Page_EndText(page);
   const std::string text = SaveAndRead("unicode");
   EXPECT_NE(text.find(key.utf8_string()), std::string::npos) << text;
+}
+
+}  // namespace
+
+namespace {
+
+std::string ReadPdfText(const wxString& pdf) {
+  const std::string txt = pdf.ToStdString() + ".txt";
+  const std::string cmd = "pdftotext -layout '" + pdf.ToStdString() + "' '" + txt + "'";
+  if (std::system(cmd.c_str()) != 0) return std::string();
+  std::ifstream in(txt);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+std::string FileText(const wxString& path) {
+  std::ifstream in(path.ToStdString(), std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+TEST(KeySetupExport, TouchKeysAreLaidOutInsteadOfLinesAndCodes) {
+  testsupport::TempDir dir;
+  stKeySetupExport what;
+  what.touch = true;
+  what.touchNames = {"KEY1", "KEY3", "KEY8"};
+  what.touchLabels = {"K1", "K3", "K8"};
+  const wxString pdf = dir.File("touch.pdf");
+  ASSERT_EQ(ExportKeySetupPdf(pdf, what), KeySetupExportResult::kWritten);
+  const std::string text = ReadPdfText(pdf);
+  for (const char* want : {"KEY1", "KEY3", "KEY8", "K1", "K8", "3"})
+    EXPECT_NE(text.find(want), std::string::npos) << want << "\n" << text;
+  EXPECT_EQ(text.find("S0"), std::string::npos) << text;
+}
+
+TEST(KeySetupExport, AFailedExportLeavesTheOldFileAsItWas) {
+  testsupport::TempDir dir;
+  stKeySetupExport what;
+  what.snapshot.stepCells = 2;
+  what.snapshot.stepPins = 2;
+  what.snapshot.codes = {0x45, kNoDiagramCode, 0x1a};
+  const wxString pdf = dir.File("keys.pdf");
+  {
+    std::ofstream old(pdf.ToStdString());
+    old << "old file";
+  }
+  // A picture that cannot be read fails the drawing; nothing is copied.
+  what.pictureFile = dir.File("missing.png");
+  what.pictureWidth = what.pictureHeight = 10;
+  EXPECT_EQ(ExportKeySetupPdf(pdf, what), KeySetupExportResult::kDrawFailed);
+  EXPECT_EQ(FileText(pdf), "old file");
+  EXPECT_EQ(ExportKeySetupPdf(dir.File("no/such/folder/keys.pdf"), stKeySetupExport()),
+            KeySetupExportResult::kWriteFailed);
+
+  what.pictureFile.clear();
+  ASSERT_EQ(ExportKeySetupPdf(pdf, what), KeySetupExportResult::kWritten);
+  const std::string text = ReadPdfText(pdf);
+  for (const char* want : {"KEY0", "KEY1", "45H", "1aH", "S0", "S2"})
+    EXPECT_NE(text.find(want), std::string::npos) << want << "\n" << text;
 }
 
 }  // namespace

@@ -44,7 +44,7 @@ const wxColour kGreyWire(0xC0, 0xC0, 0xC0);
 const wxColour kBlueWire(0x00, 0x00, 0xFF);
 constexpr int kRowPitch = 50;
 // A row cell's top below the baseline, level with its key row's wire.
-constexpr int kRowTop = 28;
+constexpr int kRowTop = 13;
 
 CKeyConfigDlg* PageOf(wxWindow* window) {
   for (wxWindow* w = window->GetParent(); w; w = w->GetParent())
@@ -73,12 +73,18 @@ CKeySetDlg::CKeySetDlg(wxWindow* parent)
     event.Skip();
     LayoutStrip();
   });
-  Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) { OnLedBox(); }, kLedBoxId);
-  Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) { OnVssChanged(); }, kVssBoxId);
-  Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { OnLedPin(); }, kLedComboId);
-  Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { OnModeChanged(); }, kModeComboId);
-  Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { OnFrequency(); }, kFrequencyComboId);
-  Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnDiagramPreview(); }, kPreviewId);
+  Bind(
+      wxEVT_CHECKBOX, [this](wxCommandEvent&) { OnLedBox(); }, kLedBoxId);
+  Bind(
+      wxEVT_CHECKBOX, [this](wxCommandEvent&) { OnVssChanged(); }, kVssBoxId);
+  Bind(
+      wxEVT_CHOICE, [this](wxCommandEvent&) { OnLedPin(); }, kLedComboId);
+  Bind(
+      wxEVT_CHOICE, [this](wxCommandEvent&) { OnModeChanged(); }, kModeComboId);
+  Bind(
+      wxEVT_CHOICE, [this](wxCommandEvent&) { OnFrequency(); }, kFrequencyComboId);
+  Bind(
+      wxEVT_BUTTON, [this](wxCommandEvent&) { OnDiagramPreview(); }, kPreviewId);
   Bind(WM_KEYSET_CLEAR_MARKS, [this](CShellMessageEvent& event) { OnMark(event, false); });
   Bind(WM_KEYSET_MARK, [this](CShellMessageEvent& event) { OnMark(event, true); });
   Bind(WM_KEYSET_HSCROLL, [this](CShellMessageEvent& event) { OnScroll(event, true); });
@@ -93,8 +99,8 @@ void CKeySetDlg::CreateControls() {
   m_vssBox = new wxCheckBox(this, kVssBoxId, "ROW VSS");
   m_modeLabel = new wxStaticText(this, kModeLabelId, wxString());
   m_modeCombo = new wxChoice(this, kModeComboId);
-  m_frequencyLabel = new wxStaticText(this, kFrequencyLabelId, wxString(), wxDefaultPosition, wxDefaultSize,
-                                      wxALIGN_RIGHT);
+  m_frequencyLabel =
+      new wxStaticText(this, kFrequencyLabelId, wxString(), wxDefaultPosition, wxDefaultSize, wxALIGN_RIGHT);
   m_frequencyCombo = new wxChoice(this, kFrequencyComboId);
   for (const char* item : {"1", "2", "3"}) m_frequencyCombo->Append(item);
   m_previewButton = new wxButton(this, kPreviewId, wxString());
@@ -150,14 +156,15 @@ void CKeySetDlg::LayoutStrip() {
   m_tip->Show();
   if (m_panel) {
     const int left = m_lines.Keypad() == kKeypadMatrix ? kMatrixLeft : 0;
-    m_panel->SetSize(wxRect(left, kBaseline, std::max(0, client.x - left), std::max(0, client.y - kBaseline)));
+    m_panel->SetSize(
+        wxRect(left, kBaseline, std::max(0, client.x - left), std::max(0, client.y - kBaseline)));
   }
   Refresh();
 }
 
 void CKeySetDlg::UpdateModeControls() {
-  const bool offered =
-      !IsLcd() && !IsTouch() && DevBoardModeOffered(true, g_DocManage.GetPackageName(), g_DocManage.GetMcuName());
+  const bool offered = !IsLcd() && !IsTouch() &&
+                       DevBoardModeOffered(true, g_DocManage.GetPackageName(), g_DocManage.GetMcuName());
   m_modeLabel->Show(offered);
   m_modeCombo->Show(offered);
   m_modeCombo->SetSelection(g_DocManage.KeyMode == 1 ? 1 : 0);
@@ -196,7 +203,8 @@ wxRect CKeySetDlg::LineRect(int line) const {
   if (IsTouch() || line < 0 || line >= m_lines.LineCount()) return wxRect();
   const int w = kCellWidth, h = kCellHeight;
   if (m_lines.Keypad() != kKeypadMatrix) return wxRect(15 + line * Pitch() + m_shiftX, kBaseline - h, w, h);
-  if (!m_lines.IsRowLine(line)) return wxRect(kMatrixLeft + 15 + line * Pitch() + m_shiftX, kBaseline - h, w, h);
+  if (!m_lines.IsRowLine(line))
+    return wxRect(kMatrixLeft + 15 + line * Pitch() + m_shiftX, kBaseline - h, w, h);
   const int row = line - m_lines.FirstRowLine() + (VssRow() ? 1 : 0);
   return wxRect(kMatrixLeft - w - 15, kBaseline + kRowTop + row * kRowPitch + m_shiftY, w, h);
 }
@@ -452,7 +460,8 @@ void CKeySetDlg::LoadKeyCodes(const CProjectFile& file, bool reselect) {
   const std::vector<wxString> lists = ReadKeyActionItems(file, count);
   const std::vector<stKeyActionItem> indexes = ReadKeyActionIndexes(file, count);
   CKeyConfigDlg* page = PageOf(this);
-  for (int i = 0; i < count && i < static_cast<int>(lists.size()) && i < static_cast<int>(indexes.size()); ++i) {
+  for (int i = 0; i < count && i < static_cast<int>(lists.size()) && i < static_cast<int>(indexes.size());
+       ++i) {
     int row = 0, column = 0;
     m_panel->Shape().CellAt(cells[i], row, column);
     const int position = KeyPosition(column, row);
@@ -481,8 +490,8 @@ void CKeySetDlg::LoadKeyCodes(const CProjectFile& file, bool reselect) {
 void CKeySetDlg::ApplyPinRules(bool packageChanged) {
   CKeyConfigDlg* page = PageOf(this);
   if (!page) return;
-  const wxString previous = m_ledCombo->GetSelection() < 0 ? wxString()
-                                                           : m_ledCombo->GetString(m_ledCombo->GetSelection());
+  const wxString previous =
+      m_ledCombo->GetSelection() < 0 ? wxString() : m_ledCombo->GetString(m_ledCombo->GetSelection());
   stPinOptions options;
   options.mcu = g_DocManage.GetMcuName();
   options.crystalOption = g_DocManage.CrystalOption;
@@ -492,8 +501,10 @@ void CKeySetDlg::ApplyPinRules(bool packageChanged) {
                     m_lines.PinsInUse(), !IsLcd() && m_lines.Keypad() != kKeypadMatrix, options);
   m_ledCombo->Clear();
   for (const wxString& pin : choices) m_ledCombo->Append(pin);
-  const stLedReselect reselect = ReselectLedPin(choices, previous, m_ledBox->GetValue(), packageChanged, IsLcd());
-  m_ledCombo->SetSelection(reselect.selected.empty() ? wxNOT_FOUND : m_ledCombo->FindString(reselect.selected, true));
+  const stLedReselect reselect =
+      ReselectLedPin(choices, previous, m_ledBox->GetValue(), packageChanged, IsLcd());
+  m_ledCombo->SetSelection(reselect.selected.empty() ? wxNOT_FOUND
+                                                     : m_ledCombo->FindString(reselect.selected, true));
   if (!reselect.messageKey.empty() && !m_ledByProgram) LangMessageBox(reselect.messageKey);
   if (reselect.clearLedPin) {
     g_DocManage.SetParam(19, wxString());
@@ -512,7 +523,8 @@ void CKeySetDlg::LoadChipDefaults() {
                                                          matrix ? m_lines.LineCount() - first : 0);
   for (const wxString& pin : m_lines.PinsInUse()) FreePin(pin);
   m_lines.Setup(m_lines.Keypad(), m_lines.LineLimit());
-  for (int line = 0; line < m_lines.LineCount() && line < static_cast<int>(defaults.cellPins.size()); ++line) {
+  for (int line = 0; line < m_lines.LineCount() && line < static_cast<int>(defaults.cellPins.size());
+       ++line) {
     if (defaults.cellPins[line].empty()) continue;
     m_lines.PutPin(line, defaults.cellPins[line]);
     TakePin(defaults.cellPins[line]);
@@ -684,8 +696,8 @@ stKeySetupExport CKeySetDlg::DiagramContent() const {
     return what;
   }
   if (m_panel)
-    what.snapshot = MakeKeySetupSnapshot(m_panel->Shape(), m_panel->Slots(), !IsLcd(), kCellWidth, kCellHeight,
-                                         kMatrixLeft);
+    what.snapshot = MakeKeySetupSnapshot(m_panel->Shape(), m_panel->Slots(), !IsLcd(), kCellWidth,
+                                         kCellHeight, kMatrixLeft);
   return what;
 }
 
@@ -712,8 +724,8 @@ wxString CKeySetDlg::PictureFile(int& width, int& height) const {
       dc.SetPen(*wxBLACK_PEN);
       dc.DrawLine(kMatrixLeft - 15, 58, kMatrixLeft, 58);
     }
-    DrawKeys(dc, ctx, shape.lines, shape.active, rows, shape.activeRows, true, m_panel->Slots().All(), extent, dx,
-             35);
+    DrawKeys(dc, ctx, shape.lines, shape.active, rows, shape.activeRows, true, m_panel->Slots().All(), extent,
+             dx, 35);
     DrawKeyWiring(dc, ctx, dx + 15, 35, shape.lines - 1, shape.active, shape.activeRows, true, extent);
   }
   width = bitmap.GetWidth();
@@ -726,16 +738,21 @@ wxString CKeySetDlg::PictureFile(int& width, int& height) const {
   return file;
 }
 
-bool CKeySetDlg::ExportDiagramPdf() {
+wxString CKeySetDlg::ChooseDiagramPath() {
+  if (m_pathChooser) return m_pathChooser();
   wxFileDialog dialog(this, wxString(), g_DocManage.GetProjectFolder(), wxString(), "PDF file (*.pdf)|*.pdf",
                       wxFD_SAVE);
-  if (dialog.ShowModal() != wxID_OK) return false;
+  return dialog.ShowModal() == wxID_OK ? dialog.GetPath() : wxString();
+}
+
+bool CKeySetDlg::ExportDiagramPdf() {
+  const wxString chosen = ChooseDiagramPath();
+  if (chosen.empty()) return false;
   // The name gets its extension before the question, so the question names
   // the file that is written.
-  const wxString path = DiagramPdfPath(dialog.GetPath());
-  if (wxFileExists(path) &&
-      LangMessageBox("", kNoticeOkCancel | platform::kMbIconQuestion, "IDS_DIAGRAM_REPLACE", path) !=
-          kNoticeAnswerOk)
+  const wxString path = DiagramPdfPath(chosen);
+  if (wxFileExists(path) && LangMessageBox("", kNoticeOkCancel | platform::kMbIconQuestion,
+                                           "IDS_DIAGRAM_REPLACE", path) != kNoticeAnswerOk)
     return false;
   stKeySetupExport what = DiagramContent();
   if (!what.touch) what.pictureFile = PictureFile(what.pictureWidth, what.pictureHeight);

@@ -93,6 +93,8 @@ class CKeySetDlg : public wxPanel, public IKeySetPanel {
   bool ExportDiagramPdf();
   // What the diagram shows of the current set-up.
   stKeySetupExport DiagramContent() const;
+  // Tests answer the save dialog (an empty path cancels).
+  void SetPathChooser(std::function<wxString()> chooser) { m_pathChooser = std::move(chooser); }
 
  private:
   void CreateControls();
@@ -120,6 +122,7 @@ class CKeySetDlg : public wxPanel, public IKeySetPanel {
   bool IsTouch() const;
   bool VssRow() const;
   wxString PictureFile(int& width, int& height) const;
+  wxString ChooseDiagramPath();
 
   CKeyLineSet m_lines;
   CKeyDlgEx* m_panel = nullptr;
@@ -147,4 +150,5 @@ class CKeySetDlg : public wxPanel, public IKeySetPanel {
 
   std::function<void(const wxString&)> m_pinFreed;
   std::function<void()> m_linesChanged;
+  std::function<wxString()> m_pathChooser;
 };
