@@ -2,6 +2,7 @@
 
 #include <wx/filefn.h>
 #include <wx/filename.h>
+#include <wx/log.h>
 
 #include <algorithm>
 #include <memory>
@@ -87,6 +88,8 @@ KeySetupExportResult ExportKeySetupPdf(const wxString& path, const stKeySetupExp
                                       DrawKeySetupPdf(doc.get(), page, font, what.snapshot, at);
   if (!drawn) return KeySetupExportResult::kDrawFailed;
 
+  // Failures are reported by the result, not by the library's log.
+  const wxLogNull quiet;
   const wxString temp = wxFileName::CreateTempFileName("olvkeys");
   if (temp.empty()) return KeySetupExportResult::kWriteFailed;
   const bool saved = Ok(doc.get(), HPDF_SaveToFile(doc.get(), temp.fn_str()));

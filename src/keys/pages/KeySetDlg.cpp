@@ -523,9 +523,13 @@ void CKeySetDlg::LoadChipDefaults() {
                                                          matrix ? m_lines.LineCount() - first : 0);
   for (const wxString& pin : m_lines.PinsInUse()) FreePin(pin);
   m_lines.Setup(m_lines.Keypad(), m_lines.LineLimit());
+  // The row count includes the VSS row: a board that wires a row to VSS has
+  // one pinned row fewer, and only the rows in use take pins.
+  const int pinnedRows = defaults.rowPins - (defaults.rowVss ? 1 : 0);
   for (int line = 0; line < m_lines.LineCount() && line < static_cast<int>(defaults.cellPins.size());
        ++line) {
     if (defaults.cellPins[line].empty()) continue;
+    if (m_lines.IsRowLine(line) && line - m_lines.FirstRowLine() >= pinnedRows) continue;
     m_lines.PutPin(line, defaults.cellPins[line]);
     TakePin(defaults.cellPins[line]);
   }
