@@ -81,6 +81,7 @@ class KeySetupDialogTest : public testsupport::PageTestBase {
     g_DocManage.McuName = mcu;
     g_DocManage.PackageName = package;
     g_DocManage.Keypad = keypad;
+    g_DocManage.CommandBits = 8;
     g_DocManage.ProjectFilePath = project;
     g_DocManage.ProjectFolder = work.Path();
     g_DocManage.SetNewProject(false);
@@ -297,6 +298,14 @@ TEST_F(KeySetupDialogTest, DevelopmentBoardMatrixAsksBeforeEveryChangeAndReloads
   EXPECT_FALSE(IsFree("PB5"));
   EXPECT_EQ(Save(), saved);
   testsupport::SaveWindowScreenshot(Setup(), "key_setup_dialog.png");
+  g_App.currentLangSection = "936";
+  page->ApplyLanguage();
+  PumpEvents();
+  for (int id : {CKeySetDlg::kModeLabelId, CKeySetDlg::kPreviewId, CKeySetDlg::kLedBoxId})
+    EXPECT_FALSE(Setup()->FindWindow(id)->GetLabel().StartsWith("IDS_")) << id;
+  EXPECT_EQ(Control<wxChoice>(CKeySetDlg::kModeComboId)->GetString(1), GetLangText("IDS_DEVELOPBOARD_MODE"));
+  testsupport::SaveWindowScreenshot(Setup(), "key_setup_dialog_zh.png");
+  g_App.currentLangSection = "1252";
 }
 
 TEST_F(KeySetupDialogTest, StepKeypadWithLedExportsItsDiagram) {
@@ -349,7 +358,7 @@ TEST_F(KeySetupDialogTest, StepKeypadWithLedExportsItsDiagram) {
     EXPECT_NE(text.find(want), std::string::npos) << want << "\n" << text;
   EXPECT_EQ(text.find("KEY5"), std::string::npos) << text;
   EXPECT_EQ(text.find("S15"), std::string::npos) << text;
-  EXPECT_EQ(std::system(("pdftoppm -png -r 60 -singlefile '" + opened[0].ToStdString() + "' '" +
+  EXPECT_EQ(std::system(("pdftoppm -png -r 90 -singlefile '" + opened[0].ToStdString() + "' '" +
                          ArtifactStem("key_setup_pdf").ToStdString() + "'")
                             .c_str()),
             0);
