@@ -136,9 +136,10 @@ class OutputExamplesTest : public testsupport::PageTestBase, public ::testing::W
     testsupport::PumpEvents();
     const wxString output = g_DocManage.GetOutputFolder();
     EXPECT_EQ(recorder.boxes.size(), 1u);
-    if (!recorder.boxes.empty())
+    if (!recorder.boxes.empty()) {
       EXPECT_EQ(recorder.boxes.back().text,
                 platform::FormatChecked(GetLangText("IDS_BUILD_OK"), {platform::FormatArg(output)}));
+    }
     return platform::ToFsPath(output);
   }
 

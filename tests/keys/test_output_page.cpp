@@ -45,9 +45,11 @@ namespace {
 #ifdef OLV_BRAND_MAKER
 constexpr int kBrand = 1;
 const char* const kProjectFileName = "NEC_TV_Remote.ovirprj";
+const char* const kMcu = "QK21A0510";
 #else
 constexpr int kBrand = 0;
 const char* const kProjectFileName = "NEC_TV_Remote.lmirprj";
+const char* const kMcu = "QK21C0510";
 #endif
 
 class OutputPageTest : public testsupport::PageTestBase {
@@ -81,7 +83,8 @@ class OutputPageTest : public testsupport::PageTestBase {
   }
 
   wxString FrameworkFolder() const {
-    return platform::JoinPath(g_App.protocolFolder, "Standard/IR_FrameWork_STD_V1.0/QK21C0510/NEC");
+    return platform::JoinPath(g_App.protocolFolder,
+                              wxString("Standard/IR_FrameWork_STD_V1.0/") + kMcu + "/NEC");
   }
   void OpenExample() {
     const wxString source = platform::JoinPath(
