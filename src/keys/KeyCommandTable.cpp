@@ -117,7 +117,7 @@ bool WriteKeyCommandTableFile(const wxString& path, const stKeyTableInput& input
   if (!CollectKeyTableEntries(input, names, entries, failure)) return false;
   const std::string bytes =
       platform::EncodeText(FormatKeyCommandTable(entries, input.mcu), platform::TextEncoding::Utf8);
-  if (!platform::WriteFileAtomically(path, bytes)) {
+  if (!platform::WriteFileBytes(path, bytes)) {
     failure.kind = stKeyTableFailure::kCannotCreate;
     return false;
   }
