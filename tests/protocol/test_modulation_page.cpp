@@ -200,10 +200,11 @@ class ModulationPageTest : public testsupport::PageTestBase {
     testsupport::TypeText(entry, text);
     testsupport::MoveFocus(entry, next);
   }
-  // Waits a moment for the toolkit to report the focus.
+  // Waits for the toolkit to report the focus, which comes from the X server
+  // and may lag far behind on a loaded machine (bounded at about ten seconds).
   bool HasFocus(int id) const {
     wxWindow* entry = Page()->GetEditById(id)->GetEdit()->GetTextCtrl();
-    for (int wait = 0; wait < 100 && wxWindow::FindFocus() != entry; ++wait) {
+    for (int wait = 0; wait < 1000 && wxWindow::FindFocus() != entry; ++wait) {
       wxMilliSleep(10);
       testsupport::PumpEvents();
     }
