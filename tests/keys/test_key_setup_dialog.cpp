@@ -8,6 +8,7 @@
 #include "core/ProjectFile.h"
 #include "core/ProjectKinds.h"
 #include "keys/KeySetupPdf.h"
+#include "keys/pages/KeyButton.h"
 #include "keys/pages/KeyConfigDlg.h"
 #include "keys/pages/KeyDlg.h"
 #include "keys/pages/KeyDlgEx.h"
@@ -425,6 +426,28 @@ TEST_F(KeySetupDialogTest, LcdBacklightAvoidsTheChipsReservedPins) {
   EXPECT_EQ(BoxText(0), GetLangText("IDS_NO_SEL_BACKLIGHT"));
   g_DocManage.CrystalOption = 0;
   g_DocManage.LcdOption = 1;
+}
+
+TEST_F(KeySetupDialogTest, LcdKeysBeyondTheEighthTakeTheirFunctionsBack) {
+  // Ten keys in use: none has a stored action list; the tenth refers to
+  // function 0 ("IDS_SWITCH") by its index.
+  wxString indexes;
+  for (int key = 0; key < 10; ++key) indexes += key == 9 ? "1,0," : "1,-1,";
+  const std::pair<const char*, wxString> keys[] = {
+      {"IOCount", "5"},           {"IOConfigItem", "PA0,PA1,PA2,PA3,PA4"},
+      {"ItemKey0", ",,,,,,,"},    {"ItemKey1", ","},
+      {"IndexItemKey1", indexes},
+  };
+  for (const auto& [key, value] : keys) platform::WriteProfileString(project, "KeyConfig", key, value);
+  g_DocManage.VssRow = 1;
+  Open("QK37A0660", "44 LQFP", kRemoteLcdSimple, kKeypadStep);
+  EXPECT_TRUE(recorder.boxes.empty()) << BoxText(0);
+  const std::vector<int> cells = Panel()->Shape().ActiveCells();
+  ASSERT_GE(cells.size(), 10u);
+  CKeyButton* tenth = Panel()->GetKeyButton(cells[9], false);
+  ASSERT_TRUE(tenth);
+  EXPECT_NE(tenth->GetActionSummary().Find("IDS_SWITCH"), wxNOT_FOUND) << tenth->GetActionSummary();
+  EXPECT_EQ(Panel()->GetKeyButton(cells[8], false)->GetActionSummary().Find("IDS_SWITCH"), wxNOT_FOUND);
 }
 
 }  // namespace
