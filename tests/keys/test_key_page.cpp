@@ -58,9 +58,7 @@ class KeyPageTest : public testsupport::PageTestBase {
 
   void TearDown() override {
     g_DocManage.Modified = 0;
-    if (dialog) dialog->Destroy();
-    dialog = nullptr;
-    testsupport::PumpEvents();
+    CloseMainDialog();
     RegisterShellPage(kStandardModePageId, nullptr);
     RegisterShellPage(kKeyConfigId, nullptr);
     g_BrandFlag = 0;
@@ -68,17 +66,11 @@ class KeyPageTest : public testsupport::PageTestBase {
 
   // The partner's NEC example (QK21C0510, 16NSOP, standard protocol) in a folder of its own.
   void OpenExample() {
-    const wxString source = platform::JoinPath(
-        platform::JoinPath(OLV_SOURCE_DIR, "install/Example/General type remote controller"),
-        "NEC_TV_Remote");
     const wxString folder = work.File("NEC_TV_Remote");
-    fs::copy(fs::path(source.utf8_string()), fs::path(folder.utf8_string()), fs::copy_options::recursive);
+    CopyGeneralRemoteExample("NEC_TV_Remote", folder);
     project = platform::JoinPath(folder, kProjectFileName);
     g_BrandFlag = kBrand;
-    dialog = new COlvantaDlg();
-    ASSERT_TRUE(dialog->Setup());
-    dialog->Show();
-    testsupport::PumpEvents();
+    OpenMainDialog();
     ASSERT_EQ(dialog->OpenProjectFile(project), 2);
     recorder.boxes.clear();
   }
@@ -90,29 +82,6 @@ class KeyPageTest : public testsupport::PageTestBase {
     StandardPage()->RequestNextPage(1, 0);
     testsupport::PumpEvents();
     ASSERT_EQ(dialog->GetCurrentPage(), KeyPage());
-  }
-
-  static void Pick(wxChoice* choice, int index) {
-    choice->SetSelection(index);
-    wxCommandEvent event(wxEVT_CHOICE, choice->GetId());
-    event.SetEventObject(choice);
-    event.SetInt(index);
-    choice->ProcessWindowEvent(event);
-    testsupport::PumpEvents();
-  }
-  static void Choose(wxRadioButton* radio) {
-    radio->SetValue(true);
-    wxCommandEvent event(wxEVT_RADIOBUTTON, radio->GetId());
-    event.SetEventObject(radio);
-    event.SetInt(1);
-    radio->ProcessWindowEvent(event);
-    testsupport::PumpEvents();
-  }
-  static void Press(wxWindow* button) {
-    wxCommandEvent event(wxEVT_BUTTON, button->GetId());
-    event.SetEventObject(button);
-    button->ProcessWindowEvent(event);
-    testsupport::PumpEvents();
   }
 
   // Drags a pin from its picker button and releases it over key line `line`
@@ -160,7 +129,6 @@ class KeyPageTest : public testsupport::PageTestBase {
 
   testsupport::TempDir work;
   testsupport::CMessageRecorder recorder;
-  COlvantaDlg* dialog = nullptr;
   wxString project;
 };
 

@@ -72,9 +72,7 @@ class OutputPageTest : public testsupport::PageTestBase {
 
   void TearDown() override {
     g_DocManage.Modified = 0;
-    if (dialog) dialog->Destroy();
-    dialog = nullptr;
-    testsupport::PumpEvents();
+    CloseMainDialog();
     RegisterShellPage(kStandardModePageId, nullptr);
     RegisterShellPage(kModulationParamId, nullptr);
     RegisterShellPage(kDataFormatId, nullptr);
@@ -87,17 +85,10 @@ class OutputPageTest : public testsupport::PageTestBase {
                               wxString("Standard/IR_FrameWork_STD_V1.0/") + kMcu + "/NEC");
   }
   void OpenExample() {
-    const wxString source = platform::JoinPath(
-        platform::JoinPath(OLV_SOURCE_DIR, "install/Example/General type remote controller"),
-        "NEC_TV_Remote");
     const wxString folder = work.File("NEC_TV_Remote");
-    fs::copy(platform::ToFsPath(source), platform::ToFsPath(folder), fs::copy_options::recursive);
+    CopyGeneralRemoteExample("NEC_TV_Remote", folder);
     project = platform::JoinPath(folder, kProjectFileName);
-    dialog = new COlvantaDlg();
-    ASSERT_TRUE(dialog->Setup());
-    ASSERT_TRUE(g_ExprEngine.Load(OLV_DIST_DIR));
-    dialog->Show();
-    testsupport::PumpEvents();
+    OpenMainDialog(ExpressionLibrary::kBuilt);
     ASSERT_EQ(dialog->OpenProjectFile(project), 2);
     g_App.protocolFolder = g_App.GetProtocolFolder(0);
     recorder.boxes.clear();
@@ -113,13 +104,7 @@ class OutputPageTest : public testsupport::PageTestBase {
     ASSERT_TRUE(recorder.boxes.empty()) << recorder.boxes.front().text;
   }
 
-  void PressOutput() {
-    wxWindow* button = KeyPage()->FindWindow(CKeyConfigDlg::kOutputId);
-    wxCommandEvent event(wxEVT_BUTTON, button->GetId());
-    event.SetEventObject(button);
-    button->ProcessWindowEvent(event);
-    testsupport::PumpEvents();
-  }
+  void PressOutput() { Press(KeyPage()->FindWindow(CKeyConfigDlg::kOutputId)); }
 
   std::vector<fs::path> ProjectFolderEntries() const {
     std::vector<fs::path> entries;
@@ -130,7 +115,6 @@ class OutputPageTest : public testsupport::PageTestBase {
 
   testsupport::TempDir work;
   testsupport::CMessageRecorder recorder;
-  COlvantaDlg* dialog = nullptr;
   wxString project;
 };
 

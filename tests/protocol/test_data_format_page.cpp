@@ -83,49 +83,17 @@ class DataFormatPageTest : public testsupport::PageTestBase {
 
   void TearDown() override {
     g_DocManage.Modified = 0;
-    CloseDialog();
+    CloseMainDialog();
     for (int id : {kModulationParamId, kStandardModePageId, kDataFormatId, kKeyConfigId})
       RegisterShellPage(id, nullptr);
-  }
-
-  void OpenDialog() {
-    dialog = new COlvantaDlg();
-    ASSERT_TRUE(dialog->Setup());
-    // The expression library is built into the program's folder, not the source install.
-    ASSERT_TRUE(g_ExprEngine.Load(OLV_DIST_DIR));
-    dialog->Show();
-    testsupport::PumpEvents();
-  }
-  void CloseDialog() {
-    if (dialog) dialog->Destroy();
-    dialog = nullptr;
-    testsupport::PumpEvents();
   }
 
   // A general remote with a custom protocol, made with the new-project
   // dialog; the carrier page filled with good values (lead and repeat code on)
   // and left with Next.
   void ReachPage(bool repeatCode = true) {
-    OpenDialog();
-    Press(dialog->FindPage(CHomePage::kTemplateId)->FindWindow(CHomePage::kNextId));
-    auto* examples = dialog->FindPage(CExamplePage::kTemplateId);
-    bool finished = false;
-    wxTheApp->CallAfter([&] {
-      CNewPrjPage* page = nullptr;
-      for (wxWindow* window : wxTopLevelWindows) {
-        if (auto* found = dynamic_cast<CNewPrjPage*>(window)) page = found;
-      }
-      ASSERT_TRUE(page);
-      testsupport::TypeText(page->GetNameEdit(), "Fan Remote");
-      page->GetLocationEdit()->SelectAll();
-      testsupport::TypeText(page->GetLocationEdit(), work.File("projects"));
-      Pick(page->GetModeList(), 1);  // general remote, custom protocol
-      finished = true;
-      Press(page->GetClientWindow()->FindWindow(CNewPrjPage::kFinishId));
-    });
-    testsupport::Click(examples->FindWindow(CExamplePage::kNewProjectId), wxPoint(20, 20));
-    testsupport::PumpEvents();
-    ASSERT_TRUE(finished);
+    OpenMainDialog(ExpressionLibrary::kBuilt);
+    ASSERT_NO_FATAL_FAILURE(CreateProjectWithNewProjectDialog("Fan Remote", work.File("projects"), 1));
     project = g_DocManage.GetProjectFilePath();
     ASSERT_FALSE(project.empty());
 
@@ -159,43 +127,14 @@ class DataFormatPageTest : public testsupport::PageTestBase {
   CSubBaseDlg* KeyPage() const { return dialog->FindPage(kKeyConfigId); }
   olv::protocol::CDataFormat& Model() const { return Page()->Model(); }
 
-  static void Press(wxWindow* button) {
-    ASSERT_TRUE(button);
-    wxCommandEvent event(wxEVT_BUTTON, button->GetId());
-    event.SetEventObject(button);
-    button->ProcessWindowEvent(event);
-    testsupport::PumpEvents();
-  }
-  static void Pick(wxChoice* choice, int index) {
-    ASSERT_TRUE(choice);
-    ASSERT_LT(index, static_cast<int>(choice->GetCount()));
-    choice->SetSelection(index);
-    wxCommandEvent event(wxEVT_CHOICE, choice->GetId());
-    event.SetEventObject(choice);
-    event.SetInt(index);
-    choice->ProcessWindowEvent(event);
-    testsupport::PumpEvents();
-  }
   static void Choose(wxWindow* page, int id) {
-    auto* radio = dynamic_cast<wxRadioButton*>(page->FindWindow(id));
-    ASSERT_TRUE(radio);
-    radio->SetValue(true);
-    wxCommandEvent event(wxEVT_RADIOBUTTON, id);
-    event.SetEventObject(radio);
-    event.SetInt(1);
-    radio->ProcessWindowEvent(event);
-    testsupport::PumpEvents();
+    PageTestBase::Choose(dynamic_cast<wxRadioButton*>(page->FindWindow(id)));
   }
   static void Tick(wxWindow* page, int id, bool on) {
     auto* box = dynamic_cast<wxCheckBox*>(page->FindWindow(id));
     ASSERT_TRUE(box);
     ASSERT_TRUE(box->IsEnabled()) << id;
-    box->SetValue(on);
-    wxCommandEvent event(wxEVT_CHECKBOX, id);
-    event.SetEventObject(box);
-    event.SetInt(on ? 1 : 0);
-    box->ProcessWindowEvent(event);
-    testsupport::PumpEvents();
+    PageTestBase::Tick(box, on);
   }
   // Types a value as the user does: focus in, backspace over the old text,
   // type, focus out.
@@ -292,7 +231,6 @@ class DataFormatPageTest : public testsupport::PageTestBase {
 
   testsupport::TempDir work;
   testsupport::CMessageRecorder recorder;
-  COlvantaDlg* dialog = nullptr;
   wxString project;
 };
 
@@ -420,13 +358,13 @@ TEST_F(DataFormatPageTest, FrameBuiltWithTheMouseGeneratesSavesAndReopens) {
   ASSERT_TRUE(wxRemoveFile(Work("IR_UserDef.inc")));
   ASSERT_TRUE(Next());
   EXPECT_EQ(ReadFile(Work("IR_UserDef.inc")), Golden("IR_UserDef.inc"));
-  CloseDialog();
+  CloseMainDialog();
 
   // Reopened in a fresh window from a reset document: the same diagram and values.
   g_DocManage.Reset(true, false);
   g_DocManage.ProjectName.clear();
   g_DocManage.ProjectFilePath.clear();
-  OpenDialog();
+  OpenMainDialog(ExpressionLibrary::kBuilt);
   ASSERT_EQ(dialog->OpenProjectFile(project), 2);
   ASSERT_TRUE(Page());
   testsupport::PumpEvents();

@@ -77,47 +77,16 @@ class ModulationPageTest : public testsupport::PageTestBase {
 
   void TearDown() override {
     g_DocManage.Modified = 0;
-    CloseDialog();
+    CloseMainDialog();
     for (int id : {kModulationParamId, kDataFormatId, kKeyConfigId}) RegisterShellPage(id, nullptr);
     g_BrandFlag = 0;
-  }
-
-  void OpenDialog() {
-    dialog = new COlvantaDlg();
-    ASSERT_TRUE(dialog->Setup());
-    dialog->Show();
-    testsupport::PumpEvents();
-  }
-  void CloseDialog() {
-    if (dialog) dialog->Destroy();
-    dialog = nullptr;
-    testsupport::PumpEvents();
   }
 
   // From the start page through the new-project dialog, as a general remote
   // with a custom protocol.
   void CreateCustomProject() {
-    OpenDialog();
-    Press(dialog->FindPage(CHomePage::kTemplateId)->FindWindow(CHomePage::kNextId));
-    auto* examples = dynamic_cast<CExamplePage*>(dialog->FindPage(CExamplePage::kTemplateId));
-    ASSERT_TRUE(examples);
-    bool finished = false;
-    wxTheApp->CallAfter([&] {
-      CNewPrjPage* page = nullptr;
-      for (wxWindow* window : wxTopLevelWindows) {
-        if (auto* found = dynamic_cast<CNewPrjPage*>(window)) page = found;
-      }
-      ASSERT_TRUE(page);
-      testsupport::TypeText(page->GetNameEdit(), "Fan Remote");
-      page->GetLocationEdit()->SelectAll();
-      testsupport::TypeText(page->GetLocationEdit(), work.File("projects"));
-      Pick(page->GetModeList(), 1);  // general remote, custom protocol
-      finished = true;
-      Press(page->GetClientWindow()->FindWindow(CNewPrjPage::kFinishId));
-    });
-    testsupport::Click(examples->FindWindow(CExamplePage::kNewProjectId), wxPoint(20, 20));
-    testsupport::PumpEvents();
-    ASSERT_TRUE(finished);
+    OpenMainDialog();
+    ASSERT_NO_FATAL_FAILURE(CreateProjectWithNewProjectDialog("Fan Remote", work.File("projects"), 1));
     ASSERT_EQ(g_DocManage.ProtocolType, kProtocolCustom);
     project = g_DocManage.GetProjectFilePath();
     ASSERT_FALSE(project.empty());
@@ -145,41 +114,8 @@ class ModulationPageTest : public testsupport::PageTestBase {
     return dynamic_cast<CModulationParam*>(dialog->FindPage(kModulationParamId));
   }
 
-  static void Press(wxWindow* button) {
-    ASSERT_TRUE(button);
-    wxCommandEvent event(wxEVT_BUTTON, button->GetId());
-    event.SetEventObject(button);
-    button->ProcessWindowEvent(event);
-    testsupport::PumpEvents();
-  }
-  static void Pick(wxChoice* choice, int index) {
-    choice->SetSelection(index);
-    wxCommandEvent event(wxEVT_CHOICE, choice->GetId());
-    event.SetEventObject(choice);
-    event.SetInt(index);
-    choice->ProcessWindowEvent(event);
-    testsupport::PumpEvents();
-  }
-  void Choose(int id) {
-    auto* radio = dynamic_cast<wxRadioButton*>(Page()->FindWindow(id));
-    ASSERT_TRUE(radio);
-    radio->SetValue(true);
-    wxCommandEvent event(wxEVT_RADIOBUTTON, id);
-    event.SetEventObject(radio);
-    event.SetInt(1);
-    radio->ProcessWindowEvent(event);
-    testsupport::PumpEvents();
-  }
-  void Tick(int id, bool on) {
-    auto* box = dynamic_cast<wxCheckBox*>(Page()->FindWindow(id));
-    ASSERT_TRUE(box);
-    box->SetValue(on);
-    wxCommandEvent event(wxEVT_CHECKBOX, id);
-    event.SetEventObject(box);
-    event.SetInt(on ? 1 : 0);
-    box->ProcessWindowEvent(event);
-    testsupport::PumpEvents();
-  }
+  void Choose(int id) { PageTestBase::Choose(dynamic_cast<wxRadioButton*>(Page()->FindWindow(id))); }
+  void Tick(int id, bool on) { PageTestBase::Tick(dynamic_cast<wxCheckBox*>(Page()->FindWindow(id)), on); }
   bool Checked(int id) const {
     wxWindow* window = Page()->FindWindow(id);
     if (auto* radio = dynamic_cast<wxRadioButton*>(window)) return radio->GetValue();
@@ -250,7 +186,6 @@ class ModulationPageTest : public testsupport::PageTestBase {
 
   testsupport::TempDir work;
   testsupport::CMessageRecorder recorder;
-  COlvantaDlg* dialog = nullptr;
   wxString project;
 };
 
@@ -372,13 +307,13 @@ TEST_F(ModulationPageTest, SavedCustomSectionReopensWithEveryValue) {
     ASSERT_TRUE(saved.count(key)) << key;
     EXPECT_EQ(saved.at(key), value) << key;
   }
-  CloseDialog();
+  CloseMainDialog();
 
   // Reopened in a fresh window from a reset document.
   g_DocManage.Reset(true, false);
   g_DocManage.ProjectName.clear();
   g_DocManage.ProjectFilePath.clear();
-  OpenDialog();
+  OpenMainDialog();
   ASSERT_EQ(dialog->OpenProjectFile(project), 2);
   ASSERT_TRUE(Page());
   testsupport::PumpEvents();
@@ -439,12 +374,12 @@ TEST_F(ModulationPageTest, ManchesterBootDataAndPolarityReopen) {
   ASSERT_TRUE(dialog->SaveProject());
   EXPECT_EQ(CustomSection()["IR_Bit0MarkAfter"], "1");
   EXPECT_EQ(CustomSection()["IR_BootDataBits"], "3");
-  CloseDialog();
+  CloseMainDialog();
 
   g_DocManage.Reset(true, false);
   g_DocManage.ProjectName.clear();
   g_DocManage.ProjectFilePath.clear();
-  OpenDialog();
+  OpenMainDialog();
   ASSERT_EQ(dialog->OpenProjectFile(project), 2);
   ASSERT_TRUE(Page());
   EXPECT_TRUE(Checked(kManchesterRadioId));

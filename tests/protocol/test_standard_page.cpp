@@ -96,48 +96,15 @@ class StandardPageTest : public testsupport::PageTestBase {
 
   void TearDown() override {
     g_DocManage.Modified = 0;
-    CloseDialog();
+    CloseMainDialog();
     RegisterShellPage(kStandardModePageId, nullptr);
     RegisterShellPage(kKeyConfigId, nullptr);
   }
 
-  void OpenDialog() {
-    dialog = new COlvantaDlg();
-    ASSERT_TRUE(dialog->Setup());
-    // The expression library is built into the program's folder, not the source install.
-    ASSERT_TRUE(g_ExprEngine.Load(OLV_DIST_DIR));
-    dialog->Show();
-    testsupport::PumpEvents();
-  }
-
-  void CloseDialog() {
-    if (dialog) dialog->Destroy();
-    dialog = nullptr;
-    testsupport::PumpEvents();
-  }
-
   // A general remote with a standard protocol, made with the new-project dialog.
   void CreateProject() {
-    OpenDialog();
-    Press(dialog->FindPage(kHomePageId)->FindWindow(CHomePage::kNextId));
-    auto* examples = dialog->FindPage(kExamplePageId);
-    bool finished = false;
-    wxTheApp->CallAfter([&] {
-      CNewPrjPage* page = nullptr;
-      for (wxWindow* window : wxTopLevelWindows) {
-        if (auto* found = dynamic_cast<CNewPrjPage*>(window)) page = found;
-      }
-      ASSERT_TRUE(page);
-      testsupport::TypeText(page->GetNameEdit(), "Hall Lamp");
-      page->GetLocationEdit()->SelectAll();
-      testsupport::TypeText(page->GetLocationEdit(), work.File("projects"));
-      Pick(page->GetModeList(), 0);
-      finished = true;
-      Press(page->GetClientWindow()->FindWindow(CNewPrjPage::kFinishId));
-    });
-    testsupport::Click(examples->FindWindow(CExamplePage::kNewProjectId), wxPoint(20, 20));
-    testsupport::PumpEvents();
-    ASSERT_TRUE(finished);
+    OpenMainDialog(ExpressionLibrary::kBuilt);
+    ASSERT_NO_FATAL_FAILURE(CreateProjectWithNewProjectDialog("Hall Lamp", work.File("projects"), 0));
     project = platform::JoinPath(platform::JoinPath(work.File("projects"), "Hall Lamp"), "Hall Lamp.lmirprj");
     ASSERT_TRUE(wxFileExists(project)) << project;
     ASSERT_EQ(g_DocManage.ProtocolType, kProtocolStandard);
@@ -149,26 +116,6 @@ class StandardPageTest : public testsupport::PageTestBase {
     return dynamic_cast<CStandardModePage*>(dialog->FindPage(kStandardModePageId));
   }
   CSubBaseDlg* KeyPage() const { return dialog->FindPage(kKeyConfigId); }
-
-  static void Press(wxWindow* button) {
-    ASSERT_TRUE(button);
-    wxCommandEvent event(wxEVT_BUTTON, button->GetId());
-    event.SetEventObject(button);
-    button->ProcessWindowEvent(event);
-    testsupport::PumpEvents();
-  }
-
-  static void Pick(wxChoice* choice, int index) {
-    ASSERT_TRUE(choice);
-    ASSERT_LT(index, static_cast<int>(choice->GetCount()));
-    choice->SetSelection(index);
-    wxCommandEvent event(wxEVT_CHOICE, choice->GetId());
-    event.SetEventObject(choice);
-    event.SetInt(index);
-    event.SetString(choice->GetString(index));
-    choice->ProcessWindowEvent(event);
-    testsupport::PumpEvents();
-  }
 
   static void PickText(wxChoice* choice, const wxString& text) {
     const int index = choice->FindString(text);
@@ -210,7 +157,6 @@ class StandardPageTest : public testsupport::PageTestBase {
 
   testsupport::TempDir work;
   testsupport::CMessageRecorder recorder;
-  COlvantaDlg* dialog = nullptr;
   wxString project;
 };
 
@@ -345,12 +291,12 @@ TEST_F(StandardPageTest, SavedChoiceIsWrittenAndShownAgainWhenReopened) {
   ASSERT_TRUE(dialog->SaveProject());
   EXPECT_EQ(platform::ReadProfileSection(project, "Standard"),
             (std::vector<wxString>{"Protocol=SIRC12", "Address=1B", "sFreq=40", "sDuty=1/4"}));
-  CloseDialog();
+  CloseMainDialog();
 
   g_DocManage.Reset(true, false);
   g_DocManage.ProjectName.clear();
   g_DocManage.ProjectFilePath.clear();
-  OpenDialog();
+  OpenMainDialog(ExpressionLibrary::kBuilt);
   ASSERT_EQ(dialog->OpenProjectFile(project), 2);
   EXPECT_TRUE(recorder.boxes.empty()) << recorder.boxes.front().text;
   page = Page();
@@ -373,7 +319,7 @@ TEST_F(StandardPageTest, StoredChoiceMustNameAProtocolWhole) {
   PickText(Page()->GetProtocolList(), "NEC_EXT");
   TypeAddress("1234");
   ASSERT_TRUE(dialog->SaveProject());
-  CloseDialog();
+  CloseMainDialog();
 
   struct stStored {
     const char* protocol;
@@ -395,7 +341,7 @@ TEST_F(StandardPageTest, StoredChoiceMustNameAProtocolWhole) {
     g_DocManage.ProjectName.clear();
     g_DocManage.ProjectFilePath.clear();
     recorder.boxes.clear();
-    OpenDialog();
+    OpenMainDialog(ExpressionLibrary::kBuilt);
     EXPECT_EQ(dialog->OpenProjectFile(project), c.opened);
     std::vector<wxString> expected;
     for (const char* key : c.keys) expected.push_back(GetLangText(key));
@@ -405,7 +351,7 @@ TEST_F(StandardPageTest, StoredChoiceMustNameAProtocolWhole) {
       EXPECT_EQ(Page()->GetFrequencyBox()->GetValue(), c.freq);
       EXPECT_EQ(g_DocManage.Carrier, std::stoi(c.freq));
     }
-    CloseDialog();
+    CloseMainDialog();
   }
 }
 

@@ -1,8 +1,15 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <wx/string.h>
 
 #include "TempDir.h"
+
+class COlvantaDlg;
+class wxCheckBox;
+class wxChoice;
+class wxRadioButton;
+class wxWindow;
 
 namespace testsupport {
 
@@ -18,7 +25,31 @@ class PageTestBase : public ::testing::Test {
   // The install paths, texts, framework kind and document as a start leaves them.
   static void ResetToInstalledProgram();
 
+  // Where the expression library comes from: the source install, or the
+  // program's folder, into which the build puts it.
+  enum class ExpressionLibrary { kInstalled, kBuilt };
+
+  // Copies the installed general-remote example `name` (its whole folder) to `folder`.
+  static void CopyGeneralRemoteExample(const wxString& name, const wxString& folder);
+
+  // The main window, set up and shown on its start page, as `dialog`.
+  void OpenMainDialog(ExpressionLibrary library = ExpressionLibrary::kInstalled);
+  // Destroys the main window, if open.
+  void CloseMainDialog();
+
+  // From the start page of the open main window: Next, the example page's
+  // new-project button, and in the modal dialog the name typed, the location
+  // typed over the suggested one, mode `modeIndex` picked, and Finish.
+  void CreateProjectWithNewProjectDialog(const wxString& name, const wxString& folder, int modeIndex);
+
+  // User actions as the toolkit reports them, each followed by the events they cause.
+  static void Press(wxWindow* button);
+  static void Pick(wxChoice* choice, int index);
+  static void Choose(wxRadioButton* radio);
+  static void Tick(wxCheckBox* box, bool on);
+
   static TempDir* home;
+  COlvantaDlg* dialog = nullptr;
 };
 
 }  // namespace testsupport

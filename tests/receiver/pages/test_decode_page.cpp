@@ -104,7 +104,8 @@ CCodeModePage* FindDecodePage(int mode) {
   return nullptr;
 }
 
-void Press(wxWindow* button) {
+// A button's click with no event loop run after it: the tests wait for the page's work themselves.
+void PressOnly(wxWindow* button) {
   ASSERT_TRUE(button);
   wxCommandEvent event(wxEVT_BUTTON, button->GetId());
   event.SetEventObject(button);
@@ -139,9 +140,7 @@ class DecodePageTest : public testsupport::PageTestBase {
 
   void TearDown() override {
     g_DocManage.Modified = 0;
-    if (dialog) dialog->Destroy();
-    dialog = nullptr;
-    testsupport::PumpEvents();
+    CloseMainDialog();
     RegisterShellPage(kStandardModePageId, nullptr);
     RegisterShellPage(kKeyConfigId, nullptr);
     RegisterShellPage(kModulationParamId, nullptr);
@@ -152,15 +151,9 @@ class DecodePageTest : public testsupport::PageTestBase {
 
   // The partner's NEC example (general remote, standard protocol) in a folder of its own.
   void OpenExample() {
-    const wxString source = platform::JoinPath(
-        platform::JoinPath(OLV_SOURCE_DIR, "install/Example/General type remote controller"),
-        "NEC_TV_Remote");
     const wxString folder = work.File("NEC_TV_Remote");
-    fs::copy(fs::path(source.utf8_string()), fs::path(folder.utf8_string()), fs::copy_options::recursive);
-    dialog = new COlvantaDlg();
-    ASSERT_TRUE(dialog->Setup());
-    dialog->Show();
-    testsupport::PumpEvents();
+    CopyGeneralRemoteExample("NEC_TV_Remote", folder);
+    OpenMainDialog();
     ASSERT_EQ(dialog->OpenProjectFile(platform::JoinPath(folder, "NEC_TV_Remote.lmirprj")), 2);
     ASSERT_TRUE(WaitFor([&] { return dialog->GetBoardState() == 2; }));
     recorder.boxes.clear();
@@ -183,7 +176,7 @@ class DecodePageTest : public testsupport::PageTestBase {
       return std::count(sent.begin(), sent.end(), 0x02);
     };
     const auto before = entered();
-    Press(page->GetClientWindow()->FindWindow(Id::kStartDecodeId));
+    PressOnly(page->GetClientWindow()->FindWindow(Id::kStartDecodeId));
     IReceiverLink* link = dialog->GetReceiverLink();
     return WaitFor([&] {
       if (entered() <= before || link->IsDecodeRunning()) return false;
@@ -193,7 +186,6 @@ class DecodePageTest : public testsupport::PageTestBase {
 
   testsupport::TempDir work;
   testsupport::CMessageRecorder recorder;
-  COlvantaDlg* dialog = nullptr;
 };
 
 }  // namespace
@@ -237,7 +229,7 @@ TEST_F(DecodePageTest, ShowsTheBoardAndDecodesStandardAndUnknownCaptures) {
     EXPECT_NEAR(duty, c.signal.duty, 0.03);
     EXPECT_GT(page->GetWaveSeries()->GetPointsCount(), 20u);
     EXPECT_FALSE(page->GetControlText(Id::kBitTextId).empty());
-    Press(page->GetClientWindow()->FindWindow(Id::kSaveId));
+    PressOnly(page->GetClientWindow()->FindWindow(Id::kSaveId));
     ++saved;
     EXPECT_EQ(page->GetGrid()->GetRowCount(), rowsBefore + saved);
     EXPECT_EQ(page->GetGrid()->GetItemText(page->GetGrid()->GetRowCount() - 2, CIRGridCtrl::kCodeColumn),
@@ -274,7 +266,7 @@ TEST_F(DecodePageTest, ImportedKeysReachTheProjectAndTheKeyPageAndExportReadsBac
         BoardCapture(capturesynth::Kind1Frame(0x00, 0xFF, static_cast<std::uint8_t>(command))));
   for (int run = 0; run < 2; ++run) {
     ASSERT_TRUE(Decode(page));
-    Press(page->GetClientWindow()->FindWindow(Id::kSaveId));
+    PressOnly(page->GetClientWindow()->FindWindow(Id::kSaveId));
   }
   page->GetGrid()->SetCellText(2, CIRGridCtrl::kTextColumn, "Vol, \"up\"");
 
@@ -305,7 +297,7 @@ TEST_F(DecodePageTest, ImportedKeysReachTheProjectAndTheKeyPageAndExportReadsBac
   // Import: the unsaved project is saved first, then the codes replace the project's.
   g_DocManage.Modified = 1;
   recorder.answers = {platform::kIdYes};
-  Press(page->GetClientWindow()->FindWindow(Id::kImportId));
+  PressOnly(page->GetClientWindow()->FindWindow(Id::kImportId));
   testsupport::PumpEvents();
   ASSERT_GE(recorder.boxes.size(), 2u);
   EXPECT_EQ(recorder.boxes.back().text, GetLangText("IDS_IMPORT_SUCCESS"));
@@ -358,7 +350,7 @@ TEST_F(DecodePageTest, AirModeShowsTheFrameText) {
   EXPECT_FALSE(page->GetControlText(Id::kReceivedFrameId).empty());
   EXPECT_EQ(page->GetControlText(Id::kFrameLengthEditId),
             wxString::Format("%d", static_cast<int>(page->GetControlText(Id::kReceivedFrameId).length())));
-  Press(page->GetClientWindow()->FindWindow(Id::kSaveId));
+  PressOnly(page->GetClientWindow()->FindWindow(Id::kSaveId));
   EXPECT_EQ(page->GetGrid()->GetItemText(1, CIRGridCtrl::kCodeColumn),
             page->GetControlText(Id::kReceivedFrameId));
   testsupport::SaveWindowScreenshot(page, "decode_page_air.png");
@@ -380,7 +372,7 @@ TEST_F(DecodePageTest, FirmwareUpdateShowsProgressToTheEnd) {
   ASSERT_TRUE(update);
   ASSERT_TRUE(WaitFor([&] { return update->IsEnabled(); }));
 
-  Press(update);
+  PressOnly(update);
   IReceiverLink* link = dialog->GetReceiverLink();
   ASSERT_TRUE(WaitFor([&] { return HasStatus(page, "IDS_UPDATE_SUCCESS") && !link->IsUpdateRunning(); }));
   EXPECT_EQ(progress, (std::vector<int>{0, 10, 30, 50, 80, 90, 95, 100}));

@@ -13,6 +13,7 @@
 #include "ui/pages/HomePage.h"
 #include "ui/shell/OlvantaDlg.h"
 #include "MessageRecorder.h"
+#include "PageTestBase.h"
 #include "TempDir.h"
 #include "UiEvents.h"
 
@@ -22,17 +23,8 @@
 
 #include <filesystem>
 
-class PagesTest : public ::testing::Test {
+class PagesTest : public testsupport::PageTestBase {
  protected:
-  static void SetUpTestSuite() {
-    home = new testsupport::TempDir();
-    testsupport::PointUserFoldersAt(*home);
-  }
-  static void TearDownTestSuite() {
-    delete home;
-    home = nullptr;
-  }
-
   void SetUp() override {
     // Each test starts without recent projects.
     std::filesystem::remove_all(std::filesystem::path(home->File("data").utf8_string()));
@@ -53,7 +45,7 @@ class PagesTest : public ::testing::Test {
 
   void TearDown() override {
     g_DocManage.Modified = 0;
-    CloseDialog();
+    CloseMainDialog();
     CTDS_History_Dlg::SetFolderOpener(nullptr);
     g_BrandFlag = 0;
   }
@@ -67,16 +59,7 @@ class PagesTest : public ::testing::Test {
 
   void OpenDialog(int brand) {
     g_BrandFlag = brand;
-    dialog = new COlvantaDlg();
-    ASSERT_TRUE(dialog->Setup());
-    dialog->Show();
-    testsupport::PumpEvents();
-  }
-
-  void CloseDialog() {
-    if (dialog) dialog->Destroy();
-    dialog = nullptr;
-    testsupport::PumpEvents();
+    OpenMainDialog();
   }
 
   template <class Page>
@@ -85,26 +68,6 @@ class PagesTest : public ::testing::Test {
   }
   CGlobalSelDlg* GlobalSel() {
     return dynamic_cast<CGlobalSelDlg*>(dialog->GetClientWindow()->FindWindow(CGlobalSelDlg::kTemplateId));
-  }
-
-  // The click of a push button as the toolkit reports it.
-  static void Press(wxWindow* button) {
-    ASSERT_TRUE(button);
-    wxCommandEvent event(wxEVT_BUTTON, button->GetId());
-    event.SetEventObject(button);
-    button->ProcessWindowEvent(event);
-    testsupport::PumpEvents();
-  }
-
-  // A pick in a drop-down list as the toolkit reports it.
-  static void Pick(wxChoice* choice, int index) {
-    choice->SetSelection(index);
-    wxCommandEvent event(wxEVT_CHOICE, choice->GetId());
-    event.SetEventObject(choice);
-    event.SetInt(index);
-    event.SetString(choice->GetString(index));
-    choice->ProcessWindowEvent(event);
-    testsupport::PumpEvents();
   }
 
   // Clicks line index of a list (scrolled into view first).
@@ -126,8 +89,6 @@ class PagesTest : public ::testing::Test {
     return texts;
   }
 
-  static testsupport::TempDir* home;
   testsupport::TempDir work;
   testsupport::CMessageRecorder recorder;
-  COlvantaDlg* dialog = nullptr;
 };

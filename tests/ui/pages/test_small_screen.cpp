@@ -4,8 +4,6 @@
 
 #include <wx/display.h>
 
-testsupport::TempDir* PagesTest::home = nullptr;
-
 namespace {
 
 TEST_F(PagesTest, TheMainWindowFitsTheWorkAreaOfASmallDisplay) {
@@ -20,7 +18,7 @@ TEST_F(PagesTest, TheMainWindowFitsTheWorkAreaOfASmallDisplay) {
     EXPECT_LE(dialog->GetMinSize().y, area.height);
     EXPECT_GE(dialog->GetSize().x, dialog->GetMinSize().x);
     EXPECT_GE(dialog->GetSize().y, dialog->GetMinSize().y);
-    CloseDialog();
+    CloseMainDialog();
   }
 }
 

@@ -12,8 +12,6 @@
 #include <wx/dir.h>
 #include <wx/textctrl.h>
 
-testsupport::TempDir* PagesTest::home = nullptr;
-
 namespace {
 
 TEST_F(PagesTest, ProgramStartsOnTheStartPageAndNextShowsTheExamples) {
@@ -90,7 +88,7 @@ TEST_F(PagesTest, EveryExampleOpensFromTheExamplePageWithoutAMessage) {
     }
     EXPECT_EQ(projects, brand ? 4 : 2);
     EXPECT_TRUE(recorder.boxes.empty()) << BoxTexts().front();
-    CloseDialog();
+    CloseMainDialog();
   }
 }
 
@@ -110,27 +108,9 @@ TEST_F(PagesTest, MissingRecentProjectIsReportedAndLeavesTheSavedList) {
 
 TEST_F(PagesTest, NewProjectIsWrittenListedAndReopensFromTheStartPage) {
   OpenDialog(1);
-  ShowExamplePage();
-  auto* examples = PageOf<CExamplePage>(CExamplePage::kTemplateId);
   const wxString location = work.File("projects");
-  bool finished = false;
-  // The dialog runs modally; the user fills it in once it is up.
-  wxTheApp->CallAfter([&] {
-    CNewPrjPage* page = nullptr;
-    for (wxWindow* window : wxTopLevelWindows) {
-      if (auto* found = dynamic_cast<CNewPrjPage*>(window)) page = found;
-    }
-    ASSERT_TRUE(page);
-    testsupport::TypeText(page->GetNameEdit(), "Hall Lamp");
-    page->GetLocationEdit()->SelectAll();
-    testsupport::TypeText(page->GetLocationEdit(), location);
-    Pick(page->GetModeList(), 1);
-    finished = true;
-    Press(page->GetClientWindow()->FindWindow(CNewPrjPage::kFinishId));
-  });
-  testsupport::Click(examples->FindWindow(CExamplePage::kNewProjectId), wxPoint(20, 20));
-  testsupport::PumpEvents();
-  ASSERT_TRUE(finished);
+  ASSERT_NO_FATAL_FAILURE(CreateProjectWithNewProjectDialog("Hall Lamp", location, 1));
+  auto* examples = PageOf<CExamplePage>(CExamplePage::kTemplateId);
 
   const wxString file = platform::JoinPath(platform::JoinPath(location, "Hall Lamp"), "Hall Lamp.ovirprj");
   std::string bytes;
@@ -143,7 +123,7 @@ TEST_F(PagesTest, NewProjectIsWrittenListedAndReopensFromTheStartPage) {
   EXPECT_EQ(examples->GetRecentList()->GetLines().front(), MakeEntryLine("Hall Lamp", file));
   // The only question was whether to create the project's folder.
   ASSERT_EQ(recorder.boxes.size(), 1u);
-  CloseDialog();
+  CloseMainDialog();
 
   g_DocManage.Reset(true, false);
   g_DocManage.ProjectName.clear();

@@ -205,7 +205,7 @@ TEST_F(TextsAndSizesTest, EveryTextFitsItsControlInEveryLanguageOfBothBrands) {
       testsupport::PumpEvents();
       EXPECT_EQ(ClippedTexts(about->GetClientWindow()), "");
       about->Destroy();
-      CloseDialog();
+      CloseMainDialog();
     }
   }
 }
