@@ -31,10 +31,6 @@
 #include <wx/app.h>
 #include <wx/radiobut.h>
 
-#include <filesystem>
-
-namespace fs = std::filesystem;
-
 namespace {
 
 #ifdef OLV_BRAND_MAKER

@@ -6,7 +6,6 @@
 // shows its message and leaves the project file and folder as they were.
 #include "core/AppContext.h"
 #include "core/DocManage.h"
-#include "core/ExprEngine.h"
 #include "core/FileHelpers.h"
 #include "core/LangText.h"
 #include "core/UserIni.h"
@@ -27,7 +26,6 @@
 #include "UiEvents.h"
 
 #include <gtest/gtest.h>
-#include <wx/app.h>
 #include <wx/timer.h>
 
 #include <filesystem>

@@ -7,7 +7,6 @@
 // Next keep the frame; the reopened project shows the same diagram.
 #include "core/AppContext.h"
 #include "core/DocManage.h"
-#include "core/ExprEngine.h"
 #include "core/LangText.h"
 #include "core/UserIni.h"
 #include "keys/KeyGuide.h"
@@ -19,9 +18,6 @@
 #include "protocol/pages/DataFormat.h"
 #include "protocol/pages/ModulationParam.h"
 #include "protocol/pages/ProtocolPages.h"
-#include "ui/pages/ExamplePage.h"
-#include "ui/pages/HomePage.h"
-#include "ui/pages/NewPrjPage.h"
 #include "ui/shell/OlvantaDlg.h"
 #include "ui/shell/ShellCommands.h"
 #include "HostFrame.h"
@@ -31,7 +27,6 @@
 #include "UiEvents.h"
 
 #include <gtest/gtest.h>
-#include <wx/app.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/radiobut.h>

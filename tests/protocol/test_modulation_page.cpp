@@ -12,9 +12,6 @@
 #include "protocol/pages/ModulationParam.h"
 #include "protocol/pages/ProtocolPages.h"
 #include "ui/WaveDraw.h"
-#include "ui/pages/ExamplePage.h"
-#include "ui/pages/HomePage.h"
-#include "ui/pages/NewPrjPage.h"
 #include "ui/shell/OlvantaDlg.h"
 #include "ui/shell/PageMessages.h"
 #include "ui/shell/ShellCommands.h"
@@ -24,7 +21,6 @@
 #include "UiEvents.h"
 
 #include <gtest/gtest.h>
-#include <wx/app.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/radiobut.h>

@@ -5,7 +5,6 @@
 // and Next, the project saved and reopened.
 #include "core/AppContext.h"
 #include "core/DocManage.h"
-#include "core/ExprEngine.h"
 #include "core/LangText.h"
 #include "core/UserIni.h"
 #include "keys/KeyGuide.h"
@@ -15,9 +14,6 @@
 #include "platform/Profile.h"
 #include "protocol/pages/ProtocolPages.h"
 #include "protocol/pages/StandardModePage.h"
-#include "ui/pages/ExamplePage.h"
-#include "ui/pages/HomePage.h"
-#include "ui/pages/NewPrjPage.h"
 #include "ui/shell/OlvantaDlg.h"
 #include "ui/shell/ShellMessages.h"
 #include "PageTestBase.h"
@@ -26,7 +22,6 @@
 #include "UiEvents.h"
 
 #include <gtest/gtest.h>
-#include <wx/app.h>
 #include <wx/choice.h>
 #include <wx/textctrl.h>
 

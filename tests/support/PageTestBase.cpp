@@ -5,6 +5,7 @@
 #include "core/ExprEngine.h"
 #include "platform/Paths.h"
 #include "platform/Profile.h"
+#include "platform/TextFile.h"
 #include "ui/pages/ExamplePage.h"
 #include "ui/pages/HomePage.h"
 #include "ui/pages/NewPrjPage.h"
@@ -15,6 +16,7 @@
 #include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/radiobut.h>
+#include <wx/textctrl.h>
 
 #include <filesystem>
 
@@ -54,7 +56,9 @@ void PageTestBase::CopyGeneralRemoteExample(const wxString& name, const wxString
 void PageTestBase::OpenMainDialog(ExpressionLibrary library) {
   dialog = new COlvantaDlg();
   ASSERT_TRUE(dialog->Setup());
-  if (library == ExpressionLibrary::kBuilt) ASSERT_TRUE(g_ExprEngine.Load(OLV_DIST_DIR));
+  if (library == ExpressionLibrary::kBuilt) {
+    ASSERT_TRUE(g_ExprEngine.Load(OLV_DIST_DIR));
+  }
   dialog->Show();
   PumpEvents();
 }

@@ -37,10 +37,8 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <filesystem>
 #include <thread>
 
-namespace fs = std::filesystem;
 using Id = CCodeModePage::ControlId;
 
 namespace {

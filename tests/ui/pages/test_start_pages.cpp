@@ -5,10 +5,8 @@
 #include "core/UserIni.h"
 #include "platform/TextFile.h"
 #include "ui/PngButton.h"
-#include "ui/pages/NewPrjPage.h"
 #include "ui/pages/RecentProjects.h"
 
-#include <wx/app.h>
 #include <wx/dir.h>
 #include <wx/textctrl.h>
 
