@@ -97,7 +97,9 @@ TEST_F(PictureTest, AnimationPlaysFramesInOrderUntilStopped) {
   ASSERT_TRUE(WaitUntil([&] {
     const int frame = picture->GetShownFrame();
     const unsigned count = picture->GetFramesShown();
-    if (lastFrame >= 0 && count == lastCount + 1) EXPECT_EQ(frame, (lastFrame + 1) % 3);
+    if (lastFrame >= 0 && count == lastCount + 1) {
+      EXPECT_EQ(frame, (lastFrame + 1) % 3);
+    }
     lastFrame = frame;
     lastCount = count;
     if (frame >= 0) seen.insert(frame);  // -1 until the first frame arrives
