@@ -10,6 +10,12 @@
 
 #include <cstdio>
 
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
 namespace {
 
 // A line whose substitutions never settle is refused rather than rescanned for ever,
@@ -20,26 +26,45 @@ constexpr std::size_t kMaxExpandedLineLength = 1 << 20;
 // but for many rounds is refused as well.
 constexpr std::size_t kMaxExpansionWork = std::size_t{1} << 26;
 
+// The generated file is written over and cut to its new length when closed,
+// never emptied on open: truncating a file that still has data on its way to
+// the disk makes the open wait for that write-back.
 class COutputFile {
  public:
-  explicit COutputFile(const wxString& path) : m_file(platform::OpenFile(path, "wb")) {}
+  explicit COutputFile(const wxString& path) : m_file(platform::OpenFile(path, "r+b")) {
+    if (!m_file) m_file = platform::OpenFile(path, "wb");
+  }
   ~COutputFile() { Close(); }
   COutputFile(const COutputFile&) = delete;
   COutputFile& operator=(const COutputFile&) = delete;
 
   bool IsOpen() const { return m_file != nullptr; }
   bool Write(const std::string& bytes) {
-    return bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), m_file) == bytes.size();
+    if (bytes.empty()) return true;
+    const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), m_file) == bytes.size();
+    if (ok) m_written += bytes.size();
+    return ok;
   }
   bool Close() {
     if (!m_file) return true;
-    const bool ok = std::fclose(m_file) == 0;
+    bool ok = std::fflush(m_file) == 0;
+    ok = CutTo(m_written) && ok;
+    ok = std::fclose(m_file) == 0 && ok;
     m_file = nullptr;
     return ok;
   }
 
  private:
+  bool CutTo(std::size_t length) {
+#ifdef _WIN32
+    return _chsize_s(_fileno(m_file), static_cast<__int64>(length)) == 0;
+#else
+    return ::ftruncate(fileno(m_file), static_cast<off_t>(length)) == 0;
+#endif
+  }
+
   std::FILE* m_file = nullptr;
+  std::size_t m_written = 0;
 };
 
 // The macro named between the first two double quotes of a "~DESCRIPTION" token.
