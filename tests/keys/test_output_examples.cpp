@@ -1,9 +1,10 @@
 // The general examples end to end: each opened in the main window, walked
 // forward to the key page by its caption on the navigation bar (every page
-// passed is checked and generates), and output. The firmware folder holds the
-// framework and the generated files, no token is left, and in .inc and .asm
-// files no condition is left but the comment-guarded ones the preprocessor
-// keeps; with conditional code the framework files come out as they are.
+// passed is checked and generates), and output. The firmware folder equals the
+// example's golden tree under tests/fixtures/output; besides, no token is left,
+// and in .inc and .asm files no condition is left but the comment-guarded ones
+// the preprocessor keeps; with conditional code the framework files come out
+// as they are.
 #include "core/AppContext.h"
 #include "core/DocManage.h"
 #include "core/ExprEngine.h"
@@ -51,7 +52,7 @@ struct stExample {
   const char* protocol;
   const char* include;   // the protocol page's generated include
   const char* sendBits;  // the data format page's send table, if any
-  const char* golden;    // expected key sources under tests/fixtures/output, if any
+  const char* golden;    // the expected firmware folder under tests/fixtures/output, if any
 };
 const stExample kExamples[] = {
     {"NEC_TV_Remote", "Standard/IR_FrameWork_STD_V1.0", "NEC", "IR_Standard.inc", nullptr, "NEC_TV_Remote"},
@@ -180,10 +181,13 @@ TEST_P(OutputExamplesTest, GeneratedCodeIsCompleteAndEveryConditionDecided) {
   }
   EXPECT_EQ(g_DocManage.Modified, 0);
 
-  // The key sources against the ones written by hand from their formats for this example.
+  // The whole folder against the one written by hand: the generated files from
+  // their formats, the framework's files with their conditions decided by
+  // tests/fixtures/output/decide_conditions.py.
   if (!example.golden || kBrand != 0) return;
   const fs::path golden = fs::path(OLV_SOURCE_DIR) / "tests/fixtures/output" / example.golden;
-  for (const char* name : {kKeyTableFile, kKeyMappingFile, kDrivingFile})
+  ASSERT_EQ(FileNames(output), FileNames(golden));
+  for (const std::string& name : FileNames(golden))
     EXPECT_EQ(ReadBytes(platform::FromFsPath(output / name)), ReadBytes(platform::FromFsPath(golden / name)))
         << name;
 }
