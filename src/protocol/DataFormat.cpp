@@ -203,9 +203,20 @@ bool CDataFormat::LoadFromProjectWith(const wxString& definitionFile) {
   }
   m_doc.FormatType = sendType.selection;
   m_doc.SetParam(17, file.ReadText(section, "SendData"));
+  EnableConstCodesInFrame();
   if (!ShowStoredValues()) return false;
   RefreshParams(0);
   return true;
+}
+
+// A constant code that the stored frame sends is enabled, whatever its saved
+// flag says: a flag saved as 0 would otherwise take the code out of the frame.
+void CDataFormat::EnableConstCodesInFrame() {
+  wxString names = m_doc.GetParam(17);
+  while (!names.empty()) {
+    const int k = ConstCodeNumber(GetNextToken(names, ","));
+    if (k >= 1 && k <= 4) m_doc.ConstCodeOn[k - 1] = 1;
+  }
 }
 
 // --- Showing the stored values.

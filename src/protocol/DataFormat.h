@@ -53,6 +53,8 @@ class CDataFormat : public CBaseDataFormat {
   bool LoadFromProject() override;
   // The load with a given definition file.
   bool LoadFromProjectWith(const wxString& definitionFile);
+  // Sets the enable flag of every constant code named in parameter 17.
+  void EnableConstCodesInFrame();
   bool ShowStoredValues() override;
   bool StorePageData() override;
   // Validates, fits the key codes to the command bits (asking first),

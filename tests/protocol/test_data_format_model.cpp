@@ -551,3 +551,37 @@ TEST(BlockTextTest, BracesKeepCommasAndAnUnclosedBraceIsReported) {
 }
 
 }  // namespace
+
+// A constant code dragged into the frame without its box ticked is saved with
+// its flag 0; the reopened page keeps it in the frame and passes validation.
+TEST_F(DataFormatModelTest, ConstantCodeInTheSavedFrameStaysWhenItsFlagWasSavedOff) {
+  doc.RepeatCodeOn = 1;
+  doc.LeadCodeOn = 1;
+  auto page = NewPage();
+  for (const char* name : {"CONST_CODE1", "CONST_CODE2", "CONST_CODE3", "COMMAND"})
+    page->ApplyBlockToSendFormats(name, false, false);
+  for (int id : {kAddressBits, kCommandBits2, kCommandBits, kConstBits[0], kConstBits[1], kConstBits[2]})
+    Type(*page, id, "8");
+  for (int id : {kAddress, kConstValue[0], kConstValue[1], kConstValue[2]}) Type(*page, id, "1");
+  ASSERT_TRUE(page->StorePageData());
+  ASSERT_TRUE(page->SaveToProject());
+  ASSERT_EQ(Custom("CONST3_ON"), "0");
+  ASSERT_EQ(Custom("SendData"),
+            "IDS_GUIDE_CODE,CONST_CODE1,CONST_CODE2,CONST_CODE3,COMMAND,IDS_CONNECT_CODE");
+
+  CDocManage other;
+  other.ProjectFilePath = doc.ProjectFilePath;
+  other.RepeatCodeOn = 1;
+  other.LeadCodeOn = 1;
+  CDataFormat reopened(other);
+  ASSERT_TRUE(reopened.LoadFromProjectWith(kDefinitions));
+  EXPECT_EQ(FrameTexts(reopened), FrameTexts(*page));
+  EXPECT_EQ((std::vector<int>(other.ConstCodeOn, other.ConstCodeOn + 4)), (std::vector<int>{1, 1, 1, 0}));
+  EXPECT_TRUE(reopened.FindCheck(kConstEnable[2])->checked);
+  EXPECT_EQ(reopened.FindInput(kConstValue[2])->text, "1");
+  EXPECT_TRUE(reopened.ValidateParams(0));
+  ASSERT_TRUE(reopened.SaveToProject());
+  EXPECT_EQ(Custom("CONST3_ON"), "1");
+  EXPECT_EQ(Custom("SendData"),
+            "IDS_GUIDE_CODE,CONST_CODE1,CONST_CODE2,CONST_CODE3,COMMAND,IDS_CONNECT_CODE");
+}

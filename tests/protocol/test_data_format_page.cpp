@@ -379,6 +379,14 @@ TEST_F(DataFormatPageTest, FrameBuiltWithTheMouseGeneratesSavesAndReopens) {
   EXPECT_EQ(Text(kConstValue[0]), "1F");
   EXPECT_EQ(Text(kCommandBits), "7");
   EXPECT_TRUE(recorder.boxes.empty());
+
+  // The reopened page passes its own Next and writes the same files.
+  for (const char* name : {"IR_UserDef.inc", "IR_SendBits.asm"}) {
+    if (wxFileExists(Work(name))) ASSERT_TRUE(wxRemoveFile(Work(name)));
+  }
+  ASSERT_TRUE(Next()) << (recorder.boxes.empty() ? wxString() : recorder.boxes[0].text);
+  EXPECT_EQ(ReadFile(Work("IR_UserDef.inc")), Golden("IR_UserDef.inc"));
+  EXPECT_EQ(ReadFile(Work("IR_SendBits.asm")), Golden("IR_SendBits.asm"));
 }
 
 // Without a repeat code the frame has no connect code: the send type that
