@@ -83,12 +83,22 @@ long OwnerOfWorkFolder(const wxString& name) {
   return 0;
 }
 
+// A file or folder at path (through a link); one status look-up when no link is met.
+bool HoldsFileOrFolder(const fs::path& path, fs::file_status status) {
+  std::error_code ec;
+  if (fs::is_symlink(status)) status = fs::status(path, ec);
+  return fs::is_regular_file(status) || fs::is_directory(status);
+}
+
 // Copies a file over to, which never writes through a link at to: the link
-// is replaced. The copy takes from's permissions.
-bool CopyFileOver(const wxString& from, const wxString& to) {
+// is replaced. The copy takes from's permissions. made, when given, gets to
+// when nothing was there before.
+bool CopyFileOver(const wxString& from, const wxString& to, std::vector<wxString>* made) {
   std::error_code ec;
   const fs::path target = platform::ToFsPath(to);
-  if (fs::is_symlink(fs::symlink_status(target, ec)) && !fs::remove(target, ec)) return false;
+  const fs::file_status status = fs::symlink_status(target, ec);
+  if (made && !HoldsFileOrFolder(target, status)) made->push_back(to);
+  if (fs::is_symlink(status) && !fs::remove(target, ec)) return false;
   return fs::copy_file(platform::ToFsPath(from), target, fs::copy_options::overwrite_existing, ec) && !ec;
 }
 
@@ -189,9 +199,7 @@ bool CDocManage::CopyFolderTree(const wxString& source, const wxString& destinat
       from = wxString::Format("%s_%s.OPT", platform::JoinPath(file.GetPath(), file.GetName()), PackageName);
       from = platform::FindPathNoCase(from);
     }
-    const wxString to = platform::JoinPath(destination, name);
-    if (made && !platform::PathExists(to)) made->push_back(to);
-    if (!CopyFileOver(from, to)) ok = fail(from);
+    if (!CopyFileOver(from, platform::JoinPath(destination, name), made)) ok = fail(from);
   }
   return ok;
 }
