@@ -96,7 +96,7 @@ CUSTOM_CHOICES = {
         ("COMMAND_BITS", "8"), ("CONST1_VALUE", "00"), ("CONST2_VALUE", "FF"), ("CONST3_VALUE", "00"),
         ("CONST4_VALUE", "00"), ("CONST1_ON", "1"), ("CONST2_ON", "1"), ("CONST3_ON", "0"), ("CONST4_ON", "0"),
         ("COMMAND_ON", "1"), ("CONST1_POLARITY", "0"), ("CONST2_POLARITY", "0"), ("CONST3_POLARITY", "0"),
-        ("CONST4_POLARITY", "0"), ("SendData", "CONST_CODE1,CONST_CODE2,COMMAND"), ("FormatType", "0"),
+        ("CONST4_POLARITY", "0"), ("SendData", "IDS_GUIDE_CODE,CONST_CODE1,CONST_CODE2,COMMAND,IDS_CONNECT_CODE"), ("FormatType", "0"),
     ],
 }
 

@@ -57,7 +57,7 @@ struct stExample {
 const stExample kExamples[] = {
     {"NEC_TV_Remote", "Standard/IR_FrameWork_STD_V1.0", "NEC", "IR_Standard.inc", nullptr, "NEC_TV_Remote"},
     {"Custom_Protocol_Remote", "Custom/IR_FrameWork_USER_DEF_V1.0", "USER_DEF", "IR_UserDef.inc",
-     "IR_SendBits.asm", nullptr},
+     "IR_SendBits.asm", "Custom_Protocol_Remote"},
 };
 
 std::set<std::string> FileNames(const fs::path& folder) {
