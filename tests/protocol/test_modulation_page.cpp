@@ -9,6 +9,7 @@
 #include "keys/KeyGuide.h"
 #include "platform/Paths.h"
 #include "platform/Profile.h"
+#include "platform/TextFile.h"
 #include "protocol/pages/ModulationParam.h"
 #include "protocol/pages/ProtocolPages.h"
 #include "ui/WaveDraw.h"
@@ -28,6 +29,9 @@
 #include <wx/utils.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
 #include <map>
 
 namespace {
@@ -125,6 +129,11 @@ class ModulationPageTest : public testsupport::PageTestBase {
     ASSERT_TRUE(input);
     wxTextCtrl* entry = input->GetEdit()->GetTextCtrl();
     wxWindow* next = Page()->FindWindow(kNextId);
+    // The real keyboard focus goes to the input first and is waited for: a
+    // focus change the display still owes lands now, not after a later
+    // refusal has put the focus on its input and cleared its marks.
+    entry->SetFocus();
+    ASSERT_TRUE(HasFocus(id));
     testsupport::MoveFocus(next, entry);
     entry->SetInsertionPointEnd();
     for (std::size_t n = entry->GetValue().length(); n > 0; --n) testsupport::TypeKey(entry, WXK_BACK);
@@ -387,6 +396,30 @@ TEST_F(ModulationPageTest, ManchesterBootDataAndPolarityReopen) {
   EXPECT_EQ(Text(kRepeatPeriodEditId), "110");
   EXPECT_EQ(Page()->GetDutyList()->GetStringSelection(), "1/4");
   EXPECT_EQ(Caption(kBootWaveId), "Lead code: 3360us");
+}
+
+// A definition file whose repeat-period section lost its name: Next cannot
+// check that value, so it is refused with a message rather than silently.
+TEST_F(ModulationPageTest, NextWithAnUnreadableDefinitionSaysWhy) {
+  CreateCustomProject();
+  ASSERT_TRUE(Page());
+  const std::filesystem::path custom =
+      platform::ToFsPath(work.File("settings")) / "General" / "Protocols" / "Custom";
+  std::filesystem::create_directories(custom);
+  std::ifstream in(platform::ToFsPath(Page()->GetDefinitionFile()), std::ios::binary);
+  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::size_t name = text.find("Name=IR_RepeatPeriod");
+  ASSERT_NE(name, std::string::npos);
+  text.replace(name, 4, "Text");
+  std::ofstream(custom / "setting.ini", std::ios::binary) << text;
+  g_App.remoteSettingsFolder = work.File("settings");
+  ASSERT_TRUE(Page()->LoadFromProject());
+  ASSERT_TRUE(Page()->GetDefinitionFile().StartsWith(work.File("settings")));
+
+  FillGoodPdmValues();
+  EXPECT_FALSE(Next());
+  ASSERT_EQ(recorder.boxes.size(), 1u);
+  EXPECT_EQ(recorder.boxes[0].text, GetLangText("IDS_GET_PORTOCOL_INFO_ERROR"));
 }
 
 // Tab as the toolkit first reports it, to the focused entry; true when a

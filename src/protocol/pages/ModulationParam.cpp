@@ -579,7 +579,11 @@ bool CModulationParam::ValidatePage() {
     const int id = kDefinitionIds[n];
     if (!FindWindow(id)) continue;
     stParamDefinition definition;
-    if (!m_definitions.Read(n, definition)) return false;
+    if (!m_definitions.Read(n, definition)) {
+      // Without its definition the value cannot be checked: refused, and said so.
+      LangMessageBox("IDS_GET_PORTOCOL_INFO_ERROR");
+      return false;
+    }
     CLUEdit* input = GetEditById(id);
     if (!input || !input->GetEdit()) continue;
     CLUMaskEdit* edit = input->GetEdit();
