@@ -10,12 +10,6 @@
 
 #include <cstdio>
 
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
-
 namespace {
 
 // A line whose substitutions never settle is refused rather than rescanned for ever,
@@ -47,22 +41,13 @@ class COutputFile {
   }
   bool Close() {
     if (!m_file) return true;
-    bool ok = std::fflush(m_file) == 0;
-    ok = CutTo(m_written) && ok;
+    bool ok = platform::CutOpenFile(m_file, m_written);
     ok = std::fclose(m_file) == 0 && ok;
     m_file = nullptr;
     return ok;
   }
 
  private:
-  bool CutTo(std::size_t length) {
-#ifdef _WIN32
-    return _chsize_s(_fileno(m_file), static_cast<__int64>(length)) == 0;
-#else
-    return ::ftruncate(fileno(m_file), static_cast<off_t>(length)) == 0;
-#endif
-  }
-
   std::FILE* m_file = nullptr;
   std::size_t m_written = 0;
 };

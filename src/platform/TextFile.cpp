@@ -459,6 +459,15 @@ bool ReadFileBytes(const wxString& path, std::string& bytes) {
 #endif
 }
 
+bool CutOpenFile(std::FILE* file, std::size_t length) {
+  if (std::fflush(file) != 0) return false;
+#ifdef _WIN32
+  return _chsize_s(_fileno(file), static_cast<__int64>(length)) == 0;
+#else
+  return ::ftruncate(fileno(file), static_cast<off_t>(length)) == 0;
+#endif
+}
+
 bool WriteFileBytes(const wxString& path, const std::string& bytes) {
   // Written over and then cut to its new length, never cut to nothing first:
   // a file system may flush a file emptied and rewritten at once.
@@ -467,8 +476,7 @@ bool WriteFileBytes(const wxString& path, const std::string& bytes) {
   if (!file) file = _wfopen(ToFsPath(path).c_str(), L"wb");
   if (!file) return false;
   bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  ok = std::fflush(file) == 0 && ok;
-  ok = ok && _chsize_s(_fileno(file), static_cast<__int64>(bytes.size())) == 0;
+  ok = ok && CutOpenFile(file, bytes.size());
   return std::fclose(file) == 0 && ok;
 #else
   const int fd = ::open(ToFsPath(path).c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);

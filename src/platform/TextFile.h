@@ -40,6 +40,9 @@ std::string ToOemText(const wxString& text);
 // Opens a file with a C runtime mode ("rb", "wb", ...); null when it cannot be opened.
 std::FILE* OpenFile(const wxString& path, const char* mode);
 
+// Cuts an open file to length bytes (its stream flushed first); false on failure.
+bool CutOpenFile(std::FILE* file, std::size_t length);
+
 // Reads a whole file; false when it cannot be opened or read.
 bool ReadFileBytes(const wxString& path, std::string& bytes);
 
