@@ -382,7 +382,9 @@ TEST_F(DataFormatPageTest, FrameBuiltWithTheMouseGeneratesSavesAndReopens) {
 
   // The reopened page passes its own Next and writes the same files.
   for (const char* name : {"IR_UserDef.inc", "IR_SendBits.asm"}) {
-    if (wxFileExists(Work(name))) ASSERT_TRUE(wxRemoveFile(Work(name)));
+    if (wxFileExists(Work(name))) {
+      ASSERT_TRUE(wxRemoveFile(Work(name)));
+    }
   }
   ASSERT_TRUE(Next()) << (recorder.boxes.empty() ? wxString() : recorder.boxes[0].text);
   EXPECT_EQ(ReadFile(Work("IR_UserDef.inc")), Golden("IR_UserDef.inc"));
