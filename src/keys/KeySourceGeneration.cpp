@@ -3,6 +3,7 @@
 #include "core/LangText.h"
 #include "core/MessageBoxes.h"
 #include "core/Numbers.h"
+#include "keys/KeySetupModel.h"
 #include "platform/Format.h"
 #include "platform/Paths.h"
 
@@ -63,25 +64,26 @@ wxString KeyTemplateName(const wxString& outputName) {
   return name;
 }
 
-bool CheckGeneralKeySetup(const stGeneralKeySources& input) {
-  // The touch chip's keys were checked by the key set-up; its lines are not keys.
-  if (!input.touch) {
-    const stKeyLineCounts counts = input.lines ? input.lines->CountsInUse() : stKeyLineCounts();
-    const bool matrix = input.lines && input.lines->Keypad() == kKeypadMatrix;
-    if (!matrix && counts.io == 0) {
-      LangMessageBox("IDS_NO_CONFIG_IO_PORT");
-      return false;
-    }
-    if (matrix && (counts.columns == 0 || counts.rows == 0)) {
-      LangMessageBox("IDS_NO_CONFIG_ROWCOL_PORT");
-      return false;
-    }
+int MatrixRowsInUse(const CDocManage& doc, const CKeyLineSet& lines) {
+  if (lines.Keypad() != kKeypadMatrix) return 0;
+  return lines.CountsInUse().rows + (doc.VssRow == 1 ? 1 : 0);
+}
+
+bool CheckGeneralKeySetup(const CDocManage& doc, const stGeneralKeySources& input) {
+  const bool ledTicked = input.led.check == 1;
+  wxString problem;
+  if (input.touch) {
+    if (input.checkTouchKeys && !input.checkTouchKeys()) return false;
+    if (ledTicked && input.led.pin.empty()) problem = "IDS_NO_SEL_LED";
+  } else {
+    CKeyLineSet none;
+    const CKeyLineSet& lines = input.lines ? *input.lines : none;
+    problem = KeySetupProblem(lines, lines.Keypad() == kKeypadMatrix && doc.VssRow == 1, ledTicked,
+                              input.led.pin, false);
   }
-  if (input.led.check == 1 && input.led.pin.empty()) {
-    LangMessageBox("IDS_NO_SEL_LED");
-    return false;
-  }
-  return true;
+  if (problem.empty()) return true;
+  LangMessageBox(problem);
+  return false;
 }
 
 KeyNameMap CollectKeyCodes(CDocManage& doc, const std::vector<stSavedKeyRow>& rows) {
@@ -98,6 +100,7 @@ KeyNameMap CollectKeyCodes(CDocManage& doc, const std::vector<stSavedKeyRow>& ro
 
 stKeyPinLines KeyMappingPinLines(const CKeyLineSet& lines) {
   stKeyPinLines out;
+  if (lines.PinsInUse().empty()) return out;
   if (lines.Keypad() != kKeypadMatrix) {
     for (int k = 0; k < lines.LineCount(); ++k) {
       const wxString pin = lines.PinAt(k).Upper();
@@ -128,7 +131,7 @@ void WriteKeyMappingDefines(CStringMap& macros, const CDocManage& doc, const stG
   StringMapSubscript(macros, "IORegC") =
       JoinLines(pinLines.controls, ";//////IORegC data is not defined//////");
   StringMapSubscript(macros, "KEYPAD_TYPE") = wxString::Format("#define KEYPAD_TYPE %d", doc.Keypad);
-  const int rows = doc.Keypad == kKeypadMatrix && input.lines ? input.lines->CountsInUse().rows : 0;
+  const int rows = doc.Keypad == kKeypadMatrix && input.lines ? MatrixRowsInUse(doc, *input.lines) : 0;
   StringMapSubscript(macros, "ROW_SCAN_LINE") = wxString::Format("#define ROW_SCAN_LINE %d", rows);
   StringMapSubscript(macros, "ROWVSS") = wxString::Format("#define ROWVSS %d", doc.VssRow);
   StringMapSubscript(macros, "LED_DRV") = input.led.check == 1 ? "1" : "0";
@@ -145,7 +148,8 @@ void WriteKeyMappingDefines(CStringMap& macros, const CDocManage& doc, const stG
 
 stKeyGenerationResult GenerateGeneralKeySources(CDocManage& doc, const stGeneralKeySources& input,
                                                 const wxString& templateFolder) {
-  if (!CheckGeneralKeySetup(input)) return Failure(stKeyGenerationResult::kRefused, wxString(), wxString());
+  if (!CheckGeneralKeySetup(doc, input))
+    return Failure(stKeyGenerationResult::kRefused, wxString(), wxString());
   if (doc.TempFolder.empty() && !doc.MakeTempFolder()) {
     const wxString message = GetLangText("IDS_CREATE_TEMPPATH_FAILED");
     PlainMessageBox(message);

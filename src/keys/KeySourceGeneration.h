@@ -34,8 +34,11 @@ struct stSavedKeyRow {
 struct stGeneralKeySources {
   // The key lines slot by slot (step: IO lines; matrix: columns, then rows).
   const CKeyLineSet* lines = nullptr;
-  // The touch-key chip: its keys were checked by the key set-up, not its lines.
+  // The touch-key chip: its touch keys are checked in place of the lines.
   bool touch = false;
+  // The touch keys' check (every key in use has its pin and a threshold):
+  // false after its message.
+  std::function<bool()> checkTouchKeys;
   stKeyLedChoice led;
   // The key panel's cells and their codes (commandBits and mcu are taken
   // from the document).
@@ -66,18 +69,23 @@ constexpr const char* kDrivingFile = "Driving.inc";
 stKeyGenerationResult GenerateGeneralKeySources(CDocManage& doc, const stGeneralKeySources& input,
                                                 const wxString& templateFolder);
 
-// The key set-up checks, each showing its message: key lines (step) or
-// columns and rows (matrix) in use (not on the touch chip), and an LED pin
-// when the LED box is checked.
-bool CheckGeneralKeySetup(const stGeneralKeySources& input);
+// The key set-up checks, each showing its message: the touch keys (touch
+// chip) or the key lines (step) or columns and rows (matrix; the VSS row
+// counts as a row), then an LED pin when the LED box is checked.
+bool CheckGeneralKeySetup(const CDocManage& doc, const stGeneralKeySources& input);
+
+// The rows of a matrix in use, the VSS row counted; 0 for a step keypad.
+int MatrixRowsInUse(const CDocManage& doc, const CKeyLineSet& lines);
 
 // Empties the document's saved keys and fills them from the grid rows (rows
 // with an empty code are skipped; "0X"/"H" hexadecimal, else decimal); the map
 // holds each code byte's last text.
 KeyNameMap CollectKeyCodes(CDocManage& doc, const std::vector<stSavedKeyRow>& rows);
 
-// The key pin lines, pin-name form: step "#define KEY%d %s" / "#define KEY%dC %s";
-// matrix "#define COL%d %s", rows "#define ROW%d %s" / "#define ROW%dC %s".
+// The key pin lines, pin-name form: step "#define KEY%d %s" / "#define KEY%dC %s"
+// for every line (a free line keeps its number and an empty name); matrix
+// "#define COL%d %s", rows "#define ROW%d %s" / "#define ROW%dC %s" for lines
+// with a pin. None when no line holds a pin (the touch chip).
 struct stKeyPinLines {
   std::vector<wxString> pins;
   std::vector<wxString> controls;

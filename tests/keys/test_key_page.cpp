@@ -10,6 +10,7 @@
 #include "core/UserIni.h"
 #include "keys/KeyGuide.h"
 #include "keys/pages/KeyConfigDlg.h"
+#include "keys/pages/KeyDlg.h"
 #include "keys/pages/KeySetDlg.h"
 #include "keys/pages/KeysPages.h"
 #include "keys/pages/PinPicker.h"
@@ -356,6 +357,22 @@ TEST_F(KeyPageAloneTest, TouchChipIsKnownWhateverItsCase) {
   EXPECT_EQ(keypad->GetString(0), GetLangText("IDS_TOUCH"));
   EXPECT_FALSE(keypad->IsEnabled());
   EXPECT_EQ(page->FindWindow(CKeyConfigDlg::kIoGroupId)->GetLabel(), "");
+}
+
+TEST_F(KeyPageAloneTest, TouchKeyInUseWithoutItsPinStopsTheKeySources) {
+  CKeyConfigDlg* page = MakePage("QK37B0640", "20SSOP", kRemoteGeneral);
+  auto* key1 = dynamic_cast<wxCheckBox*>(page->FindWindow(CKeyDlg::kFirstCheckId));
+  ASSERT_NE(key1, nullptr);
+  key1->SetValue(true);
+  wxCommandEvent event(wxEVT_CHECKBOX, key1->GetId());
+  event.SetEventObject(key1);
+  event.SetInt(1);
+  key1->ProcessWindowEvent(event);
+  testsupport::PumpEvents();
+  recorder.boxes.clear();
+  EXPECT_FALSE(page->CheckAndApply());
+  ASSERT_EQ(recorder.boxes.size(), 1u);
+  EXPECT_EQ(recorder.boxes[0].text, wxString::Format(GetLangText("IDS_TOUCHPANEL_LACK_CONFIG"), 1));
 }
 
 TEST_F(KeyPageAloneTest, LcdStandardOffersRemPinsNoKeyOrLcdPinHolds) {

@@ -117,56 +117,48 @@ TEST_F(KeySources, AnUncheckedLedLeavesNoPinOfAnEarlierRun) {
   EXPECT_EQ(g_MacroMap["LED_IO"], "PB1");
 }
 
-TEST_F(KeySources, AMatrixWithoutPinsWritesTheCommentLines) {
-  const CKeyLineSet lines = Lines(kKeypadMatrix, 2, {});
-  stGeneralKeySources input;
-  input.lines = &lines;
-  WriteKeyMappingDefines(g_MacroMap, doc, input);
-  EXPECT_EQ(g_MacroMap["IOReg"], ";//////IOReg data is not defined//////");
-  EXPECT_EQ(g_MacroMap["IORegC"], ";//////IORegC data is not defined//////");
-  EXPECT_EQ(g_MacroMap["ROW_SCAN_LINE"], "#define ROW_SCAN_LINE 0");
-}
-
-TEST_F(KeySources, SetUpChecksRefuseWithTheirMessageAndWriteNothing) {
-  struct Case {
-    int keypad;
-    std::vector<const char*> pins;
-    stKeyLedChoice led;
-    bool touch;
-    const char* message;  // null: accepted
-  } const cases[] = {
-      {kKeypadStep, {}, {}, false, "IDS_NO_CONFIG_IO_PORT"},
-      {kKeypadMatrix, {"PA0"}, {}, false, "IDS_NO_CONFIG_ROWCOL_PORT"},
-      {kKeypadMatrix, {"", "", "PB0"}, {}, false, "IDS_NO_CONFIG_ROWCOL_PORT"},
-      {kKeypadStep, {"PA0"}, {1, ""}, false, "IDS_NO_SEL_LED"},
-      {kKeypadStep, {}, {1, ""}, true, "IDS_NO_SEL_LED"},
-      {kKeypadStep, {}, {}, true, nullptr},
-      {kKeypadStep, {"PA0"}, {2, ""}, false, nullptr},
-      {kKeypadMatrix, {"PA0", "", "PB0"}, {}, false, nullptr},
-  };
-  for (const Case& c : cases) {
-    for (const char* file : {kKeyTableFile, kKeyMappingFile, kDrivingFile}) {
-      if (wxFileExists(WorkFile(file))) wxRemoveFile(WorkFile(file));
-    }
-    const CKeyLineSet lines = Lines(c.keypad, 2, c.pins);
+TEST_F(KeySources, LinesWithoutPinsWriteTheCommentLines) {
+  // A matrix without pins, and the touch chip's step lines, which hold none.
+  for (const int keypad : {kKeypadMatrix, kKeypadStep}) {
+    const CKeyLineSet lines = Lines(keypad, keypad == kKeypadStep ? 8 : 2, {});
     stGeneralKeySources input;
     input.lines = &lines;
-    input.led = c.led;
-    input.touch = c.touch;
-    input.slots = &slots.All();
-    testsupport::CMessageRecorder boxes;
-    const stKeyGenerationResult result = GenerateGeneralKeySources(doc, input, kTemplates);
-    if (!c.message) {
-      EXPECT_TRUE(result) << result.message;
-      EXPECT_TRUE(boxes.boxes.empty());
-      continue;
-    }
-    EXPECT_EQ(result.kind, stKeyGenerationResult::kRefused) << c.message;
-    ASSERT_EQ(boxes.boxes.size(), 1u) << c.message;
-    EXPECT_EQ(boxes.boxes[0].text, GetLangText(c.message));
-    EXPECT_FALSE(wxFileExists(WorkFile(kKeyTableFile))) << c.message;
-    EXPECT_FALSE(wxFileExists(WorkFile(kKeyMappingFile))) << c.message;
+    WriteKeyMappingDefines(g_MacroMap, doc, input);
+    EXPECT_EQ(g_MacroMap["IOReg"], ";//////IOReg data is not defined//////") << keypad;
+    EXPECT_EQ(g_MacroMap["IORegC"], ";//////IORegC data is not defined//////") << keypad;
+    EXPECT_EQ(g_MacroMap["ROW_SCAN_LINE"], "#define ROW_SCAN_LINE 0") << keypad;
   }
+}
+
+TEST_F(KeySources, TheVssRowIsARowInUse) {
+  // Columns alone are a keypad when their keys are tied to VSS.
+  const CKeyLineSet lines = Lines(kKeypadMatrix, 2, {"PA0", "PA1"});
+  doc.Keypad = kKeypadMatrix;
+  doc.VssRow = 1;
+  stGeneralKeySources input;
+  input.lines = &lines;
+  input.slots = &slots.All();
+  testsupport::CMessageRecorder boxes;
+  ASSERT_TRUE(GenerateGeneralKeySources(doc, input, kTemplates));
+  EXPECT_TRUE(boxes.boxes.empty());
+  EXPECT_EQ(g_MacroMap["ROW_SCAN_LINE"], "#define ROW_SCAN_LINE 1");
+  EXPECT_EQ(g_MacroMap["ROWVSS"], "#define ROWVSS 1");
+}
+
+TEST_F(KeySources, TheTouchChipsKeysAreCheckedFirst) {
+  // The touch check shows its own message; nothing is written after it.
+  stGeneralKeySources input;
+  input.touch = true;
+  input.slots = &slots.All();
+  int checks = 0;
+  input.checkTouchKeys = [&checks] { return ++checks > 1; };
+  testsupport::CMessageRecorder boxes;
+  EXPECT_EQ(GenerateGeneralKeySources(doc, input, kTemplates).kind, stKeyGenerationResult::kRefused);
+  EXPECT_EQ(checks, 1);
+  EXPECT_TRUE(boxes.boxes.empty());
+  EXPECT_FALSE(wxFileExists(WorkFile(kKeyTableFile)));
+  EXPECT_TRUE(GenerateGeneralKeySources(doc, input, kTemplates));
+  EXPECT_EQ(checks, 2);
 }
 
 TEST_F(KeySources, SavedKeysComeFromTheGridRows) {

@@ -11,6 +11,7 @@
 #include "core/UserIni.h"
 #include "keys/KeyGuide.h"
 #include "keys/pages/KeyConfigDlg.h"
+#include "keys/pages/KeySetDlg.h"
 #include "keys/pages/KeysPages.h"
 #include "platform/Format.h"
 #include "platform/MessageBox.h"
@@ -26,6 +27,8 @@
 #include "UiEvents.h"
 
 #include <gtest/gtest.h>
+#include <wx/checkbox.h>
+#include <wx/choice.h>
 #include <wx/timer.h>
 
 #include <filesystem>
@@ -135,6 +138,47 @@ TEST_F(OutputPageTest, OutputSavesTheProjectAndOffersTheNewFolder) {
        {"Main.asm", "IRSend.asm", "Table.ASM", "Key_Mapping.inc", "Driving.inc", "IR_Standard.inc"})
     EXPECT_TRUE(wxFileExists(output + "/" + name)) << name;
   EXPECT_EQ(ReadBytes(output + "/Main.asm").find("IF LED_DRV"), std::string::npos);
+}
+
+TEST_F(OutputPageTest, TheLedBoxDecidesTheLedOutput) {
+  OpenExample();
+  GoToKeyPage();
+  auto* keySet = dynamic_cast<CKeySetDlg*>(KeyPage()->GetKeySetPanel());
+  ASSERT_NE(keySet, nullptr);
+  auto* led = dynamic_cast<wxCheckBox*>(keySet->FindWindow(CKeySetDlg::kLedBoxId));
+  auto* pins = dynamic_cast<wxChoice*>(keySet->FindWindow(CKeySetDlg::kLedComboId));
+  ASSERT_TRUE(led && pins);
+  led->SetValue(true);
+  wxCommandEvent tick(wxEVT_CHECKBOX, led->GetId());
+  tick.SetEventObject(led);
+  tick.SetInt(1);
+  led->ProcessWindowEvent(tick);
+  testsupport::PumpEvents();
+
+  // Ticked without a pin: refused before anything is made.
+  const auto entriesBefore = ProjectFolderEntries();
+  recorder.boxes.clear();
+  PressOutput();
+  ASSERT_EQ(recorder.boxes.size(), 1u);
+  EXPECT_EQ(recorder.boxes[0].text, GetLangText("IDS_NO_SEL_LED"));
+  EXPECT_EQ(ProjectFolderEntries(), entriesBefore);
+
+  // With a pin the LED is driven on it.
+  ASSERT_GT(pins->GetCount(), 0u);
+  pins->SetSelection(0);
+  wxCommandEvent pick(wxEVT_CHOICE, pins->GetId());
+  pick.SetEventObject(pins);
+  pick.SetInt(0);
+  pins->ProcessWindowEvent(pick);
+  testsupport::PumpEvents();
+  const wxString pin = pins->GetString(0).Upper();
+  recorder.boxes.clear();
+  recorder.answers.push_back(platform::kIdCancel);
+  PressOutput();
+  ASSERT_EQ(recorder.boxes.size(), 1u);
+  const std::string driving = ReadBytes(g_DocManage.GetOutputFolder() + "/Driving.inc");
+  EXPECT_NE(driving.find("#define LED_DRV 1\r\n"), std::string::npos) << driving;
+  EXPECT_NE(driving.find(("#define LED_IO " + pin + "\r\n").ToStdString()), std::string::npos) << driving;
 }
 
 TEST_F(OutputPageTest, MissingFrameworkLeavesTheProjectFileAsItWas) {

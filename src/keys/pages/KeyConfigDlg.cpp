@@ -581,8 +581,11 @@ bool CKeyConfigDlg::GenerateKeySources() {
   stGeneralKeySources input;
   input.lines = &m_keySet->KeyLines();
   input.touch = m_touch;
-  input.led.pin = m_keySet->LedPin();
-  input.led.check = input.led.pin.empty() ? 0 : 1;
+  input.led = m_keySet->LedChoice();
+  if (m_touch) {
+    IKeySetPanel* keySet = m_keySet;
+    input.checkTouchKeys = [keySet] { return keySet->CheckTouchKeys(); };
+  }
   input.savedKeyRows = &rows;
   if (IKeyPanel* panel = m_keyPanel) {
     input.writeTable = [panel](const wxString& path, const KeyNameMap& names) {

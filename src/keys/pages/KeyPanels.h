@@ -6,6 +6,7 @@
 
 #include "keys/KeyCommandTable.h"
 #include "keys/KeyLineSet.h"
+#include "keys/KeySourceGeneration.h"
 
 #include <wx/gdicmn.h>
 #include <wx/string.h>
@@ -32,6 +33,9 @@ class IKeySetPanel {
   virtual void RefreshLines() = 0;
   // The LED pin in use, empty when the LED output is off.
   virtual wxString LedPin() const = 0;
+  // The LED box as it stands (0 unchecked, 1 checked, 2 the third state)
+  // and the LED pin list's selection (empty for none).
+  virtual stKeyLedChoice LedChoice() const = 0;
   virtual wxString LedSetting() const = 0;
   virtual void ApplyLedSetting(const wxString& setting) = 0;
   virtual void ApplyLanguage() = 0;
@@ -58,6 +62,9 @@ class IKeySetPanel {
   virtual void EndCellDrag() {}
   // Clears the marks of the key lines the selected key is wired to.
   virtual void ClearKeyMarks() {}
+  // The touch chip: every touch key in use has its pin and a threshold;
+  // false after the message naming the key.
+  virtual bool CheckTouchKeys() { return true; }
 
   // The key panel is shown under the lines: true when this panel places it.
   virtual bool HostKeyPanel(IKeyPanel* /*panel*/) { return false; }

@@ -437,6 +437,20 @@ wxString CKeySetDlg::LedPin() const {
   return index < 0 ? wxString() : m_ledCombo->GetString(index);
 }
 
+stKeyLedChoice CKeySetDlg::LedChoice() const {
+  stKeyLedChoice choice;
+  switch (m_ledBox->Get3StateValue()) {
+    case wxCHK_CHECKED: choice.check = 1; break;
+    case wxCHK_UNDETERMINED: choice.check = 2; break;
+    default: choice.check = 0; break;
+  }
+  const int index = m_ledCombo->GetSelection();
+  if (index >= 0) choice.pin = m_ledCombo->GetString(index);
+  return choice;
+}
+
+bool CKeySetDlg::CheckTouchKeys() { return !m_panel || m_panel->CheckTouchKeys(); }
+
 void CKeySetDlg::ApplyLedSetting(const wxString& setting) {
   m_ledByProgram = true;
   ApplyPinRules(false);

@@ -53,6 +53,7 @@ class CKeySetDlg : public wxPanel, public IKeySetPanel {
   bool TakeDroppedPin(const wxPoint& screenPoint, const wxString& pin) override;
   void RefreshLines() override;
   wxString LedPin() const override;
+  stKeyLedChoice LedChoice() const override;
   wxString LedSetting() const override { return LedPin(); }
   void ApplyLedSetting(const wxString& setting) override;
   void ApplyLanguage() override;
@@ -63,6 +64,7 @@ class CKeySetDlg : public wxPanel, public IKeySetPanel {
   void OnPinChanged(const wxString& pin, long value) override;
   void OnTouchChoice(long key, long state) override;
   void ClearKeyMarks() override;
+  bool CheckTouchKeys() override;
   bool HostKeyPanel(IKeyPanel* panel) override;
   void SetLinesChangedHandler(std::function<void()> handler) override { m_linesChanged = std::move(handler); }
   wxString PinListText() override;
