@@ -2,7 +2,10 @@
 
 #include "core/DocManage.h"
 #include "core/MessageBoxes.h"
+#include "platform/Paths.h"
 #include "platform/TextFile.h"
+
+#include <wx/filefn.h>
 
 #include <algorithm>
 
@@ -118,6 +121,8 @@ bool WriteKeyCommandTableFile(const wxString& path, const stKeyTableInput& input
   const std::string bytes =
       platform::EncodeText(FormatKeyCommandTable(entries, input.mcu), platform::TextEncoding::Utf8);
   if (!platform::WriteFileBytes(path, bytes)) {
+    // A write cut short (a full disk) leaves no half table.
+    if (wxFileExists(path) || platform::IsSymbolicLink(path)) wxRemoveFile(path);
     failure.kind = stKeyTableFailure::kCannotCreate;
     return false;
   }
@@ -130,7 +135,7 @@ bool WriteKeyCommandTable(const wxString& path, const stKeyTableInput& input, co
   if (failure.kind == stKeyTableFailure::kCodeTooWide) {
     LangMessageBox("", kNoticeOk, "IDS_KEY_CODE_TOO_WIDE", failure.keyNumber, failure.code, failure.limit);
   } else {
-    LangMessageBox("IDS_CREATE_TABLE_FAILED");
+    LangMessageBox("", kNoticeOk, "IDS_CREATE_TABLE_FAILED", path);
   }
   return false;
 }

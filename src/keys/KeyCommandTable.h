@@ -62,7 +62,7 @@ wxString FormatKeyCommandTable(const std::vector<stKeyTableEntry>& entries, cons
 bool WriteKeyCommandTableFile(const wxString& path, const stKeyTableInput& input, const KeyNameMap& names,
                               stKeyTableFailure& failure);
 // The same, showing what went wrong: "IDS_KEY_CODE_TOO_WIDE" (the key, its
-// code and the limit) or "IDS_CREATE_TABLE_FAILED".
+// code and the limit) or "IDS_CREATE_TABLE_FAILED" (the path).
 bool WriteKeyCommandTable(const wxString& path, const stKeyTableInput& input, const KeyNameMap& names);
 // The message the output command follows a failed table with:
 // "IDS_KEY_ERROR" formatted with the command's bit count.

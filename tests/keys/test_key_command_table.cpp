@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 #include <wx/filename.h>
 
+#include <filesystem>
 #include <initializer_list>
 #include <utility>
 
@@ -156,13 +157,14 @@ TEST_F(KeyCommandTable, RefusesCodesWiderThanTheCommandWithItsOwnMessageAndNoFil
   }
 }
 
-TEST_F(KeyCommandTable, AnUncreatableFileIsReportedAndTheKeyErrorFormatIsChecked) {
+TEST_F(KeyCommandTable, AnUncreatableFileIsNamedAndTheKeyErrorFormatIsChecked) {
   testsupport::CMessageRecorder boxes;
   CKeySlotTable slots;
   stKeyTableInput input{Step(2, 2), &slots.All(), 8, ""};
-  EXPECT_FALSE(WriteKeyCommandTable(dir.File("missing/folder/Table.ASM"), input, {}));
+  const wxString path = dir.File("missing/folder/Table.ASM");
+  EXPECT_FALSE(WriteKeyCommandTable(path, input, {}));
   ASSERT_EQ(boxes.boxes.size(), 1u);
-  EXPECT_EQ(boxes.boxes[0].text, GetLangText("IDS_CREATE_TABLE_FAILED"));
+  EXPECT_EQ(boxes.boxes[0].text, wxString::Format(GetLangText("IDS_CREATE_TABLE_FAILED"), path));
   ShowKeyTableError(8);
   ASSERT_EQ(boxes.boxes.size(), 2u);
   EXPECT_NE(boxes.boxes[1].text.Find("8"), wxNOT_FOUND);
@@ -256,5 +258,23 @@ TEST(KeySlots, SmallChipsInSmallPackagesForgetTheirCodesOnLoad) {
   EXPECT_TRUE(KeepsKeyCodesOnLoad("QK21C0510", "8SOP"));
   EXPECT_TRUE(KeepsKeyCodesOnLoad("QK21A0510", "20SSOP"));
 }
+
+#ifdef __linux__
+TEST_F(KeyCommandTable, AWriteCutShortLeavesNoHalfTable) {
+  // Every write to /dev/full fails for want of space.
+  const wxString path = dir.File("Table.ASM");
+  std::error_code ec;
+  std::filesystem::create_symlink("/dev/full", platform::ToFsPath(path), ec);
+  ASSERT_FALSE(ec) << ec.message();
+  testsupport::CMessageRecorder boxes;
+  CKeySlotTable slots;
+  stKeyTableInput input{Step(2, 2), &slots.All(), 8, ""};
+  EXPECT_FALSE(WriteKeyCommandTable(path, input, {}));
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_NE(boxes.boxes[0].text.Find(path), wxNOT_FOUND) << boxes.boxes[0].text;
+  EXPECT_FALSE(wxFileExists(path) || platform::IsSymbolicLink(path));
+  EXPECT_TRUE(std::filesystem::exists("/dev/full"));
+}
+#endif
 
 }  // namespace
