@@ -122,6 +122,14 @@ class CDocManage {
   // The output folder and the framework copy.
   bool PrepareOutputFolder(const wxString& protocolName, const wxString& frameworkName);
   bool CreateOutputFolder(const wxString& relativeSource);
+  // Where MakeOutputFolder stopped.
+  enum class OutputStep { kDone, kNoFramework, kCopy, kPreprocess };
+  // PrepareOutputFolder, then overlay's files copied over the output folder
+  // and, when preprocess is set, PreprocessFramework over it, with the same
+  // result; in a folder made new each file is read once and written once,
+  // already decided. GetFailedPath names what a failed step failed on.
+  OutputStep MakeOutputFolder(const wxString& protocolName, const wxString& frameworkName,
+                              const wxString& overlay, bool preprocess);
   // Copies the files and folders of source into destination; made (when given)
   // receives every file and folder it creates, in order.
   bool CopyTemplateFolder(const wxString& source, const wxString& destination,
@@ -306,7 +314,19 @@ class CDocManage {
   wxString m_newOutputFolder;  // made by CreateOutputFolder, not yet preprocessed
   wxString m_failedPath;       // see GetFailedPath
 
+  struct stCopyPlan;
+  // The newest framework folder's MCU and protocol folder; empty when missing.
+  wxString FindFrameworkSource(const wxString& protocolName, const wxString& frameworkName);
+  wxString ResolveFrameworkSource(const wxString& relativeSource) const;
+  // Names the output folder after the project and the time and removes what
+  // an earlier output of that name left (but its "src" folders).
+  bool StartOutputFolder(bool* isNew);
+  bool CopyFrameworkToOutput(const wxString& source);
+  OutputStep WriteDecidedOutput(const wxString& source, const wxString& overlay);
   bool CopyFolderTree(const wxString& source, const wxString& destination, std::vector<wxString>* made);
+  bool PlanFolderCopy(const wxString& source, const wxString& destination, stCopyPlan& plan);
+  bool MakePlannedFolders(const stCopyPlan& plan, std::vector<wxString>* made);
+  bool FailOn(const wxString& path);  // keeps the first failure in m_failedPath
 
   void ResetParams(bool keep);
 };

@@ -9,7 +9,6 @@
 #include "platform/TextFile.h"
 
 #include <wx/datetime.h>
-#include <wx/dir.h>
 #include <wx/filefn.h>
 #include <wx/filename.h>
 
@@ -17,28 +16,48 @@
 #include <cstdlib>
 #include <filesystem>
 #include <random>
+#include <system_error>
+#include <unordered_map>
 #include <vector>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-// Names of a folder's entries, sorted, without "." and "..".
-std::vector<wxString> ListEntries(const wxString& folder, int flags) {
-  std::vector<wxString> names;
-  wxDir dir(folder);
-  if (!dir.IsOpened()) return names;
+struct stFolderEntry {
   wxString name;
-  for (bool more = dir.GetFirst(&name, wxEmptyString, flags | wxDIR_HIDDEN); more;
-       more = dir.GetNext(&name)) {
-    names.push_back(name);
+  bool isFolder = false;  // a folder or a link to one
+};
+
+// The entries of a folder sorted by name, without "." and ".."; false when it
+// cannot be listed. The listing gives each entry's type: only links are looked up.
+bool ListEntries(const wxString& folder, std::vector<stFolderEntry>& entries) {
+  entries.clear();
+  std::error_code ec;
+  fs::directory_iterator it(platform::ToFsPath(folder), ec);
+  if (ec) return false;
+  for (const fs::directory_iterator end; it != end; it.increment(ec)) {
+    if (ec) return false;
+    std::error_code typeError;
+    entries.push_back({platform::FromFsPath(it->path().filename()), it->is_directory(typeError)});
   }
-  std::sort(names.begin(), names.end());
+  if (ec) return false;
+  std::sort(entries.begin(), entries.end(),
+            [](const stFolderEntry& a, const stFolderEntry& b) { return a.name < b.name; });
+  return true;
+}
+
+std::vector<wxString> ListEntryNames(const wxString& folder, bool folders) {
+  std::vector<stFolderEntry> entries;
+  std::vector<wxString> names;
+  if (!ListEntries(folder, entries)) return names;
+  for (const stFolderEntry& entry : entries)
+    if (entry.isFolder == folders) names.push_back(entry.name);
   return names;
 }
 
-std::vector<wxString> ListFolders(const wxString& folder) { return ListEntries(folder, wxDIR_DIRS); }
-std::vector<wxString> ListFiles(const wxString& folder) { return ListEntries(folder, wxDIR_FILES); }
+std::vector<wxString> ListFolders(const wxString& folder) { return ListEntryNames(folder, true); }
+std::vector<wxString> ListFiles(const wxString& folder) { return ListEntryNames(folder, false); }
 
 wxString ProtocolTypeName(int type) {
   const char* name = ProtocolKindName(type);
@@ -132,19 +151,53 @@ wxString CDocManage::FindLatestFramework(const wxString& base, const wxString& s
   return chosen;
 }
 
+// What copying folder trees over a destination does: the folders to make,
+// parents first, and the files to copy; a later file for the same place
+// takes the place of the earlier one.
+struct CDocManage::stCopyPlan {
+  struct stFileCopy {
+    wxString from;
+    wxString to;
+  };
+  std::vector<wxString> folders;
+  std::vector<stFileCopy> files;
+  std::unordered_map<std::wstring, size_t> fileAt;
+
+  void AddFile(const wxString& from, const wxString& to) {
+    const auto placed = fileAt.emplace(to.ToStdWstring(), files.size());
+    if (placed.second)
+      files.push_back({from, to});
+    else
+      files[placed.first->second].from = from;
+  }
+};
+
+wxString CDocManage::FindFrameworkSource(const wxString& protocolName, const wxString& frameworkName) {
+  const wxString kind = ProtocolTypeName(ProtocolType);
+  const wxString chosen = FindLatestFramework(g_App.protocolFolder, kind, frameworkName);
+  if (chosen.empty()) return wxString();
+  return ResolveFrameworkSource(platform::JoinPath(platform::JoinPath(chosen, McuName), protocolName));
+}
+
+wxString CDocManage::ResolveFrameworkSource(const wxString& relativeSource) const {
+  const wxString source = platform::FindPathNoCase(platform::JoinPath(
+      platform::JoinPath(g_App.protocolFolder, ProtocolTypeName(ProtocolType)), relativeSource));
+  return wxDirExists(source) ? source : wxString();
+}
+
 bool CDocManage::PrepareOutputFolder(const wxString& protocolName, const wxString& frameworkName) {
   m_failedPath.clear();
-  const wxString chosen =
-      FindLatestFramework(g_App.protocolFolder, ProtocolTypeName(ProtocolType), frameworkName);
-  if (chosen.empty()) return false;
-  return CreateOutputFolder(platform::JoinPath(platform::JoinPath(chosen, McuName), protocolName));
+  const wxString source = FindFrameworkSource(protocolName, frameworkName);
+  return !source.empty() && CopyFrameworkToOutput(source);
 }
 
 bool CDocManage::CreateOutputFolder(const wxString& relativeSource) {
   m_failedPath.clear();
-  const wxString source = platform::FindPathNoCase(platform::JoinPath(
-      platform::JoinPath(g_App.protocolFolder, ProtocolTypeName(ProtocolType)), relativeSource));
-  if (!wxDirExists(source)) return false;
+  const wxString source = ResolveFrameworkSource(relativeSource);
+  return !source.empty() && CopyFrameworkToOutput(source);
+}
+
+bool CDocManage::StartOutputFolder(bool* isNew) {
   const wxDateTime now = wxDateTime::Now();
   OutputFolder = platform::JoinPath(
       ProjectFolder, wxString::Format("%s_%s_%s", ProjectName, now.Format("%Y%m%d"), now.Format("%H%M%S")));
@@ -154,14 +207,73 @@ bool CDocManage::CreateOutputFolder(const wxString& relativeSource) {
     return false;
   }
   // Only a folder that held nothing before (no kept "src") counts as new.
-  const bool isNew = !wxDirExists(OutputFolder);
+  *isNew = !wxDirExists(OutputFolder);
+  return true;
+}
+
+bool CDocManage::CopyFrameworkToOutput(const wxString& source) {
+  bool isNew = false;
+  if (!StartOutputFolder(&isNew)) return false;
   std::vector<wxString> made;
-  if (CopyTemplateFolder(source, OutputFolder, &made)) {
+  if (CopyFolderTree(source, OutputFolder, &made)) {
     if (isNew) m_newOutputFolder = OutputFolder;
     return true;
   }
   RemoveMadePaths(made);  // a failed copy (a full disk) leaves no half-made folder
   return false;
+}
+
+CDocManage::OutputStep CDocManage::MakeOutputFolder(const wxString& protocolName,
+                                                    const wxString& frameworkName, const wxString& overlay,
+                                                    bool preprocess) {
+  m_failedPath.clear();
+  const wxString source = FindFrameworkSource(protocolName, frameworkName);
+  if (source.empty()) return OutputStep::kNoFramework;
+  bool isNew = false;
+  if (!StartOutputFolder(&isNew)) return OutputStep::kCopy;
+  if (preprocess && isNew) return WriteDecidedOutput(source, overlay);
+
+  std::vector<wxString> made;
+  if (!CopyFolderTree(source, OutputFolder, &made)) {
+    RemoveMadePaths(made);
+    return OutputStep::kCopy;
+  }
+  if (isNew) m_newOutputFolder = OutputFolder;
+  if (!CopyTemplateFolder(overlay, OutputFolder)) return OutputStep::kCopy;
+  if (preprocess && !PreprocessFramework(OutputFolder)) return OutputStep::kPreprocess;
+  return OutputStep::kDone;
+}
+
+// The new output folder written in one pass: every file of the framework and
+// of the overlay read once, the conditions decided in memory as in the folder,
+// every file written once.
+CDocManage::OutputStep CDocManage::WriteDecidedOutput(const wxString& source, const wxString& overlay) {
+  stCopyPlan plan;
+  bool listed = PlanFolderCopy(source, OutputFolder, plan);
+  listed = PlanFolderCopy(overlay, OutputFolder, plan) && listed;
+  if (!listed) return OutputStep::kCopy;
+
+  std::vector<CPreprocessor::stFile> files(plan.files.size());
+  for (size_t n = 0; n < plan.files.size(); ++n) {
+    files[n].path = plan.files[n].to;
+    if (!platform::ReadFileBytes(plan.files[n].from, files[n].bytes)) {
+      m_failedPath = plan.files[n].from;
+      return OutputStep::kCopy;
+    }
+  }
+  CPreprocessor preprocessor;
+  if (!preprocessor.PreprocessFiles(files)) {
+    m_failedPath = preprocessor.FailedFiles().front();
+    return OutputStep::kPreprocess;
+  }
+  if (!MakePlannedFolders(plan, nullptr)) return OutputStep::kCopy;
+  for (const CPreprocessor::stFile& file : files) {
+    if (!platform::WriteNewFile(file.path, file.bytes)) {
+      m_failedPath = file.path;
+      return OutputStep::kCopy;
+    }
+  }
+  return OutputStep::kDone;
 }
 
 bool CDocManage::CopyTemplateFolder(const wxString& source, const wxString& destination,
@@ -173,35 +285,61 @@ bool CDocManage::CopyTemplateFolder(const wxString& source, const wxString& dest
 // Copies on past a failing entry; the first failure is kept in m_failedPath.
 bool CDocManage::CopyFolderTree(const wxString& source, const wxString& destination,
                                 std::vector<wxString>* made) {
-  const auto fail = [this](const wxString& path) {
-    if (m_failedPath.empty()) m_failedPath = path;
-    return false;
-  };
-  if (source.empty() || !wxDirExists(source)) return fail(source);
-  if (!wxDirExists(destination)) {
-    if (!wxMkdir(destination)) return fail(destination);
-    if (made) made->push_back(destination);
-  }
+  stCopyPlan plan;
+  bool ok = PlanFolderCopy(source, destination, plan);
+  ok = MakePlannedFolders(plan, made) && ok;
+  for (const stCopyPlan::stFileCopy& file : plan.files)
+    if (!CopyFileOver(file.from, file.to, made)) ok = FailOn(file.from);
+  return ok;
+}
 
+bool CDocManage::PlanFolderCopy(const wxString& source, const wxString& destination, stCopyPlan& plan) {
+  std::vector<stFolderEntry> entries;
+  if (source.empty() || !ListEntries(source, entries)) return FailOn(source);
+  plan.folders.push_back(destination);
   bool ok = true;
-  for (const wxString& name : ListFolders(source)) {
-    ok = CopyFolderTree(platform::JoinPath(source, name), platform::JoinPath(destination, name), made) && ok;
+  for (const stFolderEntry& entry : entries) {
+    if (entry.isFolder)
+      ok = PlanFolderCopy(platform::JoinPath(source, entry.name), platform::JoinPath(destination, entry.name),
+                          plan) &&
+           ok;
   }
   // Option files of an LCD standard framework come in one variant per package.
   const wxString optionTag = wxString::Format("%s_%s", "IR_FrameWork_LCD_STD", McuName);
   bool optionReplaced = false;
-  for (const wxString& name : ListFiles(source)) {
-    const wxFileName file(platform::JoinPath(source, name));
+  for (const stFolderEntry& entry : entries) {
+    if (entry.isFolder) continue;
+    const wxFileName file(platform::JoinPath(source, entry.name));
     wxString from = file.GetFullPath();
-    if (IsLcdStandardRemote(RemoteType) && file.GetExt().CmpNoCase("OPT") == 0 && name.Contains(optionTag)) {
+    if (IsLcdStandardRemote(RemoteType) && file.GetExt().CmpNoCase("OPT") == 0 &&
+        entry.name.Contains(optionTag)) {
       if (optionReplaced) continue;
       optionReplaced = true;
       from = wxString::Format("%s_%s.OPT", platform::JoinPath(file.GetPath(), file.GetName()), PackageName);
       from = platform::FindPathNoCase(from);
     }
-    if (!CopyFileOver(from, platform::JoinPath(destination, name), made)) ok = fail(from);
+    plan.AddFile(from, platform::JoinPath(destination, entry.name));
   }
   return ok;
+}
+
+// Makes the plan's folders that are missing; made, when given, gets each.
+bool CDocManage::MakePlannedFolders(const stCopyPlan& plan, std::vector<wxString>* made) {
+  bool ok = true;
+  for (const wxString& folder : plan.folders) {
+    if (wxDirExists(folder)) continue;
+    if (!wxMkdir(folder)) {
+      ok = FailOn(folder);
+      continue;
+    }
+    if (made) made->push_back(folder);
+  }
+  return ok;
+}
+
+bool CDocManage::FailOn(const wxString& path) {
+  if (m_failedPath.empty()) m_failedPath = path;
+  return false;
 }
 
 bool CDocManage::RemoveFolderTree(const wxString& folder) {

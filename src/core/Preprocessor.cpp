@@ -7,6 +7,8 @@
 #include "core/TextLines.h"
 #include "platform/TextFile.h"
 
+#include <wx/filefn.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <string_view>
@@ -24,10 +26,12 @@ struct FolderEntry {
 };
 
 // Sorts by name so that the define text does not depend on the file system's order.
-bool ComesBefore(const FolderEntry& a, const FolderEntry& b) {
-  const int noCase = a.name.CmpNoCase(b.name);
-  return noCase != 0 ? noCase < 0 : a.name.Cmp(b.name) < 0;
+bool NameBefore(const wxString& a, const wxString& b) {
+  const int noCase = a.CmpNoCase(b);
+  return noCase != 0 ? noCase < 0 : a.Cmp(b) < 0;
 }
+
+bool ComesBefore(const FolderEntry& a, const FolderEntry& b) { return NameBefore(a.name, b.name); }
 
 // The regular files and folders of folder, in name order. Links to folders are
 // left out, so that a link cycle cannot make the walk endless. False when the
@@ -39,12 +43,12 @@ bool ListFolder(const wxString& folder, std::vector<FolderEntry>& entries) {
   if (ec) return false;
   for (const fs::directory_iterator end; it != end; it.increment(ec)) {
     if (ec) return false;
+    // The entry's type comes with the listing; only a link needs a look-up.
     std::error_code statusError;
     const bool isLink = it->is_symlink(statusError);
-    const fs::file_status status = it->status(statusError);
     FolderEntry entry;
-    entry.isFolder = fs::is_directory(status);
-    if (entry.isFolder ? isLink : !fs::is_regular_file(status)) continue;
+    entry.isFolder = it->is_directory(statusError);
+    if (entry.isFolder ? isLink : !it->is_regular_file(statusError)) continue;
     entry.name = platform::FromFsPath(it->path().filename());
     entry.path = platform::FromFsPath(it->path());
     entries.push_back(entry);
@@ -52,6 +56,33 @@ bool ListFolder(const wxString& folder, std::vector<FolderEntry>& entries) {
   if (ec) return false;
   std::sort(entries.begin(), entries.end(), ComesBefore);
   return true;
+}
+
+// Splits a path into its names (either separator on Windows).
+std::vector<wxString> PathNames(const wxString& path) {
+  std::vector<wxString> names;
+  wxString name;
+  for (const wxUniChar c : path) {
+    if (c == '/' || (wxFILE_SEP_PATH == '\\' && c == '\\')) {
+      if (!name.empty()) names.push_back(name);
+      name.clear();
+    } else {
+      name += c;
+    }
+  }
+  if (!name.empty()) names.push_back(name);
+  return names;
+}
+
+// The order in which the folder walk meets two files: by the first names in
+// which their paths differ.
+bool WalkedBefore(const std::vector<wxString>& a, const std::vector<wxString>& b) {
+  const size_t common = std::min(a.size(), b.size());
+  for (size_t i = 0; i < common; ++i) {
+    if (a[i] == b[i]) continue;
+    return NameBefore(a[i], b[i]);
+  }
+  return a.size() < b.size();
 }
 
 // Classes of the bytes met by the line scan.
@@ -222,7 +253,41 @@ bool CPreprocessor::PreprocessFile(const wxString& filePath) {
   return RewriteText(filePath, m_fileBytes);
 }
 
+bool CPreprocessor::PreprocessFiles(std::vector<stFile>& files) {
+  const size_t failuresBefore = m_failedFiles.size();
+  std::vector<std::pair<std::vector<wxString>, stFile>> walked;
+  walked.reserve(files.size());
+  for (stFile& file : files) walked.emplace_back(PathNames(file.path), std::move(file));
+  std::sort(walked.begin(), walked.end(),
+            [](const auto& a, const auto& b) { return WalkedBefore(a.first, b.first); });
+  files.clear();
+  for (auto& entry : walked) files.push_back(std::move(entry.second));
+
+  for (const stFile& file : files) CollectDefineLines(file.bytes);
+  for (stFile& file : files) {
+    if (!IsRewrittenFile(file.path)) continue;
+    if (!RewriteBytes(file.bytes)) {
+      Fail(file.path);
+      continue;
+    }
+    file.bytes.swap(m_state.outputText);
+    m_state.outputText.clear();
+  }
+  return m_failedFiles.size() == failuresBefore;
+}
+
 bool CPreprocessor::RewriteText(const wxString& filePath, const std::string& bytes) {
+  if (!RewriteBytes(bytes)) return Fail(filePath);
+  std::string& output = m_state.outputText;
+  // A file the rewrite leaves as it is keeps its bytes without a write.
+  const bool ok = output == bytes || WriteRewritten(filePath, output);
+  output.clear();
+  return ok || Fail(filePath);
+}
+
+// Rebuilds bytes into the state's output text; false (and no output) when the
+// directives cannot be followed.
+bool CPreprocessor::RewriteBytes(const std::string& bytes) {
   ResetFileState();
   std::string& output = m_state.outputText;
   output.reserve(bytes.size());
@@ -246,13 +311,10 @@ bool CPreprocessor::RewriteText(const wxString& filePath, const std::string& byt
   }
   if (m_malformed) {
     output.clear();
-    return Fail(filePath);
+    return false;
   }
   TrimBytes(output);
-  // A file the rewrite leaves as it is keeps its bytes without a write.
-  const bool ok = output == bytes || WriteRewritten(filePath, output);
-  output.clear();
-  return ok || Fail(filePath);
+  return true;
 }
 
 void CPreprocessor::AppendOutput(const wxString& text) { AppendUtf8(m_state.outputText, text); }

@@ -56,6 +56,18 @@ class CPreprocessor {
   // file is then left unchanged.
   bool PreprocessFile(const wxString& filePath);
 
+  // A file held in memory under the path it is to have.
+  struct stFile {
+    wxString path;
+    std::string bytes;
+  };
+  // Decides files held in memory as PreprocessTree decides a folder holding
+  // exactly them: the defines of every file in walk order, then each .inc and
+  // .asm file's bytes rewritten in place. False when a file's directives
+  // cannot be followed (FailedFiles names it; its bytes stay as they were).
+  // The files end up in walk order.
+  bool PreprocessFiles(std::vector<stFile>& files);
+
   // Whether rewritten files may be written over in place instead of replaced
   // atomically: only for a folder this generation has just made, where a
   // failed write loses nothing that was there before.
@@ -79,6 +91,7 @@ class CPreprocessor {
   // One file.
   void CollectDefineLines(const std::string& bytes);
   bool RewriteText(const wxString& filePath, const std::string& bytes);
+  bool RewriteBytes(const std::string& bytes);
   void ResetFileState();
   void ProcessLine(const wxString& line);
   void AppendOutput(const wxString& text);

@@ -156,8 +156,9 @@ stKeyGenerationResult GenerateGeneralKeySources(CDocManage& doc, const stGeneral
     return Failure(stKeyGenerationResult::kNoWorkFolder, wxString(), message);
   }
 
+  // The table is written over an earlier one; any failure removes it, so no
+  // earlier run's table outlives a refused one.
   const wxString tablePath = platform::JoinPath(doc.TempFolder, kKeyTableFile);
-  if (wxFileExists(tablePath)) wxRemoveFile(tablePath);
   const KeyNameMap names = input.savedKeyRows ? CollectKeyCodes(doc, *input.savedKeyRows) : KeyNamesOf(doc);
   stKeyTableInput table;
   table.shape = input.shape;
@@ -167,6 +168,7 @@ stKeyGenerationResult GenerateGeneralKeySources(CDocManage& doc, const stGeneral
   const bool tableWritten =
       input.writeTable ? input.writeTable(tablePath, names) : WriteKeyCommandTable(tablePath, table, names);
   if (!tableWritten) {
+    if (wxFileExists(tablePath) || platform::IsSymbolicLink(tablePath)) wxRemoveFile(tablePath);
     ShowKeyTableError(doc.CommandBits);
     return Failure(stKeyGenerationResult::kTableFailed, tablePath,
                    platform::FormatText(GetLangText("IDS_KEY_ERROR"), static_cast<int>(doc.CommandBits)));

@@ -24,15 +24,12 @@ bool OutputNeedsPreprocessing(int remoteType, int codeType) {
 
 stOutputResult BuildOutputFolder(CDocManage& doc) {
   const wxString framework = FrameworkFolderName(doc.RemoteType, doc.CodeMode);
-  if (!doc.PrepareOutputFolder(doc.OutputProtocolName, framework)) {
-    // A copy that failed part-way has already taken back what it made.
-    if (doc.GetFailedPath().empty()) return Failure("IDS_FAILED_COPY_PROJECT", wxString());
-    return Failure("IDS_OUTPUT_COPY_FAILED", doc.GetFailedPath());
+  const bool preprocess = OutputNeedsPreprocessing(doc.RemoteType, doc.CodeType);
+  switch (doc.MakeOutputFolder(doc.OutputProtocolName, framework, doc.TempFolder, preprocess)) {
+    case CDocManage::OutputStep::kDone: return stOutputResult{};
+    case CDocManage::OutputStep::kNoFramework: return Failure("IDS_FAILED_COPY_PROJECT", wxString());
+    case CDocManage::OutputStep::kCopy: return Abandon(doc, "IDS_OUTPUT_COPY_FAILED");
+    case CDocManage::OutputStep::kPreprocess: return Abandon(doc, "IDS_OUTPUT_PREPROCESS_FAILED");
   }
-  if (!doc.CopyTemplateFolder(doc.TempFolder, doc.GetOutputFolder()))
-    return Abandon(doc, "IDS_OUTPUT_COPY_FAILED");
-  if (OutputNeedsPreprocessing(doc.RemoteType, doc.CodeType) &&
-      !doc.PreprocessFramework(doc.GetOutputFolder()))
-    return Abandon(doc, "IDS_OUTPUT_PREPROCESS_FAILED");
-  return stOutputResult{};
+  return Failure("IDS_OUTPUT_COPY_FAILED", wxString());
 }

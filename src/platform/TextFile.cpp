@@ -487,6 +487,20 @@ bool WriteFileBytes(const wxString& path, const std::string& bytes) {
 #endif
 }
 
+bool WriteNewFile(const wxString& path, const std::string& bytes) {
+#ifdef _WIN32
+  std::FILE* file = _wfopen(ToFsPath(path).c_str(), L"wbx");
+  if (!file) return false;
+  const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  return std::fclose(file) == 0 && ok;
+#else
+  const int fd = ::open(ToFsPath(path).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fd < 0) return false;
+  const bool ok = WriteAll(fd, bytes);
+  return ::close(fd) == 0 && ok;
+#endif
+}
+
 bool WriteFileAtomically(const wxString& path, const std::string& bytes) {
   fs::path target = ToFsPath(path);
   if (!target.has_filename()) return false;

@@ -51,6 +51,10 @@ bool ReadFileBytes(const wxString& path, std::string& bytes);
 // hold nothing worth keeping yet; WriteFileAtomically otherwise.
 bool WriteFileBytes(const wxString& path, const std::string& bytes);
 
+// Creates the file at path with bytes; false when anything (a file, a link)
+// is already there or the write fails.
+bool WriteNewFile(const wxString& path, const std::string& bytes);
+
 // Writes bytes to a temporary file beside path and renames it over path, so
 // that a failed write never loses the old file. The temporary file is private
 // while it is written, then takes the old file's mode (a new file's default

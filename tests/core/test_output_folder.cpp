@@ -11,6 +11,8 @@
 
 #include <csignal>
 #include <filesystem>
+#include <map>
+#include <string>
 #include <vector>
 
 #ifndef _WIN32
@@ -103,6 +105,70 @@ TEST_F(OutputFolderTest, RemovalKeepsSourceFolders) {
   EXPECT_FALSE(wxFileName::DirExists(dir.File("tree/b")));
   EXPECT_FALSE(wxFileName::FileExists(dir.File("tree/top.inc")));
   EXPECT_TRUE(doc.RemoveFolderTree(dir.File("missing")));
+}
+
+// Every file below folder with its bytes, by path relative to it.
+std::map<std::string, std::string> TreeOf(const wxString& folder) {
+  namespace fs = std::filesystem;
+  std::map<std::string, std::string> tree;
+  const fs::path root(std::string(folder.utf8_str()));
+  for (const auto& entry : fs::recursive_directory_iterator(root))
+    if (entry.is_regular_file())
+      tree[fs::relative(entry.path(), root).generic_string()] = testsupport::ReadBytes(entry.path().string());
+  return tree;
+}
+
+// The output made in one pass (a new folder) equals the one made step by step:
+// the overlay's file takes the framework's place, and the defines are met in
+// the folder walk's order, where "a/" comes before "B.inc" whatever the case.
+TEST_F(OutputFolderTest, OnePassOutputEqualsTheStepByStepOne) {
+  const wxString framework = "IR_FrameWork_STD_V1.0/QK37A0660/USER_DEF/";
+  Framework(framework + "a/first.inc", "#define LEVEL 1\r\n");
+  Framework(framework + "B.inc", "#define LEVEL 2\r\n");
+  Framework(framework + "Main.asm",
+            "IF LEVEL == 1\r\nfirst\r\nELSE\r\nsecond\r\nENDIF\r\nIFDEF KEYS\r\nkeys\r\nENDIF\r\n");
+  Framework(framework + "Keys.inc", "; the framework's own\r\n");
+  Framework(framework + "Remote.prj", "IF kept as it is\r\n");
+  const wxString work = dir.File("work");
+  CreateFolderPath(work + "/sub");
+  testsupport::WriteBytes(work + "/Keys.inc", "#define KEYS 4\r\n");
+  testsupport::WriteBytes(work + "/sub/Table.ASM", "IF LEVEL == 2\r\nno\r\nENDIF\r\ntable\r\n");
+
+  ASSERT_EQ(doc.MakeOutputFolder("USER_DEF", "IR_FrameWork_STD", work, true), CDocManage::OutputStep::kDone);
+  const auto onePass = TreeOf(doc.GetOutputFolder());
+
+  CDocManage stepwise;
+  stepwise.ProjectFolder = dir.File("stepwise");
+  stepwise.ProjectName = doc.ProjectName;
+  stepwise.McuName = doc.McuName;
+  stepwise.ProtocolType = doc.ProtocolType;
+  CreateFolderPath(stepwise.ProjectFolder);
+  ASSERT_TRUE(stepwise.PrepareOutputFolder("USER_DEF", "IR_FrameWork_STD"));
+  ASSERT_TRUE(stepwise.CopyTemplateFolder(work, stepwise.GetOutputFolder()));
+  ASSERT_TRUE(stepwise.PreprocessFramework(stepwise.GetOutputFolder()));
+  EXPECT_EQ(onePass, TreeOf(stepwise.GetOutputFolder()));
+
+  EXPECT_EQ(onePass.at("Main.asm"), "first\r\nkeys");
+  EXPECT_EQ(onePass.at("Keys.inc"), "#define KEYS 4");
+  EXPECT_EQ(onePass.at("sub/Table.ASM"), "table");
+  EXPECT_EQ(onePass.at("Remote.prj"), "IF kept as it is\r\n");  // neither .inc nor .asm
+}
+
+TEST_F(OutputFolderTest, OnePassOutputNamesWhatItFailedOn) {
+  Framework("IR_FrameWork_STD_V1.0/QK37A0660/USER_DEF/Main.asm", "ELSE\r\n");
+  const wxString work = dir.File("work");
+  CreateFolderPath(work);
+  EXPECT_EQ(doc.MakeOutputFolder("USER_DEF", "IR_FrameWork_STD", work, true),
+            CDocManage::OutputStep::kPreprocess);
+  EXPECT_EQ(doc.GetFailedPath(), doc.GetOutputFolder() + wxFILE_SEP_PATH + "Main.asm");
+  EXPECT_FALSE(wxFileName::DirExists(doc.GetOutputFolder()));  // nothing was written
+
+  EXPECT_EQ(doc.MakeOutputFolder("USER_DEF", "IR_FrameWork_STD", dir.File("missing"), true),
+            CDocManage::OutputStep::kCopy);
+  EXPECT_EQ(doc.GetFailedPath(), dir.File("missing"));
+  EXPECT_EQ(doc.MakeOutputFolder("NEC", "IR_FrameWork_STD", work, true),
+            CDocManage::OutputStep::kNoFramework);
+  EXPECT_EQ(doc.GetFailedPath(), "");
 }
 
 #ifndef _WIN32
