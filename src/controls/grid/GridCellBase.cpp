@@ -285,7 +285,8 @@ wxSize CGridCellBase::GetTextExtent(const wxString& text, wxDC* dc) {
 }
 
 wxSize CGridCellBase::GetCellExtent(wxDC* dc) {
-  wxSize size = GetTextExtent(GetText(), dc);
+  // Measured as drawn: a language key shows its text.
+  wxSize size = GetTextExtent(GetLangText(GetText()), dc);
   if (IsImageShown()) {
     const wxSize image = ImageSize();
     const int margin = std::max(GetMargin(), 0);

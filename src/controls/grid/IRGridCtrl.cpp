@@ -69,6 +69,18 @@ void CIRGridCtrl::SetColumnWidths(int width) {
   SetColumnWidth(kButtonColumn, width);
 }
 
+void CIRGridCtrl::FitTextColumn() {
+  int others = 0;
+  for (int col = 0; col < GetColumnCount(); ++col)
+    if (col != kTextColumn) others += GetColumnWidth(col);
+  int width = GetClientSize().x - others;
+  if (GetRowCount() > 0) {
+    if (CGridCellBase* header = GetCell(0, kTextColumn)) width = std::max(width, header->GetCellExtent().x);
+  }
+  SetColumnWidth(kTextColumn, std::max(width, 1));
+  ResetScrollBars();
+}
+
 void CIRGridCtrl::SetCellText(int row, int col, const wxString& text) {
   GridItem item;
   item.row = row;

@@ -42,6 +42,8 @@ class CIRGridCtrl : public CGridCtrl {
   void SetMaxRows(int limit) { m_maxRows = limit; }
   int GetMaxRows() const { return m_maxRows; }
   void SetColumnWidths(int width);
+  // The text column takes the client width the other columns leave, never less than its header needs.
+  void FitTextColumn();
   void SetCellText(int row, int col, const wxString& text);
   // 1 when a row was added, 0 at the row limit.
   int AppendRow(bool readOnly);

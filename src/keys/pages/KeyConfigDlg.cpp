@@ -379,9 +379,7 @@ void CKeyConfigDlg::LayoutControls() {
     m_groups[2]->SetSize(rect);
     PlaceInside(m_grid, rect, 5);
     m_grid->SetColumnWidths(kGridColumnWidth);
-    // The description column takes the room the others leave.
-    const int spare = m_grid->GetClientSize().x - 4 * kGridColumnWidth - 4;
-    if (spare > 0) m_grid->SetColumnWidth(CIRGridCtrl::kTextColumn, kGridColumnWidth + spare);
+    m_grid->FitTextColumn();
     PlaceInside(m_funcPanel, rect, 5);
     m_funcPanel->UpdateScrollBars();
   }

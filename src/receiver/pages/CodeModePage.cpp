@@ -245,6 +245,7 @@ bool CCodeModePage::SetUpGrid() {
   m_gridFont.SetFromFont(m_grid->GetFont());
   m_gridFont.SetPointSize(8);
   m_grid->SetFont(m_gridFont.GetFont());
+  if (m_mode == kGeneralMode) m_grid->FitTextColumn();
   m_grid->ResetRows();
   FillGridFromProject();
   return true;
@@ -474,6 +475,7 @@ void CCodeModePage::UpdateTexts() {
   const wxString header[] = {"IDS_INDEX", m_mode == kGeneralMode ? "IDS_KEYCODE" : "IDS_DATA",
                              "IDS_ILLUSTRATION", "IDS_ACTION"};
   for (int col = 0; col < 4; ++col) m_grid->SetCellText(0, col, header[col]);
+  if (m_mode == kGeneralMode) m_grid->FitTextColumn();
   SetUpTips();
   Refresh();
   RebuildStatusList();

@@ -116,6 +116,17 @@ bool HasStatus(CCodeModePage* page, const wxString& key) {
   return false;
 }
 
+// Every header text fits its column; returns the columns' total width.
+int ExpectGridHeadersFit(CIRGridCtrl* grid) {
+  int total = 0;
+  for (int col = 0; col < grid->GetColumnCount(); ++col) {
+    SCOPED_TRACE(grid->GetItemText(0, col));
+    EXPECT_LE(grid->GetCell(0, col)->GetCellExtent().x, grid->GetColumnWidth(col));
+    total += grid->GetColumnWidth(col);
+  }
+  return total;
+}
+
 class DecodePageTest : public testsupport::PageTestBase {
  protected:
   void SetUp() override {
@@ -351,7 +362,23 @@ TEST_F(DecodePageTest, AirModeShowsTheFrameText) {
   PressOnly(page->GetClientWindow()->FindWindow(Id::kSaveId));
   EXPECT_EQ(page->GetGrid()->GetItemText(1, CIRGridCtrl::kCodeColumn),
             page->GetControlText(Id::kReceivedFrameId));
+  // The frame texts are long: the wide grid scrolls sideways, its headers still fit.
+  ExpectGridHeadersFit(page->GetGrid());
   testsupport::SaveWindowScreenshot(page, "decode_page_air.png");
+}
+
+TEST_F(DecodePageTest, GridHeadersFitTheirColumnsInEitherLanguage) {
+  OpenExample();
+  CCodeModePage* page = OpenDecodePage(CCodeModePage::kGeneralMode);
+  ASSERT_TRUE(page);
+  for (const char* language : {"1252", "936", "1252"}) {
+    SCOPED_TRACE(language);
+    dialog->SwitchLanguage(language);
+    testsupport::PumpEvents();
+    // The general grid needs no sideways scrolling.
+    EXPECT_LE(ExpectGridHeadersFit(page->GetGrid()), page->GetGrid()->GetClientSize().x);
+    if (wxString(language) == "936") testsupport::SaveWindowScreenshot(page, "decode_page_general_zh.png");
+  }
 }
 
 TEST_F(DecodePageTest, FirmwareUpdateShowsProgressToTheEnd) {
