@@ -129,9 +129,16 @@ bool CStdioFileEx::ReadRawLine(std::string& line) {
   if (!m_file) return false;
   if (m_atStart) {
     m_atStart = false;
-    unsigned char bom[3] = {0, 0, 0};
-    const std::size_t got = std::fread(bom, 1, 3, m_file);
-    if (!(got == 3 && bom[0] == 0xEF && bom[1] == 0xBB && bom[2] == 0xBF)) std::fseek(m_file, 0, SEEK_SET);
+    // A first byte that cannot start a byte order mark goes back unread, so
+    // that the stream keeps its buffer.
+    const int first = std::fgetc(m_file);
+    if (first != 0xEF) {
+      if (first != EOF) std::ungetc(first, m_file);
+    } else {
+      unsigned char rest[2] = {0, 0};
+      const std::size_t got = std::fread(rest, 1, 2, m_file);
+      if (!(got == 2 && rest[0] == 0xBB && rest[1] == 0xBF)) std::fseek(m_file, 0, SEEK_SET);
+    }
   }
   for (;;) {
     const int c = std::fgetc(m_file);

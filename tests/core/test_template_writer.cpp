@@ -46,6 +46,7 @@ TEST_F(TemplateWriterTest, ExpandsTokensLineByLine) {
        "MOV A,1\r\nNOP\r\n",
        "MOV A,1\r\nNOP\r\n", true},
       {"empty", "", "", true},
+      {"first character sharing the mark's first byte", u8"\uFF01$A$\r\n", u8"\uFF015\r\n", true},
       {"same token twice", "DB $A$,$A$\r\n", "DB 5,5\r\n", true},
       {"arithmetic", "X EQU $1+2*3$\r\n", "X EQU 7\r\n", true},
       {"real", "R $7/2.0$\r\n", "R 3.500000\r\n", true},
