@@ -3,12 +3,14 @@
 #include "core/AppContext.h"
 #include "core/ProjectFile.h"
 #include "platform/Paths.h"
+#include "platform/TextFile.h"
 
 #include <wx/dir.h>
 #include <wx/filefn.h>
 #include <wx/filename.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <regex>
 
 bool FileExists(const wxString& path) { return platform::PathExists(path); }
@@ -84,6 +86,24 @@ void ListInto(std::vector<wxString>& out, const wxString& folder, bool titlesOnl
 }
 
 }  // namespace
+
+bool ReadFolderEntries(const wxString& folder, std::vector<stFolderEntry>& entries) {
+  entries.clear();
+  std::error_code ec;
+  std::filesystem::directory_iterator it(platform::ToFsPath(folder), ec);
+  if (ec) return false;
+  for (const std::filesystem::directory_iterator end; it != end; it.increment(ec)) {
+    if (ec) return false;
+    std::error_code typeError;
+    stFolderEntry entry;
+    entry.name = platform::FromFsPath(it->path().filename());
+    entry.isLink = it->is_symlink(typeError);
+    entry.isFolder = it->is_directory(typeError);
+    entry.isRegularFile = it->is_regular_file(typeError);
+    entries.push_back(entry);
+  }
+  return !ec;
+}
 
 void ListFilesRecursive(std::vector<wxString>& out, const wxString& folder, bool foldersOnly,
                         bool titlesOnly) {

@@ -31,6 +31,19 @@ bool IsMcuOfferedUnderBrand(const wxString& mcu);
 // offers passes too.
 bool IsProjectChipOfBrand(const wxString& projectFile);
 
+// One entry of a folder listing.
+struct stFolderEntry {
+  wxString name;
+  bool isFolder = false;       // a folder or a link to one
+  bool isLink = false;         // a symbolic link
+  bool isRegularFile = false;  // a regular file or a link to one
+};
+
+// The entries of folder, in the file system's order, without "." and "..".
+// The listing gives each entry's type: only links are looked up. False when
+// the folder cannot be listed.
+bool ReadFolderEntries(const wxString& folder, std::vector<stFolderEntry>& entries);
+
 // foldersOnly: the names of folder's immediate sub-folders. Else every file's
 // full path (or title without extension), descending into sub-folders. Hidden
 // sub-folders are skipped in both modes.

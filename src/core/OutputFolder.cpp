@@ -24,24 +24,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct stFolderEntry {
-  wxString name;
-  bool isFolder = false;  // a folder or a link to one
-};
-
-// The entries of a folder sorted by name, without "." and ".."; false when it
-// cannot be listed. The listing gives each entry's type: only links are looked up.
+// The entries of a folder sorted by name; false when it cannot be listed.
 bool ListEntries(const wxString& folder, std::vector<stFolderEntry>& entries) {
-  entries.clear();
-  std::error_code ec;
-  fs::directory_iterator it(platform::ToFsPath(folder), ec);
-  if (ec) return false;
-  for (const fs::directory_iterator end; it != end; it.increment(ec)) {
-    if (ec) return false;
-    std::error_code typeError;
-    entries.push_back({platform::FromFsPath(it->path().filename()), it->is_directory(typeError)});
-  }
-  if (ec) return false;
+  if (!ReadFolderEntries(folder, entries)) return false;
   std::sort(entries.begin(), entries.end(),
             [](const stFolderEntry& a, const stFolderEntry& b) { return a.name < b.name; });
   return true;

@@ -3,18 +3,17 @@
 // PreprocConditions.cpp.
 #include "core/Preprocessor.h"
 
+#include "core/FileHelpers.h"
 #include "core/PreprocText.h"
 #include "core/TextLines.h"
+#include "platform/Paths.h"
 #include "platform/TextFile.h"
 
 #include <wx/filefn.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <string_view>
-#include <system_error>
 
-namespace fs = std::filesystem;
 using namespace preproc;
 
 namespace {
@@ -38,22 +37,12 @@ bool ComesBefore(const FolderEntry& a, const FolderEntry& b) { return NameBefore
 // folder cannot be listed.
 bool ListFolder(const wxString& folder, std::vector<FolderEntry>& entries) {
   entries.clear();
-  std::error_code ec;
-  fs::directory_iterator it(platform::ToFsPath(folder), ec);
-  if (ec) return false;
-  for (const fs::directory_iterator end; it != end; it.increment(ec)) {
-    if (ec) return false;
-    // The entry's type comes with the listing; only a link needs a look-up.
-    std::error_code statusError;
-    const bool isLink = it->is_symlink(statusError);
-    FolderEntry entry;
-    entry.isFolder = it->is_directory(statusError);
-    if (entry.isFolder ? isLink : !it->is_regular_file(statusError)) continue;
-    entry.name = platform::FromFsPath(it->path().filename());
-    entry.path = platform::FromFsPath(it->path());
-    entries.push_back(entry);
+  std::vector<stFolderEntry> listed;
+  if (!ReadFolderEntries(folder, listed)) return false;
+  for (const stFolderEntry& item : listed) {
+    if (item.isFolder ? item.isLink : !item.isRegularFile) continue;
+    entries.push_back({item.name, platform::JoinPath(folder, item.name), item.isFolder});
   }
-  if (ec) return false;
   std::sort(entries.begin(), entries.end(), ComesBefore);
   return true;
 }
