@@ -1,6 +1,7 @@
 #include "ui/ImageTipBtn.h"
 
 #include "core/LangText.h"
+#include "ui/BackgroundSource.h"
 #include "ui/ImageHelpers.h"
 
 #include <wx/dcbuffer.h>
@@ -81,9 +82,8 @@ void CImageTipBtn::OnLeave(wxMouseEvent& event) {
 void CImageTipBtn::OnPaint(wxPaintEvent&) {
   wxAutoBufferedPaintDC dc(this);
   const wxRect area(GetClientSize());
-  dc.SetPen(*wxTRANSPARENT_PEN);
-  dc.SetBrush(*wxWHITE_BRUSH);
-  dc.DrawRectangle(area);
+  // The picture's transparent corners show the parent, white or tinted.
+  PaintParentBackground(this, dc);
   if (!m_image.IsOk()) return;
   if (m_hover) {
     // A raised edge: light on the top and left, dark on the bottom and right.

@@ -177,6 +177,11 @@ TEST_F(KeyPageTest, MatrixByDraggingPinsSavesAndReopensTheSame) {
   EXPECT_EQ(g_DocManage.GetParam(18), "PA0,PA1,PA2,PA3, ,PB0,PB1,PB2,PB3");
   for (const char* pin : {"PA0", "PA3", "PB0", "PB3"}) EXPECT_FALSE(IsFree(pin)) << pin;
   EXPECT_TRUE(IsFree("PA4"));
+  // The tip picture's round corner shows the strip's tint, as the strip's own corner does.
+  wxWindow* tip = Lines()->FindWindow(CKeySetDlg::kTipId);
+  ASSERT_TRUE(tip);
+  EXPECT_EQ(testsupport::ScreenPixel(Lines(), tip->GetPosition() + wxPoint(1, 1)),
+            testsupport::ScreenPixel(Lines(), wxPoint(1, 1)));
   testsupport::SaveWindowScreenshot(dialog, "key_page_en.png");
   testsupport::SaveWindowScreenshot(page->GetPinPicker(), "pin_picker.png");
 

@@ -117,6 +117,8 @@ TEST_F(SendPreviewTest, PromptUntilAKeyIsSelectedThenItsFrame) {
   EXPECT_EQ(preview->Prompt()->GetRect(), wxRect(0, 0, client.x - 20, client.y));
   EXPECT_EQ(preview->TipButton()->GetRect(), wxRect(client.x - 20, 0, 20, 20));
   EXPECT_EQ(testsupport::ScreenPixel(preview, wxPoint(4, client.y - 4)), kBackground);
+  // The tip picture's round corner shows the panel, not a white square.
+  EXPECT_EQ(testsupport::ScreenPixel(preview, wxPoint(client.x - 19, 1)), kBackground);
   testsupport::SaveWindowScreenshot(host->Frame(), "send_preview_prompt.png");
 
   EXPECT_EQ(Select(preview, 0x12), 1);

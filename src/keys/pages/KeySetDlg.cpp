@@ -271,6 +271,12 @@ void CKeySetDlg::OnScroll(CShellMessageEvent& event, bool horizontal) {
 
 // --- Painting.
 
+void CKeySetDlg::DrawBackgroundUnder(wxDC& dc, const wxRect& rect) {
+  dc.SetPen(*wxTRANSPARENT_PEN);
+  dc.SetBrush(wxBrush(kBackground));
+  dc.DrawRectangle(0, 0, rect.width, rect.height);
+}
+
 void CKeySetDlg::OnPaint(wxPaintEvent&) {
   wxAutoBufferedPaintDC dc(this);
   dc.SetBackground(wxBrush(kBackground));

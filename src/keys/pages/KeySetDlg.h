@@ -12,6 +12,7 @@
 
 #include "keys/KeySetupExport.h"
 #include "keys/pages/KeyPanels.h"
+#include "ui/BackgroundSource.h"
 
 #include <wx/panel.h>
 
@@ -23,7 +24,7 @@ class wxCheckBox;
 class wxChoice;
 class wxStaticText;
 
-class CKeySetDlg : public wxPanel, public IKeySetPanel {
+class CKeySetDlg : public wxPanel, public IKeySetPanel, public CBackgroundSource {
  public:
   static constexpr int kTemplateId = 157;
   enum ControlId {
@@ -45,6 +46,9 @@ class CKeySetDlg : public wxPanel, public IKeySetPanel {
   static constexpr int kBaseline = 100;
 
   explicit CKeySetDlg(wxWindow* parent);
+
+  // The tinted strip under an owner-drawn child (the tip picture).
+  void DrawBackgroundUnder(wxDC& dc, const wxRect& rect) override;
 
   // --- IKeySetPanel.
   wxWindow* GetWindow() override { return this; }
