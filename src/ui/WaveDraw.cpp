@@ -95,19 +95,15 @@ void CDrawWave::Clear(bool labels) {
   Refresh();
 }
 
-int CDrawWave::MeasureTextHeight() const {
-  wxClientDC dc(const_cast<CDrawWave*>(this));
-  dc.SetFont(m_font.IsOk() ? m_font : GetFont());
-  return dc.GetTextExtent(m_caption.empty() ? wxString("Ag") : m_caption).y;
-}
-
-stWaveInput CDrawWave::MakeInput(int textHeight) const {
+stWaveInput CDrawWave::MakeInput(wxDC& dc) const {
   stWaveInput input;
   input.client = wxRect(GetClientSize());
-  input.textHeight = textHeight;
+  input.textHeight = dc.GetTextExtent(m_caption.empty() ? wxString("Ag") : m_caption).y;
+  input.captionWidth = m_caption.empty() ? 0 : dc.GetTextExtent(m_caption).x;
   input.durations = m_durations;
   input.levels = m_levels;
   input.spans = m_spans;
+  for (stWaveSpan& span : input.spans) span.textWidth = dc.GetTextExtent(span.text).x;
   input.hasCaption = !m_caption.empty();
   input.startLevel = m_startLevel;
   input.endLevel = m_endLevel;
@@ -116,7 +112,11 @@ stWaveInput CDrawWave::MakeInput(int textHeight) const {
   return input;
 }
 
-stWaveGeometry CDrawWave::GetGeometry() const { return LayOutWave(MakeInput(MeasureTextHeight())); }
+stWaveGeometry CDrawWave::GetGeometry() const {
+  wxClientDC dc(const_cast<CDrawWave*>(this));
+  dc.SetFont(m_font.IsOk() ? m_font : GetFont());
+  return LayOutWave(MakeInput(dc));
+}
 
 void CDrawWave::DrawBlocks(wxDC& dc, const stWaveGeometry& geometry) {
   const wxBitmap* pattern = nullptr;
@@ -167,8 +167,7 @@ void CDrawWave::DrawWave(wxDC& dc) {
   dc.Clear();
   if (size.x <= 0 || size.y <= 0) return;
   dc.SetFont(m_font.IsOk() ? m_font : GetFont());
-  stWaveInput input = MakeInput(dc.GetTextExtent(m_caption.empty() ? wxString("Ag") : m_caption).y);
-  const stWaveGeometry geometry = LayOutWave(input);
+  const stWaveGeometry geometry = LayOutWave(MakeInput(dc));
   DrawBlocks(dc, geometry);
   dc.SetPen(wxPen(ColourFromColorRef(m_lineColor)));
   for (const stWaveLine& line : geometry.lines) {

@@ -48,8 +48,8 @@ class CDrawWave : public wxControl {
   void DrawWave(wxDC& dc);
 
  private:
-  stWaveInput MakeInput(int textHeight) const;
-  int MeasureTextHeight() const;
+  // The layout's input, its texts measured with dc's font.
+  stWaveInput MakeInput(wxDC& dc) const;
   void DrawBlocks(wxDC& dc, const stWaveGeometry& geometry);
   void DrawDimension(wxDC& dc, const stWaveDimension& dimension, bool ticks, bool strokes);
   void OnPaint(wxPaintEvent& event);

@@ -50,6 +50,22 @@ bool RunIsLow(const stWaveInput& input, const stWaveSpan& span) {
   return true;
 }
 
+// Moves a span text on the caption's line off the caption text, staying over its own line.
+void KeepOffCaption(const stWaveInput& input, const stWaveDimension& caption, int textWidth,
+                    stWaveDimension& span) {
+  if (input.captionWidth <= 0 || textWidth <= 0 || span.y != caption.y) return;
+  const int captionLeft = caption.textX - input.captionWidth / 2;
+  const int captionRight = captionLeft + input.captionWidth;
+  const int half = textWidth / 2;
+  if (span.textX <= caption.textX) {
+    const int fits = captionLeft - kWaveTextSpacing - (textWidth - half);
+    if (span.textX > fits) span.textX = std::max(fits, span.left + half);
+  } else {
+    const int fits = captionRight + kWaveTextSpacing + half;
+    if (span.textX < fits) span.textX = std::min(fits, span.right - (textWidth - half));
+  }
+}
+
 }  // namespace
 
 int WaveSegmentX(const stWaveInput& input, int index) {
@@ -86,6 +102,7 @@ stWaveGeometry LayOutWave(const stWaveInput& input) {
     dimension.y = RunIsLow(input, span) ? (geometry.highY + geometry.lowY) / 2 : geometry.highY - input.gap;
     dimension.textX = (dimension.left + dimension.right) / 2;
     dimension.text = span.text;
+    if (geometry.hasCaption) KeepOffCaption(input, geometry.caption, span.textWidth, dimension);
     geometry.spans.push_back(dimension);
   }
   return geometry;

@@ -13,6 +13,7 @@ struct stWaveSpan {
   wxString text;
   int first = 0;
   int count = 0;
+  int textWidth = 0;  // measured by the drawing; 0 when unknown
 };
 
 struct stWaveInput {
@@ -22,6 +23,7 @@ struct stWaveInput {
   std::vector<std::int32_t> levels;
   std::vector<stWaveSpan> spans;
   bool hasCaption = false;
+  int captionWidth = 0;  // the caption text's width; 0 when unknown
   int startLevel = 0;
   int endLevel = 0;
   bool filled = true;
@@ -64,9 +66,12 @@ struct stWaveGeometry {
 constexpr int kWaveTickHalf = 8;     // caption end ticks, up and down
 constexpr int kWaveTextRaise = 8;    // text bottom above its dimension line
 constexpr int kWaveSpanStroke = 24;  // span label strokes inward from each end
+constexpr int kWaveTextSpacing = 8;  // least room between a span's text and the caption's on one line
 
 // The x of the start of segment index (the end of the wave for index >= the
 // number of segments); each segment advances by duration x width / total, truncated.
 int WaveSegmentX(const stWaveInput& input, int index);
 
+// A span text on the caption's line that would run into the caption text moves
+// away from it, as far as its own dimension line allows.
 stWaveGeometry LayOutWave(const stWaveInput& input);

@@ -179,6 +179,32 @@ TEST(WaveGeometry, CaptionAndSpans) {
   EXPECT_EQ(g.spans[2].right, 205);
 }
 
+TEST(WaveGeometry, SpanTextOnTheCaptionLineKeepsOffTheCaption) {
+  // Caption text 60 wide centred at 105: x 75..135. The high span's line is the caption's.
+  struct Case {
+    std::vector<std::int32_t> levels;
+    int first;
+    int textWidth;
+    int captionWidth;
+    int textX;
+  } cases[] = {
+      {{1, 0}, 0, 40, 60, 47},   // moves left to end 8 short of the caption
+      {{1, 0}, 0, 90, 60, 50},   // as far as its own line allows
+      {{1, 0}, 0, 20, 60, 55},   // clear already: stays centred
+      {{0, 1}, 1, 40, 60, 163},  // right of the caption: moves right
+      {{1, 0}, 0, 40, 0, 55},    // caption width unknown: centred
+  };
+  for (const Case& c : cases) {
+    stWaveInput input = Wave({1, 1}, c.levels, true);
+    input.hasCaption = true;
+    input.captionWidth = c.captionWidth;
+    input.spans = {{"mark", c.first, 1, c.textWidth}};
+    const stWaveGeometry g = LayOutWave(input);
+    ASSERT_EQ(g.spans.size(), 1u);
+    EXPECT_EQ(g.spans[0].textX, c.textX) << c.textWidth << " " << c.first;
+  }
+}
+
 // ---------------------------------------------------------------------------
 
 TEST(DifferenceRuns, MarksDifferingAndExtraCharacters) {
