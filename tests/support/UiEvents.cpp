@@ -33,6 +33,16 @@ void PumpEvents() {
   wxTheApp->ProcessIdle();
 }
 
+bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds limit) {
+  const auto end = std::chrono::steady_clock::now() + limit;
+  for (;;) {
+    PumpEvents();
+    if (done()) return true;
+    if (std::chrono::steady_clock::now() >= end) return false;
+    wxMilliSleep(5);
+  }
+}
+
 namespace {
 
 void SendMouse(wxWindow* window, wxEventType type, const wxPoint& point, bool leftDown) {

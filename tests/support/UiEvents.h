@@ -2,11 +2,15 @@
 // synchronously, and saves screenshots for visual checks.
 #pragma once
 
+#include "Patience.h"
+
 #include <wx/colour.h>
 #include <wx/gdicmn.h>
 #include <wx/image.h>
 #include <wx/string.h>
 
+#include <chrono>
+#include <functional>
 #include <ostream>
 
 // Colours in test failures read as rgb(r, g, b).
@@ -21,6 +25,9 @@ namespace testsupport {
 
 // Runs the pending events and idle handlers until none are left (bounded).
 void PumpEvents();
+
+// Pumps events until done() holds; false when limit passed first.
+bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = kPatience);
 
 // Mouse events at point (client coordinates of window).
 void MouseMove(wxWindow* window, const wxPoint& point, bool leftDown = false);

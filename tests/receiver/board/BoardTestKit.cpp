@@ -141,7 +141,7 @@ int stThreadFixture::Connect() {
 }
 
 bool stThreadFixture::WaitForServiceLoopWait(int waitsBefore) const {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  const auto deadline = std::chrono::steady_clock::now() + testsupport::kPatience;
   while (clock.Waits() <= waitsBefore) {
     if (std::chrono::steady_clock::now() > deadline) return false;
     std::this_thread::sleep_for(std::chrono::milliseconds(1));

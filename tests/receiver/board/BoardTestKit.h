@@ -4,6 +4,7 @@
 
 #include "receiver/board/WorkThread.h"
 
+#include "Patience.h"
 #include "boardsim.h"
 
 #include <atomic>
@@ -63,7 +64,7 @@ class CRecordingWindows : public board::IBoardWindows {
   std::vector<stSent> OfKind(int message) const;
   // Waits (real time, bounded) until pred holds over what was sent.
   bool WaitUntil(const std::function<bool(const std::vector<stSent>&)>& pred,
-                 std::chrono::milliseconds timeout = std::chrono::seconds(20)) const;
+                 std::chrono::milliseconds timeout = testsupport::kPatience) const;
   bool WaitForCount(int message, std::size_t count) const;
   bool WaitForText(const std::string& key) const;
   void Clear();

@@ -40,11 +40,12 @@ std::vector<boardsim::stCall> CallsOf(const std::string& function) {
 
 // Waits (real time, bounded) until the board has seen a call of function.
 bool WaitForCall(const std::string& function) {
-  for (int i = 0; i < 2000; ++i) {
-    if (!CallsOf(function).empty()) return true;
+  const auto deadline = std::chrono::steady_clock::now() + testsupport::kPatience;
+  while (CallsOf(function).empty()) {
+    if (std::chrono::steady_clock::now() > deadline) return false;
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }
-  return false;
+  return true;
 }
 
 TEST(WorkThread, ConnectsToTheBoardAndReportsItsVersion) {

@@ -8,6 +8,7 @@
 #include "boardsim.h"
 
 #include <gtest/gtest.h>
+#include <wx/app.h>
 #include <wx/frame.h>
 #include <wx/panel.h>
 #include <wx/thread.h>
@@ -69,15 +70,7 @@ struct stRecordingWindow {
   std::function<void(wxEventType)> onMessage;
 };
 
-// Pumps the UI thread until done holds (bounded).
-bool PumpUntil(const std::function<bool()>& done) {
-  for (int i = 0; i < 4000; ++i) {
-    testsupport::PumpEvents();
-    if (done()) return true;
-    wxMilliSleep(2);
-  }
-  return false;
-}
+using testsupport::PumpUntil;
 
 boardsim::stCapture SampleCapture() {
   boardsim::stCapture capture = boardsim::DefaultCapture();
@@ -158,12 +151,15 @@ TEST_F(ReceiverLinkTest, PageClosedDuringARunTakesNothingAndTheRunEnds) {
 }
 
 TEST_F(ReceiverLinkTest, LinkEndsWhileTheThreadWaitsForTheUiThread) {
+  ASSERT_FALSE(wxTheApp->HasPendingEvents());
   link->PostConnect();
-  // The UI thread does not pump: the worker waits in its first message.
-  for (int i = 0; i < 500 && boardsim::CallLog().empty(); ++i) wxMilliSleep(2);
-  wxMilliSleep(20);
+  // The UI thread does not pump: the worker's first message stays queued for
+  // it, and the worker waits for its answer.
+  const auto end = std::chrono::steady_clock::now() + testsupport::kPatience;
+  while (!wxTheApp->HasPendingEvents() && std::chrono::steady_clock::now() < end) wxMilliSleep(2);
+  ASSERT_TRUE(wxTheApp->HasPendingEvents());
   link.reset();  // returns: the waiting worker is released and the thread ends
-  PumpUntil([] { return true; });
+  testsupport::PumpEvents();
   EXPECT_TRUE(main->types.empty());
 }
 
