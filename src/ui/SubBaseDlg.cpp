@@ -192,7 +192,11 @@ void CSubBaseDlg::OnSize(wxSizeEvent& event) {
     m_lastClientSize = size;
     LayoutControls();
   }
-  // No edit of the page keeps a caret after a resize.
+  // No edit of the page keeps a caret after a resize. GTK also sends size
+  // events that change nothing (a relayout, a configure the display sends
+  // late); those leave the focus where the user put it.
+  if (size == m_sizeAtLastEvent) return;
+  m_sizeAtLastEvent = size;
   wxWindow* focus = FindFocus();
   if (focus && focus != this && IsDescendant(focus)) SetFocusIgnoringChildren();
 }

@@ -111,5 +111,6 @@ class CSubBaseDlg : public wxPanel {
   wxImage m_backgroundImage;
   wxBitmap m_faintBackground;  // the watermark for the size below
   wxSize m_faintBackgroundSize;
-  wxSize m_lastClientSize;
+  wxSize m_lastClientSize;   // the last nonzero client size laid out
+  wxSize m_sizeAtLastEvent;  // the client size at the last size event
 };

@@ -30,7 +30,6 @@
 #include <wx/choice.h>
 #include <wx/filename.h>
 #include <wx/textctrl.h>
-#include <wx/utils.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -152,37 +151,24 @@ class KeySetupDialogTest : public testsupport::PageTestBase {
     box->ProcessWindowEvent(event);
     PumpEvents();
   }
-  // Clicks a key's code box, types the digits and moves on. Under Xvfb
-  // without a window manager a focus change can arrive late and close the
-  // editor before the digits are in; the user then clicks again, and so
-  // does the test (at most three times).
+  // Clicks a key's code box, types the digits and moves on.
   void TypeCode(int cell, const wxString& digits) {
     CKeyDlgEx* panel = Panel();
     const wxRect shown = panel->CellBoxRect(cell);
     ASSERT_TRUE(wxRect(panel->GetClientSize()).Contains(shown)) << "cell " << cell << " is not in sight";
     long expected = 0;
     ASSERT_TRUE(digits.ToLong(&expected, 16));
-    for (int attempt = 0; attempt < 3 && panel->Slots().Get(cell) != expected; ++attempt) {
-      testsupport::Click(panel, shown.GetPosition() + wxPoint(shown.width / 2, shown.height / 2));
-      PumpEvents();
-      if (panel->EditedCell() != cell) continue;
-      wxTextCtrl* text = panel->GetCodeEditor()->GetTextCtrl();
-      text->SelectAll();
-      testsupport::TypeKey(text, WXK_BACK);
-      testsupport::TypeText(text, digits);
-      testsupport::MoveFocus(text, panel);
-      Settle([panel] { return panel->EditedCell() < 0; });
-    }
+    testsupport::Click(panel, shown.GetPosition() + wxPoint(shown.width / 2, shown.height / 2));
+    PumpEvents();
+    ASSERT_EQ(panel->EditedCell(), cell) << "cell " << cell;
+    wxTextCtrl* text = panel->GetCodeEditor()->GetTextCtrl();
+    text->SelectAll();
+    testsupport::TypeKey(text, WXK_BACK);
+    testsupport::TypeText(text, digits);
+    ASSERT_EQ(panel->EditedCell(), cell) << "cell " << cell << " lost its editor while typing";
+    testsupport::MoveFocus(text, panel);
     EXPECT_EQ(panel->Slots().Get(cell), expected) << "cell " << cell;
     ASSERT_EQ(panel->EditedCell(), -1);
-  }
-  // Pumps events until done() holds, for at most rounds rounds.
-  template <class Done>
-  static void Settle(Done done, int rounds = 200) {
-    for (int i = 0; i < rounds && !done(); ++i) {
-      PumpEvents();
-      wxMilliSleep(5);
-    }
   }
   void Preview(const wxString& chosen) {
     Setup()->SetPathChooser([chosen] { return chosen; });

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/frame.h>
+#include <wx/textctrl.h>
 
 #include <memory>
 #include <type_traits>
@@ -89,6 +90,21 @@ TEST_F(PageProtocolTest, BackStoresWithoutChecking) {
   EXPECT_EQ(requests[0].wParam, 7);
   second->acceptStore = false;
   EXPECT_FALSE(second->RequestPreviousPage(7, 0));
+}
+
+// A resize takes the focus off the page's edit; a size event that changes
+// nothing, as GTK sends after a relayout or a late configure, leaves it there.
+TEST_F(PageProtocolTest, OnlyAResizeTakesTheFocusFromAnEdit) {
+  first->SetSize(300, 200);
+  auto* edit = new wxTextCtrl(first, wxID_ANY, "", wxPoint(10, 10), wxSize(100, 24));
+  edit->SetFocus();
+  ASSERT_TRUE(testsupport::PumpUntil([&] { return wxWindow::FindFocus() == edit; }));
+  first->SendSizeEvent();
+  testsupport::PumpEvents();
+  EXPECT_EQ(wxWindow::FindFocus(), edit);
+  first->SetSize(320, 200);
+  testsupport::PumpEvents();
+  EXPECT_EQ(wxWindow::FindFocus(), first);
 }
 
 TEST_F(PageProtocolTest, ResizesAndShowsReachThePageOnce) {
