@@ -17,6 +17,7 @@
 #include "ui/shell/FlowTable.h"
 #include "ui/shell/ShellMessages.h"
 
+#include <wx/control.h>
 #include <wx/dcclient.h>
 #include <wx/display.h>
 
@@ -126,10 +127,12 @@ void COlvantaDlg::FitToWorkArea() {
 
 void COlvantaDlg::UpdateMinimumSize() {
   if (!m_globalSel) return;
-  // The strip's controls all stay in view: the window is never narrower than they need.
+  // The strip's controls all stay in view: the window is never narrower than they need. Windows
+  // that are no controls (the rule across the strip's width) follow the window and do not count.
   int stripRight = 0;
   for (wxWindow* child : m_globalSel->GetChildren()) {
-    if (child->IsShown()) stripRight = std::max(stripRight, child->GetRect().GetRight() + 1);
+    if (child->IsShown() && dynamic_cast<wxControl*>(child))
+      stripRight = std::max(stripRight, child->GetRect().GetRight() + 1);
   }
   const int frame = GetSize().x - GetClientWindow()->GetClientSize().x;
   wxSize minimum = FromDIP(kMinimumSize);

@@ -217,6 +217,12 @@ TEST_F(TextsAndSizesTest, TheWindowStopsAtALeastSizeThatKeepsTheStripWhole) {
   const wxSize least = dialog->GetMinSize();
   ASSERT_GT(least.x, 0);
   ASSERT_GT(least.y, 0);
+  // Switching the language back and forth leaves the window as it was.
+  const wxSize size = dialog->GetSize();
+  for (const char* language : {"936", "1252", "936", "1252"}) dialog->SwitchLanguage(language);
+  testsupport::PumpEvents();
+  EXPECT_EQ(dialog->GetSize(), size);
+  EXPECT_EQ(dialog->GetMinSize(), least);
   DragCorner(wxPoint(-2000, -2000));
   EXPECT_EQ(dialog->GetSize(), least);
 
