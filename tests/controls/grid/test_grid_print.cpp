@@ -70,6 +70,8 @@ TEST_F(GridPrintTest, PrintsEveryRowOncePagesNumberedInTheFooter) {
 TEST_F(GridPrintTest, PageArithmeticFollowsTheMarginsAndTheGridWidth) {
   wxBitmap paper(800, 1100);
   wxMemoryDC dc(paper);
+  dc.SetBackground(*wxWHITE_BRUSH);  // white paper, as a printer's page starts
+  dc.Clear();
   GridPrintInfo info;
   grid->OnBeginPrinting(dc, info);
   const wxSize logical = grid->GetPrintLogicalSize();
