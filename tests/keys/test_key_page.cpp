@@ -24,6 +24,7 @@
 #include "HostFrame.h"
 #include "MessageRecorder.h"
 #include "TempDir.h"
+#include "LayoutChecks.h"
 #include "UiEvents.h"
 
 #include <gtest/gtest.h>
@@ -182,6 +183,7 @@ TEST_F(KeyPageTest, MatrixByDraggingPinsSavesAndReopensTheSame) {
   ASSERT_TRUE(tip);
   EXPECT_EQ(testsupport::ScreenPixel(Lines(), tip->GetPosition() + wxPoint(1, 1)),
             testsupport::ScreenPixel(Lines(), wxPoint(1, 1)));
+  EXPECT_EQ(testsupport::ClippedTexts(dialog->GetClientWindow()), "");
   testsupport::SaveWindowScreenshot(dialog, "key_page_en.png");
   testsupport::SaveWindowScreenshot(page->GetPinPicker(), "pin_picker.png");
 
@@ -246,6 +248,7 @@ TEST_F(KeyPageTest, ChineseTextsAndAFreedLine) {
   dialog->ProcessWindowEvent(menu);
   testsupport::PumpEvents();
   EXPECT_EQ(dynamic_cast<wxChoice*>(page->FindWindow(CKeyConfigDlg::kKeypadComboId))->GetSelection(), 1);
+  EXPECT_EQ(testsupport::ClippedTexts(dialog->GetClientWindow()), "");
   testsupport::SaveWindowScreenshot(dialog, "key_page_zh.png");
 
   // A pin dragged out of its cell goes back to the picker.

@@ -24,6 +24,7 @@
 #include "PageTestBase.h"
 #include "MessageRecorder.h"
 #include "TempDir.h"
+#include "LayoutChecks.h"
 #include "UiEvents.h"
 
 #include <gtest/gtest.h>
@@ -299,6 +300,8 @@ TEST_F(DataFormatPageTest, FrameBuiltWithTheMouseGeneratesSavesAndReopens) {
   Drag(FramePlace("CONST_CODE1"), FramePlace("IDS_CONNECT_CODE"));
   EXPECT_EQ(Frame(), kBuiltFrame);
   EXPECT_TRUE(recorder.boxes.empty());
+  // The send type list's longer names are read in the open list.
+  EXPECT_EQ(testsupport::ClippedTexts(dialog->GetClientWindow(), testsupport::ListItems::kShown), "");
   testsupport::SaveWindowScreenshot(dialog, "data_format_page_en.png");
 
   ASSERT_TRUE(Next()) << (recorder.boxes.empty() ? wxString() : recorder.boxes[0].text);
@@ -467,6 +470,8 @@ TEST_F(DataFormatPageTest, LanguageSwitchRelabelsThePageAndKeepsTheFrame) {
   EXPECT_FALSE(InPalette("COMMAND")) << "the palette laid out again keeps out what the frame holds";
   EXPECT_TRUE(InPalette("CONST_CODE3"));
   EXPECT_EQ(Page()->FindWindow(kErrorLine)->GetLabel(), "");
+  // The send type list's longer names are read in the open list.
+  EXPECT_EQ(testsupport::ClippedTexts(dialog->GetClientWindow(), testsupport::ListItems::kShown), "");
   testsupport::SaveWindowScreenshot(dialog, "data_format_page_zh.png");
 }
 

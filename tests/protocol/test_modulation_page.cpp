@@ -19,6 +19,7 @@
 #include "PageTestBase.h"
 #include "MessageRecorder.h"
 #include "TempDir.h"
+#include "LayoutChecks.h"
 #include "UiEvents.h"
 
 #include <gtest/gtest.h>
@@ -272,6 +273,7 @@ TEST_F(ModulationPageTest, BadValuesAreRefusedAndGoodOnesPassNextIntoTheMacros) 
   EXPECT_EQ(Caption(kRepeatWaveId), "Repeat code: 11250us");
   EXPECT_EQ(Caption(kCarrierWaveId), "Carrier: period 26.32us, frequency 38.00KHz");
   EXPECT_EQ(Page()->GetWave(kCarrierWaveId)->GetSegmentCount(), 2);
+  EXPECT_EQ(testsupport::ClippedTexts(dialog->GetClientWindow()), "");
   testsupport::SaveWindowScreenshot(dialog, "modulation_page_en.png");
 
   DisarmKeyPageGuide();
@@ -480,6 +482,7 @@ TEST_F(ModulationPageTest, LanguageSwitchRelabelsThePageAndKeepsItsValues) {
   EXPECT_EQ(Mark(kBit0SpaceEditId), "*");
   EXPECT_EQ(Text(kRepeatMarkEditId), "9000");
   Type(kBit0SpaceEditId, "560");
+  EXPECT_EQ(testsupport::ClippedTexts(dialog->GetClientWindow()), "");
   testsupport::SaveWindowScreenshot(dialog, "modulation_page_zh.png");
 
   // The bit group's caption follows the modulation chosen since.

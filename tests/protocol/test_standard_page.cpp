@@ -19,6 +19,7 @@
 #include "PageTestBase.h"
 #include "MessageRecorder.h"
 #include "TempDir.h"
+#include "LayoutChecks.h"
 #include "UiEvents.h"
 
 #include <gtest/gtest.h>
@@ -355,11 +356,13 @@ TEST_F(StandardPageTest, ScreenshotsInEnglishAndChinese) {
   PickText(Page()->GetProtocolList(), "NEC");
   TypeAddress("A5");
   testsupport::PumpEvents();
+  EXPECT_EQ(testsupport::ClippedTexts(dialog->GetClientWindow()), "");
   EXPECT_FALSE(testsupport::SaveWindowScreenshot(dialog, "standard_page_en.png").empty());
   dialog->SwitchLanguage("936");
   testsupport::PumpEvents();
   EXPECT_EQ(Page()->FindWindow(CStandardModePage::kProtocolLabelId)->GetLabel(),
             GetLangText("IDS_STANDARD_TYPE"));
+  EXPECT_EQ(testsupport::ClippedTexts(dialog->GetClientWindow()), "");
   EXPECT_FALSE(testsupport::SaveWindowScreenshot(dialog, "standard_page_zh.png").empty());
   dialog->SwitchLanguage("1252");
 }

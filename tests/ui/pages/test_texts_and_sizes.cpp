@@ -3,6 +3,7 @@
 // dialogs and boxes in the user's language, the example lists' tooltips and
 // the message for an example folder that nothing can show.
 #include "PagesFixture.h"
+#include "LayoutChecks.h"
 
 #include "core/LangText.h"
 #include "core/MessageBoxes.h"
@@ -31,75 +32,6 @@
 #include <string>
 
 namespace {
-
-// Room a push button's frame takes beside its text.
-constexpr int kButtonFrame = 8;
-
-// What a drop-down list's frame and arrow take beside the item's text, as
-// the toolkit sizes a list to a text.
-int ChoiceFrameWidth(wxWindow* parent) {
-  auto* probe = new wxChoice(parent, wxID_ANY);
-  const wxString text = "Simple LCD remote";
-  probe->Append(text);
-  const int frame = probe->GetBestSize().x - probe->GetTextExtent(text).x;
-  probe->Destroy();
-  return frame;
-}
-
-int TextWidth(wxWindow* control, const wxString& text) {
-  wxClientDC dc(control);
-  dc.SetFont(control->GetFont());
-  return dc.GetMultiLineTextExtent(text).x;
-}
-
-// Every shown control under window whose text is wider than the control, one line each.
-void CollectClippedTexts(wxWindow* window, int choiceFrame, std::ostringstream& out) {
-  for (wxWindow* child : window->GetChildren()) {
-    if (!child->IsShown() || child->IsTopLevel()) continue;
-    const int width = child->GetSize().x;
-    if (auto* choice = dynamic_cast<wxChoice*>(child)) {
-      for (const wxString& item : choice->GetStrings()) {
-        const int needed = TextWidth(choice, item) + choiceFrame;
-        if (needed > width) {
-          out << "list " << choice->GetId() << " '" << item.utf8_string() << "' needs " << needed << ", has "
-              << width << "\n";
-        }
-      }
-    } else if (auto* control = dynamic_cast<wxControl*>(child);
-               control && !dynamic_cast<wxTextCtrl*>(child)) {
-      const wxString text = control->GetLabelText();
-      const int frame = dynamic_cast<wxButton*>(child) ? kButtonFrame : 0;
-      if (!text.empty() && TextWidth(control, text) + frame > width) {
-        out << "control " << control->GetId() << " '" << text.utf8_string() << "' needs "
-            << TextWidth(control, text) + frame << ", has " << width << "\n";
-      }
-    }
-    CollectClippedTexts(child, choiceFrame, out);
-  }
-}
-
-std::string ClippedTexts(wxWindow* window) {
-  std::ostringstream out;
-  CollectClippedTexts(window, ChoiceFrameWidth(window), out);
-  return out.str();
-}
-
-// The rectangles of the shown controls of window that overlap another one.
-std::string OverlappingControls(wxWindow* window) {
-  std::ostringstream out;
-  std::vector<wxWindow*> shown;
-  for (wxWindow* child : window->GetChildren()) {
-    if (child->IsShown() && child->GetSize().y > 1) shown.push_back(child);
-  }
-  for (std::size_t i = 0; i < shown.size(); ++i) {
-    for (std::size_t j = i + 1; j < shown.size(); ++j) {
-      if (shown[i]->GetRect().Intersects(shown[j]->GetRect())) {
-        out << shown[i]->GetId() << " and " << shown[j]->GetId() << "\n";
-      }
-    }
-  }
-  return out.str();
-}
 
 // The first example project file of the brand.
 wxString FirstExampleProject(CExamplePage* examples, int brand) {
@@ -183,27 +115,27 @@ TEST_F(TextsAndSizesTest, EveryTextFitsItsControlInEveryLanguageOfBothBrands) {
       SCOPED_TRACE(testing::Message() << "brand " << brand << ", language " << language);
       g_App.currentLangSection = language;
       OpenDialog(brand);
-      EXPECT_EQ(ClippedTexts(PageOf<CHomePage>(CHomePage::kTemplateId)), "");
+      EXPECT_EQ(testsupport::ClippedTexts(PageOf<CHomePage>(CHomePage::kTemplateId)), "");
       ShowExamplePage();
-      EXPECT_EQ(ClippedTexts(PageOf<CExamplePage>(CExamplePage::kTemplateId)), "");
+      EXPECT_EQ(testsupport::ClippedTexts(PageOf<CExamplePage>(CExamplePage::kTemplateId)), "");
       const wxString project = FirstExampleProject(PageOf<CExamplePage>(CExamplePage::kTemplateId), brand);
       ASSERT_EQ(dialog->OpenProjectFile(project), 2);
       testsupport::PumpEvents();
       // Each development mode of the brand in turn shows its name whole.
-      EXPECT_EQ(ClippedTexts(GlobalSel()), "");
-      EXPECT_EQ(OverlappingControls(GlobalSel()), "");
-      EXPECT_EQ(ClippedTexts(dialog->GetClientWindow()), "");
+      EXPECT_EQ(testsupport::ClippedTexts(GlobalSel()), "");
+      EXPECT_EQ(testsupport::OverlappingControls(GlobalSel()), "");
+      EXPECT_EQ(testsupport::ClippedTexts(dialog->GetClientWindow()), "");
 
       auto* newProject = new CNewPrjPage(dialog);
       newProject->Show();
       testsupport::PumpEvents();
-      EXPECT_EQ(ClippedTexts(newProject->GetClientWindow()), "");
+      EXPECT_EQ(testsupport::ClippedTexts(newProject->GetClientWindow()), "");
       newProject->Destroy();
 
       auto* about = new CAboutDlg(dialog, dialog->GetFrameworkVersions(), "N/A", wxIcon());
       about->Show();
       testsupport::PumpEvents();
-      EXPECT_EQ(ClippedTexts(about->GetClientWindow()), "");
+      EXPECT_EQ(testsupport::ClippedTexts(about->GetClientWindow()), "");
       about->Destroy();
       CloseMainDialog();
     }
@@ -232,13 +164,13 @@ TEST_F(TextsAndSizesTest, TheWindowStopsAtALeastSizeThatKeepsTheStripWhole) {
     DragCorner(wxPoint(-2000, -2000));
     testsupport::PumpEvents();
     CGlobalSelDlg* strip = GlobalSel();
-    EXPECT_EQ(OverlappingControls(strip), "");
+    EXPECT_EQ(testsupport::OverlappingControls(strip), "");
     for (wxWindow* control : strip->GetChildren()) {
       if (!control->IsShown()) continue;
       EXPECT_LE(control->GetRect().GetRight(), strip->GetClientSize().x) << control->GetId();
       EXPECT_GE(control->GetRect().GetLeft(), 0) << control->GetId();
     }
-    EXPECT_EQ(ClippedTexts(strip), "");
+    EXPECT_EQ(testsupport::ClippedTexts(strip), "");
     // The page below the navigation bar keeps a useful height.
     EXPECT_GT(dialog->GetPageRect().height, 300);
   }
@@ -254,7 +186,7 @@ TEST_F(TextsAndSizesTest, NewProjectDialogShowsEveryTextWhole) {
   page->Show();
   testsupport::PumpEvents();
   Pick(page->GetModeList(), 2);  // the longest mode name
-  EXPECT_EQ(ClippedTexts(page->GetClientWindow()), "");
+  EXPECT_EQ(testsupport::ClippedTexts(page->GetClientWindow()), "");
   EXPECT_EQ(page->GetModeList()->GetStringSelection(), GetLangText("IDS_SIM_AIR_UD_V2"));
   testsupport::SaveWindowScreenshot(page, "new_project_dialog_maker.png");
   page->Destroy();
