@@ -5,6 +5,7 @@
 #include "PageTestBase.h"
 #include "CaptureSynth.h"
 #include "HostFrame.h"
+#include "LayoutChecks.h"
 #include "MessageRecorder.h"
 #include "TempDir.h"
 #include "UiEvents.h"
@@ -361,7 +362,7 @@ TEST_F(DecodePageTest, AirModeShowsTheFrameText) {
   testsupport::SaveWindowScreenshot(page, "decode_page_air.png");
 }
 
-TEST_F(DecodePageTest, GridHeadersFitTheirColumnsInEitherLanguage) {
+TEST_F(DecodePageTest, TextsFitTheirControlsAndColumnsInEitherLanguage) {
   OpenExample();
   CCodeModePage* page = OpenDecodePage(CCodeModePage::kGeneralMode);
   ASSERT_TRUE(page);
@@ -371,6 +372,7 @@ TEST_F(DecodePageTest, GridHeadersFitTheirColumnsInEitherLanguage) {
     testsupport::PumpEvents();
     // The general grid needs no sideways scrolling.
     EXPECT_LE(ExpectGridHeadersFit(page->GetGrid()), page->GetGrid()->GetClientSize().x);
+    EXPECT_EQ(testsupport::ClippedTexts(page->GetClientWindow()), "");
     if (wxString(language) == "936") testsupport::SaveWindowScreenshot(page, "decode_page_general_zh.png");
   }
 }
