@@ -158,7 +158,7 @@ void CDrawWave::DrawDimension(wxDC& dc, const stWaveDimension& dimension, bool t
   const wxSize text = dc.GetTextExtent(dimension.text);
   dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
   dc.SetTextForeground(ColourFromColorRef(m_lineColor));
-  dc.DrawText(dimension.text, dimension.textX - text.x / 2, y - kWaveTextRaise - text.y);
+  dc.DrawText(dimension.text, dimension.textX - text.x / 2, y - dimension.textRaise - text.y);
 }
 
 void CDrawWave::DrawWave(wxDC& dc) {

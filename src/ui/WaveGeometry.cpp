@@ -102,7 +102,14 @@ stWaveGeometry LayOutWave(const stWaveInput& input) {
     dimension.y = RunIsLow(input, span) ? (geometry.highY + geometry.lowY) / 2 : geometry.highY - input.gap;
     dimension.textX = (dimension.left + dimension.right) / 2;
     dimension.text = span.text;
-    if (geometry.hasCaption) KeepOffCaption(input, geometry.caption, span.textWidth, dimension);
+    if (geometry.hasCaption) {
+      KeepOffCaption(input, geometry.caption, span.textWidth, dimension);
+      // Below the caption's line the text's top stays under it, however short the wave.
+      if (dimension.y > geometry.caption.y) {
+        const int room = dimension.y - geometry.caption.y - kWaveTextSpacing / 4 - input.textHeight;
+        dimension.textRaise = std::clamp(room, 1, kWaveTextRaise);
+      }
+    }
     geometry.spans.push_back(dimension);
   }
   return geometry;

@@ -9,6 +9,11 @@
 #include <cstdint>
 #include <vector>
 
+constexpr int kWaveTickHalf = 8;     // caption end ticks, up and down
+constexpr int kWaveTextRaise = 8;    // text bottom above its dimension line
+constexpr int kWaveSpanStroke = 24;  // span label strokes inward from each end
+constexpr int kWaveTextSpacing = 8;  // least room between a span's text and the caption's on one line
+
 struct stWaveSpan {
   wxString text;
   int first = 0;
@@ -50,6 +55,7 @@ struct stWaveDimension {
   int right = 0;
   int y = 0;
   int textX = 0;
+  int textRaise = kWaveTextRaise;  // less on a short wave, to stay under the caption's line
   wxString text;
 };
 
@@ -63,15 +69,11 @@ struct stWaveGeometry {
   std::vector<stWaveDimension> spans;
 };
 
-constexpr int kWaveTickHalf = 8;     // caption end ticks, up and down
-constexpr int kWaveTextRaise = 8;    // text bottom above its dimension line
-constexpr int kWaveSpanStroke = 24;  // span label strokes inward from each end
-constexpr int kWaveTextSpacing = 8;  // least room between a span's text and the caption's on one line
-
 // The x of the start of segment index (the end of the wave for index >= the
 // number of segments); each segment advances by duration x width / total, truncated.
 int WaveSegmentX(const stWaveInput& input, int index);
 
 // A span text on the caption's line that would run into the caption text moves
-// away from it, as far as its own dimension line allows.
+// away from it, as far as its own dimension line allows. A span text below the
+// caption's line (a low run's, on a short wave) comes down to stay clear of it.
 stWaveGeometry LayOutWave(const stWaveInput& input);

@@ -205,6 +205,23 @@ TEST(WaveGeometry, SpanTextOnTheCaptionLineKeepsOffTheCaption) {
   }
 }
 
+TEST(WaveGeometry, LowSpanTextStaysUnderTheCaptionLineOnAShortWave) {
+  for (const int height : {100, 80}) {
+    SCOPED_TRACE(height);
+    stWaveInput input = Wave({1, 1}, {1, 0}, true);
+    input.client.height = height;
+    input.hasCaption = true;
+    input.spans = {{"space", 1, 1, 40}};
+    const stWaveGeometry g = LayOutWave(input);
+    ASSERT_EQ(g.spans.size(), 1u);
+    const stWaveDimension& span = g.spans[0];
+    EXPECT_GT(span.y - span.textRaise - input.textHeight, g.caption.y);
+    EXPECT_GE(span.textRaise, 1);
+    EXPECT_LE(span.textRaise, kWaveTextRaise);
+    if (height == 100) EXPECT_EQ(span.textRaise, kWaveTextRaise);  // room enough: unchanged
+  }
+}
+
 // ---------------------------------------------------------------------------
 
 TEST(DifferenceRuns, MarksDifferingAndExtraCharacters) {
