@@ -5,6 +5,7 @@
 #include "platform/TextFile.h"
 #include "EndedProcess.h"
 #include "TempDir.h"
+#include "UiEvents.h"
 
 #include <gtest/gtest.h>
 #include <wx/app.h>
@@ -191,20 +192,14 @@ TEST_F(StartupTest, SecondStartAsksTheRunningInstanceToComeToTheFront) {
       handed.push_back(file);
     }));
     EXPECT_EQ(Run(OLV_DIST_DIR), 0);
-    for (int i = 0; i < 100 && !activated; ++i) {
-      wxTheApp->Yield(true);
-      wxMilliSleep(10);
-    }
+    EXPECT_TRUE(testsupport::PumpUntil([&] { return activated; }));
     // A start with a file hands the running instance the file, as a full path.
     activated = false;
     const wxString cwd = wxGetCwd();
     wxSetWorkingDirectory(home.Path());
     EXPECT_EQ(Run(OLV_DIST_DIR, "My Remote.x"), 0);
     wxSetWorkingDirectory(cwd);
-    for (int i = 0; i < 100 && !activated; ++i) {
-      wxTheApp->Yield(true);
-      wxMilliSleep(10);
-    }
+    testsupport::PumpUntil([&] { return activated; });
   }
   EXPECT_TRUE(activated);
   EXPECT_EQ(handed, (std::vector<wxString>{"", home.File("My Remote.x")}));

@@ -27,15 +27,7 @@ namespace {
 using gifbuilder::Bytes;
 using gifbuilder::SolidFrame;
 
-// Pumps events until done() holds or about ten seconds have passed.
-bool WaitUntil(const std::function<bool()>& done) {
-  for (int round = 0; round < 2000; ++round) {
-    testsupport::PumpEvents();
-    if (done()) return true;
-    wxMilliSleep(5);
-  }
-  return done();
-}
+using testsupport::PumpUntil;
 
 wxColour PixelOf(const wxImage& image, int x, int y) {
   return wxColour(image.GetRed(x, y), image.GetGreen(x, y), image.GetBlue(x, y));
@@ -94,7 +86,7 @@ TEST_F(PictureTest, AnimationPlaysFramesInOrderUntilStopped) {
   bool checkedFrame1 = false;
   int lastFrame = -1;
   unsigned lastCount = 0;
-  ASSERT_TRUE(WaitUntil([&] {
+  ASSERT_TRUE(PumpUntil([&] {
     const int frame = picture->GetShownFrame();
     const unsigned count = picture->GetFramesShown();
     if (lastFrame >= 0 && count == lastCount + 1) {
@@ -146,7 +138,7 @@ TEST_F(PictureTest, StartsAndStopsCleanlyAgainAndAgain) {
     const Bytes gif = Animation();
     ASSERT_TRUE(other->LoadFromMemory(gif.data(), gif.size()));
     other->Draw();
-    if (round % 2) WaitUntil([&] { return other->GetFramesShown() > 0; });
+    if (round % 2) PumpUntil([&] { return other->GetFramesShown() > 0; });
     other->Destroy();
   }
   testsupport::PumpEvents();

@@ -20,7 +20,6 @@
 #include <wx/frame.h>
 #include <wx/panel.h>
 #include <wx/stattext.h>
-#include <wx/stopwatch.h>
 #include <wx/uiaction.h>
 
 namespace {
@@ -43,12 +42,7 @@ TEST(MaskEditKeyboard, RealKeyPressesFollowTheMask) {
   testsupport::PumpEvents();
   simulator.Text("1a23.4");
   simulator.Char(WXK_RETURN);
-  wxStopWatch watch;
-  while (input.GetWindowText() != "12.4" && watch.Time() < 3000) {
-    testsupport::PumpEvents();
-    wxMilliSleep(10);
-  }
-  testsupport::PumpEvents();
+  testsupport::PumpUntil([&] { return input.GetWindowText() == "12.4"; });
   EXPECT_EQ(input.GetWindowText(), "12.4");
 }
 
@@ -72,12 +66,8 @@ TEST(MaskEditKeyboard, TabMovesThroughTheEdits) {
   simulator.Char(WXK_TAB);
   simulator.Text("3");
   simulator.Char(WXK_TAB, wxMOD_SHIFT);
-  wxStopWatch watch;
-  while ((plain->GetValue() != "3" || wxWindow::FindFocus() != second.GetEdit()->GetTextCtrl()) &&
-         watch.Time() < 3000) {
-    testsupport::PumpEvents();
-    wxMilliSleep(10);
-  }
+  testsupport::PumpUntil(
+      [&] { return plain->GetValue() == "3" && wxWindow::FindFocus() == second.GetEdit()->GetTextCtrl(); });
   EXPECT_EQ(first.GetWindowText(), "1");
   EXPECT_EQ(second.GetWindowText(), "2");
   EXPECT_EQ(plain->GetValue(), "3");

@@ -17,7 +17,6 @@
 #include <wx/dcmemory.h>
 #include <wx/frame.h>
 #include <wx/panel.h>
-#include <wx/stopwatch.h>
 
 #include <cstring>
 #include <vector>
@@ -180,11 +179,7 @@ TEST_F(WidgetTest, LabelTipAppearsWhenTheMouseRests) {
   CLUStatic* label = input.GetLabel();
   testsupport::MouseEnter(label, wxPoint(3, 3));
   testsupport::MouseMove(label, wxPoint(4, 3));
-  wxStopWatch watch;
-  while ((!input.GetLabelTip() || !input.GetLabelTip()->IsTipShown()) && watch.Time() < 3000) {
-    testsupport::PumpEvents();
-    wxMilliSleep(10);
-  }
+  testsupport::PumpUntil([&] { return input.GetLabelTip() && input.GetLabelTip()->IsTipShown(); });
   CToolTip2* tip = input.GetLabelTip();
   ASSERT_NE(tip, nullptr);
   EXPECT_TRUE(tip->IsTipShown());

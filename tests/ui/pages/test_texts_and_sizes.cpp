@@ -311,10 +311,8 @@ TEST_F(TextsAndSizesTest, TheSchematicCommandShowsTheBoardsSchematic) {
   OpenDialog(1);
   wxCommandEvent command(wxEVT_MENU, ID_BOARD_SCHEMATIC);
   dialog->ProcessWindowEvent(command);
-  for (int i = 0; i < 100 && !(wxFileExists(opened) && wxFileName::GetSize(opened) > 0); ++i) {
-    wxMilliSleep(50);
-    testsupport::PumpEvents();
-  }
+  EXPECT_TRUE(
+      testsupport::PumpUntil([&] { return wxFileExists(opened) && wxFileName::GetSize(opened) > 0; }));
   wxSetEnv("PATH", path);
   EXPECT_TRUE(recorder.boxes.empty()) << BoxTexts().front();
   wxString target;

@@ -546,10 +546,7 @@ TEST_F(MainDialogTest, ReceiverIsAskedToConnectAtStartAndOnBoardChanges) {
   int connects = 0;
   RegisterReceiverLink([&connects]() { return std::make_unique<CFakeReceiver>(&connects); });
   OpenDialog();
-  for (int i = 0; i < 100 && connects == 0; ++i) {
-    wxMilliSleep(5);
-    testsupport::PumpEvents();
-  }
+  testsupport::PumpUntil([&] { return connects > 0; });
   EXPECT_EQ(connects, 1);
   ASSERT_NE(GetShellWindow(), nullptr);
   EXPECT_NE(GetShellWindow()->GetReceiverLink(), nullptr);
