@@ -6,8 +6,6 @@
 
 #include <wx/renderer.h>
 
-#include <algorithm>
-
 wxIMPLEMENT_DYNAMIC_CLASS(CIRGridCtrl, CGridCtrl);
 wxIMPLEMENT_DYNAMIC_CLASS(CIRCellButton, CGridCell);
 wxIMPLEMENT_DYNAMIC_CLASS(CGridCellNumeric, CGridCell);
@@ -192,9 +190,7 @@ bool CIRCellButton::Draw(wxDC& dc, int row, int col, GridRect rect, bool eraseBk
   if (const wxFont* font = GetFontObject(); font && font->IsOk()) dc.SetFont(*font);
   const wxString caption = GetLangText(grid->GetButtonCaption());
   const wxSize extent = dc.GetTextExtent(caption);
-  // Centred both ways; a row no taller than the text puts it at the top.
-  dc.DrawText(caption, area.x + (area.width - extent.x) / 2,
-              area.y + std::max(0, (area.height - extent.y) / 2));
+  dc.DrawText(caption, area.x + (area.width - extent.x) / 2, area.y);
   return drawn;
 }
 
