@@ -1,7 +1,8 @@
 // The output command over the largest framework of the install (the key
 // sources generated into the work folder, the output folder made from the
 // framework, the work folder copied over it and its conditions decided)
-// against a plain recursive copy of that framework, paired in one run.
+// against a plain recursive copy of that framework, in the process and as a
+// "cp -r" command, each paired in one run.
 #include "PairedRatio.h"
 
 #include "core/AppContext.h"
@@ -19,6 +20,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <random>
 #include <string>
@@ -171,6 +173,26 @@ void BM_OutputVsCopy(benchmark::State& state) {
   if (!run.ok) state.SkipWithError("the output command failed");
 }
 BENCHMARK(BM_OutputVsCopy)->Unit(benchmark::kMillisecond)->Iterations(200);
+
+// Against "cp -r" run as a process, as a user copies a folder.
+void BM_OutputVsCopyCommand(benchmark::State& state) {
+  OutputRun run;
+  if (!run.loaded || run.framework.bytes == 0) {
+    state.SkipWithError("no expression library or no framework");
+    return;
+  }
+  const fs::path copy = run.root / "copy" / "framework";
+  const std::string command = "cp -r '" + run.framework.folder.string() + "' '" + copy.string() + "'";
+  bool copied = true;
+  benchpair::RunPaired(
+      state, [&] { run.Run(); }, [&] { copied = std::system(command.c_str()) == 0 && copied; },
+      [&] {
+        run.RemoveOutput();
+        fs::remove_all(copy);
+      });
+  if (!run.ok || !copied) state.SkipWithError("the output command or the copy failed");
+}
+BENCHMARK(BM_OutputVsCopyCommand)->Unit(benchmark::kMillisecond)->Iterations(100);
 
 // The folder steps alone (the key sources already in the work folder).
 void BM_OutputFolderVsCopy(benchmark::State& state) {

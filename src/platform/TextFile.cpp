@@ -459,12 +459,21 @@ bool ReadFileBytes(const wxString& path, std::string& bytes) {
 #endif
 }
 
+#ifndef _WIN32
+// Cuts a file longer than length; one no longer needs no (journalled) truncate.
+static bool CutToLength(int fd, std::size_t length) {
+  struct stat info;
+  if (::fstat(fd, &info) == 0 && static_cast<std::uintmax_t>(info.st_size) <= length) return true;
+  return ::ftruncate(fd, static_cast<off_t>(length)) == 0;
+}
+#endif
+
 bool CutOpenFile(std::FILE* file, std::size_t length) {
   if (std::fflush(file) != 0) return false;
 #ifdef _WIN32
   return _chsize_s(_fileno(file), static_cast<__int64>(length)) == 0;
 #else
-  return ::ftruncate(fileno(file), static_cast<off_t>(length)) == 0;
+  return CutToLength(fileno(file), length);
 #endif
 }
 
@@ -482,7 +491,7 @@ bool WriteFileBytes(const wxString& path, const std::string& bytes) {
   const int fd = ::open(ToFsPath(path).c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
   if (fd < 0) return false;
   bool ok = WriteAll(fd, bytes);
-  ok = ok && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0;
+  ok = ok && CutToLength(fd, bytes.size());
   return ::close(fd) == 0 && ok;
 #endif
 }
