@@ -6,10 +6,7 @@
 
 namespace boardtest {
 
-void CTestClock::Sleep(int ms) {
-  m_elapsedMs += ms;
-  std::this_thread::yield();
-}
+void CTestClock::Sleep(int ms) { m_elapsedMs += ms; }
 
 void CTestClock::WaitForMessage(board::CWorkQueue& queue, int ms) {
   m_elapsedMs += ms;

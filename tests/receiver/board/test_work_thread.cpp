@@ -443,8 +443,13 @@ TEST(WorkThread, QuitEndsTheThreadDuringASignalWait) {
   auto fixture = std::make_unique<stThreadFixture>();
   boardsim::ArmFault(boardsim::Fault::kNoCapture);
   ASSERT_EQ(fixture->Connect(), board::kBoardConnected);
-  fixture->thread->PostThreadMessage(board::WM_WT_START_DECODE, kDecodePage);
-  ASSERT_TRUE(fixture->windows.WaitForText("IDS_WAIT_SIGNAL"));
+  // The quit is queued as the wait for the signal begins.
+  fixture->windows.onSend = [&fixture](const stSent& sent) {
+    if (sent.text == "IDS_WAIT_SIGNAL") fixture->thread->PostThreadMessage(board::kMsgQuit);
+  };
+  ASSERT_TRUE(fixture->Decode());
+  const std::vector<std::string> texts = fixture->windows.Texts();
+  EXPECT_EQ(std::count(texts.begin(), texts.end(), "IDS_DECODE_ERR"), 0) << "the wait ran out";
   fixture.reset();  // joins the thread
 }
 
