@@ -138,10 +138,14 @@ struct OutputRun {
     ok = GenerateGeneralKeySources(doc, input, g_App.templateFolder) && ok;
     ok = BuildOutputFolder(doc).Succeeded() && ok;
   }
-  void RemoveOutput() {
+  // Where the reference copies the framework to, and the tidying after each pair.
+  fs::path CopyFolder() const { return root / "copy" / "framework"; }
+  void RemoveOutputAndCopy() {
     std::error_code ec;
     fs::remove_all(platform::ToFsPath(doc.GetOutputFolder()), ec);
+    fs::remove_all(CopyFolder(), ec);
   }
+  bool Usable() const { return loaded && framework.bytes > 0; }
 
   stFramework framework;
   fs::path root;
@@ -156,17 +160,14 @@ struct OutputRun {
 
 void BM_OutputVsCopy(benchmark::State& state) {
   OutputRun run;
-  if (!run.loaded || run.framework.bytes == 0) {
+  if (!run.Usable()) {
     state.SkipWithError("no expression library or no framework");
     return;
   }
-  const fs::path copy = run.root / "copy" / "framework";
+  const fs::path copy = run.CopyFolder();
   benchpair::RunPaired(
       state, [&] { run.Run(); }, [&] { fs::copy(run.framework.folder, copy, fs::copy_options::recursive); },
-      [&] {
-        run.RemoveOutput();
-        fs::remove_all(copy);
-      });
+      [&] { run.RemoveOutputAndCopy(); });
   state.counters["framework_bytes"] = static_cast<double>(run.framework.bytes);
   state.SetLabel(run.framework.folder.parent_path().filename().string() + "/" +
                  run.framework.folder.filename().string());
@@ -177,19 +178,16 @@ BENCHMARK(BM_OutputVsCopy)->Unit(benchmark::kMillisecond)->Iterations(200);
 // Against "cp -r" run as a process, as a user copies a folder.
 void BM_OutputVsCopyCommand(benchmark::State& state) {
   OutputRun run;
-  if (!run.loaded || run.framework.bytes == 0) {
+  if (!run.Usable()) {
     state.SkipWithError("no expression library or no framework");
     return;
   }
-  const fs::path copy = run.root / "copy" / "framework";
+  const fs::path copy = run.CopyFolder();
   const std::string command = "cp -r '" + run.framework.folder.string() + "' '" + copy.string() + "'";
   bool copied = true;
   benchpair::RunPaired(
       state, [&] { run.Run(); }, [&] { copied = std::system(command.c_str()) == 0 && copied; },
-      [&] {
-        run.RemoveOutput();
-        fs::remove_all(copy);
-      });
+      [&] { run.RemoveOutputAndCopy(); });
   if (!run.ok || !copied) state.SkipWithError("the output command or the copy failed");
 }
 BENCHMARK(BM_OutputVsCopyCommand)->Unit(benchmark::kMillisecond)->Iterations(100);
@@ -197,20 +195,16 @@ BENCHMARK(BM_OutputVsCopyCommand)->Unit(benchmark::kMillisecond)->Iterations(100
 // The folder steps alone (the key sources already in the work folder).
 void BM_OutputFolderVsCopy(benchmark::State& state) {
   OutputRun run;
-  if (!run.loaded || run.framework.bytes == 0 ||
-      !GenerateGeneralKeySources(run.doc, run.input, g_App.templateFolder)) {
+  if (!run.Usable() || !GenerateGeneralKeySources(run.doc, run.input, g_App.templateFolder)) {
     state.SkipWithError("no expression library, no framework or no key sources");
     return;
   }
-  const fs::path copy = run.root / "copy" / "framework";
+  const fs::path copy = run.CopyFolder();
   bool ok = true;
   benchpair::RunPaired(
       state, [&] { ok = BuildOutputFolder(run.doc).Succeeded() && ok; },
       [&] { fs::copy(run.framework.folder, copy, fs::copy_options::recursive); },
-      [&] {
-        run.RemoveOutput();
-        fs::remove_all(copy);
-      });
+      [&] { run.RemoveOutputAndCopy(); });
   if (!ok) state.SkipWithError("the output folder failed");
 }
 BENCHMARK(BM_OutputFolderVsCopy)->Unit(benchmark::kMillisecond)->Iterations(200);
