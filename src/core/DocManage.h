@@ -321,7 +321,9 @@ class CDocManage {
   // Names the output folder after the project and the time and removes what
   // an earlier output of that name left (but its "src" folders).
   bool StartOutputFolder(bool* isNew);
-  bool CopyFrameworkToOutput(const wxString& source);
+  // Copies the framework into the started output folder; a failed copy takes
+  // back what it made. isNew: the folder held nothing before.
+  bool CopyFrameworkToOutput(const wxString& source, bool isNew);
   OutputStep WriteDecidedOutput(const wxString& source, const wxString& overlay);
   bool CopyFolderTree(const wxString& source, const wxString& destination, std::vector<wxString>* made);
   bool PlanFolderCopy(const wxString& source, const wxString& destination, stCopyPlan& plan);

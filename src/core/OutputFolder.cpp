@@ -173,13 +173,15 @@ wxString CDocManage::ResolveFrameworkSource(const wxString& relativeSource) cons
 bool CDocManage::PrepareOutputFolder(const wxString& protocolName, const wxString& frameworkName) {
   m_failedPath.clear();
   const wxString source = FindFrameworkSource(protocolName, frameworkName);
-  return !source.empty() && CopyFrameworkToOutput(source);
+  bool isNew = false;
+  return !source.empty() && StartOutputFolder(&isNew) && CopyFrameworkToOutput(source, isNew);
 }
 
 bool CDocManage::CreateOutputFolder(const wxString& relativeSource) {
   m_failedPath.clear();
   const wxString source = ResolveFrameworkSource(relativeSource);
-  return !source.empty() && CopyFrameworkToOutput(source);
+  bool isNew = false;
+  return !source.empty() && StartOutputFolder(&isNew) && CopyFrameworkToOutput(source, isNew);
 }
 
 bool CDocManage::StartOutputFolder(bool* isNew) {
@@ -196,9 +198,7 @@ bool CDocManage::StartOutputFolder(bool* isNew) {
   return true;
 }
 
-bool CDocManage::CopyFrameworkToOutput(const wxString& source) {
-  bool isNew = false;
-  if (!StartOutputFolder(&isNew)) return false;
+bool CDocManage::CopyFrameworkToOutput(const wxString& source, bool isNew) {
   std::vector<wxString> made;
   if (CopyFolderTree(source, OutputFolder, &made)) {
     if (isNew) m_newOutputFolder = OutputFolder;
@@ -218,12 +218,7 @@ CDocManage::OutputStep CDocManage::MakeOutputFolder(const wxString& protocolName
   if (!StartOutputFolder(&isNew)) return OutputStep::kCopy;
   if (preprocess && isNew) return WriteDecidedOutput(source, overlay);
 
-  std::vector<wxString> made;
-  if (!CopyFolderTree(source, OutputFolder, &made)) {
-    RemoveMadePaths(made);
-    return OutputStep::kCopy;
-  }
-  if (isNew) m_newOutputFolder = OutputFolder;
+  if (!CopyFrameworkToOutput(source, isNew)) return OutputStep::kCopy;
   if (!CopyTemplateFolder(overlay, OutputFolder)) return OutputStep::kCopy;
   if (preprocess && !PreprocessFramework(OutputFolder)) return OutputStep::kPreprocess;
   return OutputStep::kDone;
