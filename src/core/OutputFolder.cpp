@@ -32,17 +32,15 @@ bool ListEntries(const wxString& folder, std::vector<stFolderEntry>& entries) {
   return true;
 }
 
-std::vector<wxString> ListEntryNames(const wxString& folder, bool folders) {
+// Names of a folder's sub-folders (links to folders too), sorted.
+std::vector<wxString> ListFolders(const wxString& folder) {
   std::vector<stFolderEntry> entries;
   std::vector<wxString> names;
   if (!ListEntries(folder, entries)) return names;
   for (const stFolderEntry& entry : entries)
-    if (entry.isFolder == folders) names.push_back(entry.name);
+    if (entry.isFolder) names.push_back(entry.name);
   return names;
 }
-
-std::vector<wxString> ListFolders(const wxString& folder) { return ListEntryNames(folder, true); }
-std::vector<wxString> ListFiles(const wxString& folder) { return ListEntryNames(folder, false); }
 
 wxString ProtocolTypeName(int type) {
   const char* name = ProtocolKindName(type);
@@ -325,18 +323,22 @@ bool CDocManage::FailOn(const wxString& path) {
 bool CDocManage::RemoveFolderTree(const wxString& folder) {
   if (platform::IsSymbolicLink(folder)) return wxRemoveFile(folder);
   if (!wxDirExists(folder)) return true;
+  std::vector<stFolderEntry> entries;
+  if (!ListEntries(folder, entries)) entries.clear();
   bool ok = true;
   bool keptSource = false;
-  for (const wxString& name : ListFolders(folder)) {
-    const wxString path = platform::JoinPath(folder, name);
-    if (name.CmpNoCase("src") == 0) {
+  for (const stFolderEntry& entry : entries) {
+    if (!entry.isFolder) continue;
+    const wxString path = platform::JoinPath(folder, entry.name);
+    if (entry.name.CmpNoCase("src") == 0) {
       keptSource = true;  // sources the engineer added to the output are never deleted
       continue;
     }
     ok = RemoveFolderTree(path) && ok;
     keptSource = keptSource || wxDirExists(path);
   }
-  for (const wxString& name : ListFiles(folder)) ok = wxRemoveFile(platform::JoinPath(folder, name)) && ok;
+  for (const stFolderEntry& entry : entries)
+    if (!entry.isFolder) ok = wxRemoveFile(platform::JoinPath(folder, entry.name)) && ok;
   if (keptSource) return ok;
   return wxRmdir(folder) && ok;
 }

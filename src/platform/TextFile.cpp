@@ -460,7 +460,7 @@ bool ReadFileBytes(const wxString& path, std::string& bytes) {
 }
 
 #ifndef _WIN32
-// Cuts a file longer than length; one no longer needs no (journalled) truncate.
+// Cuts the file to length; a file no longer than that is spared the (journalled) truncate.
 static bool CutToLength(int fd, std::size_t length) {
   struct stat info;
   if (::fstat(fd, &info) == 0 && static_cast<std::uintmax_t>(info.st_size) <= length) return true;
