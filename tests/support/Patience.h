@@ -4,9 +4,22 @@
 #pragma once
 
 #include <chrono>
+#include <thread>
 
 namespace testsupport {
 
 constexpr std::chrono::seconds kPatience{60};
+
+// Sleeps a step at a time, without running events, until done() holds;
+// false when the patience ran out first.
+template <typename Done>
+bool WaitUntil(Done&& done, std::chrono::milliseconds step) {
+  const auto deadline = std::chrono::steady_clock::now() + kPatience;
+  while (!done()) {
+    if (std::chrono::steady_clock::now() > deadline) return false;
+    std::this_thread::sleep_for(step);
+  }
+  return true;
+}
 
 }  // namespace testsupport

@@ -2,8 +2,6 @@
 
 #include "receiver/IrAnalyser.h"
 
-#include <thread>
-
 namespace boardtest {
 
 void CTestClock::Sleep(int ms) { m_elapsedMs += ms; }
@@ -138,12 +136,7 @@ int stThreadFixture::Connect() {
 }
 
 bool stThreadFixture::WaitForServiceLoopWait(int waitsBefore) const {
-  const auto deadline = std::chrono::steady_clock::now() + testsupport::kPatience;
-  while (clock.Waits() <= waitsBefore) {
-    if (std::chrono::steady_clock::now() > deadline) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-  }
-  return true;
+  return testsupport::WaitUntil([&] { return clock.Waits() > waitsBefore; }, std::chrono::milliseconds(1));
 }
 
 bool stThreadFixture::Decode() {

@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <thread>
 
 namespace {
 
@@ -40,12 +39,7 @@ std::vector<boardsim::stCall> CallsOf(const std::string& function) {
 
 // Waits (real time, bounded) until the board has seen a call of function.
 bool WaitForCall(const std::string& function) {
-  const auto deadline = std::chrono::steady_clock::now() + testsupport::kPatience;
-  while (CallsOf(function).empty()) {
-    if (std::chrono::steady_clock::now() > deadline) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(5));
-  }
-  return true;
+  return testsupport::WaitUntil([&] { return !CallsOf(function).empty(); }, std::chrono::milliseconds(5));
 }
 
 TEST(WorkThread, ConnectsToTheBoardAndReportsItsVersion) {

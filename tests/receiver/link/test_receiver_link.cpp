@@ -159,9 +159,8 @@ TEST_F(ReceiverLinkTest, LinkEndsWhileTheThreadWaitsForTheUiThread) {
   link->PostConnect();
   // The UI thread does not pump: the worker's first message stays queued for
   // it, and the worker waits for its answer.
-  const auto end = std::chrono::steady_clock::now() + testsupport::kPatience;
-  while (!wxTheApp->HasPendingEvents() && std::chrono::steady_clock::now() < end) wxMilliSleep(2);
-  ASSERT_TRUE(wxTheApp->HasPendingEvents());
+  ASSERT_TRUE(
+      testsupport::WaitUntil([] { return wxTheApp->HasPendingEvents(); }, std::chrono::milliseconds(2)));
   link.reset();  // returns: the waiting worker is released and the thread ends
   testsupport::PumpEvents();
   EXPECT_TRUE(main->types.empty());
