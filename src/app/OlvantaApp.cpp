@@ -76,12 +76,9 @@ bool COlvantaApp::ExitAfterStart() {
 }
 
 int COlvantaApp::RunMainDialog() {
-  COlvantaDlg dialog;
-  SetTopWindow(&dialog);
-  if (!dialog.Setup()) return 1;
-  if (!m_openFile.empty()) dialog.OpenProjectCommand(m_openFile);
   wxTimer closer;
-  if (ExitAfterStart()) {
+  const int result = COlvantaDlg::RunAsMainWindow(m_openFile, [&closer](COlvantaDlg& dialog) {
+    if (!ExitAfterStart()) return;
     closer.Bind(wxEVT_TIMER, [&dialog, &closer](wxTimerEvent&) {
       if (!dialog.IsShownOnScreen()) return;
       closer.Stop();
@@ -90,12 +87,10 @@ int COlvantaApp::RunMainDialog() {
       dialog.Close();
     });
     closer.Start(100);
-  }
-  dialog.ShowModal();
+  });
   closer.Stop();
-  SetTopWindow(nullptr);
-  g_DocManage.RemoveTempFolder();
-  return 0;
+  if (result == 0) g_DocManage.RemoveTempFolder();
+  return result;
 }
 
 void COlvantaApp::OnProjectChanged(const char* pageClassName, bool notifyPages) {

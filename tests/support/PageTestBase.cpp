@@ -10,6 +10,7 @@
 #include "ui/pages/HomePage.h"
 #include "ui/pages/NewPrjPage.h"
 #include "ui/shell/OlvantaDlg.h"
+#include "RealInput.h"
 #include "UiEvents.h"
 
 #include <wx/app.h>
@@ -53,20 +54,27 @@ void PageTestBase::CopyGeneralRemoteExample(const wxString& name, const wxString
                         std::filesystem::copy_options::recursive);
 }
 
-void PageTestBase::OpenMainDialog(ExpressionLibrary library) {
-  dialog = new COlvantaDlg();
-  ASSERT_TRUE(dialog->Setup());
-  if (library == ExpressionLibrary::kBuilt) {
-    ASSERT_TRUE(g_ExprEngine.Load(OLV_DIST_DIR));
-  }
-  dialog->Show();
+void RunProgramMainWindow(const std::function<void(COlvantaDlg&)>& body) {
+  bool ran = false;
+  const int result = COlvantaDlg::RunAsMainWindow(wxString(), [&](COlvantaDlg& window) {
+    ran = true;
+    if (WaitUntilMapped(&window)) body(window);
+    if (window.IsModal()) window.EndModal(wxID_CANCEL);
+  });
   PumpEvents();
+  EXPECT_EQ(result, 0) << "the main window's set-up failed";
+  EXPECT_TRUE(ran || result != 0) << "the main window never ran its modal loop";
 }
 
-void PageTestBase::CloseMainDialog() {
-  if (dialog) dialog->Destroy();
+void PageTestBase::RunMainWindow(const std::function<void()>& body, ExpressionLibrary library) {
+  RunProgramMainWindow([&](COlvantaDlg& window) {
+    dialog = &window;
+    if (library == ExpressionLibrary::kBuilt) {
+      EXPECT_TRUE(g_ExprEngine.Load(OLV_DIST_DIR));
+    }
+    body();
+  });
   dialog = nullptr;
-  PumpEvents();
 }
 
 void PageTestBase::CreateProjectWithNewProjectDialog(const wxString& name, const wxString& folder,

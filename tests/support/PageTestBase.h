@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <wx/string.h>
 
+#include <functional>
+
 #include "TempDir.h"
 
 class COlvantaDlg;
@@ -12,6 +14,12 @@ class wxRadioButton;
 class wxWindow;
 
 namespace testsupport {
+
+// Runs the main window as the program does (set-up, then its modal loop) and
+// calls body inside that loop once the X server shows the window. The window
+// closes when body returns, unless body closed it; a set-up that fails fails
+// the test.
+void RunProgramMainWindow(const std::function<void(COlvantaDlg&)>& body);
 
 // Base of the page tests that run the main window: the user folders point at
 // a temporary folder for the suite's life, and each test starts from the
@@ -32,10 +40,9 @@ class PageTestBase : public ::testing::Test {
   // Copies the installed general-remote example `name` (its whole folder) to `folder`.
   static void CopyGeneralRemoteExample(const wxString& name, const wxString& folder);
 
-  // The main window, set up and shown on its start page, as `dialog`.
-  void OpenMainDialog(ExpressionLibrary library = ExpressionLibrary::kInstalled);
-  // Destroys the main window, if open.
-  void CloseMainDialog();
+  // RunProgramMainWindow with the window as `dialog` while body runs.
+  void RunMainWindow(const std::function<void()>& body,
+                     ExpressionLibrary library = ExpressionLibrary::kInstalled);
 
   // From the start page of the open main window: Next, the example page's
   // new-project button, and in the modal dialog the name typed, the location

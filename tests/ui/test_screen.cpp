@@ -10,6 +10,7 @@
 
 #include "TempDir.h"
 #include "HostFrame.h"
+#include "RealInput.h"
 #include "UiEvents.h"
 
 #include <gtest/gtest.h>
@@ -36,12 +37,9 @@ TEST(MaskEditKeyboard, RealKeyPressesFollowTheMask) {
   ASSERT_TRUE(input.SetMask("DDCDD", "__.__"));
   testsupport::PumpEvents();
   wxTextCtrl* text = input.GetEdit()->GetTextCtrl();
-  wxUIActionSimulator simulator;
-  simulator.MouseMove(text->GetScreenPosition() + wxPoint(5, 5));
-  simulator.MouseClick();
-  testsupport::PumpEvents();
-  simulator.Text("1a23.4");
-  simulator.Char(WXK_RETURN);
+  ASSERT_TRUE(testsupport::RealClick(text, wxPoint(5, 5)));
+  ASSERT_TRUE(testsupport::RealType(text, "1a23.4"));
+  ASSERT_TRUE(testsupport::RealKey(text, WXK_RETURN));
   testsupport::PumpUntil([&] { return input.GetWindowText() == "12.4"; });
   EXPECT_EQ(input.GetWindowText(), "12.4");
 }
@@ -56,16 +54,15 @@ TEST(MaskEditKeyboard, TabMovesThroughTheEdits) {
   ASSERT_TRUE(second.Create(20, 80, 28, 120, 1049, page));
   auto* plain = new wxTextCtrl(page, wxID_ANY, "", wxPoint(20, 130), wxSize(120, 28));
   testsupport::PumpEvents();
-  wxUIActionSimulator simulator;
-  simulator.MouseMove(first.GetEdit()->GetTextCtrl()->GetScreenPosition() + wxPoint(5, 5));
-  simulator.MouseClick();
-  testsupport::PumpEvents();
-  simulator.Text("1");
-  simulator.Char(WXK_TAB);
-  simulator.Text("2");
-  simulator.Char(WXK_TAB);
-  simulator.Text("3");
-  simulator.Char(WXK_TAB, wxMOD_SHIFT);
+  wxTextCtrl* firstText = first.GetEdit()->GetTextCtrl();
+  wxTextCtrl* secondText = second.GetEdit()->GetTextCtrl();
+  ASSERT_TRUE(testsupport::RealClick(firstText, wxPoint(5, 5)));
+  ASSERT_TRUE(testsupport::RealType(firstText, "1"));
+  ASSERT_TRUE(testsupport::RealKey(firstText, WXK_TAB));
+  ASSERT_TRUE(testsupport::RealType(secondText, "2"));
+  ASSERT_TRUE(testsupport::RealKey(secondText, WXK_TAB));
+  ASSERT_TRUE(testsupport::RealType(plain, "3"));
+  ASSERT_TRUE(testsupport::RealKey(plain, WXK_TAB, wxMOD_SHIFT));
   testsupport::PumpUntil(
       [&] { return plain->GetValue() == "3" && wxWindow::FindFocus() == second.GetEdit()->GetTextCtrl(); });
   EXPECT_EQ(first.GetWindowText(), "1");

@@ -39,10 +39,17 @@ int AnswerFor(int result) {
   }
 }
 
+// The box stands over the window the user works in: the active one (the main
+// window or a modeless window beside it), else the program's top window.
+wxWindow* BoxOwner() {
+  if (wxWindow* active = wxGetActiveWindow()) return active;
+  return wxTheApp ? wxTheApp->GetTopWindow() : nullptr;
+}
+
 }  // namespace
 
 int CWxMessageBoxService::Show(const stMessageBoxRequest& request) {
-  wxWindow* owner = wxTheApp ? wxTheApp->GetTopWindow() : nullptr;
+  wxWindow* owner = BoxOwner();
   wxMessageDialog dialog(owner, request.text, request.caption, StyleFor(request.type));
   dialog.SetYesNoCancelLabels(LabelOr(request.yesLabel, wxID_YES), LabelOr(request.noLabel, wxID_NO),
                               LabelOr(request.cancelLabel, wxID_CANCEL));

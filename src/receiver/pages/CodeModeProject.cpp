@@ -97,7 +97,7 @@ bool CCodeModePage::SaveDecodedKeys() {
 }
 
 void CCodeModePage::OnExport() {
-  wxFileDialog dialog(nullptr, wxString(), wxString(), wxString(),
+  wxFileDialog dialog(this, wxString(), wxString(), wxString(),
                       "Excel csv File(*.csv)|*.csv|All Files(*.*)|*.*", wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
   if (dialog.ShowModal() != wxID_OK) return;
   ExportCsv(dialog.GetPath());

@@ -1,5 +1,6 @@
 #include "receiver/pages/ReceiverPages.h"
 
+#include "platform/gui/ModelessWindow.h"
 #include "receiver/pages/CodeModePage.h"
 #include "ui/shell/ShellHooks.h"
 
@@ -37,6 +38,8 @@ class CDecodePageHandle : public IDecodePage {
 
 IDecodePage* CreateDecodePageHandle(int mode) {
   auto* page = new CCodeModePage(mode);
+  // Modeless beside the modal main window: the user works in both.
+  platform::KeepInputWhileOthersAreModal(page);
   page->Show();
   return new CDecodePageHandle(page);
 }

@@ -17,6 +17,7 @@
 #include "ui/shell/FlowTable.h"
 #include "ui/shell/ShellMessages.h"
 
+#include <wx/app.h>
 #include <wx/control.h>
 #include <wx/dcclient.h>
 #include <wx/display.h>
@@ -86,6 +87,20 @@ COlvantaDlg::~COlvantaDlg() {
 int COlvantaDlg::ShowModal() {
   if (!Setup()) return wxID_CANCEL;
   return CBaseDlg::ShowModal();
+}
+
+int COlvantaDlg::RunAsMainWindow(const wxString& openFile, const std::function<void(COlvantaDlg&)>& inLoop) {
+  COlvantaDlg dialog;
+  wxTheApp->SetTopWindow(&dialog);
+  int result = 1;
+  if (dialog.Setup()) {
+    if (!openFile.empty()) dialog.OpenProjectCommand(openFile);
+    if (inLoop) dialog.CallAfter([&dialog, &inLoop] { inLoop(dialog); });
+    dialog.ShowModal();
+    result = 0;
+  }
+  wxTheApp->SetTopWindow(nullptr);
+  return result;
 }
 
 bool COlvantaDlg::Setup() {

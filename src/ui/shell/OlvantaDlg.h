@@ -15,6 +15,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -36,6 +37,11 @@ class COlvantaDlg : public CBaseDlg, public INavHost, public IShellWindow {
   bool Setup();
   // Runs Setup when it has not run, then the modal loop.
   int ShowModal() override;
+  // The program's main window from set-up to close: the window is the
+  // application's top window, the project file it was started with (if any)
+  // is opened, and the window runs modal; inLoop runs inside the modal loop
+  // once the loop is running. 1 when set-up failed, else 0.
+  static int RunAsMainWindow(const wxString& openFile, const std::function<void(COlvantaDlg&)>& inLoop);
 
   void ShowPage(wxWindow* page) override;
   int PassValueToPages(const wxString& className, int value, int flag);

@@ -1,0 +1,34 @@
+// User input through the display server, as a person's pointer and keyboard
+// make it: every step first waits for the state the X server reports (the
+// window mapped, the pointer over it, the keyboard's input going to it), with
+// the shared patience, so that a loaded machine only makes a test slower.
+#pragma once
+
+#include <wx/gdicmn.h>
+#include <wx/string.h>
+
+class wxWindow;
+
+namespace testsupport {
+
+// The X server shows window's top-level window (mapped and viewable).
+bool WaitUntilMapped(wxWindow* window);
+// Keys typed now reach window's top-level window (its input focus, or the
+// pointer over it while the focus follows the pointer).
+bool WaitUntilKeyboardReaches(wxWindow* window);
+
+// A left click at point (client coordinates of window): once window is
+// mapped, the pointer moves there and the click is made when the X server
+// has the pointer over window's top-level window. False (after a test
+// failure) when the server never got there.
+bool RealClick(wxWindow* window, const wxPoint& point);
+// The centre of window.
+bool RealClick(wxWindow* window);
+
+// Types text into focused, once focused holds the toolkit's focus and the X
+// server sends the keyboard's input to its top-level window.
+bool RealType(wxWindow* focused, const wxString& text);
+// One key (WXK_ code or character) with modifiers (wxMOD_ flags).
+bool RealKey(wxWindow* focused, int key, int modifiers = 0);
+
+}  // namespace testsupport
