@@ -43,6 +43,12 @@ void CAppContext::BuildInstallPaths(const wxString& folder) {
   lcdProtocolFolder = in("Protocols_LCD");
 }
 
+bool CAppContext::IsShippedExample(const wxString& path) const {
+  if (installFolder.empty() || path.empty()) return false;
+  const wxString examples = platform::FindPathNoCase(platform::JoinPath(installFolder, "Example"));
+  return platform::IsInsideFolder(path, examples);
+}
+
 void CAppContext::ChooseLanguage(const wxString& storedLang, int systemCodePage) {
   if (g_BrandFlag != 0) {
     currentLangSection = storedLang.empty() ? wxString::Format("%d", systemCodePage) : storedLang;

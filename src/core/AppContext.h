@@ -37,6 +37,10 @@ class CAppContext {
   wxString GetProtocolFolder(int kind) const;
   wxString GetIcFolder(int kind) const;
 
+  // Whether path lies in the install folder's "Example" folder: a shipped
+  // example, which the program never writes.
+  bool IsShippedExample(const wxString& path) const;
+
   // Frees both libraries (cipher first).
   void UnbindLibraries();
 

@@ -76,6 +76,9 @@ class CDocManage {
 
   bool CreateProjectFile(bool askIfExists, bool write);
   bool OpenProject(const wxString& path);
+  // The open project now lives in folder (a copy of its folder): the project
+  // file's path follows.
+  void MoveProjectFolder(const wxString& folder);
 
   bool CheckProjectName(const wxString& name);
   bool CheckProjectPath(const wxString& folder, bool appendName);

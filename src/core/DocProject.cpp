@@ -91,6 +91,11 @@ bool CDocManage::OpenProject(const wxString& path) {
   return true;
 }
 
+void CDocManage::MoveProjectFolder(const wxString& folder) {
+  ProjectFolder = folder;
+  ProjectFilePath = BuildProjectFilePath();
+}
+
 bool CDocManage::CheckProjectName(const wxString& name) {
   if (name.empty()) {
     LangMessageBox("IDS_NAME_EMPTY");

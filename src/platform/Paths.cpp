@@ -131,6 +131,33 @@ long GetCurrentProcessId() { return static_cast<long>(wxGetProcessId()); }
 
 bool IsProcessRunning(long pid) { return pid > 0 && wxProcess::Exists(static_cast<int>(pid)); }
 
+bool IsInsideFolder(const wxString& path, const wxString& folder) {
+  if (path.empty() || folder.empty()) return false;
+  std::error_code error;
+  const std::filesystem::path inner = std::filesystem::weakly_canonical(ToFsPath(path), error);
+  if (error) return false;
+  const std::filesystem::path outer = std::filesystem::weakly_canonical(ToFsPath(folder), error);
+  if (error) return false;
+  auto part = inner.begin();
+  for (const auto& name : outer) {
+    if (name.empty()) continue;  // the empty name after a trailing separator
+    if (part == inner.end() || *part != name) return false;
+    ++part;
+  }
+  return true;
+}
+
+bool CopyWholeFolder(const wxString& folder, const wxString& target) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  if (fs::symlink_status(ToFsPath(target), error).type() != fs::file_type::not_found) return false;
+  fs::copy(ToFsPath(folder), ToFsPath(target), fs::copy_options::recursive | fs::copy_options::copy_symlinks,
+           error);
+  if (!error) return true;
+  RemoveWholeFolder(target);
+  return false;
+}
+
 bool RemoveWholeFolder(const wxString& folder) {
   std::error_code error;
   std::filesystem::remove_all(ToFsPath(folder), error);

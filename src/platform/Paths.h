@@ -48,4 +48,12 @@ bool IsSymbolicLink(const wxString& path);
 // followed. True when nothing of it is left (or there was none).
 bool RemoveWholeFolder(const wxString& folder);
 
+// True when path is folder or lies inside it, once both are made absolute
+// with their links and "." and ".." resolved.
+bool IsInsideFolder(const wxString& path, const wxString& folder);
+
+// Copies the folder and everything in it to target, which must not exist yet;
+// links are copied as links. On failure nothing of target is left.
+bool CopyWholeFolder(const wxString& folder, const wxString& target);
+
 }  // namespace platform

@@ -741,6 +741,7 @@ void CKeyConfigDlg::OnBack() {
 
 void CKeyConfigDlg::OnOutput() {
   if (!CheckAndApply()) return;
+  if (IShellWindow* main = GetShellWindow(); main && !main->MakeProjectFolderWritable()) return;
   const stOutputResult result = BuildOutputFolder(g_DocManage);
   if (!result.Succeeded()) {
     if (result.path.empty())

@@ -52,6 +52,7 @@ class COlvantaDlg : public CBaseDlg, public INavHost, public IShellWindow {
   void RefreshTitle() override;
   int OpenProjectFile(const wxString& path) override;
   IReceiverLink* GetReceiverLink() const override { return m_receiver.get(); }
+  bool MakeProjectFolderWritable() override;
 
   // INavHost.
   bool LeaveProject() override;

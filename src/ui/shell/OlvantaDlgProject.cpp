@@ -9,7 +9,9 @@
 #include "core/MessageBoxes.h"
 #include "core/ProjectFile.h"
 #include "core/UserIni.h"
+#include "platform/Paths.h"
 #include "platform/Profile.h"
+#include "platform/gui/FolderChooser.h"
 #include "ui/SubBaseDlg.h"
 #include "ui/shell/DeviceWatcher.h"
 #include "ui/shell/FlowTable.h"
@@ -18,6 +20,7 @@
 
 #include <wx/filedlg.h>
 #include <wx/filefn.h>
+#include <wx/filename.h>
 
 namespace {
 IShellPageExtras* ExtrasOf(CSubBaseDlg* page) { return dynamic_cast<IShellPageExtras*>(page); }
@@ -127,9 +130,33 @@ bool COlvantaDlg::SavePages() {
   return true;
 }
 
+// A shipped example is never written: the first save or output asks for a
+// folder, copies the example's folder there and goes on with the copy.
+bool COlvantaDlg::MakeProjectFolderWritable() {
+  if (!g_App.IsShippedExample(g_DocManage.GetProjectFilePath())) return true;
+  const wxString source = g_DocManage.GetProjectFolder();
+  const wxString parent =
+      platform::ChooseFolder(this, GetLangText("IDS_EXAMPLE_SAVE_FOLDER"), platform::GetDocumentsFolder());
+  if (parent.empty()) return false;
+  const wxString target = platform::JoinPath(parent, wxFileName(source, wxString()).GetDirs().Last());
+  if (platform::PathExists(target)) {
+    LangMessageBox("", kNoticeOk, "IDS_EXAMPLE_COPY_EXISTS", target);
+    return false;
+  }
+  if (g_App.IsShippedExample(target) || !platform::CopyWholeFolder(source, target)) {
+    LangMessageBox("", kNoticeOk, "IDS_EXAMPLE_COPY_FAILED", target);
+    return false;
+  }
+  g_DocManage.MoveProjectFolder(target);
+  AddToRecentProjects(g_DocManage.GetProjectFilePath());
+  RefreshTitle();
+  return true;
+}
+
 bool COlvantaDlg::SaveProject() {
   // A project without a name has no file to write.
   if (g_DocManage.ProjectName.empty()) return true;
+  if (!MakeProjectFolderWritable()) return false;
   CStagedProjectSave save;
   if (!save.Begin()) {
     LangMessageBox("", kNoticeOk, "IDS_SAVE_PROJECT_FAILED", save.GetFinalPath());

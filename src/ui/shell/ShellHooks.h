@@ -43,6 +43,10 @@ class IShellWindow {
   virtual void RefreshTitle() = 0;
   // 2 opened, 1 cancelled, 0 failed (after a message).
   virtual int OpenProjectFile(const wxString& path) = 0;
+  // Before the project's folder is written: a shipped example is first copied
+  // to a folder the user picks and the project goes on there. False when the
+  // user cancelled or the copy failed (after a message): write nothing.
+  virtual bool MakeProjectFolderWritable() { return true; }
   // The receiver board's worker thread; null when none runs.
   virtual IReceiverLink* GetReceiverLink() const { return nullptr; }
   // A page changed project data (its class name): the project is marked
