@@ -34,6 +34,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <sstream>
 
@@ -79,16 +80,24 @@ class DataFormatPageTest : public testsupport::PageTestBase {
 
   void TearDown() override {
     g_DocManage.Modified = 0;
-    CloseMainDialog();
     for (int id : {kModulationParamId, kStandardModePageId, kDataFormatId, kKeyConfigId})
       RegisterShellPage(id, nullptr);
   }
 
-  // A general remote with a custom protocol, made with the new-project
-  // dialog; the carrier page filled with good values (lead and repeat code on)
-  // and left with Next.
-  void ReachPage(bool repeatCode = true) {
-    OpenMainDialog(ExpressionLibrary::kBuilt);
+  // The main window with a general remote with a custom protocol, made with
+  // the new-project dialog, on this page: the carrier page filled with good
+  // values (lead and repeat code on) and left with Next. body runs inside the
+  // window's modal loop.
+  void WithPage(const std::function<void()>& body, bool repeatCode = true) {
+    RunMainWindow(
+        [&] {
+          ASSERT_NO_FATAL_FAILURE(ReachPage(repeatCode));
+          body();
+        },
+        ExpressionLibrary::kBuilt);
+  }
+
+  void ReachPage(bool repeatCode) {
     ASSERT_NO_FATAL_FAILURE(CreateProjectWithNewProjectDialog("Fan Remote", work.File("projects"), 1));
     project = g_DocManage.GetProjectFilePath();
     ASSERT_FALSE(project.empty());
@@ -234,245 +243,257 @@ const std::vector<wxString> kBuiltFrame = {"IDS_GUIDE_CODE", "IDS_START_BIT", "I
                                            "CONST_CODE2",    "CONST_CODE1",   "IDS_CONNECT_CODE"};
 
 TEST_F(DataFormatPageTest, FrameBuiltWithTheMouseGeneratesSavesAndReopens) {
-  ReachPage();
-  ASSERT_EQ(Choice(kSendType)->GetCount(), 5u);
-  EXPECT_EQ(Choice(kSendType)->GetString(4), GetLangText("IDS_SEND_TYPE_USER"));
-  // The send type puts its fields into the frame and sets the send order.
-  // A project without a stored send type starts on the last one, with an empty frame.
-  EXPECT_EQ(Choice(kSendType)->GetSelection(), 4);
-  EXPECT_EQ(Frame(), (std::vector<wxString>{"IDS_GUIDE_CODE", "IDS_CONNECT_CODE"}));
+  WithPage([&] {
+    ASSERT_EQ(Choice(kSendType)->GetCount(), 5u);
+    EXPECT_EQ(Choice(kSendType)->GetString(4), GetLangText("IDS_SEND_TYPE_USER"));
+    // The send type puts its fields into the frame and sets the send order.
+    // A project without a stored send type starts on the last one, with an empty frame.
+    EXPECT_EQ(Choice(kSendType)->GetSelection(), 4);
+    EXPECT_EQ(Frame(), (std::vector<wxString>{"IDS_GUIDE_CODE", "IDS_CONNECT_CODE"}));
 
-  // A send type puts its fields into the frame and sets the send order.
-  Pick(Choice(kSendType), 0);
-  EXPECT_EQ(Frame(), (std::vector<wxString>{"IDS_GUIDE_CODE", "CONST_CODE1", "CONST_CODE2", "COMMAND",
-                                            "IDS_CONNECT_CODE"}));
-  EXPECT_TRUE(Checked(kLsbFirst));
-  EXPECT_TRUE(Checked(kConstEnable[0]));
-  EXPECT_TRUE(Checked(kConstEnable[1]));
-  EXPECT_FALSE(InPalette("CONST_CODE1"));
-  EXPECT_FALSE(InPalette("CONST_CODE2"));
+    // A send type puts its fields into the frame and sets the send order.
+    Pick(Choice(kSendType), 0);
+    EXPECT_EQ(Frame(), (std::vector<wxString>{"IDS_GUIDE_CODE", "CONST_CODE1", "CONST_CODE2", "COMMAND",
+                                              "IDS_CONNECT_CODE"}));
+    EXPECT_TRUE(Checked(kLsbFirst));
+    EXPECT_TRUE(Checked(kConstEnable[0]));
+    EXPECT_TRUE(Checked(kConstEnable[1]));
+    EXPECT_FALSE(InPalette("CONST_CODE1"));
+    EXPECT_FALSE(InPalette("CONST_CODE2"));
 
-  Type(Page(), kAddressBits, "8");
-  Type(Page(), kAddress, "A5");
-  Type(Page(), kCommandBits2, "7");
-  Type(Page(), kCommandBits, "7");
-  Type(Page(), kConstBits[0], "8");
-  Type(Page(), kConstValue[0], "1F");
-  Type(Page(), kConstBits[1], "4");
-  Type(Page(), kConstValue[1], "C");
-  Pick(Choice(kConstPolarity[1]), 1);  // negative
-  Choose(Page(), kMsbFirst);
-  Tick(Page(), kStartEnable, true);
-  Choose(Page(), kStartValue1);
-  Tick(Page(), kToggleEnable, true);
-  Choose(Page(), kToggleStart0);
-  EXPECT_EQ(Frame(), (std::vector<wxString>{"IDS_GUIDE_CODE", "IDS_START_BIT", "IDS_TOGGLE_BIT",
-                                            "CONST_CODE1", "CONST_CODE2", "COMMAND", "IDS_CONNECT_CODE"}));
+    Type(Page(), kAddressBits, "8");
+    Type(Page(), kAddress, "A5");
+    Type(Page(), kCommandBits2, "7");
+    Type(Page(), kCommandBits, "7");
+    Type(Page(), kConstBits[0], "8");
+    Type(Page(), kConstValue[0], "1F");
+    Type(Page(), kConstBits[1], "4");
+    Type(Page(), kConstValue[1], "C");
+    Pick(Choice(kConstPolarity[1]), 1);  // negative
+    Choose(Page(), kMsbFirst);
+    Tick(Page(), kStartEnable, true);
+    Choose(Page(), kStartValue1);
+    Tick(Page(), kToggleEnable, true);
+    Choose(Page(), kToggleStart0);
+    EXPECT_EQ(Frame(), (std::vector<wxString>{"IDS_GUIDE_CODE", "IDS_START_BIT", "IDS_TOGGLE_BIT",
+                                              "CONST_CODE1", "CONST_CODE2", "COMMAND", "IDS_CONNECT_CODE"}));
 
-  // Removed: dropped away from the frame, back in the palette. A frame
-  // changed by hand is the last send type; parameter 17 follows the frame.
-  Drag(FramePlace("CONST_CODE2"), Empty());
-  EXPECT_TRUE(InPalette("CONST_CODE2"));
-  EXPECT_EQ(Frame(), (std::vector<wxString>{"IDS_GUIDE_CODE", "IDS_START_BIT", "IDS_TOGGLE_BIT",
-                                            "CONST_CODE1", "COMMAND", "IDS_CONNECT_CODE"}));
-  EXPECT_EQ(Choice(kSendType)->GetSelection(), 4);
-  EXPECT_EQ(g_DocManage.GetParam(17),
-            "IDS_GUIDE_CODE,IDS_START_BIT,IDS_TOGGLE_BIT,CONST_CODE1,COMMAND,"
-            "IDS_CONNECT_CODE,");
+    // Removed: dropped away from the frame, back in the palette. A frame
+    // changed by hand is the last send type; parameter 17 follows the frame.
+    Drag(FramePlace("CONST_CODE2"), Empty());
+    EXPECT_TRUE(InPalette("CONST_CODE2"));
+    EXPECT_EQ(Frame(), (std::vector<wxString>{"IDS_GUIDE_CODE", "IDS_START_BIT", "IDS_TOGGLE_BIT",
+                                              "CONST_CODE1", "COMMAND", "IDS_CONNECT_CODE"}));
+    EXPECT_EQ(Choice(kSendType)->GetSelection(), 4);
+    EXPECT_EQ(g_DocManage.GetParam(17),
+              "IDS_GUIDE_CODE,IDS_START_BIT,IDS_TOGGLE_BIT,CONST_CODE1,COMMAND,"
+              "IDS_CONNECT_CODE,");
 
-  // Code 2 is enabled but not in the frame: Next names it and stays.
-  EXPECT_FALSE(Next());
-  ASSERT_EQ(recorder.boxes.size(), 1u);
-  EXPECT_EQ(recorder.boxes[0].text, wxString::Format(GetLangText("IDS_CONSTCODE_UNCONSIG"), "2"));
-  recorder.boxes.clear();
+    // Code 2 is enabled but not in the frame: Next names it and stays.
+    EXPECT_FALSE(Next());
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(recorder.boxes[0].text, wxString::Format(GetLangText("IDS_CONSTCODE_UNCONSIG"), "2"));
+    recorder.boxes.clear();
 
-  // From the palette onto the command: put in before it.
-  Drag(PaletteBlock("CONST_CODE2"), FramePlace("COMMAND"));
-  EXPECT_FALSE(InPalette("CONST_CODE2"));
-  EXPECT_EQ(Frame(), (std::vector<wxString>{"IDS_GUIDE_CODE", "IDS_START_BIT", "IDS_TOGGLE_BIT",
-                                            "CONST_CODE1", "CONST_CODE2", "COMMAND", "IDS_CONNECT_CODE"}));
-  // Reordered: the command taken up and put down on the first code.
-  Drag(FramePlace("COMMAND"), FramePlace("CONST_CODE1"));
-  EXPECT_EQ(Frame(), (std::vector<wxString>{"IDS_GUIDE_CODE", "IDS_START_BIT", "IDS_TOGGLE_BIT", "COMMAND",
-                                            "CONST_CODE1", "CONST_CODE2", "IDS_CONNECT_CODE"}));
-  // Dropped in the row where no field may stand (the connect code): appended
-  // as the last field.
-  Drag(FramePlace("CONST_CODE1"), FramePlace("IDS_CONNECT_CODE"));
-  EXPECT_EQ(Frame(), kBuiltFrame);
-  EXPECT_TRUE(recorder.boxes.empty());
-  // The send type list's longer names are read in the open list.
-  EXPECT_EQ(testsupport::ClippedTexts(dialog->GetClientWindow(), testsupport::ListItems::kShown), "");
-  testsupport::SaveWindowScreenshot(dialog, "data_format_page_en.png");
+    // From the palette onto the command: put in before it.
+    Drag(PaletteBlock("CONST_CODE2"), FramePlace("COMMAND"));
+    EXPECT_FALSE(InPalette("CONST_CODE2"));
+    EXPECT_EQ(Frame(), (std::vector<wxString>{"IDS_GUIDE_CODE", "IDS_START_BIT", "IDS_TOGGLE_BIT",
+                                              "CONST_CODE1", "CONST_CODE2", "COMMAND", "IDS_CONNECT_CODE"}));
+    // Reordered: the command taken up and put down on the first code.
+    Drag(FramePlace("COMMAND"), FramePlace("CONST_CODE1"));
+    EXPECT_EQ(Frame(), (std::vector<wxString>{"IDS_GUIDE_CODE", "IDS_START_BIT", "IDS_TOGGLE_BIT", "COMMAND",
+                                              "CONST_CODE1", "CONST_CODE2", "IDS_CONNECT_CODE"}));
+    // Dropped in the row where no field may stand (the connect code): appended
+    // as the last field.
+    Drag(FramePlace("CONST_CODE1"), FramePlace("IDS_CONNECT_CODE"));
+    EXPECT_EQ(Frame(), kBuiltFrame);
+    EXPECT_TRUE(recorder.boxes.empty());
+    // The send type list's longer names are read in the open list.
+    EXPECT_EQ(testsupport::ClippedTexts(dialog->GetClientWindow(), testsupport::ListItems::kShown), "");
+    testsupport::SaveWindowScreenshot(dialog, "data_format_page_en.png");
 
-  ASSERT_TRUE(Next()) << (recorder.boxes.empty() ? wxString() : recorder.boxes[0].text);
-  EXPECT_TRUE(recorder.boxes.empty());
-  EXPECT_TRUE(IsKeyPageGuideArmed()) << "the key page offers its guide next";
-  EXPECT_EQ(ReadFile(Work("IR_UserDef.inc")), Golden("IR_UserDef.inc"));
-  EXPECT_EQ(ReadFile(Work("IR_SendBits.asm")), Golden("IR_SendBits.asm"));
-  EXPECT_EQ(g_DocManage.CodeMode, 15);
+    ASSERT_TRUE(Next()) << (recorder.boxes.empty() ? wxString() : recorder.boxes[0].text);
+    EXPECT_TRUE(recorder.boxes.empty());
+    EXPECT_TRUE(IsKeyPageGuideArmed()) << "the key page offers its guide next";
+    EXPECT_EQ(ReadFile(Work("IR_UserDef.inc")), Golden("IR_UserDef.inc"));
+    EXPECT_EQ(ReadFile(Work("IR_SendBits.asm")), Golden("IR_SendBits.asm"));
+    EXPECT_EQ(g_DocManage.CodeMode, 15);
 
-  ASSERT_TRUE(dialog->SaveProject());
-  const std::map<wxString, wxString> expected = {
-      {"MSB_FIRST", "1"},
-      {"START_BIT", "1"},
-      {"START_BIT_VALUE", "1"},
-      {"TOGGLE_BIT", "1"},
-      {"TOGGLE_START", "0"},
-      {"ADDRESS_BITS", "8"},
-      {"COMMAND_BITS_EDIT", "7"},
-      {"ADDRESS", "A5"},
-      {"CONST1_BITS", "8"},
-      {"CONST2_BITS", "4"},
-      {"CONST3_BITS", ""},
-      {"CONST4_BITS", ""},
-      {"COMMAND_BITS", "7"},
-      {"CONST1_VALUE", "1F"},
-      {"CONST2_VALUE", "C"},
-      {"CONST3_VALUE", ""},
-      {"CONST4_VALUE", ""},
-      {"CONST1_ON", "1"},
-      {"CONST2_ON", "1"},
-      {"CONST3_ON", "0"},
-      {"CONST4_ON", "0"},
-      {"CONST1_POLARITY", "0"},
-      {"CONST2_POLARITY", "1"},
-      {"CONST3_POLARITY", "0"},
-      {"CONST4_POLARITY", "0"},
-      {"FormatType", "4"},
-      {"SendData",
-       "IDS_GUIDE_CODE,IDS_START_BIT,IDS_TOGGLE_BIT,COMMAND,CONST_CODE2,CONST_CODE1,IDS_CONNECT_CODE"},
-  };
-  const std::map<wxString, wxString> saved = CustomSection();
-  for (const auto& [key, value] : expected) {
-    ASSERT_TRUE(saved.count(key)) << key;
-    EXPECT_EQ(saved.at(key), value) << key;
-  }
+    ASSERT_TRUE(dialog->SaveProject());
+    const std::map<wxString, wxString> expected = {
+        {"MSB_FIRST", "1"},
+        {"START_BIT", "1"},
+        {"START_BIT_VALUE", "1"},
+        {"TOGGLE_BIT", "1"},
+        {"TOGGLE_START", "0"},
+        {"ADDRESS_BITS", "8"},
+        {"COMMAND_BITS_EDIT", "7"},
+        {"ADDRESS", "A5"},
+        {"CONST1_BITS", "8"},
+        {"CONST2_BITS", "4"},
+        {"CONST3_BITS", ""},
+        {"CONST4_BITS", ""},
+        {"COMMAND_BITS", "7"},
+        {"CONST1_VALUE", "1F"},
+        {"CONST2_VALUE", "C"},
+        {"CONST3_VALUE", ""},
+        {"CONST4_VALUE", ""},
+        {"CONST1_ON", "1"},
+        {"CONST2_ON", "1"},
+        {"CONST3_ON", "0"},
+        {"CONST4_ON", "0"},
+        {"CONST1_POLARITY", "0"},
+        {"CONST2_POLARITY", "1"},
+        {"CONST3_POLARITY", "0"},
+        {"CONST4_POLARITY", "0"},
+        {"FormatType", "4"},
+        {"SendData",
+         "IDS_GUIDE_CODE,IDS_START_BIT,IDS_TOGGLE_BIT,COMMAND,CONST_CODE2,CONST_CODE1,IDS_CONNECT_CODE"},
+    };
+    const std::map<wxString, wxString> saved = CustomSection();
+    for (const auto& [key, value] : expected) {
+      ASSERT_TRUE(saved.count(key)) << key;
+      EXPECT_EQ(saved.at(key), value) << key;
+    }
 
-  // Back stores without checking; Next again keeps the frame and writes the same files.
-  Press(KeyPage()->FindWindow(CKeyConfigDlg::kBackId));
-  ASSERT_EQ(dialog->GetCurrentPage(), Page());
-  EXPECT_EQ(Frame(), kBuiltFrame);
-  EXPECT_EQ(Text(kConstValue[1]), "C");
-  ASSERT_TRUE(wxRemoveFile(Work("IR_UserDef.inc")));
-  ASSERT_TRUE(Next());
-  EXPECT_EQ(ReadFile(Work("IR_UserDef.inc")), Golden("IR_UserDef.inc"));
-  CloseMainDialog();
+    // Back stores without checking; Next again keeps the frame and writes the same files.
+    Press(KeyPage()->FindWindow(CKeyConfigDlg::kBackId));
+    ASSERT_EQ(dialog->GetCurrentPage(), Page());
+    EXPECT_EQ(Frame(), kBuiltFrame);
+    EXPECT_EQ(Text(kConstValue[1]), "C");
+    ASSERT_TRUE(wxRemoveFile(Work("IR_UserDef.inc")));
+    ASSERT_TRUE(Next());
+    EXPECT_EQ(ReadFile(Work("IR_UserDef.inc")), Golden("IR_UserDef.inc"));
+  });
+  if (HasFatalFailure()) return;
 
   // Reopened in a fresh window from a reset document: the same diagram and values.
   g_DocManage.Reset(true, false);
   g_DocManage.ProjectName.clear();
   g_DocManage.ProjectFilePath.clear();
-  OpenMainDialog(ExpressionLibrary::kBuilt);
-  ASSERT_EQ(dialog->OpenProjectFile(project), 2);
-  ASSERT_TRUE(Page());
-  testsupport::PumpEvents();
-  EXPECT_EQ(Frame(), kBuiltFrame);
-  EXPECT_FALSE(InPalette("COMMAND"));
-  EXPECT_TRUE(InPalette("CONST_CODE3"));
-  EXPECT_EQ(Choice(kSendType)->GetSelection(), 4);
-  EXPECT_TRUE(Checked(kMsbFirst));
-  EXPECT_TRUE(Checked(kStartEnable));
-  EXPECT_TRUE(Checked(kStartValue1));
-  EXPECT_TRUE(Checked(kToggleEnable));
-  EXPECT_TRUE(Checked(kToggleStart0));
-  EXPECT_TRUE(Checked(kConstEnable[1]));
-  EXPECT_EQ(Choice(kConstPolarity[1])->GetSelection(), 1);
-  EXPECT_EQ(Text(kAddress), "A5");
-  EXPECT_EQ(Text(kConstBits[1]), "4");
-  EXPECT_EQ(Text(kConstValue[0]), "1F");
-  EXPECT_EQ(Text(kCommandBits), "7");
-  EXPECT_TRUE(recorder.boxes.empty());
+  RunMainWindow(
+      [&] {
+        ASSERT_EQ(dialog->OpenProjectFile(project), 2);
+        ASSERT_TRUE(Page());
+        testsupport::PumpEvents();
+        EXPECT_EQ(Frame(), kBuiltFrame);
+        EXPECT_FALSE(InPalette("COMMAND"));
+        EXPECT_TRUE(InPalette("CONST_CODE3"));
+        EXPECT_EQ(Choice(kSendType)->GetSelection(), 4);
+        EXPECT_TRUE(Checked(kMsbFirst));
+        EXPECT_TRUE(Checked(kStartEnable));
+        EXPECT_TRUE(Checked(kStartValue1));
+        EXPECT_TRUE(Checked(kToggleEnable));
+        EXPECT_TRUE(Checked(kToggleStart0));
+        EXPECT_TRUE(Checked(kConstEnable[1]));
+        EXPECT_EQ(Choice(kConstPolarity[1])->GetSelection(), 1);
+        EXPECT_EQ(Text(kAddress), "A5");
+        EXPECT_EQ(Text(kConstBits[1]), "4");
+        EXPECT_EQ(Text(kConstValue[0]), "1F");
+        EXPECT_EQ(Text(kCommandBits), "7");
+        EXPECT_TRUE(recorder.boxes.empty());
 
-  // The reopened page passes its own Next and writes the same files.
-  for (const char* name : {"IR_UserDef.inc", "IR_SendBits.asm"}) {
-    if (wxFileExists(Work(name))) {
-      ASSERT_TRUE(wxRemoveFile(Work(name)));
-    }
-  }
-  ASSERT_TRUE(Next()) << (recorder.boxes.empty() ? wxString() : recorder.boxes[0].text);
-  EXPECT_EQ(ReadFile(Work("IR_UserDef.inc")), Golden("IR_UserDef.inc"));
-  EXPECT_EQ(ReadFile(Work("IR_SendBits.asm")), Golden("IR_SendBits.asm"));
+        // The reopened page passes its own Next and writes the same files.
+        for (const char* name : {"IR_UserDef.inc", "IR_SendBits.asm"}) {
+          if (wxFileExists(Work(name))) {
+            ASSERT_TRUE(wxRemoveFile(Work(name)));
+          }
+        }
+        ASSERT_TRUE(Next()) << (recorder.boxes.empty() ? wxString() : recorder.boxes[0].text);
+        EXPECT_EQ(ReadFile(Work("IR_UserDef.inc")), Golden("IR_UserDef.inc"));
+        EXPECT_EQ(ReadFile(Work("IR_SendBits.asm")), Golden("IR_SendBits.asm"));
+      },
+      ExpressionLibrary::kBuilt);
 }
 
 // Without a repeat code the frame has no connect code: the send type that
 // needs one is refused, and the toggle bit cannot be chosen. A frame without
 // the command shows the red error line until the command is back.
 TEST_F(DataFormatPageTest, RefusedSendTypeAndFrameWithoutCommand) {
-  ReachPage(false);
-  EXPECT_FALSE(Page()->FindWindow(kToggleEnable)->IsEnabled());
-  Pick(Choice(kSendType), 0);
-  EXPECT_EQ(Frame(), (std::vector<wxString>{"IDS_GUIDE_CODE", "CONST_CODE1", "CONST_CODE2", "COMMAND"}));
-  g_DocManage.Modified = 0;
-  Choose(Page(), kLsbFirst);
-  EXPECT_EQ(g_DocManage.Modified, 0) << "the send order it already has changes nothing";
+  WithPage(
+      [&] {
+        EXPECT_FALSE(Page()->FindWindow(kToggleEnable)->IsEnabled());
+        Pick(Choice(kSendType), 0);
+        EXPECT_EQ(Frame(),
+                  (std::vector<wxString>{"IDS_GUIDE_CODE", "CONST_CODE1", "CONST_CODE2", "COMMAND"}));
+        g_DocManage.Modified = 0;
+        Choose(Page(), kLsbFirst);
+        EXPECT_EQ(g_DocManage.Modified, 0) << "the send order it already has changes nothing";
 
-  Pick(Choice(kSendType), 1);
-  ASSERT_EQ(recorder.boxes.size(), 1u);
-  EXPECT_EQ(recorder.boxes[0].text, GetLangText("IDS_MODE_CAN_NO_SEL"));
-  recorder.boxes.clear();
-  EXPECT_EQ(Choice(kSendType)->GetSelection(), 4) << "shown as the last send type";
-  EXPECT_EQ(Frame(), (std::vector<wxString>{"IDS_GUIDE_CODE", "CONST_CODE1", "CONST_CODE2", "COMMAND"}));
+        Pick(Choice(kSendType), 1);
+        ASSERT_EQ(recorder.boxes.size(), 1u);
+        EXPECT_EQ(recorder.boxes[0].text, GetLangText("IDS_MODE_CAN_NO_SEL"));
+        recorder.boxes.clear();
+        EXPECT_EQ(Choice(kSendType)->GetSelection(), 4) << "shown as the last send type";
+        EXPECT_EQ(Frame(),
+                  (std::vector<wxString>{"IDS_GUIDE_CODE", "CONST_CODE1", "CONST_CODE2", "COMMAND"}));
 
-  wxWindow* error = Page()->FindWindow(kErrorLine);
-  EXPECT_EQ(error->GetLabel(), "");
-  Drag(FramePlace("COMMAND"), Empty());
-  EXPECT_EQ(error->GetLabel(), GetLangText("IDS_DATA_FORMAT_ERR"));
-  EXPECT_EQ(error->GetForegroundColour(), *wxRED);
+        wxWindow* error = Page()->FindWindow(kErrorLine);
+        EXPECT_EQ(error->GetLabel(), "");
+        Drag(FramePlace("COMMAND"), Empty());
+        EXPECT_EQ(error->GetLabel(), GetLangText("IDS_DATA_FORMAT_ERR"));
+        EXPECT_EQ(error->GetForegroundColour(), *wxRED);
 
-  // Back stores the frame as it stands, unchecked; Next on the carrier page
-  // brings it back.
-  Press(Page()->FindWindow(kBackId));
-  ASSERT_EQ(dialog->GetCurrentPage(), dialog->FindPage(kModulationParamId));
-  EXPECT_EQ(g_DocManage.GetParam(17), "IDS_GUIDE_CODE,CONST_CODE1,CONST_CODE2,");
-  Press(dialog->FindPage(kModulationParamId)->FindWindow(kNextId));
-  ASSERT_EQ(dialog->GetCurrentPage(), Page());
-  EXPECT_EQ(Frame(), (std::vector<wxString>{"IDS_GUIDE_CODE", "CONST_CODE1", "CONST_CODE2"}));
-  EXPECT_TRUE(recorder.boxes.empty());
-  Drag(PaletteBlock("COMMAND"), FramePlace("CONST_CODE1"));
-  EXPECT_EQ(Frame(), (std::vector<wxString>{"IDS_GUIDE_CODE", "COMMAND", "CONST_CODE1", "CONST_CODE2"}));
-  EXPECT_EQ(error->GetLabel(), "");
+        // Back stores the frame as it stands, unchecked; Next on the carrier page
+        // brings it back.
+        Press(Page()->FindWindow(kBackId));
+        ASSERT_EQ(dialog->GetCurrentPage(), dialog->FindPage(kModulationParamId));
+        EXPECT_EQ(g_DocManage.GetParam(17), "IDS_GUIDE_CODE,CONST_CODE1,CONST_CODE2,");
+        Press(dialog->FindPage(kModulationParamId)->FindWindow(kNextId));
+        ASSERT_EQ(dialog->GetCurrentPage(), Page());
+        EXPECT_EQ(Frame(), (std::vector<wxString>{"IDS_GUIDE_CODE", "CONST_CODE1", "CONST_CODE2"}));
+        EXPECT_TRUE(recorder.boxes.empty());
+        Drag(PaletteBlock("COMMAND"), FramePlace("CONST_CODE1"));
+        EXPECT_EQ(Frame(),
+                  (std::vector<wxString>{"IDS_GUIDE_CODE", "COMMAND", "CONST_CODE1", "CONST_CODE2"}));
+        EXPECT_EQ(error->GetLabel(), "");
+      },
+      /*repeatCode=*/false);
 }
 
 // The page in Simplified Chinese: every text relabelled, the lists' entries
 // translated with their choices kept, the values and the frame kept, the
 // empty error line still empty.
 TEST_F(DataFormatPageTest, LanguageSwitchRelabelsThePageAndKeepsTheFrame) {
-  ReachPage();
-  Pick(Choice(kSendType), 0);
-  Type(Page(), kConstBits[1], "4");
-  Type(Page(), kConstValue[1], "C");
-  Pick(Choice(kConstPolarity[1]), 1);
-  EXPECT_EQ(Choice(kSendType)->GetSelection(), 4) << "a polarity changed by hand is the last send type";
-  const std::vector<wxString> frame = Frame();
+  WithPage([&] {
+    Pick(Choice(kSendType), 0);
+    Type(Page(), kConstBits[1], "4");
+    Type(Page(), kConstValue[1], "C");
+    Pick(Choice(kConstPolarity[1]), 1);
+    EXPECT_EQ(Choice(kSendType)->GetSelection(), 4) << "a polarity changed by hand is the last send type";
+    const std::vector<wxString> frame = Frame();
 
-  wxCommandEvent command(wxEVT_MENU, ID_LANG_SIMPLIFIED);
-  command.SetEventObject(dialog);
-  dialog->ProcessWindowEvent(command);
-  testsupport::PumpEvents();
-  ASSERT_EQ(g_App.currentLangSection, "936");
-  const std::pair<int, const char*> texts[] = {
-      {kNextId, "IDS_NEXT"},
-      {kBackId, "IDS_PRE"},
-      {1098, "IDS_SEND_PROCESS"},
-      {1096, "IDS_SEND_TYPE"},
-      {kConstEnable[1], "IDS_CHK_CONSTCODE2"},
-      {kMsbFirst, "IDS_MSB_BEFORE"},
-      {1107, "IDS_START_BIT"},
-      {1113, "IDS_TOGGLE_BIT"},
-  };
-  for (const auto& [id, key] : texts) EXPECT_EQ(Page()->FindWindow(id)->GetLabel(), GetLangText(key)) << key;
-  EXPECT_EQ(Choice(kSendType)->GetString(0), GetLangText("IDS_SEND_TYPE_TWO_CODES"));
-  EXPECT_EQ(Choice(kSendType)->GetSelection(), 4);
-  EXPECT_EQ(Choice(kConstPolarity[1])->GetString(1), GetLangText("IDS_NEGATIVE"));
-  EXPECT_EQ(Choice(kConstPolarity[1])->GetSelection(), 1);
-  EXPECT_EQ(Text(kConstValue[1]), "C");
-  EXPECT_EQ(Frame(), frame);
-  EXPECT_FALSE(InPalette("COMMAND")) << "the palette laid out again keeps out what the frame holds";
-  EXPECT_TRUE(InPalette("CONST_CODE3"));
-  EXPECT_EQ(Page()->FindWindow(kErrorLine)->GetLabel(), "");
-  // The send type list's longer names are read in the open list.
-  EXPECT_EQ(testsupport::ClippedTexts(dialog->GetClientWindow(), testsupport::ListItems::kShown), "");
-  testsupport::SaveWindowScreenshot(dialog, "data_format_page_zh.png");
+    wxCommandEvent command(wxEVT_MENU, ID_LANG_SIMPLIFIED);
+    command.SetEventObject(dialog);
+    dialog->ProcessWindowEvent(command);
+    testsupport::PumpEvents();
+    ASSERT_EQ(g_App.currentLangSection, "936");
+    const std::pair<int, const char*> texts[] = {
+        {kNextId, "IDS_NEXT"},
+        {kBackId, "IDS_PRE"},
+        {1098, "IDS_SEND_PROCESS"},
+        {1096, "IDS_SEND_TYPE"},
+        {kConstEnable[1], "IDS_CHK_CONSTCODE2"},
+        {kMsbFirst, "IDS_MSB_BEFORE"},
+        {1107, "IDS_START_BIT"},
+        {1113, "IDS_TOGGLE_BIT"},
+    };
+    for (const auto& [id, key] : texts)
+      EXPECT_EQ(Page()->FindWindow(id)->GetLabel(), GetLangText(key)) << key;
+    EXPECT_EQ(Choice(kSendType)->GetString(0), GetLangText("IDS_SEND_TYPE_TWO_CODES"));
+    EXPECT_EQ(Choice(kSendType)->GetSelection(), 4);
+    EXPECT_EQ(Choice(kConstPolarity[1])->GetString(1), GetLangText("IDS_NEGATIVE"));
+    EXPECT_EQ(Choice(kConstPolarity[1])->GetSelection(), 1);
+    EXPECT_EQ(Text(kConstValue[1]), "C");
+    EXPECT_EQ(Frame(), frame);
+    EXPECT_FALSE(InPalette("COMMAND")) << "the palette laid out again keeps out what the frame holds";
+    EXPECT_TRUE(InPalette("CONST_CODE3"));
+    EXPECT_EQ(Page()->FindWindow(kErrorLine)->GetLabel(), "");
+    // The send type list's longer names are read in the open list.
+    EXPECT_EQ(testsupport::ClippedTexts(dialog->GetClientWindow(), testsupport::ListItems::kShown), "");
+    testsupport::SaveWindowScreenshot(dialog, "data_format_page_zh.png");
+  });
 }
 
 // A protocol whose palette holds more data fields than the row has places:

@@ -31,6 +31,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <map>
@@ -78,15 +79,21 @@ class ModulationPageTest : public testsupport::PageTestBase {
 
   void TearDown() override {
     g_DocManage.Modified = 0;
-    CloseMainDialog();
     for (int id : {kModulationParamId, kDataFormatId, kKeyConfigId}) RegisterShellPage(id, nullptr);
     g_BrandFlag = 0;
   }
 
-  // From the start page through the new-project dialog, as a general remote
-  // with a custom protocol.
+  // The main window with a project made from the start page through the
+  // new-project dialog, as a general remote with a custom protocol; body runs
+  // inside the window's modal loop.
+  void WithCustomProject(const std::function<void()>& body) {
+    RunMainWindow([&] {
+      ASSERT_NO_FATAL_FAILURE(CreateCustomProject());
+      body();
+    });
+  }
+
   void CreateCustomProject() {
-    OpenMainDialog();
     ASSERT_NO_FATAL_FAILURE(CreateProjectWithNewProjectDialog("Fan Remote", work.File("projects"), 1));
     ASSERT_EQ(g_DocManage.ProtocolType, kProtocolCustom);
     project = g_DocManage.GetProjectFilePath();
@@ -190,232 +197,239 @@ class ModulationPageTest : public testsupport::PageTestBase {
 };
 
 TEST_F(ModulationPageTest, NewCustomProjectStartsOnTheEmptyPage) {
-  CreateCustomProject();
-  ASSERT_TRUE(Page());
-  EXPECT_EQ(dialog->GetCurrentPage(), Page());
-  for (int id : kInputIds) EXPECT_EQ(Text(id), "") << id;
-  EXPECT_EQ(Page()->GetDutyList()->GetSelection(), wxNOT_FOUND);
-  EXPECT_EQ(Page()->GetDutyList()->GetCount(), 3u);
-  EXPECT_TRUE(Checked(kPdmRadioId));
-  EXPECT_TRUE(Page()->GetEditById(kBit0MarkEditId)->GetEdit()->IsShown());
-  EXPECT_FALSE(Page()->GetEditById(kHalfBitEditId)->GetEdit()->IsShown());
-  EXPECT_TRUE(Page()->GetDefinitionFile().EndsWith("setting.ini"));
+  WithCustomProject([&] {
+    ASSERT_TRUE(Page());
+    EXPECT_EQ(dialog->GetCurrentPage(), Page());
+    for (int id : kInputIds) EXPECT_EQ(Text(id), "") << id;
+    EXPECT_EQ(Page()->GetDutyList()->GetSelection(), wxNOT_FOUND);
+    EXPECT_EQ(Page()->GetDutyList()->GetCount(), 3u);
+    EXPECT_TRUE(Checked(kPdmRadioId));
+    EXPECT_TRUE(Page()->GetEditById(kBit0MarkEditId)->GetEdit()->IsShown());
+    EXPECT_FALSE(Page()->GetEditById(kHalfBitEditId)->GetEdit()->IsShown());
+    EXPECT_TRUE(Page()->GetDefinitionFile().EndsWith("setting.ini"));
+  });
 }
 
 TEST_F(ModulationPageTest, BadValuesAreRefusedAndGoodOnesPassNextIntoTheMacros) {
-  CreateCustomProject();
-  ASSERT_TRUE(Page());
+  WithCustomProject([&] {
+    ASSERT_TRUE(Page());
 
-  // No duty: the message, and the page stays.
-  EXPECT_FALSE(Next());
-  ASSERT_EQ(recorder.boxes.size(), 1u);
-  EXPECT_EQ(recorder.boxes[0].text, GetLangText("IDS_DUTY_NO_SEL"));
-  recorder.boxes.clear();
-
-  FillGoodPdmValues();
-  EXPECT_TRUE(recorder.boxes.empty());
-  auto* dataFormat = dynamic_cast<CNextPage*>(dialog->FindPage(kDataFormatId));
-  ASSERT_TRUE(dataFormat);
-  EXPECT_EQ(dataFormat->leadCode, 1);
-  EXPECT_EQ(dataFormat->repeatCode, 1);
-
-  // Empty, below the minimum, above the maximum: each refused with its marks
-  // and the focus on the input; then a good value passes that input.
-  struct stBadValue {
-    int id;
-    const char* text;
-    const char* good;
-  };
-  const stBadValue bad[] = {
-      {kFreqEditId, "", "38"},
-      {kFreqEditId, "10", "38"},
-      {kFreqEditId, "200", "38"},
-      {kBootMarkEditId, "", "9000"},
-      {kBootMarkEditId, "50", "9000"},
-      {kBootSpaceEditId, "40000", "4500"},
-      {kBit0MarkEditId, "", "560"},
-      {kBit0SpaceEditId, "99", "560"},
-      {kBit1SpaceEditId, "20000", "1690"},
-      {kRepeatPeriodEditId, "", "108"},
-      {kRepeatPeriodEditId, "5", "108"},
-      {kRepeatMarkEditId, "31000", "9000"},
-  };
-  for (const stBadValue& value : bad) {
-    SCOPED_TRACE(wxString::Format("%d '%s'", value.id, value.text).utf8_string());
-    Type(value.id, value.text);
+    // No duty: the message, and the page stays.
     EXPECT_FALSE(Next());
-    EXPECT_TRUE(HasFocus(value.id));
-    EXPECT_EQ(Mark(value.id), "*");
-    EXPECT_TRUE(RedFrame(value.id));
-    Type(value.id, value.good);
-    EXPECT_EQ(Mark(value.id), "");
-    EXPECT_FALSE(RedFrame(value.id));
-  }
-  EXPECT_TRUE(recorder.boxes.empty()) << "range refusals show no message";
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(recorder.boxes[0].text, GetLangText("IDS_DUTY_NO_SEL"));
+    recorder.boxes.clear();
 
-  // The bit rule: both pairs equal.
-  Type(kBit1SpaceEditId, "560");
-  EXPECT_EQ(ErrorLine(), GetLangText("IDS_BIT0_BIT1_INVALID"));
-  EXPECT_FALSE(Next());
-  Type(kBit1SpaceEditId, "1690");
-  EXPECT_EQ(ErrorLine(), "");
+    FillGoodPdmValues();
+    EXPECT_TRUE(recorder.boxes.empty());
+    auto* dataFormat = dynamic_cast<CNextPage*>(dialog->FindPage(kDataFormatId));
+    ASSERT_TRUE(dataFormat);
+    EXPECT_EQ(dataFormat->leadCode, 1);
+    EXPECT_EQ(dataFormat->repeatCode, 1);
 
-  // The previews follow the typed values.
-  EXPECT_EQ(Label(kBootWaveId, 0), "MARK 9000us");
-  EXPECT_EQ(Caption(kBootWaveId), "Lead code: 13500us");
-  EXPECT_EQ(Caption(kBit1WaveId), "Bit 1: 2250us");
-  EXPECT_EQ(Caption(kRepeatWaveId), "Repeat code: 11250us");
-  EXPECT_EQ(Caption(kCarrierWaveId), "Carrier: period 26.32us, frequency 38.00KHz");
-  EXPECT_EQ(Page()->GetWave(kCarrierWaveId)->GetSegmentCount(), 2);
-  EXPECT_EQ(testsupport::ClippedTexts(dialog->GetClientWindow()), "");
-  testsupport::SaveWindowScreenshot(dialog, "modulation_page_en.png");
+    // Empty, below the minimum, above the maximum: each refused with its marks
+    // and the focus on the input; then a good value passes that input.
+    struct stBadValue {
+      int id;
+      const char* text;
+      const char* good;
+    };
+    const stBadValue bad[] = {
+        {kFreqEditId, "", "38"},
+        {kFreqEditId, "10", "38"},
+        {kFreqEditId, "200", "38"},
+        {kBootMarkEditId, "", "9000"},
+        {kBootMarkEditId, "50", "9000"},
+        {kBootSpaceEditId, "40000", "4500"},
+        {kBit0MarkEditId, "", "560"},
+        {kBit0SpaceEditId, "99", "560"},
+        {kBit1SpaceEditId, "20000", "1690"},
+        {kRepeatPeriodEditId, "", "108"},
+        {kRepeatPeriodEditId, "5", "108"},
+        {kRepeatMarkEditId, "31000", "9000"},
+    };
+    for (const stBadValue& value : bad) {
+      SCOPED_TRACE(wxString::Format("%d '%s'", value.id, value.text).utf8_string());
+      Type(value.id, value.text);
+      EXPECT_FALSE(Next());
+      EXPECT_TRUE(HasFocus(value.id));
+      EXPECT_EQ(Mark(value.id), "*");
+      EXPECT_TRUE(RedFrame(value.id));
+      Type(value.id, value.good);
+      EXPECT_EQ(Mark(value.id), "");
+      EXPECT_FALSE(RedFrame(value.id));
+    }
+    EXPECT_TRUE(recorder.boxes.empty()) << "range refusals show no message";
 
-  DisarmKeyPageGuide();
-  ASSERT_TRUE(Next());
-  EXPECT_TRUE(IsKeyPageGuideArmed()) << "the key page offers its guide next";
-  EXPECT_EQ(g_MacroMap["IR_CarrierFreq"], "38");
-  EXPECT_EQ(g_MacroMap["IR_CarrierDuty"], "3");
-  EXPECT_EQ(g_MacroMap["IR_Bit1Space"], "1690");
-  EXPECT_EQ(g_MacroMap["IR_BootCode"], "1");
-  EXPECT_EQ(g_MacroMap["IR_RepeatAGC"], "1");
-  EXPECT_EQ(g_MacroMap["IR_RepeatPeriod"], "108");
-  EXPECT_EQ(g_MacroMap["HEADER_CODE"], "000") << "no boot data: padded";
-  EXPECT_EQ(g_DocManage.GetParam(8), "560");
-  EXPECT_EQ(g_DocManage.Bit1Space(), 1690);
-  EXPECT_EQ(g_DocManage.RepeatKind, 1);
-  EXPECT_EQ(g_DocManage.LeadCodeOn, 1);
+    // The bit rule: both pairs equal.
+    Type(kBit1SpaceEditId, "560");
+    EXPECT_EQ(ErrorLine(), GetLangText("IDS_BIT0_BIT1_INVALID"));
+    EXPECT_FALSE(Next());
+    Type(kBit1SpaceEditId, "1690");
+    EXPECT_EQ(ErrorLine(), "");
+
+    // The previews follow the typed values.
+    EXPECT_EQ(Label(kBootWaveId, 0), "MARK 9000us");
+    EXPECT_EQ(Caption(kBootWaveId), "Lead code: 13500us");
+    EXPECT_EQ(Caption(kBit1WaveId), "Bit 1: 2250us");
+    EXPECT_EQ(Caption(kRepeatWaveId), "Repeat code: 11250us");
+    EXPECT_EQ(Caption(kCarrierWaveId), "Carrier: period 26.32us, frequency 38.00KHz");
+    EXPECT_EQ(Page()->GetWave(kCarrierWaveId)->GetSegmentCount(), 2);
+    EXPECT_EQ(testsupport::ClippedTexts(dialog->GetClientWindow()), "");
+    testsupport::SaveWindowScreenshot(dialog, "modulation_page_en.png");
+
+    DisarmKeyPageGuide();
+    ASSERT_TRUE(Next());
+    EXPECT_TRUE(IsKeyPageGuideArmed()) << "the key page offers its guide next";
+    EXPECT_EQ(g_MacroMap["IR_CarrierFreq"], "38");
+    EXPECT_EQ(g_MacroMap["IR_CarrierDuty"], "3");
+    EXPECT_EQ(g_MacroMap["IR_Bit1Space"], "1690");
+    EXPECT_EQ(g_MacroMap["IR_BootCode"], "1");
+    EXPECT_EQ(g_MacroMap["IR_RepeatAGC"], "1");
+    EXPECT_EQ(g_MacroMap["IR_RepeatPeriod"], "108");
+    EXPECT_EQ(g_MacroMap["HEADER_CODE"], "000") << "no boot data: padded";
+    EXPECT_EQ(g_DocManage.GetParam(8), "560");
+    EXPECT_EQ(g_DocManage.Bit1Space(), 1690);
+    EXPECT_EQ(g_DocManage.RepeatKind, 1);
+    EXPECT_EQ(g_DocManage.LeadCodeOn, 1);
+  });
 }
 
 TEST_F(ModulationPageTest, SavedCustomSectionReopensWithEveryValue) {
-  CreateCustomProject();
-  ASSERT_TRUE(Page());
-  FillGoodPdmValues();
-  ASSERT_TRUE(Next());
-  ASSERT_TRUE(dialog->SaveProject());
+  WithCustomProject([&] {
+    ASSERT_TRUE(Page());
+    FillGoodPdmValues();
+    ASSERT_TRUE(Next());
+    ASSERT_TRUE(dialog->SaveProject());
 
-  const std::map<wxString, wxString> saved = CustomSection();
-  const std::map<wxString, wxString> expected = {
-      {"IR_CarrierFreq", "38"},   {"IR_CarrierDuty", "1/3"},  {"IR_Manchester", "0"},
-      {"IR_BootCode", "1"},       {"IR_BootManchester", "0"}, {"IR_BootDataBits", ""},
-      {"HEADER_CODE", ""},        {"IR_BootMark", "9000"},    {"IR_BootSpace", "4500"},
-      {"IR_Bit1Mark", "560"},     {"IR_Bit0Mark", "560"},     {"IR_Bit1Space", "1690"},
-      {"IR_Bit0Space", "560"},    {"IR_ManchesterTime", ""},  {"IR_Bit0MarkAfter", "0"},
-      {"IR_RepeatCode", "1"},     {"IR_RepeatAGC", "1"},      {"IR_RepeatData", "0"},
-      {"IR_RepeatWhole", "0"},    {"IR_RepeatMark", "9000"},  {"IR_RepeatSpace", "2250"},
-      {"IR_RepeatPeriod", "108"},
-  };
-  for (const auto& [key, value] : expected) {
-    ASSERT_TRUE(saved.count(key)) << key;
-    EXPECT_EQ(saved.at(key), value) << key;
-  }
-  CloseMainDialog();
+    const std::map<wxString, wxString> saved = CustomSection();
+    const std::map<wxString, wxString> expected = {
+        {"IR_CarrierFreq", "38"},   {"IR_CarrierDuty", "1/3"},  {"IR_Manchester", "0"},
+        {"IR_BootCode", "1"},       {"IR_BootManchester", "0"}, {"IR_BootDataBits", ""},
+        {"HEADER_CODE", ""},        {"IR_BootMark", "9000"},    {"IR_BootSpace", "4500"},
+        {"IR_Bit1Mark", "560"},     {"IR_Bit0Mark", "560"},     {"IR_Bit1Space", "1690"},
+        {"IR_Bit0Space", "560"},    {"IR_ManchesterTime", ""},  {"IR_Bit0MarkAfter", "0"},
+        {"IR_RepeatCode", "1"},     {"IR_RepeatAGC", "1"},      {"IR_RepeatData", "0"},
+        {"IR_RepeatWhole", "0"},    {"IR_RepeatMark", "9000"},  {"IR_RepeatSpace", "2250"},
+        {"IR_RepeatPeriod", "108"},
+    };
+    for (const auto& [key, value] : expected) {
+      ASSERT_TRUE(saved.count(key)) << key;
+      EXPECT_EQ(saved.at(key), value) << key;
+    }
+  });
+  if (HasFatalFailure()) return;
 
   // Reopened in a fresh window from a reset document.
   g_DocManage.Reset(true, false);
   g_DocManage.ProjectName.clear();
   g_DocManage.ProjectFilePath.clear();
-  OpenMainDialog();
-  ASSERT_EQ(dialog->OpenProjectFile(project), 2);
-  ASSERT_TRUE(Page());
-  testsupport::PumpEvents();
-  EXPECT_EQ(g_DocManage.Modified, 0) << "showing what was saved changes nothing";
-  EXPECT_EQ(Text(kFreqEditId), "38");
-  EXPECT_EQ(Page()->GetDutyList()->GetStringSelection(), "1/3");
-  EXPECT_TRUE(Checked(kPdmRadioId));
-  EXPECT_TRUE(Checked(kBootCheckId));
-  EXPECT_TRUE(Checked(kBootAgcRadioId));
-  EXPECT_EQ(Text(kBootMarkEditId), "9000");
-  EXPECT_EQ(Text(kBootSpaceEditId), "4500");
-  EXPECT_EQ(Text(kBit0MarkEditId), "560");
-  EXPECT_EQ(Text(kBit0SpaceEditId), "560");
-  EXPECT_EQ(Text(kBit1MarkEditId), "560");
-  EXPECT_EQ(Text(kBit1SpaceEditId), "1690");
-  EXPECT_TRUE(Checked(kRepeatCheckId));
-  EXPECT_TRUE(Checked(kRepeatAgcRadioId));
-  EXPECT_EQ(Text(kRepeatPeriodEditId), "108");
-  EXPECT_EQ(Text(kRepeatMarkEditId), "9000");
-  EXPECT_EQ(Text(kRepeatSpaceEditId), "2250");
-  EXPECT_EQ(Caption(kBit1WaveId), "Bit 1: 2250us");
-  EXPECT_EQ(Caption(kRepeatWaveId), "Repeat code: 11250us");
-  EXPECT_TRUE(recorder.boxes.empty());
+  RunMainWindow([&] {
+    ASSERT_EQ(dialog->OpenProjectFile(project), 2);
+    ASSERT_TRUE(Page());
+    testsupport::PumpEvents();
+    EXPECT_EQ(g_DocManage.Modified, 0) << "showing what was saved changes nothing";
+    EXPECT_EQ(Text(kFreqEditId), "38");
+    EXPECT_EQ(Page()->GetDutyList()->GetStringSelection(), "1/3");
+    EXPECT_TRUE(Checked(kPdmRadioId));
+    EXPECT_TRUE(Checked(kBootCheckId));
+    EXPECT_TRUE(Checked(kBootAgcRadioId));
+    EXPECT_EQ(Text(kBootMarkEditId), "9000");
+    EXPECT_EQ(Text(kBootSpaceEditId), "4500");
+    EXPECT_EQ(Text(kBit0MarkEditId), "560");
+    EXPECT_EQ(Text(kBit0SpaceEditId), "560");
+    EXPECT_EQ(Text(kBit1MarkEditId), "560");
+    EXPECT_EQ(Text(kBit1SpaceEditId), "1690");
+    EXPECT_TRUE(Checked(kRepeatCheckId));
+    EXPECT_TRUE(Checked(kRepeatAgcRadioId));
+    EXPECT_EQ(Text(kRepeatPeriodEditId), "108");
+    EXPECT_EQ(Text(kRepeatMarkEditId), "9000");
+    EXPECT_EQ(Text(kRepeatSpaceEditId), "2250");
+    EXPECT_EQ(Caption(kBit1WaveId), "Bit 1: 2250us");
+    EXPECT_EQ(Caption(kRepeatWaveId), "Repeat code: 11250us");
+    EXPECT_TRUE(recorder.boxes.empty());
+  });
 }
 
 TEST_F(ModulationPageTest, ManchesterBootDataAndPolarityReopen) {
-  CreateCustomProject();
-  ASSERT_TRUE(Page());
-  Type(kFreqEditId, "36");
-  Pick(Page()->GetDutyList(), 2);
-  Choose(kManchesterRadioId);
-  EXPECT_FALSE(Page()->GetEditById(kBit0MarkEditId)->GetEdit()->IsShown());
-  ASSERT_TRUE(Page()->GetEditById(kHalfBitEditId)->GetEdit()->IsShown());
-  Tick(kBootCheckId, true);
-  Choose(kBootManchesterRadioId);
-  g_DocManage.Modified = 0;
-  Choose(kBootManchesterRadioId);
-  EXPECT_EQ(g_DocManage.Modified, 0) << "the applied type again changes nothing";
-  EXPECT_TRUE(Page()->GetEditById(kBootContentEditId)->GetEdit()->IsShown());
-  EXPECT_FALSE(Page()->GetEditById(kBootMarkEditId)->GetEdit()->IsShown());
-  Type(kHalfBitEditId, "560");
-  Type(kBootContentEditId, "1011");  // the mask keeps three digits
-  EXPECT_EQ(Text(kBootContentEditId), "101");
-  EXPECT_EQ(Caption(kBootWaveId), "Lead code: 3360us");
-  EXPECT_EQ(Page()->GetWave(kBootWaveId)->GetSegmentCount(), 6);
-  Choose(kMarkAfterRadioId);
-  EXPECT_EQ(Label(kBit0WaveId, 0), "SPACE 560us");
-  EXPECT_EQ(Label(kBit1WaveId, 0), "MARK 560us");
-  // The repeat AGC burst needs an AGC boot code.
-  Tick(kRepeatCheckId, true);
-  EXPECT_FALSE(Page()->FindWindow(kRepeatAgcRadioId)->IsEnabled());
-  Choose(kRepeatWholeRadioId);
-  Type(kRepeatPeriodEditId, "110");
-  ASSERT_TRUE(Next());
-  EXPECT_EQ(g_MacroMap["IR_ManchesterTime"], wxString::Format("%lu", 560ul | (560ul << 16)));
-  EXPECT_EQ(g_MacroMap["HEADER_CODE"], "101");
-  EXPECT_EQ(g_MacroMap["IR_CarrierDuty"], "4");
-  ASSERT_TRUE(dialog->SaveProject());
-  EXPECT_EQ(CustomSection()["IR_Bit0MarkAfter"], "1");
-  EXPECT_EQ(CustomSection()["IR_BootDataBits"], "3");
-  CloseMainDialog();
+  WithCustomProject([&] {
+    ASSERT_TRUE(Page());
+    Type(kFreqEditId, "36");
+    Pick(Page()->GetDutyList(), 2);
+    Choose(kManchesterRadioId);
+    EXPECT_FALSE(Page()->GetEditById(kBit0MarkEditId)->GetEdit()->IsShown());
+    ASSERT_TRUE(Page()->GetEditById(kHalfBitEditId)->GetEdit()->IsShown());
+    Tick(kBootCheckId, true);
+    Choose(kBootManchesterRadioId);
+    g_DocManage.Modified = 0;
+    Choose(kBootManchesterRadioId);
+    EXPECT_EQ(g_DocManage.Modified, 0) << "the applied type again changes nothing";
+    EXPECT_TRUE(Page()->GetEditById(kBootContentEditId)->GetEdit()->IsShown());
+    EXPECT_FALSE(Page()->GetEditById(kBootMarkEditId)->GetEdit()->IsShown());
+    Type(kHalfBitEditId, "560");
+    Type(kBootContentEditId, "1011");  // the mask keeps three digits
+    EXPECT_EQ(Text(kBootContentEditId), "101");
+    EXPECT_EQ(Caption(kBootWaveId), "Lead code: 3360us");
+    EXPECT_EQ(Page()->GetWave(kBootWaveId)->GetSegmentCount(), 6);
+    Choose(kMarkAfterRadioId);
+    EXPECT_EQ(Label(kBit0WaveId, 0), "SPACE 560us");
+    EXPECT_EQ(Label(kBit1WaveId, 0), "MARK 560us");
+    // The repeat AGC burst needs an AGC boot code.
+    Tick(kRepeatCheckId, true);
+    EXPECT_FALSE(Page()->FindWindow(kRepeatAgcRadioId)->IsEnabled());
+    Choose(kRepeatWholeRadioId);
+    Type(kRepeatPeriodEditId, "110");
+    ASSERT_TRUE(Next());
+    EXPECT_EQ(g_MacroMap["IR_ManchesterTime"], wxString::Format("%lu", 560ul | (560ul << 16)));
+    EXPECT_EQ(g_MacroMap["HEADER_CODE"], "101");
+    EXPECT_EQ(g_MacroMap["IR_CarrierDuty"], "4");
+    ASSERT_TRUE(dialog->SaveProject());
+    EXPECT_EQ(CustomSection()["IR_Bit0MarkAfter"], "1");
+    EXPECT_EQ(CustomSection()["IR_BootDataBits"], "3");
+  });
+  if (HasFatalFailure()) return;
 
   g_DocManage.Reset(true, false);
   g_DocManage.ProjectName.clear();
   g_DocManage.ProjectFilePath.clear();
-  OpenMainDialog();
-  ASSERT_EQ(dialog->OpenProjectFile(project), 2);
-  ASSERT_TRUE(Page());
-  EXPECT_TRUE(Checked(kManchesterRadioId));
-  EXPECT_TRUE(Checked(kMarkAfterRadioId));
-  EXPECT_TRUE(Checked(kBootManchesterRadioId));
-  EXPECT_TRUE(Checked(kRepeatWholeRadioId));
-  EXPECT_EQ(Text(kHalfBitEditId), "560");
-  EXPECT_EQ(Text(kBootContentEditId), "101");
-  EXPECT_EQ(Text(kRepeatPeriodEditId), "110");
-  EXPECT_EQ(Page()->GetDutyList()->GetStringSelection(), "1/4");
-  EXPECT_EQ(Caption(kBootWaveId), "Lead code: 3360us");
+  RunMainWindow([&] {
+    ASSERT_EQ(dialog->OpenProjectFile(project), 2);
+    ASSERT_TRUE(Page());
+    EXPECT_TRUE(Checked(kManchesterRadioId));
+    EXPECT_TRUE(Checked(kMarkAfterRadioId));
+    EXPECT_TRUE(Checked(kBootManchesterRadioId));
+    EXPECT_TRUE(Checked(kRepeatWholeRadioId));
+    EXPECT_EQ(Text(kHalfBitEditId), "560");
+    EXPECT_EQ(Text(kBootContentEditId), "101");
+    EXPECT_EQ(Text(kRepeatPeriodEditId), "110");
+    EXPECT_EQ(Page()->GetDutyList()->GetStringSelection(), "1/4");
+    EXPECT_EQ(Caption(kBootWaveId), "Lead code: 3360us");
+  });
 }
 
 // A definition file whose repeat-period section lost its name: Next cannot
 // check that value, so it is refused with a message rather than silently.
 TEST_F(ModulationPageTest, NextWithAnUnreadableDefinitionSaysWhy) {
-  CreateCustomProject();
-  ASSERT_TRUE(Page());
-  const std::filesystem::path custom =
-      platform::ToFsPath(work.File("settings")) / "General" / "Protocols" / "Custom";
-  std::filesystem::create_directories(custom);
-  std::ifstream in(platform::ToFsPath(Page()->GetDefinitionFile()), std::ios::binary);
-  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  const std::size_t name = text.find("Name=IR_RepeatPeriod");
-  ASSERT_NE(name, std::string::npos);
-  text.replace(name, 4, "Text");
-  std::ofstream(custom / "setting.ini", std::ios::binary) << text;
-  g_App.remoteSettingsFolder = work.File("settings");
-  ASSERT_TRUE(Page()->LoadFromProject());
-  ASSERT_TRUE(Page()->GetDefinitionFile().StartsWith(work.File("settings")));
+  WithCustomProject([&] {
+    ASSERT_TRUE(Page());
+    const std::filesystem::path custom =
+        platform::ToFsPath(work.File("settings")) / "General" / "Protocols" / "Custom";
+    std::filesystem::create_directories(custom);
+    std::ifstream in(platform::ToFsPath(Page()->GetDefinitionFile()), std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::size_t name = text.find("Name=IR_RepeatPeriod");
+    ASSERT_NE(name, std::string::npos);
+    text.replace(name, 4, "Text");
+    std::ofstream(custom / "setting.ini", std::ios::binary) << text;
+    g_App.remoteSettingsFolder = work.File("settings");
+    ASSERT_TRUE(Page()->LoadFromProject());
+    ASSERT_TRUE(Page()->GetDefinitionFile().StartsWith(work.File("settings")));
 
-  FillGoodPdmValues();
-  EXPECT_FALSE(Next());
-  ASSERT_EQ(recorder.boxes.size(), 1u);
-  EXPECT_EQ(recorder.boxes[0].text, GetLangText("IDS_GET_PORTOCOL_INFO_ERROR"));
+    FillGoodPdmValues();
+    EXPECT_FALSE(Next());
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(recorder.boxes[0].text, GetLangText("IDS_GET_PORTOCOL_INFO_ERROR"));
+  });
 }
 
 // Tab as the toolkit first reports it, to the focused entry; true when a
@@ -429,63 +443,65 @@ bool PressTab(wxWindow* focus, bool shift) {
 }
 
 TEST_F(ModulationPageTest, TabWalksTheVisibleEnabledInputs) {
-  CreateCustomProject();
-  ASSERT_TRUE(Page());
-  const auto entry = [this](int id) { return Page()->GetEditById(id)->GetEdit()->GetTextCtrl(); };
-  const auto focusOn = [&](int id) {
-    Page()->GetEditById(id)->GetEdit()->SetFocus();
+  WithCustomProject([&] {
+    ASSERT_TRUE(Page());
+    const auto entry = [this](int id) { return Page()->GetEditById(id)->GetEdit()->GetTextCtrl(); };
+    const auto focusOn = [&](int id) {
+      Page()->GetEditById(id)->GetEdit()->SetFocus();
+      testsupport::PumpEvents();
+      ASSERT_TRUE(HasFocus(id));
+    };
+    // PDM: the hidden half-bit input is skipped.
+    focusOn(kFreqEditId);
+    EXPECT_TRUE(PressTab(entry(kFreqEditId), false));
+    EXPECT_TRUE(HasFocus(kBit0MarkEditId));
+    EXPECT_TRUE(PressTab(entry(kBit0MarkEditId), true)) << "Shift+Tab walks back";
+    EXPECT_TRUE(HasFocus(kFreqEditId));
+    // Without boot and repeat code their inputs are disabled: nothing after bit-1 space.
+    Tick(kRepeatCheckId, false);
+    EXPECT_EQ(dynamic_cast<CNextPage*>(dialog->FindPage(kDataFormatId))->repeatCode, 0);
+    EXPECT_FALSE(Checked(kBootCheckId));
+    focusOn(kBit1SpaceEditId);
+    PressTab(entry(kBit1SpaceEditId), false);  // goes on to the window's own handling
     testsupport::PumpEvents();
-    ASSERT_TRUE(HasFocus(id));
-  };
-  // PDM: the hidden half-bit input is skipped.
-  focusOn(kFreqEditId);
-  EXPECT_TRUE(PressTab(entry(kFreqEditId), false));
-  EXPECT_TRUE(HasFocus(kBit0MarkEditId));
-  EXPECT_TRUE(PressTab(entry(kBit0MarkEditId), true)) << "Shift+Tab walks back";
-  EXPECT_TRUE(HasFocus(kFreqEditId));
-  // Without boot and repeat code their inputs are disabled: nothing after bit-1 space.
-  Tick(kRepeatCheckId, false);
-  EXPECT_EQ(dynamic_cast<CNextPage*>(dialog->FindPage(kDataFormatId))->repeatCode, 0);
-  EXPECT_FALSE(Checked(kBootCheckId));
-  focusOn(kBit1SpaceEditId);
-  PressTab(entry(kBit1SpaceEditId), false);  // goes on to the window's own handling
-  testsupport::PumpEvents();
-  for (int id : {kBootContentEditId, kBootMarkEditId, kBootSpaceEditId, kRepeatPeriodEditId})
-    EXPECT_NE(wxWindow::FindFocus(), entry(id)) << id;
-  Tick(kBootCheckId, true);
-  focusOn(kBit1SpaceEditId);
-  EXPECT_TRUE(PressTab(entry(kBit1SpaceEditId), false));
-  EXPECT_TRUE(HasFocus(kBootMarkEditId)) << "the hidden boot data input is skipped";
+    for (int id : {kBootContentEditId, kBootMarkEditId, kBootSpaceEditId, kRepeatPeriodEditId})
+      EXPECT_NE(wxWindow::FindFocus(), entry(id)) << id;
+    Tick(kBootCheckId, true);
+    focusOn(kBit1SpaceEditId);
+    EXPECT_TRUE(PressTab(entry(kBit1SpaceEditId), false));
+    EXPECT_TRUE(HasFocus(kBootMarkEditId)) << "the hidden boot data input is skipped";
+  });
 }
 
 TEST_F(ModulationPageTest, LanguageSwitchRelabelsThePageAndKeepsItsValues) {
-  CreateCustomProject();
-  ASSERT_TRUE(Page());
-  FillGoodPdmValues();
-  Type(kBit0SpaceEditId, "99");  // out of range: marked
-  ASSERT_EQ(Mark(kBit0SpaceEditId), "*");
+  WithCustomProject([&] {
+    ASSERT_TRUE(Page());
+    FillGoodPdmValues();
+    Type(kBit0SpaceEditId, "99");  // out of range: marked
+    ASSERT_EQ(Mark(kBit0SpaceEditId), "*");
 
-  wxCommandEvent command(wxEVT_MENU, ID_LANG_SIMPLIFIED);
-  command.SetEventObject(dialog);
-  dialog->ProcessWindowEvent(command);
-  testsupport::PumpEvents();
-  ASSERT_EQ(g_App.currentLangSection, "936");
-  EXPECT_EQ(Page()->FindWindow(kNextId)->GetLabel(), GetLangText("IDS_NEXT"));
-  EXPECT_EQ(Page()->FindWindow(kBitGroupId)->GetLabel(), GetLangText("IDS_LABEL4_PDM"));
-  EXPECT_EQ(Caption(kBit1WaveId), wxString::Format(GetLangText("IDS_BIT1_TIME"), 2250));
-  EXPECT_EQ(Text(kBit0SpaceEditId), "99");
-  EXPECT_EQ(Mark(kBit0SpaceEditId), "*");
-  EXPECT_EQ(Text(kRepeatMarkEditId), "9000");
-  Type(kBit0SpaceEditId, "560");
-  EXPECT_EQ(testsupport::ClippedTexts(dialog->GetClientWindow()), "");
-  testsupport::SaveWindowScreenshot(dialog, "modulation_page_zh.png");
+    wxCommandEvent command(wxEVT_MENU, ID_LANG_SIMPLIFIED);
+    command.SetEventObject(dialog);
+    dialog->ProcessWindowEvent(command);
+    testsupport::PumpEvents();
+    ASSERT_EQ(g_App.currentLangSection, "936");
+    EXPECT_EQ(Page()->FindWindow(kNextId)->GetLabel(), GetLangText("IDS_NEXT"));
+    EXPECT_EQ(Page()->FindWindow(kBitGroupId)->GetLabel(), GetLangText("IDS_LABEL4_PDM"));
+    EXPECT_EQ(Caption(kBit1WaveId), wxString::Format(GetLangText("IDS_BIT1_TIME"), 2250));
+    EXPECT_EQ(Text(kBit0SpaceEditId), "99");
+    EXPECT_EQ(Mark(kBit0SpaceEditId), "*");
+    EXPECT_EQ(Text(kRepeatMarkEditId), "9000");
+    Type(kBit0SpaceEditId, "560");
+    EXPECT_EQ(testsupport::ClippedTexts(dialog->GetClientWindow()), "");
+    testsupport::SaveWindowScreenshot(dialog, "modulation_page_zh.png");
 
-  // The bit group's caption follows the modulation chosen since.
-  Choose(kManchesterRadioId);
-  command.SetId(ID_LANG_ENGLISH);
-  dialog->ProcessWindowEvent(command);
-  testsupport::PumpEvents();
-  EXPECT_EQ(Page()->FindWindow(kBitGroupId)->GetLabel(), "Bit timing (Manchester)");
+    // The bit group's caption follows the modulation chosen since.
+    Choose(kManchesterRadioId);
+    command.SetId(ID_LANG_ENGLISH);
+    dialog->ProcessWindowEvent(command);
+    testsupport::PumpEvents();
+    EXPECT_EQ(Page()->FindWindow(kBitGroupId)->GetLabel(), "Bit timing (Manchester)");
+  });
 }
 
 }  // namespace

@@ -28,6 +28,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 namespace fs = std::filesystem;
@@ -92,14 +93,22 @@ class StandardPageTest : public testsupport::PageTestBase {
 
   void TearDown() override {
     g_DocManage.Modified = 0;
-    CloseMainDialog();
     RegisterShellPage(kStandardModePageId, nullptr);
     RegisterShellPage(kKeyConfigId, nullptr);
   }
 
-  // A general remote with a standard protocol, made with the new-project dialog.
+  // The main window with a general remote with a standard protocol, made with
+  // the new-project dialog; body runs inside the window's modal loop.
+  void WithProject(const std::function<void()>& body) {
+    RunMainWindow(
+        [&] {
+          ASSERT_NO_FATAL_FAILURE(CreateProject());
+          body();
+        },
+        ExpressionLibrary::kBuilt);
+  }
+
   void CreateProject() {
-    OpenMainDialog(ExpressionLibrary::kBuilt);
     ASSERT_NO_FATAL_FAILURE(CreateProjectWithNewProjectDialog("Hall Lamp", work.File("projects"), 0));
     project = platform::JoinPath(platform::JoinPath(work.File("projects"), "Hall Lamp"), "Hall Lamp.lmirprj");
     ASSERT_TRUE(wxFileExists(project)) << project;
@@ -157,165 +166,173 @@ class StandardPageTest : public testsupport::PageTestBase {
 };
 
 TEST_F(StandardPageTest, EachProtocolGeneratesItsIncludeFileAndDocumentValues) {
-  CreateProject();
-  CStandardModePage* page = Page();
-  ASSERT_EQ(page->GetProtocolList()->GetCount(), std::size(kCases));
-  // A new project starts on protocol 0 with nothing typed.
-  EXPECT_EQ(page->GetProtocolList()->GetSelection(), 0);
-  EXPECT_EQ(page->GetAddressInput().GetWindowText(), "");
+  WithProject([&] {
+    CStandardModePage* page = Page();
+    ASSERT_EQ(page->GetProtocolList()->GetCount(), std::size(kCases));
+    // A new project starts on protocol 0 with nothing typed.
+    EXPECT_EQ(page->GetProtocolList()->GetSelection(), 0);
+    EXPECT_EQ(page->GetAddressInput().GetWindowText(), "");
 
-  for (std::size_t n = 0; n < std::size(kCases); ++n) {
-    const stProtocolCase& c = kCases[n];
-    SCOPED_TRACE(c.name);
-    Pick(page->GetProtocolList(), static_cast<int>(n));
-    ASSERT_EQ(page->GetProtocolList()->GetStringSelection(), c.name);
-    EXPECT_EQ(page->GetFrequencyBox()->GetValue(), wxString::Format("%d", c.carrier));
-    EXPECT_TRUE(page->GetPicturePath().EndsWith(wxString(c.name) + ".png")) << page->GetPicturePath();
-    if (*c.duty) PickText(page->GetDutyList(), c.duty);
-    TypeAddress(c.address);
-    EXPECT_EQ(UnitText(), "");
+    for (std::size_t n = 0; n < std::size(kCases); ++n) {
+      const stProtocolCase& c = kCases[n];
+      SCOPED_TRACE(c.name);
+      Pick(page->GetProtocolList(), static_cast<int>(n));
+      ASSERT_EQ(page->GetProtocolList()->GetStringSelection(), c.name);
+      EXPECT_EQ(page->GetFrequencyBox()->GetValue(), wxString::Format("%d", c.carrier));
+      EXPECT_TRUE(page->GetPicturePath().EndsWith(wxString(c.name) + ".png")) << page->GetPicturePath();
+      if (*c.duty) PickText(page->GetDutyList(), c.duty);
+      TypeAddress(c.address);
+      EXPECT_EQ(UnitText(), "");
 
+      Next();
+      ASSERT_EQ(dialog->GetCurrentPage(), KeyPage()) << Shown();
+      EXPECT_TRUE(recorder.boxes.empty()) << recorder.boxes.front().text;
+
+      EXPECT_EQ(g_DocManage.CodeMode, n + 1);
+      EXPECT_EQ(g_DocManage.OutputProtocolName, c.name);
+      EXPECT_EQ(g_DocManage.Carrier, c.carrier);
+      EXPECT_EQ(g_DocManage.GetParam(1), c.dutyShown);
+      EXPECT_EQ(g_DocManage.Address, c.addressValue);
+      EXPECT_EQ(g_DocManage.AddressBits, c.addressBits);
+      EXPECT_EQ(g_DocManage.CommandBits, c.commandBits);
+      EXPECT_EQ(g_DocManage.GetParam(22), c.sendOrder);
+      EXPECT_EQ(g_DocManage.GetParam(23), c.sendMode);
+      EXPECT_TRUE(IsKeyPageGuideArmed());
+      DisarmKeyPageGuide();
+      // The table holds this page's macros only, as the include file uses them.
+      std::vector<wxString> names;
+      for (const auto& entry : g_MacroMap) names.push_back(entry.first);
+      EXPECT_EQ(names, (std::vector<wxString>{"ADDRESS_EXT", "ADDRESS_EXT_FLAG", "Address", "IR_Duty",
+                                              "IR_FQC", "SUB_CODE", "SUB_CODE_FLAG"}));
+      EXPECT_EQ(ReadFile(IncludeFile()), Golden(c.name));
+
+      Press(KeyPage()->FindWindow(CKeyConfigDlg::kBackId));
+      ASSERT_EQ(dialog->GetCurrentPage(), page);
+      // Back keeps what was chosen.
+      EXPECT_EQ(page->GetProtocolList()->GetStringSelection(), c.name);
+      EXPECT_EQ(page->GetAddressInput().GetWindowText(), c.address);
+      EXPECT_EQ(page->GetDutyList()->GetStringSelection(), c.dutyShown);
+    }
+    // Next again from the kept values writes the same file.
+    ASSERT_TRUE(wxRemoveFile(IncludeFile()));
     Next();
     ASSERT_EQ(dialog->GetCurrentPage(), KeyPage()) << Shown();
-    EXPECT_TRUE(recorder.boxes.empty()) << recorder.boxes.front().text;
-
-    EXPECT_EQ(g_DocManage.CodeMode, n + 1);
-    EXPECT_EQ(g_DocManage.OutputProtocolName, c.name);
-    EXPECT_EQ(g_DocManage.Carrier, c.carrier);
-    EXPECT_EQ(g_DocManage.GetParam(1), c.dutyShown);
-    EXPECT_EQ(g_DocManage.Address, c.addressValue);
-    EXPECT_EQ(g_DocManage.AddressBits, c.addressBits);
-    EXPECT_EQ(g_DocManage.CommandBits, c.commandBits);
-    EXPECT_EQ(g_DocManage.GetParam(22), c.sendOrder);
-    EXPECT_EQ(g_DocManage.GetParam(23), c.sendMode);
-    EXPECT_TRUE(IsKeyPageGuideArmed());
-    DisarmKeyPageGuide();
-    // The table holds this page's macros only, as the include file uses them.
-    std::vector<wxString> names;
-    for (const auto& entry : g_MacroMap) names.push_back(entry.first);
-    EXPECT_EQ(names, (std::vector<wxString>{"ADDRESS_EXT", "ADDRESS_EXT_FLAG", "Address", "IR_Duty", "IR_FQC",
-                                            "SUB_CODE", "SUB_CODE_FLAG"}));
-    EXPECT_EQ(ReadFile(IncludeFile()), Golden(c.name));
-
-    Press(KeyPage()->FindWindow(CKeyConfigDlg::kBackId));
-    ASSERT_EQ(dialog->GetCurrentPage(), page);
-    // Back keeps what was chosen.
-    EXPECT_EQ(page->GetProtocolList()->GetStringSelection(), c.name);
-    EXPECT_EQ(page->GetAddressInput().GetWindowText(), c.address);
-    EXPECT_EQ(page->GetDutyList()->GetStringSelection(), c.dutyShown);
-  }
-  // Next again from the kept values writes the same file.
-  ASSERT_TRUE(wxRemoveFile(IncludeFile()));
-  Next();
-  ASSERT_EQ(dialog->GetCurrentPage(), KeyPage()) << Shown();
-  EXPECT_EQ(ReadFile(IncludeFile()), Golden("RCA"));
+    EXPECT_EQ(ReadFile(IncludeFile()), Golden("RCA"));
+  });
 }
 
 TEST_F(StandardPageTest, BadAddressAndUnreadableTemplateKeepTheUserOnThePage) {
-  CreateProject();
-  CStandardModePage* page = Page();
-  PickText(page->GetProtocolList(), "RC5");
-  // Nothing typed.
-  Next();
-  EXPECT_EQ(dialog->GetCurrentPage(), page);
-  EXPECT_EQ(BoxTexts(), std::vector<wxString>{GetLangText("IDS_NO_ADDRESS")});
+  WithProject([&] {
+    CStandardModePage* page = Page();
+    PickText(page->GetProtocolList(), "RC5");
+    // Nothing typed.
+    Next();
+    EXPECT_EQ(dialog->GetCurrentPage(), page);
+    EXPECT_EQ(BoxTexts(), std::vector<wxString>{GetLangText("IDS_NO_ADDRESS")});
 
-  // 0x3F does not fit five address bits: marked at once, refused on Next.
-  recorder.boxes.clear();
-  TypeAddress("3F");
-  EXPECT_EQ(UnitText(), "*");
-  Next();
-  EXPECT_EQ(dialog->GetCurrentPage(), page);
-  EXPECT_EQ(BoxTexts(), std::vector<wxString>{GetLangText("IDS_ADDR_ERROR")});
-  TypeAddress("1F");
-  EXPECT_EQ(UnitText(), "");
+    // 0x3F does not fit five address bits: marked at once, refused on Next.
+    recorder.boxes.clear();
+    TypeAddress("3F");
+    EXPECT_EQ(UnitText(), "*");
+    Next();
+    EXPECT_EQ(dialog->GetCurrentPage(), page);
+    EXPECT_EQ(BoxTexts(), std::vector<wxString>{GetLangText("IDS_ADDR_ERROR")});
+    TypeAddress("1F");
+    EXPECT_EQ(UnitText(), "");
 
-  // A template that cannot be read: a message, no file, and the page stays.
-  recorder.boxes.clear();
-  const wxString templates = g_App.templateFolder;
-  g_App.templateFolder = work.File("no-templates");
-  Next();
-  g_App.templateFolder = templates;
-  EXPECT_EQ(dialog->GetCurrentPage(), page);
-  ASSERT_EQ(recorder.boxes.size(), 1u);
-  EXPECT_TRUE(recorder.boxes[0].text.StartsWith("The include file IR_Standard.inc could not be generated"))
-      << recorder.boxes[0].text;
-  EXPECT_FALSE(wxFileExists(IncludeFile()));
-  EXPECT_FALSE(IsKeyPageGuideArmed());
+    // A template that cannot be read: a message, no file, and the page stays.
+    recorder.boxes.clear();
+    const wxString templates = g_App.templateFolder;
+    g_App.templateFolder = work.File("no-templates");
+    Next();
+    g_App.templateFolder = templates;
+    EXPECT_EQ(dialog->GetCurrentPage(), page);
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_TRUE(recorder.boxes[0].text.StartsWith("The include file IR_Standard.inc could not be generated"))
+        << recorder.boxes[0].text;
+    EXPECT_FALSE(wxFileExists(IncludeFile()));
+    EXPECT_FALSE(IsKeyPageGuideArmed());
 
-  recorder.boxes.clear();
-  Next();
-  EXPECT_EQ(dialog->GetCurrentPage(), KeyPage()) << Shown();
-  EXPECT_TRUE(recorder.boxes.empty());
+    recorder.boxes.clear();
+    Next();
+    EXPECT_EQ(dialog->GetCurrentPage(), KeyPage()) << Shown();
+    EXPECT_TRUE(recorder.boxes.empty());
+  });
 }
 
 TEST_F(StandardPageTest, KeyCodesAreCutToTheCommandBitsOnlyWhenTheUserAgrees) {
-  CreateProject();
-  g_DocManage.AddKeyValue(0x3F, "Power");
-  g_DocManage.AddKeyValue(0x7F, "Mute");
-  g_DocManage.AddKeyValue(0xC5, "Menu");
-  PickText(Page()->GetProtocolList(), "RC5");  // six command bits
-  TypeAddress("1");
+  WithProject([&] {
+    g_DocManage.AddKeyValue(0x3F, "Power");
+    g_DocManage.AddKeyValue(0x7F, "Mute");
+    g_DocManage.AddKeyValue(0xC5, "Menu");
+    PickText(Page()->GetProtocolList(), "RC5");  // six command bits
+    TypeAddress("1");
 
-  recorder.answers = {platform::kIdCancel};
-  Next();
-  EXPECT_EQ(dialog->GetCurrentPage(), Page());
-  ASSERT_EQ(recorder.boxes.size(), 1u);
-  EXPECT_EQ(recorder.boxes[0].caption, "Warning");
-  EXPECT_EQ(recorder.boxes[0].text, GetLangText("IDS_MODIFY_COMMAND_BIT_WARNING"));
-  EXPECT_EQ(recorder.boxes[0].type & platform::kMbButtonMask, platform::kMbOkCancel);
-  EXPECT_EQ(g_DocManage.KeyValues()[1].code, 0x7F);
-  EXPECT_EQ(g_DocManage.KeyValues()[2].code, 0xC5);
+    recorder.answers = {platform::kIdCancel};
+    Next();
+    EXPECT_EQ(dialog->GetCurrentPage(), Page());
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(recorder.boxes[0].caption, "Warning");
+    EXPECT_EQ(recorder.boxes[0].text, GetLangText("IDS_MODIFY_COMMAND_BIT_WARNING"));
+    EXPECT_EQ(recorder.boxes[0].type & platform::kMbButtonMask, platform::kMbOkCancel);
+    EXPECT_EQ(g_DocManage.KeyValues()[1].code, 0x7F);
+    EXPECT_EQ(g_DocManage.KeyValues()[2].code, 0xC5);
 
-  recorder.boxes.clear();
-  Next();
-  EXPECT_EQ(dialog->GetCurrentPage(), KeyPage()) << Shown();
-  EXPECT_EQ(recorder.boxes.size(), 1u) << "one question for every code";
-  EXPECT_EQ(g_DocManage.KeyValues()[0].code, 0x3F);
-  EXPECT_EQ(g_DocManage.KeyValues()[1].code, 0x3F);
-  EXPECT_EQ(g_DocManage.KeyValues()[2].code, 0x05);
+    recorder.boxes.clear();
+    Next();
+    EXPECT_EQ(dialog->GetCurrentPage(), KeyPage()) << Shown();
+    EXPECT_EQ(recorder.boxes.size(), 1u) << "one question for every code";
+    EXPECT_EQ(g_DocManage.KeyValues()[0].code, 0x3F);
+    EXPECT_EQ(g_DocManage.KeyValues()[1].code, 0x3F);
+    EXPECT_EQ(g_DocManage.KeyValues()[2].code, 0x05);
+  });
 }
 
 TEST_F(StandardPageTest, SavedChoiceIsWrittenAndShownAgainWhenReopened) {
-  CreateProject();
-  CStandardModePage* page = Page();
-  PickText(page->GetProtocolList(), "SIRC12");
-  PickText(page->GetDutyList(), "1/4");
-  TypeAddress("1B");
-  Next();
-  ASSERT_EQ(dialog->GetCurrentPage(), KeyPage()) << Shown();
-  ASSERT_TRUE(dialog->SaveProject());
-  EXPECT_EQ(platform::ReadProfileSection(project, "Standard"),
-            (std::vector<wxString>{"Protocol=SIRC12", "Address=1B", "sFreq=40", "sDuty=1/4"}));
-  CloseMainDialog();
+  WithProject([&] {
+    CStandardModePage* page = Page();
+    PickText(page->GetProtocolList(), "SIRC12");
+    PickText(page->GetDutyList(), "1/4");
+    TypeAddress("1B");
+    Next();
+    ASSERT_EQ(dialog->GetCurrentPage(), KeyPage()) << Shown();
+    ASSERT_TRUE(dialog->SaveProject());
+    EXPECT_EQ(platform::ReadProfileSection(project, "Standard"),
+              (std::vector<wxString>{"Protocol=SIRC12", "Address=1B", "sFreq=40", "sDuty=1/4"}));
+  });
+  if (HasFatalFailure()) return;
 
   g_DocManage.Reset(true, false);
   g_DocManage.ProjectName.clear();
   g_DocManage.ProjectFilePath.clear();
-  OpenMainDialog(ExpressionLibrary::kBuilt);
-  ASSERT_EQ(dialog->OpenProjectFile(project), 2);
-  EXPECT_TRUE(recorder.boxes.empty()) << recorder.boxes.front().text;
-  page = Page();
-  ASSERT_EQ(dialog->GetCurrentPage(), page);
-  EXPECT_EQ(page->GetProtocolList()->GetStringSelection(), "SIRC12");
-  EXPECT_EQ(page->GetDutyList()->GetStringSelection(), "1/4");
-  EXPECT_EQ(page->GetFrequencyBox()->GetValue(), "40");
-  EXPECT_EQ(page->GetAddressInput().GetWindowText(), "1B");
-  EXPECT_TRUE(page->GetPicturePath().EndsWith("SIRC12.png"));
-  EXPECT_EQ(g_DocManage.CodeMode, 7);
-  EXPECT_EQ(g_DocManage.Address, 0x1B);
-  EXPECT_EQ(g_DocManage.Carrier, 40);
-  EXPECT_EQ(g_DocManage.GetParam(1), "1/4");
+  RunMainWindow(
+      [&] {
+        ASSERT_EQ(dialog->OpenProjectFile(project), 2);
+        EXPECT_TRUE(recorder.boxes.empty()) << recorder.boxes.front().text;
+        CStandardModePage* page = Page();
+        ASSERT_EQ(dialog->GetCurrentPage(), page);
+        EXPECT_EQ(page->GetProtocolList()->GetStringSelection(), "SIRC12");
+        EXPECT_EQ(page->GetDutyList()->GetStringSelection(), "1/4");
+        EXPECT_EQ(page->GetFrequencyBox()->GetValue(), "40");
+        EXPECT_EQ(page->GetAddressInput().GetWindowText(), "1B");
+        EXPECT_TRUE(page->GetPicturePath().EndsWith("SIRC12.png"));
+        EXPECT_EQ(g_DocManage.CodeMode, 7);
+        EXPECT_EQ(g_DocManage.Address, 0x1B);
+        EXPECT_EQ(g_DocManage.Carrier, 40);
+        EXPECT_EQ(g_DocManage.GetParam(1), "1/4");
+      },
+      ExpressionLibrary::kBuilt);
 }
 
 // A stored name selects only the protocol of exactly that name; a stored
 // carrier that differs from the definition is kept after a notice.
 TEST_F(StandardPageTest, StoredChoiceMustNameAProtocolWhole) {
-  CreateProject();
-  PickText(Page()->GetProtocolList(), "NEC_EXT");
-  TypeAddress("1234");
-  ASSERT_TRUE(dialog->SaveProject());
-  CloseMainDialog();
+  WithProject([&] {
+    PickText(Page()->GetProtocolList(), "NEC_EXT");
+    TypeAddress("1234");
+    ASSERT_TRUE(dialog->SaveProject());
+  });
+  if (HasFatalFailure()) return;
 
   struct stStored {
     const char* protocol;
@@ -337,34 +354,37 @@ TEST_F(StandardPageTest, StoredChoiceMustNameAProtocolWhole) {
     g_DocManage.ProjectName.clear();
     g_DocManage.ProjectFilePath.clear();
     recorder.boxes.clear();
-    OpenMainDialog(ExpressionLibrary::kBuilt);
-    EXPECT_EQ(dialog->OpenProjectFile(project), c.opened);
-    std::vector<wxString> expected;
-    for (const char* key : c.keys) expected.push_back(GetLangText(key));
-    EXPECT_EQ(BoxTexts(), expected);
-    if (c.opened == 2) {
-      EXPECT_EQ(Page()->GetProtocolList()->GetStringSelection(), c.shown);
-      EXPECT_EQ(Page()->GetFrequencyBox()->GetValue(), c.freq);
-      EXPECT_EQ(g_DocManage.Carrier, std::stoi(c.freq));
-    }
-    CloseMainDialog();
+    RunMainWindow(
+        [&] {
+          EXPECT_EQ(dialog->OpenProjectFile(project), c.opened);
+          std::vector<wxString> expected;
+          for (const char* key : c.keys) expected.push_back(GetLangText(key));
+          EXPECT_EQ(BoxTexts(), expected);
+          if (c.opened == 2) {
+            EXPECT_EQ(Page()->GetProtocolList()->GetStringSelection(), c.shown);
+            EXPECT_EQ(Page()->GetFrequencyBox()->GetValue(), c.freq);
+            EXPECT_EQ(g_DocManage.Carrier, std::stoi(c.freq));
+          }
+        },
+        ExpressionLibrary::kBuilt);
   }
 }
 
 TEST_F(StandardPageTest, ScreenshotsInEnglishAndChinese) {
-  CreateProject();
-  PickText(Page()->GetProtocolList(), "NEC");
-  TypeAddress("A5");
-  testsupport::PumpEvents();
-  EXPECT_EQ(testsupport::ClippedTexts(dialog->GetClientWindow()), "");
-  EXPECT_FALSE(testsupport::SaveWindowScreenshot(dialog, "standard_page_en.png").empty());
-  dialog->SwitchLanguage("936");
-  testsupport::PumpEvents();
-  EXPECT_EQ(Page()->FindWindow(CStandardModePage::kProtocolLabelId)->GetLabel(),
-            GetLangText("IDS_STANDARD_TYPE"));
-  EXPECT_EQ(testsupport::ClippedTexts(dialog->GetClientWindow()), "");
-  EXPECT_FALSE(testsupport::SaveWindowScreenshot(dialog, "standard_page_zh.png").empty());
-  dialog->SwitchLanguage("1252");
+  WithProject([&] {
+    PickText(Page()->GetProtocolList(), "NEC");
+    TypeAddress("A5");
+    testsupport::PumpEvents();
+    EXPECT_EQ(testsupport::ClippedTexts(dialog->GetClientWindow()), "");
+    EXPECT_FALSE(testsupport::SaveWindowScreenshot(dialog, "standard_page_en.png").empty());
+    dialog->SwitchLanguage("936");
+    testsupport::PumpEvents();
+    EXPECT_EQ(Page()->FindWindow(CStandardModePage::kProtocolLabelId)->GetLabel(),
+              GetLangText("IDS_STANDARD_TYPE"));
+    EXPECT_EQ(testsupport::ClippedTexts(dialog->GetClientWindow()), "");
+    EXPECT_FALSE(testsupport::SaveWindowScreenshot(dialog, "standard_page_zh.png").empty());
+    dialog->SwitchLanguage("1252");
+  });
 }
 
 }  // namespace
