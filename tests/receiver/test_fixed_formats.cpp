@@ -283,6 +283,23 @@ TEST(FixedFormats, AFrameThatIsNotOfTheKindGoesToTheGenericDecoder) {
   }
 }
 
+// Some remotes send kind 1 with a leader mark of 9.8 to 10 ms and a 3.86 ms
+// space (as received).
+TEST(FixedFormats, Kind1WithTheLongerLeaderOfSomeRemotes) {
+  for (const stPulse leader : {stPulse{9800, 3860}, stPulse{10000, 3860}}) {
+    stSignal signal = Kind1Frame(0x5A, 0xA5, 0x3C);
+    signal.pulses[0] = leader;
+    for (std::uint32_t seed = 1; seed <= kSeedsPerShift; ++seed) {
+      Load(signal, {seed, kReceiverJitter, 0.0});
+      DecodeByCarrierBand();
+      const std::string where = std::to_string(leader.markUs) + " µs leader, seed " + std::to_string(seed);
+      ASSERT_EQ(AnalyserFrameKind(), 1) << where;
+      EXPECT_EQ(AnalyserAddress(), 0x5A) << where;
+      EXPECT_EQ(AnalyserCommand(), 0x3C) << where;
+    }
+  }
+}
+
 // The leaders of kinds 9, 5 and 1 lie 5 to 7 % apart and their windows meet:
 // a leader in the shared part still gives each frame its own kind.
 TEST(FixedFormats, CloseLeadersAreToldApartByTheKindsOwnChecks) {
