@@ -54,12 +54,14 @@ struct stHalfBitWindows {
   int endSpace;
 };
 
-// 9 / 4.5 ms leader, 32 bits, 562 µs unit (kinds 1 and 2).
+// 9 / 4.5 ms leader, 32 bits, 562 µs unit (kinds 1 and 2). The leader window
+// also takes the 9.8 to 10 ms marks with 3.86 ms spaces of some remotes (as
+// received, with the edge jitter).
 struct stKind1Windows {
   stLeaderWindows leader;
   stPeriodWindows bits;
 };
-constexpr stKind1Windows kKind1{{kBand38kHz, {2163, 2450}, {1000, 1250}, kNoRange}, {{211, 351}, {422, 703}}};
+constexpr stKind1Windows kKind1{{kBand38kHz, {2163, 2521}, {944, 1250}, kNoRange}, {{211, 351}, {422, 703}}};
 
 // 8.4 / 4.2 ms leader, 16 bits, 525 µs unit.
 struct stKind5Windows {

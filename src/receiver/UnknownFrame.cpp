@@ -13,6 +13,7 @@ namespace {
 constexpr int kFirstFrameScanEnd = 49;
 constexpr int kLongPeriod = 1250;  // 5 ms
 constexpr int kLastFallbackPulse = 99;
+constexpr int kLastFollowingPulse = kWavePulses - 1;  // the data after the first frame go on to here
 constexpr int kSecondValueDistance = 25;
 constexpr int kBiphaseRegisterBits = 96;
 
@@ -136,19 +137,51 @@ bool WithinLeaderDistance(int period, int bitPeriod) {
   return bitPeriod != 0 && std::abs(period - bitPeriod) <= 100;
 }
 
+// The first pulse from first on whose period is no bit: the frame's closing
+// pulse; last + 1 when every pulse up to last is a bit.
+int FindClosingPulse(int first, int last, const stBitTiming& timing) {
+  int pulse = first;
+  while (pulse <= last && Period(pulse) != 0 && NearBitPeriod(Period(pulse), timing)) ++pulse;
+  return pulse;
+}
+
 // Bits by period from pulse first on; returns the pulse that closed the frame.
 int ReadPeriodBits(int first, const stBitTiming& timing) {
-  int pulse = first;
-  for (; pulse <= kLastFallbackPulse && Period(pulse) != 0; ++pulse) {
-    if (NearPeriod(Period(pulse), timing.zeroPeriod)) {
-      AppendReceivedBit(0);
-    } else if (NearPeriod(Period(pulse), timing.onePeriod)) {
-      AppendReceivedBit(1);
-    } else {
-      break;
-    }
+  const int closing = FindClosingPulse(first, kLastFallbackPulse, timing);
+  for (int pulse = first; pulse < closing; ++pulse) {
+    AppendReceivedBit(NearPeriod(Period(pulse), timing.zeroPeriod) ? 0u : 1u);
   }
-  return pulse;
+  return closing;
+}
+
+// A frame read by period ends where the capture ends or at a frame gap; a
+// period of another length inside it is one the two bit timings cannot read.
+bool EndsPeriodFrame(int closing, int last) {
+  return closing <= last && (Period(closing) == 0 || Period(closing) > kLongPeriod);
+}
+
+// The list stops at this pulse without a closing mark: the record was full
+// and cut the signal there.
+bool IsCutOff(int pulse) { return Period(pulse) == 0 && Mark(pulse) == 0; }
+
+// Data without a leader follow the frame that pulses first..closing-1 held.
+// A repeat reads to its end in no more bits than the frame; data that do not,
+// or go on longer, are the rest of the frame after a pause inside it. A
+// repeat that the record cut off is taken as it is.
+bool PeriodFrameGoesOnAfterAPause(int first, int closing, const stBitTiming& timing) {
+  const int next = closing + 1;
+  if (Period(closing) == 0 || !NearBitPeriod(Period(next), timing)) return false;
+  const int nextClosing = FindClosingPulse(next, kLastFollowingPulse, timing);
+  if (IsCutOff(nextClosing)) return false;
+  return !EndsPeriodFrame(nextClosing, kLastFollowingPulse) || nextClosing - next > closing - first;
+}
+
+// A frame read only in part is no result: the capture is to be taken again.
+void RefuseFrame() {
+  stIrResult& result = g_IrCapture.result;
+  result.generic = stGenericResult{};
+  result.frameKind = 0;
+  result.noFrame = 1;
 }
 
 // The last bit of a pulse-width frame has no space of its own: the closing
@@ -188,10 +221,15 @@ void DecodeEqualTimingFrame(ECoding coding, int frameEnd) {
   const bool noLeader =
       WithinLeaderDistance(Period(0), timing.zeroPeriod) || WithinLeaderDistance(Period(0), timing.onePeriod);
   if (!noLeader) TakeLeader();
-  const int closing = ReadPeriodBits(noLeader ? 0 : 1, timing);
+  const int first = noLeader ? 0 : 1;
+  const int closing = ReadPeriodBits(first, timing);
+  if (!EndsPeriodFrame(closing, kLastFallbackPulse) || PeriodFrameGoesOnAfterAPause(first, closing, timing)) {
+    RefuseFrame();
+    return;
+  }
   const bool closingMarkIsData = coding == ECoding::EqualSpaces && ReadClosingMarkBit(closing, timing);
   generic.stopBit = (Mark(closing) != 0 && !closingMarkIsData) ? 1 : 0;
-  if (closing <= kLastFallbackPulse && Period(closing) != 0) NoteFollowingFrame(closing, timing);
+  if (Period(closing) != 0) NoteFollowingFrame(closing, timing);
   if (generic.bitCount > 0) result.frameKind = kFrameKindGeneric;
 }
 
@@ -199,24 +237,47 @@ void DecodeEqualTimingFrame(ECoding coding, int frameEnd) {
 class CBiphaseLevels {
  public:
   void Put(unsigned level, int count) {
-    for (int i = 0; i < count && m_length < kBiphaseRegisterBits; ++i) m_levels[m_length++] = level != 0;
+    for (int i = 0; i < count; ++i) {
+      if (m_length == kBiphaseRegisterBits) {
+        m_overflow = true;
+        return;
+      }
+      m_levels[m_length++] = level != 0;
+    }
+  }
+  // The closing space: idle levels, as far as the register goes.
+  void PutClosingSpace() {
+    for (int i = 0; i < 3 && m_length < kBiphaseRegisterBits; ++i) m_levels[m_length++] = false;
   }
   void PrependZero() {
+    if (m_length == kBiphaseRegisterBits && m_levels[kBiphaseRegisterBits - 1]) m_overflow = true;
     std::copy_backward(m_levels, m_levels + kBiphaseRegisterBits - 1, m_levels + kBiphaseRegisterBits);
     m_levels[0] = false;
     m_length = std::min(m_length + 1, kBiphaseRegisterBits);
   }
-  // Symbols from the top: pair 10 = 1, pair 01 = 0; any other pair ends the frame.
-  void ReadSymbols() const {
-    for (int i = 0; i + 1 < kBiphaseRegisterBits; i += 2) {
-      if (m_levels[i] == m_levels[i + 1]) break;
-      AppendReceivedBit(m_levels[i] ? 1u : 0u);
+  // Symbols from the top: pair 10 = 1, pair 01 = 0; any other pair ends the
+  // frame. The count of symbols before that pair.
+  int CountSymbols() const {
+    int symbols = 0;
+    while (2 * symbols + 1 < kBiphaseRegisterBits && m_levels[2 * symbols] != m_levels[2 * symbols + 1]) {
+      ++symbols;
     }
+    return symbols;
+  }
+  void AppendSymbols(int symbols) const {
+    for (int i = 0; i < symbols; ++i) AppendReceivedBit(m_levels[2 * i] ? 1u : 0u);
+  }
+  // Nothing but the closing space follows the first symbols: the frame was
+  // read to its end.
+  bool EndsAfter(int symbols) const {
+    return !m_overflow &&
+           std::none_of(m_levels + 2 * symbols, m_levels + m_length, [](bool level) { return level; });
   }
 
  private:
   bool m_levels[kBiphaseRegisterBits] = {};
   int m_length = 0;
+  bool m_overflow = false;  // the frame had more half-bits than the register holds
 };
 
 struct stBiphaseWidths {
@@ -253,30 +314,60 @@ std::uint32_t AverageHalfBitTime(int frameEnd, int shortWidth) {
   return count == 0 ? 0 : Micros(sum / count);
 }
 
-// Half-bit levels from pulse first on up to the space that ends the frame.
-// Returns that pulse (-1 when none did) and whether the first long element
-// was a mark.
-int ConvertToHalfBits(int first, const stBiphaseWidths& widths, CBiphaseLevels& levels,
-                      bool& firstLongIsMark) {
+struct stHalfBitFrame {
+  int closing = -1;  // the pulse whose space (or the list's end) ended the frame; -1 when none did
+  bool firstLongIsMark = false;
+  bool unreadable = false;  // a mark or space of neither width
+};
+
+// Half-bit levels from pulse first on up to the space that ends the frame;
+// when the first long element is a mark, the frame began in the middle of a
+// symbol and gets the idle half-bit ahead of it.
+stHalfBitFrame ConvertToHalfBits(int first, int last, const stBiphaseWidths& widths, CBiphaseLevels& levels) {
   const int longLimit = widths.longWidth + 100;
+  stHalfBitFrame frame;
   bool longSeen = false;
   const auto units = [&](int width, bool isMark) {
     if (Near(width, widths.shortWidth)) return 1;
-    if (!Near(width, widths.longWidth)) return 0;
-    if (!longSeen) firstLongIsMark = isMark;
+    if (!Near(width, widths.longWidth)) {
+      frame.unreadable = true;
+      return 0;
+    }
+    if (!longSeen) frame.firstLongIsMark = isMark;
     longSeen = true;
     return 2;
   };
-  firstLongIsMark = false;
-  for (int pulse = first; pulse <= kLastFallbackPulse; ++pulse) {
+  for (int pulse = first; pulse <= last; ++pulse) {
     levels.Put(1, units(Mark(pulse), true));
     if (HasNoSpace(pulse) || Space(pulse) > longLimit) {
-      levels.Put(0, 3);
-      return pulse;
+      levels.PutClosingSpace();
+      frame.closing = pulse;
+      break;
     }
     levels.Put(0, units(Space(pulse), false));
   }
-  return -1;
+  if (frame.firstLongIsMark) levels.PrependZero();
+  return frame;
+}
+
+// Every half-bit of the frame was read, up to its closing space.
+bool ReadToItsEnd(const stHalfBitFrame& frame, const CBiphaseLevels& levels, int symbols) {
+  return frame.closing >= 0 && !frame.unreadable && levels.EndsAfter(symbols);
+}
+
+// A frame without a leader follows: a repeat reads to its end in no more
+// symbols than this frame; one that does not, or goes on longer, is the rest
+// of this frame after a pause inside it (extended bi-phase formats pause
+// between address and command). A repeat that the record cut off is taken as
+// it is.
+bool BiphaseFrameGoesOnAfterAPause(int closing, const stBiphaseWidths& widths, int symbols) {
+  const int next = closing + 1;
+  if (HasNoSpace(closing) || Mark(next) > widths.longWidth + 100) return false;
+  CBiphaseLevels following;
+  const stHalfBitFrame frame = ConvertToHalfBits(next, kLastFollowingPulse, widths, following);
+  if (frame.closing >= 0 && IsCutOff(frame.closing)) return false;
+  const int followingSymbols = following.CountSymbols();
+  return !ReadToItsEnd(frame, following, followingSymbols) || followingSymbols > symbols;
 }
 
 void NoteFollowingBiphaseFrame(int closing, const stBiphaseWidths& widths) {
@@ -306,14 +397,18 @@ void DecodeBiphaseFrame(int frameEnd) {
   if (leader) TakeLeader();
 
   CBiphaseLevels levels;
-  bool firstLongIsMark = false;
-  const int closing = ConvertToHalfBits(leader ? 1 : 0, widths, levels, firstLongIsMark);
-  if (firstLongIsMark) {  // the frame began in the middle of a symbol
-    levels.PrependZero();
-    if (generic.leaderFlag) generic.leaderSpace -= std::min(generic.leaderSpace, generic.halfBitTime);
+  const stHalfBitFrame frame = ConvertToHalfBits(leader ? 1 : 0, kLastFallbackPulse, widths, levels);
+  const int symbols = levels.CountSymbols();
+  if (!ReadToItsEnd(frame, levels, symbols) ||
+      BiphaseFrameGoesOnAfterAPause(frame.closing, widths, symbols)) {
+    RefuseFrame();
+    return;
   }
-  if (closing >= 0 && !HasNoSpace(closing)) NoteFollowingBiphaseFrame(closing, widths);
-  levels.ReadSymbols();
+  // The idle half-bit put ahead of the frame was the end of the leader's space.
+  if (frame.firstLongIsMark && generic.leaderFlag)
+    generic.leaderSpace -= std::min(generic.leaderSpace, generic.halfBitTime);
+  if (!HasNoSpace(frame.closing)) NoteFollowingBiphaseFrame(frame.closing, widths);
+  levels.AppendSymbols(symbols);
   if (generic.bitCount > 0) result.frameKind = kFrameKindGeneric;
 }
 

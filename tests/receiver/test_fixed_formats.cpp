@@ -241,18 +241,6 @@ stSignal Kind3LikeFrame(const std::vector<bool>& bits) {
   return {36000, 1.0 / 4, 889, LevelsToPulses(Manchester(bits, false), 889)};
 }
 
-// A bi-phase frame of kind 4's timing: leader, start bit, mode, trailer, payload.
-stSignal Kind4LikeFrame(unsigned mode, const std::vector<bool>& payload) {
-  std::vector<bool> levels(6, true);
-  levels.insert(levels.end(), 2, false);
-  const std::vector<bool> head = Manchester(Join({{true}, MsbFirst(mode, 3)}), true);
-  levels.insert(levels.end(), head.begin(), head.end());
-  levels.insert(levels.end(), {true, true, false, false});
-  const std::vector<bool> data = Manchester(payload, true);
-  levels.insert(levels.end(), data.begin(), data.end());
-  return {36000, 1.0 / 3, 444, LevelsToPulses(levels, 444)};
-}
-
 }  // namespace
 
 // Frames that carry more bits than a kind, or another mode, must not be taken
@@ -281,8 +269,8 @@ TEST(FixedFormats, AFrameThatIsNotOfTheKindGoesToTheGenericDecoder) {
       {"kind 11 with 25 bits", WithExtraPulses(kind11, LastPulse(kind11), 1, 1), 11},
       {"kind 3 with 15 symbols", Kind3LikeFrame(Join({{true, true}, MsbFirst(0x0ABC, 13)})), 3},
       {"kind 4 in mode 3", Kind4Frame(3, 1, 0x1E, 0x0C), 4},
-      {"kind 4 in mode 6 with 32 payload bits", Kind4LikeFrame(6, MsbFirst(0x800F1E0Cu, 32)), 4},
-      {"kind 4 with 17 payload bits", Kind4LikeFrame(0, MsbFirst(0x11E0C, 17)), 4},
+      {"kind 4 in mode 6 with 32 payload bits", Kind4PayloadFrame(6, 1, MsbFirst(0x800F1E0Cu, 32)), 4},
+      {"kind 4 with 17 payload bits", Kind4PayloadFrame(0, 1, MsbFirst(0x11E0C, 17)), 4},
   };
   for (const stForeignFrame& c : cases) {
     for (std::uint32_t seed = 1; seed <= 5; ++seed) {
@@ -291,6 +279,23 @@ TEST(FixedFormats, AFrameThatIsNotOfTheKindGoesToTheGenericDecoder) {
       EXPECT_EQ(g_IrCapture.result.frameError, 1) << c.name;
       EXPECT_NE(AnalyserFrameKind(), c.kind) << c.name;
       EXPECT_TRUE(AnalyserFrameKind() == kFrameKindGeneric || AnalyserRelearnFlag()) << c.name;
+    }
+  }
+}
+
+// Some remotes send kind 1 with a leader mark of 9.8 to 10 ms and a 3.86 ms
+// space (as received).
+TEST(FixedFormats, Kind1WithTheLongerLeaderOfSomeRemotes) {
+  for (const stPulse leader : {stPulse{9800, 3860}, stPulse{10000, 3860}}) {
+    stSignal signal = Kind1Frame(0x5A, 0xA5, 0x3C);
+    signal.pulses[0] = leader;
+    for (std::uint32_t seed = 1; seed <= kSeedsPerShift; ++seed) {
+      Load(signal, {seed, kReceiverJitter, 0.0});
+      DecodeByCarrierBand();
+      const std::string where = std::to_string(leader.markUs) + " µs leader, seed " + std::to_string(seed);
+      ASSERT_EQ(AnalyserFrameKind(), 1) << where;
+      EXPECT_EQ(AnalyserAddress(), 0x5A) << where;
+      EXPECT_EQ(AnalyserCommand(), 0x3C) << where;
     }
   }
 }

@@ -145,6 +145,59 @@ TEST(UnknownFrame, AShortFrameIsNotAveragedPastItsEnd) {
   EXPECT_EQ(AnalyserEndKind(), 1);
 }
 
+// The fallback refuses a frame it cannot read to its end: it stops at a pair
+// or a period it cannot read, or the end it found is a pause inside the frame.
+TEST(UnknownFrame, AFrameItCannotReadToItsEndAsksForARelearn) {
+  // 38 pulses of four space lengths; the first 12 use two of them.
+  const std::vector<int> fourLengths{0, 2, 2, 0, 0, 2, 0, 2, 2, 2, 0, 0, 1, 3, 0, 2, 3, 1, 1,
+                                     0, 2, 3, 0, 1, 2, 3, 3, 0, 1, 2, 0, 3, 1, 2, 0, 1, 3, 2};
+  const struct {
+    const char* name;
+    stSignal signal;
+  } cases[] = {
+      {"kind 4's format in mode 6 with 32 bits", Kind4PayloadFrame(6, 0, MsbFirst(0x0F1E0C5Au, 32))},
+      {"kind 4's format in mode 6 with 20 bits", Kind4PayloadFrame(6, 0, MsbFirst(0x3A5C1u, 20))},
+      {"kind 3 extended to 20 bits", Kind3ExtendedFrame(0, 0x10, 0x16, 0x0A)},
+      {"kind 3 extended to 20 bits, command bit 6 set", Kind3ExtendedFrame(1, 0x1B, 0x72, 0x3F)},
+      {"kind 3 extended to 20 bits, one frame and its repeat",
+       [] {
+         stSignal signal = Kind3ExtendedFrame(0, 0x10, 0x0C, 0x21);
+         const std::vector<stPulse> frame = signal.pulses;
+         signal.pulses.back().spaceUs = 75000;
+         signal.pulses.insert(signal.pulses.end(), frame.begin(), frame.end());
+         return signal;
+       }()},
+      {"pulse distance with four period lengths", PulseDistanceSymbols(fourLengths, {560, 1120, 1690, 2250})},
+  };
+  for (const auto& c : cases) {
+    for (double delay : kShifts) {
+      for (std::uint32_t seed = 1; seed <= kSeeds; ++seed) {
+        Load(c.signal, {seed, kReceiverJitter, delay});
+        DecodeByCarrierBand();
+        const std::string where = Where(c.name, delay, seed);
+        EXPECT_EQ(AnalyserFrameKind(), 0) << where;
+        EXPECT_EQ(AnalyserDataBitCount(), 0) << where;
+        EXPECT_TRUE(AnalyserRelearnFlag()) << where;
+        EXPECT_FALSE(AnalyserCaptureErrorFlag()) << where;
+      }
+    }
+  }
+
+  // The gap before a repeat without a leader is no pause inside the frame.
+  std::vector<bool> levels = Manchester(kBits17, true);
+  levels.insert(levels.end(), 100, false);  // 50 ms
+  const std::vector<bool> repeat = Manchester(kBits17, true);
+  levels.insert(levels.end(), repeat.begin(), repeat.end());
+  for (std::uint32_t seed = 1; seed <= kSeeds; ++seed) {
+    Load(stSignal{38000, 1.0 / 3, 500, LevelsToPulses(levels, 500)}, {seed, kReceiverJitter, 0.0});
+    DecodeByCarrierBand();
+    ASSERT_EQ(AnalyserFrameKind(), kFrameKindGeneric) << seed;
+    EXPECT_EQ(AnalyserDataBitCount(), 17) << seed;
+    EXPECT_EQ(LastReceivedBits(17), BitText(kBits17)) << seed;
+    EXPECT_EQ(AnalyserEndKind(), 3) << seed;
+  }
+}
+
 struct stAirCase {
   std::string name;
   std::vector<stAirFrame> frames;

@@ -163,14 +163,28 @@ stSignal Kind3Frame(unsigned toggle, unsigned address, unsigned command) {
 }
 
 stSignal Kind4Frame(unsigned mode, unsigned toggle, unsigned address, unsigned command) {
+  return Kind4PayloadFrame(mode, toggle, Join({MsbFirst(address, 8), MsbFirst(command, 8)}));
+}
+
+stSignal Kind4PayloadFrame(unsigned mode, unsigned toggle, const std::vector<bool>& payload) {
   std::vector<bool> levels;
   AppendLevels(levels, true, 6);  // leader
   AppendLevels(levels, false, 2);
   AppendManchester(levels, Join({{true}, MsbFirst(mode, 3)}), true);
   AppendLevels(levels, toggle != 0, 2);  // double-width trailer
   AppendLevels(levels, toggle == 0, 2);
-  AppendManchester(levels, Join({MsbFirst(address, 8), MsbFirst(command, 8)}), true);
+  AppendManchester(levels, payload, true);
   return {36000, 1.0 / 3, 444, LevelsToPulses(levels, 444)};
+}
+
+stSignal Kind3ExtendedFrame(unsigned toggle, unsigned address, unsigned command, unsigned data) {
+  // As kind 3: idle space first, a one is (space, mark).
+  std::vector<bool> levels;
+  const bool commandBit6 = ((command >> 6) & 1u) != 0;
+  AppendManchester(levels, Join({{true, !commandBit6}, MsbFirst(toggle, 1), MsbFirst(address, 5)}), false);
+  AppendLevels(levels, false, 4);
+  AppendManchester(levels, Join({MsbFirst(command, 6), MsbFirst(data, 6)}), false);
+  return {36000, 1.0 / 4, 889, LevelsToPulses(levels, 889)};
 }
 
 stSignal Kind5Frame(unsigned address, unsigned command) {
@@ -256,6 +270,13 @@ stSignal PulseDistanceFrame(const std::vector<bool>& bits, bool withRepeat) {
     signal.pulses.push_back({560, 40000});
     signal.pulses.push_back({9000, 2250});
   }
+  EndWithMark(signal.pulses, 560);
+  return signal;
+}
+
+stSignal PulseDistanceSymbols(const std::vector<int>& symbols, const std::vector<double>& spacesUs) {
+  stSignal signal{38000, 1.0 / 3, 560, {{4500, 4500}}};
+  for (int symbol : symbols) signal.pulses.push_back({560, spacesUs.at(static_cast<std::size_t>(symbol))});
   EndWithMark(signal.pulses, 560);
   return signal;
 }

@@ -91,9 +91,20 @@ stSignal Kind9Frame(unsigned address, unsigned command);
 stSignal Kind10Frame(unsigned address, unsigned command);
 stSignal Kind11Frame(unsigned address, unsigned command);
 
+// Formats beside the fixed kinds, at their carriers.
+// Kind 3 extended to 20 bits (RC5x-like): start bit, the inverted command bit 6,
+// toggle and address, a pause of four half-bits, command bits 5..0 and 6 data bits.
+stSignal Kind3ExtendedFrame(unsigned toggle, unsigned address, unsigned command, unsigned data);
+// Kind 4's format in any mode with any payload (mode 6 of media-centre remotes
+// carries 32 bits).
+stSignal Kind4PayloadFrame(unsigned mode, unsigned toggle, const std::vector<bool>& payload);
+
 // Generic paths of general remotes (carrier 38 kHz, outside every band row).
 // Pulse-distance with a 4.5/4.5 ms leader; with a repeat code after 40 ms when asked.
 stSignal PulseDistanceFrame(const std::vector<bool>& bits, bool withRepeat);
+// Pulse-distance with a 4.5/4.5 ms leader and 560 µs marks whose spaces are
+// spacesUs[symbol], one symbol a pulse.
+stSignal PulseDistanceSymbols(const std::vector<int>& symbols, const std::vector<double>& spacesUs);
 // Pulse-width (marks 600/1200 µs, spaces 600 µs) with a 2.4 ms leader.
 stSignal PulseWidthFrame(const std::vector<bool>& bits);
 // Bi-phase, half-bit 500 µs, pair "mark, space" = 1, with a 3/1 ms leader.
