@@ -256,7 +256,8 @@ TEST_F(OutputFolderTest, TheCopyNeverFollowsALinkToAFolder) {
   // Step by step, and in one pass into a new folder.
   for (const bool onePass : {false, true}) {
     if (onePass)
-      ASSERT_EQ(doc.MakeOutputFolder("USER_DEF", "IR_FrameWork_STD", work, true), CDocManage::OutputStep::kDone);
+      ASSERT_EQ(doc.MakeOutputFolder("USER_DEF", "IR_FrameWork_STD", work, true),
+                CDocManage::OutputStep::kDone);
     else
       ASSERT_TRUE(doc.PrepareOutputFolder("USER_DEF", "IR_FrameWork_STD"));
     const wxString out = doc.GetOutputFolder();
@@ -337,7 +338,7 @@ TEST_F(OutputFolderTest, FailedCopyKeepsSourcesTheEngineerAddedToAnEarlierOutput
                                         output, &made));
   }
   EXPECT_EQ(made, std::vector<wxString>{output + "/a.asm"});  // the existing folder is not the copy's
-  EXPECT_EQ(doc.GetFailedPath(), output + "/a.asm");        // the file it could not write
+  EXPECT_EQ(doc.GetFailedPath(), output + "/a.asm");          // the file it could not write
 }
 #endif
 
