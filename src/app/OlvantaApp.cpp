@@ -19,6 +19,7 @@
 #include <wx/toplevel.h>
 #include <wx/utils.h>
 
+#include <csignal>
 #include <cstdio>
 
 wxIMPLEMENT_APP(COlvantaApp);
@@ -33,7 +34,14 @@ constexpr int kBuildBrand = 0;
 #endif
 }  // namespace
 
-COlvantaApp::COlvantaApp() { SetAppName("Olvanta"); }
+COlvantaApp::COlvantaApp() {
+#ifndef _WIN32
+  // A write past the file-size limit fails like one on a full disk, and is
+  // reported as such, instead of ending the program half-way through.
+  std::signal(SIGXFSZ, SIG_IGN);
+#endif
+  SetAppName("Olvanta");
+}
 
 COlvantaApp::~COlvantaApp() {
   g_App.UnbindLibraries();

@@ -4,6 +4,7 @@
 #include "core/Numbers.h"
 #include "platform/TextFile.h"
 
+#include <expat.h>
 #include <tinyxml.h>
 
 #include <algorithm>
@@ -40,28 +41,53 @@ bool RequiredAttribute(const TiXmlElement& element, const char* owner, const cha
 wxString Decimal(std::int64_t value) { return wxString::Format("%lld", static_cast<long long>(value)); }
 
 // Chip definitions are a few tens of kilobytes, five elements deep; anything
-// far beyond is refused before the parser, whose recursion follows the nesting.
+// far beyond is refused before TinyXML, whose recursion follows the nesting.
 constexpr std::size_t kMaxChipFileBytes = 4 << 20;
 constexpr int kMaxChipNesting = 64;
 
-// The deepest element nesting of the XML text (an upper bound: markup in
-// comments and character data counts too).
-int NestingDepth(const std::string& xml) {
-  int depth = 0, deepest = 0;
-  for (std::size_t i = 0; i + 1 < xml.size(); ++i) {
-    if (xml[i] != '<') continue;
-    const char next = xml[i + 1];
-    if (next == '/') {
-      depth = std::max(0, depth - 1);
-    } else if (next != '?' && next != '!') {
-      deepest = std::max(deepest, ++depth);
-      const std::size_t close = xml.find('>', i + 1);
-      if (close == std::string::npos) break;
-      if (xml[close - 1] == '/') --depth;
-      i = close;
-    }
-  }
-  return deepest;
+// The file as TinyXML may be given it, checked first by expat, which keeps
+// its own stack: well-formed XML read as UTF-8, nested at most kMaxChipNesting
+// deep, with no document type or processing instruction (TinyXML ends those at
+// their first ">", where XML reads on). On such text TinyXML's elements are
+// XML's, so its recursion stays within the nesting.
+struct stXmlCheck {
+  XML_Parser parser = nullptr;
+  int depth = 0;
+  bool refused = false;
+};
+
+void Refuse(stXmlCheck& check) {
+  check.refused = true;
+  XML_StopParser(check.parser, XML_FALSE);
+}
+
+void XMLCALL OnElementStart(void* data, const XML_Char*, const XML_Char**) {
+  auto& check = *static_cast<stXmlCheck*>(data);
+  if (++check.depth > kMaxChipNesting) Refuse(check);
+}
+
+void XMLCALL OnElementEnd(void* data, const XML_Char*) { --static_cast<stXmlCheck*>(data)->depth; }
+
+void XMLCALL OnDocumentType(void* data, const XML_Char*, const XML_Char*, const XML_Char*, int) {
+  Refuse(*static_cast<stXmlCheck*>(data));
+}
+
+void XMLCALL OnProcessingInstruction(void* data, const XML_Char*, const XML_Char*) {
+  Refuse(*static_cast<stXmlCheck*>(data));
+}
+
+bool IsPlainShallowXml(const std::string& bytes) {
+  stXmlCheck check;
+  check.parser = XML_ParserCreate("UTF-8");
+  if (!check.parser) return false;
+  XML_SetUserData(check.parser, &check);
+  XML_SetElementHandler(check.parser, OnElementStart, OnElementEnd);
+  XML_SetStartDoctypeDeclHandler(check.parser, OnDocumentType);
+  XML_SetProcessingInstructionHandler(check.parser, OnProcessingInstruction);
+  const bool parsed =
+      XML_Parse(check.parser, bytes.data(), static_cast<int>(bytes.size()), XML_TRUE) == XML_STATUS_OK;
+  XML_ParserFree(check.parser);
+  return parsed && !check.refused;
 }
 
 const TiXmlElement* FirstElementNamed(const TiXmlElement& parent, const char* name) {
@@ -315,7 +341,7 @@ bool CPackage::Load(const TiXmlElement& element) {
 bool CChipInfo::Load(const wxString& mcuName, const wxString& fileName) {
   std::string bytes;
   if (!platform::ReadFileBytes(fileName, bytes) || bytes.size() > kMaxChipFileBytes ||
-      NestingDepth(bytes) > kMaxChipNesting) {
+      !IsPlainShallowXml(bytes)) {
     ShowErrorMessage("ERR_XMLFORMAT_READ", fileName);
     return false;
   }

@@ -104,6 +104,17 @@ bool CopyFileOver(const wxString& from, const wxString& to, std::vector<wxString
   return fs::copy_file(platform::ToFsPath(from), target, fs::copy_options::overwrite_existing, ec) && !ec;
 }
 
+// A regular file that opens for reading: a copy from it that failed, failed
+// on its destination.
+bool CanReadFile(const wxString& path) {
+  std::error_code ec;
+  if (!fs::is_regular_file(platform::ToFsPath(path), ec)) return false;
+  std::FILE* file = platform::OpenFile(path, "rb");
+  if (!file) return false;
+  std::fclose(file);
+  return true;
+}
+
 // Removes what a copy created, newest first; a folder that still holds
 // something it did not create stays.
 void RemoveMadePaths(const std::vector<wxString>& made) {
@@ -267,17 +278,22 @@ bool CDocManage::CopyFolderTree(const wxString& source, const wxString& destinat
   bool ok = PlanFolderCopy(source, destination, plan);
   ok = MakePlannedFolders(plan, made) && ok;
   for (const stCopyPlan::stFileCopy& file : plan.files)
-    if (!CopyFileOver(file.from, file.to, made)) ok = FailOn(file.from);
+    if (!CopyFileOver(file.from, file.to, made)) ok = FailOn(CanReadFile(file.from) ? file.to : file.from);
   return ok;
 }
 
+// A link to a folder is left out: followed, a link to "." or to a folder
+// above would copy on without end, and one elsewhere would copy what is no
+// part of the framework. A link to a file brings the file. What is neither a
+// folder nor a file (a pipe, a device, a link to nothing) cannot be copied:
+// the copy names it.
 bool CDocManage::PlanFolderCopy(const wxString& source, const wxString& destination, stCopyPlan& plan) {
   std::vector<stFolderEntry> entries;
   if (source.empty() || !ListEntries(source, entries)) return FailOn(source);
   plan.folders.push_back(destination);
   bool ok = true;
   for (const stFolderEntry& entry : entries) {
-    if (entry.isFolder)
+    if (entry.isFolder && !entry.isLink)
       ok = PlanFolderCopy(platform::JoinPath(source, entry.name), platform::JoinPath(destination, entry.name),
                           plan) &&
            ok;
@@ -287,6 +303,10 @@ bool CDocManage::PlanFolderCopy(const wxString& source, const wxString& destinat
   bool optionReplaced = false;
   for (const stFolderEntry& entry : entries) {
     if (entry.isFolder) continue;
+    if (!entry.isRegularFile) {
+      ok = FailOn(platform::JoinPath(source, entry.name));
+      continue;
+    }
     const wxFileName file(platform::JoinPath(source, entry.name));
     wxString from = file.GetFullPath();
     if (IsLcdStandardRemote(RemoteType) && file.GetExt().CmpNoCase("OPT") == 0 &&

@@ -309,8 +309,10 @@ bool CPreprocessor::RewriteBytes(const std::string& bytes) {
 void CPreprocessor::AppendOutput(const wxString& text) { AppendUtf8(m_state.outputText, text); }
 
 // In place where allowed; a file that cannot be opened for writing (a
-// read-only copy) is still replaced.
+// read-only copy) is still replaced. A link is replaced by the rewritten file:
+// what it points at, maybe outside the output folder, is never written.
 bool CPreprocessor::WriteRewritten(const wxString& filePath, const std::string& bytes) const {
+  if (platform::IsSymbolicLink(filePath)) return platform::WriteFileReplacingLink(filePath, bytes);
   if (m_writeInPlace && platform::WriteFileBytes(filePath, bytes)) return true;
-  return platform::WriteFileAtomically(filePath, bytes);
+  return platform::WriteFileReplacingLink(filePath, bytes);
 }

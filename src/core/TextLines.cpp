@@ -74,7 +74,12 @@ wxString Utf8ToWide(const std::string& text) {
   return out;
 }
 
-std::string WideToUtf8(const wxString& text) { return std::string(text.utf8_str()); }
+std::string WideToUtf8(const wxString& text) {
+  std::string out;
+  out.reserve(text.length());
+  AppendUtf8(out, text);
+  return out;
+}
 
 void AppendUtf8(std::string& out, const wxString& text) {
   const wchar_t* wide = text.wc_str();

@@ -9,7 +9,7 @@
 
 // UTF-8 to wide text; each invalid byte becomes U+FFFD.
 wxString Utf8ToWide(const std::string& text);
-// Wide text to UTF-8 (no byte-order mark).
+// Wide text to UTF-8 (no byte-order mark); NUL characters are kept.
 std::string WideToUtf8(const wxString& text);
 
 // Appends the UTF-8 form of text to out; NUL characters are kept.

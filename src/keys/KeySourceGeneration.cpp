@@ -102,7 +102,9 @@ stKeyPinLines KeyMappingPinLines(const CKeyLineSet& lines) {
   stKeyPinLines out;
   if (lines.PinsInUse().empty()) return out;
   if (lines.Keypad() != kKeypadMatrix) {
-    for (int k = 0; k < lines.LineCount(); ++k) {
+    // A general remote's key lines: a framework may test which KEY%d exist.
+    const int stepPins = lines.CountsInUse().io;
+    for (int k = 0; k < stepPins; ++k) {
       const wxString pin = lines.PinAt(k).Upper();
       out.pins.push_back(wxString::Format("#define KEY%d ", k) + pin);
       out.controls.push_back(wxString::Format("#define KEY%dC ", k) + ControlPinName(pin, "C"));

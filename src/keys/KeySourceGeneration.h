@@ -83,7 +83,8 @@ int MatrixRowsInUse(const CDocManage& doc, const CKeyLineSet& lines);
 KeyNameMap CollectKeyCodes(CDocManage& doc, const std::vector<stSavedKeyRow>& rows);
 
 // The key pin lines, pin-name form: step "#define KEY%d %s" / "#define KEY%dC %s"
-// for every line (a free line keeps its number and an empty name); matrix
+// for the lines up to the last one holding a pin (a free line before it keeps
+// its number and an empty name; the lines after it are not defined); matrix
 // "#define COL%d %s", rows "#define ROW%d %s" / "#define ROW%dC %s" for lines
 // with a pin. None when no line holds a pin (the touch chip).
 struct stKeyPinLines {

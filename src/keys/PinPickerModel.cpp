@@ -11,6 +11,9 @@ constexpr char kPinsSection[] = "Pins";
 constexpr char kPackageSection[] = "Package";
 constexpr char kCountKey[] = "Count";
 constexpr std::size_t kPackageEntryBuffer = 521;
+// An entry is read up to 520 characters, so it never lists more pins than
+// that; a pin count beyond is no package's.
+constexpr int kMaxPackagePins = static_cast<int>(kPackageEntryBuffer) - 1;
 
 wxString Entry(const wxString& ini, const char* section, int index, std::size_t buffer) {
   return platform::ReadProfileString(ini, section, wxString::Format("%d", index), "", buffer);
@@ -43,7 +46,8 @@ bool CPinPickerModel::LoadPackages(const wxString& chipIni) {
       complete = false;
       break;
     }
-    const int pinCount = fields.size() > 1 ? static_cast<int>(ParseNumber(fields[1])) : 0;
+    const int pinCount =
+        fields.size() > 1 ? std::min(static_cast<int>(ParseNumber(fields[1])), kMaxPackagePins) : 0;
     std::vector<wxString> pins;
     for (int p = 0; p < pinCount; ++p)
       pins.push_back(2 + p < static_cast<int>(fields.size()) ? fields[2 + p] : "");

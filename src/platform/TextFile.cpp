@@ -510,19 +510,18 @@ bool WriteNewFile(const wxString& path, const std::string& bytes) {
 #endif
 }
 
-bool WriteFileAtomically(const wxString& path, const std::string& bytes) {
-  fs::path target = ToFsPath(path);
-  if (!target.has_filename()) return false;
-  std::error_code ec;
-  if (fs::is_symlink(target, ec)) {
-    fs::path resolved = fs::canonical(target, ec);
-    if (!ec) target = resolved;
-  }
+namespace {
+
+// Writes bytes to a temporary file beside target and renames it over target;
+// a link at target is replaced, not followed.
+bool WriteBesideAndRename(const fs::path& target, const std::string& bytes) {
   SweepStaleTemps(target);
 #ifndef _WIN32
-  // The new file takes over the old one's permissions (a private file stays private).
+  // The new file takes over the old one's permissions (a private file stays
+  // private); a link's own permissions mean nothing for it.
   struct stat old;
-  const mode_t mode = ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : NewFileMode();
+  const mode_t mode =
+      ::lstat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode) ? (old.st_mode & 07777) : NewFileMode();
 #endif
 
   fs::path temp;
@@ -538,6 +537,7 @@ bool WriteFileAtomically(const wxString& path, const std::string& bytes) {
 #endif
     if (!exists) break;
   }
+  std::error_code ec;
   bool ok = written && RenameOver(temp, target);
   if (!ok) {
     fs::remove(temp, ec);
@@ -547,6 +547,24 @@ bool WriteFileAtomically(const wxString& path, const std::string& bytes) {
   SyncFolder(target.parent_path());
 #endif
   return true;
+}
+
+}  // namespace
+
+bool WriteFileAtomically(const wxString& path, const std::string& bytes) {
+  fs::path target = ToFsPath(path);
+  if (!target.has_filename()) return false;
+  std::error_code ec;
+  if (fs::is_symlink(target, ec)) {
+    fs::path resolved = fs::canonical(target, ec);
+    if (!ec) target = resolved;
+  }
+  return WriteBesideAndRename(target, bytes);
+}
+
+bool WriteFileReplacingLink(const wxString& path, const std::string& bytes) {
+  const fs::path target = ToFsPath(path);
+  return target.has_filename() && WriteBesideAndRename(target, bytes);
 }
 
 bool ReplaceFileKeepingMode(const wxString& from, const wxString& to) {

@@ -63,6 +63,10 @@ bool WriteNewFile(const wxString& path, const std::string& bytes);
 // A symbolic link stays a link: the file it points to is replaced.
 bool WriteFileAtomically(const wxString& path, const std::string& bytes);
 
+// WriteFileAtomically, except that a symbolic link at path is itself replaced
+// by the new file: what it points at is left as it is.
+bool WriteFileReplacingLink(const wxString& path, const std::string& bytes);
+
 // Moves the finished file from over to, durably; to keeps its mode.
 bool ReplaceFileKeepingMode(const wxString& from, const wxString& to);
 

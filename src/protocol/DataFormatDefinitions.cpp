@@ -4,7 +4,9 @@
 #include "core/StringHelpers.h"
 #include "platform/Profile.h"
 
+#include <algorithm>
 #include <cfloat>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 
@@ -17,6 +19,22 @@ constexpr char kDataSection[] = "Data";
 
 wxString ReadValue(const wxString& file, const wxString& section, const wxString& key) {
   return platform::ReadProfileString(file, section, key, "", kDefinitionBuffer);
+}
+
+// The greatest number among the section's keys written "%d" (no sign, no
+// leading zero), as the numbered keys are read; -1 when there is none.
+int LastNumberedKey(const wxString& file, const wxString& section) {
+  int last = -1;
+  for (const wxString& key : platform::ReadProfileKeys(file, section)) {
+    const wxString name = key.Strip(wxString::both);
+    long number = 0;
+    if (name.empty() || !name.IsNumber() || name[0] == '-' || name[0] == '+' ||
+        (name.length() > 1 && name[0] == '0') || !name.ToLong(&number) || number > INT_MAX) {
+      continue;
+    }
+    last = std::max(last, static_cast<int>(number));
+  }
+  return last;
 }
 
 std::int32_t ReadDecimal(const wxString& file, const wxString& section, const wxString& key) {
@@ -175,7 +193,10 @@ stDataPalette ReadDataPalette(const wxString& file) {
   stDataPalette palette;
   const int count = platform::ReadProfileInt(file, kDataSection, "Count", 0);
   palette.countRead = count >= 0;
-  for (int i = 0; i < count; ++i) {
+  // Entries past the last numbered key would all be empty: a damaged "Count"
+  // makes no more entries than the section holds keys for.
+  const int entries = std::min(count, LastNumberedKey(file, kDataSection) + 1);
+  for (int i = 0; i < entries; ++i) {
     const wxString text = ReadValue(file, kDataSection, wxString::Format("%d", i));
     if (text.empty()) {
       palette.items.emplace_back();

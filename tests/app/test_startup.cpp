@@ -124,6 +124,20 @@ TEST_F(StartupTest, StartsFromTheInstallFolderOpensTheMainWindowAndRegistersTheF
 #endif
 }
 
+#ifndef _WIN32
+// Under a file-size limit every write of the start (the file type, the
+// settings) fails as on a full disk: the program goes on rather than being
+// ended by the limit's signal.
+TEST_F(StartupTest, AFileSizeLimitFailsWritesWithoutEndingTheProgram) {
+  const wxString program = platform::JoinPath(OLV_DIST_DIR, "olvanta");
+  wxArrayString errors;
+  const long code = wxExecute("/bin/sh -c 'ulimit -f 0 && exec \"$0\"' \"" + program + "\"", output, errors,
+                              wxEXEC_SYNC | wxEXEC_NODISABLE, &env);
+  EXPECT_EQ(code, 0);
+  EXPECT_TRUE(MainWindowWasShown());
+}
+#endif
+
 TEST_F(StartupTest, MissingCipherLibraryIsReportedAndEndsStartUp) {
   testsupport::TempDir install;
   fs::copy(fs::path(OLV_DIST_DIR), fs::path(install.Path().utf8_string()), fs::copy_options::recursive);

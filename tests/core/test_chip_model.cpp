@@ -125,6 +125,19 @@ TEST_F(ChipFormatTest, MalformedFilesReportTheirError) {
       {"cut short", Definition("<Pin Index=\"1\"/>").substr(0, 90), "ERR_XMLFORMAT_READ", ""},
       {"nested 60000 deep", "<IR_MCU version=\"1.0\">" + Repeat("<a>", 60000), "ERR_XMLFORMAT_READ", ""},
       {"nested 60000 deep, closed", Repeat("<a>", 60000) + Repeat("</a>", 60000), "ERR_XMLFORMAT_READ", ""},
+      // Closes that are none: in a comment, in an attribute value, in a character reference.
+      {"nested deep past comments", "<IR_MCU version=\"1.0\">" + Repeat("<a><!--</a>-->", 40000),
+       "ERR_XMLFORMAT_READ", ""},
+      {"nested deep past attribute values", "<IR_MCU version=\"1.0\">" + Repeat("<a x=\"/>\">", 40000),
+       "ERR_XMLFORMAT_READ", ""},
+      {"nested deep past references", "<IR_MCU version=\"1.0\">" + Repeat("<a>&#x</a>x0;", 40000),
+       "ERR_XMLFORMAT_READ", ""},
+      // Opens that the parser sees after the first ">" of a declaration.
+      {"nested deep after a processing instruction",
+       "<IR_MCU version=\"1.0\"><?pi >" + Repeat("<a>", 40000) + "?>", "ERR_XMLFORMAT_READ", ""},
+      {"nested deep after a document type",
+       "<!DOCTYPE IR_MCU [<!ENTITY e \">" + Repeat("<a>", 40000) + "\">]><IR_MCU version=\"1.0\"/>",
+       "ERR_XMLFORMAT_READ", ""},
       {"larger than any chip file", Definition("<Pin Index=\"1\"/>" + Repeat("<!-- padding -->", 300000)),
        "ERR_XMLFORMAT_READ", ""},
   };

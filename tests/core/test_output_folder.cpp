@@ -20,6 +20,7 @@
 #endif
 
 #ifndef _WIN32
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
@@ -211,6 +212,77 @@ TEST_F(OutputFolderTest, RemovalDeletesLinksButNeverWhatTheyPointAt) {
   EXPECT_EQ(testsupport::ReadBytes(dir.File("outside/inner/also.txt")), "keep");
 }
 
+// What stands at path, a link not followed: "link", "folder", or the file's bytes.
+std::string EntryAt(const wxString& path) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  const fs::file_status status = fs::symlink_status(std::string(path.utf8_str()), ec);
+  if (fs::is_symlink(status)) return "link";
+  if (fs::is_directory(status)) return "folder";
+  if (!fs::exists(status)) return "nothing";
+  return testsupport::ReadBytes(path);
+}
+
+TEST_F(OutputFolderTest, PreprocessingReplacesALinkAndLeavesWhatItPointsAt) {
+  namespace fs = std::filesystem;
+  testsupport::WriteBytes(dir.File("outside.inc"), "\r\nshared\r\n");
+  Framework("IR_FrameWork_STD_V1.3/QK37A0660/USER_DEF/main.asm", "main");
+  ASSERT_TRUE(doc.PrepareOutputFolder("USER_DEF", "IR_FrameWork_STD"));
+  // A new output folder is rewritten in place, an earlier one file by file.
+  CreateFolderPath(dir.File("earlier"));
+  for (const wxString& folder : {doc.GetOutputFolder(), dir.File("earlier")}) {
+    const wxString link = folder + "/linked.inc";
+    fs::create_symlink(std::string(dir.File("outside.inc").utf8_str()), std::string(link.utf8_str()));
+    EXPECT_TRUE(doc.PreprocessFramework(folder)) << folder;
+    EXPECT_EQ(EntryAt(link), "shared") << folder;
+    EXPECT_EQ(testsupport::ReadBytes(dir.File("outside.inc")), "\r\nshared\r\n") << folder;
+  }
+}
+
+TEST_F(OutputFolderTest, TheCopyNeverFollowsALinkToAFolder) {
+  namespace fs = std::filesystem;
+  const wxString framework = "IR_FrameWork_STD_V1.3/QK37A0660/USER_DEF/";
+  Framework(framework + "main.asm", "main");
+  Framework(framework + "inc/keys.inc", "keys");
+  CreateFolderPath(dir.File("outside"));
+  testsupport::WriteBytes(dir.File("outside/shared.inc"), "shared");
+  const fs::path source(std::string(dir.File("Protocols/Custom/" + framework).utf8_str()));
+  fs::create_directory_symlink(".", source / "loop");
+  fs::create_directory_symlink(std::string(dir.File("outside").utf8_str()), source / "inc/outside");
+  fs::create_symlink(std::string(dir.File("outside/shared.inc").utf8_str()), source / "inc/shared.inc");
+  const wxString work = dir.File("work");
+  CreateFolderPath(work);
+
+  // Step by step, and in one pass into a new folder.
+  for (const bool onePass : {false, true}) {
+    if (onePass)
+      ASSERT_EQ(doc.MakeOutputFolder("USER_DEF", "IR_FrameWork_STD", work, true),
+                CDocManage::OutputStep::kDone);
+    else
+      ASSERT_TRUE(doc.PrepareOutputFolder("USER_DEF", "IR_FrameWork_STD"));
+    const wxString out = doc.GetOutputFolder();
+    EXPECT_EQ(EntryAt(out + "/main.asm"), "main") << onePass;
+    EXPECT_EQ(EntryAt(out + "/inc/keys.inc"), "keys") << onePass;
+    EXPECT_EQ(EntryAt(out + "/inc/shared.inc"), "shared") << onePass;  // a link to a file brings the file
+    EXPECT_EQ(EntryAt(out + "/loop"), "nothing") << onePass;
+    EXPECT_EQ(EntryAt(out + "/inc/outside"), "nothing") << onePass;
+    doc.RemoveFolderTree(out);
+  }
+}
+
+TEST_F(OutputFolderTest, AnEntryThatIsNoFileStopsTheCopyNamingIt) {
+  Framework("IR_FrameWork_STD_V1.3/QK37A0660/USER_DEF/main.asm", "main");
+  const wxString pipe = dir.File("Protocols/Custom/IR_FrameWork_STD_V1.3/QK37A0660/USER_DEF/pipe.inc");
+  ASSERT_EQ(mkfifo(pipe.fn_str(), 0600), 0);
+  const wxString work = dir.File("work");
+  CreateFolderPath(work);
+  // A pipe would never end the read.
+  EXPECT_EQ(doc.MakeOutputFolder("USER_DEF", "IR_FrameWork_STD", work, true), CDocManage::OutputStep::kCopy);
+  EXPECT_EQ(doc.GetFailedPath(), pipe);
+  EXPECT_FALSE(doc.PrepareOutputFolder("USER_DEF", "IR_FrameWork_STD"));
+  EXPECT_EQ(doc.GetFailedPath(), pipe);
+}
+
 // A file-size limit stands in for a full disk: writes past it fail as they
 // would with no space left.
 class FileSizeLimit {
@@ -266,6 +338,7 @@ TEST_F(OutputFolderTest, FailedCopyKeepsSourcesTheEngineerAddedToAnEarlierOutput
                                         output, &made));
   }
   EXPECT_EQ(made, std::vector<wxString>{output + "/a.asm"});  // the existing folder is not the copy's
+  EXPECT_EQ(doc.GetFailedPath(), output + "/a.asm");          // the file it could not write
 }
 #endif
 

@@ -60,6 +60,8 @@ TEST_F(TemplateWriterTest, ExpandsTokensLineByLine) {
       {"unmatched dollar", "OK\r\nBAD $A\r\nNEVER\r\n", "OK\r\n", false},
       {"malformed token", "X $1+$\r\n", "", false},
       {"non-ASCII text", u8"; 遥控器 $A$\r\n", u8"; 遥控器 5\r\n", true},
+      {"NUL kept with the rest of its line", std::string("A\0B $A$\r\nC\r\n", 12),
+       std::string("A\0B 5\r\nC\r\n", 10), true},
   };
   for (const auto& c : cases) {
     bool ok = false;

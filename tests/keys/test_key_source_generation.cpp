@@ -68,8 +68,9 @@ TEST_F(KeySources, StepAndMatrixKeypadsGiveTheExpectedIncludeFiles) {
     int remDrv;
     stKeyLedChoice led;
   } const cases[] = {
-      // A free line between two pins keeps its number; the matrix lines drop out.
-      {"step", kKeypadStep, 4, {"PA0", "pa1", "", "PB3"}, 0, 1, {0, "PA5"}},
+      // A free line between two pins keeps its number, the lines after the last
+      // pin are not defined; the matrix lines drop out.
+      {"step", kKeypadStep, 6, {"PA0", "pa1", "", "PB3"}, 0, 1, {0, "PA5"}},
       // Columns numbered without the free slot; rows after the column limit.
       {"matrix", kKeypadMatrix, 3, {"PA0", "", "PA2", "PB0", "PB1"}, 1, 0, {1, "pc3"}},
   };

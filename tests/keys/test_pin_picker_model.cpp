@@ -86,6 +86,18 @@ TEST(PinPickerModel, MissingEntriesEndTheReading) {
   EXPECT_EQ(model.PinCount(), 0);
 }
 
+TEST(PinPickerModel, APinCountPastWhatAnEntryCanListIsBounded) {
+  testsupport::TempDir dir;
+  CPinPickerModel model;
+  const wxString ini = WriteChip(dir, "[Package]\r\nCount=1\r\n0=HUGE,100000,PA0,PA1\r\n");
+  ASSERT_TRUE(model.LoadPackages(ini));
+  const std::vector<wxString> pins = model.GetPackagePins("HUGE");
+  // An entry is read up to 520 characters: it never lists more pins than that.
+  EXPECT_EQ(pins.size(), 520u);
+  EXPECT_EQ(pins[1], "PA1");
+  EXPECT_EQ(pins.back(), "");
+}
+
 TEST(PinPickerModel, ButtonsGoInRowsOfEightOrSixteen) {
   const int w = 40;
   EXPECT_EQ(pinpicker::ButtonsPerRow(2 * (8 * w + 70), w), 8);

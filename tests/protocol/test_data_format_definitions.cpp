@@ -155,6 +155,13 @@ TEST_F(DataFormatDefinitionsTest, PaletteKeepsEmptyEntriesInPlaceAndReadsEveryFi
   EXPECT_EQ(frameTemplate->valueD, 0xC0C0C0);
   EXPECT_FALSE(ReadFrameTemplate(file, 6).has_value());
 
+  // A count past the keys written makes no empty entries beyond the last of them.
+  testsupport::WriteBytes(file, "[Data]\r\nCount=100000\r\n0=A,1\r\n03=X,1\r\n2=B,1\r\nCOUNTER=0\r\n");
+  const stDataPalette damaged = ReadDataPalette(file);
+  ASSERT_EQ(damaged.items.size(), 3u);
+  EXPECT_EQ(damaged.items[2]->name, "B");
+  EXPECT_FALSE(ReadFrameTemplate(file, damaged.items.size()).has_value());
+
   testsupport::WriteBytes(file, "[Data]\r\nCount=-2\r\n");
   EXPECT_FALSE(ReadDataPalette(file).countRead);
   testsupport::WriteBytes(file, "[Other]\r\n");
