@@ -4,7 +4,7 @@ olv_add_test(test_shell_logic
   LIBS olv_shell)
 olv_add_test(test_shell_dialog
   SOURCES shell/test_main_dialog.cpp
-  LIBS olv_shell GUI)
+  LIBS olv_shell olv_testsupport_pages GUI)
 
 # The manuals in install/DOC are the ones tools/make_manuals.py writes, and
 # pdftotext reads their titles back.

@@ -22,6 +22,7 @@
 #include <wx/utils.h>
 
 #include <filesystem>
+#include <functional>
 
 class PagesTest : public testsupport::PageTestBase {
  protected:
@@ -45,7 +46,6 @@ class PagesTest : public testsupport::PageTestBase {
 
   void TearDown() override {
     g_DocManage.Modified = 0;
-    CloseMainDialog();
     CTDS_History_Dlg::SetFolderOpener(nullptr);
     g_BrandFlag = 0;
   }
@@ -57,9 +57,10 @@ class PagesTest : public testsupport::PageTestBase {
     g_App.icFolder = g_App.GetIcFolder(0);
   }
 
-  void OpenDialog(int brand) {
+  // The main window of brand run as the program runs it, with body inside its modal loop.
+  void RunBrandWindow(int brand, const std::function<void()>& body) {
     g_BrandFlag = brand;
-    OpenMainDialog();
+    RunMainWindow(body);
   }
 
   template <class Page>

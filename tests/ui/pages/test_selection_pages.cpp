@@ -19,8 +19,15 @@ wxArrayString Items(wxChoice* choice) { return choice->GetStrings(); }
 
 class SelectionTest : public PagesTest {
  protected:
-  // The maker's example copied into a folder of its own and opened.
-  void OpenExample(const char* name = "NEC_TV_Remote") {
+  void TearDown() override {
+    PagesTest::TearDown();
+    RegisterShellPage(kStandardModePageId, nullptr);
+    RegisterShellPage(kKeyConfigId, nullptr);
+  }
+
+  // The maker's main window with its example copied into a folder of its own
+  // and opened; body runs inside the window's modal loop.
+  void WithExample(const std::function<void()>& body, const char* name = "NEC_TV_Remote") {
     const wxString source =
         platform::JoinPath(platform::JoinPath(platform::JoinPath(OLV_SOURCE_DIR, "install/Example"),
                                               "General type remote controller"),
@@ -28,9 +35,11 @@ class SelectionTest : public PagesTest {
     const wxString folder = work.File(name);
     fs::copy(fs::path(source.utf8_string()), fs::path(folder.utf8_string()), fs::copy_options::recursive);
     project = platform::JoinPath(folder, wxString(name) + ".ovirprj");
-    OpenDialog(1);
-    ASSERT_EQ(dialog->OpenProjectFile(project), 2);
-    recorder.boxes.clear();
+    RunBrandWindow(1, [&] {
+      ASSERT_EQ(dialog->OpenProjectFile(project), 2);
+      recorder.boxes.clear();
+      body();
+    });
   }
 
   wxString project;
@@ -40,54 +49,58 @@ TEST_F(SelectionTest, StripShowsTheOpenProjectsChoices) {
   // A page of the standard flow, so that the strip is shown above it.
   RegisterShellPage(kStandardModePageId,
                     [](wxWindow* parent) { return new CSubBaseDlg(kStandardModePageId, parent); });
-  OpenExample();
-  RegisterShellPage(kStandardModePageId, nullptr);
-  CGlobalSelDlg* strip = GlobalSel();
-  ASSERT_TRUE(strip);
-  EXPECT_TRUE(dialog->IsStripVisible());
-  EXPECT_TRUE(strip->IsShown());
-  EXPECT_EQ(strip->GetModeList()->GetCount(), 4u);
-  EXPECT_EQ(strip->GetModeList()->GetSelection(), 0);
-  EXPECT_EQ(strip->GetMcuList()->GetStringSelection(), "QK21A0510");
-  EXPECT_EQ(strip->GetPackageList()->GetStringSelection(), "16NSOP");
-  EXPECT_EQ(Items(strip->GetMcuList()).Index("QK21C0510"), wxNOT_FOUND);
-  testsupport::SaveWindowScreenshot(dialog, "global_selection.png");
+  WithExample([&] {
+    RegisterShellPage(kStandardModePageId, nullptr);
+    CGlobalSelDlg* strip = GlobalSel();
+    ASSERT_TRUE(strip);
+    EXPECT_TRUE(dialog->IsStripVisible());
+    EXPECT_TRUE(strip->IsShown());
+    EXPECT_EQ(strip->GetModeList()->GetCount(), 4u);
+    EXPECT_EQ(strip->GetModeList()->GetSelection(), 0);
+    EXPECT_EQ(strip->GetMcuList()->GetStringSelection(), "QK21A0510");
+    EXPECT_EQ(strip->GetPackageList()->GetStringSelection(), "16NSOP");
+    EXPECT_EQ(Items(strip->GetMcuList()).Index("QK21C0510"), wxNOT_FOUND);
+    testsupport::SaveWindowScreenshot(dialog, "global_selection.png");
+  });
 }
 
 TEST_F(SelectionTest, CancelledModeChangeLeavesTheProjectAndTheRow) {
-  OpenExample();
-  g_DocManage.SetParam(0, "38");
-  recorder.answers = {platform::kIdCancel};
-  Pick(GlobalSel()->GetModeList(), 2);
-  ASSERT_EQ(recorder.boxes.size(), 1u);
-  EXPECT_EQ(GlobalSel()->GetModeList()->GetSelection(), 0);
-  EXPECT_EQ(g_DocManage.RemoteType, 0);
-  EXPECT_EQ(g_DocManage.GetParam(0), "38");
+  WithExample([&] {
+    g_DocManage.SetParam(0, "38");
+    recorder.answers = {platform::kIdCancel};
+    Pick(GlobalSel()->GetModeList(), 2);
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(GlobalSel()->GetModeList()->GetSelection(), 0);
+    EXPECT_EQ(g_DocManage.RemoteType, 0);
+    EXPECT_EQ(g_DocManage.GetParam(0), "38");
 
-  // The row that is already the project's asks nothing.
-  Pick(GlobalSel()->GetModeList(), 0);
-  EXPECT_EQ(recorder.boxes.size(), 1u);
+    // The row that is already the project's asks nothing.
+    Pick(GlobalSel()->GetModeList(), 0);
+    EXPECT_EQ(recorder.boxes.size(), 1u);
+  });
 }
 
 TEST_F(SelectionTest, ModeChangeTakesTheNewRemoteTypesChipAndResets) {
-  OpenExample();
-  g_DocManage.SetParam(0, "38");
-  Pick(GlobalSel()->GetModeList(), 2);
-  EXPECT_EQ(recorder.boxes.size(), 1u);  // the question only
-  EXPECT_EQ(g_DocManage.RemoteType, 1);
-  EXPECT_EQ(g_DocManage.ProtocolType, 2);
-  EXPECT_EQ(g_FrameworkKind, 1);
-  EXPECT_EQ(g_DocManage.McuName, "QK37A0660");  // the document's chip is not an LCD chip: the first
-  EXPECT_EQ(g_DocManage.PackageName, GlobalSel()->GetPackageList()->GetStringSelection());
-  EXPECT_EQ(g_DocManage.GetParam(0), "");
-  EXPECT_EQ(g_DocManage.ProjectFilePath, project);
-  // The confirmed change is unsaved: the title says so and closing asks.
-  EXPECT_EQ(g_DocManage.Modified, 1);
-  EXPECT_TRUE(dialog->GetTitle().EndsWith("*"));
-  recorder.answers = {platform::kIdCancel};
-  dialog->Close();
-  ASSERT_EQ(recorder.boxes.size(), 2u);
-  EXPECT_TRUE(dialog->IsShown());
+  WithExample([&] {
+    g_DocManage.SetParam(0, "38");
+    Pick(GlobalSel()->GetModeList(), 2);
+    EXPECT_EQ(recorder.boxes.size(), 1u);  // the question only
+    EXPECT_EQ(g_DocManage.RemoteType, 1);
+    EXPECT_EQ(g_DocManage.ProtocolType, 2);
+    EXPECT_EQ(g_FrameworkKind, 1);
+    EXPECT_EQ(g_DocManage.McuName, "QK37A0660");  // the document's chip is not an LCD chip: the first
+    EXPECT_EQ(g_DocManage.PackageName, GlobalSel()->GetPackageList()->GetStringSelection());
+    EXPECT_EQ(g_DocManage.GetParam(0), "");
+    EXPECT_EQ(g_DocManage.ProjectFilePath, project);
+    // The confirmed change is unsaved: the title says so and closing asks.
+    EXPECT_EQ(g_DocManage.Modified, 1);
+    EXPECT_TRUE(dialog->GetTitle().EndsWith("*"));
+    recorder.answers = {platform::kIdCancel};
+    dialog->Close();
+    ASSERT_EQ(recorder.boxes.size(), 2u);
+    EXPECT_TRUE(dialog->IsShown());
+    EXPECT_TRUE(dialog->IsModal());
+  });
 }
 
 // A chip that cannot load leaves the project as it was.
@@ -100,29 +113,31 @@ TEST_F(SelectionTest, ModeChangeToAMissingChipResetsNothing) {
     }
   }
   UseInstall(wxString::FromUTF8(install.string()));
-  OpenExample();
-  g_DocManage.SetParam(0, "38");
-  Pick(GlobalSel()->GetModeList(), 3);
-  ASSERT_EQ(recorder.boxes.size(), 2u);
-  EXPECT_TRUE(recorder.boxes[1].text.StartsWith("Missing file: ")) << recorder.boxes[1].text;
-  EXPECT_EQ(g_DocManage.RemoteType, 0);
-  EXPECT_EQ(g_DocManage.McuName, "QK21A0510");
-  EXPECT_EQ(g_DocManage.GetParam(0), "38");
-  EXPECT_EQ(GlobalSel()->GetModeList()->GetSelection(), 0);
-  EXPECT_EQ(GlobalSel()->GetMcuList()->GetStringSelection(), "QK21A0510");
+  WithExample([&] {
+    g_DocManage.SetParam(0, "38");
+    Pick(GlobalSel()->GetModeList(), 3);
+    ASSERT_EQ(recorder.boxes.size(), 2u);
+    EXPECT_TRUE(recorder.boxes[1].text.StartsWith("Missing file: ")) << recorder.boxes[1].text;
+    EXPECT_EQ(g_DocManage.RemoteType, 0);
+    EXPECT_EQ(g_DocManage.McuName, "QK21A0510");
+    EXPECT_EQ(g_DocManage.GetParam(0), "38");
+    EXPECT_EQ(GlobalSel()->GetModeList()->GetSelection(), 0);
+    EXPECT_EQ(GlobalSel()->GetMcuList()->GetStringSelection(), "QK21A0510");
+  });
 }
 
 TEST_F(SelectionTest, McuChangeTakesTheChipsDefaultPackage) {
-  OpenExample();
-  CGlobalSelDlg* strip = GlobalSel();
-  Pick(strip->GetMcuList(), Items(strip->GetMcuList()).Index("QK52A140"));
-  EXPECT_EQ(g_DocManage.McuName, "QK52A140");
-  EXPECT_EQ(g_DocManage.PackageName, "48 LQFP");
-  EXPECT_EQ(strip->GetPackageList()->GetStringSelection(), "48 LQFP");
-  ASSERT_TRUE(g_CurChipInfo);
-  EXPECT_EQ(g_CurChipInfo->name, "QK52A140");
-  EXPECT_EQ(g_DocManage.Modified, 1);
-  EXPECT_TRUE(dialog->GetTitle().EndsWith("*"));
+  WithExample([&] {
+    CGlobalSelDlg* strip = GlobalSel();
+    Pick(strip->GetMcuList(), Items(strip->GetMcuList()).Index("QK52A140"));
+    EXPECT_EQ(g_DocManage.McuName, "QK52A140");
+    EXPECT_EQ(g_DocManage.PackageName, "48 LQFP");
+    EXPECT_EQ(strip->GetPackageList()->GetStringSelection(), "48 LQFP");
+    ASSERT_TRUE(g_CurChipInfo);
+    EXPECT_EQ(g_CurChipInfo->name, "QK52A140");
+    EXPECT_EQ(g_DocManage.Modified, 1);
+    EXPECT_TRUE(dialog->GetTitle().EndsWith("*"));
+  });
 }
 
 // A page that refuses a package keeps the document's package.
@@ -141,21 +156,22 @@ class CRefusingKeyPage : public CSubBaseDlg {
 TEST_F(SelectionTest, PackageChangeAsksTheKeyPageFirst) {
   RegisterShellPage(kKeyConfigId,
                     [](wxWindow* parent) -> CSubBaseDlg* { return new CRefusingKeyPage(parent); });
-  OpenExample();
-  RegisterShellPage(kKeyConfigId, nullptr);
-  auto* keys = dynamic_cast<CRefusingKeyPage*>(dialog->FindPage(kKeyConfigId));
-  ASSERT_TRUE(keys);
-  wxChoice* packages = GlobalSel()->GetPackageList();
-  Pick(packages, packages->FindString("8SOP"));
-  EXPECT_EQ(keys->offered, "8SOP");
-  EXPECT_EQ(g_DocManage.PackageName, "16NSOP");
-  EXPECT_EQ(packages->GetStringSelection(), "16NSOP");
+  WithExample([&] {
+    RegisterShellPage(kKeyConfigId, nullptr);
+    auto* keys = dynamic_cast<CRefusingKeyPage*>(dialog->FindPage(kKeyConfigId));
+    ASSERT_TRUE(keys);
+    wxChoice* packages = GlobalSel()->GetPackageList();
+    Pick(packages, packages->FindString("8SOP"));
+    EXPECT_EQ(keys->offered, "8SOP");
+    EXPECT_EQ(g_DocManage.PackageName, "16NSOP");
+    EXPECT_EQ(packages->GetStringSelection(), "16NSOP");
 
-  keys->accept = true;
-  Pick(packages, packages->FindString("8SOP"));
-  EXPECT_EQ(g_DocManage.PackageName, "8SOP");
-  EXPECT_EQ(g_DocManage.Modified, 1);
-  EXPECT_TRUE(dialog->GetTitle().EndsWith("*"));
+    keys->accept = true;
+    Pick(packages, packages->FindString("8SOP"));
+    EXPECT_EQ(g_DocManage.PackageName, "8SOP");
+    EXPECT_EQ(g_DocManage.Modified, 1);
+    EXPECT_TRUE(dialog->GetTitle().EndsWith("*"));
+  });
 }
 
 // --- The new-project dialog.
@@ -193,29 +209,30 @@ TEST_F(SelectionTest, NewProjectListsFollowTheBrandAndTheMode) {
 
 // A refused Finish leaves the open project as it was.
 TEST_F(SelectionTest, FailedFinishLeavesTheOpenProject) {
-  OpenExample();
-  const wxString folder = g_DocManage.ProjectFolder;
-  CNewPrjPage page(dialog);
-  Pick(page.GetModeList(), 2);
-  page.GetLocationEdit()->ChangeValue(work.File("new"));
+  WithExample([&] {
+    const wxString folder = g_DocManage.ProjectFolder;
+    CNewPrjPage page(dialog);
+    Pick(page.GetModeList(), 2);
+    page.GetLocationEdit()->ChangeValue(work.File("new"));
 
-  struct {
-    const char* name;
-    std::deque<int> answers;
-  } const attempts[] = {{"", {}}, {"bad|name", {}}, {"Good", {platform::kIdCancel}}};
-  for (const auto& attempt : attempts) {
-    page.GetNameEdit()->ChangeValue(attempt.name);
-    recorder.answers = attempt.answers;
-    Press(page.GetClientWindow()->FindWindow(CNewPrjPage::kFinishId));
-    EXPECT_EQ(g_DocManage.ProjectName, "NEC_TV_Remote") << attempt.name;
-    EXPECT_EQ(g_DocManage.ProjectFolder, folder);
-    EXPECT_EQ(g_DocManage.ProjectFilePath, project);
-    EXPECT_EQ(g_DocManage.RemoteType, 0);
-    EXPECT_EQ(g_DocManage.McuName, "QK21A0510");
-    EXPECT_EQ(g_FrameworkKind, 0);
-  }
-  EXPECT_EQ(recorder.boxes.size(), 3u);
-  EXPECT_FALSE(wxFileName::DirExists(work.File("new")));
+    struct {
+      const char* name;
+      std::deque<int> answers;
+    } const attempts[] = {{"", {}}, {"bad|name", {}}, {"Good", {platform::kIdCancel}}};
+    for (const auto& attempt : attempts) {
+      page.GetNameEdit()->ChangeValue(attempt.name);
+      recorder.answers = attempt.answers;
+      Press(page.GetClientWindow()->FindWindow(CNewPrjPage::kFinishId));
+      EXPECT_EQ(g_DocManage.ProjectName, "NEC_TV_Remote") << attempt.name;
+      EXPECT_EQ(g_DocManage.ProjectFolder, folder);
+      EXPECT_EQ(g_DocManage.ProjectFilePath, project);
+      EXPECT_EQ(g_DocManage.RemoteType, 0);
+      EXPECT_EQ(g_DocManage.McuName, "QK21A0510");
+      EXPECT_EQ(g_FrameworkKind, 0);
+    }
+    EXPECT_EQ(recorder.boxes.size(), 3u);
+    EXPECT_FALSE(wxFileName::DirExists(work.File("new")));
+  });
 }
 
 }  // namespace

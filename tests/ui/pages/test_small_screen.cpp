@@ -11,14 +11,15 @@ TEST_F(PagesTest, TheMainWindowFitsTheWorkAreaOfASmallDisplay) {
   ASSERT_LE(area.height, 768);
   for (int brand : {1, 0}) {
     SCOPED_TRACE(brand);
-    OpenDialog(brand);
-    EXPECT_TRUE(area.Contains(dialog->GetRect())) << dialog->GetRect().x << "," << dialog->GetRect().y << " "
-                                                  << dialog->GetSize().x << "x" << dialog->GetSize().y;
-    EXPECT_LE(dialog->GetMinSize().x, area.width);
-    EXPECT_LE(dialog->GetMinSize().y, area.height);
-    EXPECT_GE(dialog->GetSize().x, dialog->GetMinSize().x);
-    EXPECT_GE(dialog->GetSize().y, dialog->GetMinSize().y);
-    CloseMainDialog();
+    RunBrandWindow(brand, [&] {
+      EXPECT_TRUE(area.Contains(dialog->GetRect()))
+          << dialog->GetRect().x << "," << dialog->GetRect().y << " " << dialog->GetSize().x << "x"
+          << dialog->GetSize().y;
+      EXPECT_LE(dialog->GetMinSize().x, area.width);
+      EXPECT_LE(dialog->GetMinSize().y, area.height);
+      EXPECT_GE(dialog->GetSize().x, dialog->GetMinSize().x);
+      EXPECT_GE(dialog->GetSize().y, dialog->GetMinSize().y);
+    });
   }
 }
 

@@ -14,10 +14,13 @@
 #include "ui/shell/OlvantaDlg.h"
 #include "ui/shell/ShellMessages.h"
 #include "MessageRecorder.h"
+#include "PageTestBase.h"
+#include "RealInput.h"
 #include "TempDir.h"
 #include "UiEvents.h"
 
 #include <gtest/gtest.h>
+#include <wx/app.h>
 #include <wx/filefn.h>
 #include <wx/filename.h>
 #include <wx/menu.h>
@@ -80,17 +83,8 @@ const int kTestPageIds[] = {132, 129, 145, 146, 137};
 
 wxString Utf8(const char* text) { return wxString::FromUTF8(text); }
 
-class MainDialogTest : public ::testing::Test {
+class MainDialogTest : public testsupport::PageTestBase {
  protected:
-  static void SetUpTestSuite() {
-    home = new testsupport::TempDir();
-    testsupport::PointUserFoldersAt(*home);
-  }
-  static void TearDownTestSuite() {
-    delete home;
-    home = nullptr;
-  }
-
   void SetUp() override {
     g_BrandFlag = 1;
     g_FrameworkKind = 0;
@@ -108,8 +102,6 @@ class MainDialogTest : public ::testing::Test {
 
   void TearDown() override {
     g_DocManage.Modified = 0;
-    if (dialog) dialog->Destroy();
-    testsupport::PumpEvents();
     for (int id : kTestPageIds) RegisterShellPage(id, nullptr);
     RegisterReceiverLink(nullptr);
   }
@@ -120,13 +112,6 @@ class MainDialogTest : public ::testing::Test {
     Register<CTestModulationPage>(145);
     Register<CTestDataFormatPage>(146);
     Register<CTestKeyPage>(137);
-  }
-
-  void OpenDialog() {
-    dialog = new COlvantaDlg();
-    ASSERT_TRUE(dialog->Setup());
-    dialog->Show();
-    testsupport::PumpEvents();
   }
 
   CTestPage* Page(int id) { return static_cast<CTestPage*>(dialog->FindPage(id)); }
@@ -159,55 +144,53 @@ class MainDialogTest : public ::testing::Test {
     return bytes;
   }
 
-  static testsupport::TempDir* home;
   testsupport::TempDir project;
   testsupport::CMessageRecorder recorder;
-  COlvantaDlg* dialog = nullptr;
 };
-
-testsupport::TempDir* MainDialogTest::home = nullptr;
 
 TEST_F(MainDialogTest, OpensAsTheProgramDoesAndSavesScreenshots) {
   g_BrandFlag = 0;
   g_App.currentLangSection = "936";
-  OpenDialog();
-  EXPECT_EQ(dialog->GetName(), "CLMOlvantaDlg");
-  EXPECT_EQ(dialog->GetTitle(), Utf8("Olvanta 红外遥控器设计工具"));
-  EXPECT_EQ(dialog->GetMainMenuBar().GetButton(CMainMenuBar::kHelp)->GetLabel(), Utf8("帮助"));
-  EXPECT_FALSE(testsupport::SaveWindowScreenshot(dialog, "main_window.png").empty());
-  EXPECT_TRUE(recorder.boxes.empty());
+  RunMainWindow([&] {
+    EXPECT_EQ(dialog->GetName(), "CLMOlvantaDlg");
+    EXPECT_EQ(dialog->GetTitle(), Utf8("Olvanta 红外遥控器设计工具"));
+    EXPECT_EQ(dialog->GetMainMenuBar().GetButton(CMainMenuBar::kHelp)->GetLabel(), Utf8("帮助"));
+    EXPECT_FALSE(testsupport::SaveWindowScreenshot(dialog, "main_window.png").empty());
+    EXPECT_TRUE(recorder.boxes.empty());
+  });
 }
 
 TEST_F(MainDialogTest, OpenedAndSavedProjectIsByteForByteAFreshSave) {
   RegisterPages();
-  OpenDialog();
-  const wxString path = CopyFixture();
-  ASSERT_EQ(dialog->OpenProjectFile(path), 2);
-  EXPECT_EQ(Page(129)->value, "NEC");
-  EXPECT_EQ(Page(137)->value, "K1 K2 K3");
-  EXPECT_EQ(dialog->GetCurrentPage(), Page(129));
-  EXPECT_EQ(dialog->GetTitle(), "Olvanta IR Remote Designer-" + path);
-  EXPECT_FALSE(testsupport::SaveWindowScreenshot(dialog, "main_window_flow.png").empty());
+  RunMainWindow([&] {
+    const wxString path = CopyFixture();
+    ASSERT_EQ(dialog->OpenProjectFile(path), 2);
+    EXPECT_EQ(Page(129)->value, "NEC");
+    EXPECT_EQ(Page(137)->value, "K1 K2 K3");
+    EXPECT_EQ(dialog->GetCurrentPage(), Page(129));
+    EXPECT_EQ(dialog->GetTitle(), "Olvanta IR Remote Designer-" + path);
+    EXPECT_FALSE(testsupport::SaveWindowScreenshot(dialog, "main_window_flow.png").empty());
 
-  Command(ID_SAVE_PROJECT);
-  const std::string reopened = Bytes(path);
-  EXPECT_NE(
-      reopened.find(std::string(wxString("Folder=" + wxFileName(path).GetPath()).mb_str(wxMBConvUTF16LE()))),
-      std::string::npos);
-  EXPECT_FALSE(wxDirExists(platform::JoinPath(wxFileName(path).GetPath(), ".olvanta-saving")));
+    Command(ID_SAVE_PROJECT);
+    const std::string reopened = Bytes(path);
+    EXPECT_NE(reopened.find(
+                  std::string(wxString("Folder=" + wxFileName(path).GetPath()).mb_str(wxMBConvUTF16LE()))),
+              std::string::npos);
+    EXPECT_FALSE(wxDirExists(platform::JoinPath(wxFileName(path).GetPath(), ".olvanta-saving")));
 
-  // A fresh project with the same data, saved to the same place.
-  wxRemoveFile(path);
-  g_DocManage.Reset(true, false);
-  g_DocManage.ProjectName = "Demo";
-  g_DocManage.ProjectFolder = wxFileName(path).GetPath();
-  g_DocManage.McuName = "QK21C0510";
-  g_DocManage.PackageName = "8SOP";
-  g_DocManage.RemoteType = 0;
-  g_DocManage.ProtocolType = 1;
-  EXPECT_EQ(SendShellMessage(dialog, WM_SAVE_PROJECT), 1);
-  EXPECT_EQ(Bytes(path), reopened);
-  EXPECT_TRUE(recorder.boxes.empty());
+    // A fresh project with the same data, saved to the same place.
+    wxRemoveFile(path);
+    g_DocManage.Reset(true, false);
+    g_DocManage.ProjectName = "Demo";
+    g_DocManage.ProjectFolder = wxFileName(path).GetPath();
+    g_DocManage.McuName = "QK21C0510";
+    g_DocManage.PackageName = "8SOP";
+    g_DocManage.RemoteType = 0;
+    g_DocManage.ProtocolType = 1;
+    EXPECT_EQ(SendShellMessage(dialog, WM_SAVE_PROJECT), 1);
+    EXPECT_EQ(Bytes(path), reopened);
+    EXPECT_TRUE(recorder.boxes.empty());
+  });
 }
 
 // The new-project flag tells the pages whether to read the project file: an
@@ -215,167 +198,175 @@ TEST_F(MainDialogTest, OpenedAndSavedProjectIsByteForByteAFreshSave) {
 // change starts afresh (flag 1).
 TEST_F(MainDialogTest, OpenedProjectIsReadAndAChangedSelectionStartsAfresh) {
   RegisterPages();
-  OpenDialog();
-  EXPECT_EQ(g_DocManage.NewProject, 0);
-  SendShellMessage(dialog, WM_GLOBAL_SEL_CHANGED, 0, 0);
-  EXPECT_EQ(g_DocManage.NewProject, 1);
+  RunMainWindow([&] {
+    EXPECT_EQ(g_DocManage.NewProject, 0);
+    SendShellMessage(dialog, WM_GLOBAL_SEL_CHANGED, 0, 0);
+    EXPECT_EQ(g_DocManage.NewProject, 1);
 
-  const wxString path = CopyFixture();
-  ASSERT_EQ(dialog->OpenProjectFile(path), 2);
-  for (int id : {129, 137}) {
-    EXPECT_EQ(Page(id)->newProjectSeen, 0) << id;
-    EXPECT_EQ(Page(id)->loadingSeen, 1) << id;
-  }
-  EXPECT_EQ(g_DocManage.NewProject, 0);
-  EXPECT_EQ(g_DocManage.Loading, 0);
+    const wxString path = CopyFixture();
+    ASSERT_EQ(dialog->OpenProjectFile(path), 2);
+    for (int id : {129, 137}) {
+      EXPECT_EQ(Page(id)->newProjectSeen, 0) << id;
+      EXPECT_EQ(Page(id)->loadingSeen, 1) << id;
+    }
+    EXPECT_EQ(g_DocManage.NewProject, 0);
+    EXPECT_EQ(g_DocManage.Loading, 0);
 
-  SendShellMessage(dialog, WM_GLOBAL_SEL_CHANGED, 1, 0);
-  EXPECT_EQ(Page(137)->newProjectSeen, 1);
-  EXPECT_EQ(Page(137)->loadingSeen, 0);
-  EXPECT_TRUE(g_DocManage.UseFormatTemplate());
-  EXPECT_EQ(g_DocManage.Loading, 0);
+    SendShellMessage(dialog, WM_GLOBAL_SEL_CHANGED, 1, 0);
+    EXPECT_EQ(Page(137)->newProjectSeen, 1);
+    EXPECT_EQ(Page(137)->loadingSeen, 0);
+    EXPECT_TRUE(g_DocManage.UseFormatTemplate());
+    EXPECT_EQ(g_DocManage.Loading, 0);
+  });
 }
 
 // A remote-type change (from the global selection or a decoded import) looks
 // the chip and the folders up under the new remote type's framework.
 TEST_F(MainDialogTest, RemoteTypeChangeMovesChipAndFoldersToTheNewKind) {
   RegisterPages();
-  OpenDialog();
-  g_DocManage.ProjectName = "Lcd";
-  g_DocManage.ProjectFolder = project.Path();
-  g_DocManage.McuName = "QK37A0660";
-  g_DocManage.PackageName = "32 QFN";
-  g_DocManage.RemoteType = 1;
-  g_DocManage.ProtocolType = 2;
-  EXPECT_EQ(SendShellMessage(dialog, WM_REMOTE_TYPE_CHANGED), 1);
-  EXPECT_EQ(g_FrameworkKind, 1);
-  EXPECT_EQ(g_App.protocolFolder, g_App.GetProtocolFolder(1));
-  EXPECT_EQ(g_App.icFolder, g_App.GetIcFolder(1));
-  EXPECT_TRUE(g_App.icFolder.EndsWith("IC"));
-  EXPECT_NE(g_App.icFolder.Find("LCD_Simple"), wxNOT_FOUND);
+  RunMainWindow([&] {
+    g_DocManage.ProjectName = "Lcd";
+    g_DocManage.ProjectFolder = project.Path();
+    g_DocManage.McuName = "QK37A0660";
+    g_DocManage.PackageName = "32 QFN";
+    g_DocManage.RemoteType = 1;
+    g_DocManage.ProtocolType = 2;
+    EXPECT_EQ(SendShellMessage(dialog, WM_REMOTE_TYPE_CHANGED), 1);
+    EXPECT_EQ(g_FrameworkKind, 1);
+    EXPECT_EQ(g_App.protocolFolder, g_App.GetProtocolFolder(1));
+    EXPECT_EQ(g_App.icFolder, g_App.GetIcFolder(1));
+    EXPECT_TRUE(g_App.icFolder.EndsWith("IC"));
+    EXPECT_NE(g_App.icFolder.Find("LCD_Simple"), wxNOT_FOUND);
+  });
 }
 
 TEST_F(MainDialogTest, SaveKeepsWhatNoPageOfThisSessionWrites) {
   RegisterPages();
-  OpenDialog();
-  const wxString path = CopyFixture();
-  // Sections of pages that are not built, and a key of a built page's section
-  // that only another window writes.
-  platform::WriteProfileString(path, "KeyConfig", "Keypad", "3");
-  platform::WriteProfileString(path, "KeyConfig", "TouchKey", "1,2,3,4,5,6,7,8");
-  platform::WriteProfileString(path, "LCD", "KeyValueCount", "2");
-  platform::WriteProfileString(path, "LCD", "Item1", "  two words  ");
-  platform::WriteProfileString(path, "Page137", "Extra", "kept");
-  ASSERT_EQ(dialog->OpenProjectFile(path), 2);
-  Page(129)->value = "RC5";
-  dialog->OnProjectChanged("CTestStandardPage", false);
-  Command(ID_SAVE_PROJECT);
-  ASSERT_TRUE(recorder.boxes.empty());
+  RunMainWindow([&] {
+    const wxString path = CopyFixture();
+    // Sections of pages that are not built, and a key of a built page's section
+    // that only another window writes.
+    platform::WriteProfileString(path, "KeyConfig", "Keypad", "3");
+    platform::WriteProfileString(path, "KeyConfig", "TouchKey", "1,2,3,4,5,6,7,8");
+    platform::WriteProfileString(path, "LCD", "KeyValueCount", "2");
+    platform::WriteProfileString(path, "LCD", "Item1", "  two words  ");
+    platform::WriteProfileString(path, "Page137", "Extra", "kept");
+    ASSERT_EQ(dialog->OpenProjectFile(path), 2);
+    Page(129)->value = "RC5";
+    dialog->OnProjectChanged("CTestStandardPage", false);
+    Command(ID_SAVE_PROJECT);
+    ASSERT_TRUE(recorder.boxes.empty());
 
-  struct {
-    const char* section;
-    const char* key;
-    const char* value;
-  } const kept[] = {{"KeyConfig", "Keypad", "3"},  {"KeyConfig", "TouchKey", "1,2,3,4,5,6,7,8"},
-                    {"LCD", "KeyValueCount", "2"}, {"LCD", "Item1", "two words"},
-                    {"Page137", "Extra", "kept"},  {"Page137", "Value", "K1 K2 K3"},
-                    {"Page129", "Value", "RC5"},   {"Project", "Name", "Demo"}};
-  for (const auto& entry : kept) {
-    EXPECT_EQ(platform::ReadProfileString(path, entry.section, entry.key, "?"), entry.value)
-        << entry.section << "/" << entry.key;
-  }
-  EXPECT_FALSE(wxDirExists(platform::JoinPath(wxFileName(path).GetPath(), ".olvanta-saving")));
+    struct {
+      const char* section;
+      const char* key;
+      const char* value;
+    } const kept[] = {{"KeyConfig", "Keypad", "3"},  {"KeyConfig", "TouchKey", "1,2,3,4,5,6,7,8"},
+                      {"LCD", "KeyValueCount", "2"}, {"LCD", "Item1", "two words"},
+                      {"Page137", "Extra", "kept"},  {"Page137", "Value", "K1 K2 K3"},
+                      {"Page129", "Value", "RC5"},   {"Project", "Name", "Demo"}};
+    for (const auto& entry : kept) {
+      EXPECT_EQ(platform::ReadProfileString(path, entry.section, entry.key, "?"), entry.value)
+          << entry.section << "/" << entry.key;
+    }
+    EXPECT_FALSE(wxDirExists(platform::JoinPath(wxFileName(path).GetPath(), ".olvanta-saving")));
+  });
 }
 
 TEST_F(MainDialogTest, TitleFollowsTheProjectAndItsModifiedState) {
   RegisterPages();
-  OpenDialog();
-  EXPECT_EQ(dialog->GetTitle(), "Olvanta IR Remote Designer");
-  const wxString path = CopyFixture();
-  ASSERT_EQ(dialog->OpenProjectFile(path), 2);
-  EXPECT_EQ(dialog->GetTitle(), "Olvanta IR Remote Designer-" + path);
-  dialog->OnProjectChanged("CTestStandardPage", true);
-  EXPECT_EQ(dialog->GetTitle(), "Olvanta IR Remote Designer-" + path + "*");
-  Command(ID_SAVE_PROJECT);
-  EXPECT_EQ(g_DocManage.Modified, 0);
-  EXPECT_EQ(dialog->GetTitle(), "Olvanta IR Remote Designer-" + path);
+  RunMainWindow([&] {
+    EXPECT_EQ(dialog->GetTitle(), "Olvanta IR Remote Designer");
+    const wxString path = CopyFixture();
+    ASSERT_EQ(dialog->OpenProjectFile(path), 2);
+    EXPECT_EQ(dialog->GetTitle(), "Olvanta IR Remote Designer-" + path);
+    dialog->OnProjectChanged("CTestStandardPage", true);
+    EXPECT_EQ(dialog->GetTitle(), "Olvanta IR Remote Designer-" + path + "*");
+    Command(ID_SAVE_PROJECT);
+    EXPECT_EQ(g_DocManage.Modified, 0);
+    EXPECT_EQ(dialog->GetTitle(), "Olvanta IR Remote Designer-" + path);
+  });
 }
 
 TEST_F(MainDialogTest, FailedSaveKeepsTheFileAndTheModifiedFlag) {
   RegisterPages();
-  OpenDialog();
-  const wxString path = CopyFixture();
-  ASSERT_EQ(dialog->OpenProjectFile(path), 2);
-  const std::string before = Bytes(path);
-  Page(129)->value = "RC5";
-  dialog->OnProjectChanged("CTestStandardPage", false);
-  Page(137)->refuseSave = true;
-  Command(ID_SAVE_PROJECT);
-  EXPECT_EQ(Bytes(path), before);
-  EXPECT_EQ(g_DocManage.Modified, 1);
-  EXPECT_TRUE(dialog->GetTitle().EndsWith("*"));
-  EXPECT_EQ(g_DocManage.ProjectFilePath, path);
-  EXPECT_FALSE(wxDirExists(platform::JoinPath(wxFileName(path).GetPath(), ".olvanta-saving")));
-  ASSERT_EQ(recorder.boxes.size(), 1u);
-  EXPECT_NE(recorder.boxes[0].text.Find("could not be saved"), wxNOT_FOUND);
-  EXPECT_NE(recorder.boxes[0].text.Find(path), wxNOT_FOUND);
+  RunMainWindow([&] {
+    const wxString path = CopyFixture();
+    ASSERT_EQ(dialog->OpenProjectFile(path), 2);
+    const std::string before = Bytes(path);
+    Page(129)->value = "RC5";
+    dialog->OnProjectChanged("CTestStandardPage", false);
+    Page(137)->refuseSave = true;
+    Command(ID_SAVE_PROJECT);
+    EXPECT_EQ(Bytes(path), before);
+    EXPECT_EQ(g_DocManage.Modified, 1);
+    EXPECT_TRUE(dialog->GetTitle().EndsWith("*"));
+    EXPECT_EQ(g_DocManage.ProjectFilePath, path);
+    EXPECT_FALSE(wxDirExists(platform::JoinPath(wxFileName(path).GetPath(), ".olvanta-saving")));
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_NE(recorder.boxes[0].text.Find("could not be saved"), wxNOT_FOUND);
+    EXPECT_NE(recorder.boxes[0].text.Find(path), wxNOT_FOUND);
 
-  // Closing asks again; a failed save keeps the window open.
-  recorder.answers = {platform::kIdYes};
-  dialog->Close();
-  EXPECT_TRUE(dialog->IsShown());
+    // Closing asks again; a failed save keeps the window open.
+    recorder.answers = {platform::kIdYes};
+    dialog->Close();
+    EXPECT_TRUE(dialog->IsShown());
+    EXPECT_TRUE(dialog->IsModal());
+  });
 }
 
 TEST_F(MainDialogTest, LanguageSwitchRelabelsMenusNavigationAndTitle) {
   RegisterPages();
-  OpenDialog();
-  const wxString path = CopyFixture();
-  ASSERT_EQ(dialog->OpenProjectFile(path), 2);
-  ASSERT_TRUE(dialog->IsStripVisible());
-  const int refreshes = Page(137)->languageRefreshes;
+  RunMainWindow([&] {
+    const wxString path = CopyFixture();
+    ASSERT_EQ(dialog->OpenProjectFile(path), 2);
+    ASSERT_TRUE(dialog->IsStripVisible());
+    const int refreshes = Page(137)->languageRefreshes;
 
-  Command(ID_LANG_SIMPLIFIED);
-  EXPECT_EQ(g_App.currentLangSection, "936");
-  EXPECT_EQ(platform::ReadSetting("Olvanta", "Lang"), "936");
-  const wxString chineseButtons[] = {Utf8("项目"), Utf8("选项"), Utf8("语言"), Utf8("帮助")};
-  for (int i = 0; i < CMainMenuBar::kMenuCount; ++i) {
-    EXPECT_EQ(dialog->GetMainMenuBar().GetButton(i)->GetLabel(), chineseButtons[i]);
-  }
-  const wxArrayString& captions = dialog->GetNavBar().GetTexts();
-  ASSERT_EQ(captions.size(), 3u);
-  EXPECT_EQ(captions[0], Utf8("开始"));
-  EXPECT_EQ(captions[1], Utf8("协议选择"));
-  EXPECT_EQ(captions[2], Utf8("按键配置"));
-  EXPECT_EQ(dialog->GetTitle(), Utf8("Olvanta 红外遥控器设计工具-") + path);
-  EXPECT_EQ(Page(137)->languageRefreshes, refreshes + 1);
-  auto project = dialog->GetMainMenuBar().BuildMenu(CMainMenuBar::kProject);
-  EXPECT_EQ(project->GetLabel(ID_SAVE_PROJECT), Utf8("保存项目"));
-  auto language = dialog->GetMainMenuBar().BuildMenu(CMainMenuBar::kLanguage);
-  EXPECT_TRUE(language->IsChecked(ID_LANG_SIMPLIFIED));
-  EXPECT_FALSE(language->IsChecked(ID_LANG_ENGLISH));
-  EXPECT_FALSE(testsupport::SaveWindowScreenshot(dialog, "main_window_flow_zh.png").empty());
+    Command(ID_LANG_SIMPLIFIED);
+    EXPECT_EQ(g_App.currentLangSection, "936");
+    EXPECT_EQ(platform::ReadSetting("Olvanta", "Lang"), "936");
+    const wxString chineseButtons[] = {Utf8("项目"), Utf8("选项"), Utf8("语言"), Utf8("帮助")};
+    for (int i = 0; i < CMainMenuBar::kMenuCount; ++i) {
+      EXPECT_EQ(dialog->GetMainMenuBar().GetButton(i)->GetLabel(), chineseButtons[i]);
+    }
+    const wxArrayString& captions = dialog->GetNavBar().GetTexts();
+    ASSERT_EQ(captions.size(), 3u);
+    EXPECT_EQ(captions[0], Utf8("开始"));
+    EXPECT_EQ(captions[1], Utf8("协议选择"));
+    EXPECT_EQ(captions[2], Utf8("按键配置"));
+    EXPECT_EQ(dialog->GetTitle(), Utf8("Olvanta 红外遥控器设计工具-") + path);
+    EXPECT_EQ(Page(137)->languageRefreshes, refreshes + 1);
+    auto project = dialog->GetMainMenuBar().BuildMenu(CMainMenuBar::kProject);
+    EXPECT_EQ(project->GetLabel(ID_SAVE_PROJECT), Utf8("保存项目"));
+    auto language = dialog->GetMainMenuBar().BuildMenu(CMainMenuBar::kLanguage);
+    EXPECT_TRUE(language->IsChecked(ID_LANG_SIMPLIFIED));
+    EXPECT_FALSE(language->IsChecked(ID_LANG_ENGLISH));
+    EXPECT_FALSE(testsupport::SaveWindowScreenshot(dialog, "main_window_flow_zh.png").empty());
 
-  Command(ID_LANG_ENGLISH);
-  EXPECT_EQ(dialog->GetMainMenuBar().GetButton(CMainMenuBar::kProject)->GetLabel(), "Project");
-  EXPECT_EQ(dialog->GetNavBar().GetTexts()[2], "Key Configuration");
-  EXPECT_TRUE(dialog->GetMainMenuBar().BuildMenu(CMainMenuBar::kLanguage)->IsChecked(ID_LANG_ENGLISH));
+    Command(ID_LANG_ENGLISH);
+    EXPECT_EQ(dialog->GetMainMenuBar().GetButton(CMainMenuBar::kProject)->GetLabel(), "Project");
+    EXPECT_EQ(dialog->GetNavBar().GetTexts()[2], "Key Configuration");
+    EXPECT_TRUE(dialog->GetMainMenuBar().BuildMenu(CMainMenuBar::kLanguage)->IsChecked(ID_LANG_ENGLISH));
+  });
 }
 
 TEST_F(MainDialogTest, MenusGreyWhatNeedsAProjectAndFollowTheBrand) {
-  OpenDialog();
-  auto project = dialog->GetMainMenuBar().BuildMenu(CMainMenuBar::kProject);
-  EXPECT_EQ(project->GetMenuItemCount(), 3u);
-  EXPECT_FALSE(project->IsEnabled(ID_SAVE_PROJECT));
-  EXPECT_TRUE(project->IsEnabled(ID_OPEN_PROJECT));
-  EXPECT_FALSE(dialog->GetMainMenuBar().BuildMenu(CMainMenuBar::kOption)->IsEnabled(ID_CODE_MODE));
-  EXPECT_EQ(dialog->GetMainMenuBar().BuildMenu(CMainMenuBar::kHelp)->GetMenuItemCount(), 4u);
-  EXPECT_EQ(dialog->GetMainMenuBar().BuildMenu(4), nullptr);
+  RunMainWindow([&] {
+    auto project = dialog->GetMainMenuBar().BuildMenu(CMainMenuBar::kProject);
+    EXPECT_EQ(project->GetMenuItemCount(), 3u);
+    EXPECT_FALSE(project->IsEnabled(ID_SAVE_PROJECT));
+    EXPECT_TRUE(project->IsEnabled(ID_OPEN_PROJECT));
+    EXPECT_FALSE(dialog->GetMainMenuBar().BuildMenu(CMainMenuBar::kOption)->IsEnabled(ID_CODE_MODE));
+    EXPECT_EQ(dialog->GetMainMenuBar().BuildMenu(CMainMenuBar::kHelp)->GetMenuItemCount(), 4u);
+    EXPECT_EQ(dialog->GetMainMenuBar().BuildMenu(4), nullptr);
 
-  g_BrandFlag = 0;
-  g_App.currentLangSection = "936";
-  auto language = dialog->GetMainMenuBar().BuildMenu(CMainMenuBar::kLanguage);
-  ASSERT_EQ(language->GetMenuItemCount(), 1u);
-  EXPECT_TRUE(language->IsChecked(ID_LANG_SIMPLIFIED));
+    g_BrandFlag = 0;
+    g_App.currentLangSection = "936";
+    auto language = dialog->GetMainMenuBar().BuildMenu(CMainMenuBar::kLanguage);
+    ASSERT_EQ(language->GetMenuItemCount(), 1u);
+    EXPECT_TRUE(language->IsChecked(ID_LANG_SIMPLIFIED));
+  });
 }
 
 TEST_F(MainDialogTest, ForwardJumpStopsAtTheRefusingPageAndBackNeverAsks) {
@@ -383,122 +374,130 @@ TEST_F(MainDialogTest, ForwardJumpStopsAtTheRefusingPageAndBackNeverAsks) {
   g_DocManage.ProjectName = "Walk";
   g_DocManage.ProjectFolder = project.Path();
   g_DocManage.ProtocolType = 2;
-  OpenDialog();
-  SendShellMessage(dialog, WM_GLOBAL_SEL_CHANGED, 0, 0);
-  ASSERT_EQ(dialog->GetCurrentPage(), Page(145));
-  ASSERT_EQ(dialog->GetNavBar().GetItemCount(), 4);
+  RunMainWindow([&] {
+    SendShellMessage(dialog, WM_GLOBAL_SEL_CHANGED, 0, 0);
+    ASSERT_EQ(dialog->GetCurrentPage(), Page(145));
+    ASSERT_EQ(dialog->GetNavBar().GetItemCount(), 4);
 
-  Page(146)->acceptCheck = false;
-  ClickCaption(3);
-  EXPECT_EQ(Page(145)->checks, 1);
-  EXPECT_EQ(Page(146)->checks, 1);
-  EXPECT_EQ(dialog->GetCurrentPage(), Page(146));  // landed on the page that refused
-  EXPECT_EQ(dialog->GetNavBar().GetCurrentIndex(), 2);
+    Page(146)->acceptCheck = false;
+    ClickCaption(3);
+    EXPECT_EQ(Page(145)->checks, 1);
+    EXPECT_EQ(Page(146)->checks, 1);
+    EXPECT_EQ(dialog->GetCurrentPage(), Page(146));  // landed on the page that refused
+    EXPECT_EQ(dialog->GetNavBar().GetCurrentIndex(), 2);
 
-  ClickCaption(1);  // back: asks nobody
-  EXPECT_EQ(dialog->GetCurrentPage(), Page(145));
-  EXPECT_EQ(Page(145)->checks, 1);
+    ClickCaption(1);  // back: asks nobody
+    EXPECT_EQ(dialog->GetCurrentPage(), Page(145));
+    EXPECT_EQ(Page(145)->checks, 1);
 
-  // The page protocol's next/back requests, up to the end of the flow.
-  Page(146)->acceptCheck = true;
-  dialog->ShowPage(Page(146));
-  ASSERT_TRUE(Page(146)->RequestNextPage(0, 0));
-  testsupport::PumpEvents();
-  EXPECT_EQ(dialog->GetCurrentPage(), Page(137));
-  ASSERT_TRUE(Page(137)->RequestNextPage(0, 0));
-  testsupport::PumpEvents();
-  EXPECT_EQ(dialog->GetCurrentPage(), Page(137));  // nothing after the last page
-  ASSERT_TRUE(Page(137)->RequestPreviousPage(0, 0));
-  testsupport::PumpEvents();
-  EXPECT_EQ(dialog->GetCurrentPage(), Page(146));
+    // The page protocol's next/back requests, up to the end of the flow.
+    Page(146)->acceptCheck = true;
+    dialog->ShowPage(Page(146));
+    ASSERT_TRUE(Page(146)->RequestNextPage(0, 0));
+    testsupport::PumpEvents();
+    EXPECT_EQ(dialog->GetCurrentPage(), Page(137));
+    ASSERT_TRUE(Page(137)->RequestNextPage(0, 0));
+    testsupport::PumpEvents();
+    EXPECT_EQ(dialog->GetCurrentPage(), Page(137));  // nothing after the last page
+    ASSERT_TRUE(Page(137)->RequestPreviousPage(0, 0));
+    testsupport::PumpEvents();
+    EXPECT_EQ(dialog->GetCurrentPage(), Page(146));
+  });
 }
 
 TEST_F(MainDialogTest, CancellingTheLeaveQuestionKeepsPageAndProject) {
   RegisterPages();
-  OpenDialog();
-  const wxString path = CopyFixture();
-  ASSERT_EQ(dialog->OpenProjectFile(path), 2);
-  dialog->OnProjectChanged("CTestStandardPage", false);
-  recorder.answers = {platform::kIdCancel};
-  ClickCaption(0);
-  ASSERT_EQ(recorder.boxes.size(), 1u);
-  EXPECT_EQ(recorder.boxes[0].type & platform::kMbButtonMask, platform::kMbYesNoCancel);
-  EXPECT_EQ(dialog->GetCurrentPage(), Page(129));
-  EXPECT_EQ(g_DocManage.ProjectName, "Demo");
-  EXPECT_EQ(g_DocManage.Modified, 1);
+  RunMainWindow([&] {
+    const wxString path = CopyFixture();
+    ASSERT_EQ(dialog->OpenProjectFile(path), 2);
+    dialog->OnProjectChanged("CTestStandardPage", false);
+    recorder.answers = {platform::kIdCancel};
+    ClickCaption(0);
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(recorder.boxes[0].type & platform::kMbButtonMask, platform::kMbYesNoCancel);
+    EXPECT_EQ(dialog->GetCurrentPage(), Page(129));
+    EXPECT_EQ(g_DocManage.ProjectName, "Demo");
+    EXPECT_EQ(g_DocManage.Modified, 1);
 
-  recorder.answers = {platform::kIdNo};
-  ClickCaption(0);
-  EXPECT_EQ(dialog->GetCurrentPage(), Page(132));
-  EXPECT_TRUE(g_DocManage.ProjectName.empty());
-  EXPECT_EQ(dialog->GetTitle(), "Olvanta IR Remote Designer");
+    recorder.answers = {platform::kIdNo};
+    ClickCaption(0);
+    EXPECT_EQ(dialog->GetCurrentPage(), Page(132));
+    EXPECT_TRUE(g_DocManage.ProjectName.empty());
+    EXPECT_EQ(dialog->GetTitle(), "Olvanta IR Remote Designer");
+  });
 }
 
 TEST_F(MainDialogTest, BackFromTheFirstStepAsksBeforeLeavingTheProject) {
   RegisterPages();
-  OpenDialog();
-  const wxString path = CopyFixture();
-  ASSERT_EQ(dialog->OpenProjectFile(path), 2);
-  dialog->OnProjectChanged("CTestStandardPage", false);
-  recorder.answers = {platform::kIdCancel};
-  ASSERT_TRUE(Page(129)->RequestPreviousPage(0, 0));
-  testsupport::PumpEvents();
-  ASSERT_EQ(recorder.boxes.size(), 1u);
-  EXPECT_EQ(recorder.boxes[0].type & platform::kMbButtonMask, platform::kMbYesNoCancel);
-  EXPECT_EQ(dialog->GetCurrentPage(), Page(129));
-  EXPECT_EQ(g_DocManage.ProjectName, "Demo");
+  RunMainWindow([&] {
+    const wxString path = CopyFixture();
+    ASSERT_EQ(dialog->OpenProjectFile(path), 2);
+    dialog->OnProjectChanged("CTestStandardPage", false);
+    recorder.answers = {platform::kIdCancel};
+    ASSERT_TRUE(Page(129)->RequestPreviousPage(0, 0));
+    testsupport::PumpEvents();
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(recorder.boxes[0].type & platform::kMbButtonMask, platform::kMbYesNoCancel);
+    EXPECT_EQ(dialog->GetCurrentPage(), Page(129));
+    EXPECT_EQ(g_DocManage.ProjectName, "Demo");
 
-  recorder.answers = {platform::kIdNo};
-  ASSERT_TRUE(Page(129)->RequestPreviousPage(0, 0));
-  testsupport::PumpEvents();
-  EXPECT_EQ(dialog->GetCurrentPage(), Page(132));
-  EXPECT_TRUE(g_DocManage.ProjectName.empty());
-  EXPECT_EQ(dialog->GetTitle(), "Olvanta IR Remote Designer");
+    recorder.answers = {platform::kIdNo};
+    ASSERT_TRUE(Page(129)->RequestPreviousPage(0, 0));
+    testsupport::PumpEvents();
+    EXPECT_EQ(dialog->GetCurrentPage(), Page(132));
+    EXPECT_TRUE(g_DocManage.ProjectName.empty());
+    EXPECT_EQ(dialog->GetTitle(), "Olvanta IR Remote Designer");
+  });
 }
 
 TEST_F(MainDialogTest, FailedOpenLeavesNoProjectToSave) {
   RegisterPages();
-  OpenDialog();
-  const wxString good = CopyFixture();
-  ASSERT_EQ(dialog->OpenProjectFile(good), 2);
+  RunMainWindow([&] {
+    const wxString good = CopyFixture();
+    ASSERT_EQ(dialog->OpenProjectFile(good), 2);
 
-  // A project whose chip does not exist fails after the file was read.
-  testsupport::TempDir other;
-  const wxString bad = other.File("Broken.ovirprj");
-  wxCopyFile(good, bad);
-  platform::WriteProfileString(bad, "Project", "MCU", "XX99");
-  const std::string before = Bytes(bad);
-  EXPECT_EQ(dialog->OpenProjectFile(bad), 0);
-  EXPECT_FALSE(recorder.boxes.empty());
-  EXPECT_EQ(dialog->GetTitle(), "Olvanta IR Remote Designer");
-  EXPECT_TRUE(g_DocManage.ProjectName.empty());
-  EXPECT_TRUE(g_DocManage.ProjectFilePath.empty());
-  EXPECT_FALSE(dialog->GetMainMenuBar().BuildMenu(CMainMenuBar::kProject)->IsEnabled(ID_SAVE_PROJECT));
-  Command(ID_SAVE_PROJECT);
-  EXPECT_EQ(Bytes(bad), before);
+    // A project whose chip does not exist fails after the file was read.
+    testsupport::TempDir other;
+    const wxString bad = other.File("Broken.ovirprj");
+    wxCopyFile(good, bad);
+    platform::WriteProfileString(bad, "Project", "MCU", "XX99");
+    const std::string before = Bytes(bad);
+    EXPECT_EQ(dialog->OpenProjectFile(bad), 0);
+    EXPECT_FALSE(recorder.boxes.empty());
+    EXPECT_EQ(dialog->GetTitle(), "Olvanta IR Remote Designer");
+    EXPECT_TRUE(g_DocManage.ProjectName.empty());
+    EXPECT_TRUE(g_DocManage.ProjectFilePath.empty());
+    EXPECT_FALSE(dialog->GetMainMenuBar().BuildMenu(CMainMenuBar::kProject)->IsEnabled(ID_SAVE_PROJECT));
+    Command(ID_SAVE_PROJECT);
+    EXPECT_EQ(Bytes(bad), before);
+  });
 }
 
 TEST_F(MainDialogTest, EnterAndEscapeNeverCloseAndCloseAsksWhenModified) {
   RegisterPages();
-  OpenDialog();
-  for (int key : {WXK_ESCAPE, WXK_RETURN}) {
-    wxKeyEvent press(wxEVT_CHAR_HOOK);
-    press.m_keyCode = key;
-    press.SetEventObject(dialog);
-    dialog->ProcessWindowEvent(press);
-    testsupport::PumpEvents();
+  RunMainWindow([&] {
+    for (int key : {WXK_ESCAPE, WXK_RETURN}) {
+      wxKeyEvent press(wxEVT_CHAR_HOOK);
+      press.m_keyCode = key;
+      press.SetEventObject(dialog);
+      dialog->ProcessWindowEvent(press);
+      testsupport::PumpEvents();
+      EXPECT_TRUE(dialog->IsShown());
+      EXPECT_TRUE(dialog->IsModal());
+    }
+    const wxString path = CopyFixture();
+    ASSERT_EQ(dialog->OpenProjectFile(path), 2);
+    dialog->OnProjectChanged("CTestStandardPage", false);
+    recorder.answers = {platform::kIdCancel};
+    dialog->Close();
     EXPECT_TRUE(dialog->IsShown());
-  }
-  const wxString path = CopyFixture();
-  ASSERT_EQ(dialog->OpenProjectFile(path), 2);
-  dialog->OnProjectChanged("CTestStandardPage", false);
-  recorder.answers = {platform::kIdCancel};
-  dialog->Close();
-  EXPECT_TRUE(dialog->IsShown());
-  recorder.answers = {platform::kIdNo};
-  dialog->Close();
-  EXPECT_FALSE(dialog->IsShown());
-  EXPECT_EQ(recorder.boxes.size(), 2u);
+    EXPECT_TRUE(dialog->IsModal());
+    recorder.answers = {platform::kIdNo};
+    dialog->Close();
+    EXPECT_FALSE(dialog->IsShown());
+    EXPECT_FALSE(dialog->IsModal());
+    EXPECT_EQ(recorder.boxes.size(), 2u);
+  });
 }
 
 TEST_F(MainDialogTest, AboutBoxShowsTheVersionsOfTheBrand) {
@@ -527,6 +526,40 @@ TEST_F(MainDialogTest, AboutBoxShowsTheVersionsOfTheBrand) {
   testsupport::PumpEvents();
 }
 
+// Help's About box opened in the running main window stands over it and takes
+// the user's click: its OK closes it and the main window runs on.
+TEST_F(MainDialogTest, AboutBoxFromTheHelpMenuClosesWithARealClickOnOk) {
+  RunMainWindow([&] {
+    bool clicked = false;
+    int closedWith = 0;
+    // The box runs modally; the user answers it once it is up.
+    wxTheApp->CallAfter([&] {
+      CAboutDlg* about = nullptr;
+      const bool up = testsupport::PumpUntil([&] {
+        for (wxWindow* window : wxTopLevelWindows) {
+          if (auto* found = dynamic_cast<CAboutDlg*>(window)) about = found;
+        }
+        return about && about->IsModal();
+      });
+      if (!up) {
+        ADD_FAILURE() << "the About box never ran modal";
+        return;
+      }
+      EXPECT_EQ(about->GetParent(), dialog);
+      clicked = testsupport::RealClick(about->GetClientWindow()->FindWindow(wxID_OK));
+      if (clicked && testsupport::PumpUntil([&] { return !about->IsModal(); }))
+        closedWith = about->GetReturnCode();
+      // A click that went elsewhere must not leave the test waiting on the box.
+      if (about->IsModal()) about->EndModal(wxID_CANCEL);
+    });
+    Command(ID_ABOUT);
+    EXPECT_TRUE(clicked);
+    EXPECT_EQ(closedWith, wxID_OK);
+    EXPECT_TRUE(dialog->IsModal());
+    EXPECT_TRUE(dialog->IsEnabled());
+  });
+}
+
 class CFakeReceiver : public IReceiverLink {
  public:
   explicit CFakeReceiver(int* connects) : m_connects(connects) {}
@@ -545,19 +578,20 @@ class CFakeReceiver : public IReceiverLink {
 TEST_F(MainDialogTest, ReceiverIsAskedToConnectAtStartAndOnBoardChanges) {
   int connects = 0;
   RegisterReceiverLink([&connects]() { return std::make_unique<CFakeReceiver>(&connects); });
-  OpenDialog();
-  testsupport::PumpUntil([&] { return connects > 0; });
-  EXPECT_EQ(connects, 1);
-  ASSERT_NE(GetShellWindow(), nullptr);
-  EXPECT_NE(GetShellWindow()->GetReceiverLink(), nullptr);
-  dialog->OnDeviceChange(true);  // arrival while disconnected
-  EXPECT_EQ(connects, 2);
-  dialog->OnDeviceChange(false);  // removal while disconnected: nothing
-  EXPECT_EQ(connects, 2);
-  SendShellMessage(dialog, WM_BOARD_STATE, 2, 0x0102);
-  EXPECT_EQ(dialog->GetBoardState(), 2);
-  dialog->OnDeviceChange(false);
-  EXPECT_EQ(connects, 3);
+  RunMainWindow([&] {
+    testsupport::PumpUntil([&] { return connects > 0; });
+    EXPECT_EQ(connects, 1);
+    ASSERT_NE(GetShellWindow(), nullptr);
+    EXPECT_NE(GetShellWindow()->GetReceiverLink(), nullptr);
+    dialog->OnDeviceChange(true);  // arrival while disconnected
+    EXPECT_EQ(connects, 2);
+    dialog->OnDeviceChange(false);  // removal while disconnected: nothing
+    EXPECT_EQ(connects, 2);
+    SendShellMessage(dialog, WM_BOARD_STATE, 2, 0x0102);
+    EXPECT_EQ(dialog->GetBoardState(), 2);
+    dialog->OnDeviceChange(false);
+    EXPECT_EQ(connects, 3);
+  });
 }
 
 }  // namespace
