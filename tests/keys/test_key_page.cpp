@@ -56,21 +56,23 @@ class KeyPageTest : public testsupport::PageTestBase {
 
   void TearDown() override {
     g_DocManage.Modified = 0;
-    CloseMainDialog();
     RegisterShellPage(kStandardModePageId, nullptr);
     RegisterShellPage(kKeyConfigId, nullptr);
     g_BrandFlag = 0;
   }
 
-  // The partner's NEC example (QK21C0510, 16NSOP, standard protocol) in a folder of its own.
-  void OpenExample() {
+  // The main window with the partner's NEC example (QK21C0510, 16NSOP, standard protocol) open
+  // from a folder of its own; body runs inside the window's modal loop.
+  void WithExample(const std::function<void()>& body) {
     const wxString folder = work.File("NEC_TV_Remote");
     CopyGeneralRemoteExample("NEC_TV_Remote", folder);
     project = platform::JoinPath(folder, kProjectFileName);
     g_BrandFlag = kBrand;
-    OpenMainDialog();
-    ASSERT_EQ(dialog->OpenProjectFile(project), 2);
-    recorder.boxes.clear();
+    RunMainWindow([&] {
+      ASSERT_EQ(dialog->OpenProjectFile(project), 2);
+      recorder.boxes.clear();
+      body();
+    });
   }
 
   CKeyConfigDlg* KeyPage() const { return dynamic_cast<CKeyConfigDlg*>(dialog->FindPage(kKeyConfigId)); }
@@ -131,196 +133,203 @@ class KeyPageTest : public testsupport::PageTestBase {
 };
 
 TEST_F(KeyPageTest, MatrixByDraggingPinsSavesAndReopensTheSame) {
-  OpenExample();
-  GoToKeyPage();
-  CKeyConfigDlg* page = KeyPage();
-  auto* keypad = dynamic_cast<wxChoice*>(page->FindWindow(CKeyConfigDlg::kKeypadComboId));
-  ASSERT_TRUE(keypad);
-  ASSERT_EQ(keypad->GetCount(), 2u);
-  ASSERT_TRUE(page->GetPinPicker()->IsShown());
-  ASSERT_EQ(page->GetPinPicker()->Buttons().size(), 14u);
-  // The example's own keypad: a 4 x 4 matrix and ten saved key codes.
-  EXPECT_EQ(FormatKeyPinList(Lines()->KeyLines().PinList(), kKeypadMatrix),
-            "PA0,PA1,PA2,PA3,,PB0,PB1,PB2,PB3");
-  EXPECT_FALSE(IsFree("PB3"));
-  EXPECT_EQ(page->GetGrid()->GetItemText(1, CIRGridCtrl::kCodeColumn), "0x45");
-  EXPECT_EQ(page->GetGrid()->GetItemText(10, CIRGridCtrl::kTextColumn), "Input");
+  WithExample([&] {
+    ASSERT_NO_FATAL_FAILURE(GoToKeyPage());
+    CKeyConfigDlg* page = KeyPage();
+    auto* keypad = dynamic_cast<wxChoice*>(page->FindWindow(CKeyConfigDlg::kKeypadComboId));
+    ASSERT_TRUE(keypad);
+    ASSERT_EQ(keypad->GetCount(), 2u);
+    ASSERT_TRUE(page->GetPinPicker()->IsShown());
+    ASSERT_EQ(page->GetPinPicker()->Buttons().size(), 14u);
+    // The example's own keypad: a 4 x 4 matrix and ten saved key codes.
+    EXPECT_EQ(FormatKeyPinList(Lines()->KeyLines().PinList(), kKeypadMatrix),
+              "PA0,PA1,PA2,PA3,,PB0,PB1,PB2,PB3");
+    EXPECT_FALSE(IsFree("PB3"));
+    EXPECT_EQ(page->GetGrid()->GetItemText(1, CIRGridCtrl::kCodeColumn), "0x45");
+    EXPECT_EQ(page->GetGrid()->GetItemText(10, CIRGridCtrl::kTextColumn), "Input");
 
-  // Step keypad, then back to matrix; a cancelled change keeps the keypad.
-  recorder.answers = {platform::kIdOk};
-  Pick(keypad, 0);
-  EXPECT_EQ(g_DocManage.Keypad, 0);
-  ASSERT_EQ(recorder.boxes.size(), 1u);
-  EXPECT_TRUE(Lines()->KeyLines().PinsInUse().empty());
-  EXPECT_TRUE(IsFree("PB3")) << "the old keypad's pins are free again";
-  EXPECT_EQ(g_DocManage.GetParam(18), "");
-  recorder.answers = {platform::kIdCancel};
-  Pick(keypad, 1);
-  EXPECT_EQ(keypad->GetSelection(), 0);
-  EXPECT_EQ(g_DocManage.Keypad, 0);
-  recorder.answers = {platform::kIdOk};
-  Pick(keypad, 1);
-  ASSERT_EQ(g_DocManage.Keypad, 1);
-  ASSERT_EQ(Lines()->KeyLines().Keypad(), kKeypadMatrix);
+    // Step keypad, then back to matrix; a cancelled change keeps the keypad.
+    recorder.answers = {platform::kIdOk};
+    Pick(keypad, 0);
+    EXPECT_EQ(g_DocManage.Keypad, 0);
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_TRUE(Lines()->KeyLines().PinsInUse().empty());
+    EXPECT_TRUE(IsFree("PB3")) << "the old keypad's pins are free again";
+    EXPECT_EQ(g_DocManage.GetParam(18), "");
+    recorder.answers = {platform::kIdCancel};
+    Pick(keypad, 1);
+    EXPECT_EQ(keypad->GetSelection(), 0);
+    EXPECT_EQ(g_DocManage.Keypad, 0);
+    recorder.answers = {platform::kIdOk};
+    Pick(keypad, 1);
+    ASSERT_EQ(g_DocManage.Keypad, 1);
+    ASSERT_EQ(Lines()->KeyLines().Keypad(), kKeypadMatrix);
 
-  // Driver mode REM, code type conditional.
-  Choose(dynamic_cast<wxRadioButton*>(page->FindWindow(CKeyConfigDlg::kRemRadioId)));
-  EXPECT_EQ(g_DocManage.RemDrv, 0);
-  Pick(dynamic_cast<wxChoice*>(page->FindWindow(CKeyConfigDlg::kCodeTypeComboId)), 1);
-  EXPECT_EQ(g_DocManage.CodeType, 1);
+    // Driver mode REM, code type conditional.
+    Choose(dynamic_cast<wxRadioButton*>(page->FindWindow(CKeyConfigDlg::kRemRadioId)));
+    EXPECT_EQ(g_DocManage.RemDrv, 0);
+    Pick(dynamic_cast<wxChoice*>(page->FindWindow(CKeyConfigDlg::kCodeTypeComboId)), 1);
+    EXPECT_EQ(g_DocManage.CodeType, 1);
 
-  // A 4 x 4 matrix: columns PA0..PA3, rows PB0..PB3.
-  const int firstRow = Lines()->KeyLines().FirstRowLine();
-  for (int i = 0; i < 4; ++i) {
-    DragPin(wxString::Format("PA%d", i), i);
-    DragPin(wxString::Format("PB%d", i), firstRow + i);
-  }
-  EXPECT_EQ(g_DocManage.GetParam(18), "PA0,PA1,PA2,PA3, ,PB0,PB1,PB2,PB3");
-  for (const char* pin : {"PA0", "PA3", "PB0", "PB3"}) EXPECT_FALSE(IsFree(pin)) << pin;
-  EXPECT_TRUE(IsFree("PA4"));
-  // The tip picture's round corner shows the strip's tint, as the strip's own corner does.
-  wxWindow* tip = Lines()->FindWindow(CKeySetDlg::kTipId);
-  ASSERT_TRUE(tip);
-  EXPECT_EQ(testsupport::ScreenPixel(Lines(), tip->GetPosition() + wxPoint(1, 1)),
-            testsupport::ScreenPixel(Lines(), wxPoint(1, 1)));
-  EXPECT_EQ(testsupport::ClippedTexts(dialog->GetClientWindow()), "");
-  testsupport::SaveWindowScreenshot(dialog, "key_page_en.png");
-  testsupport::SaveWindowScreenshot(page->GetPinPicker(), "pin_picker.png");
+    // A 4 x 4 matrix: columns PA0..PA3, rows PB0..PB3.
+    const int firstRow = Lines()->KeyLines().FirstRowLine();
+    for (int i = 0; i < 4; ++i) {
+      DragPin(wxString::Format("PA%d", i), i);
+      DragPin(wxString::Format("PB%d", i), firstRow + i);
+    }
+    EXPECT_EQ(g_DocManage.GetParam(18), "PA0,PA1,PA2,PA3, ,PB0,PB1,PB2,PB3");
+    for (const char* pin : {"PA0", "PA3", "PB0", "PB3"}) EXPECT_FALSE(IsFree(pin)) << pin;
+    EXPECT_TRUE(IsFree("PA4"));
+    // The tip picture's round corner shows the strip's tint, as the strip's own corner does.
+    wxWindow* tip = Lines()->FindWindow(CKeySetDlg::kTipId);
+    ASSERT_TRUE(tip);
+    EXPECT_EQ(testsupport::ScreenPixel(Lines(), tip->GetPosition() + wxPoint(1, 1)),
+              testsupport::ScreenPixel(Lines(), wxPoint(1, 1)));
+    EXPECT_EQ(testsupport::ClippedTexts(dialog->GetClientWindow()), "");
+    testsupport::SaveWindowScreenshot(dialog, "key_page_en.png");
+    testsupport::SaveWindowScreenshot(page->GetPinPicker(), "pin_picker.png");
 
-  // A taken pin cannot be dragged; a pin dropped on a taken column goes to
-  // the first free one; a refused drop changes nothing.
-  const wxString before = g_DocManage.GetParam(18);
-  DragPin("PA0", 5);
-  EXPECT_EQ(Lines()->KeyLines().PinAt(5), "");
-  DragPin("PA4", 0);
-  EXPECT_EQ(Lines()->KeyLines().PinAt(0), "PA0");
-  EXPECT_EQ(Lines()->KeyLines().PinAt(4), "PA4");
-  EXPECT_FALSE(IsFree("PA4"));
-  DragOut(4);
-  EXPECT_TRUE(IsFree("PA4"));
-  DragPinTo("PA5", page->GetPinPicker()->GetScreenRect().GetPosition() + wxPoint(3, 3));  // not over a line
-  EXPECT_TRUE(IsFree("PA5"));
-  EXPECT_EQ(g_DocManage.GetParam(18), before);
+    // A taken pin cannot be dragged; a pin dropped on a taken column goes to
+    // the first free one; a refused drop changes nothing.
+    const wxString before = g_DocManage.GetParam(18);
+    DragPin("PA0", 5);
+    EXPECT_EQ(Lines()->KeyLines().PinAt(5), "");
+    DragPin("PA4", 0);
+    EXPECT_EQ(Lines()->KeyLines().PinAt(0), "PA0");
+    EXPECT_EQ(Lines()->KeyLines().PinAt(4), "PA4");
+    EXPECT_FALSE(IsFree("PA4"));
+    DragOut(4);
+    EXPECT_TRUE(IsFree("PA4"));
+    DragPinTo("PA5", page->GetPinPicker()->GetScreenRect().GetPosition() + wxPoint(3, 3));  // not over a line
+    EXPECT_TRUE(IsFree("PA5"));
+    EXPECT_EQ(g_DocManage.GetParam(18), before);
 
-  // Back to the standard page and return: everything as it was.
-  recorder.boxes.clear();
-  Press(page->FindWindow(CKeyConfigDlg::kBackId));
-  EXPECT_EQ(dialog->GetCurrentPage(), StandardPage());
-  EXPECT_TRUE(recorder.boxes.empty());
-  GoToKeyPage();
-  EXPECT_EQ(Lines()->PinListText(), before);
-  EXPECT_FALSE(IsFree("PB2"));
+    // Back to the standard page and return: everything as it was.
+    recorder.boxes.clear();
+    Press(page->FindWindow(CKeyConfigDlg::kBackId));
+    EXPECT_EQ(dialog->GetCurrentPage(), StandardPage());
+    EXPECT_TRUE(recorder.boxes.empty());
+    GoToKeyPage();
+    EXPECT_EQ(Lines()->PinListText(), before);
+    EXPECT_FALSE(IsFree("PB2"));
 
-  // Save, reopen, and find the same section.
-  g_DocManage.AddKeyValue(0x45, "Power");
-  g_DocManage.AddKeyValue(0x1A, "Vol+");
-  ASSERT_EQ(SendShellMessage(dialog, WM_SAVE_PROJECT), 1);
-  const std::vector<wxString> saved = KeyConfigSection(project);
-  auto has = [&](const wxString& line) { return std::find(saved.begin(), saved.end(), line) != saved.end(); };
-  for (const char* line : {"Keypad=1", "CodeType=1", "REMDRV=0", "IOColCount=4", "IORowCount=4",
-                           "IOConfigItem=PA0,PA1,PA2,PA3, ,PB0,PB1,PB2,PB3", "KeyValueCount=12",
-                           "Item1=0x9-Back,0x16-Input,0x45-Power,0x1a-Vol+"})
-    EXPECT_TRUE(has(line)) << line;
+    // Save, reopen, and find the same section.
+    g_DocManage.AddKeyValue(0x45, "Power");
+    g_DocManage.AddKeyValue(0x1A, "Vol+");
+    ASSERT_EQ(SendShellMessage(dialog, WM_SAVE_PROJECT), 1);
+    const std::vector<wxString> saved = KeyConfigSection(project);
+    auto has = [&](const wxString& line) {
+      return std::find(saved.begin(), saved.end(), line) != saved.end();
+    };
+    for (const char* line : {"Keypad=1", "CodeType=1", "REMDRV=0", "IOColCount=4", "IORowCount=4",
+                             "IOConfigItem=PA0,PA1,PA2,PA3, ,PB0,PB1,PB2,PB3", "KeyValueCount=12",
+                             "Item1=0x9-Back,0x16-Input,0x45-Power,0x1a-Vol+"})
+      EXPECT_TRUE(has(line)) << line;
 
-  recorder.boxes.clear();
-  ASSERT_EQ(dialog->OpenProjectFile(project), 2);
-  EXPECT_TRUE(recorder.boxes.empty()) << "no mismatch, no question";
-  page = KeyPage();
-  EXPECT_EQ(g_DocManage.RemDrv, 0);
-  EXPECT_TRUE(dynamic_cast<wxRadioButton*>(page->FindWindow(CKeyConfigDlg::kRemRadioId))->GetValue());
-  EXPECT_EQ(Lines()->KeyLines().PinAt(firstRow + 3), "PB3");
-  EXPECT_FALSE(IsFree("PA2"));
-  EXPECT_EQ(g_DocManage.GetKeyValueCount(), 12u);
-  ASSERT_EQ(SendShellMessage(dialog, WM_SAVE_PROJECT), 1);
-  EXPECT_EQ(KeyConfigSection(project), saved);
+    recorder.boxes.clear();
+    ASSERT_EQ(dialog->OpenProjectFile(project), 2);
+    EXPECT_TRUE(recorder.boxes.empty()) << "no mismatch, no question";
+    page = KeyPage();
+    EXPECT_EQ(g_DocManage.RemDrv, 0);
+    EXPECT_TRUE(dynamic_cast<wxRadioButton*>(page->FindWindow(CKeyConfigDlg::kRemRadioId))->GetValue());
+    EXPECT_EQ(Lines()->KeyLines().PinAt(firstRow + 3), "PB3");
+    EXPECT_FALSE(IsFree("PA2"));
+    EXPECT_EQ(g_DocManage.GetKeyValueCount(), 12u);
+    ASSERT_EQ(SendShellMessage(dialog, WM_SAVE_PROJECT), 1);
+    EXPECT_EQ(KeyConfigSection(project), saved);
+  });
 }
 
 TEST_F(KeyPageTest, ChineseTextsAndAFreedLine) {
-  OpenExample();
-  GoToKeyPage();
-  CKeyConfigDlg* page = KeyPage();
-  ClearKeyLines();
-  EXPECT_EQ(g_DocManage.GetParam(18), "");
-  DragPin("PA0", 0);
-  DragPin("PA1", 1);
-  DragPin("PB0", Lines()->KeyLines().FirstRowLine());
-  wxCommandEvent menu(wxEVT_MENU, ID_LANG_SIMPLIFIED);
-  dialog->ProcessWindowEvent(menu);
-  testsupport::PumpEvents();
-  EXPECT_EQ(dynamic_cast<wxChoice*>(page->FindWindow(CKeyConfigDlg::kKeypadComboId))->GetSelection(), 1);
-  EXPECT_EQ(testsupport::ClippedTexts(dialog->GetClientWindow()), "");
-  testsupport::SaveWindowScreenshot(dialog, "key_page_zh.png");
+  WithExample([&] {
+    ASSERT_NO_FATAL_FAILURE(GoToKeyPage());
+    CKeyConfigDlg* page = KeyPage();
+    ClearKeyLines();
+    EXPECT_EQ(g_DocManage.GetParam(18), "");
+    DragPin("PA0", 0);
+    DragPin("PA1", 1);
+    DragPin("PB0", Lines()->KeyLines().FirstRowLine());
+    wxCommandEvent menu(wxEVT_MENU, ID_LANG_SIMPLIFIED);
+    dialog->ProcessWindowEvent(menu);
+    testsupport::PumpEvents();
+    EXPECT_EQ(dynamic_cast<wxChoice*>(page->FindWindow(CKeyConfigDlg::kKeypadComboId))->GetSelection(), 1);
+    EXPECT_EQ(testsupport::ClippedTexts(dialog->GetClientWindow()), "");
+    testsupport::SaveWindowScreenshot(dialog, "key_page_zh.png");
 
-  // A pin dragged out of its cell goes back to the picker.
-  DragOut(1);
-  EXPECT_EQ(Lines()->KeyLines().PinAt(1), "");
-  EXPECT_TRUE(IsFree("PA1"));
-  EXPECT_EQ(g_DocManage.GetParam(18), "PA0, ,PB0");
+    // A pin dragged out of its cell goes back to the picker.
+    DragOut(1);
+    EXPECT_EQ(Lines()->KeyLines().PinAt(1), "");
+    EXPECT_TRUE(IsFree("PA1"));
+    EXPECT_EQ(g_DocManage.GetParam(18), "PA0, ,PB0");
 
-  // A pin taken away elsewhere leaves its line.
-  CShellMessageEvent changed(WM_KEY_PIN_CHANGED, 0, 0);
-  changed.SetString("pa0");
-  page->GetEventHandler()->ProcessEvent(changed);
-  EXPECT_EQ(changed.GetResult(), 1);
-  EXPECT_EQ(g_DocManage.GetParam(18), " ,PB0");
+    // A pin taken away elsewhere leaves its line.
+    CShellMessageEvent changed(WM_KEY_PIN_CHANGED, 0, 0);
+    changed.SetString("pa0");
+    page->GetEventHandler()->ProcessEvent(changed);
+    EXPECT_EQ(changed.GetResult(), 1);
+    EXPECT_EQ(g_DocManage.GetParam(18), " ,PB0");
+  });
 }
 
 TEST_F(KeyPageTest, KeyTextsTheFileCannotHoldAreRefused) {
-  OpenExample();
-  GoToKeyPage();
-  const std::size_t count = g_DocManage.GetKeyValueCount();
-  EXPECT_FALSE(KeyPage()->AddSavedKey(0x10, "Power,On"));
-  ASSERT_EQ(recorder.boxes.size(), 1u);
-  EXPECT_NE(recorder.boxes[0].text.Find("Power,On"), wxNOT_FOUND);
-  EXPECT_EQ(g_DocManage.GetKeyValueCount(), count);
-  EXPECT_TRUE(KeyPage()->AddSavedKey(0x10, "Mute-All"));
-  EXPECT_EQ(KeyPage()->GetGrid()->GetItemText(static_cast<int>(count) + 1, CIRGridCtrl::kTextColumn),
-            "Mute-All");
+  WithExample([&] {
+    ASSERT_NO_FATAL_FAILURE(GoToKeyPage());
+    const std::size_t count = g_DocManage.GetKeyValueCount();
+    EXPECT_FALSE(KeyPage()->AddSavedKey(0x10, "Power,On"));
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_NE(recorder.boxes[0].text.Find("Power,On"), wxNOT_FOUND);
+    EXPECT_EQ(g_DocManage.GetKeyValueCount(), count);
+    EXPECT_TRUE(KeyPage()->AddSavedKey(0x10, "Mute-All"));
+    EXPECT_EQ(KeyPage()->GetGrid()->GetItemText(static_cast<int>(count) + 1, CIRGridCtrl::kTextColumn),
+              "Mute-All");
+  });
 }
 
 TEST_F(KeyPageTest, PackageChangeMovesThePinsAndTheDriver) {
-  OpenExample();
-  GoToKeyPage();
-  CKeyConfigDlg* page = KeyPage();
-  ClearKeyLines();
-  DragPin("PA0", 0);
-  DragPin("PB4", 1);
-  ASSERT_EQ(g_DocManage.RemDrv, 1);
-  // The global selection offers the 8-pin package to the page.
-  CShellMessageEvent offer(WM_GLOBAL_SEL_TEXT, 0, 0);
-  offer.SetString("8SOP");
-  page->GetEventHandler()->ProcessEvent(offer);
-  testsupport::PumpEvents();
-  EXPECT_EQ(offer.GetResult(), 1);
-  EXPECT_EQ(g_DocManage.GetPackageName(), "8SOP");
-  EXPECT_FALSE(Lines()->KeyLines().UsesPin("PB4")) << "8SOP does not bring PB4 out";
-  EXPECT_FALSE(IsFree("PB4"));
-  EXPECT_FALSE(IsFree("PA2"));
-  EXPECT_EQ(Lines()->KeyLines().PinAt(0), "PA0");
-  EXPECT_EQ(g_DocManage.GetParam(18), "PA0");
-  EXPECT_EQ(g_DocManage.RemDrv, 0) << "the 8-pin package drives the LED from REM";
-  EXPECT_TRUE(dynamic_cast<wxRadioButton*>(page->FindWindow(CKeyConfigDlg::kRemRadioId))->GetValue());
+  WithExample([&] {
+    ASSERT_NO_FATAL_FAILURE(GoToKeyPage());
+    CKeyConfigDlg* page = KeyPage();
+    ClearKeyLines();
+    DragPin("PA0", 0);
+    DragPin("PB4", 1);
+    ASSERT_EQ(g_DocManage.RemDrv, 1);
+    // The global selection offers the 8-pin package to the page.
+    CShellMessageEvent offer(WM_GLOBAL_SEL_TEXT, 0, 0);
+    offer.SetString("8SOP");
+    page->GetEventHandler()->ProcessEvent(offer);
+    testsupport::PumpEvents();
+    EXPECT_EQ(offer.GetResult(), 1);
+    EXPECT_EQ(g_DocManage.GetPackageName(), "8SOP");
+    EXPECT_FALSE(Lines()->KeyLines().UsesPin("PB4")) << "8SOP does not bring PB4 out";
+    EXPECT_FALSE(IsFree("PB4"));
+    EXPECT_FALSE(IsFree("PA2"));
+    EXPECT_EQ(Lines()->KeyLines().PinAt(0), "PA0");
+    EXPECT_EQ(g_DocManage.GetParam(18), "PA0");
+    EXPECT_EQ(g_DocManage.RemDrv, 0) << "the 8-pin package drives the LED from REM";
+    EXPECT_TRUE(dynamic_cast<wxRadioButton*>(page->FindWindow(CKeyConfigDlg::kRemRadioId))->GetValue());
 
-  CShellMessageEvent back(WM_GLOBAL_SEL_TEXT, 0, 0);
-  back.SetString("16NSOP");
-  page->GetEventHandler()->ProcessEvent(back);
-  EXPECT_TRUE(IsFree("PB4"));
-  EXPECT_TRUE(IsFree("PA2"));
-  EXPECT_FALSE(IsFree("PA0"));
-  EXPECT_EQ(g_DocManage.RemDrv, 1);
+    CShellMessageEvent back(WM_GLOBAL_SEL_TEXT, 0, 0);
+    back.SetString("16NSOP");
+    page->GetEventHandler()->ProcessEvent(back);
+    EXPECT_TRUE(IsFree("PB4"));
+    EXPECT_TRUE(IsFree("PA2"));
+    EXPECT_FALSE(IsFree("PA0"));
+    EXPECT_EQ(g_DocManage.RemDrv, 1);
+  });
 }
 
 TEST_F(KeyPageTest, OutputWithoutAFrameworkSavesNothing) {
-  OpenExample();
-  GoToKeyPage();
-  ClearKeyLines();
-  DragPin("PA0", 0);
-  const std::vector<wxString> before = KeyConfigSection(project);
-  recorder.boxes.clear();
-  Press(KeyPage()->FindWindow(CKeyConfigDlg::kOutputId));
-  ASSERT_EQ(recorder.boxes.size(), 1u);
-  EXPECT_EQ(KeyConfigSection(project), before);
-  EXPECT_EQ(g_DocManage.Modified, 1);
+  WithExample([&] {
+    ASSERT_NO_FATAL_FAILURE(GoToKeyPage());
+    ClearKeyLines();
+    DragPin("PA0", 0);
+    const std::vector<wxString> before = KeyConfigSection(project);
+    recorder.boxes.clear();
+    Press(KeyPage()->FindWindow(CKeyConfigDlg::kOutputId));
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(KeyConfigSection(project), before);
+    EXPECT_EQ(g_DocManage.Modified, 1);
+  });
 }
 
 // The page on its own in a frame, set up for a project that is not opened

@@ -96,33 +96,30 @@ class OutputExamplesTest : public testsupport::PageTestBase, public ::testing::W
 
   void TearDown() override {
     g_DocManage.Modified = 0;
-    if (dialog) dialog->Destroy();
-    dialog = nullptr;
-    testsupport::PumpEvents();
     for (int id : {kStandardModePageId, kModulationParamId, kDataFormatId, kKeyConfigId})
       RegisterShellPage(id, nullptr);
     g_BrandFlag = 0;
   }
 
-  // Opens the example and jumps to the key page from the navigation bar.
-  void OpenAndWalkToKeyPage(const stExample& example) {
+  // Runs the main window, opens the example in it and jumps to the key page from the navigation
+  // bar; body runs there, inside the window's modal loop.
+  void OnKeyPageOf(const stExample& example, const std::function<void()>& body) {
     const wxString source = platform::JoinPath(
         platform::JoinPath(OLV_SOURCE_DIR, "install/Example/General type remote controller"), example.name);
     const wxString folder = work.File(example.name);
     fs::copy(platform::ToFsPath(source), platform::ToFsPath(folder), fs::copy_options::recursive);
-    dialog = new COlvantaDlg();
-    ASSERT_TRUE(dialog->Setup());
-    ASSERT_TRUE(g_ExprEngine.Load(OLV_DIST_DIR));
-    dialog->Show();
-    testsupport::PumpEvents();
-    ASSERT_EQ(dialog->OpenProjectFile(platform::JoinPath(folder, wxString(example.name) + kExtension)), 2);
-    recorder.boxes.clear();
-    const int last = dialog->GetNavBar().GetItemCount() - 1;
-    testsupport::Click(dialog->GetClientWindow(),
-                       dialog->GetNavBar().GetItemRect(last).GetPosition() + wxSize(30, 20));
-    testsupport::PumpEvents();
-    ASSERT_TRUE(recorder.boxes.empty()) << recorder.boxes.front().text;
-    ASSERT_EQ(dialog->GetCurrentPage(), KeyPage());
+    RunMainWindow([&] {
+      ASSERT_TRUE(g_ExprEngine.Load(OLV_DIST_DIR));
+      ASSERT_EQ(dialog->OpenProjectFile(platform::JoinPath(folder, wxString(example.name) + kExtension)), 2);
+      recorder.boxes.clear();
+      const int last = dialog->GetNavBar().GetItemCount() - 1;
+      testsupport::Click(dialog->GetClientWindow(),
+                         dialog->GetNavBar().GetItemRect(last).GetPosition() + wxSize(30, 20));
+      testsupport::PumpEvents();
+      ASSERT_TRUE(recorder.boxes.empty()) << recorder.boxes.front().text;
+      ASSERT_EQ(dialog->GetCurrentPage(), KeyPage());
+      body();
+    });
   }
 
   CKeyConfigDlg* KeyPage() const { return dynamic_cast<CKeyConfigDlg*>(dialog->FindPage(kKeyConfigId)); }
@@ -151,72 +148,75 @@ class OutputExamplesTest : public testsupport::PageTestBase, public ::testing::W
 
   testsupport::TempDir work;
   testsupport::CMessageRecorder recorder;
-  COlvantaDlg* dialog = nullptr;
 };
 
 TEST_P(OutputExamplesTest, GeneratedCodeIsCompleteAndEveryConditionDecided) {
   const stExample& example = GetParam();
-  OpenAndWalkToKeyPage(example);
-  const fs::path output = Output();
-  const fs::path framework = FrameworkSource(example);
-  ASSERT_TRUE(fs::is_directory(output));
-  EXPECT_EQ(output.filename().string().rfind(std::string(example.name) + "_", 0), 0u) << output;
+  OnKeyPageOf(example, [&] {
+    const fs::path output = Output();
+    const fs::path framework = FrameworkSource(example);
+    ASSERT_TRUE(fs::is_directory(output));
+    EXPECT_EQ(output.filename().string().rfind(std::string(example.name) + "_", 0), 0u) << output;
 
-  std::set<std::string> expected = FileNames(framework);
-  for (const char* generated : {kKeyTableFile, kKeyMappingFile, kDrivingFile, example.include})
-    expected.insert(generated);
-  if (example.sendBits) expected.insert(example.sendBits);
-  EXPECT_EQ(FileNames(output), expected);
+    std::set<std::string> expected = FileNames(framework);
+    for (const char* generated : {kKeyTableFile, kKeyMappingFile, kDrivingFile, example.include})
+      expected.insert(generated);
+    if (example.sendBits) expected.insert(example.sendBits);
+    EXPECT_EQ(FileNames(output), expected);
 
-  for (const std::string& name : FileNames(output)) {
-    const std::string text = ReadBytes(platform::FromFsPath(output / name));
-    EXPECT_EQ(text.find('$'), std::string::npos) << name;
-    if (!IsAssembly(name)) {
-      EXPECT_EQ(text, ReadBytes(platform::FromFsPath(framework / name))) << name << " is copied as it is";
-      continue;
+    for (const std::string& name : FileNames(output)) {
+      const std::string text = ReadBytes(platform::FromFsPath(output / name));
+      EXPECT_EQ(text.find('$'), std::string::npos) << name;
+      if (!IsAssembly(name)) {
+        EXPECT_EQ(text, ReadBytes(platform::FromFsPath(framework / name))) << name << " is copied as it is";
+        continue;
+      }
+      std::istringstream lines(text);
+      for (std::string line; std::getline(lines, line);)
+        EXPECT_FALSE(IsConditionLine(line)) << name << ": " << line;
     }
-    std::istringstream lines(text);
-    for (std::string line; std::getline(lines, line);)
-      EXPECT_FALSE(IsConditionLine(line)) << name << ": " << line;
-  }
-  EXPECT_EQ(g_DocManage.Modified, 0);
+    EXPECT_EQ(g_DocManage.Modified, 0);
 
-  // The whole folder against the one written by hand: the generated files from
-  // their formats, the framework's files with their conditions decided by
-  // tests/fixtures/output/decide_conditions.py.
-  if (!example.golden || kBrand != 0) return;
-  const fs::path golden = fs::path(OLV_SOURCE_DIR) / "tests/fixtures/output" / example.golden;
-  ASSERT_EQ(FileNames(output), FileNames(golden));
-  for (const std::string& name : FileNames(golden))
-    EXPECT_EQ(ReadBytes(platform::FromFsPath(output / name)), ReadBytes(platform::FromFsPath(golden / name)))
-        << name;
+    // The whole folder against the one written by hand: the generated files from
+    // their formats, the framework's files with their conditions decided by
+    // tests/fixtures/output/decide_conditions.py.
+    if (!example.golden || kBrand != 0) return;
+    const fs::path golden = fs::path(OLV_SOURCE_DIR) / "tests/fixtures/output" / example.golden;
+    ASSERT_EQ(FileNames(output), FileNames(golden));
+    for (const std::string& name : FileNames(golden))
+      EXPECT_EQ(ReadBytes(platform::FromFsPath(output / name)),
+                ReadBytes(platform::FromFsPath(golden / name)))
+          << name;
+  });
 }
 
 TEST_P(OutputExamplesTest, ConditionalCodeKeepsTheFrameworkAsItIs) {
   const stExample& example = GetParam();
-  OpenAndWalkToKeyPage(example);
-  auto* codeType = dynamic_cast<wxChoice*>(KeyPage()->FindWindow(CKeyConfigDlg::kCodeTypeComboId));
-  ASSERT_TRUE(codeType);
-  codeType->SetSelection(1);
-  wxCommandEvent pick(wxEVT_CHOICE, codeType->GetId());
-  pick.SetEventObject(codeType);
-  pick.SetInt(1);
-  codeType->ProcessWindowEvent(pick);
-  testsupport::PumpEvents();
-  ASSERT_EQ(g_DocManage.CodeType, 1);
+  OnKeyPageOf(example, [&] {
+    auto* codeType = dynamic_cast<wxChoice*>(KeyPage()->FindWindow(CKeyConfigDlg::kCodeTypeComboId));
+    ASSERT_TRUE(codeType);
+    codeType->SetSelection(1);
+    wxCommandEvent pick(wxEVT_CHOICE, codeType->GetId());
+    pick.SetEventObject(codeType);
+    pick.SetInt(1);
+    codeType->ProcessWindowEvent(pick);
+    testsupport::PumpEvents();
+    ASSERT_EQ(g_DocManage.CodeType, 1);
 
-  const fs::path output = Output();
-  const fs::path framework = FrameworkSource(example);
-  bool conditionKept = false;
-  for (const std::string& name : FileNames(framework)) {
-    const std::string text = ReadBytes(platform::FromFsPath(output / name));
-    EXPECT_EQ(text, ReadBytes(platform::FromFsPath(framework / name))) << name;
-    std::istringstream lines(text);
-    for (std::string line; std::getline(lines, line);) conditionKept = conditionKept || IsConditionLine(line);
-  }
-  EXPECT_TRUE(conditionKept);
-  const std::string mapping = ReadBytes(platform::FromFsPath(output / kKeyMappingFile));
-  EXPECT_NE(mapping.find("#define"), std::string::npos);
+    const fs::path output = Output();
+    const fs::path framework = FrameworkSource(example);
+    bool conditionKept = false;
+    for (const std::string& name : FileNames(framework)) {
+      const std::string text = ReadBytes(platform::FromFsPath(output / name));
+      EXPECT_EQ(text, ReadBytes(platform::FromFsPath(framework / name))) << name;
+      std::istringstream lines(text);
+      for (std::string line; std::getline(lines, line);)
+        conditionKept = conditionKept || IsConditionLine(line);
+    }
+    EXPECT_TRUE(conditionKept);
+    const std::string mapping = ReadBytes(platform::FromFsPath(output / kKeyMappingFile));
+    EXPECT_NE(mapping.find("#define"), std::string::npos);
+  });
 }
 
 INSTANTIATE_TEST_SUITE_P(General, OutputExamplesTest, ::testing::ValuesIn(kExamples),

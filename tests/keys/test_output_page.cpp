@@ -73,7 +73,6 @@ class OutputPageTest : public testsupport::PageTestBase {
 
   void TearDown() override {
     g_DocManage.Modified = 0;
-    CloseMainDialog();
     RegisterShellPage(kStandardModePageId, nullptr);
     RegisterShellPage(kModulationParamId, nullptr);
     RegisterShellPage(kDataFormatId, nullptr);
@@ -85,14 +84,20 @@ class OutputPageTest : public testsupport::PageTestBase {
     return platform::JoinPath(g_App.protocolFolder,
                               wxString("Standard/IR_FrameWork_STD_V1.0/") + kMcu + "/NEC");
   }
-  void OpenExample() {
+  // The main window, with the built expression library, and the NEC example open from a folder
+  // of its own; body runs inside the window's modal loop.
+  void WithExample(const std::function<void()>& body) {
     const wxString folder = work.File("NEC_TV_Remote");
     CopyGeneralRemoteExample("NEC_TV_Remote", folder);
     project = platform::JoinPath(folder, kProjectFileName);
-    OpenMainDialog(ExpressionLibrary::kBuilt);
-    ASSERT_EQ(dialog->OpenProjectFile(project), 2);
-    g_App.protocolFolder = g_App.GetProtocolFolder(0);
-    recorder.boxes.clear();
+    RunMainWindow(
+        [&] {
+          ASSERT_EQ(dialog->OpenProjectFile(project), 2);
+          g_App.protocolFolder = g_App.GetProtocolFolder(0);
+          recorder.boxes.clear();
+          body();
+        },
+        ExpressionLibrary::kBuilt);
   }
 
   CKeyConfigDlg* KeyPage() const { return dynamic_cast<CKeyConfigDlg*>(dialog->FindPage(kKeyConfigId)); }
@@ -120,97 +125,101 @@ class OutputPageTest : public testsupport::PageTestBase {
 };
 
 TEST_F(OutputPageTest, OutputSavesTheProjectAndOffersTheNewFolder) {
-  OpenExample();
-  GoToKeyPage();
-  g_DocManage.Modified = 1;
-  recorder.answers.push_back(platform::kIdCancel);  // do not open a file manager
-  PressOutput();
+  WithExample([&] {
+    ASSERT_NO_FATAL_FAILURE(GoToKeyPage());
+    g_DocManage.Modified = 1;
+    recorder.answers.push_back(platform::kIdCancel);  // do not open a file manager
+    PressOutput();
 
-  ASSERT_EQ(recorder.boxes.size(), 1u);
-  const wxString output = g_DocManage.GetOutputFolder();
-  EXPECT_TRUE(output.StartsWith(platform::JoinPath(g_DocManage.ProjectFolder, "NEC_TV_Remote_"))) << output;
-  EXPECT_EQ(recorder.boxes[0].text,
-            platform::FormatChecked(GetLangText("IDS_BUILD_OK"), {platform::FormatArg(output)}));
-  EXPECT_EQ(g_DocManage.Modified, 0) << "the project is saved";
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    const wxString output = g_DocManage.GetOutputFolder();
+    EXPECT_TRUE(output.StartsWith(platform::JoinPath(g_DocManage.ProjectFolder, "NEC_TV_Remote_"))) << output;
+    EXPECT_EQ(recorder.boxes[0].text,
+              platform::FormatChecked(GetLangText("IDS_BUILD_OK"), {platform::FormatArg(output)}));
+    EXPECT_EQ(g_DocManage.Modified, 0) << "the project is saved";
 
-  // The framework with its conditions decided, the generated files laid over it.
-  for (const char* name :
-       {"Main.asm", "IRSend.asm", "Table.ASM", "Key_Mapping.inc", "Driving.inc", "IR_Standard.inc"})
-    EXPECT_TRUE(wxFileExists(output + "/" + name)) << name;
-  EXPECT_EQ(ReadBytes(output + "/Main.asm").find("IF LED_DRV"), std::string::npos);
+    // The framework with its conditions decided, the generated files laid over it.
+    for (const char* name :
+         {"Main.asm", "IRSend.asm", "Table.ASM", "Key_Mapping.inc", "Driving.inc", "IR_Standard.inc"})
+      EXPECT_TRUE(wxFileExists(output + "/" + name)) << name;
+    EXPECT_EQ(ReadBytes(output + "/Main.asm").find("IF LED_DRV"), std::string::npos);
+  });
 }
 
 TEST_F(OutputPageTest, TheLedBoxDecidesTheLedOutput) {
-  OpenExample();
-  GoToKeyPage();
-  auto* keySet = dynamic_cast<CKeySetDlg*>(KeyPage()->GetKeySetPanel());
-  ASSERT_NE(keySet, nullptr);
-  auto* led = dynamic_cast<wxCheckBox*>(keySet->FindWindow(CKeySetDlg::kLedBoxId));
-  auto* pins = dynamic_cast<wxChoice*>(keySet->FindWindow(CKeySetDlg::kLedComboId));
-  ASSERT_TRUE(led && pins);
-  led->SetValue(true);
-  wxCommandEvent tick(wxEVT_CHECKBOX, led->GetId());
-  tick.SetEventObject(led);
-  tick.SetInt(1);
-  led->ProcessWindowEvent(tick);
-  testsupport::PumpEvents();
+  WithExample([&] {
+    ASSERT_NO_FATAL_FAILURE(GoToKeyPage());
+    auto* keySet = dynamic_cast<CKeySetDlg*>(KeyPage()->GetKeySetPanel());
+    ASSERT_NE(keySet, nullptr);
+    auto* led = dynamic_cast<wxCheckBox*>(keySet->FindWindow(CKeySetDlg::kLedBoxId));
+    auto* pins = dynamic_cast<wxChoice*>(keySet->FindWindow(CKeySetDlg::kLedComboId));
+    ASSERT_TRUE(led && pins);
+    led->SetValue(true);
+    wxCommandEvent tick(wxEVT_CHECKBOX, led->GetId());
+    tick.SetEventObject(led);
+    tick.SetInt(1);
+    led->ProcessWindowEvent(tick);
+    testsupport::PumpEvents();
 
-  // Ticked without a pin: refused before anything is made.
-  const auto entriesBefore = ProjectFolderEntries();
-  recorder.boxes.clear();
-  PressOutput();
-  ASSERT_EQ(recorder.boxes.size(), 1u);
-  EXPECT_EQ(recorder.boxes[0].text, GetLangText("IDS_NO_SEL_LED"));
-  EXPECT_EQ(ProjectFolderEntries(), entriesBefore);
+    // Ticked without a pin: refused before anything is made.
+    const auto entriesBefore = ProjectFolderEntries();
+    recorder.boxes.clear();
+    PressOutput();
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(recorder.boxes[0].text, GetLangText("IDS_NO_SEL_LED"));
+    EXPECT_EQ(ProjectFolderEntries(), entriesBefore);
 
-  // With a pin the LED is driven on it.
-  ASSERT_GT(pins->GetCount(), 0u);
-  pins->SetSelection(0);
-  wxCommandEvent pick(wxEVT_CHOICE, pins->GetId());
-  pick.SetEventObject(pins);
-  pick.SetInt(0);
-  pins->ProcessWindowEvent(pick);
-  testsupport::PumpEvents();
-  const wxString pin = pins->GetString(0).Upper();
-  recorder.boxes.clear();
-  recorder.answers.push_back(platform::kIdCancel);
-  PressOutput();
-  ASSERT_EQ(recorder.boxes.size(), 1u);
-  const std::string driving = ReadBytes(g_DocManage.GetOutputFolder() + "/Driving.inc");
-  EXPECT_NE(driving.find("#define LED_DRV 1\r\n"), std::string::npos) << driving;
-  EXPECT_NE(driving.find(("#define LED_IO " + pin + "\r\n").ToStdString()), std::string::npos) << driving;
+    // With a pin the LED is driven on it.
+    ASSERT_GT(pins->GetCount(), 0u);
+    pins->SetSelection(0);
+    wxCommandEvent pick(wxEVT_CHOICE, pins->GetId());
+    pick.SetEventObject(pins);
+    pick.SetInt(0);
+    pins->ProcessWindowEvent(pick);
+    testsupport::PumpEvents();
+    const wxString pin = pins->GetString(0).Upper();
+    recorder.boxes.clear();
+    recorder.answers.push_back(platform::kIdCancel);
+    PressOutput();
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    const std::string driving = ReadBytes(g_DocManage.GetOutputFolder() + "/Driving.inc");
+    EXPECT_NE(driving.find("#define LED_DRV 1\r\n"), std::string::npos) << driving;
+    EXPECT_NE(driving.find(("#define LED_IO " + pin + "\r\n").ToStdString()), std::string::npos) << driving;
+  });
 }
 
 TEST_F(OutputPageTest, MissingFrameworkLeavesTheProjectFileAsItWas) {
   fs::remove_all(platform::ToFsPath(FrameworkFolder()));
-  OpenExample();
-  GoToKeyPage();
-  g_DocManage.Modified = 1;
-  const std::string before = ReadBytes(project);
-  const auto entriesBefore = ProjectFolderEntries();
-  PressOutput();
+  WithExample([&] {
+    ASSERT_NO_FATAL_FAILURE(GoToKeyPage());
+    g_DocManage.Modified = 1;
+    const std::string before = ReadBytes(project);
+    const auto entriesBefore = ProjectFolderEntries();
+    PressOutput();
 
-  ASSERT_EQ(recorder.boxes.size(), 1u);
-  EXPECT_EQ(recorder.boxes[0].text, GetLangText("IDS_FAILED_COPY_PROJECT"));
-  EXPECT_EQ(ReadBytes(project), before);
-  EXPECT_EQ(ProjectFolderEntries(), entriesBefore);
-  EXPECT_EQ(g_DocManage.Modified, 1);
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(recorder.boxes[0].text, GetLangText("IDS_FAILED_COPY_PROJECT"));
+    EXPECT_EQ(ReadBytes(project), before);
+    EXPECT_EQ(ProjectFolderEntries(), entriesBefore);
+    EXPECT_EQ(g_DocManage.Modified, 1);
+  });
 }
 
 TEST_F(OutputPageTest, ConditionsThatCannotBeFollowedStopTheOutputWithTheFileNamed) {
   WriteBytes(FrameworkFolder() + "/send.asm", "\tNOP\r\n\tELSE\r\n");
-  OpenExample();
-  GoToKeyPage();
-  g_DocManage.Modified = 1;
-  const std::string before = ReadBytes(project);
-  const auto entriesBefore = ProjectFolderEntries();
-  PressOutput();
+  WithExample([&] {
+    ASSERT_NO_FATAL_FAILURE(GoToKeyPage());
+    g_DocManage.Modified = 1;
+    const std::string before = ReadBytes(project);
+    const auto entriesBefore = ProjectFolderEntries();
+    PressOutput();
 
-  ASSERT_EQ(recorder.boxes.size(), 1u);
-  EXPECT_TRUE(recorder.boxes[0].text.Contains("send.asm")) << recorder.boxes[0].text;
-  EXPECT_FALSE(recorder.boxes[0].text.Contains(GetLangText("IDS_BUILD_OK").BeforeFirst('%')));
-  EXPECT_EQ(ReadBytes(project), before);
-  EXPECT_EQ(ProjectFolderEntries(), entriesBefore);
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_TRUE(recorder.boxes[0].text.Contains("send.asm")) << recorder.boxes[0].text;
+    EXPECT_FALSE(recorder.boxes[0].text.Contains(GetLangText("IDS_BUILD_OK").BeforeFirst('%')));
+    EXPECT_EQ(ReadBytes(project), before);
+    EXPECT_EQ(ProjectFolderEntries(), entriesBefore);
+  });
 }
 
 #ifndef _WIN32
@@ -222,27 +231,29 @@ TEST_F(OutputPageTest, UnreadableKeyTemplateStopsTheOutputWithTheFileNamed) {
   const wxString broken = platform::JoinPath(templates, "Key_Mapping.temp");
   fs::remove(platform::ToFsPath(broken));
   fs::create_symlink("/nonexistent/olvanta-test", platform::ToFsPath(broken));
-  OpenExample();
-  GoToKeyPage();
-  g_App.templateFolder = templates;
-  g_DocManage.Modified = 1;
-  const std::string before = ReadBytes(project);
-  const auto entriesBefore = ProjectFolderEntries();
-  PressOutput();
+  WithExample([&] {
+    ASSERT_NO_FATAL_FAILURE(GoToKeyPage());
+    g_App.templateFolder = templates;
+    g_DocManage.Modified = 1;
+    const std::string before = ReadBytes(project);
+    const auto entriesBefore = ProjectFolderEntries();
+    PressOutput();
 
-  ASSERT_EQ(recorder.boxes.size(), 1u);
-  EXPECT_TRUE(recorder.boxes[0].text.Contains("Key_Mapping.temp")) << recorder.boxes[0].text;
-  EXPECT_FALSE(recorder.boxes[0].text.Contains(GetLangText("IDS_BUILD_OK").BeforeFirst('%')));
-  EXPECT_EQ(ReadBytes(project), before);
-  EXPECT_EQ(ProjectFolderEntries(), entriesBefore);
-  EXPECT_EQ(g_DocManage.Modified, 1);
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_TRUE(recorder.boxes[0].text.Contains("Key_Mapping.temp")) << recorder.boxes[0].text;
+    EXPECT_FALSE(recorder.boxes[0].text.Contains(GetLangText("IDS_BUILD_OK").BeforeFirst('%')));
+    EXPECT_EQ(ReadBytes(project), before);
+    EXPECT_EQ(ProjectFolderEntries(), entriesBefore);
+    EXPECT_EQ(g_DocManage.Modified, 1);
+  });
 }
 #endif
 
 #ifdef __WXGTK__
 // The native box is no wx window and runs its own loop (gtk_dialog_run): it is
-// found among GTK's windows as the visible modal one, and only a response ends
-// it. GTK comes with wx; its functions are looked up, not declared from headers.
+// found among GTK's windows as the visible modal message dialog (the main
+// window beneath it is modal too), and only a response ends it. GTK comes with
+// wx; its functions are looked up, not declared from headers.
 template <typename Function>
 Function Gtk(const char* name) {
   return reinterpret_cast<Function>(dlsym(RTLD_DEFAULT, name));
@@ -259,12 +270,15 @@ bool CancelNativeBox() {
   const auto isVisible = Gtk<int (*)(void*)>("gtk_widget_get_visible");
   const auto respond = Gtk<void (*)(void*, int)>("gtk_dialog_response");
   const auto freeList = Gtk<void (*)(List*)>("g_list_free");
-  if (!toplevels || !isModal || !isVisible || !respond || !freeList) return false;
+  const auto messageDialogType = Gtk<unsigned long (*)()>("gtk_message_dialog_get_type");
+  const auto isA = Gtk<int (*)(void*, unsigned long)>("g_type_check_instance_is_a");
+  if (!toplevels || !isModal || !isVisible || !respond || !freeList || !messageDialogType || !isA)
+    return false;
   constexpr int kGtkResponseCancel = -6;
   List* windows = toplevels();
   bool found = false;
   for (List* item = windows; item && !found; item = item->next) {
-    if (!isModal(item->data) || !isVisible(item->data)) continue;
+    if (!isA(item->data, messageDialogType()) || !isModal(item->data) || !isVisible(item->data)) continue;
     respond(item->data, kGtkResponseCancel);
     found = true;
   }
@@ -274,26 +288,27 @@ bool CancelNativeBox() {
 
 // The real message box after a successful output, over the main window.
 TEST_F(OutputPageTest, BuildOkScreenshot) {
-  OpenExample();
-  GoToKeyPage();
-  platform::CWxMessageBoxService boxes;
-  platform::InstallMessageBoxService(&boxes);
-  wxString saved;
-  bool closed = false;
-  int ticks = 0;
-  wxTimer timer;
-  timer.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
-    if (++ticks < 3) return;  // the box is up and drawn
+  WithExample([&] {
+    ASSERT_NO_FATAL_FAILURE(GoToKeyPage());
+    platform::CWxMessageBoxService boxes;
+    platform::InstallMessageBoxService(&boxes);
+    wxString saved;
+    bool closed = false;
+    int ticks = 0;
+    wxTimer timer;
+    timer.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+      if (++ticks < 3) return;  // the box is up and drawn
+      timer.Stop();
+      saved = testsupport::SaveWindowScreenshot(dialog, "build_ok.png");
+      closed = CancelNativeBox();
+    });
+    timer.Start(200);
+    PressOutput();
     timer.Stop();
-    saved = testsupport::SaveWindowScreenshot(dialog, "build_ok.png");
-    closed = CancelNativeBox();
+    platform::InstallMessageBoxService(&recorder);
+    EXPECT_TRUE(closed);
+    EXPECT_FALSE(saved.empty());
   });
-  timer.Start(200);
-  PressOutput();
-  timer.Stop();
-  platform::InstallMessageBoxService(&recorder);
-  EXPECT_TRUE(closed);
-  EXPECT_FALSE(saved.empty());
 }
 #endif
 
