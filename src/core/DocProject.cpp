@@ -97,14 +97,18 @@ void CDocManage::MoveProjectFolder(const wxString& folder) {
 }
 
 bool CDocManage::CheckProjectName(const wxString& name) {
-  if (name.empty()) {
+  // Blanks alone name nothing the user could tell apart.
+  if (wxString(name).Trim(true).Trim(false).empty()) {
     LangMessageBox("IDS_NAME_EMPTY");
     return false;
   }
   // A name of dots alone names no file of its own ("." and ".." are folders).
-  const bool onlyDots = name.find_first_not_of('.') == wxString::npos;
+  if (name.find_first_not_of('.') == wxString::npos) {
+    LangMessageBox("IDS_NAME_DOTS_ONLY");
+    return false;
+  }
   for (wxUniChar c : kInvalidNameChars) {
-    if (onlyDots || name.Find(c) != wxNOT_FOUND) {
+    if (name.Find(c) != wxNOT_FOUND) {
       LangMessageBox("", kNoticeOk, "IDS_INVALID_CHAR", kInvalidNameChars);
       return false;
     }

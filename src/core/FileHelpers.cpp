@@ -127,8 +127,8 @@ std::uint16_t ParseReceiverFirmwareTitle(const wxString& title) {
   return static_cast<std::uint16_t>(std::strtoul(match[1].str().c_str(), nullptr, 16));
 }
 
-bool FindReceiverFirmware(std::uint16_t& version) {
-  version = 0;
+bool FindReceiverFirmware(stReceiverFirmware& found) {
+  found = stReceiverFirmware();
   wxString folder = platform::FindPathNoCase(platform::JoinPath(g_App.installFolder, "FW"));
   wxDir dir(folder);
   if (!dir.IsOpened()) return false;
@@ -142,8 +142,18 @@ bool FindReceiverFirmware(std::uint16_t& version) {
   }
   std::sort(names.begin(), names.end());
   for (const wxString& file : names) {
-    std::uint16_t v = ParseReceiverFirmwareTitle(wxFileName(file).GetName());
-    if (v >= version) version = v;
+    const std::uint16_t v = ParseReceiverFirmwareTitle(wxFileName(file).GetName());
+    if (v != 0 && v >= found.version) {
+      found.version = v;
+      found.path = platform::JoinPath(folder, file);
+    }
   }
-  return version != 0;
+  return found.version != 0;
+}
+
+bool FindReceiverFirmware(std::uint16_t& version) {
+  stReceiverFirmware found;
+  const bool any = FindReceiverFirmware(found);
+  version = found.version;
+  return any;
 }

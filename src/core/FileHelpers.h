@@ -50,8 +50,16 @@ bool ReadFolderEntries(const wxString& folder, std::vector<stFolderEntry>& entri
 void ListFilesRecursive(std::vector<wxString>& out, const wxString& folder, bool foldersOnly,
                         bool titlesOnly);
 
+// The newest receiver firmware file: its version and its path as the folder
+// names it (the folder and the file are found in any case).
+struct stReceiverFirmware {
+  std::uint16_t version = 0;
+  wxString path;
+};
+
 // The greatest version among "FW/IRRC_Receiver_????.bin" of the install
 // folder (a later file wins a tie); false when none is found.
+bool FindReceiverFirmware(stReceiverFirmware& found);
 bool FindReceiverFirmware(std::uint16_t& version);
 
 // The version in a firmware file title ("IRRC_Receiver_01A3" gives 0x01A3); 0

@@ -23,13 +23,20 @@ std::string Normalise(const std::string& text) {
 }
 
 // strtoul/strtol as the runtime reads them, clamped to 32 bits like the
-// 32-bit runtime the values were designed for.
-std::uint32_t ToUnsigned(const std::string& text, int base) {
-  unsigned long long v = std::strtoull(text.c_str(), nullptr, base);
+// 32-bit runtime the values were designed for; rest is what reading left.
+std::uint32_t ToUnsigned(const std::string& text, int base, std::string* rest = nullptr,
+                         bool* clamped = nullptr) {
+  char* end = nullptr;
+  unsigned long long v = std::strtoull(text.c_str(), &end, base);
+  if (rest) *rest = end;
   bool negative = !text.empty() && text[0] == '-';
-  if (!negative && v > 0xFFFFFFFFull) return 0xFFFFFFFFu;
+  const bool tooLarge = !negative && v > 0xFFFFFFFFull;
+  if (clamped) *clamped = tooLarge;
+  if (tooLarge) return 0xFFFFFFFFu;
   return static_cast<std::uint32_t>(v);
 }
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::int32_t ToSigned(const std::string& text, int base) {
   long long v = std::strtoll(text.c_str(), nullptr, base);
@@ -43,6 +50,18 @@ std::int32_t ToSigned(const std::string& text, int base) {
 std::uint32_t ParseNumber(const wxString& text) {
   std::string s = Normalise(std::string(text.utf8_str()));
   return ToUnsigned(s, LooksHex(s) ? 16 : 10);
+}
+
+std::optional<std::uint32_t> ReadWholeNumber(const wxString& text) {
+  const std::string s = Normalise(std::string(text.utf8_str()));
+  // No sign and no blank: the number starts with a digit.
+  if (s.empty() || !IsDigit(s[0])) return std::nullopt;
+  const bool hex = LooksHex(s);
+  std::string rest;
+  bool clamped = false;
+  const std::uint32_t value = ToUnsigned(s, hex ? 16 : 10, &rest, &clamped);
+  if (clamped || !(rest.empty() || (hex && rest == "H"))) return std::nullopt;
+  return value;
 }
 
 std::int32_t ParseIntA(const std::string& text, bool forceHex) {

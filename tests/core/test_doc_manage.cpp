@@ -95,13 +95,21 @@ TEST_F(DocTest, ValidatorsAskAndReport) {
   ASSERT_EQ(boxes.boxes.size(), 2u);
   EXPECT_EQ(boxes.boxes[1].text, "A project name cannot contain any of these characters:\n\\/:*?\"<>|");
   EXPECT_TRUE(doc.CheckProjectName("ok"));
-  // Names of dots alone would name the folder itself, its parent or a hidden file.
+  // Blanks alone are no name, as an empty one is.
+  for (const char* blanks : {" ", "   ", " \t "}) {
+    EXPECT_FALSE(doc.CheckProjectName(blanks)) << "'" << blanks << "'";
+    EXPECT_EQ(boxes.boxes.back().text, boxes.boxes[0].text);
+  }
+  // Names of dots alone would name the folder itself, its parent or a hidden
+  // file: the message says so, as they hold no invalid character.
   for (const char* dots : {".", "..", "..."}) {
     EXPECT_FALSE(doc.CheckProjectName(dots)) << dots;
-    EXPECT_EQ(boxes.boxes.back().text, boxes.boxes[1].text);
+    EXPECT_EQ(boxes.boxes.back().text,
+              "A project name cannot consist of dots alone: \".\" and \"..\" stand for folders.");
   }
   EXPECT_EQ(doc.ProjectName, "ok");
-  EXPECT_TRUE(doc.CheckProjectName("v1.2"));  // dots beside other characters are fine
+  EXPECT_TRUE(doc.CheckProjectName(" a b "));  // blanks beside other characters are the user's choice
+  EXPECT_TRUE(doc.CheckProjectName("v1.2"));   // dots beside other characters are fine
   ASSERT_TRUE(doc.CheckProjectName("ok"));
 
   boxes.answers = {platform::kIdCancel};

@@ -35,6 +35,21 @@ TEST(Numbers, ParseNumberReadsHexWhenMarkedElseDecimal) {
   for (const auto& c : cases) EXPECT_EQ(ParseNumber(c.text), c.expected) << "text: '" << c.text << "'";
 }
 
+// The whole text in one of ParseNumber's forms gives its value; text it reads only in part gives none.
+TEST(Numbers, WholeNumberIsReadOnlyWhenEveryCharacterBelongsToIt) {
+  const NumberCase readable[] = {{" 10 ", 10},   {"12H", 0x12},   {"12h", 0x12},
+                                 {"0x1f", 0x1F}, {"0X12H", 0x12}, {"4294967295", 0xFFFFFFFFu},
+                                 {"007", 7}};
+  for (const auto& c : readable) {
+    ASSERT_TRUE(ReadWholeNumber(c.text).has_value()) << "text: '" << c.text << "'";
+    EXPECT_EQ(*ReadWholeNumber(c.text), c.expected) << "text: '" << c.text << "'";
+    EXPECT_EQ(*ReadWholeNumber(c.text), ParseNumber(c.text)) << "text: '" << c.text << "'";
+  }
+  for (const char* text : {"", "  ", "0x1G", "1H2", "12abc", "ab", "0x", "H", "H12", "1 2", "-1", "+1",
+                           "4294967296", "99999999999", "1.5"})
+    EXPECT_FALSE(ReadWholeNumber(text).has_value()) << "text: '" << text << "'";
+}
+
 TEST(Numbers, ParseIntIsSignedAndCanForceHex) {
   EXPECT_EQ(ParseInt("-12"), -12);
   EXPECT_EQ(ParseInt("10", true), 16);
@@ -202,6 +217,11 @@ TEST(Firmware, NewestReceiverFirmwareIsFound) {
   }
   EXPECT_TRUE(FindReceiverFirmware(version));
   EXPECT_EQ(version, 0x01A3);
+  // The path is the file as found, not one rebuilt from the version.
+  stReceiverFirmware found;
+  EXPECT_TRUE(FindReceiverFirmware(found));
+  EXPECT_EQ(found.version, 0x01A3);
+  EXPECT_EQ(found.path, dir.File("FW/IRRC_Receiver_01a3.bin"));
   EXPECT_EQ(ParseReceiverFirmwareTitle("IRRC_Receiver_zz12"), 0);
   EXPECT_EQ(ParseReceiverFirmwareTitle("irrc_receiver_00ab"), 0xAB);
   g_App.installFolder.clear();

@@ -154,13 +154,4 @@ wxString HandEnteredFieldText(const wxString& bits, int start, int count) {
 
 wxString GridCodeText(const wxString& commandHex) { return "0x" + commandHex; }
 
-std::uint16_t ParseGridCode(const wxString& text) {
-  wxString digits = text;
-  digits.Trim(true).Trim(false);
-  if (digits.Upper().StartsWith("0X")) digits = digits.Mid(2);
-  unsigned long value = 0;
-  if (digits.empty() || !digits.ToULong(&value, 16)) return 0;
-  return static_cast<std::uint16_t>(value & 0xFFFF);
-}
-
 }  // namespace decode

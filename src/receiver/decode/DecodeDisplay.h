@@ -1,7 +1,7 @@
 // What the decode page shows of a decoded signal, without a window: the
 // standard protocol's layout from its "setting.ini" section, the duty
 // option, the address and command values, the field separators of the bit
-// text and the code a grid row takes.
+// text and the code column of a saved command.
 #pragma once
 
 #include <wx/string.h>
@@ -79,7 +79,5 @@ wxString HandEnteredFieldText(const wxString& bits, int start, int count);
 
 // The code column of a saved command: always "0x" and the hexadecimal digits.
 wxString GridCodeText(const wxString& commandHex);
-// The code of a grid row, read as hexadecimal with or without "0x", cut to 16 bits.
-std::uint16_t ParseGridCode(const wxString& text);
 
 }  // namespace decode

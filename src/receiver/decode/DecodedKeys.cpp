@@ -2,7 +2,7 @@
 
 #include "core/DocManage.h"
 #include "core/ProjectFile.h"
-#include "receiver/decode/DecodeDisplay.h"
+#include "core/Numbers.h"
 
 namespace decode {
 
@@ -37,12 +37,21 @@ bool WriteAirKeyItems(const CProjectFile& file, const CDocManage& doc) {
   return ok;
 }
 
-void ImportGeneralRows(CDocManage& doc, const std::vector<GridRow>& rows, const CutQuestion& askCut) {
+std::optional<std::size_t> FindUnreadableCode(const std::vector<GridRow>& rows) {
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const wxString& codeText = rows[i].first;
+    if (!codeText.empty() && !ReadWholeNumber(codeText)) return i;
+  }
+  return std::nullopt;
+}
+
+bool ImportGeneralRows(CDocManage& doc, const std::vector<GridRow>& rows, const CutQuestion& askCut) {
+  if (FindUnreadableCode(rows)) return false;
   doc.RemoveKeyValue(-1);
   int answer = -1;  // -1 not asked, 1 cut, 0 keep
   for (const auto& [codeText, text] : rows) {
     if (codeText.empty()) continue;
-    std::uint16_t code = ParseGridCode(codeText);
+    std::uint16_t code = static_cast<std::uint16_t>(ParseNumber(codeText) & 0xFFFF);
     std::uint16_t cut = code;
     if (doc.FitToCommandBits(cut)) {
       if (doc.CommandBits == 0) {
@@ -54,6 +63,7 @@ void ImportGeneralRows(CDocManage& doc, const std::vector<GridRow>& rows, const 
     }
     doc.AddKeyValue(code, text);
   }
+  return true;
 }
 
 void ImportAirRows(CDocManage& doc, const std::vector<GridRow>& rows) {

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -28,9 +29,15 @@ using GridRow = std::pair<wxString, wxString>;
 // there are any): true stores such codes cut, false as entered.
 using CutQuestion = std::function<bool()>;
 
+// The first row whose code column holds text that is not a whole number as
+// the key page reads codes (ReadWholeNumber: decimal, or hexadecimal with
+// "0x" or "H"); nullopt when every code can be read. Empty codes are skipped.
+std::optional<std::size_t> FindUnreadableCode(const std::vector<GridRow>& rows);
+
 // Replaces the document's key values by the rows whose code column is not
-// empty, in order; codes are read as hexadecimal.
-void ImportGeneralRows(CDocManage& doc, const std::vector<GridRow>& rows, const CutQuestion& askCut);
+// empty, in order, each code cut to 16 bits. False, with nothing changed,
+// when a code cannot be read (FindUnreadableCode).
+bool ImportGeneralRows(CDocManage& doc, const std::vector<GridRow>& rows, const CutQuestion& askCut);
 
 // Replaces the document's air key values by the rows that hold a frame text.
 void ImportAirRows(CDocManage& doc, const std::vector<GridRow>& rows);

@@ -80,7 +80,8 @@ class CCodeModePage : public CBaseDlg {
   void ShowBoardState(int state, int version);
   // Texts of the current language, status lines included.
   void UpdateTexts();
-  // Air mode: the air key values into [KeyConfig] of the project being saved.
+  // Air mode: the air key values into [KeyConfig] of the project being saved;
+  // false when a write failed.
   virtual bool SaveDecodedKeys();
 
   // Writes the CSV export to the chosen path (".csv" appended when it has
@@ -142,6 +143,8 @@ class CCodeModePage : public CBaseDlg {
 
   // Hand-over and export.
   void OnImport();
+  bool CheckGridCodes();
+  bool SaveBeforeImport();
   void ImportGeneral();
   void ImportAir();
   void OnExport();

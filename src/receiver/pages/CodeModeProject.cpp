@@ -7,7 +7,6 @@
 #include "core/MessageBoxes.h"
 #include "core/ProjectFile.h"
 #include "platform/MessageBox.h"
-#include "platform/Paths.h"
 #include "receiver/decode/DecodeCsv.h"
 #include "receiver/decode/DecodedKeys.h"
 #include "receiver/pages/CodeModePage.h"
@@ -16,6 +15,8 @@
 
 #include <wx/datetime.h>
 #include <wx/filedlg.h>
+
+#include <optional>
 
 using Id = CCodeModePage::ControlId;
 
@@ -41,17 +42,33 @@ int ProtocolTypeOf(int protocolIndex) {
 }  // namespace
 
 void CCodeModePage::OnImport() {
-  wxWindow* main = MainWindow();
-  if (g_DocManage.Modified != 0) {
-    if (LangMessageBox("IDS_SAVE_CURCONFIG", platform::kMbYesNoCancel) != platform::kIdYes) return;
-    if (main) SendShellMessage(main, WM_SAVE_PROJECT);
-  }
+  if (m_mode == kGeneralMode && !CheckGridCodes()) return;
+  if (!SaveBeforeImport()) return;
   if (m_mode == kGeneralMode)
     ImportGeneral();
   else
     ImportAir();
-  if (main) SendShellMessage(main, WM_SHOW_PROTOCOL_PAGE);
+  if (wxWindow* main = MainWindow()) SendShellMessage(main, WM_SHOW_PROTOCOL_PAGE);
   LangMessageBox("IDS_IMPORT_SUCCESS");
+}
+
+bool CCodeModePage::CheckGridCodes() {
+  const std::vector<decode::GridRow> rows = GridRows(*m_grid, true);
+  const std::optional<std::size_t> unreadable = decode::FindUnreadableCode(rows);
+  if (!unreadable) return true;
+  // Grid rows are numbered from 1, as the rows list them.
+  LangMessageBox("", kNoticeOk, "IDS_DECODE_CODE_UNREADABLE", static_cast<int>(*unreadable) + 1,
+                 rows[*unreadable].first);
+  return false;
+}
+
+// A modified project is saved first: the import goes on only after Yes and a
+// save that succeeded (a failed save has shown its own message).
+bool CCodeModePage::SaveBeforeImport() {
+  if (g_DocManage.Modified == 0) return true;
+  if (LangMessageBox("IDS_SAVE_CURCONFIG", platform::kMbYesNoCancel) != platform::kIdYes) return false;
+  wxWindow* main = MainWindow();
+  return main && SendShellMessage(main, WM_SAVE_PROJECT) != 0;
 }
 
 void CCodeModePage::ImportGeneral() {
@@ -92,8 +109,7 @@ void CCodeModePage::ImportAir() {
 bool CCodeModePage::SaveDecodedKeys() {
   const wxString path = g_DocManage.GetProjectFilePath();
   if (path.empty()) return true;
-  decode::WriteAirKeyItems(CProjectFile(path), g_DocManage);
-  return true;
+  return decode::WriteAirKeyItems(CProjectFile(path), g_DocManage);
 }
 
 void CCodeModePage::OnExport() {
@@ -138,10 +154,7 @@ bool CCodeModePage::ExportCsv(const wxString& chosenPath) {
 
 void CCodeModePage::OnUpdateFirmware() {
   IReceiverLink* link = Link();
-  std::uint16_t version = 0;
-  if (!link || !FindReceiverFirmware(version)) return;
-  const wxString path =
-      platform::JoinPath(platform::JoinPath(g_App.installFolder, "FW"),
-                         wxString::Format("IRRC_Receiver_%04X.bin", static_cast<unsigned>(version)));
-  link->PostUpdateFirmware(this, path);
+  stReceiverFirmware firmware;
+  if (!link || !FindReceiverFirmware(firmware)) return;
+  link->PostUpdateFirmware(this, firmware.path);
 }

@@ -22,8 +22,9 @@ class CDecodePageHandle : public IDecodePage {
   void OnBoardButtonState(int version, int) override {
     if (CCodeModePage* page = Page()) page->RefreshButtons(version);
   }
-  void SaveDecodedKeys() override {
-    if (CCodeModePage* page = Page()) page->SaveDecodedKeys();
+  bool SaveDecodedKeys() override {
+    CCodeModePage* page = Page();
+    return !page || page->SaveDecodedKeys();
   }
   void UpdateTexts() override {
     if (CCodeModePage* page = Page()) page->UpdateTexts();

@@ -123,7 +123,7 @@ void COlvantaDlg::AddToRecentProjects(const wxString& path) {
 
 bool COlvantaDlg::SavePages() {
   for (int id : GetSavePages(g_DocManage.RemoteType, g_DocManage.ProtocolType)) {
-    if (id == kLcdConfigId && m_decodePages[1]) m_decodePages[1]->SaveDecodedKeys();
+    if (id == kLcdConfigId && m_decodePages[1] && !m_decodePages[1]->SaveDecodedKeys()) return false;
     CSubBaseDlg* page = FindPage(id);
     if (page && !page->SaveToProject()) return false;
   }

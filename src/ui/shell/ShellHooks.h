@@ -117,7 +117,8 @@ class IDecodePage {
   virtual wxWindow* GetWindow() = 0;
   virtual void OnBoardState(int state, int version) = 0;
   virtual void OnBoardButtonState(int a, int b) = 0;
-  virtual void SaveDecodedKeys() = 0;
+  // Writes what the page keeps into the project being saved; false when that failed.
+  virtual bool SaveDecodedKeys() = 0;
   virtual void UpdateTexts() = 0;
 };
 // mode 0 serves remote type 0, mode 1 remote types 1 and 2.

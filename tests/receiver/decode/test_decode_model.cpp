@@ -116,14 +116,7 @@ TEST(DecodeDisplay, SeparatorsSurroundTheAddressAndCommandFields) {
   EXPECT_EQ(InsertFieldSeparators("0101", 4, stBitRanges{0, 0, 0, 0}, false), "0101");
 }
 
-TEST(DecodeDisplay, GridCodesAlwaysCarryTheirPrefixAndReadAsHexadecimal) {
-  EXPECT_EQ(GridCodeText("45"), "0x45");
-  struct Case {
-    const char* text;
-    std::uint16_t code;
-  } cases[] = {{"0x45", 0x45}, {"45", 0x45}, {" 0X1ff ", 0x1FF}, {"12345", 0x2345}, {"zz", 0}, {"", 0}};
-  for (const Case& c : cases) EXPECT_EQ(ParseGridCode(c.text), c.code) << c.text;
-}
+TEST(DecodeDisplay, GridCodesAlwaysCarryTheirPrefix) { EXPECT_EQ(GridCodeText("45"), "0x45"); }
 
 namespace {
 
@@ -299,7 +292,7 @@ TEST(DecodedKeys, AirItemsWithSeparatorsInNamesReadBackWhole) {
 }
 
 TEST(DecodedKeys, GeneralImportAsksOnceForCodesWiderThanTheCommand) {
-  const std::vector<GridRow> rows = {{"0x1FF", "a"}, {"", "skipped"}, {"2ff", "b"}, {"0x12", "c"}};
+  const std::vector<GridRow> rows = {{"0x1FF", "a"}, {"", "skipped"}, {"2ffH", "b"}, {"0x12", "c"}};
   for (bool cut : {true, false}) {
     CDocManage doc;
     doc.CommandBits = 8;
@@ -322,6 +315,42 @@ TEST(DecodedKeys, GeneralImportAsksOnceForCodesWiderThanTheCommand) {
   ImportGeneralRows(doc, {{"0x3", "x"}}, [&] { return ++asked, true; });
   EXPECT_EQ(asked, 0);
   EXPECT_EQ(doc.KeyValues()[0].code, 0);
+}
+
+// Codes read as the key page reads them: hexadecimal with "0x" or "H", else
+// decimal, cut to 16 bits.
+TEST(DecodedKeys, GeneralImportReadsCodesAsTheKeyPageDoes) {
+  CDocManage doc;
+  doc.CommandBits = 16;
+  const std::vector<GridRow> rows = {
+      {"0x45", "a"}, {"12H", "b"}, {" 0X1ff ", "c"}, {"45", "d"}, {"0x12345", "e"}};
+  ASSERT_FALSE(FindUnreadableCode(rows));
+  ASSERT_TRUE(ImportGeneralRows(doc, rows, [] { return true; }));
+  std::vector<std::uint16_t> codes;
+  for (const auto& value : doc.KeyValues()) codes.push_back(value.code);
+  EXPECT_EQ(codes, (std::vector<std::uint16_t>{0x45, 0x12, 0x1FF, 45, 0x2345}));
+}
+
+// A code that cannot be read whole is named by its row, and the import changes nothing.
+TEST(DecodedKeys, GeneralImportRefusesUnreadableCodesWithoutAChange) {
+  struct Case {
+    std::vector<GridRow> rows;
+    std::size_t unreadable;
+  } const cases[] = {
+      {{{"0x1G", "a"}}, 0},
+      {{{"0x45", "a"}, {"", "b"}, {"12 H", "c"}, {"zz", "d"}}, 2},
+      {{{"0x45", "a"}, {"-3", "b"}}, 1},
+  };
+  for (const Case& c : cases) {
+    CDocManage doc;
+    doc.AddKeyValue(7, "old");
+    const std::optional<std::size_t> found = FindUnreadableCode(c.rows);
+    ASSERT_TRUE(found.has_value()) << c.rows[c.unreadable].first;
+    EXPECT_EQ(*found, c.unreadable);
+    EXPECT_FALSE(ImportGeneralRows(doc, c.rows, [] { return true; }));
+    ASSERT_EQ(doc.GetKeyValueCount(), 1u);
+    EXPECT_EQ(doc.KeyValues()[0].code, 7);
+  }
 }
 
 TEST(DecodedKeys, AirImportAppendsNoEmptyRows) {

@@ -23,6 +23,7 @@
 #include "platform/Format.h"
 #include "platform/Paths.h"
 #include "platform/Profile.h"
+#include "platform/TextFile.h"
 #include "protocol/pages/ProtocolPages.h"
 #include "receiver/link/ReceiverLink.h"
 #include "receiver/pages/CodeModePage.h"
@@ -34,11 +35,15 @@
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/checkbox.h>
+#include <wx/filefn.h>
+#include <wx/filename.h>
 #include <wx/listbox.h>
+#include <wx/log.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <thread>
 
 using Id = CCodeModePage::ControlId;
@@ -194,9 +199,32 @@ class DecodePageTest : public testsupport::PageTestBase {
     });
   }
 
+  // Decodes one NEC frame per command and saves each result to the grid.
+  void DecodeAndSave(CCodeModePage* page, std::initializer_list<unsigned> commands) {
+    for (unsigned command : commands)
+      boardsim::QueueCapture(
+          BoardCapture(capturesynth::Kind1Frame(0x00, 0xFF, static_cast<std::uint8_t>(command))));
+    for (std::size_t run = 0; run < commands.size(); ++run) {
+      ASSERT_TRUE(Decode(page));
+      PressOnly(page->GetClientWindow()->FindWindow(Id::kSaveId));
+    }
+  }
+
+  std::vector<wxString> BoxTexts() const {
+    std::vector<wxString> texts;
+    for (const auto& box : recorder.boxes) texts.push_back(box.text);
+    return texts;
+  }
+
   testsupport::TempDir work;
   testsupport::CMessageRecorder recorder;
 };
+
+std::vector<std::uint16_t> ProjectKeyCodes() {
+  std::vector<std::uint16_t> codes;
+  for (const auto& value : g_DocManage.KeyValues()) codes.push_back(value.code);
+  return codes;
+}
 
 }  // namespace
 
@@ -336,6 +364,76 @@ TEST_F(DecodePageTest, ImportedKeysReachTheProjectAndTheKeyPageAndExportReadsBac
   });
 }
 
+// Import asks to save a modified project; when that save fails, the import
+// stops before it changes anything, as the main window's own question does.
+TEST_F(DecodePageTest, ImportStopsWhenTheSaveItAskedForFails) {
+  WithExample([&] {
+    CCodeModePage* page = OpenDecodePage(CCodeModePage::kGeneralMode);
+    ASSERT_TRUE(page);
+    page->GetGrid()->ResetRows();
+    DecodeAndSave(page, {0x45});
+    if (HasFatalFailure()) return;
+    const std::vector<std::uint16_t> before = ProjectKeyCodes();
+    ASSERT_NE(before, std::vector<std::uint16_t>{0x45});
+
+    // The project's folder is gone (a removed drive): the save cannot be made.
+    std::filesystem::remove_all(platform::ToFsPath(g_DocManage.ProjectFolder));
+    g_DocManage.Modified = 1;
+    recorder.boxes.clear();
+    recorder.answers = {platform::kIdYes};
+    {
+      // The program sends the toolkit's own diagnostics to standard error, not into boxes.
+      const wxLogNull quiet;
+      PressOnly(page->GetClientWindow()->FindWindow(Id::kImportId));
+      testsupport::PumpEvents();
+    }
+    const std::vector<wxString> texts = BoxTexts();
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0], GetLangText("IDS_SAVE_CURCONFIG"));
+    EXPECT_TRUE(texts[1].StartsWith("The project could not be saved")) << texts[1];
+    EXPECT_EQ(ProjectKeyCodes(), before);
+    EXPECT_EQ(g_DocManage.Modified, 1);
+  });
+}
+
+// Codes in the grid read as the key page reads them; a code that cannot be
+// read is named with its row and nothing is imported, not even saved.
+TEST_F(DecodePageTest, ImportNamesTheRowOfAnUnreadableCodeAndChangesNothing) {
+  WithExample([&] {
+    CCodeModePage* page = OpenDecodePage(CCodeModePage::kGeneralMode);
+    ASSERT_TRUE(page);
+    page->GetGrid()->ResetRows();
+    DecodeAndSave(page, {0x45, 0x1A});
+    if (HasFatalFailure()) return;
+    const std::vector<std::uint16_t> before = ProjectKeyCodes();
+    const std::string fileBefore = testsupport::ReadBytes(g_DocManage.GetProjectFilePath());
+
+    for (const char* unreadable : {"0x1G", "1H2"}) {
+      SCOPED_TRACE(unreadable);
+      page->GetGrid()->SetCellText(2, CIRGridCtrl::kCodeColumn, unreadable);
+      g_DocManage.Modified = 1;
+      recorder.boxes.clear();
+      PressOnly(page->GetClientWindow()->FindWindow(Id::kImportId));
+      testsupport::PumpEvents();
+      ASSERT_EQ(recorder.boxes.size(), 1u);
+      EXPECT_TRUE(recorder.boxes[0].text.StartsWith(
+          wxString::Format("Row 2: the key code \"%s\" cannot be read.", unreadable)))
+          << recorder.boxes[0].text;
+      EXPECT_EQ(ProjectKeyCodes(), before);
+      EXPECT_EQ(testsupport::ReadBytes(g_DocManage.GetProjectFilePath()), fileBefore);
+    }
+
+    page->GetGrid()->SetCellText(2, CIRGridCtrl::kCodeColumn, "12H");
+    g_DocManage.Modified = 0;
+    recorder.boxes.clear();
+    PressOnly(page->GetClientWindow()->FindWindow(Id::kImportId));
+    testsupport::PumpEvents();
+    ASSERT_FALSE(recorder.boxes.empty());
+    EXPECT_EQ(recorder.boxes.back().text, GetLangText("IDS_IMPORT_SUCCESS"));
+    EXPECT_EQ(ProjectKeyCodes(), (std::vector<std::uint16_t>{0x45, 0x12}));
+  });
+}
+
 // The decode window is modeless beside the modal main window: its own close
 // button, clicked with the pointer, closes it.
 TEST_F(DecodePageTest, ClosingClearsTheOpenFlagAndTheNextLearnCodeBuildsANewPage) {
@@ -459,6 +557,56 @@ TEST_F(DecodePageTest, FirmwareUpdateShowsProgressToTheEnd) {
       return page->GetControlText(Id::kFirmwareVersionId) == "0106H" && !update->IsEnabled();
     }));
     testsupport::SaveWindowScreenshot(page, "decode_page_update.png");
+  });
+}
+
+// The firmware file is found in any case on disk ("fw", "01a7"), and the
+// update opens that file, not a name rebuilt from its version.
+TEST_F(DecodePageTest, FirmwareUpdateOpensTheFileAsFound) {
+  SetupDecryptKey("IR_583204");
+  boardsim::SetFirmwareVersion(0x0100);
+  testsupport::TempDir install;
+  ASSERT_TRUE(wxFileName::Mkdir(install.File("fw")));
+  ASSERT_TRUE(wxCopyFile(platform::JoinPath(OLV_SOURCE_DIR, "install/FW/IRRC_Receiver_0106.bin"),
+                         install.File("fw/IRRC_Receiver_01a7.bin")));
+  WithExample([&] {
+    CCodeModePage* page = OpenDecodePage(CCodeModePage::kGeneralMode);
+    ASSERT_TRUE(page);
+    g_App.installFolder = install.Path();
+    wxWindow* update = page->GetClientWindow()->FindWindow(Id::kUpdateFirmwareId);
+    ASSERT_TRUE(update);
+    ASSERT_TRUE(PumpUntil([&] { return update->IsEnabled(); }));
+    PressOnly(update);
+    IReceiverLink* link = dialog->GetReceiverLink();
+    ASSERT_TRUE(PumpUntil([&] {
+      return (HasStatus(page, "IDS_UPDATE_SUCCESS") || HasStatus(page, "IDS_LOAD_FW_FAILED")) &&
+             !link->IsUpdateRunning();
+    }));
+    EXPECT_FALSE(HasStatus(page, "IDS_LOAD_FW_FAILED"));
+    EXPECT_TRUE(HasStatus(page, "IDS_UPDATE_SUCCESS"));
+    EXPECT_EQ(boardsim::GetFirmwareVersion(), 0x0106);
+  });
+}
+
+// A save whose air key values cannot be written fails as a whole: the
+// message says so and the project file stays as it was.
+TEST_F(DecodePageTest, SaveFailsWhenTheAirKeyValuesCannotBeWritten) {
+  WithExample([&] {
+    g_DocManage.RemoteType = kRemoteLcdSimple;
+    CCodeModePage* page = OpenDecodePage(CCodeModePage::kAirMode);
+    ASSERT_TRUE(page);
+    const wxString file = g_DocManage.GetProjectFilePath();
+    const std::string before = testsupport::ReadBytes(file);
+    // No line of the project file can hold a line break.
+    g_DocManage.AddAirKeyValue("0101", "Cool\nWarm");
+    g_DocManage.Modified = 1;
+    recorder.boxes.clear();
+    EXPECT_EQ(SendShellMessage(dialog, WM_SAVE_PROJECT), 0);
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_TRUE(recorder.boxes[0].text.StartsWith("The project could not be saved"))
+        << recorder.boxes[0].text;
+    EXPECT_EQ(testsupport::ReadBytes(file), before);
+    EXPECT_EQ(g_DocManage.Modified, 1);
   });
 }
 
