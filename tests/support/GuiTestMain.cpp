@@ -5,6 +5,7 @@
 #include <wx/app.h>
 #include <wx/image.h>
 #include <wx/init.h>
+#include <wx/log.h>
 
 namespace {
 
@@ -23,6 +24,8 @@ int main(int argc, char** argv) {
   wxApp::SetInstance(new wxApp());
   wxEntryStart(argc, argv);
   wxTheApp->CallOnInit();
+  // As in the program: the toolkit's own diagnostics go to standard error, never into modal boxes.
+  delete wxLog::SetActiveTarget(new wxLogStderr);
   wxInitAllImageHandlers();
   int result = RUN_ALL_TESTS();
   wxTheApp->OnExit();
