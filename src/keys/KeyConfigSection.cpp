@@ -73,8 +73,12 @@ bool WriteKeyLineKeys(const CProjectFile& file, int keypad, const stKeyLineCount
     ok &= file.WriteNumber(kSection, key::kIoCount, counts.io);
   }
   ok &= Write(file, key::kIoConfigItem, pinList);
-  ok &= Write(file, key::kLedSetting, ledSetting);
+  ok &= WriteLedSettingKey(file, ledSetting);
   return ok;
+}
+
+bool WriteLedSettingKey(const CProjectFile& file, const wxString& ledSetting) {
+  return Write(file, key::kLedSetting, ledSetting);
 }
 
 bool WriteKeyConfigKeys(const CProjectFile& file, const CDocManage& doc) {

@@ -22,6 +22,8 @@ wxString FormatKeyItem(const CDocManage& doc, std::size_t first, std::size_t cou
 // The key lines as the key set-up writes them; false when a write failed.
 bool WriteKeyLineKeys(const CProjectFile& file, int keypad, const stKeyLineCounts& counts,
                       const wxString& pinList, const wxString& ledSetting);
+// "LEDSetting" alone: the key set-up of the touch chip has no key lines.
+bool WriteLedSettingKey(const CProjectFile& file, const wxString& ledSetting);
 
 // The page's own keys, then (general remote only) "KeyValueCount" and the
 // "Item%d" keys; false when a write failed.

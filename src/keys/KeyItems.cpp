@@ -55,21 +55,71 @@ bool WriteKeyCodeItems(const CProjectFile& file, const stKeypadShape& shape, con
   return ok;
 }
 
-int ReadKeyCodeItems(const CProjectFile& file, const stKeypadShape& shape, CKeySlotTable& slots) {
-  const std::vector<int> cells = shape.ActiveCells();
-  std::size_t read = 0;
-  for (int group = 0; read < cells.size(); ++group) {
+namespace {
+
+// The items of "ItemKey0", "ItemKey1", ... up to `count` of them: "-1" or an
+// empty item for no code.
+std::vector<std::int32_t> ReadStoredCodes(const CProjectFile& file, std::size_t count) {
+  std::vector<std::int32_t> codes;
+  for (int group = 0; codes.size() < count; ++group) {
     const wxString line = ReadWhole(file, KeyItemName(group));
     if (line.empty()) break;
     for (wxString item : SplitKeyFields(line, ',')) {
-      if (read == cells.size()) break;
+      if (codes.size() == count) break;
       item.Trim(true).Trim(false);
-      const std::int32_t code =
-          item == "-1" || item.empty() ? kNoKeyCode : static_cast<std::int32_t>(ParseNumber(item));
-      slots.Set(cells[read++], code);
+      codes.push_back(item == "-1" || item.empty() ? kNoKeyCode
+                                                   : static_cast<std::int32_t>(ParseNumber(item)));
     }
   }
-  return static_cast<int>(read);
+  return codes;
+}
+
+}  // namespace
+
+int ReadKeyCodeItems(const CProjectFile& file, const stKeypadShape& shape, CKeySlotTable& slots) {
+  return ReadKeyCodeItems(file, shape, shape, slots).read;
+}
+
+stKeypadShape StoredKeypadShape(const CProjectFile& file, const stKeypadShape& loaded) {
+  namespace key = projectfile::key;
+  stKeypadShape stored = loaded;
+  if (loaded.matrix) {
+    if (!file.Has(kSection, key::kIoColCount) || !file.Has(kSection, key::kIoRowCount)) return loaded;
+    stored.active = static_cast<int>(file.ReadNumber(kSection, key::kIoColCount) & 0xFF);
+    stored.activeRows = static_cast<int>(file.ReadNumber(kSection, key::kIoRowCount) & 0xFF);
+    // A matrix built for c columns has c + 1 rows.
+    stored.lines = std::max({loaded.lines, stored.active, stored.activeRows - 1});
+  } else {
+    if (!file.Has(kSection, key::kIoCount)) return loaded;
+    stored.active = static_cast<int>(file.ReadNumber(kSection, key::kIoCount) & 0xFF);
+    stored.lines = std::max(loaded.lines, stored.active);
+  }
+  return stored;
+}
+
+stKeyCodeLoad ReadKeyCodeItems(const CProjectFile& file, const stKeypadShape& stored,
+                               const stKeypadShape& loaded, CKeySlotTable& slots) {
+  const std::vector<int> cells = stored.ActiveCells();
+  const std::vector<std::int32_t> codes = ReadStoredCodes(file, cells.size());
+  stKeyCodeLoad result;
+  result.read = static_cast<int>(codes.size());
+  for (std::size_t number = 0; number < codes.size(); ++number) {
+    int row = 0, column = 0;
+    stored.CellAt(cells[number], row, column);
+    const bool kept = loaded.IsActive(row, column) && slots.Set(loaded.CellIndex(row, column), codes[number]);
+    if (!kept && codes[number] != kNoKeyCode)
+      result.dropped.push_back({static_cast<int>(number), codes[number]});
+  }
+  return result;
+}
+
+wxString DroppedKeyCodesText(const std::vector<stDroppedKeyCode>& dropped) {
+  wxString text;
+  for (const stDroppedKeyCode& key : dropped) {
+    if (!text.empty()) text += ", ";
+    text += wxString::Format("S%d: %XH", key.key, static_cast<unsigned>(key.code));
+  }
+  return text;
 }
 
 bool WriteKeyActionItems(const CProjectFile& file, const std::vector<stKeyActionItem>& keys) {

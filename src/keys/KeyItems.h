@@ -39,6 +39,30 @@ bool WriteKeyCodeItems(const CProjectFile& file, const stKeypadShape& shape, con
 // theirs. Returns how many were read.
 int ReadKeyCodeItems(const CProjectFile& file, const stKeypadShape& shape, CKeySlotTable& slots);
 
+// The keypad whose keys in use the stored codes were numbered over: the
+// loaded keypad with the key lines in use that the file states ("IOCount", or
+// "IOColCount" and "IORowCount", the VSS row included); the loaded keypad as
+// it is where the file states none.
+stKeypadShape StoredKeypadShape(const CProjectFile& file, const stKeypadShape& loaded);
+
+// A stored code whose key the loaded keypad does not use: the key's number
+// among the stored keys in use (the "S%d" of the key-command table) and its code.
+struct stDroppedKeyCode {
+  int key = 0;
+  std::int32_t code = kNoKeyCode;
+};
+struct stKeyCodeLoad {
+  int read = 0;  // stored keys read, with or without a code
+  std::vector<stDroppedKeyCode> dropped;
+};
+// The codes stored for the keys in use of `stored` go to the same keys (row
+// and column) of `loaded`; the other slots keep theirs. A code whose key
+// `loaded` does not use is dropped and reported.
+stKeyCodeLoad ReadKeyCodeItems(const CProjectFile& file, const stKeypadShape& stored,
+                               const stKeypadShape& loaded, CKeySlotTable& slots);
+// The dropped codes as "S<key>: <code>H", joined by ", ".
+wxString DroppedKeyCodesText(const std::vector<stDroppedKeyCode>& dropped);
+
 // LCD remote: one key in use.
 struct stKeyActionItem {
   wxString actions;  // the action list

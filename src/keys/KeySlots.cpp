@@ -45,12 +45,6 @@ void CKeySlotTable::ShiftForVssRow(bool on, int columns) {
   }
 }
 
-bool KeepsKeyCodesOnLoad(const wxString& mcu, const wxString& package) {
-  const bool smallChip = mcu.CmpNoCase("QK21A0510") == 0 || mcu.CmpNoCase("QK21B0510") == 0;
-  const bool smallPackage = package.CmpNoCase("8SOP") == 0 || package.CmpNoCase("16NSOP") == 0;
-  return !(smallChip && smallPackage);
-}
-
 std::uint32_t MaxKeyCode(int commandBits) {
   if (commandBits <= 0) return 0;
   return commandBits >= 8 ? 0xFFu : (1u << commandBits) - 1u;

@@ -38,10 +38,6 @@ class CKeySlotTable {
   Slots m_slots;
 };
 
-// Whether a project being opened keeps the codes of its key panel: all do
-// but QK21A0510 and QK21B0510 in the packages "8SOP" and "16NSOP".
-bool KeepsKeyCodesOnLoad(const wxString& mcu, const wxString& package);
-
 // The largest code a key of the key-command table can hold for a command of
 // `commandBits` bits: each entry is one byte, so never more than 0xFF.
 std::uint32_t MaxKeyCode(int commandBits);

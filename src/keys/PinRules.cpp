@@ -131,8 +131,9 @@ void CKeyPinRules::RefreshPinAvailability(const stPinOptions& options, const std
   for (const wxString& pin : ChipRulePins(options, ChipRuleScope::All)) TakeFromKeys(pin);
 }
 
-std::vector<wxString> CKeyPinRules::PinsToAvoid() const {
+std::vector<wxString> CKeyPinRules::PinsToAvoid(bool firstKeyPinFree) const {
   std::vector<wxString> pins = m_lines.PinsInUse();
+  if (firstKeyPinFree && !pins.empty()) pins.erase(pins.begin());
   pins.insert(pins.end(), m_reserved.begin(), m_reserved.end());
   return pins;
 }

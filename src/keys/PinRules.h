@@ -77,8 +77,10 @@ class CKeyPinRules {
   void RefreshPinAvailability(const stPinOptions& options, const std::vector<wxString>& lcdPins,
                               const wxString& package, const std::function<void(int)>& progress = {});
 
-  // The key-line pins and then the reserved pins: what the LED pin must avoid.
-  std::vector<wxString> PinsToAvoid() const;
+  // What the LED pin must avoid: the key-line pins and then the reserved
+  // pins. With firstKeyPinFree (a general remote's step keypad, whose first
+  // key line may carry the LED) the first key-line pin is left out.
+  std::vector<wxString> PinsToAvoid(bool firstKeyPinFree) const;
   const std::vector<wxString>& Reserved() const { return m_reserved; }
 
  private:

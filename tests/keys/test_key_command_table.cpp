@@ -252,13 +252,6 @@ TEST(KeySlots, TrimAndVssShiftKeepCodesWithTheirKeys) {
   EXPECT_EQ(slots.Get(-1), kNoKeyCode);
 }
 
-TEST(KeySlots, SmallChipsInSmallPackagesForgetTheirCodesOnLoad) {
-  EXPECT_FALSE(KeepsKeyCodesOnLoad("QK21A0510", "8SOP"));
-  EXPECT_FALSE(KeepsKeyCodesOnLoad("QK21B0510", "16NSOP"));
-  EXPECT_TRUE(KeepsKeyCodesOnLoad("QK21C0510", "8SOP"));
-  EXPECT_TRUE(KeepsKeyCodesOnLoad("QK21A0510", "20SSOP"));
-}
-
 #ifdef __linux__
 TEST_F(KeyCommandTable, AWriteCutShortLeavesNoHalfTable) {
   // Every write to /dev/full fails for want of space.

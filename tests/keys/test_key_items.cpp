@@ -35,6 +35,38 @@ TEST_F(KeyItems, CodesOfNineKeysFillTwoItemKeysAndReadBackIntoTheirCells) {
   EXPECT_EQ(back.Get(20), kNoKeyCode);
 }
 
+// Codes stored for a 3 x 2 matrix opened on 2 columns: each code goes to its
+// own row and column; those of the lost column are reported, an empty one not.
+TEST_F(KeyItems, StoredCodesGoToTheirOwnKeysAndThoseWithoutAKeyAreReported) {
+  ASSERT_TRUE(file.WriteText("KeyConfig", "IOColCount", "3"));
+  ASSERT_TRUE(file.WriteText("KeyConfig", "IORowCount", "2"));
+  ASSERT_TRUE(file.WriteText("KeyConfig", "ItemKey0", "0x10,0x11,0x12,0x20,0x21,-1"));
+  stKeypadShape loaded;
+  loaded.matrix = true;
+  loaded.lines = 8;
+  loaded.active = 2;
+  loaded.activeRows = 2;
+  const stKeypadShape stored = StoredKeypadShape(file, loaded);
+  EXPECT_EQ(stored.ActiveCells(), (std::vector<int>{0, 1, 2, 8, 9, 10}));
+
+  CKeySlotTable slots;
+  const stKeyCodeLoad load = ReadKeyCodeItems(file, stored, loaded, slots);
+  EXPECT_EQ(load.read, 6);
+  for (const auto& [cell, code] : {std::make_pair(0, 0x10), std::make_pair(1, 0x11), std::make_pair(2, -1),
+                                   std::make_pair(8, 0x20), std::make_pair(9, 0x21), std::make_pair(10, -1)})
+    EXPECT_EQ(slots.Get(cell), code) << cell;
+  ASSERT_EQ(load.dropped.size(), 1u);
+  EXPECT_EQ(DroppedKeyCodesText(load.dropped), "S2: 12H");
+
+  // The same keypad keeps every code; a file without counts is read for the loaded keypad.
+  loaded.active = 3;
+  EXPECT_TRUE(ReadKeyCodeItems(file, StoredKeypadShape(file, loaded), loaded, slots).dropped.empty());
+  EXPECT_EQ(slots.Get(2), 0x12);
+  CProjectFile bare(dir.File("bare.lmirprj"));
+  ASSERT_TRUE(bare.CreateEmpty());
+  EXPECT_EQ(StoredKeypadShape(bare, loaded).ActiveCells(), loaded.ActiveCells());
+}
+
 TEST_F(KeyItems, ActionListsOfAnLcdRemoteKeepLongNamesWhole) {
   std::vector<stKeyActionItem> keys;
   const wxString longName(400, 'N');

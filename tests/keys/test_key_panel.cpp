@@ -153,11 +153,29 @@ TEST_F(KeyPanelTest, CodesTypedIntoKeysUpToTheLastAreSavedAndReadBack) {
        {std::make_pair(0, 26), std::make_pair(1, 7), std::make_pair(2, -1), std::make_pair(120, -1),
         std::make_pair(130, 0x12), std::make_pair(135, 0xff)})
     EXPECT_EQ(reopened->Slots().Get(cell), code) << cell;
-  // The small chips in small packages forget their codes on opening.
+  // The small chips in small packages keep theirs as well, and a code the
+  // file does not hold is not left over from before.
   g_DocManage.McuName = "QK21A0510";
   g_DocManage.PackageName = "8SOP";
+  reopened->SetKeySlot(2, 0x33);
   reopened->LoadKeys(file);
-  EXPECT_EQ(reopened->Slots().Get(0), kNoKeyCode);
+  EXPECT_EQ(reopened->Slots().Get(0), 26);
+  EXPECT_EQ(reopened->Slots().Get(135), 0xff);
+  EXPECT_EQ(reopened->Slots().Get(2), kNoKeyCode);
+  EXPECT_TRUE(recorder.boxes.empty());
+
+  // Stored for 16 key lines, opened on 15: every key keeps its code but the
+  // last one, which the 15 lines do not give; the user is told.
+  ASSERT_TRUE(file.WriteNumber("KeyConfig", "IOCount", 16));
+  host.reset();
+  CKeyDlgEx* fewer = MakePanel(wxSize(360, 240), 16, 15);
+  fewer->LoadKeys(file);
+  for (const auto& [cell, code] :
+       {std::make_pair(0, 26), std::make_pair(1, 7), std::make_pair(130, 0x12), std::make_pair(135, -1)})
+    EXPECT_EQ(fewer->Slots().Get(cell), code) << cell;
+  ASSERT_EQ(recorder.boxes.size(), 1u);
+  EXPECT_EQ(recorder.boxes[0].text,
+            platform::FormatText(GetLangText("IDS_KEY_CODES_DROPPED"), wxString("S135: FFH")));
   g_DocManage.Loading = 0;
 }
 

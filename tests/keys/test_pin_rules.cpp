@@ -123,7 +123,9 @@ TEST(PinRules, ReservedListFollowsTheCurrentLcdChoice) {
   EXPECT_EQ(rules.Reserved(), (Pins{"PD1"})) << "rebuilt, not grown";
   EXPECT_TRUE(picker.IsFree("PD0")) << "a pin the LCD gave back is free again";
   lines.PutPin(0, "PA3");
-  EXPECT_EQ(rules.PinsToAvoid(), (Pins{"PA3", "PD1"}));
+  EXPECT_EQ(rules.PinsToAvoid(false), (Pins{"PA3", "PD1"}));
+  lines.PutPin(1, "PA4");
+  EXPECT_EQ(rules.PinsToAvoid(true), (Pins{"PA4", "PD1"})) << "the first key pin may carry the LED";
 }
 
 // Every chip of every framework kind lists its pins, its packages and each

@@ -557,7 +557,7 @@ bool CKeyConfigDlg::SaveToProject() {
   if (path.empty()) return true;
   const CProjectFile file(path);
   bool ok = true;
-  if (!m_touch) ok &= m_keySet->WriteKeys(file);
+  ok &= m_keySet->WriteKeys(file);
   if (m_keyPanel) ok &= m_keyPanel->WriteKeys(file);
   if (m_touch) ok &= m_touchKeys->SaveTouchKeys(file);
   ok &= WriteKeyConfigKeys(file, g_DocManage);
@@ -660,8 +660,10 @@ bool CKeyConfigDlg::LoadKeyPins(bool noCheck) {
 void CKeyConfigDlg::ApplyPinRules(int flag) {
   if (m_pinRulesRunning) return;
   m_pinRulesRunning = true;
-  // The LED pin must keep off every key and reserved pin.
-  const std::vector<wxString> avoid = m_rules->PinsToAvoid();
+  // The LED pin must keep off every key and reserved pin; a general step
+  // keypad keeps its first key pin for the LED.
+  const bool generalStep = !IsLcd() && m_keySet->KeyLines().Keypad() != kKeypadMatrix;
+  const std::vector<wxString> avoid = m_rules->PinsToAvoid(generalStep);
   const wxString led = m_keySet->LedPin();
   if (!led.empty() && ContainsPin(avoid, led)) m_keySet->ApplyLedSetting(wxString());
   m_keySet->ApplyPinRules(flag != 0);

@@ -174,10 +174,8 @@ void CKeyDlgEx::DestroyKeys() {
   if (m_editor) m_editor->Destroy();
   m_editor = nullptr;
   m_touch = false;
-  // Codes outlive a rebuild only while a project is being loaded (and not
-  // even then on the small chips in small packages).
-  if (!g_DocManage.Loading || !KeepsKeyCodesOnLoad(g_DocManage.GetMcuName(), g_DocManage.GetPackageName()))
-    m_slots.Clear();
+  // Codes outlive a rebuild only while a project is being loaded.
+  if (!g_DocManage.Loading) m_slots.Clear();
   m_scrollX = m_scrollY = 0;
 }
 
@@ -372,11 +370,13 @@ void CKeyDlgEx::LoadKeys(const CProjectFile& file) {
     return;
   }
   if (!IsLcd()) {
-    if (g_DocManage.Loading && !KeepsKeyCodesOnLoad(g_DocManage.GetMcuName(), g_DocManage.GetPackageName()))
-      m_slots.Clear();
-    else
-      ReadKeyCodeItems(file, m_shape, m_slots);
+    // The project's own codes, each on the key it was stored for; a key the
+    // loaded key lines do not give loses its code, and the user is told.
+    m_slots.Clear();
+    const stKeyCodeLoad load = ReadKeyCodeItems(file, StoredKeypadShape(file, m_shape), m_shape, m_slots);
     Refresh();
+    if (!load.dropped.empty())
+      LangMessageBox("", kNoticeOk, "IDS_KEY_CODES_DROPPED", DroppedKeyCodesText(load.dropped));
     return;
   }
   const std::vector<int> cells = m_shape.ActiveCells();

@@ -39,7 +39,8 @@ class IKeySetPanel {
   virtual wxString LedSetting() const = 0;
   virtual void ApplyLedSetting(const wxString& setting) = 0;
   virtual void ApplyLanguage() = 0;
-  // Writes the key-line keys of [KeyConfig].
+  // Writes its keys of [KeyConfig]: the key lines and "LEDSetting" (the
+  // touch chip's key set-up has "LEDSetting" only).
   virtual bool WriteKeys(const CProjectFile& file) = 0;
   // Called with a pin the user took off a line.
   virtual void SetPinFreedHandler(std::function<void(const wxString&)> handler) = 0;

@@ -432,6 +432,7 @@ void CKeySetDlg::SyncPanelCounts() {
 // --- Persistence.
 
 bool CKeySetDlg::WriteKeys(const CProjectFile& file) {
+  if (IsTouch()) return WriteLedSettingKey(file, LedSetting());
   stKeyLineCounts counts = m_lines.CountsInUse();
   if (m_lines.Keypad() == kKeypadMatrix && VssRow()) ++counts.rows;
   return WriteKeyLineKeys(file, m_lines.Keypad(), counts, FormatSetupPinList(m_lines), LedSetting());
