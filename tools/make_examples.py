@@ -6,6 +6,11 @@ project file of each brand that offers it (".ovirprj" maker, ".lmirprj" partner)
   python3 tools/make_examples.py --check    exit 1 when a written file would differ
 
 Project files are UTF-16LE with a byte-order mark and CRLF lines, as the program writes them.
+
+An example must pass its own flow: every value that a page checks when it is left with Next is
+present and within its range (the custom protocol's definitions in its setting.ini). The script
+refuses, in both modes, an example that breaks this. That the program walks every example's flow
+with Next and outputs it is tested by ctest (tests/protocol/test_examples_walk.cpp).
 """
 import os
 import sys
@@ -15,6 +20,8 @@ from generated import write_or_check  # noqa: E402
 
 ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
 EXAMPLE = os.path.join(ROOT, "install", "Example")
+CUSTOM_SETTING = os.path.join(ROOT, "install", "RemoteControlSetting", "General", "Protocols", "Custom",
+                              "setting.ini")
 GENERAL = "General type remote controller"
 LCD = "LCD type remote controller"
 
@@ -89,9 +96,9 @@ CUSTOM_CHOICES = {
         ("IR_RepeatAGC", "1"), ("IR_RepeatData", "0"), ("IR_RepeatWhole", "0"), ("IR_RepeatMark", "9000"),
         ("IR_RepeatSpace", "2250"), ("IR_RepeatPeriod", "108"),
         # The data format page: LSB first, two constant codes (0x00 and 0xFF) before the 8-bit
-        # command, in the send format of its first group.
+        # command, in the send format of its first group; the 8-bit address is 0.
         ("MSB_FIRST", "0"), ("START_BIT", "0"), ("START_BIT_VALUE", "0"), ("TOGGLE_BIT", "0"),
-        ("TOGGLE_START", "0"), ("ADDRESS_BITS", "8"), ("COMMAND_BITS_EDIT", "8"), ("ADDRESS", ""),
+        ("TOGGLE_START", "0"), ("ADDRESS_BITS", "8"), ("COMMAND_BITS_EDIT", "8"), ("ADDRESS", "00"),
         ("CONST1_BITS", "8"), ("CONST2_BITS", "8"), ("CONST3_BITS", "8"), ("CONST4_BITS", "8"),
         ("COMMAND_BITS", "8"), ("CONST1_VALUE", "00"), ("CONST2_VALUE", "FF"), ("CONST3_VALUE", "00"),
         ("CONST4_VALUE", "00"), ("CONST1_ON", "1"), ("CONST2_ON", "1"), ("CONST3_ON", "0"), ("CONST4_ON", "0"),
@@ -99,6 +106,122 @@ CUSTOM_CHOICES = {
         ("CONST4_POLARITY", "0"), ("SendData", "IDS_GUIDE_CODE,CONST_CODE1,CONST_CODE2,COMMAND,IDS_CONNECT_CODE"), ("FormatType", "0"),
     ],
 }
+
+
+def read_sections(path):
+    """The sections of an INI file: name -> {key: value} (keys as they stand, last one wins)."""
+    sections, current = {}, None
+    with open(path, encoding="latin-1") as f:
+        for line in f.read().splitlines():
+            line = line.strip()
+            if line.startswith("[") and line.endswith("]"):
+                current = sections.setdefault(line[1:-1], {})
+            elif current is not None and "=" in line and not line.startswith(";"):
+                key, value = line.split("=", 1)
+                current[key.strip()] = value.strip()
+    return sections
+
+
+def definitions(setting):
+    """Name -> definition of the carrier page's P<n> and the data format page's PD<n> sections."""
+    found = {}
+    for section, keys in setting.items():
+        if section[:1] == "P" and section.lstrip("PD").isdigit() and keys.get("Name"):
+            found.setdefault(keys["Name"], keys)
+    return found
+
+
+def checked_inputs(values):
+    """The [Custom] keys whose inputs the carrier page and the data format page check when they are
+    left with Next, as the saved switches show and enable them: (key, bit-count key of a value input
+    or None)."""
+    def on(key):
+        return values.get(key, "0") not in ("", "0")
+
+    keys = ["IR_CarrierFreq"]
+    if on("IR_Manchester"):
+        keys.append("IR_ManchesterTime")
+    else:
+        keys += ["IR_Bit0Mark", "IR_Bit0Space", "IR_Bit1Mark", "IR_Bit1Space"]
+    if on("IR_BootCode"):
+        keys += ["HEADER_CODE"] if on("IR_BootManchester") else ["IR_BootMark", "IR_BootSpace"]
+    if on("IR_RepeatCode"):
+        keys.append("IR_RepeatPeriod")
+        if on("IR_RepeatAGC"):
+            keys += ["IR_RepeatMark", "IR_RepeatSpace"]
+    out = [(key, None) for key in keys + ["ADDRESS_BITS", "COMMAND_BITS_EDIT"]]
+    if on("ADDRESS_BITS"):
+        out.append(("ADDRESS", "ADDRESS_BITS"))
+    for k in range(1, 5):
+        if on("CONST%d_ON" % k):
+            out += [("CONST%d_BITS" % k, None), ("CONST%d_VALUE" % k, "CONST%d_BITS" % k)]
+    if on("COMMAND_ON"):
+        out.append(("COMMAND_BITS", None))
+    return out
+
+
+def custom_problems(values, setting):
+    """What keeps the carrier page or the data format page of a user-defined-protocol example from
+    passing Next; empty when nothing does."""
+    defs = definitions(setting)
+    problems = []
+    duties = [item.split(",")[0].strip("[]") for key, item in defs["IR_CarrierDuty"].items()
+              if key.startswith("Item")]
+    if values.get("IR_CarrierDuty") not in duties:
+        problems.append("IR_CarrierDuty is none of %s" % duties)
+    for key, bits_key in checked_inputs(values):
+        value = values.get(key, "")
+        if not value:
+            problems.append("%s is empty" % key)
+            continue
+        if bits_key:
+            top = 2 ** int(values[bits_key]) - 1
+            if int(value, 16) > top:
+                problems.append("%s=%s is above %X" % (key, value, top))
+            continue
+        low, high = int(defs[key].get("Min", "0")), int(defs[key].get("Max", "0"))
+        if high > low and not low <= int(value) <= high:
+            problems.append("%s=%s is outside %d~%d" % (key, value, low, high))
+    if values.get("IR_Manchester") == "0":
+        marks = int(values["IR_Bit0Mark"]) == int(values["IR_Bit1Mark"])
+        spaces = int(values["IR_Bit0Space"]) == int(values["IR_Bit1Space"])
+        if marks == spaces:
+            problems.append("bit 0 and bit 1 must share exactly one of their MARK and SPACE times")
+    return problems + frame_problems(values)
+
+
+def frame_problems(values):
+    """The saved frame holds the command and a constant code, every enabled constant code up to the
+    last enabled one of 2 to 4, and its option blocks agree with the options that show them."""
+    frame = values.get("SendData", "").split(",")
+    problems = []
+    if "COMMAND" not in frame or not any(name.startswith("CONST_CODE") for name in frame):
+        problems.append("the frame lacks the command or a constant code")
+    last = max([k for k in range(2, 5) if values.get("CONST%d_ON" % k) == "1"], default=0)
+    for k in range(1, last + 1):
+        if "CONST_CODE%d" % k not in frame:
+            problems.append("CONST_CODE%d is enabled but not in the frame" % k)
+    options = [("IDS_GUIDE_CODE", "IR_BootCode"), ("IDS_START_BIT", "START_BIT"),
+               ("IDS_TOGGLE_BIT", "TOGGLE_BIT"), ("IDS_CONNECT_CODE", "IR_RepeatCode")]
+    for block, option in options:
+        if (block in frame) != (values.get(option) == "1"):
+            problems.append("the frame's %s disagrees with %s=%s" % (block, option, values.get(option)))
+    return problems
+
+
+def standard_problems(values):
+    return ["%s is empty" % key for key in ("Protocol", "Address", "sFreq", "sDuty") if not values.get(key)]
+
+
+def example_problems():
+    """Every example's problems, as "name: problem" lines."""
+    setting = read_sections(CUSTOM_SETTING)
+    lines = []
+    for name, values in CUSTOM_CHOICES.items():
+        lines += ["%s: %s" % (name, problem) for problem in custom_problems(dict(values), setting)]
+    for name, values in STANDARD_CHOICES.items():
+        lines += ["%s: %s" % (name, problem) for problem in standard_problems(dict(values))]
+    return lines
 
 
 def project_text(category, name, mcu, package, remote_type, protocol_type, keypad, key_keys=()):
@@ -134,6 +257,10 @@ def files():
 
 
 def main(argv):
+    problems = example_problems()
+    if problems:
+        sys.stderr.write("examples that do not pass their own flow:\n  " + "\n  ".join(problems) + "\n")
+        return 1
     return write_or_check(files(), argv)
 
 

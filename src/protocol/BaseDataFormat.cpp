@@ -224,14 +224,16 @@ void CBaseDataFormat::SetFrameMode(bool mode, bool) {
   }
 }
 
+// Only a frame whose option changed is rebuilt: a rebuild shows the frame as
+// changed by hand (the last send type).
 void CBaseDataFormat::UpdateFrameBlocks(bool show, int) {
   for (CSendFormat* format : {m_firstFormat, m_secondFormat}) {
     if (!format || format->kind16_shown == show) continue;
     format->kind16_shown = show;
     RelayoutFormat(format);
     PlaceOptionBlocks(kKindOption16, 0);
+    RebuildDiagrams(rebuildArgument);
   }
-  RebuildDiagrams(rebuildArgument);
 }
 
 bool CBaseDataFormat::CheckFrame() { return true; }
@@ -254,10 +256,15 @@ bool CBaseDataFormat::CheckParamEdits() {
     const int id = m_controlList[i];
     if (id == 0 || !ControlExists(id)) continue;
     stParamDefinition definition;
-    if (!ReadParamDefinition(m_definitionFile, static_cast<int>(i), definition)) return false;
-    const stInputState* input = FindInput(id);
+    if (!ReadParamDefinition(m_definitionFile, static_cast<int>(i), definition)) {
+      // Without its definition the value cannot be checked: refused, and said so.
+      LangMessageBox("IDS_GET_PORTOCOL_INFO_ERROR");
+      return false;
+    }
+    stInputState* input = FindInput(id);
     if (!input || !input->enabled || !input->visible) continue;
     if (input->text.empty() || !input->CheckRange()) {
+      input->MarkRefused();
       focusRequest = id;
       return false;
     }

@@ -205,7 +205,7 @@ bool CDataFormat::LoadFromProjectWith(const wxString& definitionFile) {
   m_doc.SetParam(17, file.ReadText(section, "SendData"));
   EnableConstCodesInFrame();
   if (!ShowStoredValues()) return false;
-  RefreshParams(0);
+  if (!RefreshParams(0)) LangMessageBox("IDS_FRAME_OPTIONS_DIFFER");
   return true;
 }
 
@@ -233,6 +233,7 @@ void CDataFormat::ShowInputsFromParams() {
     const wxString param = m_doc.GetParam(entry.param);
     input.text = IsBitCountInput(entry.id) ? BitCountText(param) : ValueText(param);
     input.unitText.clear();
+    input.refused = false;
   }
 }
 
@@ -298,11 +299,12 @@ bool CDataFormat::RefreshParams(int flag) {
   }
   const bool startFound = (found & kKindStart) != 0;
   const bool toggleFound = (found & kKindToggle) != 0;
-  if (startFound != (m_doc.StartBitOn != 0) || toggleFound != (m_doc.ToggleBitOn != 0) ||
-      ((found & kKindOption2) != 0) != (m_doc.LeadCodeOn != 0) ||
-      ((found & kKindOption16) != 0) != (m_doc.RepeatCodeOn != 0)) {
-    return false;
-  }
+  // A frame that disagrees with its options is still shown whole: the start
+  // and toggle bits follow the frame, the lead and connect codes the carrier
+  // page. The caller reports the disagreement.
+  const bool agrees = startFound == (m_doc.StartBitOn != 0) && toggleFound == (m_doc.ToggleBitOn != 0) &&
+                      ((found & kKindOption2) != 0) == (m_doc.LeadCodeOn != 0) &&
+                      ((found & kKindOption16) != 0) == (m_doc.RepeatCodeOn != 0);
   Check(kStartEnable).checked = startFound;
   Check(kToggleEnable).checked = toggleFound;
   ApplyStartBit(false);
@@ -314,7 +316,7 @@ bool CDataFormat::RefreshParams(int flag) {
   if (m_doc.RemoteType == kRemoteGeneral) Choice(kSendType).selection = m_doc.FormatType;
   FillPolarityCombos();
   ShowConstantCodes();
-  return true;
+  return agrees;
 }
 
 // --- Commit.

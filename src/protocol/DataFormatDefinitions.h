@@ -26,6 +26,9 @@ struct stInputState {
   bool tipEnabled = false;
   wxString tipText;
   wxString unitText;  // "*" marks a value out of range
+  // The page refused the value when it was left: the red frame shows until
+  // the input reports its value again or is shown anew.
+  bool refused = false;
   bool enabled = true;
   bool visible = true;
 
@@ -34,8 +37,13 @@ struct stInputState {
   // True when value checking is off, the text is empty or its value lies in
   // the range; the value is hexadecimal when the mask takes hexadecimal digits.
   bool CheckRange() const;
-  // The mark after the input: "*" out of range, else empty.
-  void MarkRange() { unitText = CheckRange() ? wxString() : wxString("*"); }
+  // The mark after the input: "*" out of range or refused, else empty.
+  void MarkRange() { unitText = refused || !CheckRange() ? wxString("*") : wxString(); }
+  // Refused when the page was left: "*" after it and the red frame.
+  void MarkRefused() {
+    refused = true;
+    unitText = "*";
+  }
 };
 
 // A check box or radio button.

@@ -58,6 +58,7 @@ bool CDataFormat::OnEditFocus(int id) {
 bool CDataFormat::OnEditChanged(bool valid, int id) {
   stInputState* input = id != 0 ? FindInput(id) : nullptr;
   if (input) {
+    input->refused = false;
     input->unitText = valid ? wxString() : wxString("*");
     const wxString& text = input->text;
     const bool counts = !text.empty() && ParseNumber(text) != 0;
@@ -67,6 +68,7 @@ bool CDataFormat::OnEditChanged(bool valid, int id) {
         ApplyValueRange(address, text);
       } else {
         address.text.clear();
+        address.refused = false;
         address.MarkRange();
         address.enabled = false;
       }
@@ -77,6 +79,7 @@ bool CDataFormat::OnEditChanged(bool valid, int id) {
         ApplyValueRange(value, text);
       } else {
         value.text.clear();
+        value.refused = false;
         value.MarkRange();
         value.enabled = false;
         m_doc.SetParam(27 + k, wxString());

@@ -107,6 +107,11 @@ void CLUEdit::SetMinLabelWidth(int width, bool relayout) {
   if (relayout) Layout();
 }
 
+void CLUEdit::SetUnitGap(int pixels, bool relayout) {
+  m_unitGap = pixels;
+  if (relayout) Layout();
+}
+
 bool CLUEdit::EnableValueCheck(bool enable, bool relayout) {
   const bool done = m_edit && m_edit->EnableValueCheck(enable);
   if (done && relayout) Layout();

@@ -57,6 +57,8 @@ class CLUEdit {
   void SetUnitText(const wxString& text, bool relayout = false);
   void SetLabelText(const wxString& text, bool relayout = false);
   void SetMinLabelWidth(int width, bool relayout = false);
+  // The space between the edit and the unit text (2 pixels by default).
+  void SetUnitGap(int pixels, bool relayout = false);
   bool EnableValueCheck(bool enable, bool relayout = false);
 
   // The edit's tip: a language key, shown while the edit has the focus. Mode 1

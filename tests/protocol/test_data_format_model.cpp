@@ -5,6 +5,7 @@
 
 #include "core/AppContext.h"
 #include "core/FuncRecords.h"
+#include "core/LangText.h"
 #include "core/ProjectFile.h"
 #include "platform/Paths.h"
 #include "MessageRecorder.h"
@@ -455,6 +456,54 @@ TEST_F(DataFormatModelTest, ValidationRefusesTheFirstEmptyOrOutOfRangeInput) {
   Type(*page, kConstValue[1], "100");
   EXPECT_FALSE(page->ValidateParams(0));
   EXPECT_EQ(page->focusRequest, kConstValue[1]);
+}
+
+// The refused input is marked ("*" and the red frame) and keeps its marks
+// when the bit count that limits it changes; its own report of a value lets
+// them go, and so does a bit count that disables it.
+TEST_F(DataFormatModelTest, RefusedInputStaysMarkedUntilItReportsItsValue) {
+  auto page = NewPage();
+  page->OnSendTypeChanged(0);
+  Type(*page, kCommandBits2, "8");
+  Type(*page, kAddressBits, "8");
+  const stInputState& address = *page->FindInput(kAddress);
+  ASSERT_TRUE(address.enabled);
+  EXPECT_FALSE(page->ValidateParams(0));
+  ASSERT_EQ(page->focusRequest, kAddress);
+  EXPECT_EQ(address.unitText, "*");
+  EXPECT_TRUE(address.refused);
+  Type(*page, kAddressBits, "4");
+  EXPECT_EQ(address.unitText, "*");
+  EXPECT_TRUE(address.refused);
+  Type(*page, kAddress, "A");
+  EXPECT_EQ(address.unitText, "");
+  EXPECT_FALSE(address.refused);
+
+  Type(*page, kAddress, "");
+  EXPECT_FALSE(page->ValidateParams(0));
+  ASSERT_TRUE(address.refused);
+  Type(*page, kAddressBits, "0");
+  EXPECT_FALSE(address.enabled);
+  EXPECT_EQ(address.unitText, "");
+  EXPECT_FALSE(address.refused);
+  EXPECT_TRUE(boxes.boxes.empty());
+}
+
+// A definition without a name cannot check its value: the page is refused
+// with a message instead of silently.
+TEST_F(DataFormatModelTest, DefinitionWithoutANameRefusesWithAMessage) {
+  std::string text = testsupport::ReadBytes(kDefinitions);
+  const std::size_t name = text.find("Name=MSB_FIRST");
+  ASSERT_NE(name, std::string::npos);
+  text.replace(name, 14, "Name=");
+  const wxString definitions = dir.File("setting.ini");
+  testsupport::WriteBytes(definitions, text);
+  doc.NewProject = 1;
+  CDataFormat page(doc);
+  ASSERT_TRUE(page.LoadFromProjectWith(definitions));
+  EXPECT_FALSE(page.ValidateParams(0));
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_EQ(boxes.boxes[0].text, GetLangText("IDS_GET_PORTOCOL_INFO_ERROR"));
 }
 
 TEST_F(DataFormatModelTest, FunctionRecordCheckEndsForAModeMaskOfZero) {

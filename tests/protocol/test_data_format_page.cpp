@@ -20,6 +20,7 @@
 #include "protocol/pages/ProtocolPages.h"
 #include "ui/shell/OlvantaDlg.h"
 #include "ui/shell/ShellCommands.h"
+#include "ui/ToolTip2.h"
 #include "HostFrame.h"
 #include "PageTestBase.h"
 #include "MessageRecorder.h"
@@ -161,6 +162,19 @@ class DataFormatPageTest : public testsupport::PageTestBase {
     return dynamic_cast<wxCheckBox*>(window)->GetValue();
   }
   wxString Text(int id) const { return Page()->GetEditById(id)->GetWindowText(); }
+  // The marks of a refused input: "*" after it, its red frame, its tip.
+  wxString Mark(int id) const { return Page()->GetEditById(id)->GetUnit()->GetLabel(); }
+  bool RedFrame(int id) const { return Page()->GetEditById(id)->GetEdit()->ShowsError(); }
+  wxString ShownTip(int id) const {
+    const CToolTip2* tip = Page()->GetEditById(id)->GetEditTip();
+    return tip && tip->IsTipShown() ? tip->GetText() : wxString();
+  }
+  // Waits for the toolkit to report the keyboard focus on the input; it comes
+  // from the X server and may lag behind on a loaded machine.
+  bool HasFocus(int id) const {
+    wxWindow* entry = Page()->GetEditById(id)->GetEdit()->GetTextCtrl();
+    return testsupport::PumpUntil([&] { return wxWindow::FindFocus() == entry; });
+  }
   wxChoice* Choice(int id) const { return dynamic_cast<wxChoice*>(Page()->FindWindow(id)); }
 
   // --- The diagram, as the user sees it.
@@ -494,6 +508,105 @@ TEST_F(DataFormatPageTest, LanguageSwitchRelabelsThePageAndKeepsTheFrame) {
     EXPECT_EQ(testsupport::ClippedTexts(dialog->GetClientWindow(), testsupport::ListItems::kShown), "");
     testsupport::SaveWindowScreenshot(dialog, "data_format_page_zh.png");
   });
+}
+
+// Next refuses an empty or out-of-range input without a message, the way the
+// carrier page does: "*" after it, its red frame, and the focus on it with its
+// range in the tip; a good value takes the marks away. In English and in
+// Simplified Chinese.
+TEST_F(DataFormatPageTest, RefusedNextMarksTheInputWithItsRange) {
+  WithPage([&] {
+    Pick(Choice(kSendType), 0);
+    EXPECT_EQ(Choice(kSendType)->GetSelection(), 0);
+    Type(Page(), kAddressBits, "8");
+    Type(Page(), kCommandBits2, "8");
+    Type(Page(), kCommandBits, "8");
+    Type(Page(), kConstBits[0], "8");
+    Type(Page(), kConstValue[0], "0");
+    Type(Page(), kConstBits[1], "8");
+    Type(Page(), kConstValue[1], "FF");
+    ASSERT_TRUE(Page()->GetEditById(kAddress)->GetEdit()->IsEnabled())
+        << "8 address bits ask for the address";
+    EXPECT_EQ(Mark(kAddress), "");
+    EXPECT_FALSE(RedFrame(kAddress));
+
+    struct stBadValue {
+      int id;
+      const char* text;
+      const char* tip;
+      const char* good;
+    };
+    const stBadValue bad[] = {
+        {kAddress, "", "0~FFH", "A5"},
+        {kCommandBits2, "17", "1~16", "8"},
+        {kCommandBits, "0", "1~16", "8"},
+        {kConstValue[1], "1FF", "0~FFH", "FF"},
+    };
+    for (const stBadValue& value : bad) {
+      SCOPED_TRACE(wxString::Format("%d '%s'", value.id, value.text).utf8_string());
+      Type(Page(), value.id, value.text);
+      EXPECT_FALSE(Next());
+      EXPECT_TRUE(recorder.boxes.empty()) << "a refused input shows no message";
+      EXPECT_TRUE(HasFocus(value.id));
+      EXPECT_EQ(Mark(value.id), "*");
+      EXPECT_TRUE(RedFrame(value.id));
+      EXPECT_EQ(ShownTip(value.id), value.tip);
+      if (value.id == kAddress) testsupport::SaveWindowScreenshot(dialog, "data_format_refused_en.png");
+      Type(Page(), value.id, value.good);
+      EXPECT_EQ(Mark(value.id), "");
+      EXPECT_FALSE(RedFrame(value.id));
+    }
+
+    wxCommandEvent command(wxEVT_MENU, ID_LANG_SIMPLIFIED);
+    command.SetEventObject(dialog);
+    dialog->ProcessWindowEvent(command);
+    testsupport::PumpEvents();
+    ASSERT_EQ(g_App.currentLangSection, "936");
+    Type(Page(), kAddress, "");
+    EXPECT_FALSE(Next());
+    EXPECT_TRUE(HasFocus(kAddress));
+    EXPECT_EQ(Mark(kAddress), "*");
+    EXPECT_TRUE(RedFrame(kAddress));
+    EXPECT_EQ(ShownTip(kAddress), "0~FFH");
+    testsupport::SaveWindowScreenshot(dialog, "data_format_refused_zh.png");
+    Type(Page(), kAddress, "A5");
+    EXPECT_TRUE(Next()) << (recorder.boxes.empty() ? wxString() : recorder.boxes[0].text);
+  });
+}
+
+// A saved frame that disagrees with its options (here a start bit saved as on
+// that the frame does not hold) is reported once and still shown whole: the
+// start bit follows the frame, the constant codes and the command show their
+// saved switches, and the page passes Next.
+TEST_F(DataFormatPageTest, SavedFrameThatDisagreesWithItsOptionsIsReportedAndShownWhole) {
+  const wxString folder = work.File("Custom_Protocol_Remote");
+  CopyGeneralRemoteExample("Custom_Protocol_Remote", folder);
+  project = platform::JoinPath(folder, "Custom_Protocol_Remote.lmirprj");
+  ASSERT_TRUE(platform::WriteProfileString(project, "Custom", "START_BIT", "1"));
+  RunMainWindow(
+      [&] {
+        ASSERT_EQ(dialog->OpenProjectFile(project), 2);
+        ASSERT_EQ(recorder.boxes.size(), 1u);
+        EXPECT_EQ(recorder.boxes[0].text, GetLangText("IDS_FRAME_OPTIONS_DIFFER"));
+        recorder.boxes.clear();
+        EXPECT_EQ(Frame(), (std::vector<wxString>{"IDS_GUIDE_CODE", "CONST_CODE1", "CONST_CODE2", "COMMAND",
+                                                  "IDS_CONNECT_CODE"}));
+        EXPECT_FALSE(Checked(kStartEnable));
+        EXPECT_TRUE(Checked(kLsbFirst));
+        EXPECT_TRUE(Checked(kConstEnable[0]));
+        EXPECT_TRUE(Checked(kConstEnable[1]));
+        EXPECT_FALSE(Checked(kConstEnable[2]));
+        EXPECT_TRUE(Checked(kCommandEnable));
+        EXPECT_EQ(Choice(kConstPolarity[1])->GetSelection(), 0);
+        EXPECT_EQ(Choice(kSendType)->GetSelection(), 0);
+        EXPECT_EQ(Text(kConstValue[1]), "FF");
+
+        Press(dialog->FindPage(kModulationParamId)->FindWindow(kNextId));
+        ASSERT_EQ(dialog->GetCurrentPage(), Page());
+        EXPECT_TRUE(Next()) << (recorder.boxes.empty() ? wxString() : recorder.boxes[0].text);
+        EXPECT_TRUE(recorder.boxes.empty());
+      },
+      ExpressionLibrary::kBuilt);
 }
 
 // A protocol whose palette holds more data fields than the row has places:

@@ -325,11 +325,7 @@ void CDataFormat::ShowModelState() {
   for (int id : kEditIds) {
     const stInputState* state = m_model.FindInput(id);
     CLUEdit* input = GetEditById(id);
-    if (!state || !input) continue;
-    if (input->GetWindowText() != state->text) input->SetText(state->text);
-    input->SetUnitText(state->unitText, true);
-    input->EnableWindow(state->enabled);
-    input->ShowWindow(state->visible);
+    if (state && input) ShowInputState(*input, *state);
   }
   for (int id :
        {kMsbFirst, kLsbFirst, kStartEnable, kStartValue0, kStartValue1, kToggleEnable, kToggleStart0,
@@ -355,6 +351,36 @@ void CDataFormat::ShowModelState() {
   if (error->GetLabel() != errorText) error->SetLabel(errorText);
   --m_quiet;
   Refresh();
+}
+
+// An input as the model has it: mask, range and value check (the red frame
+// of a value out of range), tip, text, the mark after it, and the red frame
+// of a value the page refused.
+void CDataFormat::ShowInputState(CLUEdit& input, const stInputState& state) {
+  CLUMaskEdit* edit = input.GetEdit();
+  if (!edit) return;
+  if (edit->GetMaskFormat() != state.maskFormat || edit->GetMaskTemplate() != state.maskTemplate)
+    input.SetMask(state.maskFormat, state.maskTemplate);
+  double minimum = 0.0;
+  double maximum = 0.0;
+  input.GetRange(&minimum, &maximum);
+  if (minimum != state.minimum || maximum != state.maximum) input.SetRange(state.minimum, state.maximum);
+  if (edit->IsValueCheckOn() != state.valueCheck) input.EnableValueCheck(state.valueCheck);
+  input.SetTipText(state.tipText);
+  input.EnableTip(state.tipEnabled);
+  if (input.GetWindowText() != state.text && !input.SetText(state.text)) {
+    // A stored text the mask does not take is shown as it stands.
+    edit->SetWindowText(state.text);
+    edit->CheckRange();
+  }
+  input.SetUnitText(state.unitText, true);
+  if (state.refused && !edit->ShowsError()) {
+    edit->MarkRefused();
+  } else if (!state.refused && edit->ShowsError()) {
+    edit->CheckRange();  // a refusal the model has let go of; out of range stays red
+  }
+  input.EnableWindow(state.enabled);
+  input.ShowWindow(state.visible);
 }
 
 // Control values the model has not been told of (texts typed in inputs).
@@ -401,8 +427,12 @@ bool CDataFormat::CheckAndApply() {
   const bool ok = m_model.CheckAndApply();
   ShowModelState();
   if (!ok && m_model.focusRequest != 0) {
-    if (CLUEdit* input = GetEditById(m_model.focusRequest)) {
-      if (input->GetEdit()) input->GetEdit()->SetFocus();
+    // The refused input takes the focus, which shows its tip; one that has it
+    // already shows the tip again.
+    CLUEdit* input = GetEditById(m_model.focusRequest);
+    if (input && input->GetEdit()) {
+      if (wxWindow::FindFocus() == input->GetEdit()->GetTextCtrl()) input->ShowEditTip();
+      input->GetEdit()->SetFocus();
     }
   }
   return ok;
@@ -528,7 +558,18 @@ void CDataFormat::LayoutControls() {
     if (wxWindow* edit = input->GetEdit())
       input->SetTipPlacement(0, edit->GetPosition().x, edit->GetPosition().y);
   }
+  PlaceAddressMark();
   Refresh();
+}
+
+// The address's "*" stands after its unit "H", which follows the edit.
+void CDataFormat::PlaceAddressMark() {
+  CLUEdit* address = GetEditById(kAddress);
+  wxWindow* unit = FindWindow(kAddressUnit);
+  if (!address || !address->GetEdit() || !unit) return;
+  const wxRect edit = address->GetEdit()->GetRect();
+  const int unitRight = unit->GetPosition().x + unit->GetBestSize().x;
+  address->SetUnitGap(std::max(2, unitRight + 2 - (edit.x + edit.width)), true);
 }
 
 // --- Drawing.

@@ -48,10 +48,12 @@ class CDataFormat : public CSubBaseDlg, public IShellPageExtras {
   void CreateControls();
   void BindEvents();
   void PlaceModelGeometry();
+  void PlaceAddressMark();
 
   // Model state to controls, and controls to model state. The model marks
   // the project modified itself (onProjectChanged) when a handler changed it.
   void ShowModelState();
+  void ShowInputState(CLUEdit& input, const olv::protocol::stInputState& state);
   void ReadControlsIntoModel();
 
   // Handlers.
