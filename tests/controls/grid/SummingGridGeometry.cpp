@@ -1,411 +1,300 @@
 #include "SummingGridGeometry.h"
 
-#include <algorithm>
-#include <numeric>
+// ---- One axis ------------------------------------------------------------------
 
-void CSummingGridGeometry::SetFixedRowCount(int count) {
-  m_fixedRows = std::max(0, count);
-  InvalidateTopLeft();
+int SummingAxis::Size(int index) const {
+  return index >= 0 && index < Count() ? sizes[static_cast<size_t>(index)] : -1;
 }
 
-void CSummingGridGeometry::SetFixedColumnCount(int count) {
-  m_fixedColumns = std::max(0, count);
-  InvalidateTopLeft();
-}
-
-void CSummingGridGeometry::ResizeRows(int count, int height) {
-  count = std::max(0, count);
-  m_rowHeights.resize(count, height);
-  const int oldOrder = static_cast<int>(m_rowOrder.size());
-  m_rowOrder.resize(count);
-  for (int row = oldOrder; row < count; ++row) m_rowOrder[row] = row;
-  InvalidateTopLeft();
-}
-
-void CSummingGridGeometry::ResizeColumns(int count, int width) {
-  count = std::max(0, count);
-  m_columnWidths.resize(count, width);
-  m_columnOrder.resize(count);
-  std::iota(m_columnOrder.begin(), m_columnOrder.end(), 0);
-  InvalidateTopLeft();
-}
-
-void CSummingGridGeometry::InsertRow(int row, int height) {
-  row = std::clamp(row, 0, GetRowCount());
-  m_rowHeights.insert(m_rowHeights.begin() + row, height);
-  InvalidateTopLeft();
-}
-
-void CSummingGridGeometry::ShiftRowOrder(int row, int delta) {
-  const int size = static_cast<int>(m_rowOrder.size());
-  if (delta >= 1) {
-    for (int& entry : m_rowOrder) {
-      if (entry >= row) ++entry;
-    }
-    m_rowOrder.insert(m_rowOrder.begin() + std::clamp(row, 0, size), row);
-    return;
-  }
-  if (row < 0 || row >= size) return;
-  const int removed = m_rowOrder[row];
-  m_rowOrder.erase(m_rowOrder.begin() + row);
-  for (int& entry : m_rowOrder) {
-    if (entry > removed) --entry;
-  }
-}
-
-void CSummingGridGeometry::RemoveRow(int row) {
-  if (row < 0 || row >= GetRowCount()) return;
-  m_rowHeights.erase(m_rowHeights.begin() + row);
-  if (row < m_fixedRows) --m_fixedRows;
-  InvalidateTopLeft();
-}
-
-void CSummingGridGeometry::Clear() {
-  m_rowHeights.clear();
-  m_columnWidths.clear();
-  m_rowOrder.clear();
-  m_columnOrder.clear();
-  m_fixedRows = 0;
-  m_fixedColumns = 0;
-  InvalidateTopLeft();
-}
-
-int CSummingGridGeometry::GetRowHeight(int row) const {
-  if (row < 0 || row >= GetRowCount()) return -1;
-  return m_rowHeights[row];
-}
-
-int CSummingGridGeometry::GetColumnWidth(int col) const {
-  if (col < 0 || col >= GetColumnCount() || col >= static_cast<int>(m_columnOrder.size())) return -1;
-  const int index = m_columnOrder[col];
-  if (index < 0 || index >= GetColumnCount()) return -1;
-  return m_columnWidths[index];
-}
-
-bool CSummingGridGeometry::SetRowHeight(int row, int height) {
-  if (row < 0 || row >= GetRowCount() || height < 0) return false;
-  m_rowHeights[row] = height;
-  InvalidateTopLeft();
-  return true;
-}
-
-bool CSummingGridGeometry::SetColumnWidth(int col, int width) {
-  if (col < 0 || col >= GetColumnCount() || width < 0) return false;
-  const int index = col < static_cast<int>(m_columnOrder.size()) ? m_columnOrder[col] : col;
-  if (index < 0 || index >= GetColumnCount()) return false;
-  m_columnWidths[index] = width;
-  InvalidateTopLeft();
-  return true;
-}
-
-int CSummingGridGeometry::GetFixedRowHeight() const {
+int SummingAxis::Sum(int from, int to) const {
   int sum = 0;
-  for (int row = 0; row < m_fixedRows; ++row) sum += GetRowHeight(row);
+  for (int index = from; index < to; ++index) sum += Size(index);
   return sum;
 }
 
-int CSummingGridGeometry::GetFixedColumnWidth() const {
-  int sum = 0;
-  for (int col = 0; col < m_fixedColumns; ++col) sum += GetColumnWidth(col);
-  return sum;
+// From the first non-fixed entry, entries are passed until their sizes reach
+// the scroll position; the last entry is as far as it goes.
+int SummingAxis::TopLeft() const {
+  int index = fixedCount;
+  for (int passed = 0; pos > 0 && passed < pos && index < Count() - 1; ++index) passed += Size(index);
+  return index;
 }
 
-int CSummingGridGeometry::GetVirtualHeight() const {
-  int sum = 0;
-  for (int row = 0; row < GetRowCount(); ++row) sum += GetRowHeight(row);
-  return sum;
-}
-
-int CSummingGridGeometry::GetVirtualWidth() const {
-  int sum = 0;
-  for (int col = 0; col < GetColumnCount(); ++col) sum += GetColumnWidth(col);
-  return sum;
-}
-
-void CSummingGridGeometry::SetClientSize(const wxSize& size) {
-  if (size == m_client) return;
-  m_client = size;
-  InvalidateTopLeft();
-}
-
-int CSummingGridGeometry::LargestPosition(bool vertical) const {
-  if (m_max[vertical] <= 0) return 0;
-  return std::max(0, m_max[vertical] - std::max(m_page[vertical], 1) + 1);
-}
-
-int CSummingGridGeometry::ScrollLimit(bool vertical) const { return LargestPosition(vertical); }
-
-void CSummingGridGeometry::SetScrollPos(bool vertical, int pos) {
-  m_pos[vertical] = std::clamp(pos, 0, LargestPosition(vertical));
-  InvalidateTopLeft();
-}
-
-GridScrollBarPlan CSummingGridGeometry::PlanScrollBars(const wxSize& areaWithoutBars,
-                                                       const wxSize& barSizes) {
-  GridScrollBarPlan plan;
-  InvalidateTopLeft();
-  const int fixedWidth = GetFixedColumnWidth();
-  const int fixedHeight = GetFixedRowHeight();
-  int right = areaWithoutBars.x;
-  int bottom = areaWithoutBars.y;
-  if (right - fixedWidth <= 0 || bottom - fixedHeight <= 0) {
-    plan.areaEmpty = true;
-    m_shown[0] = m_shown[1] = false;
-    SetClientSize(areaWithoutBars);
-    return plan;
-  }
-  const int contentHeight = GetVirtualHeight() - fixedHeight;
-  const int contentWidth = GetVirtualWidth() - fixedWidth;
-  bool vertical = contentHeight > bottom - fixedHeight;
-  if (vertical) right -= barSizes.x;
-  const bool horizontal = contentWidth > right - fixedWidth;
-  if (horizontal) bottom -= barSizes.y;
-  // The horizontal bar can make the vertical one necessary; its width then
-  // narrows the area as well.
-  if (!vertical && contentHeight > bottom - fixedHeight) {
-    vertical = true;
-    right -= barSizes.x;
-  }
-  const int visibleWidth = right - fixedWidth;
-  const int visibleHeight = bottom - fixedHeight;
-  plan.vertShown = visibleHeight < contentHeight;
-  plan.vertMax = plan.vertShown ? contentHeight - 1 : 0;
-  plan.horzShown = visibleWidth < contentWidth;
-  plan.horzMax = plan.horzShown ? contentWidth - 1 : 0;
-  plan.horzPage = plan.horzMax ? visibleWidth : 0;
-  plan.vertPage = plan.vertMax ? visibleHeight : 0;
-
-  m_shown[0] = plan.horzShown;
-  m_shown[1] = plan.vertShown;
-  m_max[0] = plan.horzMax;
-  m_max[1] = plan.vertMax;
-  m_page[0] = plan.horzPage;
-  m_page[1] = plan.vertPage;
-  SetClientSize(wxSize(areaWithoutBars.x - (plan.vertShown ? barSizes.x : 0),
-                       areaWithoutBars.y - (plan.horzShown ? barSizes.y : 0)));
-  SetScrollPos(false, m_pos[0]);
-  SetScrollPos(true, m_pos[1]);
-  return plan;
-}
-
-CCellID CSummingGridGeometry::GetTopleftNonFixedCell(bool force) {
-  if (!force && m_topLeft.row >= 0 && m_topLeft.col >= 0) return m_topLeft;
-  for (bool vertical : {false, true}) {
-    const int position = m_pos[vertical];
-    const int last = CountOf(vertical) - 1;
-    int index = FixedCountOf(vertical);
-    int sum = 0;
-    while (position > 0 && sum < position && index < last) {
-      sum += SizeOf(vertical, index);
-      ++index;
-    }
-    (vertical ? m_topLeft.row : m_topLeft.col) = index;
-  }
-  return m_topLeft;
-}
-
-// The last index reached from the top-left cell before the client edge, and
-// that edge (clamped to the client).
-int CSummingGridGeometry::LastVisibleIndex(bool vertical, int* edge) {
-  const int count = CountOf(vertical);
-  const int clientEdge = vertical ? m_client.y : m_client.x;
-  int sum = FixedSizeOf(vertical);
-  int index = TopLeftOf(vertical);
-  for (; index < count; ++index) {
-    sum += SizeOf(vertical, index);
-    if (sum >= clientEdge) {
-      sum = clientEdge;
-      break;
+int SummingAxis::LastVisible(int* edge) const {
+  int end = FixedSize();
+  for (int index = TopLeft(); index < Count(); ++index) {
+    end += Size(index);
+    if (end >= client) {
+      *edge = client;
+      return index;
     }
   }
-  if (edge) *edge = sum;
-  return std::min(index, count - 1);
+  *edge = end;
+  return Count() - 1;
 }
 
-CellRange CSummingGridGeometry::GetVisibleNonFixedCellRange(GridRect* rect, bool force) {
-  const CCellID topLeft = GetTopleftNonFixedCell(force);
-  int right = 0;
-  int bottom = 0;
-  const int maxCol = LastVisibleIndex(false, &right);
-  const int maxRow = LastVisibleIndex(true, &bottom);
-  if (rect) *rect = GridRect(0, 0, right, bottom);
-  return CellRange(topLeft.row, topLeft.col, maxRow, maxCol);
+// Entries scrolled out before the top-left one lie left of (above) the
+// fixed ones.
+int SummingAxis::Origin(int index) const {
+  if (index < fixedCount) return Sum(0, index);
+  const int topLeft = TopLeft();
+  if (index >= topLeft) return FixedSize() + Sum(topLeft, index);
+  return FixedSize() - Sum(index, topLeft);
 }
 
-CellRange CSummingGridGeometry::GetVisibleFixedCellRange(GridRect* rect, bool force) {
-  const CCellID topLeft = GetTopleftNonFixedCell(force);
-  int bottom = 0;
-  const int maxRow = LastVisibleIndex(true, &bottom);
-  const int right = std::min(GetFixedColumnWidth(), m_client.x);
-  if (rect) *rect = GridRect(0, 0, right, bottom);
-  return CellRange(topLeft.row, 0, maxRow, m_fixedColumns - 1);
-}
-
-// Fixed indices count from 0; others from the top-left index, backwards for
-// those scrolled out before it.
-int CSummingGridGeometry::AxisOrigin(bool vertical, int index) {
-  const int fixedCount = FixedCountOf(vertical);
-  if (index < fixedCount) {
-    int sum = 0;
-    for (int i = 0; i < index; ++i) sum += SizeOf(vertical, i);
-    return sum;
-  }
-  const int topLeft = TopLeftOf(vertical);
-  int sum = FixedSizeOf(vertical);
-  if (index >= topLeft) {
-    for (int i = topLeft; i < index; ++i) sum += SizeOf(vertical, i);
-  } else {
-    for (int i = index; i < topLeft; ++i) sum -= SizeOf(vertical, i);
-  }
-  return sum;
-}
-
-bool CSummingGridGeometry::GetCellOrigin(int row, int col, wxPoint* origin) {
-  if (!IsValid(row, col)) return false;
-  const wxPoint point(AxisOrigin(false, col), AxisOrigin(true, row));
-  if (origin) *origin = point;
-  return true;
-}
-
-bool CSummingGridGeometry::GetCellRect(int row, int col, GridRect* rect) {
-  wxPoint origin;
-  if (!GetCellOrigin(row, col, &origin)) return false;
-  if (rect) {
-    *rect =
-        GridRect(origin.x, origin.y, origin.x + GetColumnWidth(col) - 1, origin.y + GetRowHeight(row) - 1);
-  }
-  return true;
-}
-
-int CSummingGridGeometry::AxisCellFromPoint(bool vertical, int coordinate, bool allowFixed) {
+// The first entry whose far edge lies beyond the coordinate: among the fixed
+// ones inside the fixed area, else from the top-left one on.
+int SummingAxis::IndexAt(int coordinate, bool allowFixed) const {
   if (coordinate < 0) return -1;
-  const int count = CountOf(vertical);
-  const int fixedSize = FixedSizeOf(vertical);
-  if (coordinate < fixedSize) {
-    if (!allowFixed) return -1;
-    int sum = 0;
-    for (int i = 0; i < FixedCountOf(vertical); ++i) {
-      sum += SizeOf(vertical, i);
-      if (sum > coordinate) return i;
-    }
-    return -1;
-  }
-  int sum = fixedSize;
-  for (int i = TopLeftOf(vertical); i < count; ++i) {
-    sum += SizeOf(vertical, i);
-    if (sum > coordinate) return i;
+  const bool inFixedArea = coordinate < FixedSize();
+  if (inFixedArea && !allowFixed) return -1;
+  int edge = inFixedArea ? 0 : FixedSize();
+  const int last = inFixedArea ? fixedCount - 1 : Count() - 1;
+  for (int index = inFixedArea ? 0 : TopLeft(); index <= last; ++index) {
+    edge += Size(index);
+    if (edge > coordinate) return index;
   }
   return -1;
 }
 
-CCellID CSummingGridGeometry::GetCellFromPt(const wxPoint& point, bool allowFixed) {
-  const CCellID topLeft = GetTopleftNonFixedCell();
-  if (!allowFixed && !IsValid(topLeft.row, topLeft.col)) return CCellID();
-  const int col = AxisCellFromPoint(false, point.x, allowFixed);
-  const int row = AxisCellFromPoint(true, point.y, allowFixed);
-  if (row < 0 || col < 0) return CCellID();
-  return CCellID(row, col);
+bool SummingAxis::InView(int index) const {
+  int edge = 0;
+  const int origin = Origin(index);
+  return TopLeft() <= index && index <= LastVisible(&edge) && 0 <= origin && origin <= client;
 }
 
-bool CSummingGridGeometry::IsCellVisible(int row, int col) {
-  if (!IsValid(row, col)) return false;
-  if (row < m_fixedRows || col < m_fixedColumns) return true;
-  const CellRange visible = GetVisibleNonFixedCellRange(nullptr, true);
-  if (!visible.InRange(row, col)) return false;
-  GridRect rect;
-  if (!GetCellRect(row, col, &rect)) return false;
-  return rect.left >= 0 && rect.top >= 0 && rect.left <= m_client.x && rect.top <= m_client.y;
+// A bar of range 0..max showing page positions at once stops where the page
+// covers the end of the range; a page of 0 counts as 1.
+int SummingAxis::LargestPosition() const {
+  if (max <= 0) return 0;
+  return std::max(0, max + 1 - std::max(page, 1));
 }
 
-// The first non-fixed index at or after the top-left one whose size is above 0.
-int CSummingGridGeometry::FirstVisibleIndex(bool vertical) {
-  int index = TopLeftOf(vertical);
-  const int last = CountOf(vertical) - 1;
-  while (index < last && SizeOf(vertical, index) == 0) ++index;
-  return index;
-}
-
-GridRepaint CSummingGridGeometry::StepForward(bool vertical) {
-  const int position = m_pos[vertical];
-  if (position >= ScrollLimit(vertical)) return GridRepaint::None;
-  const int size = SizeOf(vertical, FirstVisibleIndex(vertical));
-  SetScrollPos(vertical, position + std::max(size, 0));
-  return GridRepaint::ScrollArea;
-}
-
-GridRepaint CSummingGridGeometry::StepBack(bool vertical) {
-  const int position = m_pos[vertical];
-  const int topLeft = TopLeftOf(vertical);
-  const int fixedCount = FixedCountOf(vertical);
-  if (position <= 0 || topLeft <= fixedCount) return GridRepaint::None;
-  int index = topLeft - 1;
-  while (index > fixedCount && SizeOf(vertical, index) == 0) --index;
-  SetScrollPos(vertical, std::max(0, position - std::max(SizeOf(vertical, index), 0)));
-  return GridRepaint::ScrollArea;
-}
-
-GridRepaint CSummingGridGeometry::Scroll(bool vertical, GridScrollCode code, int trackPos) {
-  const int position = m_pos[vertical];
-  const int pageStep = (vertical ? m_client.y : m_client.x) - FixedSizeOf(vertical);
+GridRepaint SummingAxis::Scroll(GridScrollCode code, int trackPos) {
+  const int topLeft = TopLeft();
+  const int pageStep = std::max(0, client - FixedSize());
   switch (code) {
-    case GridScrollCode::LineDown: return StepForward(vertical);
-    case GridScrollCode::LineUp: return StepBack(vertical);
-    case GridScrollCode::PageDown:
-      SetScrollPos(vertical, std::min(position + std::max(pageStep, 0), ScrollLimit(vertical)));
+    case GridScrollCode::LineDown: {
+      if (pos >= LargestPosition()) return GridRepaint::None;
+      // By the top-left entry, or by the first one after it that has a size.
+      int index = topLeft;
+      while (index < Count() - 1 && Size(index) == 0) ++index;
+      MoveTo(pos + std::max(0, Size(index)));
       return GridRepaint::ScrollArea;
-    case GridScrollCode::PageUp:
-      SetScrollPos(vertical, std::max(position - std::max(pageStep, 0), 0));
-      return GridRepaint::ScrollArea;
-    case GridScrollCode::ThumbTrack:
-    case GridScrollCode::ThumbPosition: {
-      const CCellID before = GetTopleftNonFixedCell();
-      SetScrollPos(vertical, trackPos);
-      return GetTopleftNonFixedCell() != before ? GridRepaint::ScrollArea : GridRepaint::None;
     }
-    case GridScrollCode::Top: SetScrollPos(vertical, 0); return GridRepaint::Whole;
-    case GridScrollCode::Bottom: SetScrollPos(vertical, m_max[vertical]); return GridRepaint::Whole;
-    case GridScrollCode::EndScroll: break;
+    case GridScrollCode::LineUp: {
+      if (pos <= 0 || topLeft <= fixedCount) return GridRepaint::None;
+      // By the entry before the top-left one that has a size, or by the first non-fixed one.
+      int index = topLeft - 1;
+      while (index > fixedCount && Size(index) == 0) --index;
+      MoveTo(pos - std::max(0, Size(index)));
+      return GridRepaint::ScrollArea;
+    }
+    case GridScrollCode::PageDown: MoveTo(pos + pageStep); return GridRepaint::ScrollArea;
+    case GridScrollCode::PageUp: MoveTo(pos - pageStep); return GridRepaint::ScrollArea;
+    case GridScrollCode::ThumbTrack:
+    case GridScrollCode::ThumbPosition:
+      MoveTo(trackPos);
+      return TopLeft() == topLeft ? GridRepaint::None : GridRepaint::ScrollArea;
+    case GridScrollCode::Top: MoveTo(0); return GridRepaint::Whole;
+    case GridScrollCode::Bottom: MoveTo(max); return GridRepaint::Whole;
+    case GridScrollCode::EndScroll: return GridRepaint::None;
   }
   return GridRepaint::None;
 }
 
-// One line step per index of size above 0 between from (exclusive) and to.
-int CSummingGridGeometry::ScrollToward(bool vertical, int from, int to) {
-  int steps = 0;
-  if (to > from) {
-    for (int i = from + 1; i <= to; ++i) {
-      if (SizeOf(vertical, i) > 0 && Scroll(vertical, GridScrollCode::LineDown) != GridRepaint::None) ++steps;
+// One line step for every entry with a size between the visible ones and the
+// target, whether or not the step still moves anything.
+void SummingAxis::ScrollIntoView(int index, bool cellExists) {
+  int edge = 0;
+  const int first = TopLeft();
+  const int last = LastVisible(&edge);
+  for (int passed = last + 1; passed <= index; ++passed) {
+    if (Size(passed) > 0) Scroll(GridScrollCode::LineDown, 0);
+  }
+  for (int passed = index; passed < first; ++passed) {
+    if (Size(passed) > 0) Scroll(GridScrollCode::LineUp, 0);
+  }
+  if (!cellExists) return;
+  while (shown && Origin(index) > FixedSize() && Origin(index) + Size(index) - 1 > client) {
+    const int before = pos;
+    Scroll(GridScrollCode::LineDown, 0);
+    if (pos == before) return;
+  }
+}
+
+// ---- The grid ------------------------------------------------------------------
+
+void CSummingGridGeometry::ShowColumnsInOrder() {
+  std::vector<int>& shown = m_axes[0].sizes;
+  shown.clear();
+  for (int index : m_columnOrder) shown.push_back(m_columnWidths.at(static_cast<size_t>(index)));
+}
+
+void CSummingGridGeometry::ResizeRows(int count, int height) {
+  count = std::max(0, count);
+  m_axes[1].sizes.resize(static_cast<size_t>(count), height);
+  while (static_cast<int>(m_rowOrder.size()) < count)
+    m_rowOrder.push_back(static_cast<int>(m_rowOrder.size()));
+  m_rowOrder.resize(static_cast<size_t>(count));
+}
+
+void CSummingGridGeometry::ResizeColumns(int count, int width) {
+  count = std::max(0, count);
+  m_columnWidths.resize(static_cast<size_t>(count), width);
+  m_columnOrder.clear();
+  for (int col = 0; col < count; ++col) m_columnOrder.push_back(col);
+  ShowColumnsInOrder();
+}
+
+// The new row shows stored row `row`; the stored rows from there on move one on.
+void CSummingGridGeometry::InsertRow(int row, int height) {
+  std::vector<int>& heights = m_axes[1].sizes;
+  row = std::clamp(row, 0, static_cast<int>(heights.size()));
+  heights.insert(heights.begin() + row, height);
+  std::vector<int> order;
+  for (int shown = 0; shown <= static_cast<int>(m_rowOrder.size()); ++shown) {
+    if (shown == row) {
+      order.push_back(row);
+      continue;
     }
-  } else {
-    for (int i = to; i < from; ++i) {
-      if (SizeOf(vertical, i) > 0 && Scroll(vertical, GridScrollCode::LineUp) != GridRepaint::None) ++steps;
+    const int stored = m_rowOrder[static_cast<size_t>(shown < row ? shown : shown - 1)];
+    order.push_back(stored < row ? stored : stored + 1);
+  }
+  m_rowOrder = order;
+}
+
+// The stored row shown at `row` goes; the stored rows after it move one back.
+void CSummingGridGeometry::RemoveRow(int row) {
+  std::vector<int>& heights = m_axes[1].sizes;
+  if (row < 0 || row >= static_cast<int>(heights.size())) return;
+  heights.erase(heights.begin() + row);
+  if (row < m_axes[1].fixedCount) --m_axes[1].fixedCount;
+  const int gone = m_rowOrder[static_cast<size_t>(row)];
+  std::vector<int> order;
+  for (int shown = 0; shown + 1 < static_cast<int>(m_rowOrder.size()); ++shown) {
+    const int stored = m_rowOrder[static_cast<size_t>(shown < row ? shown : shown + 1)];
+    order.push_back(stored < gone ? stored : stored - 1);
+  }
+  m_rowOrder = order;
+}
+
+bool CSummingGridGeometry::SetRowHeight(int row, int height) {
+  if (row < 0 || row >= m_axes[1].Count() || height < 0) return false;
+  m_axes[1].sizes[static_cast<size_t>(row)] = height;
+  return true;
+}
+
+bool CSummingGridGeometry::SetColumnWidth(int col, int width) {
+  if (col < 0 || col >= m_axes[0].Count() || width < 0) return false;
+  m_columnWidths.at(static_cast<size_t>(m_columnOrder[static_cast<size_t>(col)])) = width;
+  ShowColumnsInOrder();
+  return true;
+}
+
+void CSummingGridGeometry::SetFixedCounts(int rows, int cols) {
+  m_axes[1].fixedCount = rows;
+  m_axes[0].fixedCount = cols;
+}
+
+void CSummingGridGeometry::SetColumnOrder(const std::vector<int>& order) {
+  m_columnOrder = order;
+  ShowColumnsInOrder();
+}
+
+// Starting without bars, a bar is added while its axis's content is larger
+// than the room beside the fixed entries and the other bar, if shown; the
+// vertical bar takes its width from the columns' room, the horizontal one
+// its height from the rows'.
+GridScrollBarPlan CSummingGridGeometry::PlanScrollBars(const wxSize& areaWithoutBars,
+                                                       const wxSize& barSizes) {
+  const int area[2] = {areaWithoutBars.x, areaWithoutBars.y};
+  const int otherBar[2] = {barSizes.x, barSizes.y};
+  GridScrollBarPlan plan;
+  if (area[0] <= m_axes[0].FixedSize() || area[1] <= m_axes[1].FixedSize()) {
+    plan.areaEmpty = true;
+    for (int axis : {0, 1}) {
+      m_axes[axis].shown = false;
+      m_axes[axis].client = area[axis];
+    }
+    return plan;
+  }
+  bool shown[2] = {false, false};
+  auto room = [&](int axis) { return area[axis] - (shown[1 - axis] ? otherBar[axis] : 0); };
+  for (bool added = true; added;) {
+    added = false;
+    for (int axis : {0, 1}) {
+      if (shown[axis] || m_axes[axis].ContentSize() <= room(axis) - m_axes[axis].FixedSize()) continue;
+      shown[axis] = true;
+      added = true;
     }
   }
-  return steps;
+  for (int axis : {0, 1}) {
+    SummingAxis& bar = m_axes[axis];
+    bar.shown = shown[axis];
+    bar.client = room(axis);
+    bar.max = shown[axis] ? bar.ContentSize() - 1 : 0;
+    bar.page = bar.max == 0 ? 0 : bar.client - bar.FixedSize();
+    bar.MoveTo(bar.pos);
+  }
+  plan.horzShown = m_axes[0].shown;
+  plan.vertShown = m_axes[1].shown;
+  plan.horzMax = m_axes[0].max;
+  plan.vertMax = m_axes[1].max;
+  plan.horzPage = m_axes[0].page;
+  plan.vertPage = m_axes[1].page;
+  return plan;
+}
+
+GridRepaint CSummingGridGeometry::Scroll(bool vertical, GridScrollCode code, int trackPos) {
+  return m_axes[vertical].Scroll(code, trackPos);
 }
 
 bool CSummingGridGeometry::EnsureVisible(int row, int col) {
-  const int startH = m_pos[0];
-  const int startV = m_pos[1];
-  const CellRange visible = GetVisibleNonFixedCellRange();
-  if (col > visible.maxCol) ScrollToward(false, visible.maxCol, col);
-  if (col < visible.minCol) ScrollToward(false, visible.minCol, col);
-  if (row > visible.maxRow) ScrollToward(true, visible.maxRow, row);
-  if (row < visible.minRow) ScrollToward(true, visible.minRow, row);
+  const int before[2] = {m_axes[0].pos, m_axes[1].pos};
+  const bool exists = Exists(row, col);
+  m_axes[0].ScrollIntoView(col, exists);
+  m_axes[1].ScrollIntoView(row, exists);
+  return m_axes[0].pos != before[0] || m_axes[1].pos != before[1];
+}
 
-  // Partly shown at the far edge: step on while that brings more of it in.
-  GridRect rect;
-  const int fixedWidth = GetFixedColumnWidth();
-  while (GetCellRect(row, col, &rect) && rect.right > m_client.x && rect.left > fixedWidth && m_shown[0]) {
-    const int before = m_pos[0];
-    Scroll(false, GridScrollCode::LineDown);
-    if (m_pos[0] == before) break;
-  }
-  const int fixedHeight = GetFixedRowHeight();
-  while (GetCellRect(row, col, &rect) && rect.bottom > m_client.y && rect.top > fixedHeight && m_shown[1]) {
-    const int before = m_pos[1];
-    Scroll(true, GridScrollCode::LineDown);
-    if (m_pos[1] == before) break;
-  }
-  return m_pos[0] != startH || m_pos[1] != startV;
+bool CSummingGridGeometry::Exists(int row, int col) const {
+  return 0 <= row && row < m_axes[1].Count() && 0 <= col && col < m_axes[0].Count();
+}
+
+CCellID CSummingGridGeometry::TopLeft() const { return CCellID(m_axes[1].TopLeft(), m_axes[0].TopLeft()); }
+
+CellRange CSummingGridGeometry::VisibleNonFixedRange(GridRect* rect) const {
+  int edge[2] = {0, 0};
+  const int last[2] = {m_axes[0].LastVisible(&edge[0]), m_axes[1].LastVisible(&edge[1])};
+  *rect = GridRect(0, 0, edge[0], edge[1]);
+  return CellRange(m_axes[1].TopLeft(), m_axes[0].TopLeft(), last[1], last[0]);
+}
+
+CellRange CSummingGridGeometry::VisibleFixedRange(GridRect* rect) const {
+  int bottom = 0;
+  const int lastRow = m_axes[1].LastVisible(&bottom);
+  *rect = GridRect(0, 0, std::min(m_axes[0].FixedSize(), m_axes[0].client), bottom);
+  return CellRange(m_axes[1].TopLeft(), 0, lastRow, m_axes[0].fixedCount - 1);
+}
+
+bool CSummingGridGeometry::CellRect(int row, int col, GridRect* rect) const {
+  if (!Exists(row, col)) return false;
+  const int left = m_axes[0].Origin(col);
+  const int top = m_axes[1].Origin(row);
+  *rect = GridRect(left, top, left + m_axes[0].Size(col) - 1, top + m_axes[1].Size(row) - 1);
+  return true;
+}
+
+CCellID CSummingGridGeometry::CellFromPoint(const wxPoint& point, bool allowFixed) const {
+  if (!allowFixed && !Exists(m_axes[1].TopLeft(), m_axes[0].TopLeft())) return CCellID();
+  const int col = m_axes[0].IndexAt(point.x, allowFixed);
+  const int row = m_axes[1].IndexAt(point.y, allowFixed);
+  return row >= 0 && col >= 0 ? CCellID(row, col) : CCellID();
+}
+
+bool CSummingGridGeometry::IsCellVisible(int row, int col) const {
+  if (!Exists(row, col)) return false;
+  if (row < m_axes[1].fixedCount || col < m_axes[0].fixedCount) return true;
+  return m_axes[1].InView(row) && m_axes[0].InView(col);
 }

@@ -1,119 +1,87 @@
-// The grid geometry computed the plain way, by summing sizes entry by entry
-// and scrolling one line step at a time: the reference the prefix-sum
-// geometry is compared with.
+// The grid geometry worked out the plain way, the reference CGridGeometry is
+// compared with: sizes kept in plain vectors and summed entry by entry for
+// every answer, no cached top-left cell, scrolling only by single line steps,
+// and the scroll bars settled by adding bars until none more is needed. It
+// shares no code with the geometry it checks.
 #pragma once
 
 #include "controls/grid/GridGeometry.h"
 
 #include <wx/gdicmn.h>
 
+#include <algorithm>
 #include <vector>
+
+// One axis: its sizes in shown order, the fixed entries before the rest, the
+// client extent and the scroll bar. Sizes out of range read as -1.
+struct SummingAxis {
+  std::vector<int> sizes;
+  int fixedCount = 0;
+  int client = 0;
+  int pos = 0;
+  int max = 0;
+  int page = 0;
+  bool shown = false;
+
+  int Count() const { return static_cast<int>(sizes.size()); }
+  int Size(int index) const;
+  // The sizes of the entries from, from + 1, ..., to - 1.
+  int Sum(int from, int to) const;
+  int FixedSize() const { return Sum(0, fixedCount); }
+  int ContentSize() const { return Sum(0, Count()) - FixedSize(); }
+
+  int TopLeft() const;
+  // The last index shown before the client edge, and where the shown ones end.
+  int LastVisible(int* edge) const;
+  int Origin(int index) const;
+  int IndexAt(int coordinate, bool allowFixed) const;
+  // Between the top-left and the last visible index, starting inside the client.
+  bool InView(int index) const;
+
+  int LargestPosition() const;
+  void MoveTo(int position) { pos = std::clamp(position, 0, LargestPosition()); }
+  GridRepaint Scroll(GridScrollCode code, int trackPos);
+  // Line steps towards index, then on while that brings its far edge in.
+  void ScrollIntoView(int index, bool cellExists);
+};
 
 class CSummingGridGeometry {
  public:
-  int GetRowCount() const { return static_cast<int>(m_rowHeights.size()); }
-  int GetColumnCount() const { return static_cast<int>(m_columnWidths.size()); }
-  int GetFixedRowCount() const { return m_fixedRows; }
-  int GetFixedColumnCount() const { return m_fixedColumns; }
-  void SetFixedRowCount(int count);
-  void SetFixedColumnCount(int count);
+  // [0] columns, [1] rows; the column sizes are the widths in column order.
+  const SummingAxis& Axis(bool vertical) const { return m_axes[vertical]; }
+  const std::vector<int>& RowOrder() const { return m_rowOrder; }
 
-  // New rows take height; the row order keeps one entry per row (new rows their own index).
+  // The changes the grid window makes to its geometry.
   void ResizeRows(int count, int height);
-  // New columns take width; the column order becomes 0, 1, ..., count - 1.
   void ResizeColumns(int count, int width);
-  // A new row at index row (the end when row is the row count); the row
-  // order is the caller's to keep in step (ShiftRowOrder).
-  void InsertRow(int row, int height);
-  // Removes the row's height (and a fixed row from the fixed count).
-  void RemoveRow(int row);
-  void Clear();
-  // Keeps the row order a permutation when a row is inserted at row (delta
-  // 1 or more) or removed from row (delta below 1).
-  void ShiftRowOrder(int row, int delta);
-
-  // -1 for an index out of range. Widths are read through the column order.
-  int GetRowHeight(int row) const;
-  int GetColumnWidth(int col) const;
-  // False for an index out of range or a negative size.
+  void InsertRow(int row, int height);  // and the row order
+  void RemoveRow(int row);              // and the row order
   bool SetRowHeight(int row, int height);
   bool SetColumnWidth(int col, int width);
-  int GetFixedRowHeight() const;
-  int GetFixedColumnWidth() const;
-  int GetVirtualHeight() const;
-  int GetVirtualWidth() const;
-
-  std::vector<int>& RowOrder() { return m_rowOrder; }
-  std::vector<int>& ColumnOrder() { return m_columnOrder; }
-  const std::vector<int>& RowOrder() const { return m_rowOrder; }
-  const std::vector<int>& ColumnOrder() const { return m_columnOrder; }
-
-  void SetClientSize(const wxSize& size);
-  const wxSize& GetClientSize() const { return m_client; }
-
-  // Scroll positions and bar ranges (pixels of the non-fixed area).
-  int GetScrollPos(bool vertical) const { return m_pos[vertical]; }
-  // Clamped to what the bar accepts; invalidates the top-left cell.
-  void SetScrollPos(bool vertical, int pos);
-  int GetScrollMax(bool vertical) const { return m_max[vertical]; }
-  int GetScrollPage(bool vertical) const { return m_page[vertical]; }
-  bool IsScrollBarShown(bool vertical) const { return m_shown[vertical]; }
-  // Plans the bars for the client area as it is without bars, with the
-  // given bar sizes (vertical bar width, horizontal bar height); stores the
-  // result and the client size that remains beside the shown bars.
+  void SetFixedCounts(int rows, int cols);
+  void SetColumnOrder(const std::vector<int>& order);
   GridScrollBarPlan PlanScrollBars(const wxSize& areaWithoutBars, const wxSize& barSizes);
-
-  CCellID GetTopleftNonFixedCell(bool force = false);
-  void InvalidateTopLeft() { m_topLeft = CCellID(); }
-  CellRange GetVisibleNonFixedCellRange(GridRect* rect = nullptr, bool force = false);
-  CellRange GetVisibleFixedCellRange(GridRect* rect = nullptr, bool force = false);
-
-  bool IsValid(int row, int col) const {
-    return row >= 0 && row < GetRowCount() && col >= 0 && col < GetColumnCount();
+  void SetClientSize(const wxSize& size) {
+    m_axes[0].client = size.x;
+    m_axes[1].client = size.y;
   }
-  bool GetCellOrigin(int row, int col, wxPoint* origin);
-  // Origin to origin + (width - 1, height - 1).
-  bool GetCellRect(int row, int col, GridRect* rect);
-  CCellID GetCellFromPt(const wxPoint& point, bool allowFixed = true);
-  // Fixed cells always; others when inside the visible range and the client area.
-  bool IsCellVisible(int row, int col);
-
-  // One scroll step as the scroll bar or the keyboard asks for it.
-  GridRepaint Scroll(bool vertical, GridScrollCode code, int trackPos = 0);
-  // Scrolls until the cell is in view (as far as the bars allow). Returns
-  // whether any position changed.
+  void SetScrollPos(bool vertical, int pos) { m_axes[vertical].MoveTo(pos); }
+  GridRepaint Scroll(bool vertical, GridScrollCode code, int trackPos);
   bool EnsureVisible(int row, int col);
 
- private:
-  int ScrollLimit(bool vertical) const;
-  int LargestPosition(bool vertical) const;
-  int SizeOf(bool vertical, int index) const {
-    return vertical ? GetRowHeight(index) : GetColumnWidth(index);
-  }
-  int CountOf(bool vertical) const { return vertical ? GetRowCount() : GetColumnCount(); }
-  int FixedCountOf(bool vertical) const { return vertical ? m_fixedRows : m_fixedColumns; }
-  int FixedSizeOf(bool vertical) const { return vertical ? GetFixedRowHeight() : GetFixedColumnWidth(); }
-  int TopLeftOf(bool vertical) {
-    return vertical ? GetTopleftNonFixedCell().row : GetTopleftNonFixedCell().col;
-  }
-  int FirstVisibleIndex(bool vertical);
-  int LastVisibleIndex(bool vertical, int* edge);
-  int AxisCellFromPoint(bool vertical, int coordinate, bool allowFixed);
-  int AxisOrigin(bool vertical, int index);
-  GridRepaint StepForward(bool vertical);
-  GridRepaint StepBack(bool vertical);
-  int ScrollToward(bool vertical, int from, int to);
+  CCellID TopLeft() const;
+  CellRange VisibleNonFixedRange(GridRect* rect) const;
+  CellRange VisibleFixedRange(GridRect* rect) const;
+  bool CellRect(int row, int col, GridRect* rect) const;
+  CCellID CellFromPoint(const wxPoint& point, bool allowFixed) const;
+  bool IsCellVisible(int row, int col) const;
 
-  std::vector<int> m_rowHeights;
-  std::vector<int> m_columnWidths;
-  std::vector<int> m_rowOrder;
+ private:
+  bool Exists(int row, int col) const;
+  void ShowColumnsInOrder();
+
+  SummingAxis m_axes[2];
+  std::vector<int> m_columnWidths;  // by column index, before the order
   std::vector<int> m_columnOrder;
-  int m_fixedRows = 0;
-  int m_fixedColumns = 0;
-  wxSize m_client;
-  int m_pos[2] = {0, 0};  // [0] horizontal, [1] vertical
-  int m_max[2] = {0, 0};
-  int m_page[2] = {0, 0};
-  bool m_shown[2] = {false, false};
-  CCellID m_topLeft;
+  std::vector<int> m_rowOrder;
 };
