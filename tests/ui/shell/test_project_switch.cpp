@@ -461,11 +461,12 @@ TEST_P(NewAfterAnotherTest, PagesDocumentAndFileAreThoseOfAFreshProgram) {
 }
 
 const stNewCase kNewCases[] = {
-    {kNecWithLed, {0, nullptr}},  {kCustom, {0, nullptr}},
-    {kNecWithLed, {1, nullptr}},  {kCustom, {1, nullptr}},
+    {kNecWithLed, {0, nullptr}},     {kCustom, {0, nullptr}},
+    {kNecWithLed, {1, nullptr}},     {kCustom, {1, nullptr}},
 #ifdef OLV_BRAND_MAKER
-    {kCustom, {2, nullptr}},      {kCustom, {3, "QK37A0660"}},
-    {kLcdStandard, {2, nullptr}}, {kLcdSimple, {3, "QK37A0660"}},
+    {kNecWithLed, {0, "QK37B0640"}},  // the touch chip
+    {kCustom, {2, nullptr}},         {kCustom, {3, "QK37A0660"}},
+    {kLcdStandard, {2, nullptr}},    {kLcdSimple, {3, "QK37A0660"}},
 #endif
 };
 
