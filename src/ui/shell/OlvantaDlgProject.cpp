@@ -84,7 +84,9 @@ void COlvantaDlg::ResetProjectState(bool clear, bool keep) {
   for (auto& [id, page] : m_pages) {
     if (id == kHomePageId) continue;
     page->RefreshView(keep ? 1 : 0);
-    // Each page is reached and refreshed anew, as in a window that has shown no project.
+    // Each page of a project's own is reached and refreshed anew, as in a
+    // window that has shown no project; the example page starts every flow.
+    if (id == kExamplePageId) continue;
     page->lastPropagatedValue = 0;
     page->refreshPending = 0;
   }
