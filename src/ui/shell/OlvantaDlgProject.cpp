@@ -77,8 +77,8 @@ bool COlvantaDlg::LoadFlowFromProject(bool firstLoad) {
 }
 
 // Nothing of the project before outlives a reset without keep: the pages
-// drop what they show of it, and its function records and generated macros
-// go with the document's values. Either way the pages refresh on their next
+// drop what they show of it, and its function records go with the
+// document's values. Either way the pages refresh on their next
 // showing, as after the program's start.
 void COlvantaDlg::ResetProjectState(bool clear, bool keep) {
   for (auto& [id, page] : m_pages) {
@@ -91,9 +91,7 @@ void COlvantaDlg::ResetProjectState(bool clear, bool keep) {
     page->refreshPending = 0;
   }
   g_DocManage.Reset(clear, keep);
-  if (keep) return;
-  g_FuncRecords.Clear();
-  g_MacroMap.clear();
+  if (!keep) g_FuncRecords.Clear();
 }
 
 // --- Rebuilding the flow and the global selection.
