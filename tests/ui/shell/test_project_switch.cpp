@@ -33,6 +33,7 @@
 #include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/filename.h>
+#include <wx/strconv.h>
 #include <wx/radiobut.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
@@ -235,7 +236,7 @@ struct stProjectState {
   std::string arrival;  // the modified mark and the title as the project arrives
   Snapshot pages;
   Snapshot document;
-  std::string file;
+  std::string file;  // the saved project file's text
 };
 
 void ExpectSameProject(const stProjectState& fresh, const stProjectState& after) {
@@ -322,7 +323,11 @@ class ProjectSwitchTest : public testsupport::PageTestBase {
       Pick(page->GetModeList(), project.mode);
       if (project.mcu) {
         const int mcu = page->GetMcuList()->FindString(project.mcu);
-        ASSERT_NE(mcu, wxNOT_FOUND) << project.mcu;
+        if (mcu == wxNOT_FOUND) {
+          ADD_FAILURE() << "no MCU " << project.mcu;
+          page->EndModal(wxID_CANCEL);
+          return;
+        }
         Pick(page->GetMcuList(), mcu);
       }
       finished = true;
@@ -343,7 +348,9 @@ class ProjectSwitchTest : public testsupport::PageTestBase {
     state.pages = PagesOf(*dialog);
     EXPECT_TRUE(dialog->SaveProject());
     state.document = DocumentState();
-    EXPECT_TRUE(platform::ReadFileBytes(g_DocManage.GetProjectFilePath(), state.file));
+    std::string bytes;
+    EXPECT_TRUE(platform::ReadFileBytes(g_DocManage.GetProjectFilePath(), bytes));
+    state.file = Utf8(wxString(bytes.data(), wxMBConvUTF16LE(), bytes.size()));
     return state;
   }
 
