@@ -109,7 +109,7 @@ void CDocManage::Reset(bool clear, bool keep) {
 
   if (!keep) {
     ProtocolMode = -1;
-    RepeatCodeOn = IsGeneralRemote(RemoteType) ? 1 : 0;
+    RepeatCodeOn = DefaultRepeatCodeOn();
     Carrier = 0;
     BootTime = Bit0Time = Bit1Time = UnitTime = RepeatPeriod = 0;
     std::fill(std::begin(ConstValue), std::end(ConstValue), 0);
@@ -117,6 +117,7 @@ void CDocManage::Reset(bool clear, bool keep) {
     std::copy(formatDefaults, formatDefaults + 4, ConstCodeOn);
     CommandOn = formatDefaults[4];
     std::copy(formatDefaults + 5, formatDefaults + 9, ConstPolarity);
+    ResetProjectValues();
   }
 
   CodeMode = 0;
@@ -149,6 +150,8 @@ void CDocManage::Reset(bool clear, bool keep) {
   m_airKeyValues.shrink_to_fit();
 
   ResetParams(keep);
+  // The LED setting goes with its parameter.
+  if (m_params[19].empty()) LedSetting.clear();
 
   DecodeWord = 0;
   std::fill(std::begin(DecodeValues), std::end(DecodeValues), 0);
@@ -177,7 +180,7 @@ void CDocManage::Reset(bool clear, bool keep) {
     Keypad = 0;
     CodeType = 0;
     VssRow = 0;
-    RemDrv = (IsGeneralRemote(RemoteType) || McuName.CmpNoCase("QK37A0660") == 0) ? 1 : 0;
+    RemDrv = DefaultRemDrv();
     DataProcessFirst = 0;
     DataProcessCount = 0;
     m_keyValues.clear();
@@ -194,6 +197,32 @@ void CDocManage::Reset(bool clear, bool keep) {
   LcdButtonState = 1;
   ProtocolImported = 0;
   UserFunctionBlocks.clear();
+}
+
+std::int32_t CDocManage::DefaultRepeatCodeOn() const { return IsGeneralRemote(RemoteType) ? 1 : 0; }
+
+std::int32_t CDocManage::DefaultRemDrv() const {
+  return (IsGeneralRemote(RemoteType) || McuName.CmpNoCase("QK37A0660") == 0) ? 1 : 0;
+}
+
+// What only the project itself gives: the numeric twins of the parameters
+// that a reset without keep empties, and the values of the key, LCD,
+// other-settings and air-conditioner pages that the project file holds.
+void CDocManage::ResetProjectValues() {
+  AddressBits = 0;
+  CommandBits = 0;
+  std::fill(std::begin(ConstBits), std::end(ConstBits), 0);
+  HighSensitivity = 0;
+  UsedPins.clear();
+  SegMap.clear();
+  TimerOption = 0;
+  CrystalOption = 0;
+  LcdOption = 0;
+  FunctionBlocks.clear();
+  FixedFunctions.clear();
+  UserFunctions.clear();
+  AirFormatType = 0;
+  FormatIndex = 0;
 }
 
 void CDocManage::SetModified(bool modified, const wxString& pageClassName) {

@@ -238,7 +238,7 @@ class CDocManage {
   std::int32_t ConstPolarity[4] = {0, 0, 0, 0};
   std::int32_t FormatType = 0;
   // Function blocks that the air-conditioner data-format page hands on.
-  std::vector<stFunctionBlock> FunctionBlocks;      // fixed functions; kept by a reset
+  std::vector<stFunctionBlock> FunctionBlocks;      // fixed functions; kept by a reset with keep
   std::vector<stFunctionBlock> UserFunctionBlocks;  // user functions; emptied by every reset
 
   // --- Key settings ([KeyConfig]).
@@ -258,7 +258,7 @@ class CDocManage {
   std::int32_t DataProcessFirst = 0;
   std::int32_t DataProcessCount = 0;
   std::int32_t HighSensitivity = 0;
-  wxString LedSetting;  // kept by a reset
+  wxString LedSetting;  // follows P19 through a reset
   wxString RemPinText;  // emptied by every reset
   std::int32_t RemPinIndex = -1;
   std::int32_t ButtonMode = 0;
@@ -334,6 +334,10 @@ class CDocManage {
   bool FailOn(const wxString& path);  // keeps the first failure in m_failedPath
 
   void ResetParams(bool keep);
+  void ResetProjectValues();
+  // The reset values that follow the remote type (and the chip).
+  std::int32_t DefaultRepeatCodeOn() const;
+  std::int32_t DefaultRemDrv() const;
 };
 
 static_assert(sizeof(CDocManage::stKeyValue) == 2002, "stKeyValue keeps its raw layout");

@@ -80,6 +80,10 @@ bool CDocManage::OpenProject(const wxString& path) {
     return false;
   }
   RemoteType = project.remoteType;
+  // The reset before the opening knew the project before: the values that
+  // follow the remote type are this project's.
+  RepeatCodeOn = DefaultRepeatCodeOn();
+  RemDrv = DefaultRemDrv();
   LeadCodeOn = IsGeneralRemote(RemoteType) ? 0 : 1;
   ProtocolType = project.protocolType;
   ProjectFilePath = path;

@@ -214,6 +214,15 @@ void Dirty(CDocManage& doc) {
   doc.AddKeyValue(1, "k");
   doc.AddAirKeyValue("a", "b");
   doc.WaveRecord = {1, 2};
+  doc.LedSetting = "PA7";
+  doc.HighSensitivity = 1;
+  doc.UsedPins = {"PC0"};
+  doc.SegMap["SEG0"] = "PC1";
+  doc.TimerOption = doc.CrystalOption = 1;
+  doc.LcdOption = 1;
+  doc.FunctionBlocks = {{"IDS_MODE", 1}};
+  doc.FixedFunctions = doc.UserFunctions = {"f"};
+  doc.AirFormatType = doc.FormatIndex = 7;
 }
 
 TEST(DocReset, FollowsTheClearAndKeepRules) {
@@ -244,7 +253,19 @@ TEST(DocReset, FollowsTheClearAndKeepRules) {
     EXPECT_EQ(doc.GetParam(0), c.paramsKept ? "7" : "");
     EXPECT_EQ(doc.GetParam(17), c.p17Kept ? "7" : "");
     EXPECT_EQ(doc.GetParam(18), c.p18Kept ? "7" : "");
-    EXPECT_EQ(doc.AddressBits, 7);  // numeric twins of P15, P16 and P24..P27 stay
+    // The numeric twins of P15, P16 and P24..P27 stay only with their project.
+    EXPECT_EQ(doc.AddressBits, c.keep ? 7 : 0);
+    EXPECT_EQ(doc.CommandBits, c.keep ? 7 : 0);
+    EXPECT_EQ(doc.ConstBits[3], c.keep ? 7 : 0);
+    // So do the values that only the project file gives; the LED setting goes with P19.
+    EXPECT_EQ(doc.LedSetting, c.p18Kept ? "PA7" : "");  // P19 follows the rule of P18
+    EXPECT_EQ(doc.HighSensitivity, c.keep ? 1 : 0);
+    EXPECT_EQ(doc.UsedPins.size(), c.keep ? 1u : 0u);
+    EXPECT_EQ(doc.SegMap.size(), c.keep ? 1u : 0u);
+    EXPECT_EQ(doc.TimerOption + doc.CrystalOption + doc.LcdOption, c.keep ? 3 : 0);
+    EXPECT_EQ(doc.FunctionBlocks.size() + doc.FixedFunctions.size() + doc.UserFunctions.size(),
+              c.keep ? 3u : 0u);
+    EXPECT_EQ(doc.AirFormatType + doc.FormatIndex, c.keep ? 14 : 0);
     EXPECT_EQ(doc.ProtocolMode, c.protocolMode);
     EXPECT_EQ(doc.CodeMode, 0);
     EXPECT_EQ(doc.RepeatKind, 4);
@@ -283,6 +304,34 @@ TEST(DocReset, KeyPageFlagFollowsRemoteTypeAndChip) {
   doc.Reset(false, false);
   EXPECT_EQ(doc.RemDrv, 1);
   EXPECT_EQ(doc.RepeatCodeOn, 1);
+}
+
+// The reset before an opening knows only the project before; the values that
+// follow the remote type come from the project opened.
+TEST_F(DocTest, OpenedProjectTakesTheDefaultsOfItsOwnRemoteType) {
+  struct Case {
+    int before, opened;
+    const char* mcu;
+    int remDrv, repeatCode;
+  } cases[] = {
+      {1, 0, "QK21A0510", 1, 1},
+      {0, 1, "QK52A140", 0, 0},
+      {0, 2, "QK37A0660", 1, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.mcu);
+    const wxString file = dir.File(wxString::Format("p%d.lmirprj", c.opened));
+    platform::WriteProfileString(file, "Project", "MCU", c.mcu);
+    platform::WriteProfileString(file, "Project", "Package", "8SOP");
+    platform::WriteProfileString(file, "Project", "RemoteType", wxString::Format("%d", c.opened));
+    CDocManage doc;
+    doc.RemoteType = c.before;
+    doc.McuName = "QK37A0640";
+    doc.Reset(true, false);
+    ASSERT_TRUE(doc.OpenProject(file));
+    EXPECT_EQ(doc.RemDrv, c.remDrv);
+    EXPECT_EQ(doc.RepeatCodeOn, c.repeatCode);
+  }
 }
 
 TEST(DocRecords, KeyRecordsKeepTheirLayoutAndRefuseBadIndexes) {

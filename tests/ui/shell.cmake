@@ -6,6 +6,12 @@ olv_add_test(test_shell_dialog
   SOURCES shell/test_main_dialog.cpp
   LIBS olv_shell olv_testsupport_pages GUI)
 
+# Projects opened and created one after another in the main window with the
+# program's pages: each as a fresh program shows, keeps and saves it.
+olv_add_test(test_project_switch
+  SOURCES shell/test_project_switch.cpp
+  LIBS olv_protocol_pages_register olv_keys_pages_register olv_ui_start_pages olv_testsupport_pages GUI BRAND)
+
 # The manuals in install/DOC are the ones tools/make_manuals.py writes, and
 # pdftotext reads their titles back.
 find_program(OLV_PDFTOTEXT pdftotext)

@@ -497,6 +497,8 @@ bool CKeyConfigDlg::LoadFromProject() {
   m_picker->LoadPackages(chipIni);
   m_picker->Model().ApplyPackage(g_DocManage.GetPackageName());
   m_picker->RefreshButtons();
+  // The LED the document holds, among the new package's pins.
+  m_keySet->ApplyLedSetting(g_DocManage.GetParam(19));
   ShowLcdControls(lcd);
   if (IsLcdStandardRemote(g_DocManage.RemoteType)) FillRemPinList(false);
   if (!lcd) FillCodeTypeCombo();
@@ -521,6 +523,19 @@ bool CKeyConfigDlg::LoadFromProject() {
   }
   m_touchKeys->ShowTouchKeyFlags();
   return true;
+}
+
+void CKeyConfigDlg::RefreshView(int keep) {
+  if (keep) return;
+  m_dragSource = nullptr;
+  m_funcPanel->Clear();
+  if (m_keyPanel) m_keyPanel->ClearKeys();
+  m_keySet->ClearView();
+  m_grid->ResetRows();
+  m_remCombo->Clear();
+  for (int id : {kActionClickId, kActionHoldId, kActionDoubleId}) FindWindow(id)->Enable();
+  static_cast<wxRadioButton*>(FindWindow(kActionClickId))->SetValue(true);
+  Refresh();
 }
 
 bool CKeyConfigDlg::ApplyKeyConfig() {

@@ -74,6 +74,10 @@ class CKeyConfigDlg : public CSubBaseDlg, public IShellPageExtras {
   bool LoadFromProject() override;
   bool SaveToProject() override;
   bool CheckAndApply() override;
+  // Without keep, the page drops everything of the project it showed: the
+  // key lines and their LED, the keys' codes and functions, the saved keys
+  // and the REM pins.
+  void RefreshView(int keep) override;
   void LayoutControls() override;
   bool ElementRect(const wxString& name, wxRect& out) const;
   void OnPageShown() override;

@@ -624,6 +624,14 @@ void CKeyDlgEx::SetupKeys(int keypad, int lineLimit, const stKeyLineCounts& inUs
     SetActiveSize(inUse.io);
 }
 
+void CKeyDlgEx::ClearKeys() {
+  DestroyKeys();
+  m_slots.Clear();
+  m_shape = stKeypadShape();
+  UpdateScrollBars();
+  Refresh();
+}
+
 void CKeyDlgEx::OnTouchChoice(long key, long state) { SetTouchKeyEnabled(static_cast<int>(key), state != 0); }
 
 bool CKeyDlgEx::WriteKeyCommandTable(const wxString& path, const KeyNameMap& names) {

@@ -51,6 +51,7 @@ class CKeyDlgEx : public wxPanel, public IKeyPanel {
   bool WriteKeys(const CProjectFile& file) override;
   void LoadKeys(const CProjectFile& file) override;
   void SetupKeys(int keypad, int lineLimit, const stKeyLineCounts& inUse, bool touch) override;
+  void ClearKeys() override;
   void OnTouchChoice(long key, long state) override;
   bool WriteKeyCommandTable(const wxString& path, const KeyNameMap& names) override;
 

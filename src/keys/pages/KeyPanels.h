@@ -69,6 +69,9 @@ class IKeySetPanel {
 
   // The key panel is shown under the lines: true when this panel places it.
   virtual bool HostKeyPanel(IKeyPanel* /*panel*/) { return false; }
+  // Back to the view of a page no project has filled: no pins on the lines,
+  // no LED, the prompts armed.
+  virtual void ClearView() {}
   // Called after pins moved between lines or left them.
   virtual void SetLinesChangedHandler(std::function<void()> /*handler*/) {}
   // The key-pin list the project keeps (parameter 18 and "IOConfigItem").
@@ -115,6 +118,9 @@ class IKeyPanel {
   // lines in use, or the touch chip's keys.
   virtual void SetupKeys(int /*keypad*/, int /*lineLimit*/, const stKeyLineCounts& /*inUse*/,
                          bool /*touch*/) {}
+  // Drops the keys with their codes and functions; the next set-up builds
+  // them anew.
+  virtual void ClearKeys() {}
   // The touch-key dialog switched a touch key on or off.
   virtual void OnTouchChoice(long /*key*/, long /*state*/) {}
   // A general remote's key-command table from the keys' codes; false (after

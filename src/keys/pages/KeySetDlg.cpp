@@ -197,6 +197,25 @@ void CKeySetDlg::SetupKeypad(int keypad, int lineLimit) {
   ApplyLanguage();
 }
 
+void CKeySetDlg::ClearView() {
+  m_lines.Setup(m_lines.Keypad(), m_lines.LineLimit());
+  m_marks.assign(m_lines.LineCount(), false);
+  m_shiftX = m_shiftY = 0;
+  m_dragLine = -1;
+  m_ledByProgram = true;
+  m_ledBox->SetValue(false);
+  m_ledCombo->Clear();
+  m_ledCombo->Disable();
+  m_ledByProgram = false;
+  m_modePromptArmed = true;
+  m_modeConfirmed = false;
+  m_repaintOnMode = true;
+  m_vssPromptArmed = true;
+  m_vssByDefaults = false;
+  m_touchKeysInUse = 0;
+  Refresh();
+}
+
 // --- Cells.
 
 wxRect CKeySetDlg::LineRect(int line) const {

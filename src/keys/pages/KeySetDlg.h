@@ -76,6 +76,7 @@ class CKeySetDlg : public wxPanel, public IKeySetPanel, public CBackgroundSource
   void LoadChipDefaults() override;
   bool ConfirmPackageChange() override { return ConfirmDefaultChange(false, true, true); }
   void LoadKeyCodes(const CProjectFile& file, bool reselect) override;
+  void ClearView() override;
 
   // --- The cells.
   // A line cell in client coordinates (scrolled with the key panel); empty

@@ -153,7 +153,8 @@ const std::pair<int, const char*> kTexts[] = {
 
 }  // namespace
 
-CDataFormat::CDataFormat(wxWindow* parent) : CSubBaseDlg(kTemplateId, parent) {
+CDataFormat::CDataFormat(wxWindow* parent)
+    : CSubBaseDlg(kTemplateId, parent), m_model(std::make_unique<olv::protocol::CDataFormat>()) {
   SetBackgroundStyle(wxBG_STYLE_PAINT);
   SetBackgroundColour(*wxWHITE);
   m_painter = std::make_unique<CFrameBlockPainter>(GetFont());
@@ -161,10 +162,27 @@ CDataFormat::CDataFormat(wxWindow* parent) : CSubBaseDlg(kTemplateId, parent) {
   if (LoadImageFromFile(arrow, platform::JoinPath(g_App.imageFolder, "right.png"))) m_arrow = wxBitmap(arrow);
   CreateControls();
   BindEvents();
-  m_model.onProjectChanged = [this] { ReportChange(); };
-  m_model.onFilesGenerated = [] { ArmKeyPageGuide(); };
+  BindModel();
   InitLayout(LayoutFile("UserDefPage_DataFormat.ini"), LayoutPrefix("A"));
   ApplyLanguage();
+}
+
+void CDataFormat::BindModel() {
+  m_model->onProjectChanged = [this] { ReportChange(); };
+  m_model->onFilesGenerated = [] { ArmKeyPageGuide(); };
+}
+
+void CDataFormat::RefreshView(int keep) {
+  if (keep) return;
+  if (HasCapture()) ReleaseMouse();
+  m_dragged = nullptr;
+  m_draggedFromFrame = false;
+  m_dropIndex = -1;
+  m_model = std::make_unique<olv::protocol::CDataFormat>();
+  BindModel();
+  PlaceModelGeometry();
+  ShowModelState();
+  Refresh();
 }
 
 CDataFormat::~CDataFormat() {
@@ -220,7 +238,7 @@ void CDataFormat::BindEvents() {
         wxEVT_RADIOBUTTON,
         [this, second, handler](wxCommandEvent& event) {
           if (m_quiet) return;
-          (m_model.*handler)(event.GetId() == second);
+          ((*m_model).*handler)(event.GetId() == second);
           ShowModelState();
         },
         first, second);
@@ -231,14 +249,14 @@ void CDataFormat::BindEvents() {
   Bind(
       wxEVT_CHECKBOX,
       [this](wxCommandEvent&) {
-        m_model.OnStartBitClicked(IsChecked(kStartEnable));
+        m_model->OnStartBitClicked(IsChecked(kStartEnable));
         ShowModelState();
       },
       kStartEnable);
   Bind(
       wxEVT_CHECKBOX,
       [this](wxCommandEvent&) {
-        m_model.OnToggleBitClicked(IsChecked(kToggleEnable));
+        m_model->OnToggleBitClicked(IsChecked(kToggleEnable));
         ShowModelState();
       },
       kToggleEnable);
@@ -247,15 +265,15 @@ void CDataFormat::BindEvents() {
         wxEVT_CHECKBOX,
         [this, k](wxCommandEvent&) {
           ReadControlsIntoModel();
-          m_model.OnConstCodeClicked(k + 1, IsChecked(kConstEnable[k]));
+          m_model->OnConstCodeClicked(k + 1, IsChecked(kConstEnable[k]));
           ShowModelState();
         },
         kConstEnable[k]);
     Bind(
         wxEVT_CHOICE,
         [this, k](wxCommandEvent&) {
-          m_model.OnPolarityChanged(k + 1,
-                                    static_cast<wxChoice*>(FindWindow(kConstPolarity[k]))->GetSelection());
+          m_model->OnPolarityChanged(k + 1,
+                                     static_cast<wxChoice*>(FindWindow(kConstPolarity[k]))->GetSelection());
           ShowModelState();
         },
         kConstPolarity[k]);
@@ -264,7 +282,7 @@ void CDataFormat::BindEvents() {
       wxEVT_CHECKBOX,
       [this](wxCommandEvent&) {
         ReadControlsIntoModel();
-        m_model.OnCommandClicked(IsChecked(kCommandEnable));
+        m_model->OnCommandClicked(IsChecked(kCommandEnable));
         ShowModelState();
       },
       kCommandEnable);
@@ -323,21 +341,21 @@ void CDataFormat::OnPageShown() { SetFocusIgnoringChildren(); }
 void CDataFormat::ShowModelState() {
   ++m_quiet;
   for (int id : kEditIds) {
-    const stInputState* state = m_model.FindInput(id);
+    const stInputState* state = m_model->FindInput(id);
     CLUEdit* input = GetEditById(id);
     if (state && input) ShowInputState(*input, *state);
   }
   for (int id :
        {kMsbFirst, kLsbFirst, kStartEnable, kStartValue0, kStartValue1, kToggleEnable, kToggleStart0,
         kToggleStart1, kConstEnable[0], kConstEnable[1], kConstEnable[2], kConstEnable[3], kCommandEnable}) {
-    const stCheckState* state = m_model.FindCheck(id);
+    const stCheckState* state = m_model->FindCheck(id);
     wxWindow* window = FindWindow(id);
     if (!state || !window) continue;
     if (state->checked || dynamic_cast<wxCheckBox*>(window)) SetChecked(id, state->checked);
     window->Enable(state->enabled);
   }
   for (int id : {kSendType, kConstPolarity[0], kConstPolarity[1], kConstPolarity[2], kConstPolarity[3]}) {
-    const stChoiceState* state = m_model.FindChoice(id);
+    const stChoiceState* state = m_model->FindChoice(id);
     auto* list = static_cast<wxChoice*>(FindWindow(id));
     if (!state || !list) continue;
     wxArrayString items;
@@ -347,7 +365,7 @@ void CDataFormat::ShowModelState() {
     list->Enable(state->enabled);
   }
   wxWindow* error = FindWindow(kErrorLine);
-  const wxString errorText = m_model.errorLine.empty() ? wxString() : GetLangText(m_model.errorLine);
+  const wxString errorText = m_model->errorLine.empty() ? wxString() : GetLangText(m_model->errorLine);
   if (error->GetLabel() != errorText) error->SetLabel(errorText);
   --m_quiet;
   Refresh();
@@ -386,7 +404,7 @@ void CDataFormat::ShowInputState(CLUEdit& input, const stInputState& state) {
 // Control values the model has not been told of (texts typed in inputs).
 void CDataFormat::ReadControlsIntoModel() {
   for (int id : kEditIds) {
-    stInputState* state = m_model.FindInput(id);
+    stInputState* state = m_model->FindInput(id);
     CLUEdit* input = GetEditById(id);
     if (state && input) state->text = input->GetWindowText();
   }
@@ -400,36 +418,36 @@ bool CDataFormat::LoadFromProject() {
 
 bool CDataFormat::LoadFromProjectWith(const wxString& definitionFile) {
   PlaceModelGeometry();
-  const bool ok = m_model.LoadFromProjectWith(definitionFile);
+  const bool ok = m_model->LoadFromProjectWith(definitionFile);
   ShowModelState();
   return ok;
 }
 
 bool CDataFormat::ShowStoredValues() {
-  const bool ok = m_model.ShowStoredValues();
+  const bool ok = m_model->ShowStoredValues();
   ShowModelState();
   return ok;
 }
 
 bool CDataFormat::SaveToProject() {
   ReadControlsIntoModel();
-  return m_model.SaveToProject();
+  return m_model->SaveToProject();
 }
 
 bool CDataFormat::StorePageData() {
   ReadControlsIntoModel();
-  return m_model.StorePageData();
+  return m_model->StorePageData();
 }
 
 bool CDataFormat::CheckAndApply() {
   ReadControlsIntoModel();
-  m_model.focusRequest = 0;
-  const bool ok = m_model.CheckAndApply();
+  m_model->focusRequest = 0;
+  const bool ok = m_model->CheckAndApply();
   ShowModelState();
-  if (!ok && m_model.focusRequest != 0) {
+  if (!ok && m_model->focusRequest != 0) {
     // The refused input takes the focus, which shows its tip; one that has it
     // already shows the tip again.
-    CLUEdit* input = GetEditById(m_model.focusRequest);
+    CLUEdit* input = GetEditById(m_model->focusRequest);
     if (input && input->GetEdit()) {
       if (wxWindow::FindFocus() == input->GetEdit()->GetTextCtrl()) input->ShowEditTip();
       input->GetEdit()->SetFocus();
@@ -439,7 +457,7 @@ bool CDataFormat::CheckAndApply() {
 }
 
 void CDataFormat::RebuildDiagrams() {
-  m_model.RebuildDiagrams(m_model.frameSettled);
+  m_model->RebuildDiagrams(m_model->frameSettled);
   ShowModelState();
 }
 
@@ -450,7 +468,7 @@ void CDataFormat::ApplyLanguage() {
     if (wxWindow* window = FindWindow(id)) window->SetLabel(GetLangText(key));
   }
   --m_quiet;
-  m_model.ApplyLanguage();
+  m_model->ApplyLanguage();
   ShowModelState();
   LayoutControls();
 }
@@ -461,7 +479,7 @@ void CDataFormat::OnEditChanged(wxCommandEvent& event) {
   auto* input = static_cast<CLUEdit*>(event.GetClientData());
   if (m_quiet || !input) return;
   ReadControlsIntoModel();
-  m_model.OnEditChanged(event.GetInt() != 0, input->GetDlgCtrlID());
+  m_model->OnEditChanged(event.GetInt() != 0, input->GetDlgCtrlID());
   ShowModelState();
 }
 
@@ -469,24 +487,24 @@ void CDataFormat::OnEditFocus(wxCommandEvent& event) {
   auto* input = static_cast<CLUEdit*>(event.GetClientData());
   if (m_quiet || !input) return;
   ReadControlsIntoModel();
-  m_model.OnEditFocus(input->GetDlgCtrlID());
+  m_model->OnEditFocus(input->GetDlgCtrlID());
   ShowModelState();
 }
 
 void CDataFormat::OnSendType() {
   if (m_quiet) return;
-  m_model.OnSendTypeChanged(static_cast<wxChoice*>(FindWindow(kSendType))->GetSelection());
+  m_model->OnSendTypeChanged(static_cast<wxChoice*>(FindWindow(kSendType))->GetSelection());
   ShowModelState();
 }
 
 void CDataFormat::OnLeadCodeState(int state) {
-  m_model.SetFrameMode(state != 0, false);
+  m_model->SetFrameMode(state != 0, false);
   ShowModelState();
 }
 
 void CDataFormat::OnRepeatCodeState(int state) {
-  m_model.UpdateFrameBlocks(state != 0, 0);
-  m_model.EnableToggleBit(state != 0);
+  m_model->UpdateFrameBlocks(state != 0, 0);
+  m_model->EnableToggleBit(state != 0);
   ShowModelState();
 }
 
@@ -502,7 +520,7 @@ wxRect CDataFormat::DiagramArea() const {
 
 // The palette under the send-type list and the frame row in the diagram area.
 void CDataFormat::PlaceModelGeometry() {
-  stFrameGeometry& g = m_model.geometry;
+  stFrameGeometry& g = m_model->geometry;
   const wxRect area = DiagramArea();
   g.blockHeight = std::max(m_sampleRect.height, 16);
   g.blockWidth = std::max(m_sampleRect.width * 6 / 5, 24);
@@ -547,11 +565,11 @@ void CDataFormat::LayoutControls() {
           kElements, [this](int id) { return GetEditById(id); }, place))
     return;
   PlaceModelGeometry();
-  if (!m_model.DefinitionFile().empty()) {
-    m_model.BuildDataBlocks(m_model.geometry, m_model.DefinitionFile());
-    CSendFormat& format = m_model.SendFormat();
-    format.Layout(m_model.geometry.left, m_model.geometry.top, m_model.geometry.height,
-                  m_model.geometry.pitch, format.PlaceCount(), &m_model, false);
+  if (!m_model->DefinitionFile().empty()) {
+    m_model->BuildDataBlocks(m_model->geometry, m_model->DefinitionFile());
+    CSendFormat& format = m_model->SendFormat();
+    format.Layout(m_model->geometry.left, m_model->geometry.top, m_model->geometry.height,
+                  m_model->geometry.pitch, format.PlaceCount(), m_model.get(), false);
   }
   for (int id : kEditIds) {
     CLUEdit* input = GetEditById(id);
@@ -580,7 +598,7 @@ void CDataFormat::OnPaint(wxPaintEvent&) {
   dc.Clear();
   dc.SetBackgroundMode(wxTRANSPARENT);
   for (const BlockList* list :
-       {&m_model.FirstFrameBlocks(), &m_model.SecondFrameBlocks(), &m_model.DataBlocks()}) {
+       {&m_model->FirstFrameBlocks(), &m_model->SecondFrameBlocks(), &m_model->DataBlocks()}) {
     for (const auto& entry : *list) {
       if (!entry || !entry->block.IsVisible()) continue;
       m_painter->DrawBlock(dc, entry->block, kEdgeOutline);
@@ -588,14 +606,14 @@ void CDataFormat::OnPaint(wxPaintEvent&) {
   }
   // The list block a held block comes from: a red bar under it.
   if (m_dragged) {
-    if (stListBlock* source = m_model.BlockOfItem(m_dragged)) {
+    if (stListBlock* source = m_model->BlockOfItem(m_dragged)) {
       const BlockRect r = source->block.GetBoundingRect();
       dc.SetPen(*wxTRANSPARENT_PEN);
       dc.SetBrush(*wxRED_BRUSH);
       dc.DrawRectangle(r.left, r.bottom, r.Width(), 10);
     }
   }
-  const CSendFormat& format = m_model.SendFormat();
+  const CSendFormat& format = m_model->SendFormat();
   m_painter->DrawSendFormat(dc, format);
   for (int i = 0; i < format.PlaceCount(); ++i) {
     const CFrameBlock& place = format.Place(i);
@@ -603,7 +621,7 @@ void CDataFormat::OnPaint(wxPaintEvent&) {
   }
   // The frame line above the row, ending in the arrow picture.
   const wxRect area = DiagramArea();
-  const int y = m_model.geometry.top - 20 + m_model.geometry.height / 2 - 4;
+  const int y = m_model->geometry.top - 20 + m_model->geometry.height / 2 - 4;
   const int arrowWidth = m_arrow.IsOk() ? m_arrow.GetWidth() : 0;
   dc.SetPen(wxPen(wxColour(0, 0, 0)));
   dc.DrawLine(area.x, y, area.GetRight() + 1 - arrowWidth, y);
@@ -616,20 +634,20 @@ void CDataFormat::OnPaint(wxPaintEvent&) {
 void CDataFormat::OnLeftDown(wxMouseEvent& event) {
   SetFocusIgnoringChildren();
   const wxPoint p = event.GetPosition();
-  for (const auto& entry : m_model.DataBlocks()) {
+  for (const auto& entry : m_model->DataBlocks()) {
     if (!entry || !entry->block.IsVisible() || !entry->block.HitTest(p.x, p.y)) continue;
     if (entry->block.IsFixed()) return;
     PickUp(entry->item.get(), false);
     return;
   }
-  CSendFormat& format = m_model.SendFormat();
+  CSendFormat& format = m_model->SendFormat();
   int index = -1;
   if (format.HitTest(p.x, p.y, &index) && format.Place(index).IsBound()) {
     FrameItem* item = format.Place(index).GetWnd();
-    stListBlock* source = m_model.BlockOfItem(item);
+    stListBlock* source = m_model->BlockOfItem(item);
     if (source && !source->block.IsFixed()) {
       format.RemoveAt(index, true);
-      m_model.RebuildDiagrams(m_model.frameSettled);
+      m_model->RebuildDiagrams(m_model->frameSettled);
       PickUp(item, true);
     }
   }
@@ -639,8 +657,8 @@ void CDataFormat::PickUp(FrameItem* item, bool fromFrame) {
   m_dragged = item;
   m_draggedFromFrame = fromFrame;
   m_dropIndex = -1;
-  if (stListBlock* source = m_model.BlockOfItem(item)) source->block.SetVisible(false, true);
-  m_model.SendFormat().insertion_item = item;
+  if (stListBlock* source = m_model->BlockOfItem(item)) source->block.SetVisible(false, true);
+  m_model->SendFormat().insertion_item = item;
   if (!HasCapture()) CaptureMouse();
   SetCursor(wxCursor(wxCURSOR_HAND));
   Refresh();
@@ -649,14 +667,14 @@ void CDataFormat::PickUp(FrameItem* item, bool fromFrame) {
 // Over a place of the row, the held block stands there; off the row it is
 // taken out again. A full row refuses it silently.
 void CDataFormat::DragOver(const wxPoint& point) {
-  CSendFormat& format = m_model.SendFormat();
+  CSendFormat& format = m_model->SendFormat();
   int index = -1;
   const bool overPlace = format.HitTest(point.x, point.y, &index) && format.Place(index).IsVisible();
   if (!overPlace || index == m_dropIndex) {
     if (!overPlace && m_dropIndex >= 0) {
       format.RemoveAt(m_dropIndex, true);
       m_dropIndex = -1;
-      m_model.RebuildDiagrams(m_model.frameSettled);
+      m_model->RebuildDiagrams(m_model->frameSettled);
       Refresh();
     }
     return;
@@ -665,7 +683,7 @@ void CDataFormat::DragOver(const wxPoint& point) {
     format.RemoveAt(m_dropIndex, true);
     m_dropIndex = -1;
   }
-  stListBlock* source = m_model.BlockOfItem(m_dragged);
+  stListBlock* source = m_model->BlockOfItem(m_dragged);
   if (!source) return;
   const int kind = source->block.Kind();
   if (format.Place(index).AcceptsKind(kind) &&
@@ -673,8 +691,8 @@ void CDataFormat::DragOver(const wxPoint& point) {
                       source->block.InFirstList(), source->block.HasSuccessor(),
                       source->block.InSecondList())) {
     m_dropIndex = format.FindWnd(m_dragged);
-    m_model.RebuildDiagrams(m_model.frameSettled);
-    if (g_DocManage.RemoteType == kRemoteGeneral) g_DocManage.SetParam(17, m_model.JoinFrameTexts());
+    m_model->RebuildDiagrams(m_model->frameSettled);
+    if (g_DocManage.RemoteType == kRemoteGeneral) g_DocManage.SetParam(17, m_model->JoinFrameTexts());
   }
   Refresh();
 }
@@ -685,7 +703,7 @@ void CDataFormat::OnMotion(wxMouseEvent& event) {
 }
 
 void CDataFormat::EndDrag(bool dropped, const wxPoint& point) {
-  CSendFormat& format = m_model.SendFormat();
+  CSendFormat& format = m_model->SendFormat();
   FrameItem* item = m_dragged;
   m_dragged = nullptr;
   format.insertion_item = nullptr;
@@ -693,7 +711,7 @@ void CDataFormat::EndDrag(bool dropped, const wxPoint& point) {
   SetCursor(wxNullCursor);
   if (dropped && m_dropIndex < 0 && DiagramArea().Contains(point)) {
     // Dropped in the row but on no place: appended as the last field.
-    stListBlock* source = m_model.BlockOfItem(item);
+    stListBlock* source = m_model->BlockOfItem(item);
     if (source) {
       for (int i = 0; i < format.PlaceCount(); ++i) {
         const CFrameBlock& place = format.Place(i);
@@ -709,23 +727,23 @@ void CDataFormat::EndDrag(bool dropped, const wxPoint& point) {
   bool timeData = false;
   if (m_dropIndex < 0) {
     // Nowhere taken: back where it came from.
-    if (stListBlock* source = m_model.BlockOfItem(item)) {
+    if (stListBlock* source = m_model->BlockOfItem(item)) {
       source->block.SetVisible(true, true);
       timeData = dropped && source->block.GetText() == "IDS_TIME_DATA";
     }
-    m_model.OnFrameChanged(&format, 1);
+    m_model->OnFrameChanged(&format, 1);
   }
   m_dropIndex = -1;
   FrameChanged();
   if (!dropped) return;
-  m_model.CheckVerifyItems(m_model.HasVerifyItem(item) || m_model.HasVerifyItem2(item));
-  if (timeData && m_model.RemoveTimeBlocks() > 0) FrameChanged();
+  m_model->CheckVerifyItems(m_model->HasVerifyItem(item) || m_model->HasVerifyItem2(item));
+  if (timeData && m_model->RemoveTimeBlocks() > 0) FrameChanged();
 }
 
 void CDataFormat::FrameChanged() {
-  m_model.RebuildDiagrams(m_model.frameSettled);
-  g_DocManage.SetParam(17, m_model.JoinFrameTexts());
-  m_model.errorLine = m_model.CheckFrame() ? wxString() : m_model.errorLine;
+  m_model->RebuildDiagrams(m_model->frameSettled);
+  g_DocManage.SetParam(17, m_model->JoinFrameTexts());
+  m_model->errorLine = m_model->CheckFrame() ? wxString() : m_model->errorLine;
   ShowModelState();
   ReportChange();
 }

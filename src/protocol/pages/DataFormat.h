@@ -39,7 +39,10 @@ class CDataFormat : public CSubBaseDlg, public IShellPageExtras {
   void OnPageShown() override;
   void RebuildDiagrams() override;
 
-  olv::protocol::CDataFormat& Model() { return m_model; }
+  // Without keep, the page starts over with a model no project has filled.
+  void RefreshView(int keep) override;
+
+  olv::protocol::CDataFormat& Model() { return *m_model; }
   CLUEdit* GetEditById(int id);
   // The diagram area right of the sending-process label.
   wxRect DiagramArea() const;
@@ -49,6 +52,7 @@ class CDataFormat : public CSubBaseDlg, public IShellPageExtras {
   void BindEvents();
   void PlaceModelGeometry();
   void PlaceAddressMark();
+  void BindModel();
 
   // Model state to controls, and controls to model state. The model marks
   // the project modified itself (onProjectChanged) when a handler changed it.
@@ -79,7 +83,7 @@ class CDataFormat : public CSubBaseDlg, public IShellPageExtras {
   bool IsChecked(int id) const;
   void SetChecked(int id, bool checked);
 
-  olv::protocol::CDataFormat m_model;
+  std::unique_ptr<olv::protocol::CDataFormat> m_model;
   std::unique_ptr<olv::protocol::CFrameBlockPainter> m_painter;
   std::array<CLUEdit, 12> m_edits;
   std::array<CImageTipBtn*, 2> m_tips = {};

@@ -131,6 +131,9 @@ class COlvantaDlg : public CBaseDlg, public INavHost, public IShellWindow {
   bool LoadAirFlow();
   bool LoadOpenedProject();
   bool LoadPage(int templateId);
+  // The pages and the document start from their reset values; keep leaves
+  // the values of the project that stays (its selection changed).
+  void ResetProjectState(bool clear, bool keep);
   void RebuildAndShowFlow(int a, int b);
   bool ApplyGlobalSelection(int a, int b);
   bool SavePages();

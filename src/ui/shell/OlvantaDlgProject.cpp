@@ -5,6 +5,7 @@
 #include "core/AppContext.h"
 #include "core/DocManage.h"
 #include "core/FileHelpers.h"
+#include "core/FuncRecords.h"
 #include "core/LangText.h"
 #include "core/MessageBoxes.h"
 #include "core/ProjectFile.h"
@@ -78,6 +79,24 @@ bool COlvantaDlg::LoadFlowFromProject(bool firstLoad) {
   return false;
 }
 
+// Nothing of the project before outlives a reset without keep: the pages
+// drop what they show of it, and its function records go with the
+// document's values. Either way the pages refresh on their next
+// showing, as after the program's start.
+void COlvantaDlg::ResetProjectState(bool clear, bool keep) {
+  for (auto& [id, page] : m_pages) {
+    if (id == kHomePageId) continue;
+    page->RefreshView(keep ? 1 : 0);
+    // Each page of a project's own is reached and refreshed anew, as in a
+    // window that has shown no project; the example page starts every flow.
+    if (id == kExamplePageId) continue;
+    page->lastPropagatedValue = 0;
+    page->refreshPending = 0;
+  }
+  g_DocManage.Reset(clear, keep);
+  if (!keep) g_FuncRecords.Clear();
+}
+
 // --- Rebuilding the flow and the global selection.
 
 void COlvantaDlg::RebuildAndShowFlow(int a, int b) {
@@ -93,16 +112,13 @@ void COlvantaDlg::RebuildAndShowFlow(int a, int b) {
 }
 
 bool COlvantaDlg::ApplyGlobalSelection(int a, int b) {
-  for (auto& [id, page] : m_pages) {
-    if (id != kHomePageId) page->RefreshView(b);
-  }
   if (!g_DocManage.MakeTempFolder()) {
     LangMessageBox("IDS_CREATE_TEMPPATH_FAILED");
     if (!IsHomeVisible()) ShowPage(FindPage(kExamplePageId));
     return true;
   }
   g_DocManage.SetNewProject(true);
-  g_DocManage.Reset(false, b != 0);
+  ResetProjectState(false, b != 0);
   if (LoadFlowFromProject(b != 0)) {
     RebuildAndShowFlow(a, b);
     if (a == 0 && b == 0) g_DocManage.SetModified(false, wxString());
@@ -195,10 +211,7 @@ bool COlvantaDlg::LeaveProject() {
     }
   }
   SendShellMessage(this, WM_CLOSE_MODE_PAGES);
-  for (auto& [id, page] : m_pages) {
-    if (id != kHomePageId) page->RefreshView(0);
-  }
-  g_DocManage.Reset(true, false);
+  ResetProjectState(true, false);
   EnableGlobalSelection(g_DocManage.ProtocolImported == 0);
   SetTitle(GetLangText("IDS_SW_TITLE"));
   Refresh();
@@ -217,7 +230,7 @@ void COlvantaDlg::NewProject() {
   }
   if (ok) {
     g_DocManage.SetNewProject(true);
-    g_DocManage.Reset(false, false);
+    ResetProjectState(false, false);
     ok = SendShellMessage(this, WM_AIR_FORMAT_TYPE, 0, 0) != 0;
   }
   if (!ok) {
@@ -245,7 +258,7 @@ bool COlvantaDlg::LoadOpenedProject() {
 // After a failed open no project is current: nothing can be saved over the
 // file that failed, and the title names no project.
 int COlvantaDlg::AbandonOpen() {
-  g_DocManage.Reset(true, false);
+  ResetProjectState(true, false);
   g_DocManage.SetNewProject(false);
   RefreshTitle();
   return 0;
@@ -270,7 +283,7 @@ int COlvantaDlg::OpenProjectFile(const wxString& requestedPath) {
     return AbandonOpen();
   }
   g_DocManage.SetNewProject(false);
-  g_DocManage.Reset(true, false);
+  ResetProjectState(true, false);
   if (!wxFileExists(path)) {
     LangMessageBox("IDS_FIND_PROJECT_FAILED");
     return AbandonOpen();
