@@ -1,8 +1,10 @@
 # cmake -DCONFIG=<layer>.cmake -DSTAMP=<file> -P CheckLayerIncludes.cmake
 # Fails when a file of the layer includes a header that lies directly in a
-# forbidden folder, or an internal header of another layer; touches STAMP when
-# none does. An include is looked up as
-# the compiler does: beside the including file first, then in the include roots.
+# forbidden folder, an internal header of another layer, or a wxWidgets header
+# the layer may not use (WX: none, base or gui); touches STAMP when none does.
+# An include is looked up as the compiler does: beside the including file
+# first, then in the include roots.
+cmake_minimum_required(VERSION 3.20)
 include(${CONFIG})
 
 set(errors "")
@@ -19,6 +21,16 @@ foreach(file IN LISTS FILES)
       continue()
     endif()
     set(name ${CMAKE_MATCH_1})
+    if(name MATCHES "^wx/")
+      list(FIND WX_BASE_HEADERS ${name} base_index)
+      if(WX STREQUAL "none")
+        string(APPEND errors "${file}:${number}: ${LAYER} may not include ${name}: ${LAYER} links no wxWidgets\n")
+      elseif(WX STREQUAL "base" AND base_index EQUAL -1)
+        string(APPEND errors "${file}:${number}: ${LAYER} may not include ${name}: it is a wx GUI header, "
+                             "and ${LAYER} links wxBase only\n")
+      endif()
+      continue()
+    endif()
     set(header "")
     foreach(root IN ITEMS ${here} ${INCLUDE_ROOTS})
       if(EXISTS ${root}/${name} AND NOT IS_DIRECTORY ${root}/${name})

@@ -1,17 +1,27 @@
 # Layers the build enforces.
-#   olv_layer(<target> [FOLDERS <dir>...] [INTERNAL <header>...])
+#   olv_layer(<target> [FOLDERS <dir>...] [INTERNAL <header>...] [HEADERS <target>])
 # makes a library a layer that owns the headers and sources directly in its
 # folders (by default the folder of the calling CMakeLists). A file of a layer
 # may include headers of its own layer and of the layers it links, directly or
 # through other targets, except their INTERNAL headers; including any other
 # layer's header fails the build of the layer, naming the file and the line.
+# A library that others bind at run time instead of linking names the
+# header-only target they link instead (HEADERS): linking that target allows
+# the library's headers but its INTERNAL ones.
+#
+# wxWidgets headers follow what the layer links: none without wx::base or
+# wx::gui, the wxBase headers (cmake/WxBaseHeaders.cmake) with wx::base alone,
+# any with wx::gui.
 #
 # Include roots searched to find which header an include names, after the
 # including file's own folder.
 set(OLV_LAYER_INCLUDE_ROOTS ${CMAKE_SOURCE_DIR}/src CACHE INTERNAL "")
+# Where each layer's check is configured (<layer>.cmake).
+set(OLV_LAYER_CHECK_DIR ${CMAKE_BINARY_DIR}/layer_checks CACHE INTERNAL "")
+include(${CMAKE_CURRENT_LIST_DIR}/WxBaseHeaders.cmake)
 
 function(olv_layer target)
-  cmake_parse_arguments(L "" "" "FOLDERS;INTERNAL" ${ARGN})
+  cmake_parse_arguments(L "" "HEADERS" "FOLDERS;INTERNAL" ${ARGN})
   if(NOT L_FOLDERS)
     set(L_FOLDERS ${CMAKE_CURRENT_SOURCE_DIR})
   endif()
@@ -27,12 +37,16 @@ function(olv_layer target)
   endforeach()
   set_property(TARGET ${target} PROPERTY OLV_LAYER_FOLDERS "${folders}")
   set_property(TARGET ${target} PROPERTY OLV_LAYER_INTERNAL "${internal}")
+  set_property(TARGET ${target} PROPERTY OLV_LAYER_HEADERS "${L_HEADERS}")
   set_property(GLOBAL APPEND PROPERTY OLV_LAYERS ${target})
 endfunction()
 
-# The targets that target links, directly or through others, itself included.
-function(_olv_linked_targets target out)
+# The targets that target links, directly or through others, itself included
+# (out), and the imported targets among them (imported_out), which are never
+# layers and are not followed.
+function(_olv_linked_targets target out imported_out)
   set(seen ${target})
+  set(imported "")
   set(pending ${target})
   while(pending)
     list(POP_FRONT pending current)
@@ -51,6 +65,9 @@ function(_olv_linked_targets target out)
     foreach(link IN LISTS links)
       # Plain target names only: generator expressions and imported targets
       # are never layers.
+      if(link MATCHES "::" AND NOT link MATCHES "^\\$<")
+        list(APPEND imported ${link})
+      endif()
       if(link MATCHES "^\\$<|::" OR NOT TARGET ${link})
         continue()
       endif()
@@ -60,7 +77,20 @@ function(_olv_linked_targets target out)
       endif()
     endforeach()
   endwhile()
+  list(REMOVE_DUPLICATES imported)
   set(${out} ${seen} PARENT_SCOPE)
+  set(${imported_out} ${imported} PARENT_SCOPE)
+endfunction()
+
+# The wxWidgets headers a layer may include: gui (any), base (wxBase only) or none.
+function(_olv_wx_headers_allowed imported out)
+  if("wx::gui" IN_LIST imported)
+    set(${out} gui PARENT_SCOPE)
+  elseif("wx::base" IN_LIST imported)
+    set(${out} base PARENT_SCOPE)
+  else()
+    set(${out} none PARENT_SCOPE)
+  endif()
 endfunction()
 
 # Runs once every folder is configured: adds the include check of each layer
@@ -68,7 +98,8 @@ endfunction()
 function(_olv_add_layer_checks)
   get_property(layers GLOBAL PROPERTY OLV_LAYERS)
   foreach(layer IN LISTS layers)
-    _olv_linked_targets(${layer} allowed)
+    _olv_linked_targets(${layer} allowed imported)
+    _olv_wx_headers_allowed("${imported}" wx)
     set(forbidden_folders "")
     set(forbidden_layers "")
     set(internal_headers "")
@@ -77,7 +108,8 @@ function(_olv_add_layer_checks)
       if(other STREQUAL layer)
         continue()
       endif()
-      if(other IN_LIST allowed)
+      get_target_property(headers_target ${other} OLV_LAYER_HEADERS)
+      if(other IN_LIST allowed OR (headers_target AND headers_target IN_LIST allowed))
         get_target_property(headers ${other} OLV_LAYER_INTERNAL)
         foreach(header IN LISTS headers)
           list(APPEND internal_headers ${header})
@@ -91,7 +123,7 @@ function(_olv_add_layer_checks)
         list(APPEND forbidden_layers ${other})
       endforeach()
     endforeach()
-    if(NOT forbidden_folders AND NOT internal_headers)
+    if(NOT forbidden_folders AND NOT internal_headers AND wx STREQUAL "gui")
       continue()
     endif()
     get_target_property(own_folders ${layer} OLV_LAYER_FOLDERS)
@@ -101,7 +133,7 @@ function(_olv_add_layer_checks)
       list(APPEND files ${found})
     endforeach()
     list(SORT files)
-    set(dir ${CMAKE_BINARY_DIR}/layer_checks)
+    set(dir ${OLV_LAYER_CHECK_DIR})
     file(CONFIGURE OUTPUT ${dir}/${layer}.cmake CONTENT [[
 set(LAYER "@layer@")
 set(FILES "@files@")
@@ -110,6 +142,8 @@ set(FORBIDDEN_FOLDERS "@forbidden_folders@")
 set(FORBIDDEN_LAYERS "@forbidden_layers@")
 set(INTERNAL_HEADERS "@internal_headers@")
 set(INTERNAL_LAYERS "@internal_layers@")
+set(WX "@wx@")
+set(WX_BASE_HEADERS "@OLV_WX_BASE_HEADERS@")
 ]] @ONLY)
     add_custom_command(
       OUTPUT ${dir}/${layer}.stamp

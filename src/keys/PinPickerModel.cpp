@@ -133,19 +133,18 @@ int ButtonsPerRow(int clientWidth, int buttonWidth) {
   return 2 * eight < clientWidth ? kWideButtonsPerRow : kButtonsPerRow;
 }
 
-wxRect ButtonRect(int index, int buttonWidth, int perRow) {
+stButtonRect ButtonRect(int index, int buttonWidth, int perRow) {
   if (perRow < 1) perRow = kButtonsPerRow;
   const int column = index % perRow;
   const int row = index / perRow;
-  return wxRect(kMargin + column * (buttonWidth + kMargin), kMargin + row * kRowPitch, buttonWidth,
-                kButtonHeight);
+  return {kMargin + column * (buttonWidth + kMargin), kMargin + row * kRowPitch, buttonWidth, kButtonHeight};
 }
 
 int ScrollRange(int pinCount, bool lcdRemote, int buttonWidth, int perRow) {
   if (pinCount <= (lcdRemote ? 24 : 16)) return 0;
-  const wxRect first = ButtonRect(0, buttonWidth, perRow);
-  const wxRect last = ButtonRect(pinCount - 1, buttonWidth, perRow);
-  return last.GetBottom() + 1 - first.y + kScrollLine;
+  const stButtonRect first = ButtonRect(0, buttonWidth, perRow);
+  const stButtonRect last = ButtonRect(pinCount - 1, buttonWidth, perRow);
+  return last.Bottom() + 1 - first.y + kScrollLine;
 }
 
 }  // namespace pinpicker

@@ -3,7 +3,6 @@
 // each brings out, and where the buttons go.
 #pragma once
 
-#include <wx/gdicmn.h>
 #include <wx/string.h>
 
 #include <cstdint>
@@ -70,9 +69,20 @@ constexpr int kMargin = 10;
 constexpr int kRowPitch = 30;
 constexpr int kButtonHeight = 20;
 constexpr int kScrollLine = 15;
+// A button's place in the picker's client area.
+struct stButtonRect {
+  int x = 0;
+  int y = 0;
+  int width = 0;
+  int height = 0;
+  int Bottom() const { return y + height - 1; }
+  bool operator==(const stButtonRect& other) const {
+    return x == other.x && y == other.y && width == other.width && height == other.height;
+  }
+};
 // 16 when two blocks of eight buttons fit side by side in clientWidth.
 int ButtonsPerRow(int clientWidth, int buttonWidth);
-wxRect ButtonRect(int index, int buttonWidth, int perRow);
+stButtonRect ButtonRect(int index, int buttonWidth, int perRow);
 // The scroll range: zero up to 16 pins (general remote) or 24 (LCD remote).
 int ScrollRange(int pinCount, bool lcdRemote, int buttonWidth, int perRow);
 }  // namespace pinpicker

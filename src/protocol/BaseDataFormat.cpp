@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/ControlIdCounter.h"
 #include "core/FuncRecords.h"
 #include "core/MessageBoxes.h"
 #include "core/ProjectFile.h"
@@ -10,9 +11,6 @@
 namespace olv::protocol {
 
 namespace {
-
-constexpr int kFirstBlockControlId = 6000;
-int g_blockControlId = kFirstBlockControlId;
 
 constexpr char kSendDataKey[] = "SendData";
 constexpr char kFormatTypeKey[] = "FormatType";
@@ -49,8 +47,6 @@ int FindIn(const BlockList& list, const FrameItem* item) {
 }
 
 }  // namespace
-
-int NextBlockControlId() { return g_blockControlId++; }
 
 int CalcBlockWidth(bool head, bool tail, bool kind2Shown, int blockCount, const stBlockWidthArea& area) {
   const int n = std::max(blockCount, 1);
@@ -310,7 +306,7 @@ void CBaseDataFormat::MakeBlock(stListBlock& entry, const stDataItem& item, cons
   block.value_c = item.valueC;
   block.SetAuxText(item.auxText);
   block.value_d = item.valueD;
-  if (!entry.item) entry.item = std::make_unique<CBlockItem>(NextBlockControlId(), text);
+  if (!entry.item) entry.item = std::make_unique<CBlockItem>(TakeNextControlId(), text);
   entry.item->caption = text;
   if (!block.IsBound()) block.BindWnd(entry.item.get(), item.kind);
 }

@@ -20,10 +20,6 @@
 
 namespace olv::protocol {
 
-// The next id of the process-wide counter (from 6000) that names every block
-// button: palette, frame and function blocks alike.
-int NextBlockControlId();
-
 // The width of a frame's blocks: the client width less the margins (and the
 // block rectangle's width where a head or tail block takes it) shared among
 // the frame's blocks, never above the block rectangle's width. A divisor that
@@ -37,7 +33,8 @@ int CalcBlockWidth(bool head, bool tail, bool kind2Shown, int blockCount, const 
 
 // The hidden child button a block is bound to: its caption is the block's
 // text, and its window text names the block everywhere else (saved send data,
-// generated macros).
+// generated macros). Its id comes from the control-id counter
+// (core/ControlIdCounter.h), which function buttons share.
 class CBlockItem : public FrameItem {
  public:
   CBlockItem(int controlId, const wxString& caption) : id(controlId), caption(caption) {}

@@ -102,7 +102,7 @@ TEST(PinPickerModel, ButtonsGoInRowsOfEightOrSixteen) {
   const int w = 40;
   EXPECT_EQ(pinpicker::ButtonsPerRow(2 * (8 * w + 70), w), 8);
   EXPECT_EQ(pinpicker::ButtonsPerRow(2 * (8 * w + 70) + 1, w), 16);
-  EXPECT_EQ(pinpicker::ButtonRect(9, w, 8), wxRect(10 + 1 * 50, 40, w, 20));
+  EXPECT_EQ(pinpicker::ButtonRect(9, w, 8), (pinpicker::stButtonRect{10 + 1 * 50, 40, w, 20}));
   EXPECT_EQ(pinpicker::ScrollRange(16, false, w, 8), 0);
   EXPECT_EQ(pinpicker::ScrollRange(17, false, w, 8), 60 + 20 + 15);
   EXPECT_EQ(pinpicker::ScrollRange(24, true, w, 8), 0);

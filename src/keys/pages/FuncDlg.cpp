@@ -1,10 +1,10 @@
 #include "keys/pages/FuncDlg.h"
 
+#include "core/ControlIdCounter.h"
 #include "core/DocManage.h"
 #include "core/LangText.h"
 #include "keys/pages/KeyButton.h"
 #include "keys/pages/KeyPanels.h"
-#include "ui/ControlIdCounter.h"
 #include "ui/FuncBtn.h"
 #include "ui/shell/PageMessages.h"
 

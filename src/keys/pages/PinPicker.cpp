@@ -8,6 +8,10 @@ bool CIOButton::s_dragging = false;
 namespace {
 const wxColour kGrey(0xC0, 0xC0, 0xC0);
 wxColour ColourOf(std::uint32_t rgb) { return wxColour((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
+wxRect ButtonRect(int index, int buttonWidth, int perRow) {
+  const pinpicker::stButtonRect rect = pinpicker::ButtonRect(index, buttonWidth, perRow);
+  return wxRect(rect.x, rect.y, rect.width, rect.height);
+}
 }  // namespace
 
 CIOButton::CIOButton(CIOSetDlg* picker, int index, const wxRect& rect)
@@ -91,7 +95,7 @@ bool CIOSetDlg::LoadPins(const wxString& chipIni) {
   DestroyButtons();
   const bool complete = m_model.LoadPins(chipIni);
   for (int i = 0; i < m_model.PinCount(); ++i)
-    m_buttons.push_back(new CIOButton(this, i, pinpicker::ButtonRect(i, m_buttonWidth, m_perRow)));
+    m_buttons.push_back(new CIOButton(this, i, ButtonRect(i, m_buttonWidth, m_perRow)));
   Relayout();
   return complete;
 }
@@ -131,7 +135,7 @@ void CIOSetDlg::Relayout() {
 
 void CIOSetDlg::PlaceButtons() {
   for (CIOButton* button : m_buttons) {
-    wxRect rect = pinpicker::ButtonRect(button->GetIndex(), m_buttonWidth, m_perRow);
+    wxRect rect = ButtonRect(button->GetIndex(), m_buttonWidth, m_perRow);
     rect.y -= m_scrollPosition;
     button->SetSize(rect);
   }

@@ -1,4 +1,4 @@
-#include "ui/ControlIdCounter.h"
+#include "core/ControlIdCounter.h"
 
 namespace {
 int g_nextControlId = 6000;

@@ -1,7 +1,8 @@
 # cmake -DOLV_ROOT=<source root> -DWORK=<folder> -DGENERATOR=<generator>
 #       -DCXX=<compiler> -P CheckLayers.cmake
 # Builds the fixture project with one include added at a time and checks that
-# the build fails exactly for the includes that go the wrong way.
+# the build fails exactly for the includes that go the wrong way, wx headers
+# included.
 cmake_minimum_required(VERSION 3.20)
 
 # file | added include line | expected: ok, or the include named in the failure
@@ -19,6 +20,15 @@ set(cases
   "kit/other/Other.cpp|#include \"../shell/Shell.h\"|ok"
   "kit/Kit.cpp|#include <vector>|ok"
   "kit/Kit.cpp|// #include \"kit/shell/Shell.h\" in a comment|ok"
+  "kit/Kit.cpp|#include <wx/window.h>|ok"
+  "kit/Kit.cpp|#include \"plain/Plain.h\"|ok"
+  "kit/Kit.cpp|#include \"plain/PlainInternal.h\"|plain/PlainInternal.h"
+  "base/Base.h|#include <wx/string.h>|ok"
+  "base/Base.cpp|#include <wx/window.h>|wx/window.h"
+  "base/Base.h|#include \"wx/gdicmn.h\"|wx/gdicmn.h"
+  "base/Base.cpp|#include \"plain/Plain.h\"|plain/Plain.h"
+  "base/Base.cpp|#include \"kit/Kit.h\"|kit/Kit.h"
+  "plain/Plain.cpp|#include <wx/string.h>|wx/string.h"
 )
 
 set(src ${WORK}/project)
