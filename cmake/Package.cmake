@@ -1,6 +1,7 @@
 # The Debian package (cpack -G DEB in the build folder): the install layout under /usr.
 # Its dependencies are the Debian packages of the libraries the program and its own
-# libraries link (dpkg-shlibdeps), and the CJK font the texts and PDFs are drawn with.
+# libraries link (dpkg-shlibdeps), TinyXML at least with Debian's parser fixes (as
+# scripts/deps asks), and the CJK font the texts and PDFs are drawn with.
 set(OLV_PACKAGE_MAINTAINER "Olvanta <dev@olvanta.local>" CACHE STRING "Maintainer named in the packages")
 
 set(CPACK_PACKAGE_NAME olvanta)
@@ -18,6 +19,6 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wqy-microhei")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libtinyxml2.6.2v5 (>= 2.6.2-6+deb12u1), fonts-wqy-microhei")
 
 include(CPack)
