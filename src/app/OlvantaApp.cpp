@@ -32,6 +32,19 @@ constexpr int kBuildBrand = 1;
 #else
 constexpr int kBuildBrand = 0;
 #endif
+
+// An install under a prefix (the program in lib/olvanta, see cmake/Install.cmake) has the
+// project file type registered system-wide; registering it for the user as well would
+// show the program twice among the desktop's applications.
+bool FileTypeRegisteredByInstall() {
+#ifdef __WINDOWS__
+  return false;
+#else
+  const wxString share = platform::JoinPath(platform::GetProgramFolder(), "../../share");
+  return platform::PathExists(platform::JoinPath(share, "applications/olvanta.desktop")) &&
+         platform::PathExists(platform::JoinPath(share, "mime/packages/olvanta.xml"));
+#endif
+}
 }  // namespace
 
 COlvantaApp::COlvantaApp() {
@@ -151,6 +164,7 @@ void COlvantaApp::ReportDamagedLanguageFile() {
 }
 
 bool COlvantaApp::RegisterFileType() {
+  if (FileTypeRegisteredByInstall()) return true;
   platform::stFileTypeInfo info;
   const wxString tag = g_BrandFlag != 0 ? "ov" : "lm";
   info.extension = "." + tag + "irprj";

@@ -119,8 +119,14 @@ TEST_F(StartupTest, StartsFromTheInstallFolderOpensTheMainWindowAndRegistersTheF
   EXPECT_TRUE(MainWindowWasShown());
   EXPECT_EQ(Boxes(), "");
 #ifndef __WINDOWS__
-  EXPECT_TRUE(platform::PathExists(home.File(wxString("data/mime/packages/olvanta-") +
-                                             wxString(kProjectExtension).Left(2) + "irprjfile.xml")));
+  const wxString progId = wxString(kProjectExtension).Left(2) + "irprjfile";
+  EXPECT_TRUE(platform::PathExists(home.File("data/mime/packages/olvanta-" + progId + ".xml")));
+  // The desktop entry shows the brand's program icon, which the build puts in the install folder.
+  std::string entry;
+  ASSERT_TRUE(platform::ReadFileBytes(home.File("data/applications/olvanta-" + progId + ".desktop"), entry));
+  const wxString icon = platform::JoinPath(OLV_DIST_DIR, "Images/Olvanta.png");
+  EXPECT_NE(entry.find("\nIcon=" + std::string(icon.utf8_str()) + "\n"), std::string::npos) << entry;
+  EXPECT_TRUE(platform::PathExists(icon));
 #endif
 }
 
