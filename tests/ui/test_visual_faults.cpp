@@ -19,8 +19,8 @@ class ToolTipOnScreenTest : public testsupport::HostFrameTest {
 };
 
 // A tip anchored by its top-left corner: near the right edge it moves left,
-// near the bottom it moves up, and it keeps its size; elsewhere it sits at
-// its anchor.
+// near the bottom it moves up, past the left edge it moves right, and it
+// keeps its size; elsewhere it sits at its anchor.
 TEST_F(ToolTipOnScreenTest, TipNearTheScreenEdgesMovesOntoTheScreen) {
   auto* tip = new CToolTip2();
   ASSERT_TRUE(tip->Create(10, 2, 4, page));
@@ -33,6 +33,7 @@ TEST_F(ToolTipOnScreenTest, TipNearTheScreenEdgesMovesOntoTheScreen) {
       {"right edge", wxPoint(screen.GetRight() - 30, screen.y + 100)},
       {"bottom edge", wxPoint(screen.x + 100, screen.GetBottom() - 5)},
       {"bottom-right corner", wxPoint(screen.GetRight() - 2, screen.GetBottom() - 2)},
+      {"left edge", wxPoint(screen.x - 50, screen.y + 100)},  // a tip placed left of its label
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.where);
