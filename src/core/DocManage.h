@@ -126,7 +126,9 @@ class CDocManage {
   bool PrepareOutputFolder(const wxString& protocolName, const wxString& frameworkName);
   bool CreateOutputFolder(const wxString& relativeSource);
   // Where MakeOutputFolder stopped.
-  enum class OutputStep { kDone, kNoFramework, kCopy, kPreprocess };
+  // kFolder: a folder of the output could not be made (or an earlier output of
+  // the same second emptied); GetFailedPath names it.
+  enum class OutputStep { kDone, kNoFramework, kCopy, kFolder, kPreprocess };
   // PrepareOutputFolder, then overlay's files copied over the output folder
   // and, when preprocess is set, PreprocessFramework over it, with the same
   // result; in a folder made new each file is read once and written once,
@@ -316,6 +318,7 @@ class CDocManage {
   wxString m_templateFailure;
   wxString m_newOutputFolder;  // made by CreateOutputFolder, not yet preprocessed
   wxString m_failedPath;       // see GetFailedPath
+  bool m_failedOnOutputFolder = false;
 
   struct stCopyPlan;
   // The newest framework folder's MCU and protocol folder; empty when missing.
@@ -332,6 +335,9 @@ class CDocManage {
   bool PlanFolderCopy(const wxString& source, const wxString& destination, stCopyPlan& plan);
   bool MakePlannedFolders(const stCopyPlan& plan, std::vector<wxString>* made);
   bool FailOn(const wxString& path);  // keeps the first failure in m_failedPath
+  // The same for a folder of the output that could not be made or emptied.
+  bool FailOnOutputFolder(const wxString& folder);
+  OutputStep CopyFailure() const;
 
   void ResetParams(bool keep);
   void ResetProjectValues();

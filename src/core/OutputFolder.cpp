@@ -198,10 +198,7 @@ bool CDocManage::StartOutputFolder(bool* isNew) {
   OutputFolder = platform::JoinPath(
       ProjectFolder, wxString::Format("%s_%s_%s", ProjectName, now.Format("%Y%m%d"), now.Format("%H%M%S")));
   m_newOutputFolder.clear();
-  if (!RemoveFolderTree(OutputFolder)) {
-    m_failedPath = OutputFolder;
-    return false;
-  }
+  if (!RemoveFolderTree(OutputFolder)) return FailOnOutputFolder(OutputFolder);
   // Only a folder that held nothing before (no kept "src") counts as new.
   *isNew = !wxDirExists(OutputFolder);
   return true;
@@ -221,14 +218,15 @@ CDocManage::OutputStep CDocManage::MakeOutputFolder(const wxString& protocolName
                                                     const wxString& frameworkName, const wxString& overlay,
                                                     bool preprocess) {
   m_failedPath.clear();
+  m_failedOnOutputFolder = false;
   const wxString source = FindFrameworkSource(protocolName, frameworkName);
   if (source.empty()) return OutputStep::kNoFramework;
   bool isNew = false;
-  if (!StartOutputFolder(&isNew)) return OutputStep::kCopy;
+  if (!StartOutputFolder(&isNew)) return CopyFailure();
   if (preprocess && isNew) return WriteDecidedOutput(source, overlay);
 
-  if (!CopyFrameworkToOutput(source, isNew)) return OutputStep::kCopy;
-  if (!CopyTemplateFolder(overlay, OutputFolder)) return OutputStep::kCopy;
+  if (!CopyFrameworkToOutput(source, isNew)) return CopyFailure();
+  if (!CopyTemplateFolder(overlay, OutputFolder)) return CopyFailure();
   if (preprocess && !PreprocessFramework(OutputFolder)) return OutputStep::kPreprocess;
   return OutputStep::kDone;
 }
@@ -255,7 +253,7 @@ CDocManage::OutputStep CDocManage::WriteDecidedOutput(const wxString& source, co
     m_failedPath = preprocessor.FailedFiles().front();
     return OutputStep::kPreprocess;
   }
-  if (!MakePlannedFolders(plan, nullptr)) return OutputStep::kCopy;
+  if (!MakePlannedFolders(plan, nullptr)) return CopyFailure();
   for (const CPreprocessor::stFile& file : files) {
     if (!platform::WriteNewFile(file.path, file.bytes)) {
       m_failedPath = file.path;
@@ -268,6 +266,7 @@ CDocManage::OutputStep CDocManage::WriteDecidedOutput(const wxString& source, co
 bool CDocManage::CopyTemplateFolder(const wxString& source, const wxString& destination,
                                     std::vector<wxString>* made) {
   m_failedPath.clear();
+  m_failedOnOutputFolder = false;
   return CopyFolderTree(source, destination, made);
 }
 
@@ -327,7 +326,7 @@ bool CDocManage::MakePlannedFolders(const stCopyPlan& plan, std::vector<wxString
   for (const wxString& folder : plan.folders) {
     if (wxDirExists(folder)) continue;
     if (!wxMkdir(folder)) {
-      ok = FailOn(folder);
+      ok = FailOnOutputFolder(folder);
       continue;
     }
     if (made) made->push_back(folder);
@@ -338,6 +337,15 @@ bool CDocManage::MakePlannedFolders(const stCopyPlan& plan, std::vector<wxString
 bool CDocManage::FailOn(const wxString& path) {
   if (m_failedPath.empty()) m_failedPath = path;
   return false;
+}
+
+bool CDocManage::FailOnOutputFolder(const wxString& folder) {
+  if (m_failedPath.empty()) m_failedOnOutputFolder = true;
+  return FailOn(folder);
+}
+
+CDocManage::OutputStep CDocManage::CopyFailure() const {
+  return m_failedOnOutputFolder ? OutputStep::kFolder : OutputStep::kCopy;
 }
 
 bool CDocManage::RemoveFolderTree(const wxString& folder) {

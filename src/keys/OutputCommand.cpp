@@ -29,6 +29,7 @@ stOutputResult BuildOutputFolder(CDocManage& doc) {
     case CDocManage::OutputStep::kDone: return stOutputResult{};
     case CDocManage::OutputStep::kNoFramework: return Failure("IDS_FAILED_COPY_PROJECT", wxString());
     case CDocManage::OutputStep::kCopy: return Abandon(doc, "IDS_OUTPUT_COPY_FAILED");
+    case CDocManage::OutputStep::kFolder: return Abandon(doc, "IDS_OUTPUT_FOLDER_FAILED");
     case CDocManage::OutputStep::kPreprocess: return Abandon(doc, "IDS_OUTPUT_PREPROCESS_FAILED");
   }
   return Failure("IDS_OUTPUT_COPY_FAILED", wxString());

@@ -21,12 +21,6 @@ wxString MacroText(const CStringMap& macros, const wxString& name) {
   return it == macros.end() ? wxString() : it->second;
 }
 
-int BitLength(std::uint32_t value) {
-  int length = 0;
-  for (; value != 0; value >>= 1) ++length;
-  return length;
-}
-
 struct stFieldValue {
   std::uint32_t value;
   int bits;
@@ -126,7 +120,7 @@ std::uint32_t FieldComplement(std::uint32_t value, int bits) {
 }
 
 wxString FormatFieldBits(std::uint32_t value, int bits, bool lsbFirst) {
-  const int width = std::max(std::clamp(bits, 0, kMaxFieldBits), BitLength(value));
+  const int width = std::clamp(bits, 0, kMaxFieldBits);
   wxString digits;
   for (int i = width - 1; i >= 0; --i) digits += ((value >> i) & 1u) ? '1' : '0';
   if (lsbFirst) std::reverse(digits.begin(), digits.end());

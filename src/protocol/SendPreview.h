@@ -74,8 +74,8 @@ wxString PreviewTipKey(const CDocManage& doc);
 std::uint32_t FieldComplement(std::uint32_t value, int bits);
 
 // The value as binary digits over bits, most significant first and padded with
-// "0"; reversed when the field goes out LSB first. A value wider than bits
-// keeps all its digits.
+// "0"; reversed when the field goes out LSB first. A field carries its bits
+// and no more: of a value wider than the field only the low bits show.
 wxString FormatFieldBits(std::uint32_t value, int bits, bool lsbFirst);
 
 struct stPreviewBox {

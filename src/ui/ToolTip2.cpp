@@ -4,7 +4,10 @@
 #include "ui/Colors.h"
 
 #include <wx/dcbuffer.h>
+#include <wx/display.h>
 #include <wx/settings.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -14,6 +17,18 @@ wxColour TipTextColour() {
   const wxColour colour = wxSystemSettings::GetColour(wxSYS_COLOUR_INFOTEXT);
   const int luminance = (299 * colour.Red() + 587 * colour.Green() + 114 * colour.Blue()) / 1000;
   return luminance < 128 ? colour : *wxBLACK;
+}
+
+// The box moved left and up as far as it takes to lie wholly on the screen
+// that holds its top-left corner; a box larger than that screen keeps its
+// top-left corner on it.
+wxRect KeptOnScreen(const wxRect& box) {
+  const int index = wxDisplay::GetFromPoint(box.GetTopLeft());
+  const wxRect screen = wxDisplay(index == wxNOT_FOUND ? 0u : static_cast<unsigned>(index)).GetGeometry();
+  wxRect kept = box;
+  kept.x = std::max(screen.x, std::min(kept.x, screen.GetRight() + 1 - kept.width));
+  kept.y = std::max(screen.y, std::min(kept.y, screen.GetBottom() + 1 - kept.height));
+  return kept;
 }
 
 }  // namespace
@@ -74,7 +89,7 @@ wxSize CToolTip2::GetBoxSize() const {
 void CToolTip2::Place(const wxPoint& point) {
   wxPoint screen = point;
   if (m_owner) screen = m_owner->ClientToScreen(point);
-  SetSize(wxRect(screen, GetBoxSize()));
+  SetSize(KeptOnScreen(wxRect(screen, GetBoxSize())));
   wxPopupWindow::Show(true);
   Raise();
   Refresh();

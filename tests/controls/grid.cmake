@@ -21,3 +21,9 @@ olv_add_test(test_grid_input
           ${CMAKE_CURRENT_LIST_DIR}/grid/test_ir_grid.cpp
           ${CMAKE_CURRENT_LIST_DIR}/grid/test_grid_print.cpp
   LIBS olv_controls olv_ui GUI)
+
+# The IR code grid as a user sees it in English and Chinese: headers in view, row button captions.
+olv_add_test(test_ir_grid_looks
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/grid/GridTestSupport.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/grid/test_ir_grid_looks.cpp
+  LIBS olv_controls olv_ui GUI)

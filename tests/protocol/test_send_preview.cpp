@@ -121,9 +121,9 @@ TEST(SendPreview, WideCodesAndInversionsAreShownWhole) {
   EXPECT_EQ(boxes[3].bits, "1101011010");
   EXPECT_EQ(boxes[4].caption, "CONST_CODE1#:0xf0f");
 
-  // A code wider than its field keeps every digit, in either bit order.
-  EXPECT_EQ(FormatFieldBits(0x1FF, 8, false), "111111111");
-  EXPECT_EQ(FormatFieldBits(0x100, 8, true), "000000001");
+  // A code wider than its field shows the field's bits only, in either bit order.
+  EXPECT_EQ(FormatFieldBits(0x1FF, 8, false), "11111111");
+  EXPECT_EQ(FormatFieldBits(0x180, 8, true), "00000001");
   EXPECT_EQ(FormatFieldBits(0, 0, false), "");
   EXPECT_EQ(FieldComplement(0, 32), 0xFFFFFFFFu);
   EXPECT_EQ(FieldComplement(0xFFFF, 255), 0xFFFF0000u);

@@ -167,7 +167,8 @@ TEST_F(WidgetTest, PngPictureFlipsAndTellsThePage) {
 
 TEST_F(WidgetTest, LabelTipAppearsWhenTheMouseRests) {
   CLUEdit input;
-  ASSERT_TRUE(input.Create(120, 100, 26, 80, 1069, page));
+  // Far enough from the screen's left edge for the tip to stand left of the label.
+  ASSERT_TRUE(input.Create(240, 100, 26, 80, 1069, page));
   input.SetLabelText("Boot mark", true);
   input.EnableLabelTip(true);
   int asked = 0;

@@ -6,6 +6,9 @@
 
 #include <wx/renderer.h>
 
+#include <algorithm>
+#include <vector>
+
 wxIMPLEMENT_DYNAMIC_CLASS(CIRGridCtrl, CGridCtrl);
 wxIMPLEMENT_DYNAMIC_CLASS(CIRCellButton, CGridCell);
 wxIMPLEMENT_DYNAMIC_CLASS(CGridCellNumeric, CGridCell);
@@ -18,9 +21,18 @@ namespace {
 constexpr unsigned kNumberFormat =
     gridformat::kCenter | gridformat::kVCenter | gridformat::kSingleLine | gridformat::kEndEllipsis;
 
+// A row button's caption hangs from the top of the button, this far inside
+// its frame (less in a row too low for it, never above the top).
+constexpr int kCaptionTopInset = 3;
+
 }  // namespace
 
-CIRGridCtrl::CIRGridCtrl() : CGridCtrl(0, 0, 0, 0) {}
+CIRGridCtrl::CIRGridCtrl() : CGridCtrl(0, 0, 0, 0) {
+  Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
+    event.Skip();
+    RefitColumns();
+  });
+}
 
 void CIRGridCtrl::ApplyCommonSettings() {
   SetGridBkColor(0xFFFFFF);
@@ -69,16 +81,61 @@ void CIRGridCtrl::SetColumnWidths(int width) {
   SetColumnWidth(kButtonColumn, width);
 }
 
-void CIRGridCtrl::FitTextColumn() {
+void CIRGridCtrl::FitColumns(int column) {
+  m_fitColumn = column;
+  RefitColumns();
+}
+
+int CIRGridCtrl::HeaderWidth(int col) const {
+  CGridCellBase* header = GetRowCount() > 0 ? GetCell(0, col) : nullptr;
+  return header ? std::max(header->GetCellExtent().x, 1) : 1;
+}
+
+int CIRGridCtrl::ColumnRoom() const {
+  const wxSize client = GetClientSize();
+  const wxSize bars = BarSizes();
+  const int state = GetScrollBarState();
+  const int width = client.x + ((state & 2) ? bars.x : 0);
+  const int height = client.y + ((state & 1) ? bars.y : 0);
+  return GetVirtualHeight() > height ? width - bars.x : width;
+}
+
+void CIRGridCtrl::RefitColumns() {
+  const int count = GetColumnCount();
+  if (m_fitColumn < 0 || m_fitColumn >= count || m_refitting || !GetHandle()) return;
+  const int room = ColumnRoom();
+  if (room <= 0) return;
+  m_refitting = true;
+  std::vector<int> widths(static_cast<std::size_t>(count));
+  std::vector<int> spare(static_cast<std::size_t>(count), 0);
   int others = 0;
-  for (int col = 0; col < GetColumnCount(); ++col)
-    if (col != kTextColumn) others += GetColumnWidth(col);
-  int width = GetClientSize().x - others;
-  if (GetRowCount() > 0) {
-    if (CGridCellBase* header = GetCell(0, kTextColumn)) width = std::max(width, header->GetCellExtent().x);
+  int totalSpare = 0;
+  for (int col = 0; col < count; ++col) {
+    const auto c = static_cast<std::size_t>(col);
+    widths[c] = GetColumnWidth(col);
+    if (col == m_fitColumn) continue;
+    others += widths[c];
+    spare[c] = std::max(0, widths[c] - HeaderWidth(col));
+    totalSpare += spare[c];
   }
-  SetColumnWidth(kTextColumn, std::max(width, 1));
-  ResetScrollBars();
+  const auto fit = static_cast<std::size_t>(m_fitColumn);
+  widths[fit] = std::max(HeaderWidth(m_fitColumn), room - others);
+  // What the fitted column needs beyond the room comes from the others' spare
+  // width, each giving its share.
+  int excess = std::min(others + widths[fit] - room, totalSpare);
+  for (int col = 0; col < count && excess > 0 && totalSpare > 0; ++col) {
+    const auto c = static_cast<std::size_t>(col);
+    if (spare[c] == 0) continue;
+    const int take = std::min(excess, (spare[c] * excess + totalSpare - 1) / totalSpare);
+    totalSpare -= spare[c];
+    widths[c] -= take;
+    excess -= take;
+  }
+  for (int col = 0; col < count; ++col) {
+    const int width = widths[static_cast<std::size_t>(col)];
+    if (width != GetColumnWidth(col)) SetColumnWidth(col, width);
+  }
+  m_refitting = false;
 }
 
 void CIRGridCtrl::SetCellText(int row, int col, const wxString& text) {
@@ -110,6 +167,7 @@ int CIRGridCtrl::AppendRow(bool readOnly) {
   if (readOnly) SetReadOnly(row, kTextColumn);
   SetReadOnly(row, kButtonColumn);
   if (!readOnly && m_mode == kDisplayMode) SetCellType(row, kButtonColumn, wxCLASSINFO(CIRCellButton));
+  RefitColumns();
   Refresh(false);
   return 1;
 }
@@ -117,6 +175,7 @@ int CIRGridCtrl::AppendRow(bool readOnly) {
 void CIRGridCtrl::ResetRows() {
   for (int row = GetRowCount() - 1; row >= 1; --row) CGridCtrl::DeleteRow(row);
   if (m_mode == kInputMode && GetRowCount() < m_maxRows) AppendRow(false);
+  RefitColumns();
 }
 
 bool CIRGridCtrl::GetFirstRow(int* row) const {
@@ -159,6 +218,7 @@ bool CIRGridCtrl::DeleteRow(int row) {
       wxDynamicCast(GetCell(last, kButtonColumn), CIRCellButton) != nullptr)
     AppendRow(false);
   m_leftClickDownCell = CCellID();
+  RefitColumns();
   Refresh();
   return true;
 }
@@ -190,7 +250,8 @@ bool CIRCellButton::Draw(wxDC& dc, int row, int col, GridRect rect, bool eraseBk
   if (const wxFont* font = GetFontObject(); font && font->IsOk()) dc.SetFont(*font);
   const wxString caption = GetLangText(grid->GetButtonCaption());
   const wxSize extent = dc.GetTextExtent(caption);
-  dc.DrawText(caption, area.x + (area.width - extent.x) / 2, area.y);
+  const int inset = std::min(kCaptionTopInset, std::max(0, (area.height - extent.y) / 2));
+  dc.DrawText(caption, area.x + (area.width - extent.x) / 2, area.y + inset);
   return drawn;
 }
 

@@ -42,8 +42,13 @@ class CIRGridCtrl : public CGridCtrl {
   void SetMaxRows(int limit) { m_maxRows = limit; }
   int GetMaxRows() const { return m_maxRows; }
   void SetColumnWidths(int width);
-  // The text column takes the client width the other columns leave, never less than its header needs.
-  void FitTextColumn();
+  // The columns fill the client width with no horizontal bar: column takes
+  // the width the others leave, never less than its header needs; when that
+  // is more than they leave, the others give up what they hold beyond their
+  // own headers. The grid fits them again as rows come and go (the vertical
+  // bar takes room) and as its size changes.
+  void FitColumns(int column);
+  void FitTextColumn() { FitColumns(kTextColumn); }
   void SetCellText(int row, int col, const wxString& text);
   // 1 when a row was added, 0 at the row limit.
   int AppendRow(bool readOnly);
@@ -66,11 +71,17 @@ class CIRGridCtrl : public CGridCtrl {
  private:
   void SetReadOnly(int row, int col);
   void ApplyCommonSettings();
+  void RefitColumns();
+  // The width the columns can fill once the vertical bar shows exactly when the rows need it.
+  int ColumnRoom() const;
+  int HeaderWidth(int col) const;
 
   wxString m_buttonCaption;
   int m_mode = kDisplayMode;
   bool m_hexCodes = false;
   int m_maxRows = 0;
+  int m_fitColumn = -1;
+  bool m_refitting = false;
 };
 
 // The push button of a row (column 3); draws the grid's button caption.

@@ -26,6 +26,11 @@ stKeyEnableQueries ServiceQueries() {
   return queries;
 }
 
+// The least size a caption is made smaller to, in points.
+constexpr int kSmallestCaptionPoints = 6;
+// Room kept free beside the caption, inside the frame.
+constexpr int kCaptionPadding = 4;
+
 }  // namespace
 
 CKeyButton::CKeyButton(wxWindow* parent, wxWindowID id, const wxString& text, const wxRect& rect,
@@ -121,18 +126,32 @@ void CKeyButton::OnPaint(wxPaintEvent&) {
   Draw(dc);
 }
 
+CKeyButton::stShownCaption CKeyButton::ShownCaption(wxDC& dc) const {
+  stShownCaption shown{GetLangText(GetCaptionKey()), GetFont()};
+  if (shown.text.empty()) return shown;
+  const wxSize room = GetClientSize() - wxSize(kCaptionPadding, 2);
+  dc.SetFont(shown.font);
+  wxSize extent = dc.GetTextExtent(shown.text);
+  while ((extent.x > room.x || extent.y > room.y) && shown.font.GetPointSize() > kSmallestCaptionPoints) {
+    shown.font.SetPointSize(shown.font.GetPointSize() - 1);
+    dc.SetFont(shown.font);
+    extent = dc.GetTextExtent(shown.text);
+  }
+  if (extent.x > room.x) shown.text = wxControl::Ellipsize(shown.text, dc, wxELLIPSIZE_END, room.x);
+  return shown;
+}
+
 void CKeyButton::Draw(wxDC& dc) {
   const wxRect rect(GetClientSize());
   dc.SetPen(*wxBLACK_PEN);
   dc.SetBrush(wxBrush(FromColorRef(GetBkColor(drawState))));
   dc.DrawRectangle(rect);
-  dc.SetFont(GetFont());
   dc.SetTextForeground(FromColorRef(GetTextColor(drawState)));
   dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
-  const wxString key = GetCaptionKey();
-  if (key.empty()) return;
-  const wxString text = wxControl::Ellipsize(GetLangText(key), dc, wxELLIPSIZE_END, rect.width - 4);
-  dc.DrawLabel(text, rect, wxALIGN_CENTER);
+  if (GetCaptionKey().empty()) return;
+  const stShownCaption shown = ShownCaption(dc);
+  dc.SetFont(shown.font);
+  dc.DrawLabel(shown.text, rect, wxALIGN_CENTER);
 }
 
 // --- Dragging.

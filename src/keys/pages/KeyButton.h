@@ -35,6 +35,15 @@ class CKeyButton : public wxControl, public CKeyButtonModel {
 
   void Redraw();
   void Draw(wxDC& dc);
+  // The caption as Draw shows it: the language text of the caption key in
+  // the button's font, made smaller where it is wider or taller than the
+  // button's inside, and cut short with an ellipsis only where even the
+  // smallest size does not fit.
+  struct stShownCaption {
+    wxString text;
+    wxFont font;
+  };
+  stShownCaption ShownCaption(wxDC& dc) const;
   // A function button's label and tip: the language text of its caption key
   // (the button shows it cut short where it does not fit).
   void ApplyLanguage();

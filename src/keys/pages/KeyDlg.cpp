@@ -26,7 +26,6 @@ CKeyDlg::CKeyDlg(wxWindow* parent) : wxPanel(parent, kTemplateId) {
     size.x = std::max(size.x, m_checks[key]->GetBestSize().x);
     size.y = std::max(size.y, m_checks[key]->GetBestSize().y);
     m_checks[key]->SetSize(size);
-    m_checks[key]->SetBackgroundColour(*wxWHITE);
   }
   Bind(wxEVT_CHECKBOX, &CKeyDlg::OnTouchKeyClicked, this, kFirstCheckId, kFirstCheckId + kKeyCount - 1);
   Bind(wxEVT_SIZE, &CKeyDlg::OnSize, this);

@@ -150,7 +150,6 @@ void CKeyDlgEx::CreateTouchKeys(int count) {
   }
   m_highSensitivity = new wxCheckBox(this, kHighSensitivityId, GetLangText("IDS_HIGHSENSITIVITY"),
                                      wxPoint(a + 55, 4 * (3 * b - 5) + 55), wxSize(3 * a, b));
-  m_highSensitivity->SetBackgroundColour(*wxWHITE);
   m_touchValueDefaults.assign(static_cast<std::size_t>(count), kTouchValueDefault);
   UpdateScrollBars();
   Refresh();

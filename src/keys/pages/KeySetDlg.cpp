@@ -64,6 +64,7 @@ void DrawGround(wxDC& dc, int x, int y) {
 CKeySetDlg::CKeySetDlg(wxWindow* parent)
     : wxPanel(parent, kTemplateId, wxDefaultPosition, wxSize(600, 300), wxFULL_REPAINT_ON_RESIZE) {
   SetBackgroundStyle(wxBG_STYLE_PAINT);
+  SetBackgroundColour(kBackground);
   CreateControls();
   Bind(wxEVT_PAINT, &CKeySetDlg::OnPaint, this);
   Bind(wxEVT_LEFT_DOWN, &CKeySetDlg::OnLeftDown, this);
@@ -106,9 +107,10 @@ void CKeySetDlg::CreateControls() {
   m_previewButton = new wxButton(this, kPreviewId, wxString());
   m_tip = new CImageTipBtn(this, kTipId, platform::JoinPath(g_App.imageFolder, "user_tips.png"),
                            "IDS_USER_TIPS5");
-  for (wxWindow* window : {static_cast<wxWindow*>(m_ledBox), static_cast<wxWindow*>(m_vssBox),
-                           static_cast<wxWindow*>(m_modeLabel), static_cast<wxWindow*>(m_frequencyLabel)})
-    window->SetBackgroundColour(kBackground);
+  // The check boxes take no colour of their own: one would fill their tick's box too and hide the
+  // tick. They show the strip's background as the labels do.
+  for (wxWindow* label : {static_cast<wxWindow*>(m_modeLabel), static_cast<wxWindow*>(m_frequencyLabel)})
+    label->SetBackgroundColour(kBackground);
 }
 
 bool CKeySetDlg::IsLcd() const { return IsLcdRemote(g_DocManage.RemoteType); }

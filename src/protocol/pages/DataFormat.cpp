@@ -510,8 +510,11 @@ void CDataFormat::OnRepeatCodeState(int state) {
 
 // --- Layout.
 
+// The row of blocks starts under the "Send process" label, so that a narrow
+// window still gives each block room for its name; the frame line starts
+// after the label.
 wxRect CDataFormat::DiagramArea() const {
-  const int left = m_processRect.GetRight() + 1;
+  const int left = m_processRect.x;
   const int top = m_processRect.y;
   const int right = GetClientSize().x - 30 - m_sampleRect.width;
   const int bottom = m_sampleRect.GetBottom() + 1 + 40 + (m_processRect.y - m_sampleRect.y);
@@ -624,7 +627,7 @@ void CDataFormat::OnPaint(wxPaintEvent&) {
   const int y = m_model->geometry.top - 20 + m_model->geometry.height / 2 - 4;
   const int arrowWidth = m_arrow.IsOk() ? m_arrow.GetWidth() : 0;
   dc.SetPen(wxPen(wxColour(0, 0, 0)));
-  dc.DrawLine(area.x, y, area.GetRight() + 1 - arrowWidth, y);
+  dc.DrawLine(std::max(area.x, m_processRect.GetRight() + 1), y, area.GetRight() + 1 - arrowWidth, y);
   if (m_arrow.IsOk())
     dc.DrawBitmap(m_arrow, area.GetRight() + 1 - arrowWidth, y - m_arrow.GetHeight() / 2, true);
 }

@@ -44,7 +44,7 @@ class CDataFormat : public CSubBaseDlg, public IShellPageExtras {
 
   olv::protocol::CDataFormat& Model() { return *m_model; }
   CLUEdit* GetEditById(int id);
-  // The diagram area right of the sending-process label.
+  // The diagram area: from the sending-process label to the page's right.
   wxRect DiagramArea() const;
 
  private:

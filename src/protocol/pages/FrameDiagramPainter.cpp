@@ -5,6 +5,8 @@
 #include <wx/dc.h>
 #include <wx/window.h>
 
+#include <algorithm>
+
 namespace olv::protocol {
 
 namespace {
@@ -13,22 +15,52 @@ wxRect ToWxRect(const BlockRect& r) { return wxRect(r.left, r.top, r.Width(), r.
 
 // The smallest size a text is made to fit its block at.
 constexpr int kSmallestPointSize = 6;
+// Room kept free beside a block's text.
+constexpr int kTextPadding = 2;
 
-// Draws text on one line, centred in rect: a text wider than rect is drawn in
-// a smaller font (down to kSmallestPointSize) and what still does not fit is
-// clipped. Returns where it went.
-wxRect DrawCentredText(wxDC& dc, const wxString& text, const wxRect& rect) {
-  wxSize size = dc.GetTextExtent(text);
-  wxFont font = dc.GetFont();
-  for (int points = font.GetPointSize() - 1; size.x > rect.width - 2 && points >= kSmallestPointSize;
-       --points) {
-    font.SetPointSize(points);
-    dc.SetFont(font);
-    size = dc.GetTextExtent(text);
+// The size of lines drawn one under the other.
+wxSize LinesExtent(wxDC& dc, const std::vector<wxString>& lines) {
+  wxSize size;
+  for (const wxString& line : lines) {
+    const wxSize extent = dc.GetTextExtent(line);
+    size.x = std::max(size.x, extent.x);
+    size.y += extent.y;
   }
-  const wxRect at(rect.x + (rect.width - size.x) / 2, rect.y + (rect.height - size.y) / 2, size.x, size.y);
+  return size;
+}
+
+// The two lines of text split where the wider of them is narrowest: at a
+// space (dropped) or after an underscore. Empty when text has no such place.
+std::vector<wxString> TwoLines(wxDC& dc, const wxString& text) {
+  std::vector<wxString> best;
+  int bestWidth = 0;
+  for (size_t i = 0; i + 1 < text.length(); ++i) {
+    const wxUniChar c = text[i];
+    if (c != ' ' && c != '_') continue;
+    std::vector<wxString> lines{text.Left(c == ' ' ? i : i + 1), text.Mid(i + 1)};
+    if (lines[0].empty()) continue;
+    const int width = LinesExtent(dc, lines).x;
+    if (best.empty() || width < bestWidth) {
+      best = lines;
+      bestWidth = width;
+    }
+  }
+  return best;
+}
+
+// Draws text centred in rect as FitBlockText lays it out; returns where it went.
+wxRect DrawCentredText(wxDC& dc, const wxString& text, const wxRect& rect) {
+  const stBlockTextFit fit = FitBlockText(dc, text, rect);
+  dc.SetFont(fit.font);
+  const wxRect at(rect.x + (rect.width - fit.size.x) / 2, rect.y + (rect.height - fit.size.y) / 2, fit.size.x,
+                  fit.size.y);
   wxDCClipper clip(dc, rect);
-  dc.DrawText(text, at.GetPosition());
+  int y = at.y;
+  for (const wxString& line : fit.lines) {
+    const wxSize extent = dc.GetTextExtent(line);
+    dc.DrawText(line, rect.x + (rect.width - extent.x) / 2, y);
+    y += extent.y;
+  }
   return at;
 }
 
@@ -36,6 +68,41 @@ wxRect DrawCentredText(wxDC& dc, const wxString& text, const wxRect& rect) {
 
 wxColour ColourOfBlock(BlockColour colour) {
   return wxColour(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}
+
+stBlockTextFit FitBlockText(wxDC& dc, const wxString& text, const wxRect& rect) {
+  const wxSize room(rect.width - kTextPadding, rect.height);
+  const auto fits = [&](const std::vector<wxString>& lines) {
+    const wxSize size = LinesExtent(dc, lines);
+    return !lines.empty() && size.x <= room.x && size.y <= room.y;
+  };
+  stBlockTextFit fit{{text}, dc.GetFont(), wxSize()};
+  const int largest = fit.font.GetPointSize();
+  // One line while it takes no more than a point off; then two lines, down to
+  // the smallest size; then one line at the smallest.
+  for (const bool split : {false, true}) {
+    for (int points = largest; points >= (split ? kSmallestPointSize : largest - 1); --points) {
+      fit.font.SetPointSize(points);
+      dc.SetFont(fit.font);
+      const std::vector<wxString> lines = split ? TwoLines(dc, text) : std::vector<wxString>{text};
+      if (!fits(lines)) continue;
+      fit.lines = lines;
+      fit.size = LinesExtent(dc, lines);
+      return fit;
+    }
+  }
+  for (int points = largest - 2; points >= kSmallestPointSize; --points) {
+    fit.font.SetPointSize(points);
+    dc.SetFont(fit.font);
+    if (!fits({text})) continue;
+    fit.size = LinesExtent(dc, fit.lines);
+    return fit;
+  }
+  // Nothing fits: the smallest size, on the lines that overflow the least.
+  const std::vector<wxString> split = TwoLines(dc, text);
+  if (!split.empty() && LinesExtent(dc, split).y <= room.y) fit.lines = split;
+  fit.size = LinesExtent(dc, fit.lines);
+  return fit;
 }
 
 void CWindowBlockHost::InvalidateRect(const BlockRect& rect) {

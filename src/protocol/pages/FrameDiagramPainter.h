@@ -11,6 +11,8 @@
 #include <wx/font.h>
 #include <wx/pen.h>
 
+#include <vector>
+
 class wxDC;
 class wxWindow;
 
@@ -28,6 +30,18 @@ enum BlockEdge : int {
 };
 
 wxColour ColourOfBlock(BlockColour colour);
+
+// How a text goes into a block: on one line in dc's font or a point smaller;
+// else on two lines split at a space or after an underscore, in the largest
+// font down to six points that fits the rectangle; else on one line in the
+// largest font that fits. A text that fits in none is laid out at six points
+// and clipped by the block.
+struct stBlockTextFit {
+  std::vector<wxString> lines;
+  wxFont font;
+  wxSize size;  // of the lines together
+};
+stBlockTextFit FitBlockText(wxDC& dc, const wxString& text, const wxRect& rect);
 
 // A window as the owner of blocks: what a block invalidates is repainted (with erase).
 class CWindowBlockHost : public FrameBlockHost {

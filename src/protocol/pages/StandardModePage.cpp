@@ -28,8 +28,8 @@ constexpr char kClassName[] = "CStandardModePage";
 constexpr char kErrorKey[] = "IDS_GET_PORTOCOL_INFO_ERROR";
 constexpr int kTipFontSize = 12;
 
-// The protocol's wave picture, stretched over the window; nothing when the
-// picture does not load.
+// The protocol's wave picture, as large as the window holds it without
+// distorting it, centred; nothing when the picture does not load.
 class CWavePicture : public wxWindow {
  public:
   CWavePicture(wxWindow* parent, wxWindowID id) : wxWindow(parent, id) {
@@ -49,11 +49,21 @@ class CWavePicture : public wxWindow {
     wxAutoBufferedPaintDC dc(this);
     dc.SetBackground(*wxWHITE_BRUSH);
     dc.Clear();
-    const wxSize size = GetClientSize();
-    if (!m_image.IsOk() || size.x <= 0 || size.y <= 0) return;
+    const wxSize client = GetClientSize();
+    if (!m_image.IsOk() || client.x <= 0 || client.y <= 0) return;
+    const wxSize size = FittedSize(m_image.GetSize(), client);
+    if (size.x <= 0 || size.y <= 0) return;
     if (!m_scaled.IsOk() || m_scaled.GetSize() != size)
       m_scaled = wxBitmap(m_image.Scale(size.x, size.y, wxIMAGE_QUALITY_HIGH));
-    dc.DrawBitmap(m_scaled, 0, 0, true);
+    dc.DrawBitmap(m_scaled, (client.x - size.x) / 2, (client.y - size.y) / 2, true);
+  }
+
+  // The largest size of picture's proportions within room.
+  static wxSize FittedSize(const wxSize& picture, const wxSize& room) {
+    if (picture.x <= 0 || picture.y <= 0) return wxSize();
+    if (static_cast<long long>(room.x) * picture.y <= static_cast<long long>(room.y) * picture.x)
+      return wxSize(room.x, static_cast<int>(static_cast<long long>(room.x) * picture.y / picture.x));
+    return wxSize(static_cast<int>(static_cast<long long>(room.y) * picture.x / picture.y), room.y);
   }
 
   wxImage m_image;

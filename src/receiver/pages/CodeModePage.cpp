@@ -237,7 +237,7 @@ bool CCodeModePage::SetUpGrid() {
     else {
       m_grid->SetColumnWidth(CIRGridCtrl::kNumberColumn, 50);
       m_grid->SetColumnWidth(CIRGridCtrl::kCodeColumn, std::max(120, m_grid->GetSize().x - 260));
-      m_grid->SetColumnWidth(CIRGridCtrl::kTextColumn, 150);
+      m_grid->SetColumnWidth(CIRGridCtrl::kTextColumn, 100);
       m_grid->SetColumnWidth(CIRGridCtrl::kButtonColumn, 50);
     }
   }
@@ -245,10 +245,16 @@ bool CCodeModePage::SetUpGrid() {
   m_gridFont.SetFromFont(m_grid->GetFont());
   m_gridFont.SetPointSize(8);
   m_grid->SetFont(m_gridFont.GetFont());
-  if (m_mode == kGeneralMode) m_grid->FitTextColumn();
+  FitGridColumns();
   m_grid->ResetRows();
   FillGridFromProject();
   return true;
+}
+
+// Every column stays in view: the description (general) or the frame text (air) takes the width
+// the others leave.
+void CCodeModePage::FitGridColumns() {
+  m_grid->FitColumns(m_mode == kGeneralMode ? CIRGridCtrl::kTextColumn : CIRGridCtrl::kCodeColumn);
 }
 
 void CCodeModePage::FillGridFromProject() {
@@ -475,7 +481,7 @@ void CCodeModePage::UpdateTexts() {
   const wxString header[] = {"IDS_INDEX", m_mode == kGeneralMode ? "IDS_KEYCODE" : "IDS_DATA",
                              "IDS_ILLUSTRATION", "IDS_ACTION"};
   for (int col = 0; col < 4; ++col) m_grid->SetCellText(0, col, header[col]);
-  if (m_mode == kGeneralMode) m_grid->FitTextColumn();
+  FitGridColumns();
   SetUpTips();
   Refresh();
   RebuildStatusList();

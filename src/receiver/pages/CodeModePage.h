@@ -110,6 +110,7 @@ class CCodeModePage : public CBaseDlg {
   void SetUpBitEdits();
   void SetUpTips();
   void FillGridFromProject();
+  void FitGridColumns();
   void RebuildStatusList();
   wxString StatusLineText(std::size_t index) const;
   IReceiverLink* Link() const;

@@ -255,12 +255,16 @@ void CTDS_History_Dlg::OnTimer(wxTimerEvent&) {
 
 void CTDS_History_Dlg::OnLeftDown(wxMouseEvent& event) {
   const int line = HitTest(event.GetPosition());
-  if (line < 0) return;
+  if (line < 0 || m_openQueued) return;
   m_timer.Stop();
   m_tip->Show(false);
   m_selected = line;
   // The click may open a project that rebuilds the pages; finish this event first.
-  CallAfter([this] { OpenSelected(); });
+  m_openQueued = true;
+  CallAfter([this] {
+    m_openQueued = false;
+    OpenSelected();
+  });
 }
 
 // --- Painting.

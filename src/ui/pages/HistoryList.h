@@ -2,7 +2,7 @@
 // ("name    path") 40 pixels high, with a hover highlight and a tooltip that
 // shows the whole line after half a second. A click opens the line: an
 // example folder with the system's file manager, a recent project in the
-// main window.
+// main window; a double click opens it once.
 #pragma once
 
 #include "ui/FontEx.h"
@@ -79,4 +79,7 @@ class CTDS_History_Dlg : public wxWindow {
   CFontEx m_hotFont;
   CFontEx m_listFont;
   wxTimer m_timer;
+  // A click's open is queued: further presses (the second of a double click)
+  // open nothing more.
+  bool m_openQueued = false;
 };
