@@ -1,11 +1,13 @@
 // The carrier and bit-timing page of a user-defined protocol (template 145):
 // carrier frequency and duty, PDM or Manchester bit timing, the boot (lead)
 // code and the repeat code, each previewed as a wave. Values go to the
-// project document, the project's [Custom] section and the macro table; the
-// rules behind them are in protocol/ModulationModel.h.
+// project document, the project's [Custom] section and the macro table
+// through protocol/ModulationValues.h; the rules behind them are in
+// protocol/ModulationModel.h.
 #pragma once
 
 #include "protocol/ModulationModel.h"
+#include "protocol/ModulationValues.h"
 #include "ui/LUEdit.h"
 #include "ui/SubBaseDlg.h"
 
@@ -51,14 +53,20 @@ class CModulationParam : public CSubBaseDlg {
 
  private:
   void CreateControls();
+  void CreateInputs();
+  void CreateStaticTexts();
+  void CreateChoiceButtons();
+  void CreateTipButtons();
   void BindEvents();
 
   // Definitions.
   bool BuildParamList(const wxString& path);
   bool LoadParamDefinition(int number, CLUEdit& input);
   bool LoadComboItems(int number);
-  void FillMacroTable(CStringMap& table);
-  modulation::stParamValue ValueOf(int controlId) const;
+  // What the controls hold, for the model.
+  modulation::stPageValues ReadValues() const;
+  void RefuseInput(int id, bool empty);
+  bool ShowBitRule(modulation::BitRule rule);
 
   // Handlers.
   void OnModulationType(int id);
@@ -70,6 +78,12 @@ class CModulationParam : public CSubBaseDlg {
   void OnRepeatType(int id);
   void OnEditChanged(wxCommandEvent& event);
   void HandleEditChanged(bool inRange, CLUEdit* input);
+  void ShowBootContent();
+  void ShowMarkSpaceTimes(int waveId, const char* captionKey, bool repaint);
+  void ShowBitTimes(bool bitOne);
+  // The bit previews' labels and captions from the half-bit time; the bit time.
+  long ShowHalfBitTimes();
+  void ShowBootDataTime(long bitTime);
   void OnBackgroundClick(wxMouseEvent& event);
   void OnTabKey(wxKeyEvent& event);
 
@@ -83,6 +97,12 @@ class CModulationParam : public CSubBaseDlg {
   void DrawCarrierWave(std::uint32_t units);
   void RefreshCarrierWave();
   void DrawBootContentWave(CDrawWave* wave);
+  void ResetPreviews();
+  void ShowCarrierValues();
+  void ShowBootValues();
+  void ShowPdmBitValues();
+  void ShowManchesterBitValues();
+  void ShowRepeatValues();
   void AddSegments(CDrawWave* wave, const std::vector<int>& levels, bool repaint);
   void ShowMarkSpace(CDrawWave* wave, const wxString& mark, const wxString& space, bool repaint);
   void SetBitLabels(bool bitOne, const wxString& markText, const wxString& spaceText);
@@ -102,11 +122,24 @@ class CModulationParam : public CSubBaseDlg {
   void SendEditChanged(CLUEdit& input, bool inRange);
   void NotifyDataFormatPage(wxEventType type, int state);
   void ReportChange();
-  void ShiftRadioGroups(int repeatOverflow, int moduleOverflow, int repeatRight, int moduleRight);
   void FitToText(int id);
 
+  // Layout.
+  struct stPlacement {
+    double scale = 1.0;
+    int moduleOverflow = 0;  // how far the module radios run past their group
+    int repeatOverflow = 0;  // and the repeat radios past theirs
+    int moduleRight = 0;
+    int repeatRight = 0;
+    int buttonShift = 0;
+  };
+  void RecheckShownInputs();
+  void PlaceControl(wxWindow& control, int id, wxRect& rect, stPlacement& placement);
+  void PlaceFittedChoice(wxWindow& control, int id, const wxRect& rect, stPlacement& placement);
+  void ShiftRadioGroups(const stPlacement& placement);
+  void ShiftGroup(std::initializer_list<int> ids, std::initializer_list<int> radios, int overflow, int right);
+
   modulation::CParamDefinitions m_definitions;
-  std::vector<int> m_paramList;
   std::vector<modulation::stListItem> m_dutyItems;
   std::array<CLUEdit, modulation::kInputIds.size()> m_edits;
   wxChoice* m_duty = nullptr;
