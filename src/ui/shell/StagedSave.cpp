@@ -36,9 +36,11 @@ bool CStagedProjectSave::Begin() {
 }
 
 bool CStagedProjectSave::Commit() {
-  if (!m_active || (m_batch && !m_batch->Commit())) return false;
-  // What the real file holds and this save did not write stays.
+  if (!m_active) return false;
+  // What the real file holds and this save did not write stays; it joins the
+  // batch, so that the staged file is written once.
   if (!CProjectFile(m_stagedPath).CarryOverMissingFrom(CProjectFile(m_finalPath))) return false;
+  if (m_batch && !m_batch->Commit()) return false;
   if (!platform::ReplaceFileKeepingMode(m_stagedPath, m_finalPath)) return false;
   Discard();
   return true;

@@ -22,9 +22,9 @@ class CStagedProjectSave {
   // document's project-file path at it, so that the pages write their
   // sections there. False (after the document's own message) on failure.
   bool Begin();
-  // Writes the gathered keys, carries over what the real file holds and this
-  // save did not write, and moves the staged file over the real one; false
-  // when any of it fails.
+  // Adds to the gathered keys what the real file holds and this save did not
+  // write, writes them all at once and moves the staged file over the real
+  // one; false when any of it fails.
   bool Commit();
 
   const wxString& GetFinalPath() const { return m_finalPath; }

@@ -219,6 +219,45 @@ TEST(ReceiverBoard, ReconnectOnlyWhenTheBoardStateChanges) {
 
 }  // namespace
 
+// The keys the file on disk holds and no page wrote this time stay, after
+// the ones the save wrote, and the save's own values win.
+TEST(StagedSave, KeysNoPageWroteAreCarriedOverBesideTheSavedOnes) {
+  testsupport::TempDir dir;
+  g_DocManage.ProjectFolder = dir.Path();
+  g_DocManage.ProjectName = "Remote";
+  g_DocManage.McuName = "QK37A0660";
+  const wxString project = g_DocManage.BuildProjectFilePath();
+  ASSERT_TRUE(g_DocManage.CreateProjectFile(false, true));
+  {
+    platform::ProfileWriteBatch onDisk(project);
+    for (int k = 0; k < 300; ++k)
+      ASSERT_TRUE(platform::WriteProfileString(project, "Key1", wxString::Format("Code%d", k), "old"));
+    ASSERT_TRUE(platform::WriteProfileString(project, "Other", "A", "1"));
+    ASSERT_TRUE(onDisk.Commit());
+  }
+  {
+    CStagedProjectSave save;
+    ASSERT_TRUE(save.Begin());
+    ASSERT_TRUE(platform::WriteProfileString(g_DocManage.ProjectFilePath, "Key1", "Code7", "new"));
+    ASSERT_TRUE(platform::WriteProfileString(g_DocManage.ProjectFilePath, "Key1", "Added", "x"));
+    ASSERT_TRUE(save.Commit());
+  }
+  platform::ClearProfileCache();
+  const std::vector<wxString> keys = platform::ReadProfileKeys(project, "Key1");
+  ASSERT_EQ(keys.size(), 301u);
+  EXPECT_EQ(keys[0], "Code7");
+  EXPECT_EQ(keys[1], "Added");
+  EXPECT_EQ(keys[2], "Code0");
+  EXPECT_EQ(platform::ReadProfileString(project, "Key1", "Code7", ""), "new");
+  EXPECT_EQ(platform::ReadProfileString(project, "Key1", "Code299", ""), "old");
+  EXPECT_EQ(platform::ReadProfileString(project, "Other", "A", ""), "1");
+  EXPECT_EQ(platform::ReadProfileString(project, "Project", "MCU", ""), "QK37A0660");
+  g_DocManage.ProjectFolder.clear();
+  g_DocManage.ProjectName.clear();
+  g_DocManage.McuName.clear();
+  g_DocManage.ProjectFilePath.clear();
+}
+
 #ifndef _WIN32
 namespace {
 
