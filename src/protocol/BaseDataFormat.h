@@ -2,7 +2,7 @@
 // file, the definition-to-control list, the palette and frame block lists,
 // the send-format diagrams, load/save of [Custom], validation and macros.
 //
-// CBaseDataFormat is the base of the general page's model (CDataFormat) and
+// CBaseDataFormat is the base of the general page's model (CDataFormatModel) and
 // of the air-conditioner page's. Its virtual operations are a contract with
 // those pages: they are declared below in slot order and keep that order.
 // The page window binds its controls to the plain state the model exposes

@@ -3,7 +3,7 @@
 #include "core/LangText.h"
 #include "core/MessageBoxes.h"
 #include "core/Numbers.h"
-#include "protocol/DataFormat.h"
+#include "protocol/DataFormatModel.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -32,17 +32,17 @@ int ConstCodeOfInput(int id, const int (&ids)[4]) {
 
 // --- Inputs.
 
-void CDataFormat::SetValueRange(stInputState& value, const wxString& bitsText) {
+void CDataFormatModel::SetValueRange(stInputState& value, const wxString& bitsText) {
   if (value.SetRange(0.0, std::pow(2.0, DecimalValue(bitsText)) - 1.0)) value.valueCheck = true;
 }
 
-void CDataFormat::ApplyValueRange(stInputState& value, const wxString& bitsText) {
+void CDataFormatModel::ApplyValueRange(stInputState& value, const wxString& bitsText) {
   value.enabled = true;
   SetValueRange(value, bitsText);
   value.MarkRange();
 }
 
-bool CDataFormat::OnEditFocus(int id) {
+bool CDataFormatModel::OnEditFocus(int id) {
   const int k = id == kAddress ? 0 : ConstCodeOfInput(id, kConstValue);
   if (id != kAddress && k == 0) return true;
   const stInputState& bits = Input(k == 0 ? kAddressBits : kConstBits[k - 1]);
@@ -55,7 +55,7 @@ bool CDataFormat::OnEditFocus(int id) {
   return true;
 }
 
-bool CDataFormat::OnEditChanged(bool valid, int id) {
+bool CDataFormatModel::OnEditChanged(bool valid, int id) {
   stInputState* input = id != 0 ? FindInput(id) : nullptr;
   if (input) {
     input->refused = false;
@@ -97,7 +97,7 @@ bool CDataFormat::OnEditChanged(bool valid, int id) {
 
 // --- Constant codes.
 
-void CDataFormat::ApplyConstCodeEnable(int k, bool enabled) {
+void CDataFormatModel::ApplyConstCodeEnable(int k, bool enabled) {
   stInputState& bits = Input(kConstBits[k - 1]);
   stInputState& value = Input(kConstValue[k - 1]);
   if (enabled) {
@@ -129,13 +129,13 @@ void CDataFormat::ApplyConstCodeEnable(int k, bool enabled) {
   if (k == 4 && enabled && !on(3)) setCode(3, true);
 }
 
-void CDataFormat::EnableConstCode(int k) {
+void CDataFormatModel::EnableConstCode(int k) {
   m_doc.ConstCodeOn[k - 1] = 1;
   Check(kConstEnable[k - 1]).checked = true;
   ApplyConstCodeEnable(k, true);
 }
 
-void CDataFormat::OnConstCodeClicked(int k, bool checked) {
+void CDataFormatModel::OnConstCodeClicked(int k, bool checked) {
   m_doc.ConstCodeOn[k - 1] = checked ? 1 : 0;
   Check(kConstEnable[k - 1]).checked = checked;
   ApplyConstCodeEnable(k, checked);
@@ -143,14 +143,14 @@ void CDataFormat::OnConstCodeClicked(int k, bool checked) {
   ProjectChanged();
 }
 
-void CDataFormat::OnCommandClicked(bool checked) {
+void CDataFormatModel::OnCommandClicked(bool checked) {
   m_doc.CommandOn = checked ? 1 : 0;
   Check(kCommandEnable).checked = checked;
   ApplyConstCodeEnable(1, checked);
   ProjectChanged();
 }
 
-void CDataFormat::ApplyConstPolarity(int k, bool rebuild) {
+void CDataFormatModel::ApplyConstPolarity(int k, bool rebuild) {
   const bool negative = Choice(kConstPolarity[k - 1]).selection == 1;
   const wxString digit = wxString::Format("%d", k);
   for (auto& entry : m_dataBlocks) {
@@ -166,14 +166,14 @@ void CDataFormat::ApplyConstPolarity(int k, bool rebuild) {
   if (rebuild) RebuildDiagrams(1);
 }
 
-void CDataFormat::OnPolarityChanged(int k, int selection) {
+void CDataFormatModel::OnPolarityChanged(int k, int selection) {
   Choice(kConstPolarity[k - 1]).selection = selection;
   ApplyConstPolarity(k, true);
   m_doc.ConstPolarity[k - 1] = selection;
   ProjectChanged();
 }
 
-void CDataFormat::ApplyConstCodeBlocks(bool rebuild) {
+void CDataFormatModel::ApplyConstCodeBlocks(bool rebuild) {
   for (int k = 1; k <= 4; ++k) {
     const bool disabled = m_doc.ConstCodeOn[k - 1] == 0;
     const wxString digit = wxString::Format("%d", k);
@@ -190,7 +190,7 @@ void CDataFormat::ApplyConstCodeBlocks(bool rebuild) {
   }
 }
 
-void CDataFormat::FillPolarityCombos() {
+void CDataFormatModel::FillPolarityCombos() {
   for (int k = 0; k < 4; ++k) {
     stChoiceState& combo = Choice(kConstPolarity[k]);
     combo.entries = {GetLangText("IDS_POSITIVE"), GetLangText("IDS_NEGATIVE")};
@@ -198,7 +198,7 @@ void CDataFormat::FillPolarityCombos() {
   }
 }
 
-void CDataFormat::ShowConstantCodes() {
+void CDataFormatModel::ShowConstantCodes() {
   for (int k = 1; k <= 4; ++k) {
     const bool on = m_doc.ConstCodeOn[k - 1] != 0;
     Check(kConstEnable[k - 1]).checked = on;
@@ -217,7 +217,7 @@ void CDataFormat::ShowConstantCodes() {
 
 // --- Start and toggle bits, send order, send types.
 
-void CDataFormat::ApplyStartBit(bool rebuild) {
+void CDataFormatModel::ApplyStartBit(bool rebuild) {
   const bool on = Check(kStartEnable).checked;
   Check(kStartValue0).enabled = Check(kStartValue1).enabled = on;
   m_sendFormat.SetShown(on);
@@ -227,7 +227,7 @@ void CDataFormat::ApplyStartBit(bool rebuild) {
   if (rebuild) RebuildDiagrams(frameSettled);
 }
 
-void CDataFormat::ApplyToggleBit(bool rebuild) {
+void CDataFormatModel::ApplyToggleBit(bool rebuild) {
   const bool on = Check(kToggleEnable).checked;
   Check(kToggleStart0).enabled = Check(kToggleStart1).enabled = on;
   m_sendFormat.toggle_shown = on;
@@ -237,19 +237,19 @@ void CDataFormat::ApplyToggleBit(bool rebuild) {
   if (rebuild) RebuildDiagrams(frameSettled);
 }
 
-void CDataFormat::OnStartBitClicked(bool checked) {
+void CDataFormatModel::OnStartBitClicked(bool checked) {
   Check(kStartEnable).checked = checked;
   ApplyStartBit(true);
   ProjectChanged();
 }
 
-void CDataFormat::OnToggleBitClicked(bool checked) {
+void CDataFormatModel::OnToggleBitClicked(bool checked) {
   Check(kToggleEnable).checked = checked;
   ApplyToggleBit(true);
   ProjectChanged();
 }
 
-bool CDataFormat::EnableToggleBit(bool enable) {
+bool CDataFormatModel::EnableToggleBit(bool enable) {
   UpdateFrameBlocks(enable, 0);
   stCheckState& toggle = Check(kToggleEnable);
   toggle.enabled = enable;
@@ -260,7 +260,7 @@ bool CDataFormat::EnableToggleBit(bool enable) {
   return true;
 }
 
-void CDataFormat::OnSendOrderClicked(bool lsbFirst) {
+void CDataFormatModel::OnSendOrderClicked(bool lsbFirst) {
   Check(kMsbFirst).checked = !lsbFirst;
   Check(kLsbFirst).checked = lsbFirst;
   if ((m_doc.LsbFirst != 0) == lsbFirst) return;
@@ -269,7 +269,7 @@ void CDataFormat::OnSendOrderClicked(bool lsbFirst) {
   ProjectChanged();
 }
 
-void CDataFormat::OnStartValueClicked(bool one) {
+void CDataFormatModel::OnStartValueClicked(bool one) {
   Check(kStartValue0).checked = !one;
   Check(kStartValue1).checked = one;
   if ((m_doc.StartBitValue != 0) == one) return;
@@ -277,7 +277,7 @@ void CDataFormat::OnStartValueClicked(bool one) {
   ProjectChanged();
 }
 
-void CDataFormat::OnToggleStartClicked(bool one) {
+void CDataFormatModel::OnToggleStartClicked(bool one) {
   Check(kToggleStart0).checked = !one;
   Check(kToggleStart1).checked = one;
   if ((m_doc.ToggleStart != 0) == one) return;
@@ -285,14 +285,14 @@ void CDataFormat::OnToggleStartClicked(bool one) {
   ProjectChanged();
 }
 
-void CDataFormat::RebuildDiagrams(int flag) {
+void CDataFormatModel::RebuildDiagrams(int flag) {
   if (flag == 0) return;
   stChoiceState& sendType = Choice(kSendType);
   sendType.selection = static_cast<int>(sendType.entries.size()) - 1;
   m_doc.FormatType = sendType.selection;
 }
 
-bool CDataFormat::ApplyGroup(int index) {
+bool CDataFormatModel::ApplyGroup(int index) {
   stGroup group;
   if (!ReadGroup(m_definitionFile, index, group)) return false;
   bool startFound = false;
@@ -332,7 +332,7 @@ bool CDataFormat::ApplyGroup(int index) {
   return true;
 }
 
-void CDataFormat::OnSendTypeChanged(int selection) {
+void CDataFormatModel::OnSendTypeChanged(int selection) {
   frameSettled = 0;
   Choice(kSendType).selection = selection;
   if (selection == m_doc.FormatType) {
@@ -361,7 +361,7 @@ void CDataFormat::OnSendTypeChanged(int selection) {
 
 // --- Frame checks.
 
-bool CDataFormat::CheckFrameHasCommandAndConst() {
+bool CDataFormatModel::CheckFrameHasCommandAndConst() {
   int found = 0;
   for (int i = 0; i < m_sendFormat.PlaceCount(); ++i) {
     const FrameItem* item = m_sendFormat.GetBlockWnd(i);
@@ -377,7 +377,7 @@ bool CDataFormat::CheckFrameHasCommandAndConst() {
   return true;
 }
 
-bool CDataFormat::CheckConstCodesPlaced() {
+bool CDataFormatModel::CheckConstCodesPlaced() {
   unsigned mask = 0;
   for (int i = 0; i < m_sendFormat.PlaceCount(); ++i) {
     const FrameItem* item = m_sendFormat.GetBlockWnd(i);
@@ -397,7 +397,7 @@ bool CDataFormat::CheckConstCodesPlaced() {
   return false;
 }
 
-bool CDataFormat::CheckConnectCodeNotLast() {
+bool CDataFormatModel::CheckConnectCodeNotLast() {
   for (CSendFormat* format : {m_firstFormat, m_secondFormat}) {
     if (!format || !format->kind16_shown) continue;
     const FrameItem* last = nullptr;
@@ -412,17 +412,17 @@ bool CDataFormat::CheckConnectCodeNotLast() {
   return true;
 }
 
-bool CDataFormat::ValidateParams(int which) {
+bool CDataFormatModel::ValidateParams(int which) {
   if (!CheckParamEdits()) return false;
   if (which == 0) return CheckFrameHasCommandAndConst() && CheckConstCodesPlaced();
   return CheckFunctionRecords() && CheckConnectCodeNotLast();
 }
 
-bool CDataFormat::OnFrameChanged(CSendFormat*, int) { return CheckFrameHasCommandAndConst(); }
+bool CDataFormatModel::OnFrameChanged(CSendFormat*, int) { return CheckFrameHasCommandAndConst(); }
 
-bool CDataFormat::CheckFrame() { return CheckFrameHasCommandAndConst(); }
+bool CDataFormatModel::CheckFrame() { return CheckFrameHasCommandAndConst(); }
 
-wxString CDataFormat::GetBlockParam(const wxString& name) const {
+wxString CDataFormatModel::GetBlockParam(const wxString& name) const {
   const int index = BlockParamIndex(name);
   return index < 0 ? wxString() : m_doc.GetParam(index);
 }

@@ -2,7 +2,7 @@
 // the SEND_BITS table, and, for a table of frame set-ups made through the
 // page's handlers, the include file and the SEND_BITS file against expected
 // files written by hand; then the failures of the commit.
-#include "protocol/DataFormat.h"
+#include "protocol/DataFormatModel.h"
 #include "protocol/DataFormatGeneration.h"
 #include "protocol/StandardProtocol.h"
 
@@ -197,7 +197,7 @@ class DataFormatFilesTest : public ::testing::Test {
   }
   void TearDown() override { g_MacroMap.clear(); }
 
-  void Type(CDataFormat& page, int id, const char* text) {
+  void Type(CDataFormatModel& page, int id, const char* text) {
     page.FindInput(id)->text = text;
     page.OnEditChanged(true, id);
   }
@@ -215,8 +215,8 @@ TEST_P(DataFormatGoldenTest, IncludeFileAndSendBitsEqualTheExpectedFiles) {
   doc.RepeatCodeOn = s.repeatCode ? 1 : 0;
   doc.NewProject = 1;
   doc.FormatType = -1;
-  CDataFormat page(doc);
-  ASSERT_TRUE(wxFileExists(CDataFormat::DefinitionPathFor(doc.RemoteType)));
+  CDataFormatModel page(doc);
+  ASSERT_TRUE(wxFileExists(CDataFormatModel::DefinitionPathFor(doc.RemoteType)));
   ASSERT_TRUE(page.LoadFromProject()) << "the install's definitions";
   page.OnSendTypeChanged(s.sendType);
 
@@ -270,7 +270,7 @@ INSTANTIATE_TEST_SUITE_P(FrameSetups, DataFormatGoldenTest, ::testing::ValuesIn(
 class DataFormatCommitFailures : public DataFormatFilesTest {
  protected:
   // A page whose frame passes the checks, on definitions whose [FileName] is given.
-  std::unique_ptr<CDataFormat> PageWith(const std::string& fileNames) {
+  std::unique_ptr<CDataFormatModel> PageWith(const std::string& fileNames) {
     std::string definitions = testsupport::ReadBytes(kDefinitions);
     const std::size_t at = definitions.find("[FileName]");
     const std::size_t end = definitions.find("[PD0]");
@@ -278,7 +278,7 @@ class DataFormatCommitFailures : public DataFormatFilesTest {
     testsupport::WriteBytes(dir.File("setting.ini"), definitions);
     doc.NewProject = 1;
     doc.FormatType = -1;
-    auto page = std::make_unique<CDataFormat>(doc);
+    auto page = std::make_unique<CDataFormatModel>(doc);
     page->onFilesGenerated = [this] { ++generated; };
     EXPECT_TRUE(page->LoadFromProjectWith(dir.File("setting.ini")));
     page->OnSendTypeChanged(4);

@@ -1,7 +1,7 @@
 // The data-format page's model: load and save of [Custom], the commit of
 // the page's values, input changes, constant codes, send types, the palette
 // and frame lists, and the frame checks.
-#include "protocol/DataFormat.h"
+#include "protocol/DataFormatModel.h"
 
 #include "core/AppContext.h"
 #include "core/FuncRecords.h"
@@ -33,18 +33,18 @@ class DataFormatModelTest : public ::testing::Test {
     ASSERT_TRUE(CProjectFile(doc.ProjectFilePath).CreateEmpty());
   }
   // A page shown for a new project (nothing read from the project file).
-  std::unique_ptr<CDataFormat> NewPage() {
+  std::unique_ptr<CDataFormatModel> NewPage() {
     doc.NewProject = 1;
     doc.FormatType = -1;
-    auto page = std::make_unique<CDataFormat>(doc);
+    auto page = std::make_unique<CDataFormatModel>(doc);
     EXPECT_TRUE(page->LoadFromProjectWith(kDefinitions));
     return page;
   }
-  static void Type(CDataFormat& page, int id, const wxString& text) {
+  static void Type(CDataFormatModel& page, int id, const wxString& text) {
     page.FindInput(id)->text = text;
     page.OnEditChanged(true, id);
   }
-  static std::vector<wxString> FrameTexts(CDataFormat& page) {
+  static std::vector<wxString> FrameTexts(CDataFormatModel& page) {
     std::vector<wxString> texts;
     for (int i = 0; i < page.SendFormat().PlaceCount(); ++i) {
       if (const FrameItem* item = page.SendFormat().GetBlockWnd(i)) texts.push_back(item->GetCaption());
@@ -116,7 +116,7 @@ TEST_F(DataFormatModelTest, EveryValueRoundTripsThroughTheProjectFile) {
   CDocManage other;
   other.ProjectFilePath = doc.ProjectFilePath;
   other.RepeatCodeOn = 1;
-  CDataFormat reopened(other);
+  CDataFormatModel reopened(other);
   ASSERT_TRUE(reopened.LoadFromProjectWith(kDefinitions));
   EXPECT_EQ(other.LsbFirst, 1);
   EXPECT_EQ(other.StartBitOn, 0);
@@ -169,7 +169,7 @@ TEST_F(DataFormatModelTest, LoadReadsFlagsAsNumbersAndFallsBackToTheLastSendType
   ASSERT_TRUE(file.WriteText("Custom", "COMMAND_BITS", "12"));
   doc.ConstCodeOn[3] = 1;
   doc.SetParam(25, "0x8");
-  CDataFormat page(doc);
+  CDataFormatModel page(doc);
   ASSERT_TRUE(page.LoadFromProjectWith(kDefinitions));
   EXPECT_EQ(doc.LsbFirst, 0);
   EXPECT_EQ(doc.ConstCodeOn[2], 1) << "any non-zero number is on";
@@ -198,7 +198,7 @@ TEST_F(DataFormatModelTest, DefinitionWithoutNameStopsLoadSaveAndValidation) {
   ASSERT_NE(at, std::string::npos);
   definitions.replace(at, 4, "Nome");
   testsupport::WriteBytes(dir.File("setting.ini"), definitions);
-  CDataFormat page(doc);
+  CDataFormatModel page(doc);
   EXPECT_FALSE(page.LoadFromProjectWith(dir.File("setting.ini")));
   EXPECT_FALSE(page.SaveToProject());
   const CProjectFile file(doc.ProjectFilePath);
@@ -298,7 +298,7 @@ TEST_F(DataFormatModelTest, SendTypeAppliesCodesPolaritiesBlocksAndSendOrder) {
   doc.FormatType = -1;
   doc.LsbFirst = 1;
   doc.ConstCodeOn[1] = 0;
-  CDataFormat page(doc);
+  CDataFormatModel page(doc);
   ASSERT_TRUE(page.LoadFromProjectWith(dir.File("setting.ini")));
   EXPECT_EQ(page.FindChoice(kSendType)->entries, (std::vector<wxString>{"NEGATED", "PLAIN", "LAST"}));
   page.OnSendTypeChanged(0);
@@ -367,7 +367,7 @@ TEST_F(DataFormatModelTest, PaletteTakesPlacesTwoToARowAndRebuildsKeepTheirBlock
   std::string definitions = testsupport::ReadBytes(kDefinitions);
   definitions.replace(definitions.find("4=CONST_CODE2"), 2, "4x=");
   testsupport::WriteBytes(dir.File("setting.ini"), definitions);
-  CDataFormat gapped(doc);
+  CDataFormatModel gapped(doc);
   ASSERT_TRUE(gapped.LoadFromProjectWith(dir.File("setting.ini")));
   ASSERT_EQ(gapped.DataBlocks().size(), 9u);
   EXPECT_EQ(gapped.DataBlocks()[4], nullptr);
@@ -499,7 +499,7 @@ TEST_F(DataFormatModelTest, DefinitionWithoutANameRefusesWithAMessage) {
   const wxString definitions = dir.File("setting.ini");
   testsupport::WriteBytes(definitions, text);
   doc.NewProject = 1;
-  CDataFormat page(doc);
+  CDataFormatModel page(doc);
   ASSERT_TRUE(page.LoadFromProjectWith(definitions));
   EXPECT_FALSE(page.ValidateParams(0));
   ASSERT_EQ(boxes.boxes.size(), 1u);
@@ -541,7 +541,7 @@ TEST_F(DataFormatModelTest, TimeBlocksLeaveTheFrameAfterATimeDataDrop) {
   testsupport::WriteBytes(dir.File("setting.ini"), definitions);
   doc.NewProject = 1;
   doc.FormatType = -1;
-  CDataFormat page(doc);
+  CDataFormatModel page(doc);
   ASSERT_TRUE(page.LoadFromProjectWith(dir.File("setting.ini")));
   for (const char* name : {"CONST_CODE1", "IDS_TIME_OPEN", "COMMAND"})
     page.ApplyBlockToSendFormats(name, false, false);
@@ -622,7 +622,7 @@ TEST_F(DataFormatModelTest, ConstantCodeInTheSavedFrameStaysWhenItsFlagWasSavedO
   other.ProjectFilePath = doc.ProjectFilePath;
   other.RepeatCodeOn = 1;
   other.LeadCodeOn = 1;
-  CDataFormat reopened(other);
+  CDataFormatModel reopened(other);
   ASSERT_TRUE(reopened.LoadFromProjectWith(kDefinitions));
   EXPECT_EQ(FrameTexts(reopened), FrameTexts(*page));
   EXPECT_EQ((std::vector<int>(other.ConstCodeOn, other.ConstCodeOn + 4)), (std::vector<int>{1, 1, 1, 0}));

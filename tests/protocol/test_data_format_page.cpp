@@ -131,7 +131,7 @@ class DataFormatPageTest : public testsupport::PageTestBase {
 
   CDataFormat* Page() const { return dynamic_cast<CDataFormat*>(dialog->FindPage(kDataFormatId)); }
   CSubBaseDlg* KeyPage() const { return dialog->FindPage(kKeyConfigId); }
-  olv::protocol::CDataFormat& Model() const { return Page()->Model(); }
+  olv::protocol::CDataFormatModel& Model() const { return Page()->Model(); }
 
   static void Choose(wxWindow* page, int id) {
     PageTestBase::Choose(dynamic_cast<wxRadioButton*>(page->FindWindow(id)));
@@ -613,7 +613,7 @@ TEST_F(DataFormatPageTest, SavedFrameThatDisagreesWithItsOptionsIsReportedAndSho
 // a field dragged onto a full row is refused without a word, the row keeps
 // its last field and the refused block goes back to the palette.
 TEST_F(DataFormatPageTest, FullRowRefusesAnotherFieldSilently) {
-  std::string definitions = ReadFile(olv::protocol::CDataFormat::DefinitionPathFor(0));
+  std::string definitions = ReadFile(olv::protocol::CDataFormatModel::DefinitionPathFor(0));
   const std::size_t count = definitions.find("Count=9");
   const std::size_t frameTemplate = definitions.find("9=DATA,");
   ASSERT_NE(count, std::string::npos);
@@ -634,7 +634,7 @@ TEST_F(DataFormatPageTest, FullRowRefusesAnotherFieldSilently) {
   ASSERT_TRUE(page->LoadFromProjectWith(file));
   auto* sendType = dynamic_cast<wxChoice*>(page->FindWindow(kSendType));
   Pick(sendType, 3);  // three codes and the command
-  olv::protocol::CDataFormat& model = page->Model();
+  olv::protocol::CDataFormatModel& model = page->Model();
   const auto palette = [&](const wxString& name) -> const olv::protocol::CFrameBlock* {
     for (const auto& entry : model.DataBlocks()) {
       if (entry && entry->block.GetText() == name) return &entry->block;

@@ -1,6 +1,6 @@
 // Function buttons, the wave drawing, the scrollable window and the
 // difference-highlighting rich edit, driven as a user drives them.
-#include "ui/DiffRichEdit.h"
+#include "ui/IRRichEdit.h"
 #include "ui/FuncBtn.h"
 #include "ui/ScrollWnd.h"
 #include "ui/ToolTip2.h"

@@ -1,5 +1,5 @@
 // Function button rules, wave geometry, difference runs and scroll steps.
-#include "ui/DiffRichEdit.h"
+#include "ui/IRRichEdit.h"
 #include "ui/FuncBtnLogic.h"
 #include "ui/ScrollWnd.h"
 #include "ui/WaveGeometry.h"

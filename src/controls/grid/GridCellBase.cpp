@@ -2,6 +2,7 @@
 
 #include "controls/grid/GridCell.h"
 #include "controls/grid/GridCtrl.h"
+#include "controls/grid/DCStateGuard.h"
 #include "controls/grid/GridPaint.h"
 #include "core/LangText.h"
 

@@ -1,6 +1,6 @@
 // Drawing primitives of the grid with the rectangle and line rules its
 // geometry assumes (fills exclude right and bottom, lines exclude their end
-// point), the system colours it uses, and a guard that restores a DC.
+// point) and the system colours it uses.
 #pragma once
 
 #include "controls/grid/GridTypes.h"
@@ -33,24 +33,5 @@ void DrawCellText(wxDC& dc, const wxString& text, const GridRect& rect, unsigned
 wxSize CalcTextSize(wxDC& dc, const wxString& text, const GridRect& rect, unsigned format);
 
 bool IsPrinterDC(const wxDC& dc);
-
-// Keeps a DC's font, pen, brush, text colours and background mode, and puts
-// them back when it goes away.
-class CDCStateGuard {
- public:
-  explicit CDCStateGuard(wxDC& dc);
-  ~CDCStateGuard();
-  CDCStateGuard(const CDCStateGuard&) = delete;
-  CDCStateGuard& operator=(const CDCStateGuard&) = delete;
-
- private:
-  wxDC& m_dc;
-  wxFont m_font;
-  wxPen m_pen;
-  wxBrush m_brush;
-  wxColour m_textForeground;
-  wxColour m_textBackground;
-  int m_backgroundMode;
-};
 
 }  // namespace gridpaint

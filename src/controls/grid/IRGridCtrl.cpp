@@ -1,5 +1,6 @@
 #include "controls/grid/IRGridCtrl.h"
 
+#include "controls/grid/DCStateGuard.h"
 #include "controls/grid/GridPaint.h"
 #include "controls/grid/InPlaceEdit.h"
 #include "core/LangText.h"

@@ -6,6 +6,7 @@ target_sources(olv_controls PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/GridGeometry.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridPrefixSums.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridTextLayout.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DCStateGuard.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridPaint.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridCellBase.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridCell.cpp

@@ -154,7 +154,7 @@ const std::pair<int, const char*> kTexts[] = {
 }  // namespace
 
 CDataFormat::CDataFormat(wxWindow* parent)
-    : CSubBaseDlg(kTemplateId, parent), m_model(std::make_unique<olv::protocol::CDataFormat>()) {
+    : CSubBaseDlg(kTemplateId, parent), m_model(std::make_unique<olv::protocol::CDataFormatModel>()) {
   SetBackgroundStyle(wxBG_STYLE_PAINT);
   SetBackgroundColour(*wxWHITE);
   m_painter = std::make_unique<CFrameBlockPainter>(GetFont());
@@ -178,7 +178,7 @@ void CDataFormat::RefreshView(int keep) {
   m_dragged = nullptr;
   m_draggedFromFrame = false;
   m_dropIndex = -1;
-  m_model = std::make_unique<olv::protocol::CDataFormat>();
+  m_model = std::make_unique<olv::protocol::CDataFormatModel>();
   BindModel();
   PlaceModelGeometry();
   ShowModelState();
@@ -243,9 +243,9 @@ void CDataFormat::BindEvents() {
         },
         first, second);
   };
-  radio(kMsbFirst, kLsbFirst, &olv::protocol::CDataFormat::OnSendOrderClicked);
-  radio(kStartValue0, kStartValue1, &olv::protocol::CDataFormat::OnStartValueClicked);
-  radio(kToggleStart0, kToggleStart1, &olv::protocol::CDataFormat::OnToggleStartClicked);
+  radio(kMsbFirst, kLsbFirst, &olv::protocol::CDataFormatModel::OnSendOrderClicked);
+  radio(kStartValue0, kStartValue1, &olv::protocol::CDataFormatModel::OnStartValueClicked);
+  radio(kToggleStart0, kToggleStart1, &olv::protocol::CDataFormatModel::OnToggleStartClicked);
   Bind(
       wxEVT_CHECKBOX,
       [this](wxCommandEvent&) {
@@ -413,7 +413,7 @@ void CDataFormat::ReadControlsIntoModel() {
 // --- Page protocol.
 
 bool CDataFormat::LoadFromProject() {
-  return LoadFromProjectWith(olv::protocol::CDataFormat::DefinitionPathFor(g_DocManage.RemoteType));
+  return LoadFromProjectWith(olv::protocol::CDataFormatModel::DefinitionPathFor(g_DocManage.RemoteType));
 }
 
 bool CDataFormat::LoadFromProjectWith(const wxString& definitionFile) {

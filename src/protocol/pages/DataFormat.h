@@ -1,11 +1,11 @@
 // The data-format page of a general remote's custom protocol (template 146):
 // bit counts, address and constant codes, the send type, send order, start
 // and toggle bits, and the frame diagram the user builds by dragging blocks
-// from the palette of data items. The rules are in protocol/DataFormat.h; this
+// from the palette of data items. The rules are in protocol/DataFormatModel.h; this
 // window binds its controls to that model's state and relays its events.
 #pragma once
 
-#include "protocol/DataFormat.h"
+#include "protocol/DataFormatModel.h"
 #include "protocol/pages/FrameDiagramPainter.h"
 #include "ui/LUEdit.h"
 #include "ui/SubBaseDlg.h"
@@ -42,7 +42,7 @@ class CDataFormat : public CSubBaseDlg, public IShellPageExtras {
   // Without keep, the page starts over with a model no project has filled.
   void RefreshView(int keep) override;
 
-  olv::protocol::CDataFormat& Model() { return *m_model; }
+  olv::protocol::CDataFormatModel& Model() { return *m_model; }
   CLUEdit* GetEditById(int id);
   // The diagram area: from the sending-process label to the page's right.
   wxRect DiagramArea() const;
@@ -83,7 +83,7 @@ class CDataFormat : public CSubBaseDlg, public IShellPageExtras {
   bool IsChecked(int id) const;
   void SetChecked(int id, bool checked);
 
-  std::unique_ptr<olv::protocol::CDataFormat> m_model;
+  std::unique_ptr<olv::protocol::CDataFormatModel> m_model;
   std::unique_ptr<olv::protocol::CFrameBlockPainter> m_painter;
   std::array<CLUEdit, 12> m_edits;
   std::array<CImageTipBtn*, 2> m_tips = {};

@@ -11,7 +11,7 @@
 #include "platform/Format.h"
 #include "receiver/AnalyserResults.h"
 #include "receiver/pages/CodeModePage.h"
-#include "ui/DiffRichEdit.h"
+#include "ui/IRRichEdit.h"
 #include "ui/shell/ShellMessages.h"
 
 #include <wx/checkbox.h>

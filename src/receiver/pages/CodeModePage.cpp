@@ -10,7 +10,7 @@
 #include "core/MessageBoxes.h"
 #include "platform/Format.h"
 #include "platform/Paths.h"
-#include "ui/DiffRichEdit.h"
+#include "ui/IRRichEdit.h"
 #include "ui/ResourceIds.h"
 #include "ui/Resources.h"
 #include "ui/UiMessages.h"

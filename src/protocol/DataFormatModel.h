@@ -42,9 +42,9 @@ wxString BitCountParam(const wxString& decimalText);
 // A stored bit count shown in its decimal input: "0x10" and "16" -> "16".
 wxString BitCountText(const wxString& param);
 
-class CDataFormat : public CBaseDataFormat {
+class CDataFormatModel : public CBaseDataFormat {
  public:
-  explicit CDataFormat(CDocManage& doc = g_DocManage);
+  explicit CDataFormatModel(CDocManage& doc = g_DocManage);
 
   // "setting.ini" of the "Custom" folder of the framework kind's protocols.
   static wxString DefinitionPathFor(int frameworkKind);

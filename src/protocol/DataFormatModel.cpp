@@ -1,5 +1,5 @@
 // The page's state, its definitions, load, show, commit and generation.
-#include "protocol/DataFormat.h"
+#include "protocol/DataFormatModel.h"
 
 #include "core/AppContext.h"
 #include "core/LangText.h"
@@ -66,12 +66,12 @@ wxString BitCountText(const wxString& param) {
   return wxString::Format("%u", static_cast<unsigned>(ParseNumber(param)));
 }
 
-CDataFormat::CDataFormat(CDocManage& doc) : CBaseDataFormat(doc) {
+CDataFormatModel::CDataFormatModel(CDocManage& doc) : CBaseDataFormat(doc) {
   m_firstFormat = &m_sendFormat;
   BuildControls();
 }
 
-void CDataFormat::BuildControls() {
+void CDataFormatModel::BuildControls() {
   for (int id :
        {kAddressBits, kCommandBits2, kAddress, kConstBits[0], kConstBits[1], kConstBits[2], kConstBits[3],
         kCommandBits, kConstValue[0], kConstValue[1], kConstValue[2], kConstValue[3]}) {
@@ -88,28 +88,28 @@ void CDataFormat::BuildControls() {
   }
 }
 
-wxString CDataFormat::DefinitionPathFor(int frameworkKind) {
+wxString CDataFormatModel::DefinitionPathFor(int frameworkKind) {
   const wxString folder = g_App.GetProtocolFolder(frameworkKind);
   if (folder.empty()) return wxString();
   return platform::FindPathNoCase(platform::JoinPath(platform::JoinPath(folder, "Custom"), "setting.ini"));
 }
 
-stInputState* CDataFormat::FindInput(int id) {
+stInputState* CDataFormatModel::FindInput(int id) {
   auto it = m_inputs.find(id);
   return it == m_inputs.end() ? nullptr : &it->second;
 }
 
-stCheckState* CDataFormat::FindCheck(int id) {
+stCheckState* CDataFormatModel::FindCheck(int id) {
   auto it = m_checks.find(id);
   return it == m_checks.end() ? nullptr : &it->second;
 }
 
-stChoiceState* CDataFormat::FindChoice(int id) {
+stChoiceState* CDataFormatModel::FindChoice(int id) {
   auto it = m_choices.find(id);
   return it == m_choices.end() ? nullptr : &it->second;
 }
 
-bool CDataFormat::IsHexadecimalInput(int id) const {
+bool CDataFormatModel::IsHexadecimalInput(int id) const {
   if (id == kAddress) return true;
   for (int value : kConstValue) {
     if (id == value) return true;
@@ -119,7 +119,7 @@ bool CDataFormat::IsHexadecimalInput(int id) const {
 
 // --- Definitions.
 
-bool CDataFormat::SetDefinitionFile(const wxString& path) {
+bool CDataFormatModel::SetDefinitionFile(const wxString& path) {
   m_definitionFile = path;
   RelayoutFormat(m_firstFormat);
   BuildDataBlocks(geometry, path);
@@ -137,12 +137,12 @@ bool CDataFormat::SetDefinitionFile(const wxString& path) {
   return true;
 }
 
-void CDataFormat::ApplyLanguage() {
+void CDataFormatModel::ApplyLanguage() {
   FillPolarityCombos();
   for (int i : {5, 6, 7}) LoadParamDefinition(m_definitionFile, i, Input(kControlList[i]));
 }
 
-bool CDataFormat::LoadGroups() {
+bool CDataFormatModel::LoadGroups() {
   stChoiceState& sendType = Choice(kSendType);
   sendType.entries = ReadGroupNames(m_definitionFile);
   sendType.selection = -1;
@@ -151,9 +151,9 @@ bool CDataFormat::LoadGroups() {
 
 // --- Load.
 
-bool CDataFormat::LoadFromProject() { return LoadFromProjectWith(DefinitionPathFor(m_doc.RemoteType)); }
+bool CDataFormatModel::LoadFromProject() { return LoadFromProjectWith(DefinitionPathFor(m_doc.RemoteType)); }
 
-bool CDataFormat::LoadFromProjectWith(const wxString& definitionFile) {
+bool CDataFormatModel::LoadFromProjectWith(const wxString& definitionFile) {
   SetDefinitionFile(definitionFile);
   if (m_doc.NewProject != 0) {
     if (!ShowStoredValues()) return false;
@@ -211,7 +211,7 @@ bool CDataFormat::LoadFromProjectWith(const wxString& definitionFile) {
 
 // A constant code that the stored frame sends is enabled, whatever its saved
 // flag says: a flag saved as 0 would otherwise take the code out of the frame.
-void CDataFormat::EnableConstCodesInFrame() {
+void CDataFormatModel::EnableConstCodesInFrame() {
   wxString names = m_doc.GetParam(17);
   while (!names.empty()) {
     const int k = ConstCodeNumber(GetNextToken(names, ","));
@@ -221,7 +221,7 @@ void CDataFormat::EnableConstCodesInFrame() {
 
 // --- Showing the stored values.
 
-void CDataFormat::ShowInputsFromParams() {
+void CDataFormatModel::ShowInputsFromParams() {
   const struct {
     int id;
     int param;
@@ -237,7 +237,7 @@ void CDataFormat::ShowInputsFromParams() {
   }
 }
 
-bool CDataFormat::ShowStoredValues() {
+bool CDataFormatModel::ShowStoredValues() {
   ShowAllBlocks(false);
   RelayoutFormat(m_firstFormat);
   Check(kMsbFirst).checked = m_doc.LsbFirst == 0;
@@ -265,7 +265,7 @@ bool CDataFormat::ShowStoredValues() {
   return true;
 }
 
-bool CDataFormat::RefreshParams(int flag) {
+bool CDataFormatModel::RefreshParams(int flag) {
   if (flag == 1) {
     for (int id : {kAddressBits, kCommandBits2, kAddress}) Input(id).text.clear();
     Input(kAddress).enabled = false;
@@ -321,7 +321,7 @@ bool CDataFormat::RefreshParams(int flag) {
 
 // --- Commit.
 
-bool CDataFormat::StorePageData() {
+bool CDataFormatModel::StorePageData() {
   m_doc.LsbFirst = Check(kLsbFirst).checked ? 1 : 0;
   m_doc.StartBitOn = Check(kStartEnable).checked ? 1 : 0;
   m_doc.ToggleBitOn = Check(kToggleEnable).checked ? 1 : 0;
@@ -339,7 +339,7 @@ bool CDataFormat::StorePageData() {
   return true;
 }
 
-bool CDataFormat::WriteSendBitsTable(const wxString& path) {
+bool CDataFormatModel::WriteSendBitsTable(const wxString& path) {
   return olv::protocol::WriteSendBitsTable(path, m_doc, FirstFrameDataFields());
 }
 
@@ -358,7 +358,7 @@ bool ConfirmKeyCodeCut() {
 
 }  // namespace
 
-bool CDataFormat::CheckAndApply() {
+bool CDataFormatModel::CheckAndApply() {
   if (!m_doc.GetProjectFilePath().empty() && !ValidateParams(0)) return false;
   const std::vector<standard::stKeyCut> cuts = standard::KeyCodesToCut(m_doc);
   if (!cuts.empty()) {

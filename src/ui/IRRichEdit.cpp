@@ -1,4 +1,4 @@
-#include "ui/DiffRichEdit.h"
+#include "ui/IRRichEdit.h"
 
 #include <algorithm>
 
