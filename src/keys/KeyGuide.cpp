@@ -19,6 +19,15 @@ wxString GuidePromptKey(int remoteType, int codeMode) {
   return IsStandardCodeMode(codeMode) ? "Prompt_Standard" : "Prompt_UserDef";
 }
 
+bool KeyPageGuideWanted(const wxString& userIni, int remoteType, int codeMode) {
+  if (userIni.empty()) return false;
+  return platform::ReadProfileString(userIni, "Olvanta", GuidePromptKey(remoteType, codeMode), "0") == "0";
+}
+
+void SuppressKeyPageGuide(const wxString& userIni, int remoteType, int codeMode) {
+  platform::WriteProfileString(userIni, "Olvanta", GuidePromptKey(remoteType, codeMode), "1");
+}
+
 wxString GuideListFile(const wxString& protocolFolder, int remoteType, int codeMode) {
   if (!IsGeneralRemote(remoteType))
     return platform::JoinPath(platform::JoinPath(protocolFolder, "Custom"), "KeyConfig.ini");

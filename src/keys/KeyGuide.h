@@ -16,6 +16,11 @@ bool IsKeyPageGuideArmed();
 // "Prompt_Standard" (general remote with a standard code mode 1..14),
 // "Prompt_UserDef" (other general remotes) or "Prompt_UserDef_Air" (LCD).
 wxString GuidePromptKey(int remoteType, int codeMode);
+// The guide is still wanted: userIni is known and its prompt key of the
+// remote is unset or "0".
+bool KeyPageGuideWanted(const wxString& userIni, int remoteType, int codeMode);
+// The guide was seen to its end: its prompt key becomes "1".
+void SuppressKeyPageGuide(const wxString& userIni, int remoteType, int codeMode);
 
 // The file whose [PreviewImages] names the guide's pictures: "Setting.ini"
 // of "Standard" or "Custom" for a general remote, "KeyConfig.ini" of

@@ -6,6 +6,7 @@
 // the [KeyConfig] section.
 #pragma once
 
+#include "keys/KeySourceGeneration.h"
 #include "keys/PinRules.h"
 #include "keys/pages/KeyPanels.h"
 #include "ui/SubBaseDlg.h"
@@ -25,6 +26,7 @@ class CImageTipBtn;
 class CKeyCellEditEvent;
 class CPNGShow;
 class CPngButton;
+class CProjectFile;
 class CShellMessageEvent;
 class wxCheckBox;
 class wxChoice;
@@ -133,28 +135,67 @@ class CKeyConfigDlg : public CSubBaseDlg, public IShellPageExtras {
   const std::vector<wxString>& GetReservedPins() const { return m_rules->Reserved(); }
 
  private:
-  void CreateControls();
-  void BindEvents();
-  void InitGrid();
-  wxString ChipIniPath() const;
-  stPinOptions PinOptions() const;
-  bool IsLcd() const;
+  static constexpr int kGridColumnWidth = 80;
+  static constexpr int kButtonWidth = 100;
+  static constexpr int kButtonHeight = 30;
 
-  // Layout.
-  void PlacePanels();
-  void PlaceInside(wxWindow* panel, const wxRect& group, int rightInset);
-  void LayoutPowerSwitch();
-  void ShowLcdControls(bool lcd);
-  void ShowActionRadios();
-  void ShowDriverPicture();
+  // Controls, events and texts (KeyConfigDlgControls.cpp).
+  void CreateControls();
+  void CreateBasicControls();
+  void CreateDriverControls();
+  void CreateLcdControls();
+  void CreatePanels();
+  void CreateKeySetPanel();
+  void CreatePinPicker();
+  void InitGrid();
+  void CreateFunctionPanels();
+  void BindEvents();
+  void BindControlEvents();
+  void BindKeyLineMessages();
+  void BindPanelRelays();
+  void BindFunctionMessages();
+  void ApplyGroupTexts();
+  void ApplyGridHeaders();
   void FillKeypadCombo();
   void FillCodeTypeCombo();
 
-  // Loading.
-  bool ApplyKeyConfig();
-  void FillSavedKeyGrid();
+  // Layout (KeyConfigDlgLayout.cpp).
+  void PlaceInside(wxWindow* panel, const wxRect& group, int rightInset);
+  void LayoutPinGroup(bool lcd);
+  void LayoutDriverGroup();
+  void LayoutBasicGroup(bool lcd);
+  void LayoutComboRows();
+  void LayoutKeysGroup();
+  void LayoutKeyArea(bool lcd);
+  void LayoutPageButtons();
+  void LayoutPowerSwitch();
+  void PlacePanels();
+  void ShowDriverPicture();
+  void ShowLcdControls(bool lcd);
+  void ShowActionRadios();
 
-  // Handlers.
+  // Pins (KeyConfigDlgPins.cpp).
+  wxString ChipIniPath() const;
+  // The key lines changed: the document's key-pin list follows them.
+  void KeyLinesChanged();
+  void MovePickerToPackage(const wxString& old, const wxString& package);
+  void OnPackageOffered(CShellMessageEvent& event);
+
+  // The page's flow (KeyConfigDlg.cpp).
+  bool IsLcd() const;
+  // The key panel follows the key lines.
+  void SyncKeyPanel();
+  void SetUpKeypadForProject();
+  void LoadPickerForProject();
+  void ShowControlsForProject();
+  void SelectDriverModeRadio();
+  void ShowKeyOptions();
+  bool ApplyKeyConfig();
+  void LoadKeyPanel(const CProjectFile& file);
+  // A general remote's key sources, into the work folder.
+  bool GenerateKeySources();
+  std::vector<stSavedKeyRow> SavedKeyGridRows() const;
+  void FillSavedKeyGrid();
   void OnBack();
   void OnOutput();
   void OnKeypadChange();
@@ -164,17 +205,19 @@ class CKeyConfigDlg : public CSubBaseDlg, public IShellPageExtras {
   void OnChipDriverMode();
   void OnRemPinChange();
   void SetPressAndHold(bool on);
+  bool ConfirmTimerOff();
   void OnDoubleButton();
   void OnActionRadio(int id);
   void ApplyButtonMode();
   void EnableHoldAction(bool on);
   void EnableDoubleAction(bool on);
+  void SelectClickAction();
+  void OnButtonStateChanged();
   void OnKeyCellEdit(CKeyCellEditEvent& event);
-  void OnPackageOffered(CShellMessageEvent& event);
   void OnShowPage(wxShowEvent& event);
   void ShowGuide();
 
-  // Functions on keys.
+  // Functions on keys (KeyConfigFunctions.cpp).
   wxString FunctionListPath() const;
   void LoadFunctionPanel();
   void ReloadFunctionButtons();
@@ -183,15 +226,6 @@ class CKeyConfigDlg : public CSubBaseDlg, public IShellPageExtras {
   void OnKeyRecord(CShellMessageEvent& event);
   // The function on the key leaves it; true when there was one.
   bool ReleaseFunctionOn(int key, bool asDragSource);
-  void OnButtonStateChanged();
-
-  // The key lines changed: the document's key-pin list follows them.
-  void KeyLinesChanged();
-  // "Table.ASM" of a general remote into the work folder.
-  // A general remote's key sources, into the work folder.
-  bool GenerateKeySources();
-  // The key panel follows the key lines.
-  void SyncKeyPanel();
 
   IKeySetPanel* m_keySet = nullptr;
   CIOSetDlg* m_picker = nullptr;
