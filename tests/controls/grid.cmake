@@ -13,7 +13,7 @@ olv_add_test(test_grid_ctrl
           ${CMAKE_CURRENT_LIST_DIR}/grid/test_grid_cells.cpp
           ${CMAKE_CURRENT_LIST_DIR}/grid/test_grid_model.cpp
           ${CMAKE_CURRENT_LIST_DIR}/grid/test_grid_window.cpp
-  LIBS olv_controls olv_ui GUI)
+  LIBS olv_testsupport_state olv_controls olv_ui GUI)
 olv_add_test(test_grid_input
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/grid/GridTestSupport.cpp
           ${CMAKE_CURRENT_LIST_DIR}/grid/GridInputSupport.cpp
@@ -26,4 +26,4 @@ olv_add_test(test_grid_input
 olv_add_test(test_ir_grid_looks
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/grid/GridTestSupport.cpp
           ${CMAKE_CURRENT_LIST_DIR}/grid/test_ir_grid_looks.cpp
-  LIBS olv_controls olv_ui GUI)
+  LIBS olv_testsupport_state olv_controls olv_ui GUI)

@@ -1,6 +1,7 @@
 #include "core/AppContext.h"
 #include "core/FileHelpers.h"
 #include "TempDir.h"
+#include "ProgramState.h"
 
 #include <gtest/gtest.h>
 #include <wx/filename.h>
@@ -33,19 +34,20 @@ TEST(AppContext, PathsAreFoundWithoutRegardToCase) {
 }
 
 TEST(AppContext, PartnerBrandAlwaysStartsInSimplifiedChinese) {
+  testsupport::ProgramState state;
   CAppContext app;
-  g_BrandFlag = 0;
+  state.BrandFlag() = 0;
   app.ChooseLanguage("950", 1252);
   EXPECT_EQ(app.currentLangSection, "936");
   EXPECT_EQ(app.defaultLangSection, "936");
 
-  g_BrandFlag = 1;
+  state.BrandFlag() = 1;
   app.ChooseLanguage("950", 1252);
   EXPECT_EQ(app.currentLangSection, "950");
   app.ChooseLanguage("", 1252);
   EXPECT_EQ(app.currentLangSection, "1252");
   EXPECT_EQ(app.defaultLangSection, "1252");
-  g_BrandFlag = 0;
+  state.BrandFlag() = 0;
 }
 
 }  // namespace

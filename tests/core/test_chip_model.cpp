@@ -3,6 +3,7 @@
 #include "platform/Paths.h"
 #include "MessageRecorder.h"
 #include "TempDir.h"
+#include "ProgramState.h"
 
 #include <gtest/gtest.h>
 
@@ -67,11 +68,12 @@ struct FormatCase {
 
 class ChipFormatTest : public ::testing::Test {
  protected:
+  testsupport::ProgramState state;
+
   void SetUp() override {
-    g_App.langFile = platform::JoinPath(platform::JoinPath(OLV_SOURCE_DIR, "install"), "Lang.ini");
-    g_App.currentLangSection = "1252";
+    state.App().langFile = platform::JoinPath(platform::JoinPath(OLV_SOURCE_DIR, "install"), "Lang.ini");
+    state.App().currentLangSection = "1252";
   }
-  void TearDown() override { g_App.langFile.clear(); }
 
   testsupport::TempDir dir;
   testsupport::CMessageRecorder boxes;

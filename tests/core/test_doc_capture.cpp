@@ -5,6 +5,7 @@
 #include "receiver/IrCapture.h"
 #include "CaptureSynth.h"
 #include "MessageRecorder.h"
+#include "ProgramState.h"
 
 #include <gtest/gtest.h>
 
@@ -14,11 +15,12 @@ using namespace capturesynth;
 
 class DocCaptureTest : public ::testing::Test {
  protected:
+  testsupport::ProgramState state;
+
   void SetUp() override {
-    g_App.langFile = platform::JoinPath(platform::JoinPath(OLV_SOURCE_DIR, "install"), "Lang.ini");
-    g_App.currentLangSection = "1252";
+    state.App().langFile = platform::JoinPath(platform::JoinPath(OLV_SOURCE_DIR, "install"), "Lang.ini");
+    state.App().currentLangSection = "1252";
   }
-  void TearDown() override { g_App.langFile.clear(); }
 
   void Store(CDocManage& doc, const stCapture& capture) {
     doc.StoreCaptureRecord('1', capture.carrierRecord.data(),

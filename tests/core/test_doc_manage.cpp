@@ -5,6 +5,7 @@
 #include "platform/Profile.h"
 #include "MessageRecorder.h"
 #include "TempDir.h"
+#include "ProgramState.h"
 
 #include <gtest/gtest.h>
 #include <wx/filename.h>
@@ -15,10 +16,12 @@ namespace {
 
 class DocTest : public ::testing::Test {
  protected:
+  testsupport::ProgramState state;
+
   void SetUp() override {
-    g_App.BuildInstallPaths(platform::JoinPath(OLV_SOURCE_DIR, "install"));
-    g_App.currentLangSection = "1252";
-    g_FrameworkKind = kFrameworkGeneral;
+    state.App().BuildInstallPaths(platform::JoinPath(OLV_SOURCE_DIR, "install"));
+    state.App().currentLangSection = "1252";
+    state.FrameworkKind() = kFrameworkGeneral;
   }
 
   testsupport::TempDir dir;

@@ -3,6 +3,7 @@
 #include "platform/Profile.h"
 #include "MessageRecorder.h"
 #include "TempDir.h"
+#include "ProgramState.h"
 
 #include <gtest/gtest.h>
 
@@ -10,14 +11,15 @@ namespace {
 
 class FuncRecordsTest : public ::testing::Test {
  protected:
+  testsupport::ProgramState state;
+
   void SetUp() override {
     ini = dir.File("funcs.ini");
-    g_App.langFile = dir.File("Lang.ini");
-    g_App.currentLangSection = "1252";
+    state.App().langFile = dir.File("Lang.ini");
+    state.App().currentLangSection = "1252";
     platform::WriteProfileString(g_App.langFile, "1252", "IDS_LOW", "Low");
     platform::WriteProfileString(g_App.langFile, "1252", "IDS_HIGH", "High");
   }
-  void TearDown() override { g_App.langFile.clear(); }
 
   void Put(const char* section, const char* key, const char* value) {
     platform::WriteProfileString(ini, section, key, value);

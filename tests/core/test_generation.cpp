@@ -4,6 +4,7 @@
 #include "core/ExprEngine.h"
 #include "platform/Paths.h"
 #include "TempDir.h"
+#include "ProgramState.h"
 
 #include <gtest/gtest.h>
 
@@ -28,9 +29,10 @@ std::map<std::string, std::string> ReadTree(const fs::path& root) {
 }
 
 TEST(Generation, FixtureFrameworkMatchesItsGoldenFolder) {
+  testsupport::ProgramState state;
   ASSERT_TRUE(g_ExprEngine.Load(OLV_DIST_DIR));
   testsupport::TempDir dir;
-  g_App.protocolFolder = wxString::FromUTF8((kFixture / "Protocols").u8string().c_str());
+  state.App().protocolFolder = wxString::FromUTF8((kFixture / "Protocols").u8string().c_str());
 
   CDocManage doc;
   doc.ProjectFolder = dir.Path();
@@ -40,11 +42,11 @@ TEST(Generation, FixtureFrameworkMatchesItsGoldenFolder) {
   doc.Keypad = 1;
   ASSERT_TRUE(doc.PrepareOutputFolder("USER_DEF", "IR_FrameWork_USER_DEF"));
 
-  g_MacroMap.clear();
-  g_MacroMap["PROJECT"] = "Demo";
-  g_MacroMap["KEY_COUNT_MACRO"] = "4";
-  g_MacroMap["KEY_TABLE"] = "KEY_TABLE:\r\n\tDB 01H,02H,03H,04H";
-  g_MacroMap["KEY_~DESCRIPTION"] = "; four keys on PA0..PA3";
+  state.Macros().clear();
+  state.Macros()["PROJECT"] = "Demo";
+  state.Macros()["KEY_COUNT_MACRO"] = "4";
+  state.Macros()["KEY_TABLE"] = "KEY_TABLE:\r\n\tDB 01H,02H,03H,04H";
+  state.Macros()["KEY_~DESCRIPTION"] = "; four keys on PA0..PA3";
   const wxString out = doc.GetOutputFolder();
   ASSERT_TRUE(
       doc.WriteTemplateFile(wxString::FromUTF8((kFixture / "Template/Key_Mapping.tpl").u8string().c_str()),
@@ -54,7 +56,7 @@ TEST(Generation, FixtureFrameworkMatchesItsGoldenFolder) {
   const auto produced = ReadTree(fs::path(std::string(out.utf8_str())));
   const auto golden = ReadTree(kFixture / "golden");
   EXPECT_EQ(produced, golden);
-  g_App.protocolFolder.clear();
+  state.App().protocolFolder.clear();
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "core/StringHelpers.h"
 #include "platform/Profile.h"
 #include "TempDir.h"
+#include "ProgramState.h"
 
 #include <gtest/gtest.h>
 #include <wx/filename.h>
@@ -166,16 +167,16 @@ TEST(Files, ListFilesRecursiveSkipsHiddenFolders) {
 
 class BrandTest : public ::testing::Test {
  protected:
-  void TearDown() override { g_BrandFlag = 0; }
+  testsupport::ProgramState state;
 };
 
 TEST_F(BrandTest, ProjectFileExtensionFollowsBrand) {
-  g_BrandFlag = 0;
+  state.BrandFlag() = 0;
   EXPECT_TRUE(IsProjectFileOfBrand("remote.lmirprj"));
   EXPECT_TRUE(IsProjectFileOfBrand("x.y.LMIRPRJ"));
   EXPECT_FALSE(IsProjectFileOfBrand("remote.ovirprj"));
   EXPECT_FALSE(IsProjectFileOfBrand("noext"));
-  g_BrandFlag = 1;
+  state.BrandFlag() = 1;
   EXPECT_TRUE(IsProjectFileOfBrand("remote.ovirprj"));
   EXPECT_FALSE(IsProjectFileOfBrand("remote.lmirprj"));
 }
@@ -194,19 +195,20 @@ TEST_F(BrandTest, ProjectChipPassesWhenTheBrandOffersIt) {
       {1, "", true},
   };
   for (const auto& c : cases) {
-    g_BrandFlag = c.brand;
+    state.BrandFlag() = c.brand;
     const wxString file = dir.File("p.ini");
     platform::WriteProfileString(file, "Project", "MCU", wxString(c.mcu));
     EXPECT_EQ(IsProjectChipOfBrand(file), c.expected) << "brand " << c.brand << " mcu " << c.mcu;
   }
-  g_BrandFlag = 0;
+  state.BrandFlag() = 0;
   EXPECT_FALSE(IsProjectChipOfBrand(dir.File("missing.ini")));
 }
 
 TEST(Firmware, NewestReceiverFirmwareIsFound) {
+  testsupport::ProgramState state;
   testsupport::TempDir dir;
   CreateFolderPath(dir.File("FW"));
-  g_App.installFolder = dir.Path();
+  state.App().installFolder = dir.Path();
   std::uint16_t version = 1;
   EXPECT_FALSE(FindReceiverFirmware(version));
   EXPECT_EQ(version, 0);
@@ -224,7 +226,7 @@ TEST(Firmware, NewestReceiverFirmwareIsFound) {
   EXPECT_EQ(found.path, dir.File("FW/IRRC_Receiver_01a3.bin"));
   EXPECT_EQ(ParseReceiverFirmwareTitle("IRRC_Receiver_zz12"), 0);
   EXPECT_EQ(ParseReceiverFirmwareTitle("irrc_receiver_00ab"), 0xAB);
-  g_App.installFolder.clear();
+  state.App().installFolder.clear();
 }
 
 }  // namespace

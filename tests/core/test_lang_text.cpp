@@ -4,6 +4,7 @@
 #include "platform/Profile.h"
 #include "MessageRecorder.h"
 #include "TempDir.h"
+#include "ProgramState.h"
 
 #include <gtest/gtest.h>
 
@@ -12,10 +13,12 @@ namespace {
 // A language file with a few texts in two sections.
 class LangTextTest : public ::testing::Test {
  protected:
+  testsupport::ProgramState state;
+
   void SetUp() override {
-    g_App.langFile = dir.File("Lang.ini");
-    g_App.currentLangSection = "936";
-    g_App.defaultLangSection = "1252";
+    state.App().langFile = dir.File("Lang.ini");
+    state.App().currentLangSection = "936";
+    state.App().defaultLangSection = "1252";
     auto put = [&](const char* section, const char* key, const wxString& value) {
       platform::WriteProfileString(g_App.langFile, section, key, value);
     };
@@ -33,7 +36,6 @@ class LangTextTest : public ::testing::Test {
     put("936", "S_YES", wxString::FromUTF8("是"));
     put("936", "S_NO", wxString::FromUTF8("否"));
   }
-  void TearDown() override { g_App.langFile.clear(); }
 
   testsupport::TempDir dir;
   testsupport::CMessageRecorder boxes;
@@ -48,7 +50,7 @@ TEST_F(LangTextTest, LineBreaksAndMissingKeys) {
   EXPECT_EQ(GetLangTextEx("IDS_TWO_LINES", true, "1252"), wxString::FromUTF8("第一行\n第二行"));
   EXPECT_EQ(GetLangTextFromFile("IDS_TWO_LINES", dir.File("other.ini")), "IDS_TWO_LINES");
 
-  g_App.langFile = dir.File("missing.ini");
+  state.App().langFile = dir.File("missing.ini");
   EXPECT_EQ(GetLangText("IDS_TWO_LINES"), "IDS_TWO_LINES");
 }
 

@@ -4,6 +4,7 @@
 #include "platform/Paths.h"
 #include "EndedProcess.h"
 #include "TempDir.h"
+#include "ProgramState.h"
 
 #include <gtest/gtest.h>
 #include <wx/filename.h>
@@ -29,8 +30,10 @@ namespace {
 
 class OutputFolderTest : public ::testing::Test {
  protected:
+  testsupport::ProgramState state;
+
   void SetUp() override {
-    g_App.protocolFolder = dir.File("Protocols");
+    state.App().protocolFolder = dir.File("Protocols");
     doc.ProjectFolder = dir.File("project");
     doc.ProjectName = "Remote";
     doc.McuName = "QK37A0660";
@@ -38,7 +41,6 @@ class OutputFolderTest : public ::testing::Test {
     doc.ProtocolType = 2;
     CreateFolderPath(doc.ProjectFolder);
   }
-  void TearDown() override { g_App.protocolFolder.clear(); }
 
   // A file below the protocol folder's "Custom" folder.
   void Framework(const wxString& relative, const std::string& bytes = "x") {

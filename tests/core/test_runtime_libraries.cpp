@@ -4,6 +4,7 @@
 #include "platform/RuntimeLibrary.h"
 #include "MessageRecorder.h"
 #include "TempDir.h"
+#include "ProgramState.h"
 
 #include <gtest/gtest.h>
 #include <wx/filefn.h>
@@ -14,14 +15,13 @@ namespace {
 // An install folder with copies of the built libraries.
 class BindTest : public ::testing::Test {
  protected:
+  testsupport::ProgramState state;
+
   void SetUp() override {
-    g_App.langFile = platform::JoinPath(OLV_DIST_DIR, "Lang.ini");
-    g_App.currentLangSection = "1252";
+    state.App().langFile = platform::JoinPath(OLV_DIST_DIR, "Lang.ini");
+    state.App().currentLangSection = "1252";
   }
-  void TearDown() override {
-    ClearRuntimeEntryPoints();
-    g_App.langFile.clear();
-  }
+  void TearDown() override { ClearRuntimeEntryPoints(); }
 
   void Copy(const char* baseName) {
     const wxString file = platform::LibraryFileName(baseName);

@@ -4,6 +4,7 @@
 #include "core/TextLines.h"
 #include "TempDir.h"
 #include "platform/Paths.h"
+#include "ProgramState.h"
 
 #include <gtest/gtest.h>
 
@@ -11,10 +12,12 @@ namespace {
 
 class TemplateWriterTest : public ::testing::Test {
  protected:
+  testsupport::ProgramState state;
+
   static void SetUpTestSuite() { ASSERT_TRUE(g_ExprEngine.Load(OLV_DIST_DIR)); }
 
   void SetUp() override {
-    g_MacroMap.clear();
+    state.Macros().clear();
     doc.Keypad = 1;
   }
 
@@ -31,10 +34,10 @@ class TemplateWriterTest : public ::testing::Test {
 };
 
 TEST_F(TemplateWriterTest, ExpandsTokensLineByLine) {
-  g_MacroMap["A"] = "5";
-  g_MacroMap["NAME"] = "KEY_TABLE";
-  g_MacroMap["ROWS"] = "0x10";
-  g_MacroMap["KEY_~DESCRIPTION"] = ";; the key table";
+  state.Macros()["A"] = "5";
+  state.Macros()["NAME"] = "KEY_TABLE";
+  state.Macros()["ROWS"] = "0x10";
+  state.Macros()["KEY_~DESCRIPTION"] = ";; the key table";
   struct Case {
     const char* name;
     std::string in;
@@ -73,15 +76,15 @@ TEST_F(TemplateWriterTest, ExpandsTokensLineByLine) {
 }
 
 TEST_F(TemplateWriterTest, LongLinesAreReadWhole) {
-  g_MacroMap["A"] = "5";
+  state.Macros()["A"] = "5";
   const std::string line = std::string(1200, 'x') + "$A$" + std::string(1297, 'y');
   EXPECT_EQ(Write(line), std::string(1200, 'x') + "5" + std::string(1297, 'y'));
 }
 
 TEST_F(TemplateWriterTest, RowScanLinesAreDroppedForStepKeypads) {
-  g_MacroMap["SCAN"] = "CALL ROW_SCAN_LINE";
-  g_MacroMap["VSS"] = "ROWVSS";
-  g_MacroMap["A"] = "1";
+  state.Macros()["SCAN"] = "CALL ROW_SCAN_LINE";
+  state.Macros()["VSS"] = "ROWVSS";
+  state.Macros()["A"] = "1";
   const std::string in = "A $A$ $SCAN$\r\nB $VSS$\r\nC\r\n";
   doc.Keypad = 0;
   EXPECT_EQ(Write(in), "C\r\n");
@@ -90,20 +93,20 @@ TEST_F(TemplateWriterTest, RowScanLinesAreDroppedForStepKeypads) {
 }
 
 TEST_F(TemplateWriterTest, SelfReferringMacroFailsInsteadOfLooping) {
-  g_MacroMap["LOOP"] = "again $LOOP$";
+  state.Macros()["LOOP"] = "again $LOOP$";
   bool ok = true;
   Write("X $LOOP$\r\n", &ok);
   EXPECT_FALSE(ok);
-  g_MacroMap["P"] = "$Q$";
-  g_MacroMap["Q"] = "$P$";
+  state.Macros()["P"] = "$Q$";
+  state.Macros()["Q"] = "$P$";
   Write("X $P$\r\n", &ok);
   EXPECT_FALSE(ok);
 }
 
 TEST_F(TemplateWriterTest, RefusedTokenTellsTheUserTheLibrarysReason) {
-  g_App.BuildInstallPaths(platform::JoinPath(OLV_SOURCE_DIR, "install"));
-  g_App.currentLangSection = "1252";
-  g_MacroMap["A"] = "5";
+  state.App().BuildInstallPaths(platform::JoinPath(OLV_SOURCE_DIR, "install"));
+  state.App().currentLangSection = "1252";
+  state.Macros()["A"] = "5";
 
   wxString value = "kept";
   wxString reason;
@@ -137,10 +140,10 @@ TEST_F(TemplateWriterTest, RefusedTokenTellsTheUserTheLibrarysReason) {
 }
 
 TEST_F(TemplateWriterTest, MacrosThatDoubleEachOtherStopWithAMessage) {
-  g_App.BuildInstallPaths(platform::JoinPath(OLV_SOURCE_DIR, "install"));
-  g_App.currentLangSection = "1252";
-  g_MacroMap["A"] = "$B$$B$";
-  g_MacroMap["B"] = "$A$$A$";
+  state.App().BuildInstallPaths(platform::JoinPath(OLV_SOURCE_DIR, "install"));
+  state.App().currentLangSection = "1252";
+  state.Macros()["A"] = "$B$$B$";
+  state.Macros()["B"] = "$A$$A$";
   bool ok = true;
   const std::string out = Write("OK\r\nX $A$\r\n", &ok);
   EXPECT_FALSE(ok);
@@ -150,12 +153,12 @@ TEST_F(TemplateWriterTest, MacrosThatDoubleEachOtherStopWithAMessage) {
                            "whose values name each other).";
   EXPECT_EQ(doc.GetTemplateFailure(), growing);
   // Slower growth over many rounds stops as well.
-  g_MacroMap["A"] = "$B$]B$";
+  state.Macros()["A"] = "$B$]B$";
   Write("X $A$\r\n", &ok);
   EXPECT_FALSE(ok);
   EXPECT_EQ(doc.GetTemplateFailure(), growing);
   // A long line that settles is written whole.
-  g_MacroMap["WIDE"] = wxString(100000, 'w');
+  state.Macros()["WIDE"] = wxString(100000, 'w');
   EXPECT_EQ(Write("$WIDE$ $WIDE$\r\n", &ok),
             std::string(100000, 'w') + " " + std::string(100000, 'w') + "\r\n");
   EXPECT_TRUE(ok);
@@ -168,6 +171,7 @@ TEST_F(TemplateWriterTest, MissingFilesFail) {
 }
 
 TEST(MacroTokens, FindAndCallbacks) {
+  testsupport::ProgramState state;
   wxString token;
   EXPECT_EQ(FindMacroToken("no dollar", token), 0);
   EXPECT_EQ(FindMacroToken("one $ only", token), -1);
@@ -176,8 +180,8 @@ TEST(MacroTokens, FindAndCallbacks) {
   EXPECT_EQ(FindMacroToken("x $A$ $B$", token), 1);
   EXPECT_EQ(token, "$A$");
 
-  g_MacroMap.clear();
-  g_MacroMap["H"] = "10h";
+  state.Macros().clear();
+  state.Macros()["H"] = "10h";
   int out = 7;
   EXPECT_STREQ(ExprGetRegName("EMPTY", &out), "0");
   EXPECT_EQ(out, 0);

@@ -5,14 +5,17 @@
 #include "core/AppContext.h"
 #include "core/DocManage.h"
 #include "core/ProjectFile.h"
+#include "ProgramState.h"
 
 #include <cstddef>
 #include <cstdint>
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   fuzzsupport::SilenceMessageBoxes();
-  g_App.BuildInstallPaths(OLV_DIST_DIR);
-  g_App.currentLangSection = "1252";
+  // The install the inputs open against, for the fuzzer's whole run.
+  static testsupport::ProgramState state;
+  state.App().BuildInstallPaths(OLV_DIST_DIR);
+  state.App().currentLangSection = "1252";
   return 0;
 }
 

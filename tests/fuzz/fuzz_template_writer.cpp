@@ -5,6 +5,7 @@
 #include "core/DocManage.h"
 #include "core/ExprEngine.h"
 #include "platform/TextFile.h"
+#include "ProgramState.h"
 
 #include <wx/arrstr.h>
 
@@ -21,10 +22,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // Lines up to the first NUL: "NAME=value" macros; after it, the template.
   std::string macros, templ;
   fuzzsupport::SplitInput(data, size, '\0', macros, templ);
-  g_MacroMap.clear();
+  testsupport::ProgramState state;  // each input starts from the same macro table
+  state.Macros().clear();
   const wxString macroText = platform::DecodeText(macros);
   for (const wxString& line : wxSplit(macroText, '\n', '\0')) {
-    if (line.Contains("=")) g_MacroMap[line.BeforeFirst('=')] = line.AfterFirst('=');
+    if (line.Contains("=")) state.Macros()[line.BeforeFirst('=')] = line.AfterFirst('=');
   }
   const wxString in =
       fuzzsupport::WriteScratch("in.tpl", reinterpret_cast<const std::uint8_t*>(templ.data()), templ.size());

@@ -46,8 +46,8 @@ class ExampleSaveTest : public testsupport::PageTestBase {
  protected:
   void SetUp() override {
     ResetToInstalledProgram();
-    g_DocManage.Modified = 0;
-    g_BrandFlag = 0;
+    state.Doc().Modified = 0;
+    state.BrandFlag() = 0;
     RegisterProtocolPages();
     RegisterKeysPages();
     platform::WriteProfileString(GetUserIniPath(), "Olvanta", "Prompt_Standard", "1");
@@ -68,9 +68,9 @@ class ExampleSaveTest : public testsupport::PageTestBase {
     for (const auto& entry : fs::recursive_directory_iterator(platform::ToFsPath(examples)))
       fs::permissions(entry.path(), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                       fs::perm_options::remove);
-    g_App.BuildInstallPaths(install);
-    g_App.protocolFolder = g_App.GetProtocolFolder(0);
-    g_App.icFolder = g_App.GetIcFolder(0);
+    state.App().BuildInstallPaths(install);
+    state.App().protocolFolder = g_App.GetProtocolFolder(0);
+    state.App().icFolder = g_App.GetIcFolder(0);
     shipped = Tree(examples);
     mine = work.File("mine");
     fs::create_directory(platform::ToFsPath(mine));
@@ -85,7 +85,6 @@ class ExampleSaveTest : public testsupport::PageTestBase {
     // The copies are the user's again, so that the temporary folder goes.
     for (const auto& entry : fs::recursive_directory_iterator(platform::ToFsPath(examples)))
       fs::permissions(entry.path(), fs::perms::owner_write, fs::perm_options::add);
-    g_DocManage.Modified = 0;
     for (int id : {kStandardModePageId, kModulationParamId, kDataFormatId, kKeyConfigId})
       RegisterShellPage(id, nullptr);
   }
@@ -97,12 +96,12 @@ class ExampleSaveTest : public testsupport::PageTestBase {
     const wxString project =
         platform::JoinPath(platform::JoinPath(examples, kExample), "NEC_TV_Remote.lmirprj");
     ASSERT_EQ(dialog->OpenProjectFile(project), 2);
-    g_App.protocolFolder = g_App.GetProtocolFolder(0);
+    state.App().protocolFolder = g_App.GetProtocolFolder(0);
     dialog->FindPage(kStandardModePageId)->RequestNextPage(1, 0);
     testsupport::PumpEvents();
     ASSERT_EQ(dialog->GetCurrentPage(), KeyPage());
     recorder.boxes.clear();
-    g_DocManage.Modified = 1;
+    state.Doc().Modified = 1;
     recorder.answers.push_back(platform::kIdCancel);
     Press(KeyPage()->FindWindow(CKeyConfigDlg::kOutputId));
   }
@@ -133,7 +132,7 @@ TEST_F(ExampleSaveTest, FirstSaveCopiesTheExampleToTheChosenFolderAndOutputsTher
                   platform::FormatChecked(GetLangText("IDS_BUILD_OK"), {platform::FormatArg(output)}));
 
         // The copy is the project now: a later save asks nothing.
-        g_DocManage.Modified = 1;
+        state.Doc().Modified = 1;
         EXPECT_TRUE(dialog->SaveProject());
         EXPECT_EQ(chooserTitles.size(), 1u);
       },
@@ -159,7 +158,7 @@ TEST_F(ExampleSaveTest, CancelledOrTakenFolderSavesNothingAndOutputsNothing) {
           } else {
             EXPECT_TRUE(recorder.boxes.empty());
           }
-          g_DocManage.Modified = 0;
+          state.Doc().Modified = 0;
         },
         ExpressionLibrary::kBuilt);
   }

@@ -4,6 +4,7 @@
 #include "platform/Profile.h"
 #include "platform/TextFile.h"
 #include "TempDir.h"
+#include "ProgramState.h"
 
 #include <gtest/gtest.h>
 
@@ -11,11 +12,12 @@ namespace {
 
 class FunctionListTest : public ::testing::Test {
  protected:
+  testsupport::ProgramState state;
+
   void SetUp() override {
     platform::ClearProfileCache();
-    g_FuncRecords.Clear();
+    state.FuncRecords().Clear();
   }
-  void TearDown() override { g_FuncRecords.Clear(); }
 
   wxString Write(const std::string& text) {
     const wxString path = dir.File("KeyConfig.ini");
@@ -23,11 +25,11 @@ class FunctionListTest : public ::testing::Test {
     platform::ClearProfileCache();
     return path;
   }
-  static void StoreRecordOpenOnly() {
+  void StoreRecordOpenOnly() {
     stFuncRecord record;
     record.OpenEnable = 1;
     record.CloseEnable = 0;
-    g_FuncRecords.StoreFuncRecord(6, record);
+    state.FuncRecords().StoreFuncRecord(6, record);
   }
   testsupport::TempDir dir;
 };

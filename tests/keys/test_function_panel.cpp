@@ -22,6 +22,7 @@
 #include "MessageRecorder.h"
 #include "TempDir.h"
 #include "UiEvents.h"
+#include "ProgramTestBase.h"
 
 #include <gtest/gtest.h>
 #include <wx/checkbox.h>
@@ -106,23 +107,10 @@ class CSentFunctions : public CFuncBtnServices {
   bool IsAirFuncInSendData(int number, int list) override { return list == 1 || number != 9; }
 };
 
-class FunctionPanelTest : public ::testing::Test {
+class FunctionPanelTest : public testsupport::ProgramTestBase {
  protected:
-  static void SetUpTestSuite() {
-    home = new testsupport::TempDir();
-    testsupport::PointUserFoldersAt(*home);
-  }
-  static void TearDownTestSuite() {
-    delete home;
-    home = nullptr;
-  }
-
   void SetUp() override {
-    platform::ClearProfileCache();
-    g_App.BuildInstallPaths(platform::JoinPath(OLV_SOURCE_DIR, "install"));
-    g_App.currentLangSection = g_App.defaultLangSection = "1252";
-    g_DocManage.Reset(true, false);
-    g_MacroMap.clear();
+    ResetToInstalledProgram();
     SetFuncBtnServices(&services);
     RegisterKeyPanel([this](wxWindow* parent) {
       keyPanel = new CTestKeyPanel(parent);
@@ -134,18 +122,11 @@ class FunctionPanelTest : public ::testing::Test {
     host.reset();
     RegisterKeyPanel(nullptr);
     SetFuncBtnServices(nullptr);
-    g_FuncRecords.Clear();
-    g_DocManage.SetNewProject(false);
-    g_DocManage.FunctionBlocks.clear();
-    g_DocManage.UserFunctionBlocks.clear();
-    g_DocManage.Modified = 0;
-    g_DocManage.ProjectName.clear();
-    g_MacroMap.clear();
   }
 
   // The air data format's functions 0..10 and one user function (11).
-  static void StoreRecords() {
-    g_FuncRecords.Clear();
+  void StoreRecords() {
+    state.FuncRecords().Clear();
     for (int number = 0; number <= 11; ++number) {
       stFuncRecord record;
       record.OpenEnable = 1;
@@ -156,24 +137,24 @@ class FunctionPanelTest : public ::testing::Test {
         record.ModeSelect = 0x1F;
         record.Data = {{0, "Auto", ""}, {1, "Cool", ""}, {2, "Heat", ""}};
       }
-      g_FuncRecords.StoreFuncRecord(number, record);
+      state.FuncRecords().StoreFuncRecord(number, record);
     }
-    g_DocManage.FunctionBlocks.assign(11, stFunctionBlock{});
-    g_DocManage.UserFunctionBlocks = {stFunctionBlock{"Eco", 1}};
+    state.Doc().FunctionBlocks.assign(11, stFunctionBlock{});
+    state.Doc().UserFunctionBlocks = {stFunctionBlock{"Eco", 1}};
   }
 
   CKeyConfigDlg* MakePage(int remoteType, bool newProject) {
     host.reset();
     keyPanel = nullptr;
-    g_FrameworkKind = remoteType;
-    g_App.protocolFolder = g_App.GetProtocolFolder(remoteType);
-    g_App.icFolder = g_App.GetIcFolder(remoteType);
-    g_DocManage.RemoteType = remoteType;
-    g_DocManage.McuName = "QK52A160";
-    g_DocManage.PackageName = "52 LQFP";
-    g_DocManage.ProjectFilePath = project;
-    g_DocManage.ProjectName = "Remote";
-    g_DocManage.SetNewProject(newProject);
+    state.FrameworkKind() = remoteType;
+    state.App().protocolFolder = g_App.GetProtocolFolder(remoteType);
+    state.App().icFolder = g_App.GetIcFolder(remoteType);
+    state.Doc().RemoteType = remoteType;
+    state.Doc().McuName = "QK52A160";
+    state.Doc().PackageName = "52 LQFP";
+    state.Doc().ProjectFilePath = project;
+    state.Doc().ProjectName = "Remote";
+    state.Doc().SetNewProject(newProject);
     host = std::make_unique<testsupport::HostFrame>(wxSize(1200, 760), wxPoint(20, 20),
                                                     testsupport::HostContent::Empty);
     auto* page = new CKeyConfigDlg(host->Frame());
@@ -231,7 +212,6 @@ class FunctionPanelTest : public ::testing::Test {
     return summaries;
   }
 
-  static testsupport::TempDir* home;
   testsupport::TempDir work;
   wxString project = work.File("Remote.ovirprj");
   testsupport::CMessageRecorder recorder;
@@ -239,8 +219,6 @@ class FunctionPanelTest : public ::testing::Test {
   CTestKeyPanel* keyPanel = nullptr;
   std::unique_ptr<testsupport::HostFrame> host;
 };
-
-testsupport::TempDir* FunctionPanelTest::home = nullptr;
 
 const char kOpenFunc[] =
     "#define FUNC_ON_CLICK_ACTION_0 FUNC_POWER_OFF();\r\n"
@@ -351,15 +329,15 @@ TEST_F(FunctionPanelTest, FunctionsDraggedOntoKeysForEachActionSaveAndReopen) {
             (std::vector<wxString>{"IDS_SWITCH;IDS_SWITCH;;;;", "IDS_MODE;;;;;", "Eco;Eco;;;;",
                                    "IDS_TEMP_UP;;IDS_TEMP_UP;;;", ";;;;;", "IDS_TURBO;;;;IDS_TURBO;"}));
   testsupport::SaveWindowScreenshot(host->Frame(), "function_list.png");
-  g_App.currentLangSection = "936";
+  state.App().currentLangSection = "936";
   page->ApplyLanguage();
   EXPECT_EQ(Function(page, "IDS_SWING")->GetLabel(), GetLangText("IDS_SWING"));
   testsupport::SaveWindowScreenshot(host->Frame(), "function_list_zh.png");
-  g_App.currentLangSection = "1252";
+  state.App().currentLangSection = "1252";
   page->ApplyLanguage();
 
   // Leaving the page forward writes the action defines.
-  g_MacroMap["Carrier"] = "38";
+  state.Macros()["Carrier"] = "38";
   ASSERT_TRUE(page->CheckAndApply());
   ExpectActionMacros();
   EXPECT_EQ(g_MacroMap["Carrier"], "38") << "the page adds to the table";
@@ -377,10 +355,10 @@ TEST_F(FunctionPanelTest, FunctionsDraggedOntoKeysForEachActionSaveAndReopen) {
       << "an LCD remote writes no saved key values";
 
   // Reopened: the document reads its key settings, the page its panels.
-  g_DocManage.ButtonMode = 0;
-  g_DocManage.PressAndHold = g_DocManage.DoubleButton = 0;
-  g_MacroMap.clear();
-  CProjectFile(project).ReadKeySettings(g_DocManage);
+  state.Doc().ButtonMode = 0;
+  state.Doc().PressAndHold = state.Doc().DoubleButton = 0;
+  state.Macros().clear();
+  CProjectFile(project).ReadKeySettings(state.Doc());
   ASSERT_EQ(g_DocManage.ButtonMode, 2);
   page = MakePage(kRemoteLcdStandard, false);
   EXPECT_EQ(Summaries(), summaries);
@@ -398,7 +376,7 @@ TEST_F(FunctionPanelTest, BadActionDataIsReportedAndWritesNothing) {
   DragOntoKey(page, "IDS_WIND_SPEED", 2);
   // The fan's parameter values are gone: its line cannot be filled.
   Function(page, "IDS_WIND_SPEED")->ParamValues().clear();
-  g_MacroMap = {{"OpenFunc", "earlier"}};
+  state.Macros() = {{"OpenFunc", "earlier"}};
   recorder.boxes.clear();
   EXPECT_FALSE(page->CheckAndApply());
   ASSERT_EQ(recorder.boxes.size(), 1u);
@@ -452,7 +430,7 @@ TEST_F(FunctionPanelTest, FunctionWhoseRecordChangesLeavesItsKey) {
 }
 
 TEST_F(FunctionPanelTest, GeneralRemoteHasNoFunctionPanel) {
-  g_DocManage.RemoteType = kRemoteGeneral;
+  state.Doc().RemoteType = kRemoteGeneral;
   CKeyConfigDlg* page = MakePage(kRemoteGeneral, true);
   EXPECT_FALSE(page->GetFuncPanel()->IsShown());
   EXPECT_TRUE(page->GetFuncPanel()->Functions().empty());

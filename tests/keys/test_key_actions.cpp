@@ -3,6 +3,7 @@
 #include "core/FuncRecords.h"
 #include "keys/FunctionList.h"
 #include "keys/KeyButtonModel.h"
+#include "ProgramState.h"
 
 #include <gtest/gtest.h>
 
@@ -13,18 +14,19 @@ namespace {
 
 class KeyActionTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    g_FuncRecords.Clear();
-    g_DocManage.ButtonMode = 0;
-    g_DocManage.ButtonState = 1;
-  }
-  void TearDown() override { g_FuncRecords.Clear(); }
+  testsupport::ProgramState state;
 
-  static void StoreRecord(int number, int open, int close) {
+  void SetUp() override {
+    state.FuncRecords().Clear();
+    state.Doc().ButtonMode = 0;
+    state.Doc().ButtonState = 1;
+  }
+
+  void StoreRecord(int number, int open, int close) {
     stFuncRecord record;
     record.OpenEnable = open;
     record.CloseEnable = close;
-    g_FuncRecords.StoreFuncRecord(number, record);
+    state.FuncRecords().StoreFuncRecord(number, record);
   }
 
   // A function of function record 3: switch-on record p1, switch-off record p2.
@@ -160,7 +162,7 @@ TEST_F(KeyActionTest, RangeMacros) {
   fan.EndPos = 9;
   fan.ModeSelect = 5;
   fan.Data = {{0, "Low", ""}, {1, "Mid", ""}, {2, "High", ""}};
-  g_FuncRecords.StoreFuncRecord(5, fan);
+  state.FuncRecords().StoreFuncRecord(5, fan);
   struct Case {
     const char* startPos;
     const char* endPos;
@@ -198,7 +200,7 @@ TEST_F(KeyActionTest, RangeMacros) {
   }
   // A mode value of 0 still fills eight digits.
   fan.ModeSelect = 0;
-  g_FuncRecords.StoreFuncRecord(5, fan);
+  state.FuncRecords().StoreFuncRecord(5, fan);
   CKeyButtonModel zero;
   zero.modeMacroText = "Z, GetModeValue(5)";
   CStringMap table;
@@ -266,9 +268,9 @@ TEST_F(KeyActionTest, KeySlots) {
   // The current slot follows the document's button mode and state.
   key.SetActionSummary(" Mode ; Mode ;Fan;;IDS_TIMESET");
   EXPECT_EQ(key.GetCaptionKey(), "Mode");
-  g_DocManage.ButtonMode = 1;
+  state.Doc().ButtonMode = 1;
   EXPECT_EQ(key.GetCaptionKey(), "Fan");
-  g_DocManage.ButtonState = 0;
+  state.Doc().ButtonState = 0;
   EXPECT_TRUE(key.IsCurrentActionEmpty());
   std::map<wxString, int> names;
   key.CollectActionNames(names);
@@ -276,8 +278,8 @@ TEST_F(KeyActionTest, KeySlots) {
 
   // Removing the current action clears the name in its row and, when the
   // other row holds the same name in that column, there too.
-  g_DocManage.ButtonMode = 0;
-  g_DocManage.ButtonState = 1;
+  state.Doc().ButtonMode = 0;
+  state.Doc().ButtonState = 1;
   key.SetActionSummary("Mode;Mode;MODE;;;");
   key.SetFunctionIndex(keymask::kClick | keymask::kHold, keymask::kOn, 1);
   key.RemoveCurrentAction();

@@ -9,6 +9,7 @@
 #include "platform/TextFile.h"
 #include "MessageRecorder.h"
 #include "TempDir.h"
+#include "ProgramState.h"
 
 #include <gtest/gtest.h>
 #include <wx/filename.h>
@@ -54,9 +55,11 @@ std::string ReadBytes(const wxString& path) {
 
 class KeyCommandTable : public ::testing::Test {
  protected:
+  testsupport::ProgramState state;
+
   void SetUp() override {
-    g_App.BuildInstallPaths(platform::JoinPath(OLV_SOURCE_DIR, "install"));
-    g_App.currentLangSection = g_App.defaultLangSection = "1252";
+    state.App().BuildInstallPaths(platform::JoinPath(OLV_SOURCE_DIR, "install"));
+    state.App().currentLangSection = state.App().defaultLangSection = "1252";
   }
   testsupport::TempDir dir;
 };

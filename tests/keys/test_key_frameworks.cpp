@@ -13,6 +13,7 @@
 #include "protocol/ModulationModel.h"
 #include "protocol/StandardProtocol.h"
 #include "TempDir.h"
+#include "ProgramState.h"
 
 #include <gtest/gtest.h>
 
@@ -138,8 +139,10 @@ CStringMap KeyMacros(CDocManage& doc, const stKeyVariant& variant) {
 
 class GeneralFrameworks : public ::testing::Test {
  protected:
+  testsupport::ProgramState state;
+
   static void SetUpTestSuite() { ASSERT_TRUE(g_ExprEngine.Load(OLV_DIST_DIR)); }
-  void SetUp() override { g_App.BuildInstallPaths(kInstall.string()); }
+  void SetUp() override { state.App().BuildInstallPaths(kInstall.string()); }
 
   // Copies the framework folder, writes the generated files into it the way
   // the pages do, and runs the output's preprocessor over it.
@@ -148,7 +151,7 @@ class GeneralFrameworks : public ::testing::Test {
     const fs::path out = fs::path(work.Path().ToStdString()) / "out";
     fs::remove_all(out);
     fs::copy(framework, out, fs::copy_options::recursive);
-    g_MacroMap = macros;
+    state.Macros() = macros;
     for (const char* name : templates) {
       std::string output = name;
       output.replace(output.find(".temp"), 5, ".inc");

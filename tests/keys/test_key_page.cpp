@@ -47,7 +47,7 @@ class KeyPageTest : public testsupport::PageTestBase {
  protected:
   void SetUp() override {
     ResetToInstalledProgram();
-    g_DocManage.Modified = 0;
+    state.Doc().Modified = 0;
     RegisterKeysPages();
     // The standard page of this flow, as a plain page.
     RegisterShellPage(kStandardModePageId,
@@ -55,10 +55,8 @@ class KeyPageTest : public testsupport::PageTestBase {
   }
 
   void TearDown() override {
-    g_DocManage.Modified = 0;
     RegisterShellPage(kStandardModePageId, nullptr);
     RegisterShellPage(kKeyConfigId, nullptr);
-    g_BrandFlag = 0;
   }
 
   // The main window with the partner's NEC example (QK21C0510, 16NSOP, standard protocol) open
@@ -67,7 +65,7 @@ class KeyPageTest : public testsupport::PageTestBase {
     const wxString folder = work.File("NEC_TV_Remote");
     CopyGeneralRemoteExample("NEC_TV_Remote", folder);
     project = platform::JoinPath(folder, kProjectFileName);
-    g_BrandFlag = kBrand;
+    state.BrandFlag() = kBrand;
     RunMainWindow([&] {
       ASSERT_EQ(dialog->OpenProjectFile(project), 2);
       recorder.boxes.clear();
@@ -214,8 +212,8 @@ TEST_F(KeyPageTest, MatrixByDraggingPinsSavesAndReopensTheSame) {
     EXPECT_FALSE(IsFree("PB2"));
 
     // Save, reopen, and find the same section.
-    g_DocManage.AddKeyValue(0x45, "Power");
-    g_DocManage.AddKeyValue(0x1A, "Vol+");
+    state.Doc().AddKeyValue(0x45, "Power");
+    state.Doc().AddKeyValue(0x1A, "Vol+");
     ASSERT_EQ(SendShellMessage(dialog, WM_SAVE_PROJECT), 1);
     const std::vector<wxString> saved = KeyConfigSection(project);
     auto has = [&](const wxString& line) {
@@ -337,11 +335,11 @@ TEST_F(KeyPageTest, OutputWithoutAFrameworkSavesNothing) {
 class KeyPageAloneTest : public KeyPageTest {
  protected:
   CKeyConfigDlg* MakePage(const wxString& mcu, const wxString& package, int remoteType) {
-    g_FrameworkKind = remoteType;
-    g_DocManage.RemoteType = remoteType;
-    g_DocManage.McuName = mcu;
-    g_DocManage.PackageName = package;
-    g_DocManage.SetNewProject(true);
+    state.FrameworkKind() = remoteType;
+    state.Doc().RemoteType = remoteType;
+    state.Doc().McuName = mcu;
+    state.Doc().PackageName = package;
+    state.Doc().SetNewProject(true);
     host = std::make_unique<testsupport::HostFrame>(wxSize(1200, 760), wxPoint(20, 20),
                                                     testsupport::HostContent::Empty);
     host->Frame()->Bind(WM_PAGE_UPDATE, [this](CShellMessageEvent& event) {
@@ -357,8 +355,6 @@ class KeyPageAloneTest : public KeyPageTest {
   }
   void TearDown() override {
     host.reset();
-    g_DocManage.SetNewProject(false);
-    g_DocManage.UsedPins.clear();
     KeyPageTest::TearDown();
   }
   std::unique_ptr<testsupport::HostFrame> host;
@@ -393,7 +389,7 @@ TEST_F(KeyPageAloneTest, TouchKeyInUseWithoutItsPinStopsTheKeySources) {
 }
 
 TEST_F(KeyPageAloneTest, LcdStandardOffersRemPinsNoKeyOrLcdPinHolds) {
-  g_DocManage.UsedPins = {"PB2", "PD0"};
+  state.Doc().UsedPins = {"PB2", "PD0"};
   CKeyConfigDlg* page = MakePage("QK52A160", "52 LQFP", kRemoteLcdStandard);
   auto* rem = dynamic_cast<wxChoice*>(page->FindWindow(CKeyConfigDlg::kRemComboId));
   ASSERT_TRUE(rem->IsShown());
@@ -479,7 +475,7 @@ TEST_F(KeyPageAloneTest, HoldOffFallsBackToClickAndAsksOverATimer) {
   EXPECT_EQ(g_DocManage.ButtonMode, 1);
 
   // With the timer on, switching off asks first; Cancel keeps everything.
-  g_DocManage.TimerOption = 1;
+  state.Doc().TimerOption = 1;
   recorder.answers = {platform::kIdCancel};
   toggle(false);
   EXPECT_TRUE(hold->GetValue());
@@ -492,7 +488,7 @@ TEST_F(KeyPageAloneTest, HoldOffFallsBackToClickAndAsksOverATimer) {
   EXPECT_EQ(g_DocManage.ButtonMode, 0);
   EXPECT_TRUE(dynamic_cast<wxRadioButton*>(page->FindWindow(CKeyConfigDlg::kActionClickId))->GetValue());
   EXPECT_FALSE(holdRadio->IsEnabled());
-  g_DocManage.TimerOption = 0;
+  state.Doc().TimerOption = 0;
 }
 
 TEST_F(KeyPageAloneTest, EveryLayoutElementResolves) {

@@ -23,6 +23,7 @@
 #include "MessageRecorder.h"
 #include "TempDir.h"
 #include "UiEvents.h"
+#include "ProgramTestBase.h"
 
 #include <gtest/gtest.h>
 #include <wx/checkbox.h>
@@ -32,33 +33,19 @@ namespace {
 
 using testsupport::PumpEvents;
 
-class KeyPanelTest : public ::testing::Test {
+class KeyPanelTest : public testsupport::ProgramTestBase {
  protected:
-  static void SetUpTestSuite() {
-    home = new testsupport::TempDir();
-    testsupport::PointUserFoldersAt(*home);
-  }
-  static void TearDownTestSuite() {
-    delete home;
-    home = nullptr;
-  }
   void SetUp() override {
-    g_App.BuildInstallPaths(platform::JoinPath(OLV_SOURCE_DIR, "install"));
-    g_App.currentLangSection = g_App.defaultLangSection = "1252";
-    g_DocManage.Reset(true, false);
-    g_DocManage.RemoteType = kRemoteGeneral;
-    g_DocManage.CommandBits = 8;
-    g_DocManage.VssRow = 0;
-    g_DocManage.Loading = 0;
-    g_DocManage.Modified = 0;
-    g_DocManage.ProjectName = "Remote";
+    ResetToInstalledProgram();
+    state.Doc().RemoteType = kRemoteGeneral;
+    state.Doc().CommandBits = 8;
+    state.Doc().VssRow = 0;
+    state.Doc().Loading = 0;
+    state.Doc().Modified = 0;
+    state.Doc().ProjectName = "Remote";
     ASSERT_TRUE(CProjectFile(project).CreateEmpty());
   }
-  void TearDown() override {
-    host.reset();
-    g_DocManage.ProjectName.clear();
-    g_DocManage.Modified = 0;
-  }
+  void TearDown() override { host.reset(); }
 
   CKeyDlgEx* MakePanel(const wxSize& size, int lines, int active) {
     host = std::make_unique<testsupport::HostFrame>(wxSize(size.x + 40, size.y + 60), wxPoint(20, 20));
@@ -85,13 +72,11 @@ class KeyPanelTest : public ::testing::Test {
     PumpEvents();
   }
 
-  static testsupport::TempDir* home;
   testsupport::TempDir work;
   wxString project = work.File("Remote.ovirprj");
   testsupport::CMessageRecorder recorder;
   std::unique_ptr<testsupport::HostFrame> host;
 };
-testsupport::TempDir* KeyPanelTest::home = nullptr;
 
 TEST_F(KeyPanelTest, CodesTypedIntoKeysUpToTheLastAreSavedAndReadBack) {
   CKeyDlgEx* panel = MakePanel(wxSize(360, 240), 16, 16);
@@ -146,8 +131,8 @@ TEST_F(KeyPanelTest, CodesTypedIntoKeysUpToTheLastAreSavedAndReadBack) {
 
   host.reset();
   CKeyDlgEx* reopened = MakePanel(wxSize(360, 240), 16, 16);
-  g_DocManage.Loading = 1;
-  g_DocManage.McuName = "QK21C0510";
+  state.Doc().Loading = 1;
+  state.Doc().McuName = "QK21C0510";
   reopened->LoadKeys(file);
   for (const auto& [cell, code] :
        {std::make_pair(0, 26), std::make_pair(1, 7), std::make_pair(2, -1), std::make_pair(120, -1),
@@ -155,8 +140,8 @@ TEST_F(KeyPanelTest, CodesTypedIntoKeysUpToTheLastAreSavedAndReadBack) {
     EXPECT_EQ(reopened->Slots().Get(cell), code) << cell;
   // The small chips in small packages keep theirs as well, and a code the
   // file does not hold is not left over from before.
-  g_DocManage.McuName = "QK21A0510";
-  g_DocManage.PackageName = "8SOP";
+  state.Doc().McuName = "QK21A0510";
+  state.Doc().PackageName = "8SOP";
   reopened->SetKeySlot(2, 0x33);
   reopened->LoadKeys(file);
   EXPECT_EQ(reopened->Slots().Get(0), 26);
@@ -176,7 +161,7 @@ TEST_F(KeyPanelTest, CodesTypedIntoKeysUpToTheLastAreSavedAndReadBack) {
   ASSERT_EQ(recorder.boxes.size(), 1u);
   EXPECT_EQ(recorder.boxes[0].text,
             platform::FormatText(GetLangText("IDS_KEY_CODES_DROPPED"), wxString("S135: FFH")));
-  g_DocManage.Loading = 0;
+  state.Doc().Loading = 0;
 }
 
 TEST_F(KeyPanelTest, ScreenshotOfAStepKeypadWithCodes) {
@@ -191,7 +176,7 @@ TEST_F(KeyPanelTest, ScreenshotOfAStepKeypadWithCodes) {
 TEST_F(KeyPanelTest, WritesTheKeyCommandTableOfItsCodes) {
   CKeyDlgEx* panel = MakePanel(wxSize(360, 240), 3, 3);
   for (int cell = 0; cell < 6; ++cell) panel->SetKeySlot(cell, cell + 1);
-  g_DocManage.McuName = "QK21B0510";
+  state.Doc().McuName = "QK21B0510";
   const wxString path = work.File("Table.ASM");
   ASSERT_TRUE(panel->WriteKeyCommandTable(path, {{1, "Power"}, {3, "Mute"}, {6, "Vol+"}}));
   std::string written, expected;
@@ -253,34 +238,31 @@ class KeyPagePanelTest : public KeyPanelTest {
   void SetUp() override {
     KeyPanelTest::SetUp();
     RegisterKeyDlgEx();
-    g_FuncRecords.Clear();
+    state.FuncRecords().Clear();
     for (int number = 0; number <= 11; ++number) {
       stFuncRecord record;
       record.OpenEnable = 1;
       record.CloseEnable = 1;
-      g_FuncRecords.StoreFuncRecord(number, record);
+      state.FuncRecords().StoreFuncRecord(number, record);
     }
-    g_DocManage.FunctionBlocks.assign(11, stFunctionBlock{});
+    state.Doc().FunctionBlocks.assign(11, stFunctionBlock{});
   }
   void TearDown() override {
     KeyPanelTest::TearDown();
     RegisterKeyPanel(nullptr);
-    g_FuncRecords.Clear();
-    g_DocManage.FunctionBlocks.clear();
-    g_DocManage.SetNewProject(false);
   }
 
   CKeyConfigDlg* MakePage(int remoteType, const wxString& mcu) {
     host.reset();
-    g_FrameworkKind = remoteType;
-    g_App.protocolFolder = g_App.GetProtocolFolder(remoteType);
-    g_App.icFolder = g_App.GetIcFolder(remoteType);
-    g_DocManage.RemoteType = remoteType;
-    g_DocManage.McuName = mcu;
-    g_DocManage.PackageName = "52 LQFP";
-    g_DocManage.ProjectFilePath = project;
-    g_DocManage.ProjectName = "Remote";
-    g_DocManage.SetNewProject(true);
+    state.FrameworkKind() = remoteType;
+    state.App().protocolFolder = g_App.GetProtocolFolder(remoteType);
+    state.App().icFolder = g_App.GetIcFolder(remoteType);
+    state.Doc().RemoteType = remoteType;
+    state.Doc().McuName = mcu;
+    state.Doc().PackageName = "52 LQFP";
+    state.Doc().ProjectFilePath = project;
+    state.Doc().ProjectName = "Remote";
+    state.Doc().SetNewProject(true);
     host = std::make_unique<testsupport::HostFrame>(wxSize(1200, 760), wxPoint(20, 20),
                                                     testsupport::HostContent::Empty);
     auto* page = new CKeyConfigDlg(host->Frame());
@@ -360,13 +342,13 @@ TEST_F(KeyPagePanelTest, FunctionsGoOnFreeKeysOnlyAndComeBackAfterSaving) {
 TEST_F(KeyPagePanelTest, LeavingAGeneralRemoteWritesTheKeySourcesIntoTheWorkFolderOrRefusesAWideCode) {
   ASSERT_TRUE(g_ExprEngine.Load(OLV_DIST_DIR));
   testsupport::TempDir folder;
-  g_DocManage.TempFolder = folder.Path();
+  state.Doc().TempFolder = folder.Path();
   CKeyConfigDlg* page = MakePage(kRemoteGeneral, "QK21A0510");
   auto* panel = dynamic_cast<CKeyDlgEx*>(page->GetKeyPanel());
   ASSERT_TRUE(panel);
   page->GetKeySetPanel()->KeyLines().PutPin(0, "PA0");
   panel->SetActiveSize(2);
-  g_DocManage.CommandBits = 4;
+  state.Doc().CommandBits = 4;
   panel->SetKeySlot(0, 0x3);
   panel->SetKeySlot(1, 0x1f);
   const wxString table = platform::JoinPath(folder.Path(), "Table.ASM");
@@ -386,7 +368,7 @@ TEST_F(KeyPagePanelTest, LeavingAGeneralRemoteWritesTheKeySourcesIntoTheWorkFold
   ASSERT_TRUE(platform::ReadFileBytes(platform::JoinPath(folder.Path(), "Key_Mapping.inc"), bytes));
   EXPECT_NE(bytes.find("#define KEY0 PA0\r\n"), std::string::npos) << bytes;
   EXPECT_TRUE(wxFileExists(platform::JoinPath(folder.Path(), "Driving.inc")));
-  g_DocManage.TempFolder.clear();
+  state.Doc().TempFolder.clear();
 }
 
 TEST_F(KeyPagePanelTest, TouchKeyDialogSetsAndClearsKeysAndMarksTheProjectModified) {
@@ -395,7 +377,7 @@ TEST_F(KeyPagePanelTest, TouchKeyDialogSetsAndClearsKeysAndMarksTheProjectModifi
   ASSERT_TRUE(dialog->IsShown());
   auto* panel = dynamic_cast<CKeyDlgEx*>(page->GetKeyPanel());
   ASSERT_TRUE(panel && panel->IsTouch());
-  g_DocManage.Modified = 0;
+  state.Doc().Modified = 0;
 
   auto click = [&](int key) {
     wxCheckBox* box = dialog->GetCheck(key);
@@ -424,7 +406,7 @@ TEST_F(KeyPagePanelTest, TouchKeyDialogSetsAndClearsKeysAndMarksTheProjectModifi
   ASSERT_TRUE(dialog->SaveTouchKeys(file));
   EXPECT_EQ(file.ReadText("KeyConfig", "TouchKey"), "0,0,0,0,0,0,0,0,");
 
-  g_DocManage.TouchKey[0] = g_DocManage.TouchKey[3] = 1;
+  state.Doc().TouchKey[0] = state.Doc().TouchKey[3] = 1;
   dialog->ShowTouchKeyFlags();
   EXPECT_TRUE(dialog->GetCheck(0)->GetValue());
   EXPECT_TRUE(dialog->GetCheck(3)->GetValue());

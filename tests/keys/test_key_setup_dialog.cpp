@@ -70,22 +70,20 @@ class KeySetupDialogTest : public testsupport::PageTestBase {
     host.reset();
     PumpEvents();
     platform::SetSystemViewerLauncher(nullptr);
-    g_DocManage.ProjectFilePath.clear();
-    g_DocManage.ProjectFolder.clear();
   }
 
   // The key page of a project kept in `project`, read from it.
   CKeyConfigDlg* Open(const wxString& mcu, const wxString& package, int remoteType, int keypad) {
     host.reset();
-    g_FrameworkKind = remoteType;
-    g_DocManage.RemoteType = remoteType;
-    g_DocManage.McuName = mcu;
-    g_DocManage.PackageName = package;
-    g_DocManage.Keypad = keypad;
-    g_DocManage.CommandBits = 8;
-    g_DocManage.ProjectFilePath = project;
-    g_DocManage.ProjectFolder = work.Path();
-    g_DocManage.SetNewProject(false);
+    state.FrameworkKind() = remoteType;
+    state.Doc().RemoteType = remoteType;
+    state.Doc().McuName = mcu;
+    state.Doc().PackageName = package;
+    state.Doc().Keypad = keypad;
+    state.Doc().CommandBits = 8;
+    state.Doc().ProjectFilePath = project;
+    state.Doc().ProjectFolder = work.Path();
+    state.Doc().SetNewProject(false);
     host = std::make_unique<testsupport::HostFrame>(wxSize(1200, 760), wxPoint(20, 20),
                                                     testsupport::HostContent::Empty);
     page = new CKeyConfigDlg(host->Frame());
@@ -286,9 +284,9 @@ TEST_F(KeySetupDialogTest, DevelopmentBoardMatrixAsksBeforeEveryChangeAndReloads
     EXPECT_TRUE(Has(saved, line)) << line;
 
   // Read back: the same pins, counts, LED and codes, and no complaint.
-  g_DocManage.SetParam(18, wxString());
-  g_DocManage.SetParam(19, wxString());
-  g_DocManage.IoColCount = g_DocManage.IoRowCount = 0;
+  state.Doc().SetParam(18, wxString());
+  state.Doc().SetParam(19, wxString());
+  state.Doc().IoColCount = state.Doc().IoRowCount = 0;
   recorder.boxes.clear();
   Open("QK37A0640", "20SSOP", kRemoteGeneral, kKeypadMatrix);
   EXPECT_TRUE(recorder.boxes.empty()) << BoxText(0);
@@ -301,14 +299,14 @@ TEST_F(KeySetupDialogTest, DevelopmentBoardMatrixAsksBeforeEveryChangeAndReloads
   EXPECT_FALSE(IsFree("PB5"));
   EXPECT_EQ(Save(), saved);
   testsupport::SaveWindowScreenshot(Setup(), "key_setup_dialog.png");
-  g_App.currentLangSection = "936";
+  state.App().currentLangSection = "936";
   page->ApplyLanguage();
   PumpEvents();
   for (int id : {CKeySetDlg::kModeLabelId, CKeySetDlg::kPreviewId, CKeySetDlg::kLedBoxId})
     EXPECT_FALSE(Setup()->FindWindow(id)->GetLabel().StartsWith("IDS_")) << id;
   EXPECT_EQ(Control<wxChoice>(CKeySetDlg::kModeComboId)->GetString(1), GetLangText("IDS_DEVELOPBOARD_MODE"));
   testsupport::SaveWindowScreenshot(Setup(), "key_setup_dialog_zh.png");
-  g_App.currentLangSection = "1252";
+  state.App().currentLangSection = "1252";
 }
 
 TEST_F(KeySetupDialogTest, StepKeypadWithLedExportsItsDiagram) {
@@ -395,8 +393,8 @@ TEST_F(KeySetupDialogTest, TouchKeypadDrawsItsTouchKeys) {
 }
 
 TEST_F(KeySetupDialogTest, LcdBacklightAvoidsTheChipsReservedPins) {
-  g_DocManage.CrystalOption = 1;
-  g_DocManage.LcdOption = 0;
+  state.Doc().CrystalOption = 1;
+  state.Doc().LcdOption = 0;
   Open("QK37A0660", "44 LQFP", kRemoteLcdSimple, kKeypadStep);
   EXPECT_EQ(Control<wxCheckBox>(CKeySetDlg::kLedBoxId)->GetLabel(), GetLangText("IDS_BACK_LIGHT"));
   EXPECT_TRUE(Control<wxCheckBox>(CKeySetDlg::kVssBoxId)->IsShown()) << "an LCD step keypad has its VSS line";
@@ -410,8 +408,8 @@ TEST_F(KeySetupDialogTest, LcdBacklightAvoidsTheChipsReservedPins) {
   DragPin("PA0", 0);
   Preview(work.File("lcd"));
   EXPECT_EQ(BoxText(0), GetLangText("IDS_NO_SEL_BACKLIGHT"));
-  g_DocManage.CrystalOption = 0;
-  g_DocManage.LcdOption = 1;
+  state.Doc().CrystalOption = 0;
+  state.Doc().LcdOption = 1;
 }
 
 TEST_F(KeySetupDialogTest, LcdKeysBeyondTheEighthTakeTheirFunctionsBack) {
@@ -425,7 +423,7 @@ TEST_F(KeySetupDialogTest, LcdKeysBeyondTheEighthTakeTheirFunctionsBack) {
       {"IndexItemKey1", indexes},
   };
   for (const auto& [key, value] : keys) platform::WriteProfileString(project, "KeyConfig", key, value);
-  g_DocManage.VssRow = 1;
+  state.Doc().VssRow = 1;
   Open("QK37A0660", "44 LQFP", kRemoteLcdSimple, kKeypadStep);
   EXPECT_TRUE(recorder.boxes.empty()) << BoxText(0);
   const std::vector<int> cells = Panel()->Shape().ActiveCells();

@@ -11,6 +11,7 @@
 #include "platform/TextFile.h"
 #include "MessageRecorder.h"
 #include "TempDir.h"
+#include "ProgramState.h"
 
 #include <gtest/gtest.h>
 #include <wx/filefn.h>
@@ -41,11 +42,13 @@ CKeyLineSet Lines(int keypad, int limit, const std::vector<const char*>& pins) {
 
 class KeySources : public ::testing::Test {
  protected:
+  testsupport::ProgramState state;
+
   static void SetUpTestSuite() { ASSERT_TRUE(g_ExprEngine.Load(OLV_DIST_DIR)); }
   void SetUp() override {
-    g_App.BuildInstallPaths(platform::JoinPath(OLV_SOURCE_DIR, "install"));
-    g_App.currentLangSection = g_App.defaultLangSection = "1252";
-    g_MacroMap.clear();
+    state.App().BuildInstallPaths(platform::JoinPath(OLV_SOURCE_DIR, "install"));
+    state.App().currentLangSection = state.App().defaultLangSection = "1252";
+    state.Macros().clear();
     doc.TempFolder = work.Path();
     doc.CommandBits = 8;
   }
@@ -103,17 +106,17 @@ TEST_F(KeySources, AnUncheckedLedLeavesNoPinOfAnEarlierRun) {
   stGeneralKeySources input;
   input.lines = &lines;
   input.led = {1, "PB1"};
-  WriteKeyMappingDefines(g_MacroMap, doc, input);
+  WriteKeyMappingDefines(state.Macros(), doc, input);
   EXPECT_EQ(g_MacroMap["LED_DRV"], "1");
   EXPECT_EQ(g_MacroMap["LED_IO_C"], "PBC1");
   input.led = {0, "PB1"};
-  WriteKeyMappingDefines(g_MacroMap, doc, input);
+  WriteKeyMappingDefines(state.Macros(), doc, input);
   EXPECT_EQ(g_MacroMap["LED_DRV"], "0");
   EXPECT_EQ(g_MacroMap.count("LED_IO"), 0u);
   EXPECT_EQ(g_MacroMap.count("LED_IO_C"), 0u);
   // The third state drives no LED but keeps its pin.
   input.led = {2, "PB1"};
-  WriteKeyMappingDefines(g_MacroMap, doc, input);
+  WriteKeyMappingDefines(state.Macros(), doc, input);
   EXPECT_EQ(g_MacroMap["LED_DRV"], "0");
   EXPECT_EQ(g_MacroMap["LED_IO"], "PB1");
 }
@@ -124,7 +127,7 @@ TEST_F(KeySources, LinesWithoutPinsWriteTheCommentLines) {
     const CKeyLineSet lines = Lines(keypad, keypad == kKeypadStep ? 8 : 2, {});
     stGeneralKeySources input;
     input.lines = &lines;
-    WriteKeyMappingDefines(g_MacroMap, doc, input);
+    WriteKeyMappingDefines(state.Macros(), doc, input);
     EXPECT_EQ(g_MacroMap["IOReg"], ";//////IOReg data is not defined//////") << keypad;
     EXPECT_EQ(g_MacroMap["IORegC"], ";//////IORegC data is not defined//////") << keypad;
     EXPECT_EQ(g_MacroMap["ROW_SCAN_LINE"], "#define ROW_SCAN_LINE 0") << keypad;

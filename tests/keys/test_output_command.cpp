@@ -9,6 +9,7 @@
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 #include "TempDir.h"
+#include "ProgramState.h"
 
 #include <gtest/gtest.h>
 #include <wx/filename.h>
@@ -33,8 +34,10 @@ const char* const kMainAsm =
 
 class OutputCommandTest : public ::testing::Test {
  protected:
+  testsupport::ProgramState state;
+
   void SetUp() override {
-    g_App.protocolFolder = dir.File("Protocols");
+    state.App().protocolFolder = dir.File("Protocols");
     doc.ProjectFolder = dir.File("project");
     doc.ProjectName = "Remote";
     doc.McuName = "QK21C0510";
@@ -51,7 +54,6 @@ class OutputCommandTest : public ::testing::Test {
       Framework(framework, "Key_Mapping.inc", "; placeholder the work folder replaces\r\n");
     }
   }
-  void TearDown() override { g_App.protocolFolder.clear(); }
 
   wxString FrameworkFolder(const wxString& framework) const {
     return dir.File("Protocols/Standard/" + framework + "_V1.0/QK21C0510/NEC");

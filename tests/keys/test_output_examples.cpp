@@ -85,8 +85,8 @@ class OutputExamplesTest : public testsupport::PageTestBase, public ::testing::W
  protected:
   void SetUp() override {
     ResetToInstalledProgram();
-    g_DocManage.Modified = 0;
-    g_BrandFlag = kBrand;
+    state.Doc().Modified = 0;
+    state.BrandFlag() = kBrand;
     RegisterProtocolPages();
     RegisterKeysPages();
     for (const char* key : {"Prompt_Standard", "Prompt_UserDef"})
@@ -95,10 +95,8 @@ class OutputExamplesTest : public testsupport::PageTestBase, public ::testing::W
   }
 
   void TearDown() override {
-    g_DocManage.Modified = 0;
     for (int id : {kStandardModePageId, kModulationParamId, kDataFormatId, kKeyConfigId})
       RegisterShellPage(id, nullptr);
-    g_BrandFlag = 0;
   }
 
   // Runs the main window, opens the example in it and jumps to the key page from the navigation

@@ -9,6 +9,7 @@
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 #include "TempDir.h"
+#include "ProgramState.h"
 
 #include <gtest/gtest.h>
 
@@ -24,9 +25,11 @@ namespace {
 
 class OutputFolderMessageTest : public ::testing::Test {
  protected:
+  testsupport::ProgramState state;
+
   void SetUp() override {
-    g_App.BuildInstallPaths(platform::JoinPath(OLV_SOURCE_DIR, "install"));
-    g_App.protocolFolder = dir.File("Protocols");
+    state.App().BuildInstallPaths(platform::JoinPath(OLV_SOURCE_DIR, "install"));
+    state.App().protocolFolder = dir.File("Protocols");
     const wxString framework = dir.File("Protocols/Standard/IR_FrameWork_STD_V1.0/QK21C0510/NEC");
     CreateFolderPath(framework);
     testsupport::WriteBytes(framework + "/main.asm", "\tNOP\r\n");
@@ -36,10 +39,6 @@ class OutputFolderMessageTest : public ::testing::Test {
     doc.OutputProtocolName = "NEC";
     doc.TempFolder = dir.File("work");
     CreateFolderPath(doc.TempFolder);
-  }
-  void TearDown() override {
-    g_App.protocolFolder.clear();
-    g_App.currentLangSection = "1252";
   }
 
   testsupport::TempDir dir;
@@ -84,7 +83,7 @@ TEST_F(OutputFolderMessageTest, FolderThatCannotBeMadeIsCalledAFolder) {
   } languages[] = {{"1252", "folder", "file"}, {"936", "文件夹", "文件 "}, {"950", "資料夾", "檔案"}};
   for (const auto& language : languages) {
     SCOPED_TRACE(language.section);
-    g_App.currentLangSection = language.section;
+    state.App().currentLangSection = language.section;
     const wxString text = GetLangText("IDS_OUTPUT_FOLDER_FAILED");
     EXPECT_NE(text, "IDS_OUTPUT_FOLDER_FAILED");
     EXPECT_TRUE(text.Contains("%s"));

@@ -57,8 +57,8 @@ class OutputPageTest : public testsupport::PageTestBase {
  protected:
   void SetUp() override {
     ResetToInstalledProgram();
-    g_DocManage.Modified = 0;
-    g_BrandFlag = kBrand;
+    state.Doc().Modified = 0;
+    state.BrandFlag() = kBrand;
     RegisterProtocolPages();
     RegisterKeysPages();
     platform::WriteProfileString(GetUserIniPath(), "Olvanta", "Prompt_Standard", "1");
@@ -67,17 +67,15 @@ class OutputPageTest : public testsupport::PageTestBase {
     const wxString settings = work.File("RemoteControlSetting");
     fs::copy(platform::ToFsPath(g_App.remoteSettingsFolder), platform::ToFsPath(settings),
              fs::copy_options::recursive);
-    g_App.remoteSettingsFolder = settings;
-    g_App.protocolFolder = g_App.GetProtocolFolder(0);
+    state.App().remoteSettingsFolder = settings;
+    state.App().protocolFolder = g_App.GetProtocolFolder(0);
   }
 
   void TearDown() override {
-    g_DocManage.Modified = 0;
     RegisterShellPage(kStandardModePageId, nullptr);
     RegisterShellPage(kModulationParamId, nullptr);
     RegisterShellPage(kDataFormatId, nullptr);
     RegisterShellPage(kKeyConfigId, nullptr);
-    g_BrandFlag = 0;
   }
 
   wxString FrameworkFolder() const {
@@ -93,7 +91,7 @@ class OutputPageTest : public testsupport::PageTestBase {
     RunMainWindow(
         [&] {
           ASSERT_EQ(dialog->OpenProjectFile(project), 2);
-          g_App.protocolFolder = g_App.GetProtocolFolder(0);
+          state.App().protocolFolder = g_App.GetProtocolFolder(0);
           recorder.boxes.clear();
           body();
         },
@@ -127,7 +125,7 @@ class OutputPageTest : public testsupport::PageTestBase {
 TEST_F(OutputPageTest, OutputSavesTheProjectAndOffersTheNewFolder) {
   WithExample([&] {
     ASSERT_NO_FATAL_FAILURE(GoToKeyPage());
-    g_DocManage.Modified = 1;
+    state.Doc().Modified = 1;
     recorder.answers.push_back(platform::kIdCancel);  // do not open a file manager
     PressOutput();
 
@@ -192,7 +190,7 @@ TEST_F(OutputPageTest, MissingFrameworkLeavesTheProjectFileAsItWas) {
   fs::remove_all(platform::ToFsPath(FrameworkFolder()));
   WithExample([&] {
     ASSERT_NO_FATAL_FAILURE(GoToKeyPage());
-    g_DocManage.Modified = 1;
+    state.Doc().Modified = 1;
     const std::string before = ReadBytes(project);
     const auto entriesBefore = ProjectFolderEntries();
     PressOutput();
@@ -209,7 +207,7 @@ TEST_F(OutputPageTest, ConditionsThatCannotBeFollowedStopTheOutputWithTheFileNam
   WriteBytes(FrameworkFolder() + "/send.asm", "\tNOP\r\n\tELSE\r\n");
   WithExample([&] {
     ASSERT_NO_FATAL_FAILURE(GoToKeyPage());
-    g_DocManage.Modified = 1;
+    state.Doc().Modified = 1;
     const std::string before = ReadBytes(project);
     const auto entriesBefore = ProjectFolderEntries();
     PressOutput();
@@ -233,8 +231,8 @@ TEST_F(OutputPageTest, UnreadableKeyTemplateStopsTheOutputWithTheFileNamed) {
   fs::create_symlink("/nonexistent/olvanta-test", platform::ToFsPath(broken));
   WithExample([&] {
     ASSERT_NO_FATAL_FAILURE(GoToKeyPage());
-    g_App.templateFolder = templates;
-    g_DocManage.Modified = 1;
+    state.App().templateFolder = templates;
+    state.Doc().Modified = 1;
     const std::string before = ReadBytes(project);
     const auto entriesBefore = ProjectFolderEntries();
     PressOutput();

@@ -100,11 +100,9 @@ struct stChipPackage {
 
 // Whether this brand's program opens projects on the chip.
 bool OfferedUnderThisBrand(const wxString& mcu) {
-  const int flag = g_BrandFlag;
-  g_BrandFlag = kBrand;
-  const bool offered = IsMcuOfferedUnderBrand(mcu);
-  g_BrandFlag = flag;
-  return offered;
+  testsupport::ProgramState state;
+  state.BrandFlag() = kBrand;
+  return IsMcuOfferedUnderBrand(mcu);
 }
 
 // Every package of the general remote's chips that this brand offers.
@@ -147,9 +145,9 @@ class ReopenOutput : public testsupport::PageTestBase {
  protected:
   void SetUp() override {
     ResetToInstalledProgram();
-    g_DocManage.RemoteType = kRemoteGeneral;
-    g_DocManage.Modified = 0;
-    g_BrandFlag = kBrand;
+    state.Doc().RemoteType = kRemoteGeneral;
+    state.Doc().Modified = 0;
+    state.BrandFlag() = kBrand;
     RegisterProtocolPages();
     RegisterKeysPages();
     for (const char* key : {"Prompt_Standard", "Prompt_UserDef"})
@@ -158,10 +156,8 @@ class ReopenOutput : public testsupport::PageTestBase {
   }
 
   void TearDown() override {
-    g_DocManage.Modified = 0;
     for (int id : {kStandardModePageId, kModulationParamId, kDataFormatId, kKeyConfigId})
       RegisterShellPage(id, nullptr);
-    g_BrandFlag = 0;
   }
 
   // Opens the project in the running main window and jumps to the key page

@@ -8,6 +8,7 @@
 #include "protocol/BaseDataFormat.h"
 #include "HostFrame.h"
 #include "TempDir.h"
+#include "ProgramState.h"
 
 #include <gtest/gtest.h>
 #include <wx/button.h>
@@ -24,11 +25,13 @@ const wxString kDefinitions =
 
 class ControlIdsTest : public testsupport::HostFrameTest {
  protected:
+  testsupport::ProgramState state;
+
   ControlIdsTest() : HostFrameTest(wxSize(600, 400)) {}
   void SetUp() override {
     HostFrameTest::SetUp();
-    g_App.BuildInstallPaths(platform::JoinPath(OLV_SOURCE_DIR, "install"));
-    g_App.currentLangSection = "1252";
+    state.App().BuildInstallPaths(platform::JoinPath(OLV_SOURCE_DIR, "install"));
+    state.App().currentLangSection = "1252";
   }
   // Two functions for the panel to make buttons of.
   wxString FunctionList() {

@@ -11,6 +11,7 @@
 #include "platform/Paths.h"
 #include "MessageRecorder.h"
 #include "TempDir.h"
+#include "ProgramState.h"
 
 #include <gtest/gtest.h>
 #include <wx/filefn.h>
@@ -187,15 +188,16 @@ const stSetup kSetups[] = {
 
 class DataFormatFilesTest : public ::testing::Test {
  protected:
+  testsupport::ProgramState state;
+
   static void SetUpTestSuite() { ASSERT_TRUE(g_ExprEngine.Load(OLV_DIST_DIR)); }
   void SetUp() override {
-    g_App.BuildInstallPaths(platform::JoinPath(OLV_SOURCE_DIR, "install"));
-    g_App.currentLangSection = "1252";
-    g_MacroMap.clear();
+    state.App().BuildInstallPaths(platform::JoinPath(OLV_SOURCE_DIR, "install"));
+    state.App().currentLangSection = "1252";
+    state.Macros().clear();
     doc.TempFolder = dir.File("work");
     ASSERT_TRUE(wxMkDir(doc.TempFolder, 0755) == 0);
   }
-  void TearDown() override { g_MacroMap.clear(); }
 
   void Type(CDataFormatModel& page, int id, const char* text) {
     page.FindInput(id)->text = text;

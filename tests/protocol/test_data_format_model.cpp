@@ -10,6 +10,7 @@
 #include "platform/Paths.h"
 #include "MessageRecorder.h"
 #include "TempDir.h"
+#include "ProgramState.h"
 
 #include <gtest/gtest.h>
 
@@ -24,9 +25,11 @@ const wxString kDefinitions =
 
 class DataFormatModelTest : public ::testing::Test {
  protected:
+  testsupport::ProgramState state;
+
   void SetUp() override {
-    g_App.BuildInstallPaths(platform::JoinPath(OLV_SOURCE_DIR, "install"));
-    g_App.currentLangSection = "1252";
+    state.App().BuildInstallPaths(platform::JoinPath(OLV_SOURCE_DIR, "install"));
+    state.App().currentLangSection = "1252";
     doc.ProjectFilePath = dir.File("Remote.lmirprj");
     doc.RepeatCodeOn = 0;
     doc.LeadCodeOn = 0;
@@ -422,7 +425,7 @@ TEST_F(DataFormatModelTest, FrameChecksNameWhatIsMissing) {
   // A translation whose conversions do not fit is shown as it stands.
   const wxString lang = dir.File("Lang.ini");
   testsupport::WriteBytes(lang, "[1252]\r\nIDS_CONSTCODE_UNCONSIG=Codes %d and %s\r\n");
-  g_App.langFile = lang;
+  state.App().langFile = lang;
   EXPECT_FALSE(page->CheckConstCodesPlaced());
   ASSERT_EQ(boxes.boxes.size(), 2u);
   EXPECT_EQ(boxes.boxes[1].text, "Codes %d and %s");
@@ -514,10 +517,10 @@ TEST_F(DataFormatModelTest, FunctionRecordCheckEndsForAModeMaskOfZero) {
   stFuncRecord modes;
   modes.Name = "IDS_MODE";
   modes.Data.resize(2);
-  g_FuncRecords.StoreFuncRecord(100, modes);
+  state.FuncRecords().StoreFuncRecord(100, modes);
   stFuncRecord first;
   first.ModeSelect = 0;
-  g_FuncRecords.StoreFuncRecord(palette, first);
+  state.FuncRecords().StoreFuncRecord(palette, first);
   const stListBlock& block = *page->FirstFrameBlocks()[0];
   ASSERT_TRUE(page->SendFormat().InsertAt(kKindData, 3, block.item.get(), 0, false, true, true, false));
 
@@ -530,7 +533,7 @@ TEST_F(DataFormatModelTest, FunctionRecordCheckEndsForAModeMaskOfZero) {
   record->ModeSelect = 0xFF;
   EXPECT_TRUE(page->CheckFunctionRecords());
   EXPECT_EQ(record->ModeSelect, 0x03) << "halved until mask - 1 needs no more than two bits";
-  g_FuncRecords.Clear();
+  state.FuncRecords().Clear();
 }
 
 // After a time-data drop the time blocks leave the frame for the palette;

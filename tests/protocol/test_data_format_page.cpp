@@ -67,11 +67,11 @@ class DataFormatPageTest : public testsupport::PageTestBase {
  protected:
   void SetUp() override {
     ResetToInstalledProgram();
-    g_DocManage.ProjectFolder.clear();
-    g_DocManage.ProjectFilePath.clear();
-    g_DocManage.Modified = 0;
-    g_DocManage.RemoveKeyValue(-1);
-    g_BrandFlag = 0;
+    state.Doc().ProjectFolder.clear();
+    state.Doc().ProjectFilePath.clear();
+    state.Doc().Modified = 0;
+    state.Doc().RemoveKeyValue(-1);
+    state.BrandFlag() = 0;
     RegisterProtocolPages();
     RegisterKeysPages();
     // The key page's one-time guide stays away; that Next arms it is checked directly.
@@ -80,7 +80,6 @@ class DataFormatPageTest : public testsupport::PageTestBase {
   }
 
   void TearDown() override {
-    g_DocManage.Modified = 0;
     for (int id : {kModulationParamId, kStandardModePageId, kDataFormatId, kKeyConfigId})
       RegisterShellPage(id, nullptr);
   }
@@ -383,9 +382,9 @@ TEST_F(DataFormatPageTest, FrameBuiltWithTheMouseGeneratesSavesAndReopens) {
   if (HasFatalFailure()) return;
 
   // Reopened in a fresh window from a reset document: the same diagram and values.
-  g_DocManage.Reset(true, false);
-  g_DocManage.ProjectName.clear();
-  g_DocManage.ProjectFilePath.clear();
+  state.Doc().Reset(true, false);
+  state.Doc().ProjectName.clear();
+  state.Doc().ProjectFilePath.clear();
   RunMainWindow(
       [&] {
         ASSERT_EQ(dialog->OpenProjectFile(project), 2);
@@ -431,7 +430,7 @@ TEST_F(DataFormatPageTest, RefusedSendTypeAndFrameWithoutCommand) {
         Pick(Choice(kSendType), 0);
         EXPECT_EQ(Frame(),
                   (std::vector<wxString>{"IDS_GUIDE_CODE", "CONST_CODE1", "CONST_CODE2", "COMMAND"}));
-        g_DocManage.Modified = 0;
+        state.Doc().Modified = 0;
         Choose(Page(), kLsbFirst);
         EXPECT_EQ(g_DocManage.Modified, 0) << "the send order it already has changes nothing";
 
@@ -624,10 +623,10 @@ TEST_F(DataFormatPageTest, FullRowRefusesAnotherFieldSilently) {
   std::ofstream(fs::path(file.utf8_string()), std::ios::binary) << definitions;
 
   testsupport::HostFrame host(wxSize(1200, 700), wxPoint(20, 20), testsupport::HostContent::Empty);
-  g_DocManage.NewProject = 1;
-  g_DocManage.FormatType = -1;
-  g_DocManage.LeadCodeOn = 0;
-  g_DocManage.RepeatCodeOn = 0;
+  state.Doc().NewProject = 1;
+  state.Doc().FormatType = -1;
+  state.Doc().LeadCodeOn = 0;
+  state.Doc().RepeatCodeOn = 0;
   auto* page = new CDataFormat(host.Frame());
   host.Frame()->SendSizeEvent();
   testsupport::PumpEvents();

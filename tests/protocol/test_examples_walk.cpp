@@ -71,8 +71,8 @@ class ExamplesWalkTest : public testsupport::PageTestBase,
  protected:
   void SetUp() override {
     ResetToInstalledProgram();
-    g_DocManage.Modified = 0;
-    g_BrandFlag = GetParam().brand;
+    state.Doc().Modified = 0;
+    state.BrandFlag() = GetParam().brand;
     RegisterProtocolPages();
     RegisterKeysPages();
     // The key page's one-time guide stays away.
@@ -82,10 +82,8 @@ class ExamplesWalkTest : public testsupport::PageTestBase,
   }
 
   void TearDown() override {
-    g_DocManage.Modified = 0;
     for (int id : {kStandardModePageId, kModulationParamId, kDataFormatId, kKeyConfigId})
       RegisterShellPage(id, nullptr);
-    g_BrandFlag = 0;
   }
 
   CSubBaseDlg* KeyPage() const { return dialog->FindPage(kKeyConfigId); }

@@ -6,6 +6,7 @@
 #include "core/AppContext.h"
 #include "platform/Paths.h"
 #include "protocol/pages/FrameDiagramPainter.h"
+#include "ProgramState.h"
 
 #include <gtest/gtest.h>
 #include <wx/bitmap.h>
@@ -22,9 +23,11 @@ using testing::FakeItem;
 
 class FrameDiagramPainterTest : public ::testing::Test {
  protected:
+  testsupport::ProgramState state;
+
   void SetUp() override {
-    g_App.BuildInstallPaths(platform::JoinPath(OLV_SOURCE_DIR, "install"));
-    g_App.currentLangSection = g_App.defaultLangSection = "1252";
+    state.App().BuildInstallPaths(platform::JoinPath(OLV_SOURCE_DIR, "install"));
+    state.App().currentLangSection = state.App().defaultLangSection = "1252";
   }
 
   // Draws on a white 400 x 120 bitmap and returns its pixels.

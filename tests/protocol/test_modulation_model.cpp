@@ -7,6 +7,7 @@
 #include "core/AppContext.h"
 #include "platform/Paths.h"
 #include "TempDir.h"
+#include "ProgramState.h"
 
 #include <gtest/gtest.h>
 
@@ -243,7 +244,8 @@ TEST(ModulationRules, MacrosPackByMaskAndPadTheBootData) {
 
 // The install's definitions bind every input of the page with a usable range.
 TEST(ModulationRules, InstallDefinitionsBindEveryInput) {
-  g_App.BuildInstallPaths(platform::JoinPath(OLV_SOURCE_DIR, "install"));
+  testsupport::ProgramState state;
+  state.App().BuildInstallPaths(platform::JoinPath(OLV_SOURCE_DIR, "install"));
   const CParamDefinitions definitions(CParamDefinitions::PathFor(kRemoteGeneral));
   std::set<wxString> names;
   for (int n = 0; n < kDefinitionCount; ++n) {

@@ -66,21 +66,19 @@ class ModulationPageTest : public testsupport::PageTestBase {
  protected:
   void SetUp() override {
     ResetToInstalledProgram();
-    g_DocManage.ProjectFolder.clear();
-    g_DocManage.ProjectFilePath.clear();
-    g_DocManage.Modified = 0;
-    g_DocManage.RemoteType = 0;
-    g_DocManage.ProtocolType = 1;
+    state.Doc().ProjectFolder.clear();
+    state.Doc().ProjectFilePath.clear();
+    state.Doc().Modified = 0;
+    state.Doc().RemoteType = 0;
+    state.Doc().ProtocolType = 1;
     RegisterProtocolPages();
     for (int id : {kDataFormatId, kKeyConfigId})
       RegisterShellPage(id, [id](wxWindow* parent) { return new CNextPage(id, parent); });
-    g_BrandFlag = kBrand;
+    state.BrandFlag() = kBrand;
   }
 
   void TearDown() override {
-    g_DocManage.Modified = 0;
     for (int id : {kModulationParamId, kDataFormatId, kKeyConfigId}) RegisterShellPage(id, nullptr);
-    g_BrandFlag = 0;
   }
 
   // The main window with a project made from the start page through the
@@ -321,9 +319,9 @@ TEST_F(ModulationPageTest, SavedCustomSectionReopensWithEveryValue) {
   if (HasFatalFailure()) return;
 
   // Reopened in a fresh window from a reset document.
-  g_DocManage.Reset(true, false);
-  g_DocManage.ProjectName.clear();
-  g_DocManage.ProjectFilePath.clear();
+  state.Doc().Reset(true, false);
+  state.Doc().ProjectName.clear();
+  state.Doc().ProjectFilePath.clear();
   RunMainWindow([&] {
     ASSERT_EQ(dialog->OpenProjectFile(project), 2);
     ASSERT_TRUE(Page());
@@ -361,7 +359,7 @@ TEST_F(ModulationPageTest, ManchesterBootDataAndPolarityReopen) {
     ASSERT_TRUE(Page()->GetEditById(kHalfBitEditId)->GetEdit()->IsShown());
     Tick(kBootCheckId, true);
     Choose(kBootManchesterRadioId);
-    g_DocManage.Modified = 0;
+    state.Doc().Modified = 0;
     Choose(kBootManchesterRadioId);
     EXPECT_EQ(g_DocManage.Modified, 0) << "the applied type again changes nothing";
     EXPECT_TRUE(Page()->GetEditById(kBootContentEditId)->GetEdit()->IsShown());
@@ -389,9 +387,9 @@ TEST_F(ModulationPageTest, ManchesterBootDataAndPolarityReopen) {
   });
   if (HasFatalFailure()) return;
 
-  g_DocManage.Reset(true, false);
-  g_DocManage.ProjectName.clear();
-  g_DocManage.ProjectFilePath.clear();
+  state.Doc().Reset(true, false);
+  state.Doc().ProjectName.clear();
+  state.Doc().ProjectFilePath.clear();
   RunMainWindow([&] {
     ASSERT_EQ(dialog->OpenProjectFile(project), 2);
     ASSERT_TRUE(Page());
@@ -421,7 +419,7 @@ TEST_F(ModulationPageTest, NextWithAnUnreadableDefinitionSaysWhy) {
     ASSERT_NE(name, std::string::npos);
     text.replace(name, 4, "Text");
     std::ofstream(custom / "setting.ini", std::ios::binary) << text;
-    g_App.remoteSettingsFolder = work.File("settings");
+    state.App().remoteSettingsFolder = work.File("settings");
     ASSERT_TRUE(Page()->LoadFromProject());
     ASSERT_TRUE(Page()->GetDefinitionFile().StartsWith(work.File("settings")));
 

@@ -34,15 +34,14 @@ class ProtocolPagesLooksTest : public testsupport::PageTestBase {
  protected:
   void SetUp() override {
     ResetToInstalledProgram();
-    g_DocManage.Modified = 0;
-    g_BrandFlag = 0;
+    state.Doc().Modified = 0;
+    state.BrandFlag() = 0;
     RegisterProtocolPages();
     RegisterKeysPages();
     for (const char* prompt : {"Prompt_Standard", "Prompt_UserDef"})
       platform::WriteProfileString(GetUserIniPath(), "Olvanta", prompt, "1");
     DisarmKeyPageGuide();
   }
-  void TearDown() override { g_DocManage.Modified = 0; }
 
   // The general example `name` opened from a folder of its own in the window
   // at its least size, then body on the page `steps` Next presses on.

@@ -15,6 +15,7 @@
 #include "HostFrame.h"
 #include "TempDir.h"
 #include "UiEvents.h"
+#include "ProgramTestBase.h"
 
 #include <gtest/gtest.h>
 
@@ -32,42 +33,23 @@ bool IsNear(const wxColour& a, const wxColour& b, int tolerance = 40) {
          std::abs(a.Blue() - b.Blue()) < tolerance;
 }
 
-class SendPreviewTest : public ::testing::Test {
+class SendPreviewTest : public testsupport::ProgramTestBase {
  protected:
-  static void SetUpTestSuite() {
-    home = new testsupport::TempDir();
-    testsupport::PointUserFoldersAt(*home);
-  }
-  static void TearDownTestSuite() {
-    delete home;
-    home = nullptr;
-  }
-
-  void SetUp() override {
-    platform::ClearProfileCache();
-    g_App.BuildInstallPaths(platform::JoinPath(OLV_SOURCE_DIR, "install"));
-    InitDisplayScale(g_App.uiConfigFolder, 96);
-    g_App.currentLangSection = g_App.defaultLangSection = "1252";
-    g_DocManage.Reset(true, false);
-    g_MacroMap.clear();
-  }
+  void SetUp() override { ResetToInstalledProgram(); }
   void TearDown() override {
     host.reset();
     testsupport::PumpEvents();
     RegisterSendPreviewPanel(nullptr);
-    g_MacroMap.clear();
-    g_App.currentLangSection = "1252";
   }
 
   // A standard protocol's frame in the document.
-  static void StandardFrame(const wxString& order, const wxString& mode, int addressBits,
-                            std::uint16_t address) {
-    g_DocManage.CodeMode = 1;
-    g_DocManage.AddressBits = static_cast<std::uint8_t>(addressBits);
-    g_DocManage.CommandBits = 8;
-    g_DocManage.Address = address;
-    g_DocManage.SetParam(22, order);
-    g_DocManage.SetParam(23, mode);
+  void StandardFrame(const wxString& order, const wxString& mode, int addressBits, std::uint16_t address) {
+    state.Doc().CodeMode = 1;
+    state.Doc().AddressBits = static_cast<std::uint8_t>(addressBits);
+    state.Doc().CommandBits = 8;
+    state.Doc().Address = address;
+    state.Doc().SetParam(22, order);
+    state.Doc().SetParam(23, mode);
   }
 
   CSendPreviewDlg* MakePreview(const wxSize& size = wxSize(760, 240)) {
@@ -100,11 +82,8 @@ class SendPreviewTest : public ::testing::Test {
     return found;
   }
 
-  static testsupport::TempDir* home;
   std::unique_ptr<testsupport::HostFrame> host;
 };
-
-testsupport::TempDir* SendPreviewTest::home = nullptr;
 
 TEST_F(SendPreviewTest, PromptUntilAKeyIsSelectedThenItsFrame) {
   StandardFrame("ADD,~ADD,CMD,~CMD", "MSB", 8, 0x00);
@@ -149,7 +128,7 @@ TEST_F(SendPreviewTest, PromptUntilAKeyIsSelectedThenItsFrame) {
   testsupport::SaveWindowScreenshot(host->Frame(), "send_preview.png");
 
   // The values are those of the moment the key was selected.
-  g_DocManage.SetParam(23, "LSB");
+  state.Doc().SetParam(23, "LSB");
   testsupport::PumpEvents();
   EXPECT_EQ(preview->Boxes()[2].bits, "00010010");
   // No key: the frame of code 0, now LSB first.
@@ -231,8 +210,8 @@ TEST_F(SendPreviewTest, TipFollowsTheBitOrderOnHover) {
   testsupport::MouseLeave(tip);
 
   // The user-defined framework: the data-format page's byte decides.
-  g_DocManage.CodeMode = kUserDefinedCodeMode;
-  g_DocManage.LsbFirst = 0;
+  state.Doc().CodeMode = kUserDefinedCodeMode;
+  state.Doc().LsbFirst = 0;
   preview->RefreshTip();
   testsupport::MouseEnter(tip, wxPoint(5, 5));
   testsupport::MouseMove(tip, wxPoint(6, 6));
@@ -241,13 +220,13 @@ TEST_F(SendPreviewTest, TipFollowsTheBitOrderOnHover) {
 }
 
 TEST_F(SendPreviewTest, UserDefinedFrameFromTheDataFormatMacros) {
-  g_DocManage.CodeMode = kUserDefinedCodeMode;
-  g_DocManage.CommandBits = 8;
-  g_DocManage.ConstBits[0] = 8;
-  g_DocManage.ConstValue[0] = 0x80;
-  g_DocManage.SetParam(22, "ADD,ADD,ADD");
-  g_MacroMap = {{"DATA1", "1"}, {"DATA1_TYPE", "1"}, {"DATA1_Complement", "0"},
-                {"DATA2", "1"}, {"DATA2_TYPE", "0"}, {"DATA2_Complement", "0"}};
+  state.Doc().CodeMode = kUserDefinedCodeMode;
+  state.Doc().CommandBits = 8;
+  state.Doc().ConstBits[0] = 8;
+  state.Doc().ConstValue[0] = 0x80;
+  state.Doc().SetParam(22, "ADD,ADD,ADD");
+  state.Macros() = {{"DATA1", "1"}, {"DATA1_TYPE", "1"}, {"DATA1_Complement", "0"},
+                    {"DATA2", "1"}, {"DATA2_TYPE", "0"}, {"DATA2_Complement", "0"}};
   CSendPreviewDlg* preview = MakePreview();
   Select(preview, 0x01);
   const std::vector<stPreviewBox> boxes = preview->Boxes();
@@ -255,7 +234,7 @@ TEST_F(SendPreviewTest, UserDefinedFrameFromTheDataFormatMacros) {
   EXPECT_EQ(boxes[0].caption, "CONST_CODE1:0x80");
   EXPECT_EQ(boxes[1].caption, "Command:0x01");
   // A single field is centred, not drawn off the left edge.
-  g_MacroMap["DATA1"] = "0";
+  state.Macros()["DATA1"] = "0";
   Select(preview, 0x01);
   ASSERT_EQ(preview->Boxes().size(), 1u);
   EXPECT_EQ(preview->Boxes()[0].x, preview->GetClientSize().x / 2 + 64);
@@ -266,7 +245,7 @@ TEST_F(SendPreviewTest, UserDefinedFrameFromTheDataFormatMacros) {
 
 TEST_F(SendPreviewTest, ChinesePrompt) {
   CSendPreviewDlg* preview = MakePreview();
-  g_App.currentLangSection = "936";
+  state.App().currentLangSection = "936";
   preview->ApplyLanguage();
   testsupport::PumpEvents();
   const wxString text = GetLangText("IDS_SEND_PREVIEW");
@@ -285,13 +264,13 @@ TEST_F(SendPreviewTest, KeyPageEmbedsThePreview) {
   RegisterProtocolPages();
   RegisterKeysPages();
   StandardFrame("ADD,~ADD,CMD,~CMD", "MSB", 8, 0x00);
-  g_FrameworkKind = 0;
-  g_App.protocolFolder = g_App.GetProtocolFolder(0);
-  g_App.icFolder = g_App.GetIcFolder(0);
-  g_DocManage.RemoteType = kRemoteGeneral;
-  g_DocManage.McuName = "QK37A0640";
-  g_DocManage.PackageName = "20SSOP";
-  g_DocManage.SetNewProject(true);
+  state.FrameworkKind() = 0;
+  state.App().protocolFolder = g_App.GetProtocolFolder(0);
+  state.App().icFolder = g_App.GetIcFolder(0);
+  state.Doc().RemoteType = kRemoteGeneral;
+  state.Doc().McuName = "QK37A0640";
+  state.Doc().PackageName = "20SSOP";
+  state.Doc().SetNewProject(true);
   host = std::make_unique<testsupport::HostFrame>(wxSize(1200, 760), wxPoint(20, 20),
                                                   testsupport::HostContent::Empty);
   auto* page = new CKeyConfigDlg(host->Frame());
@@ -323,13 +302,13 @@ TEST_F(SendPreviewTest, KeyPageEmbedsThePreview) {
   }
 
   // The page passes a language change on to it.
-  g_App.currentLangSection = "950";
+  state.App().currentLangSection = "950";
   page->ApplyLanguage();
   EXPECT_EQ(preview->Prompt()->GetLabel(), GetLangText("IDS_SEND_PREVIEW"));
-  g_App.currentLangSection = "1252";
+  state.App().currentLangSection = "1252";
   page->ApplyLanguage();
   testsupport::SaveWindowScreenshot(host->Frame(), "key_page_send_preview.png");
-  g_DocManage.SetNewProject(false);
+  state.Doc().SetNewProject(false);
 }
 
 }  // namespace

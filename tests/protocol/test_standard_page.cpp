@@ -80,10 +80,10 @@ class StandardPageTest : public testsupport::PageTestBase {
  protected:
   void SetUp() override {
     ResetToInstalledProgram();
-    g_DocManage.ProjectFilePath.clear();
-    g_DocManage.Modified = 0;
-    g_DocManage.RemoveKeyValue(-1);
-    g_BrandFlag = 0;
+    state.Doc().ProjectFilePath.clear();
+    state.Doc().Modified = 0;
+    state.Doc().RemoveKeyValue(-1);
+    state.BrandFlag() = 0;
     RegisterProtocolPages();
     RegisterKeysPages();
     // The key page's one-time guide stays away; arming it is checked directly.
@@ -92,7 +92,6 @@ class StandardPageTest : public testsupport::PageTestBase {
   }
 
   void TearDown() override {
-    g_DocManage.Modified = 0;
     RegisterShellPage(kStandardModePageId, nullptr);
     RegisterShellPage(kKeyConfigId, nullptr);
   }
@@ -243,9 +242,9 @@ TEST_F(StandardPageTest, BadAddressAndUnreadableTemplateKeepTheUserOnThePage) {
     // A template that cannot be read: a message, no file, and the page stays.
     recorder.boxes.clear();
     const wxString templates = g_App.templateFolder;
-    g_App.templateFolder = work.File("no-templates");
+    state.App().templateFolder = work.File("no-templates");
     Next();
-    g_App.templateFolder = templates;
+    state.App().templateFolder = templates;
     EXPECT_EQ(dialog->GetCurrentPage(), page);
     ASSERT_EQ(recorder.boxes.size(), 1u);
     EXPECT_TRUE(recorder.boxes[0].text.StartsWith("The include file IR_Standard.inc could not be generated"))
@@ -262,9 +261,9 @@ TEST_F(StandardPageTest, BadAddressAndUnreadableTemplateKeepTheUserOnThePage) {
 
 TEST_F(StandardPageTest, KeyCodesAreCutToTheCommandBitsOnlyWhenTheUserAgrees) {
   WithProject([&] {
-    g_DocManage.AddKeyValue(0x3F, "Power");
-    g_DocManage.AddKeyValue(0x7F, "Mute");
-    g_DocManage.AddKeyValue(0xC5, "Menu");
+    state.Doc().AddKeyValue(0x3F, "Power");
+    state.Doc().AddKeyValue(0x7F, "Mute");
+    state.Doc().AddKeyValue(0xC5, "Menu");
     PickText(Page()->GetProtocolList(), "RC5");  // six command bits
     TypeAddress("1");
 
@@ -302,9 +301,9 @@ TEST_F(StandardPageTest, SavedChoiceIsWrittenAndShownAgainWhenReopened) {
   });
   if (HasFatalFailure()) return;
 
-  g_DocManage.Reset(true, false);
-  g_DocManage.ProjectName.clear();
-  g_DocManage.ProjectFilePath.clear();
+  state.Doc().Reset(true, false);
+  state.Doc().ProjectName.clear();
+  state.Doc().ProjectFilePath.clear();
   RunMainWindow(
       [&] {
         ASSERT_EQ(dialog->OpenProjectFile(project), 2);
@@ -350,9 +349,9 @@ TEST_F(StandardPageTest, StoredChoiceMustNameAProtocolWhole) {
     SCOPED_TRACE(c.protocol);
     platform::WriteProfileString(project, "Standard", "Protocol", c.protocol);
     platform::WriteProfileString(project, "Standard", "sFreq", c.freq);
-    g_DocManage.Reset(true, false);
-    g_DocManage.ProjectName.clear();
-    g_DocManage.ProjectFilePath.clear();
+    state.Doc().Reset(true, false);
+    state.Doc().ProjectName.clear();
+    state.Doc().ProjectFilePath.clear();
     recorder.boxes.clear();
     RunMainWindow(
         [&] {

@@ -11,6 +11,7 @@
 #include "platform/Profile.h"
 #include "receiver/FrameWindows.h"
 #include "TempDir.h"
+#include "ProgramState.h"
 
 #include <gtest/gtest.h>
 #include <wx/filefn.h>
@@ -31,6 +32,8 @@ const char kSmallDefinitions[] =
 
 class StandardDefinitionsTest : public ::testing::Test {
  protected:
+  testsupport::ProgramState state;
+
   void SetUp() override { testsupport::WriteBytes(dir.File("setting.ini"), kSmallDefinitions); }
   testsupport::TempDir dir;
   CStandardDefinitions definitions{dir.File("setting.ini")};
@@ -184,10 +187,12 @@ TEST(StandardRules, TemplatePathReplacesTheIncludeExtension) {
 
 class StandardIncludeFileTest : public ::testing::Test {
  protected:
+  testsupport::ProgramState state;
+
   static void SetUpTestSuite() { ASSERT_TRUE(g_ExprEngine.Load(OLV_DIST_DIR)); }
   void SetUp() override {
-    g_MacroMap.clear();
-    BuildMacros(g_MacroMap, {0x12, 38, 3, 0, 0});
+    state.Macros().clear();
+    BuildMacros(state.Macros(), {0x12, 38, 3, 0, 0});
     doc.TempFolder = dir.File("work");
     ASSERT_TRUE(wxMkDir(doc.TempFolder, 0755) == 0);
   }
@@ -215,8 +220,10 @@ TEST_F(StandardIncludeFileTest, MissingTemplateOrUnwritableFolderFail) {
 // expanding for each.
 class InstalledStandardProtocols : public ::testing::Test {
  protected:
+  testsupport::ProgramState state;
+
   static void SetUpTestSuite() { ASSERT_TRUE(g_ExprEngine.Load(OLV_DIST_DIR)); }
-  void SetUp() override { g_App.BuildInstallPaths(platform::JoinPath(OLV_SOURCE_DIR, "install")); }
+  void SetUp() override { state.App().BuildInstallPaths(platform::JoinPath(OLV_SOURCE_DIR, "install")); }
 };
 
 int CarrierOfKind(int kind) {
@@ -268,9 +275,9 @@ TEST_F(InstalledStandardProtocols, EveryFrameKindHasAWholeProtocol) {
     testsupport::TempDir dir;
     CDocManage doc;
     doc.TempFolder = dir.Path();
-    g_MacroMap.clear();
-    BuildMacros(g_MacroMap, {AddressRuleFor(details.addressBits).maximum, 38, details.duties[0].number,
-                             details.extAddr, details.subCode});
+    state.Macros().clear();
+    BuildMacros(state.Macros(), {AddressRuleFor(details.addressBits).maximum, 38, details.duties[0].number,
+                                 details.extAddr, details.subCode});
     wxString output;
     ASSERT_EQ(WriteIncludeFile(doc, g_App.templateFolder, includeName, output), GenerateResult::Written);
     EXPECT_EQ(testsupport::ReadBytes(output).find('$'), std::string::npos);

@@ -6,6 +6,7 @@
 #include "AnalyserTestUtil.h"
 #include "receiver/FixedMatchers.h"
 #include "receiver/FrameWindows.h"
+#include "ProgramState.h"
 
 using namespace capturesynth;
 using namespace analysertest;
@@ -76,9 +77,10 @@ TEST(CalcCarrier, MeasuresFrequencyAndCorrectedDuty) {
 }
 
 TEST(CalcCarrier, ZeroPeriodSetsNoCarrier) {
+  testsupport::ProgramState state;
   LoadCarrierRecord(nullptr, 0);
   ClearAnalyserResults();
-  g_IrCapture.result.duty = 0.4f;
+  state.IrCapture().result.duty = 0.4f;
   EXPECT_EQ(CalcCarrier(), 0u);
   EXPECT_EQ(g_IrCapture.result.noCarrier, 1);
   EXPECT_EQ(g_IrCapture.result.duty, 0.0f);

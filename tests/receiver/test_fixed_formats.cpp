@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "AnalyserTestUtil.h"
+#include "ProgramState.h"
 
 using namespace capturesynth;
 using namespace analysertest;
@@ -118,9 +119,9 @@ TEST(FixedFormats, PulseWidthFrameBeyondItsLeaderWindowStillYieldsItsBits) {
 enum class EWidth { Period, Mark, Space };
 
 // Sets one width of a pulse (4 µs units); a new mark or space keeps the other.
-void SetWidth(int pulse, EWidth width, int units) {
-  std::uint16_t& mark = g_IrCapture.wave[2 * pulse];
-  std::uint16_t& period = g_IrCapture.wave[2 * pulse + 1];
+void SetWidth(stIrCapture& capture, int pulse, EWidth width, int units) {
+  std::uint16_t& mark = capture.wave[2 * pulse];
+  std::uint16_t& period = capture.wave[2 * pulse + 1];
   const int space = period - mark;
   if (width == EWidth::Period) period = static_cast<std::uint16_t>(units);
   if (width == EWidth::Mark) {
@@ -131,6 +132,7 @@ void SetWidth(int pulse, EWidth width, int units) {
 }
 
 TEST(FixedFormats, ABadPulseInsideAFixedFrameFallsToTheGenericDecoderOrFails) {
+  testsupport::ProgramState state;
   struct stBadPulse {
     const char* name;
     stSignal signal;
@@ -155,7 +157,7 @@ TEST(FixedFormats, ABadPulseInsideAFixedFrameFallsToTheGenericDecoderOrFails) {
   };
   for (const auto& c : cases) {
     Load(c.signal, {1, 0.0, 0.0});
-    SetWidth(c.pulse, c.width, c.units);
+    SetWidth(state.IrCapture(), c.pulse, c.width, c.units);
     DecodeByCarrierBand();
     EXPECT_EQ(g_IrCapture.result.frameError, 1) << c.name;
     EXPECT_NE(AnalyserFrameKind(), c.kind) << c.name;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "AnalyserTestUtil.h"
+#include "ProgramState.h"
 
 namespace {
 
@@ -80,6 +81,7 @@ TEST(Robustness, RandomPulsesNearTheDecodersWindows) {
 }
 
 TEST(Robustness, SynthesizedFramesWithRandomDamage) {
+  testsupport::ProgramState state;
   using namespace capturesynth;
   const std::vector<stSignal> signals{
       Kind1Frame(1, 2, 3),
@@ -101,15 +103,17 @@ TEST(Robustness, SynthesizedFramesWithRandomDamage) {
   for (std::uint32_t seed = 0; seed < 2000; ++seed) {
     const stSignal& signal = signals[seed % signals.size()];
     LoadIntoAnalyser(Synthesize(signal, {seed, 0.3, 300}));
-    for (int i = 0; i < 3; ++i) g_IrCapture.wave[damage(random)] = static_cast<std::uint16_t>(value(random));
+    for (int i = 0; i < 3; ++i)
+      state.IrCapture().wave[damage(random)] = static_cast<std::uint16_t>(value(random));
     DecodeBoth(seed);
   }
 }
 
 TEST(Robustness, AFullBufferWithoutAnEndIsBounded) {
+  testsupport::ProgramState state;
   for (int w = 0; w < kWaveWords; w += 2) {
-    g_IrCapture.wave[w] = 140;
-    g_IrCapture.wave[w + 1] = (w / 2) % 3 ? 295 : 570;
+    state.IrCapture().wave[w] = 140;
+    state.IrCapture().wave[w + 1] = (w / 2) % 3 ? 295 : 570;
   }
   DecodeBoth(0);
   EXPECT_LE(g_IrCapture.result.generic.bitCount, kBitRegisterBits);

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "TempDir.h"
+#include "ProgramTestBase.h"
 
 class COlvantaDlg;
 class wxCheckBox;
@@ -21,18 +21,10 @@ namespace testsupport {
 // the test.
 void RunProgramMainWindow(const std::function<void(COlvantaDlg&)>& body);
 
-// Base of the page tests that run the main window: the user folders point at
-// a temporary folder for the suite's life, and each test starts from the
-// program installed from the source tree (English texts, the general remote's
-// folders) with an empty document and no project.
-class PageTestBase : public ::testing::Test {
+// Base of the page tests that run the main window (ProgramTestBase: user
+// folders for the suite, the program state put back after each test).
+class PageTestBase : public ProgramTestBase {
  protected:
-  static void SetUpTestSuite();
-  static void TearDownTestSuite();
-
-  // The install paths, texts, framework kind and document as a start leaves them.
-  static void ResetToInstalledProgram();
-
   // Where the expression library comes from: the source install, or the
   // program's folder, into which the build puts it.
   enum class ExpressionLibrary { kInstalled, kBuilt };
@@ -55,7 +47,6 @@ class PageTestBase : public ::testing::Test {
   static void Choose(wxRadioButton* radio);
   static void Tick(wxCheckBox* box, bool on);
 
-  static TempDir* home;
   COlvantaDlg* dialog = nullptr;
 };
 

@@ -1,7 +1,7 @@
 # The start pages: recent projects, example lists, global selection, new project.
 olv_add_test(test_pages_logic
   SOURCES pages/test_page_logic.cpp
-  LIBS olv_pages)
+  LIBS olv_testsupport_state olv_pages)
 # Linked with the object library that registers the pages, as the program is.
 olv_add_test(test_pages_gui
   SOURCES pages/test_start_pages.cpp pages/test_selection_pages.cpp pages/test_texts_and_sizes.cpp

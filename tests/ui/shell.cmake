@@ -1,7 +1,7 @@
 # The application shell: main dialog, navigation bar, menu bar.
 olv_add_test(test_shell_logic
   SOURCES shell/test_shell_logic.cpp
-  LIBS olv_shell)
+  LIBS olv_testsupport_state olv_shell)
 olv_add_test(test_shell_dialog
   SOURCES shell/test_main_dialog.cpp
   LIBS olv_shell olv_testsupport_pages GUI)

@@ -9,6 +9,7 @@
 #include "TempDir.h"
 #include "HostFrame.h"
 #include "UiEvents.h"
+#include "ProgramState.h"
 
 #include <gtest/gtest.h>
 
@@ -46,6 +47,8 @@ void WriteFile(const wxString& path, const Bytes& bytes) {
 
 class PictureTest : public testsupport::HostFrameTest {
  protected:
+  testsupport::ProgramState state;
+
   PictureTest() : HostFrameTest(wxSize(300, 200)) {}
   void SetUp() override {
     HostFrameTest::SetUp();
@@ -172,11 +175,13 @@ TEST_F(PictureTest, UnreadableDataLeavesTheControlEmpty) {
 
 class GuideTest : public ::testing::Test {
  protected:
+  testsupport::ProgramState state;
+
   void SetUp() override {
     saved = {g_App.imageFolder, g_App.langFile, g_App.currentLangSection};
-    g_App.imageFolder = dir.Path();
-    g_App.langFile = wxString(OLV_SOURCE_DIR) + "/install/Lang.ini";
-    g_App.currentLangSection = "1252";
+    state.App().imageFolder = dir.Path();
+    state.App().langFile = wxString(OLV_SOURCE_DIR) + "/install/Lang.ini";
+    state.App().currentLangSection = "1252";
     WriteFile(dir.File("anim.gif"), Animation());
     WriteFile(dir.File("still.gif"), gifbuilder::BuildGif(8, 6, {SolidFrame(0, 0, 8, 6, 1)}));
     WriteFile(dir.File("last.gif"), gifbuilder::BuildGif(5, 5, {SolidFrame(0, 0, 5, 5, 2)}));
@@ -184,12 +189,7 @@ class GuideTest : public ::testing::Test {
       wxCopyFile(wxString(OLV_SOURCE_DIR) + "/install/Images/" + name, dir.File(name));
     }
   }
-  void TearDown() override {
-    g_App.imageFolder = saved[0];
-    g_App.langFile = saved[1];
-    g_App.currentLangSection = saved[2];
-    testsupport::PumpEvents();
-  }
+  void TearDown() override { testsupport::PumpEvents(); }
 
   static void PressButton(wxWindow* button) {
     wxCommandEvent click(wxEVT_BUTTON, button->GetId());

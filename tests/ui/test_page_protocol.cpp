@@ -8,6 +8,7 @@
 #include "TempDir.h"
 #include "HostFrame.h"
 #include "UiEvents.h"
+#include "ProgramState.h"
 
 #include <gtest/gtest.h>
 #include <wx/app.h>
@@ -41,6 +42,8 @@ class CTestPage : public CSubBaseDlg {
 // The pages sit in the host frame, which records the requests they send.
 class PageProtocolTest : public testsupport::HostFrameTest {
  protected:
+  testsupport::ProgramState state;
+
   void SetUp() override {
     HostFrameTest::SetUp();
     frame->Bind(WM_PAGE_NEXT, [this](CPageRequestEvent& e) { requests.push_back(e.GetRequest()); });
@@ -130,16 +133,16 @@ TEST_F(PageProtocolTest, ResizesAndShowsReachThePageOnce) {
 
 TEST_F(PageProtocolTest, MissingClientElementIsReported) {
   testsupport::TempDir dir;
-  g_App.uiConfigFolder = dir.Path();
-  g_App.langFile = platform::JoinPath(platform::JoinPath(OLV_SOURCE_DIR, "install"), "Lang.ini");
-  g_App.currentLangSection = "1252";
+  state.App().uiConfigFolder = dir.Path();
+  state.App().langFile = platform::JoinPath(platform::JoinPath(OLV_SOURCE_DIR, "install"), "Lang.ini");
+  state.App().currentLangSection = "1252";
   testsupport::CMessageRecorder boxes;
   first->InitLayout(LayoutFile("Nothing.ini"), LayoutPrefix("A"));
   ASSERT_EQ(boxes.boxes.size(), 1u);
   EXPECT_EQ(boxes.boxes[0].text, "The layout element SW_CLIENT is missing from " +
                                      platform::JoinPath(dir.Path(), "Nothing.ini") + ".");
-  g_App.uiConfigFolder.clear();
-  g_App.langFile.clear();
+  state.App().uiConfigFolder.clear();
+  state.App().langFile.clear();
 }
 
 // The layout file and the prefix are types of their own: swapped, the call does not build.

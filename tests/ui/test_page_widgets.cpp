@@ -10,6 +10,7 @@
 
 #include "HostFrame.h"
 #include "UiEvents.h"
+#include "ProgramState.h"
 
 #include <gtest/gtest.h>
 #include <type_traits>
@@ -39,16 +40,17 @@ wxImage Render(const wxSize& size, Draw draw) {
 
 class PageWidgetTest : public testsupport::HostFrameTest {
  protected:
+  testsupport::ProgramState state;
+
   PageWidgetTest() : HostFrameTest(wxSize(640, 520), wxPoint(30, 30)) {}
   void SetUp() override {
     savedImageFolder = g_App.imageFolder;
-    g_App.imageFolder = wxString(OLV_SOURCE_DIR) + "/install/Images";
+    state.App().imageFolder = wxString(OLV_SOURCE_DIR) + "/install/Images";
     HostFrameTest::SetUp();
   }
   void TearDown() override {
     HostFrameTest::TearDown();
     SetFuncBtnServices(nullptr);
-    g_App.imageFolder = savedImageFolder;
   }
   wxString savedImageFolder;
 };

@@ -24,10 +24,9 @@ class RecentOpenTest : public testsupport::PageTestBase {
  protected:
   void SetUp() override {
     ResetToInstalledProgram();
-    g_DocManage.Modified = 0;
-    g_BrandFlag = 0;
+    state.Doc().Modified = 0;
+    state.BrandFlag() = 0;
   }
-  void TearDown() override { g_DocManage.Modified = 0; }
 
   // The presses, releases and double click a user's double click makes.
   static void DoubleClick(wxWindow* window, const wxPoint& at) {

@@ -4,6 +4,7 @@
 
 #include "core/AppContext.h"
 #include "platform/Paths.h"
+#include "ProgramState.h"
 
 #include <wx/dcmemory.h>
 #include <wx/dcscreen.h>
@@ -17,6 +18,8 @@ namespace {
 
 class GridCellTest : public GridFixture {
  protected:
+  testsupport::ProgramState state;
+
   void SetUp() override {
     GridFixture::SetUp();
     MakeGrid(4, 4, 1, 1);
@@ -196,8 +199,8 @@ TEST_F(GridCellTest, OwnColoursAreDrawnAndDefaultsResolved) {
 }
 
 TEST_F(GridCellTest, TextIsShownAsItsLanguageTextButPrintedAsStored) {
-  g_App.langFile = platform::JoinPath(platform::JoinPath(OLV_SOURCE_DIR, "install"), "Lang.ini");
-  g_App.currentLangSection = "1252";
+  state.App().langFile = platform::JoinPath(platform::JoinPath(OLV_SOURCE_DIR, "install"), "Lang.ini");
+  state.App().currentLangSection = "1252";
   CGridCellBase* cell = grid->GetCell(2, 2);
   CGridCellBase* other = grid->GetCell(2, 3);
 
@@ -211,7 +214,6 @@ TEST_F(GridCellTest, TextIsShownAsItsLanguageTextButPrintedAsStored) {
   const wxImage drawn = DrawAlone(*cell);
   EXPECT_TRUE(SameImage(drawn, DrawAlone(*other)));
   EXPECT_FALSE(SameImage(drawn, DrawAlone(*grid->GetCell(3, 3))));  // something was drawn
-  g_App.langFile.clear();
 }
 
 TEST_F(GridCellTest, PrintingPaintsOnlyColoursThatDifferFromTheDefault) {

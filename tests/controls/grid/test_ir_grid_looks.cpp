@@ -4,6 +4,7 @@
 // clear of its top edge.
 #include "GridTestSupport.h"
 
+#include "ProgramState.h"
 #include "UiEvents.h"
 #include "controls/grid/IRGridCtrl.h"
 #include "core/AppContext.h"
@@ -20,15 +21,13 @@ const char* const kHeaders[] = {"IDS_INDEX", "IDS_KEYCODE", "IDS_ILLUSTRATION", 
 
 class IRGridLooksTest : public GridFixture {
  protected:
+  testsupport::ProgramState state;
+
   void SetUp() override {
     GridFixture::SetUp();
-    g_App.BuildInstallPaths(platform::JoinPath(OLV_SOURCE_DIR, "install"));
+    state.App().BuildInstallPaths(platform::JoinPath(OLV_SOURCE_DIR, "install"));
     // The frame stretches its only child: the grids go on a page of their own.
     holder = new wxPanel(frame, wxID_ANY, wxPoint(0, 0), wxSize(600, 440));
-  }
-  void TearDown() override {
-    g_App.currentLangSection = "1252";
-    GridFixture::TearDown();
   }
 
   // A grid of the pages' kind: headers in the language, the pages' 8-point font.
@@ -68,7 +67,7 @@ class IRGridLooksTest : public GridFixture {
 TEST_F(IRGridLooksTest, HeadersStayInViewAsTheGridNarrowsAndFills) {
   for (const char* language : {"1252", "936"}) {
     SCOPED_TRACE(language);
-    g_App.currentLangSection = language;
+    state.App().currentLangSection = language;
 
     CIRGridCtrl* keys = MakeCodeGrid(wxSize(300, 200), false);
     keys->SetColumnWidths(80);
@@ -121,7 +120,7 @@ std::pair<int, int> DarkRows(const wxImage& image, const wxRect& rect) {
 TEST_F(IRGridLooksTest, ButtonCaptionHangsInsideTheButtonClearOfItsTop) {
   for (const char* language : {"1252", "936"}) {
     SCOPED_TRACE(language);
-    g_App.currentLangSection = language;
+    state.App().currentLangSection = language;
     CIRGridCtrl* ir = MakeCodeGrid(wxSize(330, 200), true);  // buttons captioned "IDS_DELETE"
     ir->FitColumns(CIRGridCtrl::kCodeColumn);
     ASSERT_EQ(ir->AppendRow(false), 1);

@@ -34,14 +34,13 @@ class KeyPageLooksTest : public testsupport::PageTestBase {
  protected:
   void SetUp() override {
     ResetToInstalledProgram();
-    g_DocManage.Modified = 0;
-    g_BrandFlag = 0;
+    state.Doc().Modified = 0;
+    state.BrandFlag() = 0;
     RegisterProtocolPages();
     RegisterKeysPages();
     platform::WriteProfileString(GetUserIniPath(), "Olvanta", "Prompt_Standard", "1");
     DisarmKeyPageGuide();
   }
-  void TearDown() override { g_DocManage.Modified = 0; }
 
   // The NEC example opened from a folder of its own, walked to its key page
   // in the window at size (the least when none is given); body runs there.
@@ -148,14 +147,13 @@ TEST_F(KeyPageLooksTest, AtTheLeastWindowSizeTheKeyCodeGridShowsRowsAndEveryHead
 
 class KeyButtonLooksTest : public testsupport::HostFrameTest {
  protected:
+  testsupport::ProgramState state;
+
   void SetUp() override {
     HostFrameTest::SetUp();
-    g_App.BuildInstallPaths(platform::JoinPath(OLV_SOURCE_DIR, "install"));
+    state.App().BuildInstallPaths(platform::JoinPath(OLV_SOURCE_DIR, "install"));
   }
-  void TearDown() override {
-    g_App.currentLangSection = "1252";
-    HostFrameTest::TearDown();
-  }
+  void TearDown() override { HostFrameTest::TearDown(); }
 };
 
 // A key of the key panel is one key cell wide; a function's name on it is
@@ -165,7 +163,7 @@ TEST_F(KeyButtonLooksTest, KeyShowsItsFunctionNameWhole) {
                              CKeyButton::kRoleKey);
   for (const char* language : {"1252", "936"}) {
     SCOPED_TRACE(language);
-    g_App.currentLangSection = language;
+    state.App().currentLangSection = language;
     for (const char* function : {"IDS_SWITCH", "IDS_MODE"}) {
       SCOPED_TRACE(function);
       key->SetCaptionKey(function, true);

@@ -35,20 +35,16 @@ class DecodeGridLooksTest : public testsupport::PageTestBase {
  protected:
   void SetUp() override {
     ResetToInstalledProgram();
-    g_DocManage.RemoteType = kRemoteGeneral;
-    g_DocManage.LcdOption = 0;
-    g_DocManage.ProtocolType = kProtocolStandard;
-    g_DocManage.Modified = 0;
-    g_DocManage.DecodePageOpen = 0;
+    state.Doc().RemoteType = kRemoteGeneral;
+    state.Doc().LcdOption = 0;
+    state.Doc().ProtocolType = kProtocolStandard;
+    state.Doc().Modified = 0;
+    state.Doc().DecodePageOpen = 0;
     RegisterKeysPages();
     RegisterProtocolPages();
     RegisterReceiverPages();
   }
-  void TearDown() override {
-    g_DocManage.Modified = 0;
-    g_DocManage.RemoteType = kRemoteGeneral;
-    RegisterDecodePage(nullptr);
-  }
+  void TearDown() override { RegisterDecodePage(nullptr); }
 
   // The decode page of mode over the NEC example, with rows enough to need
   // the vertical bar; body runs while it is open.
@@ -59,10 +55,10 @@ class DecodeGridLooksTest : public testsupport::PageTestBase {
       ASSERT_EQ(dialog->OpenProjectFile(platform::JoinPath(folder, "NEC_TV_Remote.lmirprj")), 2);
       recorder.boxes.clear();
       for (int i = 0; i < 30; ++i) {
-        g_DocManage.AddKeyValue(static_cast<std::uint16_t>(0x10 + i), wxString::Format("Key %d", i));
-        g_DocManage.AddAirKeyValue("0011110001011010", wxString::Format("Frame %d", i));
+        state.Doc().AddKeyValue(static_cast<std::uint16_t>(0x10 + i), wxString::Format("Key %d", i));
+        state.Doc().AddAirKeyValue("0011110001011010", wxString::Format("Frame %d", i));
       }
-      if (mode == CCodeModePage::kAirMode) g_DocManage.RemoteType = kRemoteLcdSimple;
+      if (mode == CCodeModePage::kAirMode) state.Doc().RemoteType = kRemoteLcdSimple;
       wxCommandEvent learn(wxEVT_MENU, ID_CODE_MODE);
       dialog->ProcessWindowEvent(learn);
       testsupport::PumpEvents();

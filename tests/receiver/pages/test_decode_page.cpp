@@ -131,11 +131,11 @@ class DecodePageTest : public testsupport::PageTestBase {
     ResetToInstalledProgram();
     // The document's kinds outlive its reset: a test that switched to an air remote must not
     // leave the next one a flow the main window refuses.
-    g_DocManage.RemoteType = kRemoteGeneral;
-    g_DocManage.LcdOption = 0;
-    g_DocManage.ProtocolType = kProtocolStandard;
-    g_DocManage.Modified = 0;
-    g_DocManage.DecodePageOpen = 0;
+    state.Doc().RemoteType = kRemoteGeneral;
+    state.Doc().LcdOption = 0;
+    state.Doc().ProtocolType = kProtocolStandard;
+    state.Doc().Modified = 0;
+    state.Doc().DecodePageOpen = 0;
     boardsim::Reset();
     RegisterKeysPages();
     RegisterProtocolPages();
@@ -146,13 +146,11 @@ class DecodePageTest : public testsupport::PageTestBase {
   }
 
   void TearDown() override {
-    g_DocManage.Modified = 0;
     RegisterShellPage(kStandardModePageId, nullptr);
     RegisterShellPage(kKeyConfigId, nullptr);
     RegisterShellPage(kModulationParamId, nullptr);
     RegisterReceiverLink(nullptr);
     RegisterDecodePage(nullptr);
-    g_BrandFlag = 0;
   }
 
   // The main window with the partner's NEC example (general remote, standard protocol) open from
@@ -340,7 +338,7 @@ TEST_F(DecodePageTest, ImportedKeysReachTheProjectAndTheKeyPageAndExportReadsBac
     EXPECT_EQ(output, "'0x45|\n'0x1a|Vol, \"up\"\n");
 
     // Import: the unsaved project is saved first, then the codes replace the project's.
-    g_DocManage.Modified = 1;
+    state.Doc().Modified = 1;
     recorder.answers = {platform::kIdYes};
     PressOnly(page->GetClientWindow()->FindWindow(Id::kImportId));
     testsupport::PumpEvents();
@@ -378,7 +376,7 @@ TEST_F(DecodePageTest, ImportStopsWhenTheSaveItAskedForFails) {
 
     // The project's folder is gone (a removed drive): the save cannot be made.
     std::filesystem::remove_all(platform::ToFsPath(g_DocManage.ProjectFolder));
-    g_DocManage.Modified = 1;
+    state.Doc().Modified = 1;
     recorder.boxes.clear();
     recorder.answers = {platform::kIdYes};
     PressOnly(page->GetClientWindow()->FindWindow(Id::kImportId));
@@ -407,7 +405,7 @@ TEST_F(DecodePageTest, ImportNamesTheRowOfAnUnreadableCodeAndChangesNothing) {
     for (const char* unreadable : {"0x1G", "1H2"}) {
       SCOPED_TRACE(unreadable);
       page->GetGrid()->SetCellText(2, CIRGridCtrl::kCodeColumn, unreadable);
-      g_DocManage.Modified = 1;
+      state.Doc().Modified = 1;
       recorder.boxes.clear();
       PressOnly(page->GetClientWindow()->FindWindow(Id::kImportId));
       testsupport::PumpEvents();
@@ -420,7 +418,7 @@ TEST_F(DecodePageTest, ImportNamesTheRowOfAnUnreadableCodeAndChangesNothing) {
     }
 
     page->GetGrid()->SetCellText(2, CIRGridCtrl::kCodeColumn, "12H");
-    g_DocManage.Modified = 0;
+    state.Doc().Modified = 0;
     recorder.boxes.clear();
     PressOnly(page->GetClientWindow()->FindWindow(Id::kImportId));
     testsupport::PumpEvents();
@@ -475,7 +473,7 @@ TEST_F(DecodePageTest, RealClickOnStartDecodingRunsADecodeBesideTheModalMainWind
 
 TEST_F(DecodePageTest, AirModeShowsTheFrameText) {
   WithExample([&] {
-    g_DocManage.RemoteType = kRemoteLcdSimple;
+    state.Doc().RemoteType = kRemoteLcdSimple;
     CCodeModePage* page = OpenDecodePage(CCodeModePage::kAirMode);
     ASSERT_TRUE(page);
     const std::vector<bool> bits = capturesynth::LsbFirst(0x5A3C, 16);
@@ -568,7 +566,7 @@ TEST_F(DecodePageTest, FirmwareUpdateOpensTheFileAsFound) {
   WithExample([&] {
     CCodeModePage* page = OpenDecodePage(CCodeModePage::kGeneralMode);
     ASSERT_TRUE(page);
-    g_App.installFolder = install.Path();
+    state.App().installFolder = install.Path();
     wxWindow* update = page->GetClientWindow()->FindWindow(Id::kUpdateFirmwareId);
     ASSERT_TRUE(update);
     ASSERT_TRUE(PumpUntil([&] { return update->IsEnabled(); }));
@@ -588,14 +586,14 @@ TEST_F(DecodePageTest, FirmwareUpdateOpensTheFileAsFound) {
 // message says so and the project file stays as it was.
 TEST_F(DecodePageTest, SaveFailsWhenTheAirKeyValuesCannotBeWritten) {
   WithExample([&] {
-    g_DocManage.RemoteType = kRemoteLcdSimple;
+    state.Doc().RemoteType = kRemoteLcdSimple;
     CCodeModePage* page = OpenDecodePage(CCodeModePage::kAirMode);
     ASSERT_TRUE(page);
     const wxString file = g_DocManage.GetProjectFilePath();
     const std::string before = testsupport::ReadBytes(file);
     // No line of the project file can hold a line break.
-    g_DocManage.AddAirKeyValue("0101", "Cool\nWarm");
-    g_DocManage.Modified = 1;
+    state.Doc().AddAirKeyValue("0101", "Cool\nWarm");
+    state.Doc().Modified = 1;
     recorder.boxes.clear();
     EXPECT_EQ(SendShellMessage(dialog, WM_SAVE_PROJECT), 0);
     ASSERT_EQ(recorder.boxes.size(), 1u);
@@ -608,7 +606,7 @@ TEST_F(DecodePageTest, SaveFailsWhenTheAirKeyValuesCannotBeWritten) {
 
 TEST_F(DecodePageTest, LayoutWithoutItsClientElementGivesTheLayoutMessage) {
   testsupport::TempDir empty;
-  g_App.uiConfigFolder = empty.Path();
+  state.App().uiConfigFolder = empty.Path();
   auto* page = new CCodeModePage(CCodeModePage::kGeneralMode);
   ASSERT_EQ(recorder.boxes.size(), 1u);
   EXPECT_EQ(recorder.boxes[0].text, "The layout element SW_CLIENT is missing from " +

@@ -31,35 +31,31 @@ class PagesTest : public testsupport::PageTestBase {
     std::filesystem::remove_all(std::filesystem::path(home->File("data").utf8_string()));
     platform::ClearProfileCache();
     UseInstall(platform::JoinPath(OLV_SOURCE_DIR, "install"));
-    g_App.currentLangSection = g_App.defaultLangSection = "1252";
-    g_FrameworkKind = 0;
-    g_DocManage.Reset(true, false);
-    g_DocManage.ProjectName.clear();
-    g_DocManage.ProjectFolder.clear();
-    g_DocManage.ProjectFilePath.clear();
-    g_DocManage.McuName.clear();
-    g_DocManage.PackageName.clear();
-    g_DocManage.Modified = 0;
-    g_DocManage.RemoteType = 0;
-    g_DocManage.ProtocolType = 1;
+    state.App().currentLangSection = state.App().defaultLangSection = "1252";
+    state.FrameworkKind() = 0;
+    state.Doc().Reset(true, false);
+    state.Doc().ProjectName.clear();
+    state.Doc().ProjectFolder.clear();
+    state.Doc().ProjectFilePath.clear();
+    state.Doc().McuName.clear();
+    state.Doc().PackageName.clear();
+    state.Doc().Modified = 0;
+    state.Doc().RemoteType = 0;
+    state.Doc().ProtocolType = 1;
   }
 
-  void TearDown() override {
-    g_DocManage.Modified = 0;
-    CTDS_History_Dlg::SetFolderOpener(nullptr);
-    g_BrandFlag = 0;
-  }
+  void TearDown() override { CTDS_History_Dlg::SetFolderOpener(nullptr); }
 
-  static void UseInstall(const wxString& folder) {
-    g_App.BuildInstallPaths(folder);
+  void UseInstall(const wxString& folder) {
+    state.App().BuildInstallPaths(folder);
     InitDisplayScale(g_App.uiConfigFolder, 96);
-    g_App.protocolFolder = g_App.GetProtocolFolder(0);
-    g_App.icFolder = g_App.GetIcFolder(0);
+    state.App().protocolFolder = g_App.GetProtocolFolder(0);
+    state.App().icFolder = g_App.GetIcFolder(0);
   }
 
   // The main window of brand run as the program runs it, with body inside its modal loop.
   void RunBrandWindow(int brand, const std::function<void()>& body) {
-    g_BrandFlag = brand;
+    state.BrandFlag() = brand;
     RunMainWindow(body);
   }
 

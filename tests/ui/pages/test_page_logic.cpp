@@ -5,6 +5,7 @@
 #include "ui/pages/ChipChoices.h"
 #include "ui/pages/RecentProjects.h"
 #include "TempDir.h"
+#include "ProgramState.h"
 
 #include <gtest/gtest.h>
 #include <wx/filename.h>
@@ -13,11 +14,12 @@ namespace {
 
 class PageLogicTest : public ::testing::Test {
  protected:
+  testsupport::ProgramState state;
+
   void SetUp() override {
-    g_BrandFlag = 1;
-    g_App.BuildInstallPaths(platform::JoinPath(OLV_SOURCE_DIR, "install"));
+    state.BrandFlag() = 1;
+    state.App().BuildInstallPaths(platform::JoinPath(OLV_SOURCE_DIR, "install"));
   }
-  void TearDown() override { g_BrandFlag = 0; }
 
   // A project file of the given MCU; its path.
   wxString Project(const wxString& name, const wxString& extension, const wxString& mcu) {
@@ -85,7 +87,7 @@ TEST_F(PageLogicTest, SaveFillsSixSlotsAndLoadSkipsOtherBrandsAndEmptySlots) {
   EXPECT_EQ(PathOfLine(lines[0]), spaced);
   EXPECT_EQ(NameOfLine(lines[1]), "Two  Words");
 
-  g_BrandFlag = 0;
+  state.BrandFlag() = 0;
   EXPECT_EQ(HistorySection(2), "LMHistory2");
   EXPECT_TRUE(LoadHistoryLines(settings).empty());  // the partner brand has its own slots
 }
@@ -106,7 +108,7 @@ TEST_F(PageLogicTest, BrandsOfferTheirModesAndChips) {
   EXPECT_EQ(DevelopModeRowOf(2, 2), 3);
   EXPECT_EQ(DevelopModeRowOf(0, 0), -1);
 
-  g_BrandFlag = 0;
+  state.BrandFlag() = 0;
   ASSERT_EQ(OfferedDevelopModes().size(), 2u);
   EXPECT_EQ(OfferedDevelopModes()[1].itemValue, 0x0200);
   EXPECT_EQ(ListOfferedMcus(g_App.GetIcFolder(0)), std::vector<wxString>{"QK21C0510"});

@@ -66,7 +66,7 @@ TEST_F(SelectionTest, StripShowsTheOpenProjectsChoices) {
 
 TEST_F(SelectionTest, CancelledModeChangeLeavesTheProjectAndTheRow) {
   WithExample([&] {
-    g_DocManage.SetParam(0, "38");
+    state.Doc().SetParam(0, "38");
     recorder.answers = {platform::kIdCancel};
     Pick(GlobalSel()->GetModeList(), 2);
     ASSERT_EQ(recorder.boxes.size(), 1u);
@@ -82,7 +82,7 @@ TEST_F(SelectionTest, CancelledModeChangeLeavesTheProjectAndTheRow) {
 
 TEST_F(SelectionTest, ModeChangeTakesTheNewRemoteTypesChipAndResets) {
   WithExample([&] {
-    g_DocManage.SetParam(0, "38");
+    state.Doc().SetParam(0, "38");
     Pick(GlobalSel()->GetModeList(), 2);
     EXPECT_EQ(recorder.boxes.size(), 1u);  // the question only
     EXPECT_EQ(g_DocManage.RemoteType, 1);
@@ -114,7 +114,7 @@ TEST_F(SelectionTest, ModeChangeToAMissingChipResetsNothing) {
   }
   UseInstall(wxString::FromUTF8(install.string()));
   WithExample([&] {
-    g_DocManage.SetParam(0, "38");
+    state.Doc().SetParam(0, "38");
     Pick(GlobalSel()->GetModeList(), 3);
     ASSERT_EQ(recorder.boxes.size(), 2u);
     EXPECT_TRUE(recorder.boxes[1].text.StartsWith("Missing file: ")) << recorder.boxes[1].text;
@@ -177,14 +177,14 @@ TEST_F(SelectionTest, PackageChangeAsksTheKeyPageFirst) {
 // --- The new-project dialog.
 
 TEST_F(SelectionTest, NewProjectListsFollowTheBrandAndTheMode) {
-  g_BrandFlag = 0;
+  state.BrandFlag() = 0;
   {
     CNewPrjPage page(nullptr);
     EXPECT_EQ(page.GetModeList()->GetCount(), 2u);
     EXPECT_EQ(Items(page.GetMcuList()), wxArrayString(1, "QK21C0510"));
     EXPECT_EQ(page.GetLocationEdit()->GetValue(), GetDefaultProjectRoot());
   }
-  g_BrandFlag = 1;
+  state.BrandFlag() = 1;
   CNewPrjPage page(nullptr);
   EXPECT_EQ(page.GetModeList()->GetCount(), 4u);
   EXPECT_EQ(Items(page.GetMcuList()).Index("QK21C0510"), wxNOT_FOUND);

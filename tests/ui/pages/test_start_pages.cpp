@@ -13,7 +13,7 @@
 namespace {
 
 TEST_F(PagesTest, ProgramStartsOnTheStartPageAndNextShowsTheExamples) {
-  g_App.currentLangSection = "936";  // the partner brand starts in Simplified Chinese
+  state.App().currentLangSection = "936";  // the partner brand starts in Simplified Chinese
   RunBrandWindow(0, [&] {
     auto* start = PageOf<CHomePage>(CHomePage::kTemplateId);
     ASSERT_TRUE(start);
@@ -130,9 +130,9 @@ TEST_F(PagesTest, NewProjectIsWrittenListedAndReopensFromTheStartPage) {
   });
   if (HasFatalFailure()) return;
 
-  g_DocManage.Reset(true, false);
-  g_DocManage.ProjectName.clear();
-  g_DocManage.ProjectFilePath.clear();
+  state.Doc().Reset(true, false);
+  state.Doc().ProjectName.clear();
+  state.Doc().ProjectFilePath.clear();
   RunBrandWindow(1, [&] {
     ShowExamplePage();
     auto* recent = PageOf<CExamplePage>(CExamplePage::kTemplateId)->GetRecentList();

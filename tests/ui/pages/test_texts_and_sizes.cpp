@@ -85,7 +85,7 @@ class TextsAndSizesTest : public PagesTest {
   // Runs the main window of brand in language with an example project open, so
   // that the strip and the navigation bar are up; body runs inside its modal loop.
   void WithProjectWindow(int brand, const wxString& language, const std::function<void()>& body) {
-    g_App.currentLangSection = language;
+    state.App().currentLangSection = language;
     RunBrandWindow(brand, [&] {
       ShowExamplePage();
       const wxString project = FirstExampleProject(PageOf<CExamplePage>(CExamplePage::kTemplateId), brand);
@@ -115,7 +115,7 @@ TEST_F(TextsAndSizesTest, EveryTextFitsItsControlInEveryLanguageOfBothBrands) {
   for (int brand : {1, 0}) {
     for (const char* language : {"1252", "936", "950"}) {
       SCOPED_TRACE(testing::Message() << "brand " << brand << ", language " << language);
-      g_App.currentLangSection = language;
+      state.App().currentLangSection = language;
       RunBrandWindow(brand, [&] {
         EXPECT_EQ(testsupport::ClippedTexts(PageOf<CHomePage>(CHomePage::kTemplateId)), "");
         ShowExamplePage();
@@ -244,7 +244,7 @@ TEST_F(TextsAndSizesTest, ExampleTooltipStaysUpWhileTheTimerTicks) {
 // Without a program to show folders with, clicking an example says so, and
 // not that a PDF reader is missing.
 TEST_F(TextsAndSizesTest, AnExampleFolderThatCannotBeShownIsReportedAsSuch) {
-  g_App.currentLangSection = "950";
+  state.App().currentLangSection = "950";
   RunBrandWindow(1, [&] {
     ShowExamplePage();
     CTDS_History_Dlg* list = PageOf<CExamplePage>(CExamplePage::kTemplateId)->GetGeneralList();
@@ -266,7 +266,7 @@ TEST_F(TextsAndSizesTest, AnExampleFolderThatCannotBeShownIsReportedAsSuch) {
 // The open-project file dialog and the location folder dialog carry titles in
 // the user's language; boxes carry their caption and buttons in it.
 TEST_F(TextsAndSizesTest, FileAndFolderDialogsAndBoxesSpeakTheUsersLanguage) {
-  g_App.currentLangSection = "950";
+  state.App().currentLangSection = "950";
   RunBrandWindow(1, [&] {
     ShowExamplePage();
     CDialogRecorder dialogs;

@@ -86,22 +86,16 @@ wxString Utf8(const char* text) { return wxString::FromUTF8(text); }
 class MainDialogTest : public testsupport::PageTestBase {
  protected:
   void SetUp() override {
-    g_BrandFlag = 1;
-    g_FrameworkKind = 0;
-    g_App.BuildInstallPaths(platform::JoinPath(OLV_SOURCE_DIR, "install"));
-    g_App.currentLangSection = g_App.defaultLangSection = "1252";
-    InitDisplayScale(g_App.uiConfigFolder, 96);
-    g_DocManage.Reset(true, false);
-    g_DocManage.ProjectName.clear();
-    g_DocManage.ProjectFolder.clear();
-    g_DocManage.ProjectFilePath.clear();
-    g_DocManage.Modified = 0;
-    g_DocManage.RemoteType = 0;
-    g_DocManage.ProtocolType = 1;
+    ResetToInstalledProgram();
+    state.BrandFlag() = 1;
+    state.Doc().ProjectFolder.clear();
+    state.Doc().ProjectFilePath.clear();
+    state.Doc().Modified = 0;
+    state.Doc().RemoteType = 0;
+    state.Doc().ProtocolType = 1;
   }
 
   void TearDown() override {
-    g_DocManage.Modified = 0;
     for (int id : kTestPageIds) RegisterShellPage(id, nullptr);
     RegisterReceiverLink(nullptr);
   }
@@ -149,8 +143,8 @@ class MainDialogTest : public testsupport::PageTestBase {
 };
 
 TEST_F(MainDialogTest, OpensAsTheProgramDoesAndSavesScreenshots) {
-  g_BrandFlag = 0;
-  g_App.currentLangSection = "936";
+  state.BrandFlag() = 0;
+  state.App().currentLangSection = "936";
   RunMainWindow([&] {
     EXPECT_EQ(dialog->GetName(), "CLMOlvantaDlg");
     EXPECT_EQ(dialog->GetTitle(), Utf8("Olvanta 红外遥控器设计工具"));
@@ -180,13 +174,13 @@ TEST_F(MainDialogTest, OpenedAndSavedProjectIsByteForByteAFreshSave) {
 
     // A fresh project with the same data, saved to the same place.
     wxRemoveFile(path);
-    g_DocManage.Reset(true, false);
-    g_DocManage.ProjectName = "Demo";
-    g_DocManage.ProjectFolder = wxFileName(path).GetPath();
-    g_DocManage.McuName = "QK21C0510";
-    g_DocManage.PackageName = "8SOP";
-    g_DocManage.RemoteType = 0;
-    g_DocManage.ProtocolType = 1;
+    state.Doc().Reset(true, false);
+    state.Doc().ProjectName = "Demo";
+    state.Doc().ProjectFolder = wxFileName(path).GetPath();
+    state.Doc().McuName = "QK21C0510";
+    state.Doc().PackageName = "8SOP";
+    state.Doc().RemoteType = 0;
+    state.Doc().ProtocolType = 1;
     EXPECT_EQ(SendShellMessage(dialog, WM_SAVE_PROJECT), 1);
     EXPECT_EQ(Bytes(path), reopened);
     EXPECT_TRUE(recorder.boxes.empty());
@@ -225,12 +219,12 @@ TEST_F(MainDialogTest, OpenedProjectIsReadAndAChangedSelectionStartsAfresh) {
 TEST_F(MainDialogTest, RemoteTypeChangeMovesChipAndFoldersToTheNewKind) {
   RegisterPages();
   RunMainWindow([&] {
-    g_DocManage.ProjectName = "Lcd";
-    g_DocManage.ProjectFolder = project.Path();
-    g_DocManage.McuName = "QK37A0660";
-    g_DocManage.PackageName = "32 QFN";
-    g_DocManage.RemoteType = 1;
-    g_DocManage.ProtocolType = 2;
+    state.Doc().ProjectName = "Lcd";
+    state.Doc().ProjectFolder = project.Path();
+    state.Doc().McuName = "QK37A0660";
+    state.Doc().PackageName = "32 QFN";
+    state.Doc().RemoteType = 1;
+    state.Doc().ProtocolType = 2;
     EXPECT_EQ(SendShellMessage(dialog, WM_REMOTE_TYPE_CHANGED), 1);
     EXPECT_EQ(g_FrameworkKind, 1);
     EXPECT_EQ(g_App.protocolFolder, g_App.GetProtocolFolder(1));
@@ -361,8 +355,8 @@ TEST_F(MainDialogTest, MenusGreyWhatNeedsAProjectAndFollowTheBrand) {
     EXPECT_EQ(dialog->GetMainMenuBar().BuildMenu(CMainMenuBar::kHelp)->GetMenuItemCount(), 4u);
     EXPECT_EQ(dialog->GetMainMenuBar().BuildMenu(4), nullptr);
 
-    g_BrandFlag = 0;
-    g_App.currentLangSection = "936";
+    state.BrandFlag() = 0;
+    state.App().currentLangSection = "936";
     auto language = dialog->GetMainMenuBar().BuildMenu(CMainMenuBar::kLanguage);
     ASSERT_EQ(language->GetMenuItemCount(), 1u);
     EXPECT_TRUE(language->IsChecked(ID_LANG_SIMPLIFIED));
@@ -371,9 +365,9 @@ TEST_F(MainDialogTest, MenusGreyWhatNeedsAProjectAndFollowTheBrand) {
 
 TEST_F(MainDialogTest, ForwardJumpStopsAtTheRefusingPageAndBackNeverAsks) {
   RegisterPages();
-  g_DocManage.ProjectName = "Walk";
-  g_DocManage.ProjectFolder = project.Path();
-  g_DocManage.ProtocolType = 2;
+  state.Doc().ProjectName = "Walk";
+  state.Doc().ProjectFolder = project.Path();
+  state.Doc().ProtocolType = 2;
   RunMainWindow([&] {
     SendShellMessage(dialog, WM_GLOBAL_SEL_CHANGED, 0, 0);
     ASSERT_EQ(dialog->GetCurrentPage(), Page(145));
@@ -516,7 +510,7 @@ TEST_F(MainDialogTest, AboutBoxShowsTheVersionsOfTheBrand) {
   EXPECT_FALSE(testsupport::SaveWindowScreenshot(about, "about_box.png").empty());
   about->Destroy();
 
-  g_BrandFlag = 0;
+  state.BrandFlag() = 0;
   about = new CAboutDlg(nullptr, versions, "0102", wxIcon());
   EXPECT_EQ(label(about, 1304), "Olvanta IR Remote Designer V1.0.0");
   EXPECT_FALSE(about->FindWindow(1308)->IsShown());

@@ -272,20 +272,16 @@ struct stNewProject {
 class ProjectSwitchTest : public testsupport::PageTestBase {
  protected:
   void SetUp() override {
-    g_BrandFlag = kBrand;
+    state.BrandFlag() = kBrand;
     for (const char* key : {"Prompt_Standard", "Prompt_UserDef", "Prompt_UserDef_Air"})
       platform::WriteProfileString(GetUserIniPath(), "Olvanta", key, "1");
     DisarmKeyPageGuide();
-  }
-  void TearDown() override {
-    g_DocManage.Modified = 0;
-    g_BrandFlag = 0;
   }
 
   // The program as it starts: what an earlier run left is gone.
   void StartFresh() {
     ResetToInstalledProgram();
-    g_DocManage.Modified = 0;
+    state.Doc().Modified = 0;
   }
 
   // A copy of the example in a folder of its own (replacing an earlier

@@ -11,6 +11,7 @@
 #include "TempDir.h"
 #include "core/DocManage.h"
 #include "platform/Profile.h"
+#include "ProgramState.h"
 
 #include <gtest/gtest.h>
 
@@ -264,10 +265,11 @@ namespace {
 // Saving goes through a staged file that then replaces the project file; the
 // project file keeps its permissions.
 TEST(StagedSave, ProjectFileKeepsItsModeAcrossASave) {
+  testsupport::ProgramState state;
   testsupport::TempDir dir;
-  g_DocManage.ProjectFolder = dir.Path();
-  g_DocManage.ProjectName = "Remote";
-  g_DocManage.McuName = "QK37A0660";
+  state.Doc().ProjectFolder = dir.Path();
+  state.Doc().ProjectName = "Remote";
+  state.Doc().McuName = "QK37A0660";
   const wxString project = g_DocManage.BuildProjectFilePath();
   ASSERT_TRUE(g_DocManage.CreateProjectFile(false, true));
   ASSERT_EQ(::chmod(project.utf8_str(), 0600), 0);
@@ -281,10 +283,10 @@ TEST(StagedSave, ProjectFileKeepsItsModeAcrossASave) {
   EXPECT_EQ(st.st_mode & 07777, 0600u);
   EXPECT_EQ(platform::ReadProfileString(project, "Project", "MCU", ""), "QK37A0660");
   EXPECT_EQ(g_DocManage.ProjectFilePath, project);
-  g_DocManage.ProjectFolder.clear();
-  g_DocManage.ProjectName.clear();
-  g_DocManage.McuName.clear();
-  g_DocManage.ProjectFilePath.clear();
+  state.Doc().ProjectFolder.clear();
+  state.Doc().ProjectName.clear();
+  state.Doc().McuName.clear();
+  state.Doc().ProjectFilePath.clear();
 }
 
 }  // namespace
