@@ -7,6 +7,7 @@
 #include "core/ProjectFile.h"
 #include "platform/Paths.h"
 #include "platform/Profile.h"
+#include "ProgramState.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -41,11 +42,12 @@ stPageValues PdmValues() {
 class ModulationValuesTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    g_App.BuildInstallPaths(platform::JoinPath(OLV_SOURCE_DIR, "install"));
+    state.App().BuildInstallPaths(platform::JoinPath(OLV_SOURCE_DIR, "install"));
     definitions = CParamDefinitions(CParamDefinitions::PathFor(kRemoteGeneral));
     ASSERT_TRUE(project.CreateEmpty());
   }
 
+  testsupport::ProgramState state;
   testsupport::TempDir work;
   CProjectFile project{work.File("Fan.lmirprj")};
   CParamDefinitions definitions;

@@ -223,10 +223,11 @@ TEST(ReceiverBoard, ReconnectOnlyWhenTheBoardStateChanges) {
 // The keys the file on disk holds and no page wrote this time stay, after
 // the ones the save wrote, and the save's own values win.
 TEST(StagedSave, KeysNoPageWroteAreCarriedOverBesideTheSavedOnes) {
+  testsupport::ProgramState state;
   testsupport::TempDir dir;
-  g_DocManage.ProjectFolder = dir.Path();
-  g_DocManage.ProjectName = "Remote";
-  g_DocManage.McuName = "QK37A0660";
+  state.Doc().ProjectFolder = dir.Path();
+  state.Doc().ProjectName = "Remote";
+  state.Doc().McuName = "QK37A0660";
   const wxString project = g_DocManage.BuildProjectFilePath();
   ASSERT_TRUE(g_DocManage.CreateProjectFile(false, true));
   {
@@ -253,10 +254,6 @@ TEST(StagedSave, KeysNoPageWroteAreCarriedOverBesideTheSavedOnes) {
   EXPECT_EQ(platform::ReadProfileString(project, "Key1", "Code299", ""), "old");
   EXPECT_EQ(platform::ReadProfileString(project, "Other", "A", ""), "1");
   EXPECT_EQ(platform::ReadProfileString(project, "Project", "MCU", ""), "QK37A0660");
-  g_DocManage.ProjectFolder.clear();
-  g_DocManage.ProjectName.clear();
-  g_DocManage.McuName.clear();
-  g_DocManage.ProjectFilePath.clear();
 }
 
 #ifndef _WIN32
