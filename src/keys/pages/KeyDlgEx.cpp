@@ -578,15 +578,8 @@ void CKeyDlgEx::Paint(wxDC& dc) {
   dc.SetBackground(*wxWHITE_BRUSH);
   dc.Clear();
   if (m_touch) {
-    dc.SetPen(*wxBLACK_PEN);
-    for (std::size_t i = 0; i < m_touchKeys.size(); ++i) {
-      const wxRect key = m_touchKeys[i]->GetRect();
-      const wxRect trigger = m_triggers[i]->GetRect();
-      const int middle = trigger.y + trigger.height / 2;
-      const wxPoint points[3] = {
-          {key.x + key.width / 2, key.GetBottom() + 1}, {key.x + key.width / 2, middle}, {trigger.x, middle}};
-      dc.DrawLines(3, points);
-    }
+    for (std::size_t i = 0; i < m_touchKeys.size(); ++i)
+      DrawTouchLeader(dc, m_touchKeys[i]->GetRect(), m_triggers[i]->GetRect());
     return;
   }
   if (m_shape.lines <= 0) return;

@@ -15,86 +15,180 @@ wxFont FontAt(const stKeyDrawContext& ctx, int points) {
   return font;
 }
 
-// The figure of the key grid or of the keys in use.
+// The wiring figure, relative to its origin (x0, y0): column line j runs at
+// x0 + j * pitch, one pixel left of its keys; key j's right terminal is at
+// x0 + A + j * pitch. A line's end point is one past its last pixel, so a
+// line that ends one past a wire meets it.
+constexpr int kRowSpacing = 50;          // from one key row to the next
+constexpr int kTerminalOffset = 15;      // the key terminals below a row's top
+constexpr int kRowWireOffset = 23;       // the row wire below a row's top
+constexpr int kMatrixRowWireLead = 15;   // a matrix row wire starts this far left of column line 0
+constexpr int kGroundLead = 16;          // step row 0 runs one cell and this much past the last terminal
+constexpr int kGridKeyLeft = 16;         // the panel's keys start here: the grid's matrix row 0 ends
+                                         // at the right edge of the last key
+constexpr int kGridConnectorLength = 6;  // grid matrix connectors stop short of the row wire
+constexpr int kDotRadius = 2;
+// The ground symbol: three strokes 5 apart, the first reaching 15 above and
+// below the wire, each next one 5 less.
+constexpr int kGroundStrokeGap = 5;
+constexpr int kGroundHalfHeight = 15;
+constexpr int kGroundWidth = 15;  // the extent of a step keypad ends this far right of its row 0
+
+// The figure of the key grid (grey, the whole keypad) or of the keys in use.
 struct stWiring {
   const stKeyDrawContext* ctx;
   int x0, y0, lastColumn, active, activeRows;
   bool grid, diagram;
+
+  // Rows of keys: a step keypad's K rows hold K, K - 1, ..., 1 keys; a
+  // matrix has Ra rows of K keys.
+  int Rows() const { return ctx->matrix ? activeRows : active; }
+  int KeysInRow(int row) const { return ctx->matrix ? active : active - row; }
+  int CellWidth() const { return ctx->cellWidth; }
+  int Pitch() const { return ctx->Pitch(); }
+  int ColumnX(int column) const { return x0 + column * Pitch(); }
+  int TerminalX(int key) const { return x0 + CellWidth() + key * Pitch(); }
+  int TerminalY(int row) const { return y0 + kTerminalOffset + kRowSpacing * row; }
+  int RowWireY(int row) const { return y0 + kRowWireOffset + kRowSpacing * row; }
+  wxColour LineColour() const { return grid ? keydraw::kGrey : (diagram ? keydraw::kBlack : keydraw::kBlue); }
+  wxColour DotColour() const { return grid ? keydraw::kGrey : keydraw::kBlack; }
 };
 
-void DrawFigure(wxDC& dc, const stWiring& w, wxRect* extent) {
-  const stKeyDrawContext& ctx = *w.ctx;
-  const int a = ctx.cellWidth, s = ctx.Pitch();
-  const int x0 = w.x0, y0 = w.y0, k = w.active;
-  const bool step = !ctx.matrix;
-  const bool g0 = step && !ctx.General() && !ctx.vssLine;
-  const wxColour c = w.grid ? keydraw::kGrey : (w.diagram ? keydraw::kBlack : keydraw::kBlue);
-  const int rows = step ? k : w.activeRows;
-  // Column 0 and the columns after it.
-  if (k >= 1 || w.grid) Line(dc, c, x0, y0, x0, y0 + 16 + 50 * (std::max(rows, 1) - 1));
+// Column line 0 runs down to the terminals of the last row; the grid draws it
+// whatever the counts.
+void DrawColumnZero(wxDC& dc, const stWiring& w) {
+  if (w.active >= 1 || w.grid)
+    Line(dc, w.LineColour(), w.x0, w.y0, w.x0, w.TerminalY(std::max(w.Rows(), 1) - 1) + 1);
+}
+
+// From each key's right terminal down through its row wire (matrix grid:
+// short of it, but for the last column).
+void DrawConnectors(wxDC& dc, const stWiring& w) {
+  const int fullLength = kRowWireOffset - kTerminalOffset + 1;
+  for (int row = 0; row < w.Rows(); ++row)
+    for (int key = 0; key < w.KeysInRow(row); ++key) {
+      const bool shortOfWire = w.grid && w.ctx->matrix && key < w.active - 1;
+      const int top = w.TerminalY(row);
+      Line(dc, w.LineColour(), w.TerminalX(key), top, w.TerminalX(key),
+           top + (shortOfWire ? kGridConnectorLength : fullLength));
+    }
+}
+
+// Junction dots on the column wires of every row but the last, where the
+// column wires end.
+void DrawColumnDots(wxDC& dc, const stWiring& w) {
+  for (int row = 0; row <= w.Rows() - 2; ++row)
+    for (int column = 0; column < w.KeysInRow(row); ++column)
+      DrawDot(dc, w.ColumnX(column), w.TerminalY(row), kDotRadius, w.DotColour());
+}
+
+// --- Step keypad: line j is column j and, from row 1, the row line of row
+// K - j; row 0 is VSS, or with an LCD framework and the VSS line off the IO
+// line K.
+
+bool RowZeroIsIoLine(const stKeyDrawContext& ctx) { return !ctx.General() && !ctx.vssLine; }
+
+void DrawStepColumnLines(wxDC& dc, const stWiring& w) {
+  const int k = w.active;
+  DrawColumnZero(dc, w);
+  // Line j runs down to the wire of row K - j (the grid stops a pixel short).
   for (int j = k - 1; j >= 1; --j) {
-    if (step)
-      Line(dc, c, x0 + j * s, y0, x0 + j * s, y0 + (w.grid ? 73 : 74) + 50 * (k - 1 - j));
-    else if (w.activeRows >= 1)
-      Line(dc, c, x0 + j * s, y0, x0 + j * s, y0 + 16 + 50 * (w.activeRows - 1));
+    const int bottom = w.grid ? w.RowWireY(k - j) : w.RowWireY(k - j) + 1;
+    Line(dc, w.LineColour(), w.ColumnX(j), w.y0, w.ColumnX(j), bottom);
   }
-  if (g0 && k >= 1) Line(dc, c, x0 + k * s, y0, x0 + k * s, y0 + 24);
-  // Row 0.
-  int xe = 0;
-  if (step) {
-    const int last = w.grid || !w.diagram ? (w.grid ? k - 1 : w.lastColumn) : k - 1;
-    const int length = g0 ? a / 2 + (k - 1) * s : last * s + a + 16;
-    xe = x0 + a + length;
-    if (k >= 1) Line(dc, c, x0 + a, y0 + 23, xe, y0 + 23);
-  } else if (w.activeRows >= 1) {
-    if (w.grid)
-      Line(dc, c, 0, y0 + 23, (k - 1) * s + a + 16, y0 + 23);
-    else
-      Line(dc, c, x0 - 15, y0 + 23, x0 + (k - 1) * s + a, y0 + 23);
+  if (RowZeroIsIoLine(*w.ctx) && k >= 1)
+    Line(dc, w.LineColour(), w.ColumnX(k), w.y0, w.ColumnX(k), w.RowWireY(0) + 1);
+}
+
+// Where row 0 ends: on the IO line K, else past the keys at the ground symbol
+// (after the full grid's last column on the panel, the last key in use on the
+// diagram).
+int StepRowZeroEnd(const stWiring& w) {
+  if (RowZeroIsIoLine(*w.ctx)) return w.ColumnX(w.active);
+  const int lastColumn = w.grid || w.diagram ? w.active - 1 : w.lastColumn;
+  return w.TerminalX(lastColumn) + w.CellWidth() + kGroundLead;
+}
+
+// Three vertical strokes centred on y, each shorter, from x to the right.
+void DrawGroundSymbol(wxDC& dc, const wxColour& colour, int x, int y) {
+  for (int half = kGroundHalfHeight, at = x; half > 0; half -= kGroundStrokeGap, at += kGroundStrokeGap)
+    Line(dc, colour, at, y - half, at, y + half);
+}
+
+void DrawStepRowWires(wxDC& dc, const stWiring& w, wxRect* extent) {
+  const int k = w.active;
+  const int end = StepRowZeroEnd(w);
+  if (k >= 1) Line(dc, w.LineColour(), w.TerminalX(0), w.RowWireY(0), end, w.RowWireY(0));
+  if (!w.grid) {
+    if (!RowZeroIsIoLine(*w.ctx)) DrawGroundSymbol(dc, w.LineColour(), end, w.RowWireY(0));
+    if (extent) extent->SetRight(end + kGroundWidth - 1);
   }
-  if (step && !w.grid) {
-    if (!g0) {
-      Line(dc, c, xe, y0 + 23 - 15, xe, y0 + 23 + 15);
-      Line(dc, c, xe + 5, y0 + 23 - 10, xe + 5, y0 + 23 + 10);
-      Line(dc, c, xe + 10, y0 + 23 - 5, xe + 10, y0 + 23 + 5);
-    }
-    if (extent) extent->SetRight(xe + 15 - 1);
+  // Row r meets column line K - r.
+  for (int row = 1; row <= k - 1; ++row)
+    Line(dc, w.LineColour(), w.TerminalX(0), w.RowWireY(row), w.ColumnX(k - row), w.RowWireY(row));
+}
+
+// Row dots where the keys' connectors meet a row wire, but at key 0 where the
+// wire begins; the LCD simple grid leaves out the one at row 0's last key.
+void DrawStepRowDots(wxDC& dc, const stWiring& w) {
+  const int k = w.active;
+  const int rowZeroLast = w.grid && w.ctx->frameworkKind == 1 && !w.ctx->vssLine ? k - 2 : k - 1;
+  for (int row = 0; row <= k - 2; ++row) {
+    const int last = row == 0 ? rowZeroLast : k - 1 - row;
+    for (int key = 1; key <= last; ++key)
+      DrawDot(dc, w.TerminalX(key), w.RowWireY(row), kDotRadius, w.DotColour());
   }
-  // Rows below.
-  if (step) {
-    for (int r = 1; r <= k - 1; ++r)
-      Line(dc, c, x0 + a, y0 + 23 + 50 * r, x0 + (k - r) * s, y0 + 23 + 50 * r);
-  } else {
-    for (int r = 1; r <= w.activeRows - 1; ++r)
-      Line(dc, c, w.grid ? 0 : x0 - 15, y0 + 23 + 50 * r, x0 + (k - 1) * s + a, y0 + 23 + 50 * r);
+}
+
+void DrawStepFigure(wxDC& dc, const stWiring& w, wxRect* extent) {
+  DrawStepColumnLines(dc, w);
+  DrawStepRowWires(dc, w, extent);
+  DrawConnectors(dc, w);
+  DrawColumnDots(dc, w);
+  DrawStepRowDots(dc, w);
+}
+
+// --- Matrix: K column lines, Ra row wires entering from the left.
+
+void DrawMatrixColumnLines(wxDC& dc, const stWiring& w) {
+  DrawColumnZero(dc, w);
+  if (w.activeRows < 1) return;
+  for (int j = w.active - 1; j >= 1; --j)
+    Line(dc, w.LineColour(), w.ColumnX(j), w.y0, w.ColumnX(j), w.TerminalY(w.activeRows - 1) + 1);
+}
+
+// Row wires run from the left up to the last key's terminal; the grid's from
+// the panel's edge, its row 0 to the right edge of the last key.
+void DrawMatrixRowWires(wxDC& dc, const stWiring& w) {
+  const int last = w.active - 1;
+  const int left = w.grid ? 0 : w.x0 - kMatrixRowWireLead;
+  for (int row = 0; row < w.activeRows; ++row) {
+    const int right =
+        w.grid && row == 0 ? last * w.Pitch() + w.CellWidth() + kGridKeyLeft : w.TerminalX(last);
+    Line(dc, w.LineColour(), left, w.RowWireY(row), right, w.RowWireY(row));
   }
-  // Connectors from each key's right terminal down to its row wire.
-  for (int r = 0; r < rows; ++r) {
-    const int keys = step ? k - r : k;
-    for (int key = 0; key < keys; ++key) {
-      const int x = x0 + a + key * s;
-      int length = 9;
-      if (w.grid && !step && key < k - 1) length = 6;
-      Line(dc, c, x, y0 + 15 + 50 * r, x, y0 + 15 + length + 50 * r);
-    }
-  }
-  // Junction dots.
-  const wxColour dot = w.grid ? keydraw::kGrey : keydraw::kBlack;
-  for (int r = 0; r <= rows - 2; ++r) {
-    const int columns = step ? k - r : k;
-    for (int j = 0; j < columns; ++j) DrawDot(dc, x0 + j * s, y0 + 15 + 50 * r, 2, dot);
-  }
-  if (step) {
-    for (int r = 0; r <= k - 2; ++r) {
-      for (int key = 1; key <= k - 1 - r; ++key) {
-        const bool skip = w.grid && r == 0 && key == k - 1 && ctx.frameworkKind == 1 && !ctx.vssLine;
-        if (!skip) DrawDot(dc, x0 + a + key * s, y0 + 23 + 50 * r, 2, dot);
-      }
-    }
-  } else {
-    for (int r = 0; r < w.activeRows; ++r)
-      for (int key = 0; key <= k - 2; ++key) DrawDot(dc, x0 + a + key * s, y0 + 23 + 50 * r, 2, dot);
-  }
+}
+
+// Row dots at every key's connector but the last, where the wire ends.
+void DrawMatrixRowDots(wxDC& dc, const stWiring& w) {
+  for (int row = 0; row < w.activeRows; ++row)
+    for (int key = 0; key <= w.active - 2; ++key)
+      DrawDot(dc, w.TerminalX(key), w.RowWireY(row), kDotRadius, w.DotColour());
+}
+
+void DrawMatrixFigure(wxDC& dc, const stWiring& w) {
+  DrawMatrixColumnLines(dc, w);
+  DrawMatrixRowWires(dc, w);
+  DrawConnectors(dc, w);
+  DrawColumnDots(dc, w);
+  DrawMatrixRowDots(dc, w);
+}
+
+void DrawFigure(wxDC& dc, const stWiring& w, wxRect* extent) {
+  if (w.ctx->matrix)
+    DrawMatrixFigure(dc, w);
+  else
+    DrawStepFigure(dc, w, extent);
 }
 
 }  // namespace
@@ -117,6 +211,14 @@ void keydraw::DrawSwitchSymbol(wxDC& dc, Symbol symbol, int x, int top, int widt
   dc.DrawLine(left - 2, lead - 7, right + 3, lead - 7);
   dc.DrawLine((left + right) / 2, lead - 7, (left + right) / 2, lead - 12);
   dc.DrawLine((left + right) / 2 - 3, lead - 12, (left + right) / 2 + 4, lead - 12);
+}
+
+void DrawTouchLeader(wxDC& dc, const wxRect& key, const wxRect& trigger) {
+  const int middle = trigger.y + trigger.height / 2;
+  const wxPoint points[3] = {
+      {key.x + key.width / 2, key.GetBottom() + 1}, {key.x + key.width / 2, middle}, {trigger.x, middle}};
+  dc.SetPen(wxPen(keydraw::kBlack, 1, wxPENSTYLE_SOLID));
+  dc.DrawLines(3, points);
 }
 
 void DrawDot(wxDC& dc, int x, int y, int radius, const wxColour& colour) {

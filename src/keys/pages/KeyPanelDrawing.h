@@ -3,9 +3,10 @@
 // the code boxes of a general remote (hexadecimal code and "H", a red frame
 // for a code the command cannot carry), the grey picture of the whole grid's
 // wiring and over it the wiring of the keys in use (column and row wires,
-// junction dots, the ground symbol of a step keypad's VSS line). With the
-// diagram flag the same routines draw the key part of the circuit diagram:
-// black, keys in use only, no labels or codes, and they report the extent.
+// junction dots, the ground symbol of a step keypad's VSS line), and the
+// leaders of the touch keys. With the diagram flag the same routines draw the
+// key part of the circuit diagram: black, keys in use only, no labels or
+// codes, and they report the extent.
 #pragma once
 
 #include "keys/KeySlots.h"
@@ -52,3 +53,6 @@ void DrawKeyLabel(wxDC& dc, const stKeyDrawContext& ctx, const wxRect& rect, int
 void DrawCellText(wxDC& dc, const stKeyDrawContext& ctx, wxRect rect, const wxString& text, bool diagram,
                   int dx, int dy);
 void DrawDot(wxDC& dc, int x, int y, int radius, const wxColour& colour);
+// The leader from a touch key's bottom middle up to the height of its
+// trigger label's middle and on to the label's left edge.
+void DrawTouchLeader(wxDC& dc, const wxRect& key, const wxRect& trigger);
