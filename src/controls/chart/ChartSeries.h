@@ -11,6 +11,7 @@
 #include "controls/chart/ChartGeometry.h"
 #include "controls/chart/ChartPoints.h"
 #include "controls/chart/MarkedTimes.h"
+#include "controls/chart/PixelColumns.h"
 
 class CChartAxis;
 class CChartCtrl;
@@ -163,6 +164,9 @@ class CChartLineSeries : public CChartXYSeries {
   void DrawSmoothed(wxDC& dc, const wxPen& line, const wxPen& shadow) const;
   void DrawPlain(wxDC& dc, unsigned first, unsigned last, const wxPen& line, const wxPen& shadow);
   void DrawMarkedTimes(wxDC& dc, unsigned first, unsigned last) const;
+  // The axes' value-to-pixel mappings.
+  PixelMapping HorizontalPixel() const;
+  PixelMapping VerticalPixel() const;
   static int NarrowestMarkedTimeWidth(wxDC& dc);
   // Periods of the whole series by label text, kept until the points change.
   const std::vector<stMarkedTextGroup>& MarkedTextGroups() const;

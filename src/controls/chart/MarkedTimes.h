@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "controls/chart/ChartPoints.h"
+#include "controls/chart/PixelColumns.h"
 
 // One point of a labelled range: its time, its level and whether the level
 // rose (+1), fell (-1) or stayed (0) against the previous point.
@@ -30,6 +31,28 @@ std::vector<stMTime> CollectLevelChanges(const SChartXYPoint* points, unsigned c
 
 // Pairs the edges into high and low periods.
 std::vector<stMarkedPeriod> ListMarkedPeriods(const std::vector<stMTime>& changes);
+
+// Pairs edges one at a time, as ListMarkedPeriods does.
+class CEdgePairing {
+ public:
+  enum Result {
+    kIgnored,  // no edge, or one in the direction of the period's start
+    kStarted,  // the first edge: it starts a period
+    kClosed,   // it ends a period (written out) and starts the next
+  };
+  Result Add(const stMTime& change, stMarkedPeriod& period);
+
+ private:
+  bool m_started = false;
+  stMTime m_previous;
+  double m_labelLevel = 0.0;
+};
+
+// The periods ListMarkedPeriods(CollectLevelChanges(...)) lists for points
+// sorted by X whose two ends map at least minWidth pixels apart; maps each
+// pixel column once instead of every edge.
+std::vector<stMarkedPeriod> ListWideMarkedPeriods(const SChartXYPoint* points, unsigned count, unsigned first,
+                                                  unsigned last, int minWidth, const PixelMapping& xPixel);
 
 // "TH(%0.3lfus)" for a high period, "TL(...)" for a low one.
 std::string MarkedTimeText(const stMarkedPeriod& period);
