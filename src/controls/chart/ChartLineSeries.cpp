@@ -123,7 +123,7 @@ void CChartLineSeries::DrawPlain(wxDC& dc, unsigned first, unsigned last, const 
   // A zoomed-out wave has many points per pixel column: draw each column once.
   std::vector<ChartPoint> reduced;
   if (GetOrdering() == kOrderByX) {
-    ReduceSortedPoints(m_store.Data(), first, last, HorizontalPixel(), VerticalPixel(), reduced);
+    ReduceSortedPoints(m_store.Data(), first, last, HorizontalPixel(), VerticalPixel(), reduced, &Blocks());
   } else {
     CPixelColumnReducer columns(reduced);
     for (unsigned i = first; i <= last; ++i) columns.Add(GetPointScreenCoord(i));
@@ -199,12 +199,20 @@ PixelMapping CChartLineSeries::VerticalPixel() const {
   return [axis = m_verticalAxis](double value) { return axis->ValueToScreen(value); };
 }
 
+const CPointBlocks& CChartLineSeries::Blocks() const {
+  if (m_blocksGeneration != PointsGeneration()) {
+    m_blocks.Build(m_store.Data(), GetPointsCount());
+    m_blocksGeneration = PointsGeneration();
+  }
+  return m_blocks;
+}
+
 void CChartLineSeries::DrawMarkedTimes(wxDC& dc, unsigned first, unsigned last) const {
   const int narrowest = NarrowestMarkedTimeWidth(dc);
   const unsigned count = GetPointsCount();
   const std::vector<stMarkedPeriod> periods =
       GetOrdering() == kOrderByX
-          ? ListWideMarkedPeriods(m_store.Data(), count, first, last, narrowest, HorizontalPixel())
+          ? ListWideMarkedPeriods(m_store.Data(), count, first, last, narrowest, HorizontalPixel(), &Blocks())
           : ListMarkedPeriods(CollectLevelChanges(m_store.Data(), count, first, last));
   for (const stMarkedPeriod& period : periods) {
     const int start = m_horizontalAxis->ValueToScreen(period.startTime);

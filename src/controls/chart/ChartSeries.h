@@ -130,6 +130,8 @@ class CChartXYSeries : public CChartSeriesBase<SChartXYPoint> {
   // Removes every point and refreshes the automatic axes.
   void ClearSeries();
   ChartPoint GetPointScreenCoord(unsigned index) const override;
+  // Sorting again reorders the points.
+  void SetOrdering(int ordering) override;
 
  protected:
   // Changes whenever points are added or cleared.
@@ -167,6 +169,8 @@ class CChartLineSeries : public CChartXYSeries {
   // The axes' value-to-pixel mappings.
   PixelMapping HorizontalPixel() const;
   PixelMapping VerticalPixel() const;
+  // Block summaries of the points, kept until the points change.
+  const CPointBlocks& Blocks() const;
   static int NarrowestMarkedTimeWidth(wxDC& dc);
   // Periods of the whole series by label text, kept until the points change.
   const std::vector<stMarkedTextGroup>& MarkedTextGroups() const;
@@ -178,4 +182,6 @@ class CChartLineSeries : public CChartXYSeries {
   bool m_showMarkedTimes = false;
   mutable std::vector<stMarkedTextGroup> m_markedGroups;
   mutable unsigned m_markedGroupsGeneration = ~0u;
+  mutable CPointBlocks m_blocks;
+  mutable unsigned m_blocksGeneration = ~0u;
 };

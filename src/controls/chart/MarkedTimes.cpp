@@ -11,11 +11,6 @@ namespace {
 
 bool SameLevel(double a, double b) { return std::fabs(a - b) <= DBL_EPSILON; }
 
-int EdgeBetween(double previous, double current) {
-  if (SameLevel(previous, current)) return 0;
-  return current > previous ? 1 : -1;
-}
-
 }  // namespace
 
 namespace {
@@ -35,10 +30,15 @@ bool WidenToLevelRuns(const SChartXYPoint* points, unsigned count, unsigned& fir
 }
 
 stMTime ChangeAt(const SChartXYPoint* points, unsigned i) {
-  return {points[i].X, points[i].Y, EdgeBetween(points[i - 1].Y, points[i].Y)};
+  return {points[i].X, points[i].Y, LevelEdge(points[i - 1].Y, points[i].Y)};
 }
 
 }  // namespace
+
+int LevelEdge(double previous, double current) {
+  if (SameLevel(previous, current)) return 0;
+  return current > previous ? 1 : -1;
+}
 
 std::vector<stMTime> CollectLevelChanges(const SChartXYPoint* points, unsigned count, unsigned first,
                                          unsigned last) {
@@ -73,26 +73,87 @@ std::vector<stMarkedPeriod> ListMarkedPeriods(const std::vector<stMTime>& change
   return periods;
 }
 
-std::vector<stMarkedPeriod> ListWideMarkedPeriods(const SChartXYPoint* points, unsigned count, unsigned first,
-                                                  unsigned last, int minWidth, const PixelMapping& xPixel) {
-  std::vector<stMarkedPeriod> periods;
-  if (!WidenToLevelRuns(points, count, first, last)) return periods;
-  CEdgePairing pairing;
-  stMarkedPeriod period;
-  int startPixel = 0;
-  for (unsigned begin = first; begin <= last;) {
-    const int x = xPixel(points[begin].X);
-    const unsigned end = EndOfPixelColumn(points, begin, last + 1, x, xPixel);
-    for (unsigned i = std::max(begin, first + 1); i < end; ++i) {
-      if (SameLevel(points[i - 1].Y, points[i].Y)) continue;
-      const CEdgePairing::Result result = pairing.Add(ChangeAt(points, i), period);
-      if (result == CEdgePairing::kIgnored) continue;
-      if (result == CEdgePairing::kClosed && std::abs(x - startPixel) >= minWidth) periods.push_back(period);
-      startPixel = x;
-    }
-    begin = end;
+void CEdgePairing::Resume(const stMTime& previous, double labelLevel) {
+  m_started = true;
+  m_previous = previous;
+  m_labelLevel = labelLevel;
+}
+
+namespace {
+
+// Lists the wide periods the pairing closes, knowing the pixel of each period's start.
+class CWidePeriods {
+ public:
+  CWidePeriods(int minWidth, const PixelMapping& xPixel) : m_minWidth(minWidth), m_xPixel(xPixel) {}
+
+  void Add(const stMTime& change) {
+    const CEdgePairing::Result result = m_pairing.Add(change, m_period);
+    if (result == CEdgePairing::kIgnored) return;
+    const int pixel = m_xPixel(change.time);
+    if (result == CEdgePairing::kClosed) Keep(pixel);
+    m_startPixel = pixel;
   }
-  return periods;
+
+  bool CanPassOver(const SPointBlock& block) const {
+    return m_pairing.Started() && std::abs(m_xPixel(block.lastX) - m_xPixel(block.firstX)) < m_minWidth;
+  }
+
+  // A block whose own periods are all narrower than minWidth: only the period
+  // its first change against the current one closes can be wide.
+  void PassOver(const SChartXYPoint* points, const SPointBlock& block) {
+    const stMTime previous = m_pairing.Previous();
+    const unsigned closing = previous.edge > 0 ? block.firstFall : block.firstRise;
+    if (closing == SPointBlock::kNone) {
+      if (block.anyRise) m_pairing.Resume(previous, block.lastRiseLevel);
+      return;
+    }
+    double labelLevel = m_pairing.LabelLevel();
+    if (previous.edge < 0) {
+      labelLevel = points[closing].Y;
+    } else if (block.riseBeforeFirstFall) {
+      labelLevel = block.levelBeforeFirstFall;
+    }
+    m_period = {previous.time, points[closing].X, labelLevel, previous.edge > 0};
+    Keep(m_xPixel(m_period.endTime));
+    const SChartXYPoint& start = points[block.lastRunStart];
+    m_pairing.Resume({start.X, start.Y, block.lastRunEdge}, block.anyRise ? block.lastRiseLevel : labelLevel);
+    m_startPixel = m_xPixel(start.X);
+  }
+
+  std::vector<stMarkedPeriod> periods;
+
+ private:
+  void Keep(int endPixel) {
+    if (std::abs(endPixel - m_startPixel) >= m_minWidth) periods.push_back(m_period);
+  }
+
+  int m_minWidth;
+  const PixelMapping& m_xPixel;
+  CEdgePairing m_pairing;
+  stMarkedPeriod m_period;
+  int m_startPixel = 0;
+};
+
+}  // namespace
+
+std::vector<stMarkedPeriod> ListWideMarkedPeriods(const SChartXYPoint* points, unsigned count, unsigned first,
+                                                  unsigned last, int minWidth, const PixelMapping& xPixel,
+                                                  const CPointBlocks* blocks) {
+  if (!WidenToLevelRuns(points, count, first, last)) return {};
+  CWidePeriods wide(minWidth, xPixel);
+  for (unsigned i = first + 1; i <= last;) {
+    if (blocks && i % blocks->Size() == 0 && last - i >= blocks->Size() - 1) {
+      const SPointBlock& block = (*blocks)[i / blocks->Size()];
+      if (wide.CanPassOver(block)) {
+        wide.PassOver(points, block);
+        i += blocks->Size();
+        continue;
+      }
+    }
+    if (!SameLevel(points[i - 1].Y, points[i].Y)) wide.Add(ChangeAt(points, i));
+    ++i;
+  }
+  return std::move(wide.periods);
 }
 
 std::string MarkedTimeText(const stMarkedPeriod& period) {

@@ -8,6 +8,7 @@
 
 #include "controls/chart/ChartGeometry.h"
 #include "controls/chart/ChartPoints.h"
+#include "controls/chart/PointBlocks.h"
 
 class CPixelColumnReducer {
  public:
@@ -31,12 +32,15 @@ class CPixelColumnReducer {
 using PixelMapping = std::function<int(double)>;
 
 // The end of the run of points from begin (before end) whose X maps to x. The
-// points are sorted by X, so the run is found by a galloping search.
+// points are sorted by X, so the run is found by a galloping search, over the
+// blocks' first points first when the points' blocks are given.
 unsigned EndOfPixelColumn(const SChartXYPoint* points, unsigned begin, unsigned end, int x,
-                          const PixelMapping& xPixel);
+                          const PixelMapping& xPixel, const CPointBlocks* blocks = nullptr);
 
 // The same polyline as every point of [first, last] fed to CPixelColumnReducer,
-// for points sorted by X; maps only the points that can end up in it, so a
+// for points sorted by X; maps only the points that can end up in it and, with
+// the points' blocks, passes over whole blocks that hold no new extreme, so a
 // column costs about the same however many points share it.
 void ReduceSortedPoints(const SChartXYPoint* points, unsigned first, unsigned last,
-                        const PixelMapping& xPixel, const PixelMapping& yPixel, std::vector<ChartPoint>& out);
+                        const PixelMapping& xPixel, const PixelMapping& yPixel, std::vector<ChartPoint>& out,
+                        const CPointBlocks* blocks = nullptr);

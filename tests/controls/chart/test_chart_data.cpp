@@ -239,6 +239,17 @@ std::vector<SChartXYPoint> MixedSeries() {
   return points;
 }
 
+// No blocks, and blocks of a few sizes (the small ones pass over most often).
+std::vector<const CPointBlocks*> BlockChoices(const std::vector<SChartXYPoint>& points) {
+  static std::vector<CPointBlocks> built;
+  built.clear();
+  for (unsigned size : {3u, 16u, CPointBlocks::kDefaultSize}) {
+    built.emplace_back(size);
+    built.back().Build(points.data(), static_cast<unsigned>(points.size()));
+  }
+  return {nullptr, &built[0], &built[1], &built[2]};
+}
+
 }  // namespace
 
 TEST(PixelColumns, SortedSeriesReducesLikeFeedingEveryPoint) {
@@ -255,9 +266,12 @@ TEST(PixelColumns, SortedSeriesReducesLikeFeedingEveryPoint) {
           CPixelColumnReducer columns(want);
           for (unsigned i = first; i <= last; ++i) columns.Add({x.pixel(points[i].X), y.pixel(points[i].Y)});
         }
-        std::vector<ChartPoint> got;
-        ReduceSortedPoints(points.data(), first, last, x.pixel, y.pixel, got);
-        ASSERT_EQ(got, want) << "x " << x.name << ", y " << y.name << ", points " << first << ".." << last;
+        for (const CPointBlocks* blocks : BlockChoices(points)) {
+          std::vector<ChartPoint> got;
+          ReduceSortedPoints(points.data(), first, last, x.pixel, y.pixel, got, blocks);
+          ASSERT_EQ(got, want) << "x " << x.name << ", y " << y.name << ", points " << first << ".." << last
+                               << ", blocks of " << (blocks ? blocks->Size() : 0);
+        }
       }
     }
   }
