@@ -211,7 +211,8 @@ std::vector<Mapping> YMappings() {
 }
 
 // Sorted points: a dense level wave, a stretch of noise with repeated times,
-// a staircase with equal steps, a ramp and a few values that are not numbers.
+// a staircase with equal steps, flat stretches between bursts of levels, a
+// ramp and a few values that are not numbers.
 std::vector<SChartXYPoint> MixedSeries() {
   std::vector<SChartXYPoint> points;
   unsigned state = 12345;
@@ -230,6 +231,12 @@ std::vector<SChartXYPoint> MixedSeries() {
   for (int i = 0; i < 200; ++i) {
     points.push_back({t, i % 7 + 0.0});
     t += i % 7 == 6 ? 90 : 3;
+  }
+  for (int burst = 0; burst < 40; ++burst) {
+    points.push_back({t, 4});
+    t += 300;
+    points.push_back({t, 4});
+    for (int i = 0; i < 20; ++i, t += 0.05) points.push_back({t, static_cast<double>(next() % 9)});
   }
   for (int i = 0; i < 3000; ++i, t += 0.2) points.push_back({t, i * 0.003});
   points.push_back({t, std::nan("")});
@@ -291,14 +298,18 @@ TEST(MarkedTimes, WidePeriodsAreThoseOfTheWholeListThatSpanEnoughPixels) {
           if (std::abs(x.pixel(period.endTime) - x.pixel(period.startTime)) >= minWidth)
             want.push_back(period);
         }
-        const auto got = ListWideMarkedPeriods(points.data(), count, first, last, minWidth, x.pixel);
-        ASSERT_EQ(got.size(), want.size())
-            << x.name << ", width " << minWidth << ", points " << first << ".." << last;
-        for (size_t i = 0; i < got.size(); ++i) {
-          EXPECT_EQ(got[i].startTime, want[i].startTime);
-          EXPECT_EQ(got[i].endTime, want[i].endTime);
-          EXPECT_EQ(got[i].labelLevel, want[i].labelLevel);
-          EXPECT_EQ(got[i].high, want[i].high);
+        for (const CPointBlocks* blocks : BlockChoices(points)) {
+          const auto got =
+              ListWideMarkedPeriods(points.data(), count, first, last, minWidth, x.pixel, blocks);
+          ASSERT_EQ(got.size(), want.size())
+              << x.name << ", width " << minWidth << ", points " << first << ".." << last << ", blocks of "
+              << (blocks ? blocks->Size() : 0);
+          for (size_t i = 0; i < got.size(); ++i) {
+            EXPECT_EQ(got[i].startTime, want[i].startTime);
+            EXPECT_EQ(got[i].endTime, want[i].endTime);
+            EXPECT_EQ(got[i].labelLevel, want[i].labelLevel);
+            EXPECT_EQ(got[i].high, want[i].high);
+          }
         }
       }
     }
