@@ -8,4 +8,5 @@ olv_add_test(test_chart_ctrl
           ${CMAKE_CURRENT_LIST_DIR}/chart/test_chart_ctrl.cpp
           ${CMAKE_CURRENT_LIST_DIR}/chart/test_chart_parts.cpp
           ${CMAKE_CURRENT_LIST_DIR}/chart/test_bldc_chart.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/chart/test_chart_wave_picture.cpp
   LIBS olv_controls GUI)

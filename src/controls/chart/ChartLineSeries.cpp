@@ -122,7 +122,9 @@ void CChartLineSeries::DrawPlain(wxDC& dc, unsigned first, unsigned last, const 
                                  const wxPen& shadow) {
   // A zoomed-out wave has many points per pixel column: draw each column once.
   std::vector<ChartPoint> reduced;
-  {
+  if (GetOrdering() == kOrderByX) {
+    ReduceSortedPoints(m_store.Data(), first, last, HorizontalPixel(), VerticalPixel(), reduced, &Blocks());
+  } else {
     CPixelColumnReducer columns(reduced);
     for (unsigned i = first; i <= last; ++i) columns.Add(GetPointScreenCoord(i));
   }
@@ -189,10 +191,30 @@ void CChartLineSeries::DrawNewPoints(wxDC& dc) {
   }
 }
 
+PixelMapping CChartLineSeries::HorizontalPixel() const {
+  return [axis = m_horizontalAxis](double value) { return axis->ValueToScreen(value); };
+}
+
+PixelMapping CChartLineSeries::VerticalPixel() const {
+  return [axis = m_verticalAxis](double value) { return axis->ValueToScreen(value); };
+}
+
+const CPointBlocks& CChartLineSeries::Blocks() const {
+  if (m_blocksGeneration != PointsGeneration()) {
+    m_blocks.Build(m_store.Data(), GetPointsCount());
+    m_blocksGeneration = PointsGeneration();
+  }
+  return m_blocks;
+}
+
 void CChartLineSeries::DrawMarkedTimes(wxDC& dc, unsigned first, unsigned last) const {
-  const auto changes = CollectLevelChanges(m_store.Data(), GetPointsCount(), first, last);
   const int narrowest = NarrowestMarkedTimeWidth(dc);
-  for (const stMarkedPeriod& period : ListMarkedPeriods(changes)) {
+  const unsigned count = GetPointsCount();
+  const std::vector<stMarkedPeriod> periods =
+      GetOrdering() == kOrderByX
+          ? ListWideMarkedPeriods(m_store.Data(), count, first, last, narrowest, HorizontalPixel(), &Blocks())
+          : ListMarkedPeriods(CollectLevelChanges(m_store.Data(), count, first, last));
+  for (const stMarkedPeriod& period : periods) {
     const int start = m_horizontalAxis->ValueToScreen(period.startTime);
     const int end = m_horizontalAxis->ValueToScreen(period.endTime);
     const int distance = std::abs(end - start);

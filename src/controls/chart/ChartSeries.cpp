@@ -85,6 +85,11 @@ void CChartXYSeries::ClearSeries() {
   RefreshAutoAxes(true);
 }
 
+void CChartXYSeries::SetOrdering(int ordering) {
+  CChartSeriesBase<SChartXYPoint>::SetOrdering(ordering);
+  ++m_pointsGeneration;
+}
+
 ChartPoint CChartXYSeries::GetPointScreenCoord(unsigned index) const {
   const SChartXYPoint& point = m_store.At(index);
   ChartPoint pixel;

@@ -11,6 +11,7 @@
 #include "controls/chart/ChartGeometry.h"
 #include "controls/chart/ChartPoints.h"
 #include "controls/chart/MarkedTimes.h"
+#include "controls/chart/PixelColumns.h"
 
 class CChartAxis;
 class CChartCtrl;
@@ -129,6 +130,8 @@ class CChartXYSeries : public CChartSeriesBase<SChartXYPoint> {
   // Removes every point and refreshes the automatic axes.
   void ClearSeries();
   ChartPoint GetPointScreenCoord(unsigned index) const override;
+  // Sorting again reorders the points.
+  void SetOrdering(int ordering) override;
 
  protected:
   // Changes whenever points are added or cleared.
@@ -163,6 +166,11 @@ class CChartLineSeries : public CChartXYSeries {
   void DrawSmoothed(wxDC& dc, const wxPen& line, const wxPen& shadow) const;
   void DrawPlain(wxDC& dc, unsigned first, unsigned last, const wxPen& line, const wxPen& shadow);
   void DrawMarkedTimes(wxDC& dc, unsigned first, unsigned last) const;
+  // The axes' value-to-pixel mappings.
+  PixelMapping HorizontalPixel() const;
+  PixelMapping VerticalPixel() const;
+  // Block summaries of the points, kept until the points change.
+  const CPointBlocks& Blocks() const;
   static int NarrowestMarkedTimeWidth(wxDC& dc);
   // Periods of the whole series by label text, kept until the points change.
   const std::vector<stMarkedTextGroup>& MarkedTextGroups() const;
@@ -174,4 +182,6 @@ class CChartLineSeries : public CChartXYSeries {
   bool m_showMarkedTimes = false;
   mutable std::vector<stMarkedTextGroup> m_markedGroups;
   mutable unsigned m_markedGroupsGeneration = ~0u;
+  mutable CPointBlocks m_blocks;
+  mutable unsigned m_blocksGeneration = ~0u;
 };

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "controls/chart/ChartPoints.h"
+#include "controls/chart/PixelColumns.h"
+#include "controls/chart/PointBlocks.h"
 
 // One point of a labelled range: its time, its level and whether the level
 // rose (+1), fell (-1) or stayed (0) against the previous point.
@@ -23,6 +25,9 @@ struct stMarkedPeriod {
   bool high = false;        // a high period (ended by a falling edge)
 };
 
+// +1 when current rises above previous, -1 when it falls, 0 when both are one level.
+int LevelEdge(double previous, double current);
+
 // Widens [first, last] to whole level runs and lists the level change of every
 // point after first up to last.
 std::vector<stMTime> CollectLevelChanges(const SChartXYPoint* points, unsigned count, unsigned first,
@@ -30,6 +35,35 @@ std::vector<stMTime> CollectLevelChanges(const SChartXYPoint* points, unsigned c
 
 // Pairs the edges into high and low periods.
 std::vector<stMarkedPeriod> ListMarkedPeriods(const std::vector<stMTime>& changes);
+
+// Pairs edges one at a time, as ListMarkedPeriods does.
+class CEdgePairing {
+ public:
+  enum Result {
+    kIgnored,  // no edge, or one in the direction of the period's start
+    kStarted,  // the first edge: it starts a period
+    kClosed,   // it ends a period (written out) and starts the next
+  };
+  Result Add(const stMTime& change, stMarkedPeriod& period);
+
+  bool Started() const { return m_started; }
+  const stMTime& Previous() const { return m_previous; }
+  double LabelLevel() const { return m_labelLevel; }
+  // Continues after changes passed over elsewhere.
+  void Resume(const stMTime& previous, double labelLevel);
+
+ private:
+  bool m_started = false;
+  stMTime m_previous;
+  double m_labelLevel = 0.0;
+};
+
+// The periods ListMarkedPeriods(CollectLevelChanges(...)) lists for points
+// sorted by X whose two ends map at least minWidth pixels apart. With the
+// points' blocks, passes over every whole block narrower than minWidth.
+std::vector<stMarkedPeriod> ListWideMarkedPeriods(const SChartXYPoint* points, unsigned count, unsigned first,
+                                                  unsigned last, int minWidth, const PixelMapping& xPixel,
+                                                  const CPointBlocks* blocks = nullptr);
 
 // "TH(%0.3lfus)" for a high period, "TL(...)" for a low one.
 std::string MarkedTimeText(const stMarkedPeriod& period);

@@ -6,6 +6,7 @@ target_sources(olv_controls PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/LegendLayout.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MarkedTimes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PixelColumns.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PointBlocks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ZoomHistory.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ChartFont.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ChartAxis.cpp

@@ -1,6 +1,7 @@
 // Series points, period labels, smoothing, zoom history and legend layout.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <map>
 #include <tuple>
 
@@ -176,6 +177,143 @@ TEST(PixelColumns, ExtremesKeepTheirOrderInAColumn) {
   }
   const std::vector<ChartPoint> want{{3, 5}, {3, 9}, {3, 1}, {3, 4}, {4, 4}};
   EXPECT_EQ(reduced, want);
+}
+
+namespace {
+
+// Linear value-to-pixel mappings the way an axis floors them, optionally
+// reversed, plus one in buckets and a constant one.
+struct Mapping {
+  const char* name;
+  PixelMapping pixel;
+};
+
+PixelMapping Linear(double minimum, double maximum, int from, int to) {
+  return [=](double value) {
+    const double offset = std::floor((to - from) * (value - minimum) / (maximum - minimum));
+    return std::isnan(offset) ? 0 : from + static_cast<int>(offset);
+  };
+}
+
+std::vector<Mapping> XMappings(double span) {
+  return {{"plain", Linear(0, span, 10, 810)},
+          {"reversed", Linear(0, span, 810, 10)},
+          {"zoomed past both ends", Linear(span * 0.3, span * 0.6, 10, 810)},
+          {"buckets",
+           [span](double value) { return 10 + static_cast<int>(std::trunc(value / (span / 37))) * 20; }},
+          {"one pixel", [](double) { return 400; }}};
+}
+
+std::vector<Mapping> YMappings() {
+  return {{"plain", Linear(-2, 10, 300, 20)},
+          {"reversed", Linear(-2, 10, 20, 300)},
+          {"one pixel", [](double) { return 7; }}};
+}
+
+// Sorted points: a dense level wave, a stretch of noise with repeated times,
+// a staircase with equal steps, flat stretches between bursts of levels, a
+// ramp and a few values that are not numbers.
+std::vector<SChartXYPoint> MixedSeries() {
+  std::vector<SChartXYPoint> points;
+  unsigned state = 12345;
+  auto next = [&state] { return (state = state * 1103515245u + 12345u) >> 8; };
+  double t = 0;
+  for (int i = 0; i < 6000; ++i) {
+    const double level = i % 2 ? 8.0 : 3.0;
+    points.push_back({t, level});
+    t += 0.7 + (i % 5 == 0 ? 40 : 0);
+    points.push_back({t, level});
+  }
+  for (int i = 0; i < 4000; ++i) {
+    points.push_back({t, (next() % 1000) / 100.0 - 1});
+    if (next() % 3) t += 0.05;
+  }
+  for (int i = 0; i < 200; ++i) {
+    points.push_back({t, i % 7 + 0.0});
+    t += i % 7 == 6 ? 90 : 3;
+  }
+  for (int burst = 0; burst < 40; ++burst) {
+    points.push_back({t, 4});
+    t += 300;
+    points.push_back({t, 4});
+    for (int i = 0; i < 20; ++i, t += 0.05) points.push_back({t, static_cast<double>(next() % 9)});
+  }
+  for (int i = 0; i < 3000; ++i, t += 0.2) points.push_back({t, i * 0.003});
+  points.push_back({t, std::nan("")});
+  points.push_back({t + 1, 4});
+  points.push_back({t + 1, std::nan("")});
+  points.push_back({t + 2, 1});
+  return points;
+}
+
+// No blocks, and blocks of a few sizes (the small ones pass over most often).
+std::vector<const CPointBlocks*> BlockChoices(const std::vector<SChartXYPoint>& points) {
+  static std::vector<CPointBlocks> built;
+  built.clear();
+  for (unsigned size : {3u, 16u, CPointBlocks::kDefaultSize}) {
+    built.emplace_back(size);
+    built.back().Build(points.data(), static_cast<unsigned>(points.size()));
+  }
+  return {nullptr, &built[0], &built[1], &built[2]};
+}
+
+}  // namespace
+
+TEST(PixelColumns, SortedSeriesReducesLikeFeedingEveryPoint) {
+  const std::vector<SChartXYPoint> points = MixedSeries();
+  const unsigned count = static_cast<unsigned>(points.size());
+  const double span = points.back().X;
+  const std::pair<unsigned, unsigned> ranges[] = {
+      {0, count - 1}, {0, 0}, {5000, 5001}, {11000, 16000}, {count - 3, count - 1}};
+  for (const Mapping& x : XMappings(span)) {
+    for (const Mapping& y : YMappings()) {
+      for (const auto& [first, last] : ranges) {
+        std::vector<ChartPoint> want;
+        {
+          CPixelColumnReducer columns(want);
+          for (unsigned i = first; i <= last; ++i) columns.Add({x.pixel(points[i].X), y.pixel(points[i].Y)});
+        }
+        for (const CPointBlocks* blocks : BlockChoices(points)) {
+          std::vector<ChartPoint> got;
+          ReduceSortedPoints(points.data(), first, last, x.pixel, y.pixel, got, blocks);
+          ASSERT_EQ(got, want) << "x " << x.name << ", y " << y.name << ", points " << first << ".." << last
+                               << ", blocks of " << (blocks ? blocks->Size() : 0);
+        }
+      }
+    }
+  }
+}
+
+TEST(MarkedTimes, WidePeriodsAreThoseOfTheWholeListThatSpanEnoughPixels) {
+  const std::vector<SChartXYPoint> points = MixedSeries();
+  const unsigned count = static_cast<unsigned>(points.size());
+  const std::pair<unsigned, unsigned> ranges[] = {
+      {0, count - 1}, {3, 3}, {7001, 9000}, {12000, 12500}, {count - 2, count + 5}};
+  for (const Mapping& x : XMappings(points.back().X)) {
+    for (int minWidth : {0, 1, 3, 60}) {
+      for (const auto& [first, last] : ranges) {
+        std::vector<stMarkedPeriod> want;
+        for (const stMarkedPeriod& period :
+             ListMarkedPeriods(CollectLevelChanges(points.data(), count, first, last))) {
+          if (std::abs(x.pixel(period.endTime) - x.pixel(period.startTime)) >= minWidth)
+            want.push_back(period);
+        }
+        for (const CPointBlocks* blocks : BlockChoices(points)) {
+          const auto got =
+              ListWideMarkedPeriods(points.data(), count, first, last, minWidth, x.pixel, blocks);
+          ASSERT_EQ(got.size(), want.size())
+              << x.name << ", width " << minWidth << ", points " << first << ".." << last << ", blocks of "
+              << (blocks ? blocks->Size() : 0);
+          for (size_t i = 0; i < got.size(); ++i) {
+            EXPECT_EQ(got[i].startTime, want[i].startTime);
+            EXPECT_EQ(got[i].endTime, want[i].endTime);
+            EXPECT_EQ(got[i].labelLevel, want[i].labelLevel);
+            EXPECT_EQ(got[i].high, want[i].high);
+          }
+        }
+      }
+    }
+  }
 }
 
 TEST(BezierSmoothing, PathRunsThroughEveryKnotWithControlPointsOnAStraightLine) {
