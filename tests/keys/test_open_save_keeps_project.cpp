@@ -1,0 +1,80 @@
+// A project opened and saved at once, no page visited: the file keeps every
+// section and key with its value.
+#include "core/AppContext.h"
+#include "core/DocManage.h"
+#include "keys/KeyGuide.h"
+#include "keys/pages/KeysPages.h"
+#include "platform/Paths.h"
+#include "platform/Profile.h"
+#include "protocol/pages/ProtocolPages.h"
+#include "ui/shell/OlvantaDlg.h"
+#include "ui/shell/ShellHooks.h"
+#include "MessageRecorder.h"
+#include "PageTestBase.h"
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace {
+
+// Every "section/key=value" of the file but the folder it names, which follows the copy.
+std::map<wxString, wxString> Entries(const wxString& path) {
+  std::map<wxString, wxString> entries;
+  for (const wxString& section : platform::ReadProfileSectionNames(path)) {
+    for (const wxString& key : platform::ReadProfileKeys(path, section)) {
+      if (section == "Project" && key == "Folder") continue;
+      entries[section + "/" + key] = platform::ReadProfileString(path, section, key, "", 4096);
+    }
+  }
+  return entries;
+}
+
+class OpenSaveTest : public testsupport::PageTestBase, public ::testing::WithParamInterface<const char*> {
+ protected:
+  void SetUp() override {
+    ResetToInstalledProgram();
+    g_BrandFlag = 0;
+    g_DocManage.Modified = 0;
+    RegisterProtocolPages();
+    RegisterKeysPages();
+    DisarmKeyPageGuide();
+  }
+  void TearDown() override {
+    g_DocManage.Modified = 0;
+    for (int id : {kStandardModePageId, kModulationParamId, kDataFormatId, kKeyConfigId})
+      RegisterShellPage(id, nullptr);
+  }
+
+  testsupport::TempDir work;
+  testsupport::CMessageRecorder recorder;
+};
+
+TEST_P(OpenSaveTest, SaveRightAfterOpeningLosesNothing) {
+  const wxString name = GetParam();
+  const wxString folder = work.File(name);
+  CopyGeneralRemoteExample(name, folder);
+  const wxString path = platform::JoinPath(folder, name + ".lmirprj");
+  const std::map<wxString, wxString> before = Entries(path);
+  ASSERT_FALSE(before.empty());
+  RunMainWindow([&] {
+    ASSERT_EQ(dialog->OpenProjectFile(path), 2);
+    ASSERT_TRUE(dialog->SaveProject());
+  });
+  EXPECT_TRUE(recorder.boxes.empty());
+  const std::map<wxString, wxString> after = Entries(path);
+  for (const auto& [entry, value] : before) {
+    const auto found = after.find(entry);
+    if (found == after.end()) {
+      ADD_FAILURE() << entry << " is gone";
+    } else {
+      EXPECT_EQ(found->second, value) << entry;
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(GeneralExamples, OpenSaveTest,
+                         ::testing::Values("NEC_TV_Remote", "Custom_Protocol_Remote"));
+
+}  // namespace
