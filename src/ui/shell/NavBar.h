@@ -20,13 +20,13 @@ class wxWindow;
 // One page of the navigation list; owned by the list.
 struct stNavNode {
   wxWindow* page = nullptr;  // null until the page of templateId is made
-  int templateId = 0;
-  int groupId = 0;  // 0 for a plain page
-  int itemId = 0;   // 0 for a plain page
+  int groupId = 0;           // 0 for a plain page
+  int itemId = 0;            // 0 for a plain page
   stNavNode* parent = nullptr;
   stNavNode* firstChild = nullptr;
   stNavNode* next = nullptr;
   stNavNode* previous = nullptr;
+  int templateId = 0;  // the page's, for a node whose page is not made yet
 };
 
 class CNavList {
