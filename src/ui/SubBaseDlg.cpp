@@ -20,7 +20,8 @@ constexpr unsigned char kWatermarkAlpha = 12;
 
 // The picture stretched over size and laid faintly over white, with the
 // picture's own transparency over white first. Plain pixel work on images,
-// so that it may run beside the UI thread.
+// so that it may run beside the UI thread; each step rounds as the toolkit's
+// drawing of it does, so the pixels are those a drawing gives.
 wxImage MakeWatermark(const wxImage& picture, const wxSize& size) {
   wxImage watermark(size, false);
   unsigned char* out = watermark.GetData();
