@@ -32,6 +32,8 @@ constexpr int kBuildBrand = 1;
 #else
 constexpr int kBuildBrand = 0;
 #endif
+// How often an unattended run looks whether the main window is on the screen yet.
+constexpr int kShownPollMs = 10;
 
 // An install under a prefix (the program in lib/olvanta, see cmake/Install.cmake) has the
 // project file type registered system-wide; registering it for the user as well would
@@ -107,7 +109,7 @@ int COlvantaApp::RunMainDialog() {
       std::fflush(stdout);
       dialog.Close();
     });
-    closer.Start(100);
+    closer.Start(kShownPollMs);
   });
   closer.Stop();
   if (result == 0) g_DocManage.RemoveTempFolder();

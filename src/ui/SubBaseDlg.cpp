@@ -18,6 +18,33 @@ namespace {
 // The watermark's constant opacity: 12 of 255.
 constexpr unsigned char kWatermarkAlpha = 12;
 
+// The picture stretched over size and laid faintly over white, with the
+// picture's own transparency over white first. Plain pixel work on images,
+// so that it may run beside the UI thread; each step rounds as the toolkit's
+// drawing of it does, so the pixels are those a drawing gives.
+wxImage MakeWatermark(const wxImage& picture, const wxSize& size) {
+  wxImage watermark(size, false);
+  unsigned char* out = watermark.GetData();
+  const std::size_t pixels = static_cast<std::size_t>(size.x) * static_cast<std::size_t>(size.y);
+  if (!picture.IsOk()) {
+    std::fill(out, out + pixels * 3, 255);
+    return watermark;
+  }
+  const wxImage stretched =
+      picture.GetSize() == size ? picture : picture.Scale(size.x, size.y, wxIMAGE_QUALITY_HIGH);
+  const unsigned char* in = stretched.GetData();
+  const unsigned char* alpha = stretched.HasAlpha() ? stretched.GetAlpha() : nullptr;
+  for (std::size_t i = 0; i < pixels; ++i) {
+    const unsigned opacity = alpha ? alpha[i] : 255u;
+    for (std::size_t c = 0; c < 3; ++c) {
+      const unsigned overWhite = (in[i * 3 + c] * opacity + 255u * (255u - opacity) + 127u) / 255u;
+      out[i * 3 + c] = static_cast<unsigned char>(
+          (overWhite * kWatermarkAlpha + 255u * (255u - kWatermarkAlpha) + 127u) / 255u);
+    }
+  }
+  return watermark;
+}
+
 // An element rectangle as a window takes it: a layout resolved for a window
 // still too small gives negative sizes.
 wxRect NonNegative(wxRect rect) {
@@ -131,33 +158,36 @@ bool CSubBaseDlg::RequestPreviousPage(int wParam, int lParam) {
 }
 
 bool CSubBaseDlg::LoadBackgroundImage() {
+  if (m_preparedBackground.valid()) m_preparedBackground.wait();
+  m_preparedBackground = std::future<wxImage>();
   m_faintBackground = wxBitmap();
   m_faintBackgroundSize = wxSize();
   return LoadImageFromResource(m_backgroundImage, IDB_PAGE_BACKGROUND, "png");
 }
 
+void CSubBaseDlg::PrepareBackground(const wxSize& size) {
+  if (size.x <= 0 || size.y <= 0 || !m_backgroundImage.IsOk()) return;
+  if (m_faintBackground.IsOk() && size == m_faintBackgroundSize) return;
+  if (m_preparedBackground.valid()) {
+    if (size == m_preparedBackgroundSize) return;
+    m_preparedBackground.wait();
+  }
+  // The worker has a picture of its own: wx images share their data unguarded.
+  m_preparedBackgroundSize = size;
+  m_preparedBackground = std::async(std::launch::async, [picture = m_backgroundImage.Copy(), size] {
+    return MakeWatermark(picture, size);
+  });
+}
+
 wxBitmap& CSubBaseDlg::FaintBackground(const wxSize& size) {
   if (m_faintBackground.IsOk() && size == m_faintBackgroundSize) return m_faintBackground;
-  wxBitmap canvas(size, 24);
-  {
-    wxMemoryDC memory(canvas);
-    memory.SetBackground(*wxWHITE_BRUSH);
-    memory.Clear();
-    if (m_backgroundImage.IsOk()) DrawImageStretched(memory, m_backgroundImage, wxRect(size));
+  wxImage watermark;
+  if (m_preparedBackground.valid()) {
+    wxImage prepared = m_preparedBackground.get();
+    if (size == m_preparedBackgroundSize) watermark = prepared;
   }
-  wxImage faint = canvas.ConvertToImage();
-  faint.InitAlpha();
-  unsigned char* alpha = faint.GetAlpha();
-  std::fill(alpha, alpha + static_cast<std::size_t>(faint.GetWidth()) * faint.GetHeight(), kWatermarkAlpha);
-  // Laid over white once, the way each paint laid it before: a paint then
-  // copies opaque pixels instead of blending.
-  m_faintBackground = wxBitmap(size, 24);
-  {
-    wxMemoryDC memory(m_faintBackground);
-    memory.SetBackground(*wxWHITE_BRUSH);
-    memory.Clear();
-    memory.DrawBitmap(wxBitmap(faint), 0, 0, true);
-  }
+  if (!watermark.IsOk()) watermark = MakeWatermark(m_backgroundImage, size);
+  m_faintBackground = wxBitmap(watermark, 24);
   m_faintBackgroundSize = size;
   return m_faintBackground;
 }

@@ -12,6 +12,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <future>
 #include <utility>
 #include <vector>
 
@@ -58,6 +59,9 @@ class CSubBaseDlg : public wxPanel {
 
   // Loads the faint background picture (PNG resource 142); false when missing.
   bool LoadBackgroundImage();
+  // Starts making the watermark for an area of that size beside the UI
+  // thread, so that the paint that needs it finds it made or nearly so.
+  void PrepareBackground(const wxSize& size);
   // Paints the background picture as a faint watermark over area at yDest,
   // which must be white; during a paint, only where the paint asked for. The
   // watermark is made once for each size of area.
@@ -111,6 +115,8 @@ class CSubBaseDlg : public wxPanel {
   wxImage m_backgroundImage;
   wxBitmap m_faintBackground;  // the watermark for the size below
   wxSize m_faintBackgroundSize;
+  std::future<wxImage> m_preparedBackground;  // the watermark being made for the size below
+  wxSize m_preparedBackgroundSize;
   wxSize m_lastClientSize;   // the last nonzero client size laid out
   wxSize m_sizeAtLastEvent;  // the client size at the last size event
 };

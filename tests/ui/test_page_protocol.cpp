@@ -2,7 +2,9 @@
 #include "core/AppContext.h"
 #include "core/UserIni.h"
 #include "platform/Paths.h"
+#include "ui/ImageHelpers.h"
 #include "ui/ParamBaseDlg.h"
+#include "ui/ResourceIds.h"
 #include "ui/SubBaseDlg.h"
 #include "MessageRecorder.h"
 #include "TempDir.h"
@@ -12,9 +14,11 @@
 
 #include <gtest/gtest.h>
 #include <wx/app.h>
+#include <wx/dcmemory.h>
 #include <wx/frame.h>
 #include <wx/textctrl.h>
 
+#include <algorithm>
 #include <memory>
 #include <type_traits>
 
@@ -143,6 +147,51 @@ TEST_F(PageProtocolTest, MissingClientElementIsReported) {
                                      platform::JoinPath(dir.Path(), "Nothing.ini") + ".");
   state.App().uiConfigFolder.clear();
   state.App().langFile.clear();
+}
+
+// The toolkit's own drawing of the watermark: the picture stretched over a
+// white area, then the result laid over white at opacity 12 of 255.
+wxImage DrawnWatermark(const wxImage& picture, const wxSize& size) {
+  wxBitmap canvas(size, 24);
+  {
+    wxMemoryDC memory(canvas);
+    memory.SetBackground(*wxWHITE_BRUSH);
+    memory.Clear();
+    memory.DrawBitmap(wxBitmap(picture.Scale(size.x, size.y, wxIMAGE_QUALITY_HIGH)), 0, 0, true);
+  }
+  wxImage faint = canvas.ConvertToImage();
+  faint.InitAlpha();
+  std::fill(faint.GetAlpha(), faint.GetAlpha() + size.x * size.y, 12);
+  wxBitmap watermark(size, 24);
+  wxMemoryDC memory(watermark);
+  memory.SetBackground(*wxWHITE_BRUSH);
+  memory.Clear();
+  memory.DrawBitmap(wxBitmap(faint), 0, 0, true);
+  memory.SelectObject(wxNullBitmap);
+  return watermark.ConvertToImage();
+}
+
+// The watermark the page paints, made at once or beforehand beside the UI
+// thread, has the toolkit's drawing's every pixel, at the picture's size and stretched.
+TEST_F(PageProtocolTest, WatermarkMatchesTheToolkitsDrawingPixelForPixel) {
+  wxImage picture;
+  ASSERT_TRUE(LoadImageFromResource(picture, IDB_PAGE_BACKGROUND, "png"));
+  for (const bool prepared : {false, true}) {
+    for (const wxSize& size : {picture.GetSize(), wxSize(700, 413), wxSize(151, 90)}) {
+      ASSERT_TRUE(first->LoadBackgroundImage());
+      if (prepared) first->PrepareBackground(size);
+      wxBitmap painted(size, 24);
+      {
+        wxMemoryDC memory(painted);
+        first->DrawBackgroundPart(memory, wxRect(size), 0, wxRect(size));
+      }
+      const wxImage expected = DrawnWatermark(picture, size);
+      const wxImage actual = painted.ConvertToImage();
+      const std::size_t bytes = static_cast<std::size_t>(size.x) * size.y * 3;
+      EXPECT_TRUE(std::equal(actual.GetData(), actual.GetData() + bytes, expected.GetData()))
+          << size.x << "x" << size.y << (prepared ? " prepared" : "");
+    }
+  }
 }
 
 // The layout file and the prefix are types of their own: swapped, the call does not build.

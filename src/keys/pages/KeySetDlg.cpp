@@ -104,7 +104,9 @@ void CKeySetDlg::CreateControls() {
       new wxStaticText(this, kFrequencyLabelId, wxString(), wxDefaultPosition, wxDefaultSize, wxALIGN_RIGHT);
   m_frequencyCombo = new wxChoice(this, kFrequencyComboId);
   for (const char* item : {"1", "2", "3"}) m_frequencyCombo->Append(item);
-  m_previewButton = new wxButton(this, kPreviewId, wxString());
+  // A button given its first text once on the screen measures without its
+  // text padding until the toolkit restyles it; the strip sizes it by that measure.
+  m_previewButton = new wxButton(this, kPreviewId, GetLangText("IDS_DIAGRAM_PREVIEW"));
   m_tip = new CImageTipBtn(this, kTipId, platform::JoinPath(g_App.imageFolder, "user_tips.png"),
                            "IDS_USER_TIPS5");
   // The check boxes take no colour of their own: one would fill their tick's box too and hide the

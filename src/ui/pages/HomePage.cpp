@@ -67,7 +67,14 @@ void CHomePage::LayoutControls() {
   }
   FindWindow(kTarvikLogoId)->Show(g_BrandFlag != 0);
   FindWindow(kLumoraLogoId)->Show(g_BrandFlag == 0);
+  PrepareBackground(BackgroundArea().GetSize());
   Refresh();
+}
+
+wxRect CHomePage::BackgroundArea() const {
+  const wxSize client = GetClientSize();
+  const int top = FindWindow(kTarvikLogoId)->GetRect().GetBottom() + 1 + kBackgroundGap;
+  return wxRect(0, top, client.x, client.y - top);
 }
 
 void CHomePage::OnPaint(wxPaintEvent&) {
@@ -76,6 +83,6 @@ void CHomePage::OnPaint(wxPaintEvent&) {
   dc.SetPen(*wxTRANSPARENT_PEN);
   dc.SetBrush(*wxWHITE_BRUSH);
   dc.DrawRectangle(wxRect(client));
-  const int top = FindWindow(kTarvikLogoId)->GetRect().GetBottom() + 1 + kBackgroundGap;
-  DrawBackground(dc, wxRect(0, top, client.x, client.y - top), top);
+  const wxRect area = BackgroundArea();
+  DrawBackground(dc, area, area.y);
 }

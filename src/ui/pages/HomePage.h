@@ -22,6 +22,8 @@ class CHomePage : public CSubBaseDlg {
 
  private:
   void OnPaint(wxPaintEvent& event);
+  // Where the faint background picture goes: below the maker logo.
+  wxRect BackgroundArea() const;
 
   wxRect m_clientRect;
   int m_templateButtonWidth = 0;

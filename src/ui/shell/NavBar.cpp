@@ -40,9 +40,10 @@ wxString WrapText(wxDC& dc, const wxString& text, int width) {
 
 // --- The list.
 
-stNavNode* CNavList::Append(wxWindow* page) {
+stNavNode* CNavList::Append(wxWindow* page, int templateId) {
   auto* node = new stNavNode;
   node->page = page;
+  node->templateId = templateId;
   if (!first) {
     first = current = node;
     return node;
@@ -144,8 +145,10 @@ int CNavBar::IndexOfPage(wxWindow* page) const {
 wxWindow* CNavBar::PageAt(int index) const {
   stNavNode* node = list.first;
   for (int i = 0; node && i < index; ++i) node = node->next;
-  return node ? node->page : nullptr;
+  return PageOf(node);
 }
+
+wxWindow* CNavBar::PageOf(stNavNode* node) const { return node ? node->page : nullptr; }
 
 int CNavBar::ItemLeft(int index) const {
   int left = m_left;
@@ -239,11 +242,26 @@ bool IRNav::BuildFlow(int remoteType, int protocolType) {
   std::vector<stFlowStep> steps;
   const bool known = GetFlowSteps(remoteType, protocolType, steps);
   for (const stFlowStep& step : steps) {
-    CSubBaseDlg* page = m_host ? m_host->FindPage(step.templateId) : nullptr;
-    if (!page) continue;
-    page->SetPageIndex(list.Append(page));
+    if (!m_host || !m_host->HasPage(step.templateId)) continue;
+    CSubBaseDlg* page = m_host->MadePage(step.templateId);
+    stNavNode* node = list.Append(page, step.templateId);
+    if (page) page->SetPageIndex(node);
   }
   return known;
+}
+
+wxWindow* IRNav::PageOf(stNavNode* node) const {
+  if (node && !node->page && m_host) m_host->FindPage(node->templateId);
+  return CNavBar::PageOf(node);
+}
+
+void IRNav::JoinFlow(CSubBaseDlg* page) {
+  for (stNavNode* node = list.first; node; node = node->next) {
+    if (node->page || node->templateId != page->GetTemplateId()) continue;
+    node->page = page;
+    page->SetPageIndex(node);
+    return;
+  }
 }
 
 void IRNav::MakeCurrentAndShow(int index) {

@@ -19,13 +19,14 @@ class wxWindow;
 
 // One page of the navigation list; owned by the list.
 struct stNavNode {
-  wxWindow* page = nullptr;
-  int groupId = 0;  // 0 for a plain page
-  int itemId = 0;   // 0 for a plain page
+  wxWindow* page = nullptr;  // null until the page of templateId is made
+  int groupId = 0;           // 0 for a plain page
+  int itemId = 0;            // 0 for a plain page
   stNavNode* parent = nullptr;
   stNavNode* firstChild = nullptr;
   stNavNode* next = nullptr;
   stNavNode* previous = nullptr;
+  int templateId = 0;  // the page's, for a node whose page is not made yet
 };
 
 class CNavList {
@@ -36,7 +37,8 @@ class CNavList {
   ~CNavList() { Clear(); }
 
   // Appends a plain node of page at the end; the first also becomes current.
-  stNavNode* Append(wxWindow* page);
+  // A node for a page not made yet has a null page and its template id.
+  stNavNode* Append(wxWindow* page, int templateId = 0);
   void Clear();
 
   // The targets of a next/back request of the node's page; null when none.
@@ -68,7 +70,10 @@ class CNavBar {
   virtual void OnClick(int x, int y);
 
   int IndexOfPage(wxWindow* page) const;
+  // The page of the index; a page not made yet is made (see PageOf).
   wxWindow* PageAt(int index) const;
+  // The node's page; here the page it holds.
+  virtual wxWindow* PageOf(stNavNode* node) const;
   int HitTest(int x, int y) const;
   wxRect GetItemRect(int index) const;
   void InvalidateItems();
@@ -111,8 +116,13 @@ class CNavBar {
 class INavHost {
  public:
   virtual ~INavHost() = default;
-  // The page of the page table with that template id; null when absent.
-  virtual CSubBaseDlg* FindPage(int templateId) const = 0;
+  // The page of the page table with that template id, made on the first
+  // request; null when the page table has none.
+  virtual CSubBaseDlg* FindPage(int templateId) = 0;
+  // Whether the page table has the page (made or not).
+  virtual bool HasPage(int templateId) const = 0;
+  // The page if it has been made; never makes it.
+  virtual CSubBaseDlg* MadePage(int templateId) const = 0;
   // The leave-project step before going back to the example page; false: stay.
   virtual bool LeaveProject() = 0;
   virtual void ShowPage(wxWindow* page) = 0;
@@ -123,9 +133,14 @@ class IRNav : public CNavBar {
  public:
   void SetHost(INavHost* host) { m_host = host; }
   void OnClick(int x, int y) override;
-  // Builds the list for the pair (pages that do not exist are left out);
-  // false, with only the example page, for a pair outside the flow table.
+  // Builds the list for the pair (pages the page table lacks are left out);
+  // pages not made yet are made when first asked for. False, with only the
+  // example page, for a pair outside the flow table.
   virtual bool BuildFlow(int remoteType, int protocolType);
+  // The node's page, asked of the host (which makes it) when not made yet.
+  wxWindow* PageOf(stNavNode* node) const override;
+  // A page just made joins its node of the flow, if the flow has one.
+  void JoinFlow(CSubBaseDlg* page);
   // Asks the pages from the current index up to last; the index of the first
   // that refuses, or -1 when all accept.
   int CheckPassedPages(int last);

@@ -26,10 +26,12 @@
 
 namespace {
 
-// The page table in the order of creation.
+// The page table.
 constexpr int kPageTable[] = {kHomePageId,   kExamplePageId,   kStandardModePageId, kModulationParamId,
                               kDataFormatId, kAirModulationId, kAirDataFormatId,    kOtherPageId,
                               kLcdConfigId,  kKeyConfigId};
+// The pages made at start; the others when first asked for.
+constexpr int kStartPages[] = {kHomePageId, kExamplePageId};
 
 constexpr int kGlobalSelSizeControl = 1374;
 // The window's size on a display with room for it, and the least size at
@@ -112,7 +114,7 @@ bool COlvantaDlg::Setup() {
   if (m_globalSel) m_globalSel->Hide();
   m_nav.SetOwner(GetClientWindow());
   m_nav.SetHost(this);
-  if (!CreatePages() || !BuildFlowAndCaptions()) return false;
+  if (!CreateStartPages() || !BuildFlowAndCaptions()) return false;
   FindReceiverFirmware(m_firmwareFileVersion);
   FillFrameworkVersions();
   ApplyNavigationFont();
@@ -183,20 +185,38 @@ bool COlvantaDlg::CreateMenuBar() {
   return true;
 }
 
-bool COlvantaDlg::CreatePages() {
-  for (int id : kPageTable) {
-    if (!HasShellPage(id)) continue;
-    CSubBaseDlg* page = CreateShellPage(id, GetClientWindow());
-    if (!page) return false;
-    page->Hide();
-    m_pages[id] = page;
+bool COlvantaDlg::CreateStartPages() {
+  for (int id : kStartPages) {
+    if (HasPage(id) && !MakePage(id)) return false;
   }
   return true;
 }
 
-CSubBaseDlg* COlvantaDlg::FindPage(int templateId) const {
+bool COlvantaDlg::HasPage(int templateId) const {
+  return std::find(std::begin(kPageTable), std::end(kPageTable), templateId) != std::end(kPageTable) &&
+         HasShellPage(templateId);
+}
+
+CSubBaseDlg* COlvantaDlg::MadePage(int templateId) const {
   auto found = m_pages.find(templateId);
   return found == m_pages.end() ? nullptr : found->second;
+}
+
+CSubBaseDlg* COlvantaDlg::FindPage(int templateId) {
+  if (CSubBaseDlg* page = MadePage(templateId)) return page;
+  return HasPage(templateId) ? MakePage(templateId) : nullptr;
+}
+
+// A page made later is as one made at start: hidden, in the current
+// language, and in the flow when the flow has it.
+CSubBaseDlg* COlvantaDlg::MakePage(int templateId) {
+  CSubBaseDlg* page = CreateShellPage(templateId, GetClientWindow());
+  if (!page) return nullptr;
+  page->Hide();
+  m_pages[templateId] = page;
+  if (m_initialised) page->ApplyLanguage();
+  m_nav.JoinFlow(page);
+  return page;
 }
 
 bool COlvantaDlg::BuildFlowAndCaptions() {
@@ -205,7 +225,7 @@ bool COlvantaDlg::BuildFlowAndCaptions() {
   std::vector<stFlowStep> steps;
   GetFlowSteps(g_DocManage.RemoteType, g_DocManage.ProtocolType, steps);
   for (const stFlowStep& step : steps) {
-    if (FindPage(step.templateId)) m_nav.AddItem(step.captionKey);
+    if (HasPage(step.templateId)) m_nav.AddItem(step.captionKey);
   }
   m_nav.LoadTexts();
   return known;
@@ -287,7 +307,7 @@ wxRect COlvantaDlg::GetPageRect() const {
 }
 
 bool COlvantaDlg::IsHomeVisible() const {
-  CSubBaseDlg* home = FindPage(kHomePageId);
+  CSubBaseDlg* home = MadePage(kHomePageId);
   return home && home->IsShown();
 }
 
@@ -297,7 +317,7 @@ void COlvantaDlg::Relayout() {
     m_globalSel->SetSize(0, MenuStripHeight(), client.x, StripHeight());
     m_globalSel->Show(m_stripVisible && !IsHomeVisible());
   }
-  wxWindow* shown = IsHomeVisible() ? FindPage(kHomePageId) : m_currentPage;
+  wxWindow* shown = IsHomeVisible() ? MadePage(kHomePageId) : m_currentPage;
   if (shown) shown->SetSize(GetPageRect());
   MeasureNavBar();
   GetClientWindow()->Refresh();
@@ -383,7 +403,7 @@ wxString COlvantaDlg::PageClassName(const wxWindow* page) {
 
 int COlvantaDlg::PassValueToPages(const wxString& className, int value, int flag) {
   for (stNavNode* node = m_nav.list.first; node; node = node->next) {
-    auto* page = dynamic_cast<CSubBaseDlg*>(node->page);
+    auto* page = dynamic_cast<CSubBaseDlg*>(m_nav.PageOf(node));
     if (!page) continue;
     const wxString name = PageClassName(page);
     value = page->PassValue(name.utf8_str(), value, flag);
@@ -408,7 +428,7 @@ void COlvantaDlg::OnPageNext(CPageRequestEvent& event) {
   stNavNode* target = m_nav.list.FindForward(request.node, request.wParam, request.lParam);
   if (!target) return;
   m_nav.list.current = target;
-  ShowPage(target->page);
+  ShowPage(m_nav.PageOf(target));
 }
 
 void COlvantaDlg::OnPageBack(CPageRequestEvent& event) {
@@ -418,7 +438,7 @@ void COlvantaDlg::OnPageBack(CPageRequestEvent& event) {
   // Back to the example page leaves the project, as the bar's first caption does.
   if (target == m_nav.list.first && !LeaveProject()) return;
   m_nav.list.current = target;
-  ShowPage(target->page);
+  ShowPage(m_nav.PageOf(target));
 }
 
 void COlvantaDlg::OnClientLeftDown(wxMouseEvent& event) {

@@ -32,8 +32,9 @@ class COlvantaDlg : public CBaseDlg, public INavHost, public IShellWindow {
   explicit COlvantaDlg(wxWindow* parent = nullptr);
   ~COlvantaDlg() override;
 
-  // Builds the pages, the flow, the menus and the receiver link; false when
-  // the window cannot work (the program then ends).
+  // Builds the start pages, the flow, the menus and the receiver link; false
+  // when the window cannot work (the program then ends). The flow's pages are
+  // made when first asked for.
   bool Setup();
   // Runs Setup when it has not run, then the modal loop.
   int ShowModal() override;
@@ -46,8 +47,11 @@ class COlvantaDlg : public CBaseDlg, public INavHost, public IShellWindow {
   void ShowPage(wxWindow* page) override;
   int PassValueToPages(const wxString& className, int value, int flag);
 
-  // INavHost and IShellWindow.
-  CSubBaseDlg* FindPage(int templateId) const override;
+  // INavHost and IShellWindow: the page, made on the first request.
+  CSubBaseDlg* FindPage(int templateId) override;
+  // INavHost.
+  bool HasPage(int templateId) const override;
+  CSubBaseDlg* MadePage(int templateId) const override;
   // IShellWindow.
   void RefreshTitle() override;
   int OpenProjectFile(const wxString& path) override;
@@ -99,7 +103,9 @@ class COlvantaDlg : public CBaseDlg, public INavHost, public IShellWindow {
  private:
   // Set-up steps.
   bool CreateMenuBar();
-  bool CreatePages();
+  bool CreateStartPages();
+  // Makes the page of the page table, hidden, and joins it to the flow.
+  CSubBaseDlg* MakePage(int templateId);
   bool BuildFlowAndCaptions();
   void FillFrameworkVersions();
   void ApplyNavigationFont();
@@ -162,7 +168,7 @@ class COlvantaDlg : public CBaseDlg, public INavHost, public IShellWindow {
   void OnShowProtocolPage(CShellMessageEvent& event);
   void OnRemoteTypeChanged(CShellMessageEvent& event);
 
-  // The page table, in the order of creation; absent pages are null.
+  // The pages of the page table made so far, by template id.
   std::map<int, CSubBaseDlg*> m_pages;
   IDecodePage* m_decodePages[2] = {nullptr, nullptr};
   CMainMenuBar m_menuBar;

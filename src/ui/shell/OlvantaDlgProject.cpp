@@ -137,10 +137,12 @@ void COlvantaDlg::AddToRecentProjects(const wxString& path) {
 
 // --- Saving.
 
+// A page never made holds nothing of the project: it writes nothing, and
+// what the file on disk has of its sections stays (the save carries it over).
 bool COlvantaDlg::SavePages() {
   for (int id : GetSavePages(g_DocManage.RemoteType, g_DocManage.ProtocolType)) {
     if (id == kLcdConfigId && m_decodePages[1] && !m_decodePages[1]->SaveDecodedKeys()) return false;
-    CSubBaseDlg* page = FindPage(id);
+    CSubBaseDlg* page = MadePage(id);
     if (page && !page->SaveToProject()) return false;
   }
   return true;

@@ -1,7 +1,7 @@
 // The points at which the pages, dialogs and the receiver of other folders
 // join the main dialog. A page class registers a factory under its template
-// id; the main dialog creates every registered page of its page table and
-// leaves out the ids that nothing registered.
+// id; the main dialog makes a registered page of its page table when it is
+// first asked for and leaves out the ids that nothing registered.
 //
 // Registration from a static initialiser (OLV_REGISTER_SHELL_PAGE) needs the
 // page's object file to be linked into the program: put such pages in an
@@ -37,8 +37,9 @@ enum ShellPageId : int {
 class IShellWindow {
  public:
   virtual ~IShellWindow() = default;
-  // The page of templateId; null when the flow has none.
-  virtual CSubBaseDlg* FindPage(int templateId) const = 0;
+  // The page of templateId, made on the first request; null when the page
+  // table has none.
+  virtual CSubBaseDlg* FindPage(int templateId) = 0;
   // Rebuilds the caption from the project file's path and its modified mark.
   virtual void RefreshTitle() = 0;
   // 2 opened, 1 cancelled, 0 failed (after a message).

@@ -267,6 +267,46 @@ TEST_F(MainDialogTest, SaveKeepsWhatNoPageOfThisSessionWrites) {
   });
 }
 
+// Only the start pages are made at start; a flow page is made when the flow
+// first needs it, joined to its step and in the current language.
+TEST_F(MainDialogTest, FlowPagesAreMadeWhenTheFlowFirstNeedsThem) {
+  RegisterPages();
+  RunMainWindow([&] {
+    EXPECT_TRUE(dialog->MadePage(132));
+    for (int id : {129, 145, 146, 137}) EXPECT_EQ(dialog->MadePage(id), nullptr) << id;
+    ASSERT_EQ(dialog->GetNavBar().GetItemCount(), 3);
+
+    // The example page's Next walks into the flow: the standard page is made and shown.
+    ASSERT_TRUE(Page(132)->RequestNextPage(1, 0));
+    testsupport::PumpEvents();
+    CSubBaseDlg* standard = dialog->MadePage(129);
+    ASSERT_TRUE(standard);
+    EXPECT_EQ(dialog->GetCurrentPage(), standard);
+    EXPECT_TRUE(standard->IsShown());
+    EXPECT_EQ(dialog->MadePage(137), nullptr);
+
+    // A change told through the flow reaches the key page, which is made for it.
+    dialog->OnProjectChanged("CTestKeyPage", true);
+    auto* keys = static_cast<CTestPage*>(dialog->MadePage(137));
+    ASSERT_TRUE(keys);
+    EXPECT_FALSE(keys->IsShown());
+    EXPECT_EQ(keys->languageRefreshes, 1);
+    EXPECT_EQ(keys->lastPropagatedValue, 1);
+    ASSERT_TRUE(keys->GetNavNode());
+    EXPECT_EQ(keys->GetNavNode()->page, keys);
+    EXPECT_EQ(dialog->GetNavBar().PageAt(2), keys);
+    EXPECT_EQ(dialog->MadePage(145), nullptr);
+    EXPECT_EQ(dialog->MadePage(146), nullptr);
+
+    // The lookup makes a page of another flow on request.
+    CSubBaseDlg* modulation = dialog->FindPage(145);
+    ASSERT_TRUE(modulation);
+    EXPECT_EQ(dialog->MadePage(145), modulation);
+    EXPECT_FALSE(modulation->IsShown());
+    EXPECT_EQ(dialog->FindPage(kLcdConfigId), nullptr);  // registered by nothing
+  });
+}
+
 TEST_F(MainDialogTest, TitleFollowsTheProjectAndItsModifiedState) {
   RegisterPages();
   RunMainWindow([&] {
