@@ -57,14 +57,14 @@ class OpenSaveTest : public testsupport::PageTestBase, public ::testing::WithPar
  protected:
   void SetUp() override {
     ResetToInstalledProgram();
-    g_BrandFlag = 0;
-    g_DocManage.Modified = 0;
+    state.BrandFlag() = 0;
+    state.Doc().Modified = 0;
     RegisterProtocolPages();
     RegisterKeysPages();
     DisarmKeyPageGuide();
   }
   void TearDown() override {
-    g_DocManage.Modified = 0;
+    state.Doc().Modified = 0;
     for (int id : {kStandardModePageId, kModulationParamId, kDataFormatId, kKeyConfigId})
       RegisterShellPage(id, nullptr);
   }
