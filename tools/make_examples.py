@@ -10,7 +10,7 @@ Project files are UTF-16LE with a byte-order mark and CRLF lines, as the program
 An example must pass its own flow: every value that a page checks when it is left with Next is
 present and within its range (the custom protocol's definitions in its setting.ini). The script
 refuses, in both modes, an example that breaks this. That the program walks every example's flow
-with Next and outputs it is tested by ctest (tests/protocol/test_examples_walk.cpp).
+with Next and outputs it is tested by ctest (tests/protocol/pages/test_examples_walk.cpp).
 """
 import os
 import sys
