@@ -220,16 +220,25 @@ TEST(ReceiverBoard, ReconnectOnlyWhenTheBoardStateChanges) {
 
 }  // namespace
 
-// The keys the file on disk holds and no page wrote this time stay, after
-// the ones the save wrote, and the save's own values win.
-TEST(StagedSave, KeysNoPageWroteAreCarriedOverBesideTheSavedOnes) {
+// A project file on disk, "Remote" on QK37A0660, in a folder of the test's own.
+class StagedSave : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    state.Doc().ProjectFolder = dir.Path();
+    state.Doc().ProjectName = "Remote";
+    state.Doc().McuName = "QK37A0660";
+    project = g_DocManage.BuildProjectFilePath();
+    ASSERT_TRUE(g_DocManage.CreateProjectFile(false, true));
+  }
+
   testsupport::ProgramState state;
   testsupport::TempDir dir;
-  state.Doc().ProjectFolder = dir.Path();
-  state.Doc().ProjectName = "Remote";
-  state.Doc().McuName = "QK37A0660";
-  const wxString project = g_DocManage.BuildProjectFilePath();
-  ASSERT_TRUE(g_DocManage.CreateProjectFile(false, true));
+  wxString project;
+};
+
+// The keys the file on disk holds and no page wrote this time stay, after
+// the ones the save wrote, and the save's own values win.
+TEST_F(StagedSave, KeysNoPageWroteAreCarriedOverBesideTheSavedOnes) {
   {
     platform::ProfileWriteBatch onDisk(project);
     for (int k = 0; k < 300; ++k)
@@ -261,14 +270,7 @@ namespace {
 
 // Saving goes through a staged file that then replaces the project file; the
 // project file keeps its permissions.
-TEST(StagedSave, ProjectFileKeepsItsModeAcrossASave) {
-  testsupport::ProgramState state;
-  testsupport::TempDir dir;
-  state.Doc().ProjectFolder = dir.Path();
-  state.Doc().ProjectName = "Remote";
-  state.Doc().McuName = "QK37A0660";
-  const wxString project = g_DocManage.BuildProjectFilePath();
-  ASSERT_TRUE(g_DocManage.CreateProjectFile(false, true));
+TEST_F(StagedSave, ProjectFileKeepsItsModeAcrossASave) {
   ASSERT_EQ(::chmod(project.utf8_str(), 0600), 0);
   {
     CStagedProjectSave save;
@@ -280,10 +282,6 @@ TEST(StagedSave, ProjectFileKeepsItsModeAcrossASave) {
   EXPECT_EQ(st.st_mode & 07777, 0600u);
   EXPECT_EQ(platform::ReadProfileString(project, "Project", "MCU", ""), "QK37A0660");
   EXPECT_EQ(g_DocManage.ProjectFilePath, project);
-  state.Doc().ProjectFolder.clear();
-  state.Doc().ProjectName.clear();
-  state.Doc().McuName.clear();
-  state.Doc().ProjectFilePath.clear();
 }
 
 }  // namespace
