@@ -214,7 +214,7 @@ bool CPreprocessor::CollectDefines(const wxString& filePath) {
 void CPreprocessor::CollectDefineLines(const std::string& bytes) {
   static const std::string kDefine = "#define";
   size_t pos = bytes.find(kDefine);
-  if (pos != std::string::npos) m_defineSearches.clear();
+  if (pos != std::string::npos) DefinesChanged();
   while (pos != std::string::npos) {
     size_t lineEnd = bytes.find('\n', pos);
     const size_t next = lineEnd == std::string::npos ? bytes.size() : lineEnd + 1;
@@ -227,6 +227,11 @@ void CPreprocessor::CollectDefineLines(const std::string& bytes) {
     m_state.defineText += kw::kLineEnd;
     pos = next < bytes.size() ? bytes.find(kDefine, next) : std::string::npos;
   }
+}
+
+void CPreprocessor::DefinesChanged() {
+  m_defineSearches.clear();
+  m_lineDecisions.clear();
 }
 
 void CPreprocessor::ResetFileState() {
@@ -286,11 +291,10 @@ bool CPreprocessor::RewriteBytes(const std::string& bytes) {
     const std::string_view line(bytes.data() + start, scanned.length);
     start += scanned.length;
     if ((scanned.classes & kKeywordStart) && !IsPlainLine(line)) {
-      ProcessLine(Utf8ToWide(std::string(line)));
+      ApplyLine(DecisionFor(line));
       continue;
     }
     // Plain lines go from bytes to bytes; only invalid UTF-8 needs repair.
-    m_state.ifPos = -1;
     if (m_state.depth == 0) m_state.decidable = 1;
     if (!IsOutputActive()) continue;
     if (scanned.classes & kHighByte)
@@ -306,7 +310,14 @@ bool CPreprocessor::RewriteBytes(const std::string& bytes) {
   return true;
 }
 
-void CPreprocessor::AppendOutput(const wxString& text) { AppendUtf8(m_state.outputText, text); }
+// A line met before is looked up without an allocation: the key's buffer is kept.
+const PreprocLineDecision& CPreprocessor::DecisionFor(std::string_view line) {
+  m_lineKey.assign(line.data(), line.size());
+  const auto found = m_lineDecisions.find(m_lineKey);
+  if (found != m_lineDecisions.end()) return found->second;
+  PreprocLineDecision decision = DecideLine(Utf8ToWide(m_lineKey));
+  return m_lineDecisions.emplace(m_lineKey, std::move(decision)).first->second;
+}
 
 // In place where allowed; a file that cannot be opened for writing (a
 // read-only copy) is still replaced. A link is replaced by the rewritten file:
