@@ -176,6 +176,28 @@ void CPreprocessor::CollectTree(const wxString& folder, std::vector<wxString>* r
   }
 }
 
+void CPreprocessor::ReadTreeFiles(const wxString& folder, const std::unordered_set<std::wstring>& skipped,
+                                  std::vector<stFile>& files) {
+  std::vector<FolderEntry> entries;
+  if (!ListFolder(folder, entries)) {
+    Fail(folder);
+    return;
+  }
+  for (const FolderEntry& entry : entries) {
+    if (entry.isFolder) {
+      ReadTreeFiles(entry.path, skipped, files);
+      continue;
+    }
+    if (skipped.count(entry.path.ToStdWstring())) continue;
+    stFile file{entry.path, std::string()};
+    if (!platform::ReadFileBytes(entry.path, file.bytes)) {
+      Fail(entry.path);
+      continue;
+    }
+    files.push_back(std::move(file));
+  }
+}
+
 void CPreprocessor::RewriteTree(const wxString& folder) {
   std::vector<FolderEntry> entries;
   if (!ListFolder(folder, entries)) {
@@ -237,7 +259,9 @@ void CPreprocessor::DefinesChanged() {
 void CPreprocessor::ResetFileState() {
   PreprocState fresh;
   fresh.defineText.swap(m_state.defineText);
-  m_state = fresh;
+  fresh.outputText.swap(m_state.outputText);  // its buffer is kept from file to file
+  fresh.outputText.clear();
+  m_state = std::move(fresh);
   m_nest = PreprocNestStack();
   m_malformed = false;
 }

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 // Working state of one run. The define text lives for the whole run; every
@@ -90,6 +91,12 @@ class CPreprocessor {
   // cannot be followed (FailedFiles names it; its bytes stay as they were).
   // The files end up in walk order.
   bool PreprocessFiles(std::vector<stFile>& files);
+
+  // Reads the files the folder walk of PreprocessTree meets, in its order,
+  // but those whose paths are in skipped, onto the end of files. A folder or
+  // file that cannot be read is named in FailedFiles and left out.
+  void ReadTreeFiles(const wxString& folder, const std::unordered_set<std::wstring>& skipped,
+                     std::vector<stFile>& files);
 
   // Whether rewritten files may be written over in place instead of replaced
   // atomically: only for a folder this generation has just made, where a
