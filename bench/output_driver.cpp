@@ -2,8 +2,9 @@
 // that time whole processes against "cp -r":
 //   olv_output_driver <protocols> <framework prefix> <MCU> <protocol> <project> <overlay>
 // makes the output folder of a general remote with generative code from the
-// newest framework of that prefix in <protocols>/Custom, as the output command
-// does, and prints its path. With OLV_KEEP_SOURCE set, the output folders of
+// newest framework of that prefix in <protocols>/Custom (the kind of protocol
+// type OLV_PROTOCOL_TYPE when set), as the output command does, and prints its
+// path. With OLV_KEEP_SOURCE set, the output folders of
 // the next seconds are made beforehand holding a kept "src" folder with a
 // file of that name, so that the output goes over an existing folder.
 //   olv_output_driver --stress <root> <directive share>
@@ -63,7 +64,8 @@ int main(int argc, char** argv) {
   doc.ProjectFolder = FromUtf8(argv[5]);
   doc.ProjectName = "Driver";
   doc.McuName = FromUtf8(argv[3]);
-  doc.ProtocolType = 2;
+  const char* type = std::getenv("OLV_PROTOCOL_TYPE");
+  doc.ProtocolType = type ? std::atoi(type) : 2;
   if (const char* kept = std::getenv("OLV_KEEP_SOURCE")) KeepSourceFolders(doc, kept);
   const CDocManage::OutputStep step =
       doc.MakeOutputFolder(FromUtf8(argv[4]), FromUtf8(argv[2]), FromUtf8(argv[6]), true);
