@@ -122,6 +122,7 @@ class CPreprocessor {
   void CollectDefineLines(const std::string& bytes);
   bool RewriteText(const wxString& filePath, const std::string& bytes);
   bool RewriteBytes(const std::string& bytes);
+  void KeepPlainLines(std::string_view lines);
   void ResetFileState();
   void DefinesChanged();
   bool WriteRewritten(const wxString& filePath, const std::string& bytes) const;

@@ -2,6 +2,9 @@
 
 #include "platform/TextFile.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace {
 
 // Length of the UTF-8 sequence at text[pos] and its code point; 0 when invalid.
@@ -55,6 +58,17 @@ void AppendCodePoint(std::string& out, std::uint32_t code) {
 
 const char kReplacement[] = "\xEF\xBF\xBD";
 
+// The first byte at or after pos that is not ASCII, or size; eight bytes at a time.
+std::size_t SkipAscii(const char* bytes, std::size_t size, std::size_t pos) {
+  constexpr std::uint64_t kHighBits = 0x8080808080808080ull;
+  for (std::uint64_t word = 0; pos + sizeof word <= size; pos += sizeof word) {
+    std::memcpy(&word, bytes + pos, sizeof word);
+    if (word & kHighBits) break;
+  }
+  while (pos < size && static_cast<unsigned char>(bytes[pos]) < 0x80) ++pos;
+  return pos;
+}
+
 }  // namespace
 
 wxString Utf8ToWide(const std::string& text) {
@@ -99,10 +113,8 @@ void AppendUtf8(std::string& out, const wxString& text) {
 void AppendRepairedUtf8(std::string& out, const char* bytes, std::size_t size) {
   std::size_t clean = 0;  // bytes[clean, pos) are valid and not yet appended
   for (std::size_t pos = 0; pos < size;) {
-    if (static_cast<unsigned char>(bytes[pos]) < 0x80) {
-      ++pos;
-      continue;
-    }
+    pos = SkipAscii(bytes, size, pos);
+    if (pos == size) break;
     std::uint32_t code = 0;
     const std::size_t length = DecodeUtf8(bytes, size, pos, code);
     if (length > 0) {
