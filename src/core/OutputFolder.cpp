@@ -251,34 +251,67 @@ CDocManage::OutputStep CDocManage::CopyThenPreprocess(const wxString& source, co
   return OutputStep::kDone;
 }
 
-// The new output folder written in one pass: every file of the framework and
-// of the overlay read once, the conditions decided in memory as in the folder,
-// every file written once.
+// The new output folder written as copying the framework, then the overlay,
+// then deciding the folder would leave it, in two passes over the planned
+// files in the folder walk's order: the defines of all, then each file
+// decided and written, or copied by the system when it is not decided. One
+// buffer serves every read. A file that cannot be read stops the output
+// before anything is written; one whose directives cannot be followed takes
+// back what was written.
 CDocManage::OutputStep CDocManage::WriteDecidedOutput(const wxString& source, const wxString& overlay) {
   stCopyPlan plan;
   bool listed = PlanFolderCopy(source, OutputFolder, plan);
   listed = PlanFolderCopy(overlay, OutputFolder, plan) && listed;
   if (!listed) return OutputStep::kCopy;
 
-  std::vector<CPreprocessor::stFile> files(plan.files.size());
-  for (size_t n = 0; n < plan.files.size(); ++n) {
-    files[n].path = plan.files[n].to;
-    if (!platform::ReadFileBytes(plan.files[n].from, files[n].bytes)) {
-      m_failedPath = plan.files[n].from;
-      return OutputStep::kCopy;
-    }
-  }
+  std::vector<wxString> targets;
+  targets.reserve(plan.files.size());
+  for (const stCopyPlan::stFileCopy& file : plan.files) targets.push_back(file.to);
+  const std::vector<size_t> order = CPreprocessor::WalkOrder(targets);
   CPreprocessor preprocessor;
-  if (!preprocessor.PreprocessFiles(files)) {
-    m_failedPath = preprocessor.FailedFiles().front();
+  std::string bytes;
+  size_t firstUnread = plan.files.size();  // in the plan's order
+  for (const size_t n : order) {
+    if (platform::ReadFileBytes(plan.files[n].from, bytes))
+      preprocessor.CollectDefineBytes(bytes);
+    else
+      firstUnread = std::min(firstUnread, n);
+  }
+  if (firstUnread < plan.files.size()) {
+    m_failedPath = plan.files[firstUnread].from;
+    return OutputStep::kCopy;
+  }
+
+  std::vector<wxString> made;
+  const bool foldersMade = MakePlannedFolders(plan, &made);
+  wxString undecided, unwritten;
+  for (const size_t n : order) {
+    const stCopyPlan::stFileCopy& file = plan.files[n];
+    const bool decided = CPreprocessor::IsRewrittenFile(file.to);
+    if (decided && !platform::ReadFileBytes(file.from, bytes)) {
+      if (unwritten.empty()) unwritten = file.from;
+      continue;
+    }
+    if (decided && !preprocessor.DecideBytes(bytes)) {
+      undecided = file.to;
+      break;
+    }
+    if (!foldersMade || !unwritten.empty()) continue;  // only a file that cannot be decided is looked for
+    const bool written = decided ? platform::WriteNewFile(file.to, preprocessor.DecidedBytes())
+                                 : platform::CopyToNewFile(file.from, file.to);
+    if (written || wxFileExists(file.to)) made.push_back(file.to);
+    if (!written) unwritten = file.to;
+  }
+  if (!undecided.empty()) {
+    RemoveMadePaths(made);
+    m_failedPath = undecided;
+    m_failedOnOutputFolder = false;
     return OutputStep::kPreprocess;
   }
-  if (!MakePlannedFolders(plan, nullptr)) return CopyFailure();
-  for (const CPreprocessor::stFile& file : files) {
-    if (!platform::WriteNewFile(file.path, file.bytes)) {
-      m_failedPath = file.path;
-      return OutputStep::kCopy;
-    }
+  if (!foldersMade) return CopyFailure();
+  if (!unwritten.empty()) {
+    m_failedPath = unwritten;
+    return OutputStep::kCopy;
   }
   return OutputStep::kDone;
 }

@@ -140,15 +140,12 @@ size_t SkipUtf8Char(const std::string& bytes, size_t pos) {
   return pos + length;
 }
 
-// Sorts the files as the folder walk meets them; the order is sorted, not the
-// files, and each file is then moved once.
+// Sorts the files as the folder walk meets them; each file is moved once.
 void PutInWalkOrder(std::vector<CPreprocessor::stFile>& files) {
-  std::vector<std::vector<wxString>> names;
-  names.reserve(files.size());
-  for (const CPreprocessor::stFile& file : files) names.push_back(PathNames(file.path));
-  std::vector<size_t> order(files.size());
-  for (size_t n = 0; n < order.size(); ++n) order[n] = n;
-  std::sort(order.begin(), order.end(), [&](size_t a, size_t b) { return WalkedBefore(names[a], names[b]); });
+  std::vector<wxString> paths;
+  paths.reserve(files.size());
+  for (const CPreprocessor::stFile& file : files) paths.push_back(file.path);
+  const std::vector<size_t> order = CPreprocessor::WalkOrder(paths);
   std::vector<CPreprocessor::stFile> walked(files.size());
   for (size_t n = 0; n < order.size(); ++n) {
     walked[n].path.swap(files[order[n]].path);
@@ -158,6 +155,16 @@ void PutInWalkOrder(std::vector<CPreprocessor::stFile>& files) {
 }
 
 }  // namespace
+
+std::vector<size_t> CPreprocessor::WalkOrder(const std::vector<wxString>& paths) {
+  std::vector<std::vector<wxString>> names;
+  names.reserve(paths.size());
+  for (const wxString& path : paths) names.push_back(PathNames(path));
+  std::vector<size_t> order(paths.size());
+  for (size_t n = 0; n < order.size(); ++n) order[n] = n;
+  std::sort(order.begin(), order.end(), [&](size_t a, size_t b) { return WalkedBefore(names[a], names[b]); });
+  return order;
+}
 
 bool CPreprocessor::PreprocessTree(const wxString& defineFolder, const wxString& rewriteFolder) {
   const size_t failuresBefore = m_failedFiles.size();
@@ -225,7 +232,6 @@ void CPreprocessor::RewriteTree(const wxString& folder) {
   }
 }
 
-// The text from the last "." of the full path on, lower-cased, holds ".inc" or ".asm".
 bool CPreprocessor::IsRewrittenFile(const wxString& path) {
   const size_t dot = path.rfind('.');
   if (dot == wxString::npos) return false;

@@ -92,6 +92,21 @@ class CPreprocessor {
   // The files end up in walk order.
   bool PreprocessFiles(std::vector<stFile>& files);
 
+  // Files decided one at a time, by a caller that streams them: the defines
+  // of every file first, in walk order, then each file's bytes decided.
+  // The order in which the folder walk of PreprocessTree meets paths: indexes
+  // into paths.
+  static std::vector<size_t> WalkOrder(const std::vector<wxString>& paths);
+  // Appends the "#define" lines of a file's bytes to the define text.
+  void CollectDefineBytes(const std::string& bytes) { CollectDefineLines(bytes); }
+  // Decides a file's bytes into DecidedBytes(), valid until the next call;
+  // false when its directives cannot be followed.
+  bool DecideBytes(const std::string& bytes) { return RewriteBytes(bytes); }
+  const std::string& DecidedBytes() const { return m_state.outputText; }
+  // A file whose blocks are decided: the text from the last "." of its path on,
+  // lower-cased, holds ".inc" or ".asm".
+  static bool IsRewrittenFile(const wxString& path);
+
   // Reads the files the folder walk of PreprocessTree meets, in its order,
   // but those whose paths are in skipped, onto the end of files. A folder or
   // file that cannot be read is named in FailedFiles and left out.
@@ -115,7 +130,6 @@ class CPreprocessor {
   // Walking.
   void CollectTree(const wxString& folder, std::vector<wxString>* rewritten);
   void RewriteTree(const wxString& folder);
-  static bool IsRewrittenFile(const wxString& path);
   bool Fail(const wxString& path);
 
   // One file.
