@@ -133,6 +133,8 @@ bool CStdioFileEx::Open(const wxString& path) {
   m_file = platform::OpenFile(path, "rb");
   m_atStart = true;
   m_error = false;
+  m_buffer.clear();
+  m_pos = 0;
   return m_file != nullptr;
 }
 
@@ -158,23 +160,29 @@ bool CStdioFileEx::ReadRawLine(std::string& line) {
     }
   }
   for (;;) {
-    const int c = std::fgetc(m_file);
-    if (c == EOF) {
-      if (std::ferror(m_file)) m_error = true;
-      return !line.empty();
-    }
-    line.push_back(static_cast<char>(c));
-    if (c != '\r' && c != '\n') continue;
+    if (m_pos == m_buffer.size() && !Refill()) return !line.empty();
+    const std::size_t from = m_pos;
+    while (m_pos < m_buffer.size() && m_buffer[m_pos] != '\r' && m_buffer[m_pos] != '\n') ++m_pos;
+    line.append(m_buffer, from, m_pos - from);
+    if (m_pos == m_buffer.size()) continue;
     // A line end: CR LF and LF CR are one end; a lone CR or LF is one too.
-    const int next = std::fgetc(m_file);
-    const int pair = c == '\r' ? '\n' : '\r';
-    if (next == pair) {
-      line.push_back(static_cast<char>(next));
-    } else if (next != EOF) {
-      std::ungetc(next, m_file);
-    }
+    const char end = m_buffer[m_pos++];
+    line.push_back(end);
+    if (m_pos == m_buffer.size() && !Refill()) return true;
+    const char pair = end == '\r' ? '\n' : '\r';
+    if (m_buffer[m_pos] == pair) line.push_back(m_buffer[m_pos++]);
     return true;
   }
+}
+
+// Reads the next block of the file; false at its end or on an error.
+bool CStdioFileEx::Refill() {
+  m_buffer.resize(65536);
+  m_buffer.resize(std::fread(&m_buffer[0], 1, m_buffer.size(), m_file));
+  m_pos = 0;
+  if (!m_buffer.empty()) return true;
+  if (std::ferror(m_file)) m_error = true;
+  return false;
 }
 
 bool CStdioFileEx::ReadString(wxString& line) {

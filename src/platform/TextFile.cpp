@@ -426,8 +426,8 @@ std::string ToOemText(const wxString& text) {
 }
 
 bool ReadFileBytes(const wxString& path, std::string& bytes) {
-  bytes.clear();
 #ifdef _WIN32
+  bytes.clear();
   std::FILE* file = OpenFile(path, "rb");
   if (!file) return false;
   char buf[65536];
@@ -437,8 +437,13 @@ bool ReadFileBytes(const wxString& path, std::string& bytes) {
   return ok;
 #else
   const int fd = ::open(ToFsPath(path).c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
-  // Reads the size the file has now in one go, then on to the end in case it grew.
+  if (fd < 0) {
+    bytes.clear();
+    return false;
+  }
+  // Reads the size the file has now in one go, then on to the end in case it
+  // grew. The bytes a buffer held before are read over, not cleared first:
+  // only the part it grows by is filled before the read.
   struct stat info;
   std::size_t capacity =
       ::fstat(fd, &info) == 0 && info.st_size > 0 ? static_cast<std::size_t>(info.st_size) + 1 : 65536;
