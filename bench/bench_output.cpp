@@ -22,6 +22,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <random>
 #include <string>
 
@@ -224,5 +225,48 @@ void BM_OutputFolderVsCopy(benchmark::State& state) {
   if (!ok) state.SkipWithError("the output folder failed");
 }
 BENCHMARK(BM_OutputFolderVsCopy)->Unit(benchmark::kMillisecond)->Iterations(200);
+
+}  // namespace
+
+namespace {
+
+// A key template of 2,000 lines, one in ten with a token, as the key
+// generator expands it, against a copy of the same file.
+void BM_KeyTemplateVsCopy(benchmark::State& state) {
+  if (!g_ExprEngine.Load(OLV_DIST_DIR)) {
+    state.SkipWithError("no expression library");
+    return;
+  }
+  const fs::path root =
+      fs::temp_directory_path() / ("olv-bench-template-" + std::to_string(std::random_device{}()));
+  fs::create_directories(root);
+  std::string text;
+  for (int line = 0; line < 2000; ++line) {
+    if (line % 10 == 0)
+      text +=
+          "\tMOV\tA,#$KEY_CODE+" + std::to_string(line % 7) + "$\t\t; key " + std::to_string(line) + "\r\n";
+    else
+      text += "\tMOV\tR" + std::to_string(line % 8) + ",A\t\t; scan step " + std::to_string(line) + "\r\n";
+  }
+  { std::ofstream(root / "Keys.temp", std::ios::binary) << text; }
+  g_MacroMap["KEY_CODE"] = "0x40";
+  CDocManage doc;
+  doc.Keypad = 1;
+  const wxString from = platform::FromFsPath(root / "Keys.temp");
+  const wxString to = platform::FromFsPath(root / "Keys.inc");
+  bool ok = true;
+  benchpair::RunPaired(
+      state, [&] { ok = doc.WriteTemplateFile(from, to) && ok; },
+      [&] { fs::copy_file(root / "Keys.temp", root / "Copy.temp", fs::copy_options::overwrite_existing); },
+      [&] {
+        std::error_code ec;
+        fs::remove(root / "Keys.inc", ec);
+        fs::remove(root / "Copy.temp", ec);
+      });
+  std::error_code ec;
+  fs::remove_all(root, ec);
+  if (!ok) state.SkipWithError("the template failed");
+}
+BENCHMARK(BM_KeyTemplateVsCopy)->Unit(benchmark::kMillisecond)->Iterations(200);
 
 }  // namespace
