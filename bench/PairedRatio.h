@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <utility>
 #include <vector>
 
 namespace benchpair {
@@ -18,20 +19,25 @@ double TimeOnce(Work&& work) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-inline double Median(std::vector<double> values) {
+// The value at fraction q (0 to 1) of the sorted values.
+inline double Quantile(std::vector<double> values, double q) {
   if (values.empty()) return 0.0;
-  std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
-  return values[values.size() / 2];
+  const auto at = static_cast<size_t>(q * static_cast<double>(values.size() - 1) + 0.5);
+  std::nth_element(values.begin(), values.begin() + at, values.end());
+  return values[at];
 }
+
+inline double Median(std::vector<double> values) { return Quantile(std::move(values), 0.5); }
 
 // Each benchmark iteration runs subject then reference once, then tidy
 // untimed; counters in milliseconds.
 template <typename Subject, typename Reference, typename Tidy>
 void RunPaired(benchmark::State& state, Subject&& subject, Reference&& reference, Tidy&& tidy) {
-  std::vector<double> subjectTimes, referenceTimes;
+  std::vector<double> subjectTimes, referenceTimes, ratios;
   for (auto _ : state) {
     subjectTimes.push_back(TimeOnce(subject));
     referenceTimes.push_back(TimeOnce(reference));
+    if (referenceTimes.back() > 0) ratios.push_back(subjectTimes.back() / referenceTimes.back());
     state.PauseTiming();
     tidy();
     state.ResumeTiming();
@@ -40,6 +46,9 @@ void RunPaired(benchmark::State& state, Subject&& subject, Reference&& reference
   state.counters["subject_ms"] = s * 1e3;
   state.counters["reference_ms"] = r * 1e3;
   state.counters["ratio"] = r > 0 ? s / r : 0.0;
+  // The spread of the pairs' own ratios.
+  state.counters["ratio_p25"] = Quantile(ratios, 0.25);
+  state.counters["ratio_p75"] = Quantile(ratios, 0.75);
 }
 
 template <typename Subject, typename Reference>

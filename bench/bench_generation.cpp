@@ -1,6 +1,11 @@
-// Generating a firmware folder from a framework of 201 files (about 5 MB)
-// against a plain recursive copy of the same framework, paired in one run.
+// The output command's folder steps over a 201-file stress framework (about
+// 5.3 MB), with 41 % and with 7 % of its lines directives, each paired in one
+// run with a copy of the same tree: in the process against std::filesystem's
+// recursive copy, and as a process of its own against "cp -r". The new-folder
+// way is the one the output command takes; the existing-folder one (kept
+// "src" folders) is timed too.
 #include "PairedRatio.h"
+#include "StressFramework.h"
 
 #include "core/AppContext.h"
 #include "core/DocManage.h"
@@ -8,87 +13,29 @@
 
 #include <benchmark/benchmark.h>
 
+#include <wx/datetime.h>
 #include <wx/string.h>
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <random>
 #include <string>
-#include <vector>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kIncFiles = 40;
-constexpr int kAsmFiles = 140;
-constexpr int kOtherFiles = 21;
-constexpr int kBlocksPerFile = 40;
-constexpr int kFillerLinesPerBlock = 5;
-
 wxString ToWx(const fs::path& path) { return wxString::FromUTF8(path.u8string().c_str()); }
 
-void WriteText(const fs::path& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary) << text;
-}
+double ShareOf(const benchmark::State& state) { return static_cast<double>(state.range(0)) / 100.0; }
 
-std::string FillerLines(int seed) {
-  std::string text;
-  char line[96];
-  for (int i = 0; i < kFillerLinesPerBlock; ++i) {
-    std::snprintf(line, sizeof line, "\tMOV\tR%d,#%02XH\t\t; load register %d for step %d\r\n", i % 8,
-                  (seed * 31 + i) & 0xFF, i % 8, seed);
-    text += line;
-  }
-  return text;
-}
-
-// Conditional blocks of every kind the preprocessor decides, around plain code.
-std::string SourceFile(int file, bool withDefines) {
-  std::string text = "; generated bench source\r\n";
-  char line[128];
-  if (withDefines) {
-    for (int d = 0; d < 30; ++d) {
-      std::snprintf(line, sizeof line, "#define FEATURE_%d_%d %d\r\n", file, d, d % 3);
-      text += line;
-    }
-  }
-  for (int b = 0; b < kBlocksPerFile; ++b) {
-    const int feature = (file * 7 + b) % kIncFiles;
-    switch (b % 4) {
-      case 0: std::snprintf(line, sizeof line, "\tIFDEF FEATURE_%d_%d\r\n", feature, b % 30); break;
-      case 1: std::snprintf(line, sizeof line, "\tIF FEATURE_%d_%d == 1\r\n", feature, b % 30); break;
-      case 2: std::snprintf(line, sizeof line, "\tIFNDEF MISSING_%d\r\n", b); break;
-      default:
-        std::snprintf(line, sizeof line, "\tIF (FEATURE_%d_%d > 0) && (FEATURE_%d_1 < 2)\r\n", feature,
-                      b % 30, feature);
-        break;
-    }
-    text += line;
-    text += FillerLines(b);
-    text += "\tELSE\r\n";
-    text += FillerLines(b + 1);
-    text += "\tENDIF\r\n";
-    text += FillerLines(b + 2);
-  }
-  return text;
-}
-
-// Protocols/Custom/IR_FrameWork_BENCH_V1.0/MCU/PROTO with 201 files in four folders.
+// The stress framework, a work folder with the generated files and room for the outputs.
 struct Framework {
-  Framework() {
+  explicit Framework(double directiveShare) {
     root = fs::temp_directory_path() / ("olv-bench-gen-" + std::to_string(std::random_device{}()));
-    source = root / "Protocols/Custom/IR_FrameWork_BENCH_V1.0/MCU/PROTO";
-    const fs::path folders[] = {source, source / "lib", source / "drivers", source / "include"};
-    for (const fs::path& folder : folders) fs::create_directories(folder);
-    for (int i = 0; i < kIncFiles; ++i)
-      WriteText(folders[3] / ("Config" + std::to_string(i) + ".inc"), SourceFile(i, true));
-    for (int i = 0; i < kAsmFiles; ++i)
-      WriteText(folders[i % 3] / ("Module" + std::to_string(i) + ".asm"), SourceFile(i, false));
-    for (int i = 0; i < kOtherFiles; ++i)
-      WriteText(folders[i % 4] / ("Notes" + std::to_string(i) + ".txt"), FillerLines(i) + FillerLines(i + 9));
-    WriteText(root / "Key_Mapping.tpl", "; key mapping\r\n" + FillerLines(3));
+    source = stress::WriteFramework(root, directiveShare);
+    fs::create_directories(root / "Work");
+    stress::WriteText(root / "Work/Keys.inc", "#define KEYS 4\r\n#define FEATURE_3_3 2\r\n");
     fs::create_directories(root / "Project");
     fs::create_directories(root / "Copy");
   }
@@ -96,70 +43,101 @@ struct Framework {
     std::error_code ec;
     fs::remove_all(root, ec);
   }
+  fs::path CopyFolder() const { return root / "Copy/PROTO"; }
   fs::path root, source;
 };
 
-// A project whose generation runs in the bench's own framework.
+// A general remote with generative code over the stress framework.
 struct Generation {
-  explicit Generation(const Framework& framework) : templatePath(ToWx(framework.root / "Key_Mapping.tpl")) {
+  explicit Generation(const Framework& framework) : work(ToWx(framework.root / "Work")) {
     g_App.protocolFolder = ToWx(framework.root / "Protocols");
     doc.ProjectFolder = ToWx(framework.root / "Project");
     doc.ProjectName = "Bench";
     doc.McuName = "MCU";
     doc.ProtocolType = 2;
-    doc.Keypad = 1;
   }
   ~Generation() { g_App.protocolFolder.clear(); }
 
   void Run() {
-    ok = doc.PrepareOutputFolder("PROTO", "IR_FrameWork_BENCH") && ok;
-    const wxString out = doc.GetOutputFolder();
-    ok = doc.WriteTemplateFile(templatePath, platform::JoinPath(out, "Key_Mapping.inc")) && ok;
-    ok = doc.PreprocessFramework(out) && ok;
+    ok = doc.MakeOutputFolder("PROTO", "IR_FrameWork_BENCH", work, true) == CDocManage::OutputStep::kDone &&
+         ok;
   }
-  void RemoveOutput() {
+  // The output folders of the next seconds made beforehand with a kept "src"
+  // folder, so that the next run goes over an existing folder.
+  void KeepSourceFolders() const {
+    const wxDateTime now = wxDateTime::Now();
+    for (int s = 0; s < 3; ++s) {
+      const wxDateTime at = now + wxTimeSpan::Seconds(s);
+      const wxString name =
+          wxString::Format("%s_%s_%s", doc.ProjectName, at.Format("%Y%m%d"), at.Format("%H%M%S"));
+      const fs::path src =
+          fs::path(std::string(platform::JoinPath(doc.ProjectFolder, name).utf8_str())) / "src";
+      fs::create_directories(src);
+      stress::WriteText(src / "Kept.inc", "#define KEPT 1\r\n\tIF KEPT == 1\r\nkept\r\n\tENDIF\r\n");
+    }
+  }
+  void RemoveOutputs() {
     std::error_code ec;
-    fs::remove_all(fs::path(std::string(doc.GetOutputFolder().utf8_str())), ec);
+    for (const auto& entry : fs::directory_iterator(fs::path(std::string(doc.ProjectFolder.utf8_str()))))
+      fs::remove_all(entry.path(), ec);
   }
 
   CDocManage doc;
-  wxString templatePath;
+  wxString work;
   bool ok = true;
 };
 
-// Against std::filesystem's recursive copy in this process; removals untimed.
-void BM_GenerationVsCopy(benchmark::State& state) {
-  Framework framework;
+// In the process against std::filesystem's recursive copy; removals untimed.
+void BM_OutputVsCopy(benchmark::State& state) {
+  Framework framework(ShareOf(state));
   Generation generation(framework);
-  const fs::path copy = framework.root / "Copy/PROTO";
   benchpair::RunPaired(
       state, [&] { generation.Run(); },
-      [&] { fs::copy(framework.source, copy, fs::copy_options::recursive); },
+      [&] { fs::copy(framework.source, framework.CopyFolder(), fs::copy_options::recursive); },
       [&] {
-        generation.RemoveOutput();
-        fs::remove_all(copy);
+        generation.RemoveOutputs();
+        fs::remove_all(framework.CopyFolder());
       });
-  if (!generation.ok) state.SkipWithError("generation failed");
+  if (!generation.ok) state.SkipWithError("the output folder failed");
 }
-BENCHMARK(BM_GenerationVsCopy)->Unit(benchmark::kMillisecond)->Iterations(15);
+BENCHMARK(BM_OutputVsCopy)->Arg(41)->Arg(7)->Unit(benchmark::kMillisecond)->Iterations(30);
 
-// Against "rm -rf" and "cp -r" run as processes, the removal timed on both sides.
-void BM_GenerationVsCopyCommands(benchmark::State& state) {
-  Framework framework;
+// The same over an output folder that holds a kept "src" folder.
+void BM_OutputOverExistingVsCopy(benchmark::State& state) {
+  Framework framework(ShareOf(state));
   Generation generation(framework);
-  const std::string copy = (framework.root / "Copy/PROTO").string();
-  const std::string commands =
-      "rm -rf '" + copy + "' && cp -r '" + framework.source.string() + "' '" + copy + "'";
-  bool copied = true;
   benchpair::RunPaired(
-      state,
+      state, [&] { generation.Run(); },
+      [&] { fs::copy(framework.source, framework.CopyFolder(), fs::copy_options::recursive); },
       [&] {
-        generation.RemoveOutput();
-        generation.Run();
-      },
-      [&] { copied = std::system(commands.c_str()) == 0 && copied; });
-  if (!generation.ok || !copied) state.SkipWithError("generation or copy failed");
+        generation.RemoveOutputs();
+        fs::remove_all(framework.CopyFolder());
+        generation.KeepSourceFolders();
+      });
+  if (!generation.ok) state.SkipWithError("the output folder failed");
 }
-BENCHMARK(BM_GenerationVsCopyCommands)->Unit(benchmark::kMillisecond)->Iterations(15);
+BENCHMARK(BM_OutputOverExistingVsCopy)->Arg(41)->Unit(benchmark::kMillisecond)->Iterations(30);
+
+// The output steps as a process of their own against "cp -r"; both started by
+// the shell, removals untimed.
+void BM_OutputProcessVsCopyCommand(benchmark::State& state) {
+  Framework framework(ShareOf(state));
+  Generation generation(framework);
+  const std::string output = std::string(OLV_OUTPUT_DRIVER) + " '" + (framework.root / "Protocols").string() +
+                             "' IR_FrameWork_BENCH MCU PROTO '" + (framework.root / "Project").string() +
+                             "' '" + (framework.root / "Work").string() + "' >/dev/null";
+  const std::string copy =
+      "cp -r '" + framework.source.string() + "' '" + framework.CopyFolder().string() + "'";
+  bool ok = true;
+  benchpair::RunPaired(
+      state, [&] { ok = std::system(output.c_str()) == 0 && ok; },
+      [&] { ok = std::system(copy.c_str()) == 0 && ok; },
+      [&] {
+        generation.RemoveOutputs();
+        fs::remove_all(framework.CopyFolder());
+      });
+  if (!ok) state.SkipWithError("the output process or the copy failed");
+}
+BENCHMARK(BM_OutputProcessVsCopyCommand)->Arg(41)->Arg(7)->Unit(benchmark::kMillisecond)->Iterations(30);
 
 }  // namespace

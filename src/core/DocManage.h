@@ -331,6 +331,8 @@ class CDocManage {
   // back what it made. isNew: the folder held nothing before.
   bool CopyFrameworkToOutput(const wxString& source, bool isNew);
   OutputStep WriteDecidedOutput(const wxString& source, const wxString& overlay);
+  OutputStep WriteDecidedOverOutput(const wxString& source, const wxString& overlay);
+  OutputStep CopyThenPreprocess(const wxString& source, const wxString& overlay, bool isNew, bool preprocess);
   bool CopyFolderTree(const wxString& source, const wxString& destination, std::vector<wxString>* made);
   bool PlanFolderCopy(const wxString& source, const wxString& destination, stCopyPlan& plan);
   bool MakePlannedFolders(const stCopyPlan& plan, std::vector<wxString>* made);

@@ -18,6 +18,7 @@
 #include <random>
 #include <system_error>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -102,6 +103,20 @@ bool CopyFileOver(const wxString& from, const wxString& to, std::vector<wxString
   if (made && !HoldsFileOrFolder(target, status)) made->push_back(to);
   if (fs::is_symlink(status) && !fs::remove(target, ec)) return false;
   return fs::copy_file(platform::ToFsPath(from), target, fs::copy_options::overwrite_existing, ec) && !ec;
+}
+
+// Writes bytes read from from over to as CopyFileOver would copy them: a link
+// at to is replaced, and the file takes from's permissions.
+bool WriteCopiedFile(const wxString& from, const wxString& to, const std::string& bytes,
+                     std::vector<wxString>* made) {
+  std::error_code ec;
+  const fs::path target = platform::ToFsPath(to);
+  const fs::file_status status = fs::symlink_status(target, ec);
+  if (made && !HoldsFileOrFolder(target, status)) made->push_back(to);
+  if (fs::is_symlink(status) && !fs::remove(target, ec)) return false;
+  if (!platform::WriteFileBytes(to, bytes)) return false;
+  fs::permissions(target, fs::status(platform::ToFsPath(from), ec).permissions(), ec);
+  return true;
 }
 
 // A regular file that opens for reading: a copy from it that failed, failed
@@ -223,44 +238,145 @@ CDocManage::OutputStep CDocManage::MakeOutputFolder(const wxString& protocolName
   if (source.empty()) return OutputStep::kNoFramework;
   bool isNew = false;
   if (!StartOutputFolder(&isNew)) return CopyFailure();
-  if (preprocess && isNew) return WriteDecidedOutput(source, overlay);
+  if (preprocess)
+    return isNew ? WriteDecidedOutput(source, overlay) : WriteDecidedOverOutput(source, overlay);
+  return CopyThenPreprocess(source, overlay, isNew, false);
+}
 
+CDocManage::OutputStep CDocManage::CopyThenPreprocess(const wxString& source, const wxString& overlay,
+                                                      bool isNew, bool preprocess) {
   if (!CopyFrameworkToOutput(source, isNew)) return CopyFailure();
   if (!CopyTemplateFolder(overlay, OutputFolder)) return CopyFailure();
   if (preprocess && !PreprocessFramework(OutputFolder)) return OutputStep::kPreprocess;
   return OutputStep::kDone;
 }
 
-// The new output folder written in one pass: every file of the framework and
-// of the overlay read once, the conditions decided in memory as in the folder,
-// every file written once.
+// The new output folder written as copying the framework, then the overlay,
+// then deciding the folder would leave it, in two passes over the planned
+// files in the folder walk's order: the defines of all, then each file
+// decided and written, or copied by the system when it is not decided. One
+// buffer serves every read. A file that cannot be read stops the output
+// before anything is written; one whose directives cannot be followed takes
+// back what was written.
 CDocManage::OutputStep CDocManage::WriteDecidedOutput(const wxString& source, const wxString& overlay) {
   stCopyPlan plan;
   bool listed = PlanFolderCopy(source, OutputFolder, plan);
   listed = PlanFolderCopy(overlay, OutputFolder, plan) && listed;
   if (!listed) return OutputStep::kCopy;
 
-  std::vector<CPreprocessor::stFile> files(plan.files.size());
-  for (size_t n = 0; n < plan.files.size(); ++n) {
-    files[n].path = plan.files[n].to;
-    if (!platform::ReadFileBytes(plan.files[n].from, files[n].bytes)) {
-      m_failedPath = plan.files[n].from;
-      return OutputStep::kCopy;
+  std::vector<wxString> targets;
+  targets.reserve(plan.files.size());
+  for (const stCopyPlan::stFileCopy& file : plan.files) targets.push_back(file.to);
+  const std::vector<size_t> order = CPreprocessor::WalkOrder(targets);
+  CPreprocessor preprocessor;
+  std::string bytes;
+  size_t firstUnread = plan.files.size();  // in the plan's order
+  for (const size_t n : order) {
+    if (platform::ReadFileBytes(plan.files[n].from, bytes))
+      preprocessor.CollectDefineBytes(bytes);
+    else
+      firstUnread = std::min(firstUnread, n);
+  }
+  if (firstUnread < plan.files.size()) {
+    m_failedPath = plan.files[firstUnread].from;
+    return OutputStep::kCopy;
+  }
+
+  std::vector<wxString> made;
+  const bool foldersMade = MakePlannedFolders(plan, &made);
+  wxString undecided, unwritten;
+  for (const size_t n : order) {
+    const stCopyPlan::stFileCopy& file = plan.files[n];
+    const bool decided = CPreprocessor::IsRewrittenFile(file.to);
+    if (decided && !platform::ReadFileBytes(file.from, bytes)) {
+      if (unwritten.empty()) unwritten = file.from;
+      continue;
+    }
+    if (decided && !preprocessor.DecideBytes(bytes)) {
+      undecided = file.to;
+      break;
+    }
+    if (!foldersMade || !unwritten.empty()) continue;  // only a file that cannot be decided is looked for
+    const bool written = decided ? platform::WriteNewFile(file.to, preprocessor.DecidedBytes())
+                                 : platform::CopyToNewFile(file.from, file.to);
+    if (written || wxFileExists(file.to)) made.push_back(file.to);
+    if (!written) unwritten = file.to;
+  }
+  if (!undecided.empty()) {
+    RemoveMadePaths(made);
+    m_failedPath = undecided;
+    m_failedOnOutputFolder = false;
+    return OutputStep::kPreprocess;
+  }
+  if (!foldersMade) return CopyFailure();
+  if (!unwritten.empty()) {
+    m_failedPath = unwritten;
+    return OutputStep::kCopy;
+  }
+  return OutputStep::kDone;
+}
+
+// Over an output folder that already holds files (kept "src" folders): the
+// same result as copying the framework, then the overlay, then deciding the
+// folder, but every planned file read once and written once, already decided,
+// and a kept file rewritten only when its conditions change it. A folder that
+// cannot be listed or a file that cannot be read takes the step-by-step way,
+// which names it.
+CDocManage::OutputStep CDocManage::WriteDecidedOverOutput(const wxString& source, const wxString& overlay) {
+  stCopyPlan framework, work;
+  if (!PlanFolderCopy(source, OutputFolder, framework) || !PlanFolderCopy(overlay, OutputFolder, work)) {
+    m_failedPath.clear();
+    return CopyThenPreprocess(source, overlay, false, true);
+  }
+  std::vector<CPreprocessor::stFile> files;
+  std::unordered_set<std::wstring> planned;
+  for (const stCopyPlan* plan : {&framework, &work}) {
+    for (const stCopyPlan::stFileCopy& copy : plan->files) {
+      if (plan == &framework && work.fileAt.count(copy.to.ToStdWstring())) continue;  // the overlay's wins
+      files.push_back({copy.to, std::string()});
+      planned.insert(copy.to.ToStdWstring());
+      if (!platform::ReadFileBytes(copy.from, files.back().bytes))
+        return CopyThenPreprocess(source, overlay, false, true);
     }
   }
   CPreprocessor preprocessor;
-  if (!preprocessor.PreprocessFiles(files)) {
-    m_failedPath = preprocessor.FailedFiles().front();
-    return OutputStep::kPreprocess;
+  const size_t firstKept = files.size();
+  preprocessor.ReadTreeFiles(OutputFolder, planned, files);
+  std::unordered_map<std::wstring, std::string> keptBytes;
+  for (size_t n = firstKept; n < files.size(); ++n)
+    keptBytes.emplace(files[n].path.ToStdWstring(), files[n].bytes);
+  preprocessor.PreprocessFiles(files);
+  std::unordered_map<std::wstring, const std::string*> decided;
+  for (const CPreprocessor::stFile& file : files) decided.emplace(file.path.ToStdWstring(), &file.bytes);
+
+  std::vector<wxString> made;
+  bool ok = MakePlannedFolders(framework, &made);
+  for (const stCopyPlan::stFileCopy& copy : framework.files) {
+    if (work.fileAt.count(copy.to.ToStdWstring())) continue;
+    if (!WriteCopiedFile(copy.from, copy.to, *decided.at(copy.to.ToStdWstring()), &made))
+      ok = FailOn(copy.to);
   }
-  if (!MakePlannedFolders(plan, nullptr)) return CopyFailure();
-  for (const CPreprocessor::stFile& file : files) {
-    if (!platform::WriteNewFile(file.path, file.bytes)) {
-      m_failedPath = file.path;
-      return OutputStep::kCopy;
-    }
+  if (!ok) {
+    RemoveMadePaths(made);
+    return CopyFailure();
   }
-  return OutputStep::kDone;
+  m_failedPath.clear();
+  m_failedOnOutputFolder = false;
+  ok = MakePlannedFolders(work, nullptr);
+  for (const stCopyPlan::stFileCopy& copy : work.files)
+    if (!WriteCopiedFile(copy.from, copy.to, *decided.at(copy.to.ToStdWstring()), nullptr))
+      ok = FailOn(copy.to);
+  if (!ok) return CopyFailure();
+
+  std::vector<wxString> failed = preprocessor.FailedFiles();
+  for (const auto& kept : keptBytes) {
+    const std::string& bytes = *decided.at(kept.first);
+    if (bytes != kept.second && !platform::WriteFileReplacingLink(wxString(kept.first), bytes))
+      failed.push_back(wxString(kept.first));
+  }
+  if (failed.empty()) return OutputStep::kDone;
+  m_failedPath = failed.front();
+  return OutputStep::kPreprocess;
 }
 
 bool CDocManage::CopyTemplateFolder(const wxString& source, const wxString& destination,

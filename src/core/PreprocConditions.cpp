@@ -176,43 +176,54 @@ int CPreprocessor::TestDefined(const wxString& operand, int* decidable) const {
 
 // ---- Conditions acting on the top level --------------------------------------
 
-void CPreprocessor::EvaluateCondition() {
-  const wxString line = RemoveAll(m_state.line, kw::kSpace);
+// Evaluated as the line's turn would evaluate it: nothing undecided open, so
+// the decidable flag starts set. The state's flags are left as they were.
+PreprocConditionOutcome CPreprocessor::DecideCondition(const wxString& text) {
+  PreprocState& st = m_state;
+  const int savedDecidable = st.decidable, savedDecidable2 = st.decidable2;
+  st.decidable = 1;
+  PreprocConditionOutcome outcome;
+  const wxString line = RemoveAll(text, kw::kSpace);
   const int open = Find(line, kw::kOpen);
   if (open >= 0 && Contains(Mid(line, open + 1), kw::kOpen)) {
-    ApplyResultH1(EvalBracketCondition(line));
-    return;
+    outcome = Outcome(PreprocConditionOutcome::kResult, EvalBracketCondition(line));
+  } else {
+    wxString condition = RemoveAll(line, kw::kElseif);
+    condition = RemoveAll(condition, Contains(condition, kw::kIfe) ? kw::kIfe : kw::kIf);
+    condition = RemoveAll(RemoveAll(condition, kw::kOpen), kw::kClose);
+    const int semicolon = Find(condition, kw::kSemicolon);
+    if (semicolon >= 0) condition = Left(condition, semicolon);
+    outcome = RouteReducedCondition(CutBeforeComment(condition));
   }
-  wxString condition = RemoveAll(line, kw::kElseif);
-  condition = RemoveAll(condition, Contains(condition, kw::kIfe) ? kw::kIfe : kw::kIf);
-  condition = RemoveAll(RemoveAll(condition, kw::kOpen), kw::kClose);
-  const int semicolon = Find(condition, kw::kSemicolon);
-  if (semicolon >= 0) condition = Left(condition, semicolon);
-  RouteReducedCondition(CutBeforeComment(condition));
+  st.decidable = savedDecidable;
+  st.decidable2 = savedDecidable2;
+  return outcome;
 }
 
-void CPreprocessor::RouteReducedCondition(const wxString& condition) {
+PreprocConditionOutcome CPreprocessor::Outcome(PreprocConditionOutcome::Rule rule, int result) const {
+  PreprocConditionOutcome outcome;
+  outcome.rule = rule;
+  outcome.result = result;
+  outcome.decidable = m_state.decidable;
+  outcome.decidable2 = m_state.decidable2;
+  return outcome;
+}
+
+PreprocConditionOutcome CPreprocessor::RouteReducedCondition(const wxString& condition) {
   PreprocState& st = m_state;
   st.andPos = Find(condition, kw::kAnd);
   st.orPos = Find(condition, kw::kOr);
-  if (st.andPos >= 0 && st.orPos >= 0) {
-    ApplyResultH1(EvalMixedCondition(condition));
-  } else if (st.andPos > 0) {
-    ApplyResultH1(EvalAndChain(condition, &st.decidable));
-  } else if (st.andPos == 0) {
-    EvalTwoTermAnd(condition);
-  } else if (st.orPos > 0) {
-    ApplyResultH2(EvalOrChain(condition, &st.decidable));
-  } else if (st.orPos == 0) {
-    EvalTwoTermOr(condition);
-  } else if (Find(condition, kw::kNotEqual) > 0) {
-    EvalNotEqualCondition(condition);
-  } else {
-    EvalSimpleCondition(condition);
-  }
+  if (st.andPos >= 0 && st.orPos >= 0)
+    return Outcome(PreprocConditionOutcome::kResult, EvalMixedCondition(condition));
+  if (st.andPos > 0) return Outcome(PreprocConditionOutcome::kResult, EvalAndChain(condition, &st.decidable));
+  if (st.andPos == 0) return EvalTwoTerm(condition, kw::kAnd, true);
+  if (st.orPos > 0) return Outcome(PreprocConditionOutcome::kOrResult, EvalOrChain(condition, &st.decidable));
+  if (st.orPos == 0) return EvalTwoTerm(condition, kw::kOr, false);
+  if (Find(condition, kw::kNotEqual) > 0) return EvalNotEqualCondition(condition);
+  return EvalSimpleCondition(condition);
 }
 
-void CPreprocessor::EvalSimpleCondition(const wxString& condition) {
+PreprocConditionOutcome CPreprocessor::EvalSimpleCondition(const wxString& condition) {
   PreprocState& st = m_state;
   static const wxString kOperators[] = {"==", ">=", ">", "<=", "<"};
   int result = 0;
@@ -233,40 +244,29 @@ void CPreprocessor::EvalSimpleCondition(const wxString& condition) {
     case 4: result = CompareLess(st.leftOperand, st.rightOperand, &st.decidable, false); break;
     default: result = TestDefined(condition, &st.decidable); break;
   }
-  ApplyResultH0(result);
+  return Outcome(PreprocConditionOutcome::kResult, result);
 }
 
 // Not true, decided or not, drops the block.
-void CPreprocessor::EvalNotEqualCondition(const wxString& condition) {
+PreprocConditionOutcome CPreprocessor::EvalNotEqualCondition(const wxString& condition) {
   PreprocState& st = m_state;
   st.operatorPos = Find(condition, kw::kNotEqual);
   st.leftOperand = Left(condition, st.operatorPos);
   st.rightOperand = Mid(condition, st.operatorPos + 2);
   int decidable = 1;
-  if (!CompareNotEqual(st.leftOperand, st.rightOperand, &decidable)) MarkTopSkipping();
+  return Outcome(PreprocConditionOutcome::kNotEqual,
+                 CompareNotEqual(st.leftOperand, st.rightOperand, &decidable));
 }
-
-void CPreprocessor::EvalTwoTermAnd(const wxString& condition) { EvalTwoTerm(condition, kw::kAnd, true); }
-
-void CPreprocessor::EvalTwoTermOr(const wxString& condition) { EvalTwoTerm(condition, kw::kOr, false); }
 
 // The comparison before the operator (empty in the conditions routed here, so
 // a false bare term) and the one after it.
-void CPreprocessor::EvalTwoTerm(const wxString& condition, const wxString& op, bool isAnd) {
+PreprocConditionOutcome CPreprocessor::EvalTwoTerm(const wxString& condition, const wxString& op,
+                                                   bool isAnd) {
   PreprocState& st = m_state;
   const int pos = Find(condition, op);
   const int first = EvalChainTerm(Left(condition, pos), &st.decidable);
   const int second = EvalChainTerm(Mid(condition, pos + Length(op)), &st.decidable2);
-  if (!st.decidable && !st.decidable2) {
-    if (!HasOpenLevel()) return;
-    if (st.skipCount == 0) AppendOutput(st.lineCopy);
-    MarkTopUndecided();
-    return;
-  }
-  const bool holds = isAnd ? (first && second) : (first || second);
-  if (!holds) MarkTopSkipping();
-  st.decidable = 1;
-  st.decidable2 = 1;
+  return Outcome(PreprocConditionOutcome::kTwoTerm, isAnd ? (first && second) : (first || second));
 }
 
 // ---- Conditions giving 1 or 0 --------------------------------------------------
@@ -281,23 +281,15 @@ int CPreprocessor::EvalChainTerm(const wxString& term, int* decidable) {
   return term == kw::kOne ? 1 : 0;
 }
 
-int CPreprocessor::EvalOrTerm(const wxString& term, int* decidable) {
-  if (m_state.skipCount != 0) {
-    *decidable = 1;
-    return 0;
-  }
-  return EvalChainTerm(term, decidable);
-}
-
 int CPreprocessor::EvalOrChain(wxString text, int* decidable) {
   const int hashIf = Find(text, kw::kHashIf);
   if (hashIf >= 0) text = Mid(text, hashIf + 3);
   int termDecidable = 1;
-  if (Find(text, kw::kOr) <= 0) return EvalOrTerm(text, &termDecidable);
+  if (Find(text, kw::kOr) <= 0) return EvalChainTerm(text, &termDecidable);
   for (;;) {
     const int separator = Find(text, kw::kOr);
     const bool last = separator <= 0;
-    if (EvalOrTerm(last ? text : Left(text, separator), &termDecidable)) {
+    if (EvalChainTerm(last ? text : Left(text, separator), &termDecidable)) {
       *decidable = 1;
       return 1;
     }

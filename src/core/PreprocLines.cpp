@@ -3,6 +3,7 @@
 #include "core/Preprocessor.h"
 
 #include "core/PreprocText.h"
+#include "core/TextLines.h"
 
 using namespace preproc;
 
@@ -34,48 +35,63 @@ wxString DirectiveName(const wxString& line, const wxString& keyword) {
 
 }  // namespace
 
-void CPreprocessor::ProcessLine(const wxString& line) {
-  PreprocState& st = m_state;
-  st.ifPos = Find(line, kw::kIf);
-  if (st.depth == 0) st.decidable = 1;
-  // Every directive holds "IF" or "ELSE": any other line is only kept or dropped.
-  if (st.ifPos < 0 && !Contains(line, kw::kElse)) {
-    if (IsOutputActive()) AppendOutput(line);
-    return;
+// Everything a directive line does that depends on its text and the define
+// text alone.
+PreprocLineDecision CPreprocessor::DecideLine(const wxString& read) {
+  PreprocLineDecision d;
+  AppendUtf8(d.readBytes, read);
+  const bool readIfdef = HasIfdef(read), readIfndef = HasIfndef(read);
+  d.notesIf = (IsIfLine(read) || readIfdef || readIfndef) && !HasCommentedIf(read);
+  d.opensLevel = d.notesIf && ((!readIfdef && !readIfndef) || IsDefineName(DirectiveOperand(read)));
+  const wxString line = d.opensLevel ? RemoveAll(read, kw::kTab) : read;
+  if (d.opensLevel)
+    AppendUtf8(d.lineBytes, line);
+  else
+    d.lineBytes = d.readBytes;
+  d.hasElse = Contains(line, kw::kElse);
+  d.hasElseif = Contains(line, kw::kElseif);
+  d.hasEndif = Contains(line, kw::kEndif);
+  d.hasCommentedEndif = Contains(line, kw::kCommentedEndif);
+  if (HasCommentedIf(line)) return d;
+  const bool ifLine = IsIfLine(line);
+  const bool ifdef = HasIfdef(line), ifndef = HasIfndef(line);
+  if (ifLine && ifdef && !ifndef) {
+    d.kind = PreprocLineDecision::kIfdef;
+    d.dropsBlock = IfdefDrops(line);
+  } else if (ifLine && ifndef && !ifdef && IsDefineName(DirectiveOperand(line))) {
+    d.kind = PreprocLineDecision::kIfndef;
+    d.dropsBlock = IfndefDrops(line);
+  } else if ((ifLine || d.hasElseif) && !ifdef && !ifndef) {
+    d.kind = PreprocLineDecision::kCondition;
+    d.condition = DecideCondition(line);
   }
-  st.line = line;
-  st.lineCopy = line;
-  OpenOrNoteIfLine();
-  if (m_malformed || HandleElseLine()) return;
-  if (HandleDecidableDirective()) return;
-  if (Contains(st.line, kw::kEndif) && st.depth > 0) {
-    ApplyEndif();
-    return;
-  }
-  KeepLineWhenActive();
+  return d;
 }
 
-// An IF, IFDEF or IFNDEF line opens a level; an IFDEF or IFNDEF line only when
-// its operand is a name. Either way an earlier taken branch is forgotten.
-void CPreprocessor::OpenOrNoteIfLine() {
-  const wxString& line = m_state.line;
-  const bool ifdef = HasIfdef(line), ifndef = HasIfndef(line);
-  if (!(IsIfLine(line) || ifdef || ifndef) || HasCommentedIf(line)) return;
-  if ((!ifdef && !ifndef) || IsDefineName(DirectiveOperand(line))) {
-    if (!OpenLevel()) return;
+void CPreprocessor::ApplyLine(const PreprocLineDecision& d) {
+  PreprocState& st = m_state;
+  if (st.depth == 0) st.decidable = 1;
+  if (d.notesIf) {
+    if (d.opensLevel && !OpenLevel()) return;
+    st.branchTaken = 0;
   }
-  m_state.branchTaken = 0;
+  if (HandleElseLine(d) || HandleDecidableDirective(d)) return;
+  if (d.hasEndif && st.depth > 0) {
+    ApplyEndif(d);
+    return;
+  }
+  if (IsOutputActive()) st.outputText += d.lineBytes;
 }
 
 // ELSE and ELSEIF switch the top level; true when the line is done.
-bool CPreprocessor::HandleElseLine() {
+bool CPreprocessor::HandleElseLine(const PreprocLineDecision& d) {
   PreprocState& st = m_state;
-  if (!Contains(st.line, kw::kElse)) return false;
+  if (!d.hasElse) return false;
   st.branchTaken = 0;
   if (!HasOpenLevel()) return true;
   int& skipping = m_nest.skipping[st.depth - 1];
   const int undecided = m_nest.undecided[st.depth - 1];
-  if (Contains(st.line, kw::kElseif)) {
+  if (d.hasElseif) {
     if (!skipping && !undecided) {
       st.branchTaken = 1;
       return true;
@@ -98,22 +114,16 @@ bool CPreprocessor::HandleElseLine() {
 
 // IFDEF, IFNDEF and conditions, while nothing undecided is open; true when the
 // line is done.
-bool CPreprocessor::HandleDecidableDirective() {
+bool CPreprocessor::HandleDecidableDirective(const PreprocLineDecision& d) {
   const PreprocState& st = m_state;
-  if (!st.decidable || HasCommentedIf(st.line) || st.skipCount != 0) return false;
-  const bool ifLine = IsIfLine(st.line);
-  const bool ifdef = HasIfdef(st.line), ifndef = HasIfndef(st.line);
-  if (ifLine && ifdef && !ifndef) {
-    ApplyIfdef();
-    return true;
-  }
-  if (ifLine && ifndef && !ifdef && IsDefineName(DirectiveOperand(st.line))) {
-    ApplyIfndef();
-    return true;
-  }
-  if ((ifLine || Contains(st.line, kw::kElseif)) && !ifdef && !ifndef) {
-    EvaluateCondition();
-    return true;
+  if (!st.decidable || st.skipCount != 0) return false;
+  switch (d.kind) {
+    case PreprocLineDecision::kIfdef:
+    case PreprocLineDecision::kIfndef:
+      if (d.dropsBlock) DropUndecided();
+      return true;
+    case PreprocLineDecision::kCondition: ApplyCondition(d.condition, d.readBytes); return true;
+    case PreprocLineDecision::kKeep: break;
   }
   return false;
 }
@@ -121,10 +131,6 @@ bool CPreprocessor::HandleDecidableDirective() {
 bool CPreprocessor::IsOutputActive() const {
   const PreprocState& st = m_state;
   return st.skipCount == 0 && st.undecidedCount == 0 && st.branchTaken == 0;
-}
-
-void CPreprocessor::KeepLineWhenActive() {
-  if (IsOutputActive()) AppendOutput(m_state.line);
 }
 
 bool CPreprocessor::OpenLevel() {
@@ -136,7 +142,6 @@ bool CPreprocessor::OpenLevel() {
   m_nest.skipping[st.depth] = 0;
   m_nest.undecided[st.depth] = 0;
   ++st.depth;
-  if (st.line.find(kw::kTab) != wxString::npos) st.line.Replace(kw::kTab, wxString(), true);
   return true;
 }
 
@@ -163,27 +168,27 @@ void CPreprocessor::MarkTopUndecided() {
 }
 
 // A name found nowhere in the define text drops the block, undecided.
-void CPreprocessor::ApplyIfdef() {
-  const wxString name = DirectiveName(m_state.line, kw::kIfdef);
-  if (!IsDefineName(name) || DefinesContain(kw::kLineEnd + name + kw::kSpace) || DefinesContain(name)) return;
-  m_state.decidable = 0;
-  MarkTopSkipping();
-  MarkTopUndecided();
+bool CPreprocessor::IfdefDrops(const wxString& line) const {
+  const wxString name = DirectiveName(line, kw::kIfdef);
+  return IsDefineName(name) && !DefinesContain(kw::kLineEnd + name + kw::kSpace) && !DefinesContain(name);
 }
 
 // A name found anywhere in the define text drops the block, undecided.
-void CPreprocessor::ApplyIfndef() {
-  const wxString name = DirectiveName(m_state.line, kw::kIfndef);
-  if (!IsDefineName(name) || !DefinesContain(name)) return;
+bool CPreprocessor::IfndefDrops(const wxString& line) const {
+  const wxString name = DirectiveName(line, kw::kIfndef);
+  return IsDefineName(name) && DefinesContain(name);
+}
+
+void CPreprocessor::DropUndecided() {
   m_state.decidable = 0;
   MarkTopSkipping();
   MarkTopUndecided();
 }
 
-void CPreprocessor::ApplyEndif() {
+void CPreprocessor::ApplyEndif(const PreprocLineDecision& d) {
   PreprocState& st = m_state;
-  if (Contains(st.line, kw::kCommentedEndif)) {
-    AppendOutput(st.line);
+  if (d.hasCommentedEndif) {
+    st.outputText += d.lineBytes;
     return;
   }
   --st.depth;
@@ -199,21 +204,46 @@ void CPreprocessor::ApplyEndif() {
   st.branchTaken = 0;
 }
 
-void CPreprocessor::ApplyResultH1(int result) {
+void CPreprocessor::ApplyResultH1(int result, const std::string& readBytes) {
   if (result) return;
   if (m_state.decidable) {
     MarkTopSkipping();
   } else if (HasOpenLevel()) {
-    AppendOutput(m_state.lineCopy);
+    m_state.outputText += readBytes;
     MarkTopUndecided();
   }
 }
 
-void CPreprocessor::ApplyResultH2(int result) {
+void CPreprocessor::ApplyResultH2(int result, const std::string& readBytes) {
   if (!result && !m_state.decidable) {
     MarkTopSkipping();
     m_state.decidable = 1;
     return;
   }
-  ApplyResultH1(result);
+  ApplyResultH1(result, readBytes);
+}
+
+void CPreprocessor::ApplyCondition(const PreprocConditionOutcome& outcome, const std::string& readBytes) {
+  PreprocState& st = m_state;
+  st.decidable = outcome.decidable;
+  st.decidable2 = outcome.decidable2;
+  switch (outcome.rule) {
+    case PreprocConditionOutcome::kResult: ApplyResultH1(outcome.result, readBytes); return;
+    case PreprocConditionOutcome::kOrResult: ApplyResultH2(outcome.result, readBytes); return;
+    case PreprocConditionOutcome::kNotEqual:
+      if (!outcome.result) MarkTopSkipping();
+      return;
+    case PreprocConditionOutcome::kTwoTerm:
+      // Neither comparison decided: the line stays and the block is undecided.
+      if (!st.decidable && !st.decidable2) {
+        if (!HasOpenLevel()) return;
+        if (st.skipCount == 0) st.outputText += readBytes;
+        MarkTopUndecided();
+        return;
+      }
+      if (!outcome.result) MarkTopSkipping();
+      st.decidable = 1;
+      st.decidable2 = 1;
+      return;
+  }
 }

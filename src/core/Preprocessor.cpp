@@ -74,49 +74,45 @@ bool WalkedBefore(const std::vector<wxString>& a, const std::vector<wxString>& b
   return a.size() < b.size();
 }
 
-// Classes of the bytes met by the line scan.
-enum : unsigned char { kLineEndByte = 1, kKeywordStart = 2, kHighByte = 4 };
+bool IsLineEndByte(char c) { return c == '\r' || c == '\n'; }
 
-struct ByteClasses {
-  ByteClasses() {
-    of[static_cast<unsigned char>('\r')] = of[static_cast<unsigned char>('\n')] = kLineEndByte;
-    of[static_cast<unsigned char>('I')] = of[static_cast<unsigned char>('E')] = kKeywordStart;
-    for (int c = 0x80; c < 0x100; ++c) of[c] = kHighByte;
-  }
-  unsigned char of[256] = {};
-};
+// Where the line holding pos begins: after the last line-end byte before it.
+size_t LineStartOf(std::string_view text, size_t from, size_t pos) {
+  while (pos > from && !IsLineEndByte(text[pos - 1])) --pos;
+  return pos;
+}
 
-// A line of the raw text: its length with its end (CR LF and LF CR are one
-// end, a lone CR or LF is one too) and the classes of the bytes before the end.
-struct RawLine {
-  size_t length = 0;
-  unsigned char classes = 0;
-};
-
-RawLine ScanLine(const std::string& text, size_t start) {
-  static const ByteClasses kClasses;
-  RawLine line;
-  size_t end = start;
-  const size_t size = text.size();
-  for (; end < size; ++end) {
-    const unsigned char kind = kClasses.of[static_cast<unsigned char>(text[end])];
-    if (kind == kLineEndByte) break;
-    line.classes |= kind;
-  }
-  if (end < size) {
-    const char pair = text[end] == '\r' ? '\n' : '\r';
-    ++end;
-    if (end < size && text[end] == pair) ++end;
-  }
-  line.length = end - start;
-  return line;
+// Where the line holding pos ends, after its end: CR LF and LF CR are one
+// end, a lone CR or LF is one too.
+size_t LineEndAfter(std::string_view text, size_t pos) {
+  while (pos < text.size() && !IsLineEndByte(text[pos])) ++pos;
+  if (pos == text.size()) return pos;
+  const char pair = text[pos] == '\r' ? '\n' : '\r';
+  ++pos;
+  return pos < text.size() && text[pos] == pair ? pos + 1 : pos;
 }
 
 // Every directive holds "IF" or "ELSE" (ASCII, so found in the UTF-8 bytes as
-// in the text): any other line is only kept or dropped.
-bool IsPlainLine(std::string_view line) {
-  return line.find("IF") == std::string_view::npos && line.find("ELSE") == std::string_view::npos;
-}
+// in the text): the lines between two such lines are only kept or dropped, as
+// a whole. Finds the next keyword, each searched for again only once passed.
+class KeywordFinder {
+ public:
+  explicit KeywordFinder(std::string_view text)
+      : m_text(text), m_if(text.find("IF")), m_else(text.find("ELSE")) {}
+
+  // The first "IF" or "ELSE" at or after from; npos when none.
+  size_t NextFrom(size_t from) {
+    if (m_if != npos && m_if < from) m_if = m_text.find("IF", from);
+    if (m_else != npos && m_else < from) m_else = m_text.find("ELSE", from);
+    return std::min(m_if, m_else);
+  }
+
+ private:
+  static constexpr size_t npos = std::string_view::npos;
+  std::string_view m_text;
+  size_t m_if;  // the last found, or npos when there is no more
+  size_t m_else;
+};
 
 bool IsBlankByte(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
 
@@ -144,7 +140,31 @@ size_t SkipUtf8Char(const std::string& bytes, size_t pos) {
   return pos + length;
 }
 
+// Sorts the files as the folder walk meets them; each file is moved once.
+void PutInWalkOrder(std::vector<CPreprocessor::stFile>& files) {
+  std::vector<wxString> paths;
+  paths.reserve(files.size());
+  for (const CPreprocessor::stFile& file : files) paths.push_back(file.path);
+  const std::vector<size_t> order = CPreprocessor::WalkOrder(paths);
+  std::vector<CPreprocessor::stFile> walked(files.size());
+  for (size_t n = 0; n < order.size(); ++n) {
+    walked[n].path.swap(files[order[n]].path);
+    walked[n].bytes.swap(files[order[n]].bytes);
+  }
+  files.swap(walked);
+}
+
 }  // namespace
+
+std::vector<size_t> CPreprocessor::WalkOrder(const std::vector<wxString>& paths) {
+  std::vector<std::vector<wxString>> names;
+  names.reserve(paths.size());
+  for (const wxString& path : paths) names.push_back(PathNames(path));
+  std::vector<size_t> order(paths.size());
+  for (size_t n = 0; n < order.size(); ++n) order[n] = n;
+  std::sort(order.begin(), order.end(), [&](size_t a, size_t b) { return WalkedBefore(names[a], names[b]); });
+  return order;
+}
 
 bool CPreprocessor::PreprocessTree(const wxString& defineFolder, const wxString& rewriteFolder) {
   const size_t failuresBefore = m_failedFiles.size();
@@ -176,6 +196,28 @@ void CPreprocessor::CollectTree(const wxString& folder, std::vector<wxString>* r
   }
 }
 
+void CPreprocessor::ReadTreeFiles(const wxString& folder, const std::unordered_set<std::wstring>& skipped,
+                                  std::vector<stFile>& files) {
+  std::vector<FolderEntry> entries;
+  if (!ListFolder(folder, entries)) {
+    Fail(folder);
+    return;
+  }
+  for (const FolderEntry& entry : entries) {
+    if (entry.isFolder) {
+      ReadTreeFiles(entry.path, skipped, files);
+      continue;
+    }
+    if (skipped.count(entry.path.ToStdWstring())) continue;
+    stFile file{entry.path, std::string()};
+    if (!platform::ReadFileBytes(entry.path, file.bytes)) {
+      Fail(entry.path);
+      continue;
+    }
+    files.push_back(std::move(file));
+  }
+}
+
 void CPreprocessor::RewriteTree(const wxString& folder) {
   std::vector<FolderEntry> entries;
   if (!ListFolder(folder, entries)) {
@@ -190,7 +232,6 @@ void CPreprocessor::RewriteTree(const wxString& folder) {
   }
 }
 
-// The text from the last "." of the full path on, lower-cased, holds ".inc" or ".asm".
 bool CPreprocessor::IsRewrittenFile(const wxString& path) {
   const size_t dot = path.rfind('.');
   if (dot == wxString::npos) return false;
@@ -214,7 +255,7 @@ bool CPreprocessor::CollectDefines(const wxString& filePath) {
 void CPreprocessor::CollectDefineLines(const std::string& bytes) {
   static const std::string kDefine = "#define";
   size_t pos = bytes.find(kDefine);
-  if (pos != std::string::npos) m_defineSearches.clear();
+  if (pos != std::string::npos) DefinesChanged();
   while (pos != std::string::npos) {
     size_t lineEnd = bytes.find('\n', pos);
     const size_t next = lineEnd == std::string::npos ? bytes.size() : lineEnd + 1;
@@ -229,10 +270,21 @@ void CPreprocessor::CollectDefineLines(const std::string& bytes) {
   }
 }
 
+void CPreprocessor::DefinesChanged() {
+  m_defineSearches.clear();
+  m_lineDecisions.clear();
+}
+
+// The define text and the output buffer are swapped aside, never copied.
 void CPreprocessor::ResetFileState() {
-  PreprocState fresh;
-  fresh.defineText.swap(m_state.defineText);
-  m_state = fresh;
+  wxString defines;
+  defines.swap(m_state.defineText);
+  std::string output;
+  output.swap(m_state.outputText);  // its buffer is kept from file to file
+  output.clear();
+  m_state = PreprocState();
+  m_state.defineText.swap(defines);
+  m_state.outputText.swap(output);
   m_nest = PreprocNestStack();
   m_malformed = false;
 }
@@ -244,13 +296,7 @@ bool CPreprocessor::PreprocessFile(const wxString& filePath) {
 
 bool CPreprocessor::PreprocessFiles(std::vector<stFile>& files) {
   const size_t failuresBefore = m_failedFiles.size();
-  std::vector<std::pair<std::vector<wxString>, stFile>> walked;
-  walked.reserve(files.size());
-  for (stFile& file : files) walked.emplace_back(PathNames(file.path), std::move(file));
-  std::sort(walked.begin(), walked.end(),
-            [](const auto& a, const auto& b) { return WalkedBefore(a.first, b.first); });
-  files.clear();
-  for (auto& entry : walked) files.push_back(std::move(entry.second));
+  PutInWalkOrder(files);
 
   for (const stFile& file : files) CollectDefineLines(file.bytes);
   for (stFile& file : files) {
@@ -281,22 +327,16 @@ bool CPreprocessor::RewriteBytes(const std::string& bytes) {
   std::string& output = m_state.outputText;
   output.reserve(bytes.size());
   const size_t bom = bytes.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
-  for (size_t start = bom; start < bytes.size() && !m_malformed;) {
-    const RawLine scanned = ScanLine(bytes, start);
-    const std::string_view line(bytes.data() + start, scanned.length);
-    start += scanned.length;
-    if ((scanned.classes & kKeywordStart) && !IsPlainLine(line)) {
-      ProcessLine(Utf8ToWide(std::string(line)));
-      continue;
-    }
-    // Plain lines go from bytes to bytes; only invalid UTF-8 needs repair.
-    m_state.ifPos = -1;
-    if (m_state.depth == 0) m_state.decidable = 1;
-    if (!IsOutputActive()) continue;
-    if (scanned.classes & kHighByte)
-      AppendRepairedUtf8(output, line.data(), line.size());
-    else
-      output.append(line);
+  const std::string_view text(bytes);
+  KeywordFinder keywords(text);
+  for (size_t start = bom; start < text.size() && !m_malformed;) {
+    const size_t keyword = keywords.NextFrom(start);
+    const size_t lineStart =
+        keyword == std::string_view::npos ? text.size() : LineStartOf(text, start, keyword);
+    KeepPlainLines(text.substr(start, lineStart - start));
+    if (lineStart == text.size()) break;
+    start = LineEndAfter(text, keyword);
+    ApplyLine(DecisionFor(text.substr(lineStart, start - lineStart)));
   }
   if (m_malformed) {
     output.clear();
@@ -306,7 +346,21 @@ bool CPreprocessor::RewriteBytes(const std::string& bytes) {
   return true;
 }
 
-void CPreprocessor::AppendOutput(const wxString& text) { AppendUtf8(m_state.outputText, text); }
+// Lines without a directive go from bytes to bytes; only invalid UTF-8 needs repair.
+void CPreprocessor::KeepPlainLines(std::string_view lines) {
+  if (lines.empty()) return;
+  if (m_state.depth == 0) m_state.decidable = 1;
+  if (IsOutputActive()) AppendRepairedUtf8(m_state.outputText, lines.data(), lines.size());
+}
+
+// A line met before is looked up without an allocation: the key's buffer is kept.
+const PreprocLineDecision& CPreprocessor::DecisionFor(std::string_view line) {
+  m_lineKey.assign(line.data(), line.size());
+  const auto found = m_lineDecisions.find(m_lineKey);
+  if (found != m_lineDecisions.end()) return found->second;
+  PreprocLineDecision decision = DecideLine(Utf8ToWide(m_lineKey));
+  return m_lineDecisions.emplace(m_lineKey, std::move(decision)).first->second;
+}
 
 // In place where allowed; a file that cannot be opened for writing (a
 // read-only copy) is still replaced. A link is replaced by the rewritten file:

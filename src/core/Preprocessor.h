@@ -7,7 +7,9 @@
 #include <wx/string.h>
 
 #include <string>
+#include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 // Working state of one run. The define text lives for the whole run; every
@@ -15,11 +17,8 @@
 struct PreprocState {
   wxString defineText;     // "NAME value\r\n" for each "#define" line found
   std::string outputText;  // the file being rebuilt, as UTF-8
-  wxString line;           // current line; tabs removed when it opened a level
-  wxString lineCopy;       // current line as it was read
   wxString leftOperand;
   wxString rightOperand;
-  int ifPos = -1;          // "IF" in the current line
   int operatorPos = -1;    // comparison operator of a simple condition
   int andPos = -1;         // "&&" in the reduced condition
   int orPos = -1;          // "||" in the reduced condition
@@ -32,6 +31,31 @@ struct PreprocState {
 };
 
 constexpr int kMaxNestLevels = 20;
+
+// What a condition line gives, found from the define text alone: which rule
+// acts on the top level, its result and the decidable flags it leaves.
+struct PreprocConditionOutcome {
+  enum Rule : unsigned char { kResult, kOrResult, kNotEqual, kTwoTerm } rule = kResult;
+  int result = 0;  // kTwoTerm: whether the two terms hold
+  int decidable = 1;
+  int decidable2 = 1;
+};
+
+// What a directive line does apart from the levels it meets, found once for
+// each distinct line of a run.
+struct PreprocLineDecision {
+  enum Kind : unsigned char { kKeep, kIfdef, kIfndef, kCondition } kind = kKeep;
+  bool notesIf = false;     // an IF, IFDEF or IFNDEF line: an earlier taken branch is forgotten
+  bool opensLevel = false;  // it opens a level (and its tabs are removed)
+  bool hasElse = false;
+  bool hasElseif = false;
+  bool hasEndif = false;
+  bool hasCommentedEndif = false;
+  bool dropsBlock = false;            // kIfdef, kIfndef: the block is dropped, undecided
+  PreprocConditionOutcome condition;  // kCondition
+  std::string lineBytes;              // the line as kept: tabs removed when it opens a level
+  std::string readBytes;              // the line as read, invalid UTF-8 repaired
+};
 
 // Flags of the open levels, index 0 being the outermost.
 struct PreprocNestStack {
@@ -68,6 +92,27 @@ class CPreprocessor {
   // The files end up in walk order.
   bool PreprocessFiles(std::vector<stFile>& files);
 
+  // Files decided one at a time, by a caller that streams them: the defines
+  // of every file first, in walk order, then each file's bytes decided.
+  // The order in which the folder walk of PreprocessTree meets paths: indexes
+  // into paths.
+  static std::vector<size_t> WalkOrder(const std::vector<wxString>& paths);
+  // Appends the "#define" lines of a file's bytes to the define text.
+  void CollectDefineBytes(const std::string& bytes) { CollectDefineLines(bytes); }
+  // Decides a file's bytes into DecidedBytes(), valid until the next call;
+  // false when its directives cannot be followed.
+  bool DecideBytes(const std::string& bytes) { return RewriteBytes(bytes); }
+  const std::string& DecidedBytes() const { return m_state.outputText; }
+  // A file whose blocks are decided: the text from the last "." of its path on,
+  // lower-cased, holds ".inc" or ".asm".
+  static bool IsRewrittenFile(const wxString& path);
+
+  // Reads the files the folder walk of PreprocessTree meets, in its order,
+  // but those whose paths are in skipped, onto the end of files. A folder or
+  // file that cannot be read is named in FailedFiles and left out.
+  void ReadTreeFiles(const wxString& folder, const std::unordered_set<std::wstring>& skipped,
+                     std::vector<stFile>& files);
+
   // Whether rewritten files may be written over in place instead of replaced
   // atomically: only for a folder this generation has just made, where a
   // failed write loses nothing that was there before.
@@ -78,50 +123,53 @@ class CPreprocessor {
   const wxString& DefineText() const { return m_state.defineText; }
   void ClearDefines() {
     m_state.defineText.clear();
-    m_defineSearches.clear();
+    DefinesChanged();
   }
 
  private:
   // Walking.
   void CollectTree(const wxString& folder, std::vector<wxString>* rewritten);
   void RewriteTree(const wxString& folder);
-  static bool IsRewrittenFile(const wxString& path);
   bool Fail(const wxString& path);
 
   // One file.
   void CollectDefineLines(const std::string& bytes);
   bool RewriteText(const wxString& filePath, const std::string& bytes);
   bool RewriteBytes(const std::string& bytes);
+  void KeepPlainLines(std::string_view lines);
   void ResetFileState();
-  void ProcessLine(const wxString& line);
-  void AppendOutput(const wxString& text);
+  void DefinesChanged();
   bool WriteRewritten(const wxString& filePath, const std::string& bytes) const;
-  void OpenOrNoteIfLine();
-  bool HandleElseLine();
-  bool HandleDecidableDirective();
+
+  // Directive lines: decided once per distinct line, then applied to the levels.
+  const PreprocLineDecision& DecisionFor(std::string_view line);
+  PreprocLineDecision DecideLine(const wxString& line);
+  void ApplyLine(const PreprocLineDecision& decision);
+  bool HandleElseLine(const PreprocLineDecision& decision);
+  bool HandleDecidableDirective(const PreprocLineDecision& decision);
   bool IsOutputActive() const;
-  void KeepLineWhenActive();
 
   // Levels.
   bool OpenLevel();
   bool HasOpenLevel();
   void MarkTopSkipping();
   void MarkTopUndecided();
-  void ApplyIfdef();
-  void ApplyIfndef();
-  void ApplyEndif();
+  bool IfdefDrops(const wxString& line) const;
+  bool IfndefDrops(const wxString& line) const;
+  void DropUndecided();
+  void ApplyEndif(const PreprocLineDecision& decision);
 
-  // Conditions acting on the top level.
-  void EvaluateCondition();
-  void RouteReducedCondition(const wxString& condition);
-  void EvalSimpleCondition(const wxString& condition);
-  void EvalNotEqualCondition(const wxString& condition);
-  void EvalTwoTermAnd(const wxString& condition);
-  void EvalTwoTermOr(const wxString& condition);
-  void EvalTwoTerm(const wxString& condition, const wxString& op, bool isAnd);
-  void ApplyResultH0(int result) { ApplyResultH1(result); }
-  void ApplyResultH1(int result);
-  void ApplyResultH2(int result);
+  // Conditions: decided from the line and the define text, then applied to
+  // the top level.
+  PreprocConditionOutcome DecideCondition(const wxString& line);
+  PreprocConditionOutcome RouteReducedCondition(const wxString& condition);
+  PreprocConditionOutcome EvalSimpleCondition(const wxString& condition);
+  PreprocConditionOutcome EvalNotEqualCondition(const wxString& condition);
+  PreprocConditionOutcome EvalTwoTerm(const wxString& condition, const wxString& op, bool isAnd);
+  PreprocConditionOutcome Outcome(PreprocConditionOutcome::Rule rule, int result) const;
+  void ApplyCondition(const PreprocConditionOutcome& outcome, const std::string& readBytes);
+  void ApplyResultH1(int result, const std::string& readBytes);
+  void ApplyResultH2(int result, const std::string& readBytes);
 
   // Conditions giving 1 or 0.
   int EvalAndChain(wxString text, int* decidable);
@@ -130,7 +178,6 @@ class CPreprocessor {
   int EvalBracketCondition(const wxString& line);
   int EvalBracketTerm(const wxString& term);
   int EvalChainTerm(const wxString& term, int* decidable);
-  int EvalOrTerm(const wxString& term, int* decidable);
 
   // Values and comparisons.
   int FindDefine(const wxString& name) const;
@@ -157,4 +204,7 @@ class CPreprocessor {
   // Where each text searched for was found in the define text (-1: nowhere);
   // emptied whenever the define text changes.
   mutable std::unordered_map<std::wstring, int> m_defineSearches;
+  // Each distinct directive line met since the define text last changed.
+  std::unordered_map<std::string, PreprocLineDecision> m_lineDecisions;
+  std::string m_lineKey;  // the line looked up, its buffer kept from line to line
 };

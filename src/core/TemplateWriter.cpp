@@ -110,6 +110,16 @@ wxString DescribeRefusedToken(const wxString& templatePath, int lineNumber, cons
                               refused.token, refused.reason);
 }
 
+// A line without a '$' holds no token: its bytes go out as they are, only
+// invalid UTF-8 repaired, as the wide conversion there and back would leave
+// them. A line too long for the expansion's limit still goes the wide way.
+bool HoldsNoToken(const std::string& raw) {
+  return raw.size() <= kMaxExpansionWork && raw.find('$') == std::string::npos;
+}
+
+// The output gathered and written in blocks.
+constexpr std::size_t kWriteBlock = 1 << 16;
+
 }  // namespace
 
 bool CDocManage::WriteTemplateFile(const wxString& templatePath, const wxString& outputPath) {
@@ -119,20 +129,32 @@ bool CDocManage::WriteTemplateFile(const wxString& templatePath, const wxString&
   COutputFile output(outputPath);
   if (!output.IsOpen()) return false;
 
+  std::string raw, pending;
   wxString line;
-  for (int lineNumber = 1; input.ReadString(line); ++lineNumber) {
-    stRefusedToken refused;
-    const LineResult result = ExpandLine(*this, line, refused);
-    if (result == LineResult::TooLong) {
-      m_templateFailure = platform::FormatText(GetLangText("ERR_TEMPLATE_EXPANSION"), templatePath);
-      return false;
+  for (int lineNumber = 1; input.ReadRawLine(raw); ++lineNumber) {
+    if (HoldsNoToken(raw)) {
+      AppendRepairedUtf8(pending, raw.data(), raw.size());
+    } else {
+      line = Utf8ToWide(raw);
+      stRefusedToken refused;
+      const LineResult result = ExpandLine(*this, line, refused);
+      if (result == LineResult::TooLong) {
+        m_templateFailure = platform::FormatText(GetLangText("ERR_TEMPLATE_EXPANSION"), templatePath);
+        output.Write(pending);  // the lines before the failure stay written
+        return false;
+      }
+      if (result == LineResult::Fail) {
+        if (!refused.token.empty())
+          m_templateFailure = DescribeRefusedToken(templatePath, lineNumber, refused);
+        output.Write(pending);
+        return false;
+      }
+      if (result == LineResult::Drop) continue;
+      AppendUtf8(pending, line);
     }
-    if (result == LineResult::Fail) {
-      if (!refused.token.empty()) m_templateFailure = DescribeRefusedToken(templatePath, lineNumber, refused);
-      return false;
-    }
-    if (result == LineResult::Drop) continue;
-    if (!output.Write(WideToUtf8(line))) return false;
+    if (pending.size() < kWriteBlock) continue;
+    if (!output.Write(pending)) return false;
+    pending.clear();
   }
-  return !input.HasError() && output.Close();
+  return output.Write(pending) && !input.HasError() && output.Close();
 }

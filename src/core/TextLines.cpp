@@ -2,6 +2,9 @@
 
 #include "platform/TextFile.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace {
 
 // Length of the UTF-8 sequence at text[pos] and its code point; 0 when invalid.
@@ -55,6 +58,17 @@ void AppendCodePoint(std::string& out, std::uint32_t code) {
 
 const char kReplacement[] = "\xEF\xBF\xBD";
 
+// The first byte at or after pos that is not ASCII, or size; eight bytes at a time.
+std::size_t SkipAscii(const char* bytes, std::size_t size, std::size_t pos) {
+  constexpr std::uint64_t kHighBits = 0x8080808080808080ull;
+  for (std::uint64_t word = 0; pos + sizeof word <= size; pos += sizeof word) {
+    std::memcpy(&word, bytes + pos, sizeof word);
+    if (word & kHighBits) break;
+  }
+  while (pos < size && static_cast<unsigned char>(bytes[pos]) < 0x80) ++pos;
+  return pos;
+}
+
 }  // namespace
 
 wxString Utf8ToWide(const std::string& text) {
@@ -99,10 +113,8 @@ void AppendUtf8(std::string& out, const wxString& text) {
 void AppendRepairedUtf8(std::string& out, const char* bytes, std::size_t size) {
   std::size_t clean = 0;  // bytes[clean, pos) are valid and not yet appended
   for (std::size_t pos = 0; pos < size;) {
-    if (static_cast<unsigned char>(bytes[pos]) < 0x80) {
-      ++pos;
-      continue;
-    }
+    pos = SkipAscii(bytes, size, pos);
+    if (pos == size) break;
     std::uint32_t code = 0;
     const std::size_t length = DecodeUtf8(bytes, size, pos, code);
     if (length > 0) {
@@ -121,6 +133,8 @@ bool CStdioFileEx::Open(const wxString& path) {
   m_file = platform::OpenFile(path, "rb");
   m_atStart = true;
   m_error = false;
+  m_buffer.clear();
+  m_pos = 0;
   return m_file != nullptr;
 }
 
@@ -146,23 +160,29 @@ bool CStdioFileEx::ReadRawLine(std::string& line) {
     }
   }
   for (;;) {
-    const int c = std::fgetc(m_file);
-    if (c == EOF) {
-      if (std::ferror(m_file)) m_error = true;
-      return !line.empty();
-    }
-    line.push_back(static_cast<char>(c));
-    if (c != '\r' && c != '\n') continue;
+    if (m_pos == m_buffer.size() && !Refill()) return !line.empty();
+    const std::size_t from = m_pos;
+    while (m_pos < m_buffer.size() && m_buffer[m_pos] != '\r' && m_buffer[m_pos] != '\n') ++m_pos;
+    line.append(m_buffer, from, m_pos - from);
+    if (m_pos == m_buffer.size()) continue;
     // A line end: CR LF and LF CR are one end; a lone CR or LF is one too.
-    const int next = std::fgetc(m_file);
-    const int pair = c == '\r' ? '\n' : '\r';
-    if (next == pair) {
-      line.push_back(static_cast<char>(next));
-    } else if (next != EOF) {
-      std::ungetc(next, m_file);
-    }
+    const char end = m_buffer[m_pos++];
+    line.push_back(end);
+    if (m_pos == m_buffer.size() && !Refill()) return true;
+    const char pair = end == '\r' ? '\n' : '\r';
+    if (m_buffer[m_pos] == pair) line.push_back(m_buffer[m_pos++]);
     return true;
   }
+}
+
+// Reads the next block of the file; false at its end or on an error.
+bool CStdioFileEx::Refill() {
+  m_buffer.resize(65536);
+  m_buffer.resize(std::fread(&m_buffer[0], 1, m_buffer.size(), m_file));
+  m_pos = 0;
+  if (!m_buffer.empty()) return true;
+  if (std::ferror(m_file)) m_error = true;
+  return false;
 }
 
 bool CStdioFileEx::ReadString(wxString& line) {

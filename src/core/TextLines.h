@@ -40,7 +40,11 @@ class CStdioFileEx {
   bool HasError() const { return m_error; }
 
  private:
+  bool Refill();
+
   std::FILE* m_file = nullptr;
   bool m_atStart = true;
   bool m_error = false;
+  std::string m_buffer;   // read ahead of the lines given
+  std::size_t m_pos = 0;  // the next byte of m_buffer to give
 };

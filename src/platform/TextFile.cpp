@@ -12,6 +12,7 @@
 #include <system_error>
 
 #include <string>
+#include <string_view>
 
 #ifdef _WIN32
 #include <io.h>
@@ -233,7 +234,7 @@ mode_t NewFileMode() {
   return 0666 & ~mask;
 }
 
-bool WriteAll(int fd, const std::string& bytes) {
+bool WriteAll(int fd, std::string_view bytes) {
   std::size_t done = 0;
   while (done < bytes.size()) {
     const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
@@ -425,8 +426,8 @@ std::string ToOemText(const wxString& text) {
 }
 
 bool ReadFileBytes(const wxString& path, std::string& bytes) {
-  bytes.clear();
 #ifdef _WIN32
+  bytes.clear();
   std::FILE* file = OpenFile(path, "rb");
   if (!file) return false;
   char buf[65536];
@@ -436,8 +437,13 @@ bool ReadFileBytes(const wxString& path, std::string& bytes) {
   return ok;
 #else
   const int fd = ::open(ToFsPath(path).c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
-  // Reads the size the file has now in one go, then on to the end in case it grew.
+  if (fd < 0) {
+    bytes.clear();
+    return false;
+  }
+  // Reads the size the file has now in one go, then on to the end in case it
+  // grew. The bytes a buffer held before are read over, not cleared first:
+  // only the part it grows by is filled before the read.
   struct stat info;
   std::size_t capacity =
       ::fstat(fd, &info) == 0 && info.st_size > 0 ? static_cast<std::size_t>(info.st_size) + 1 : 65536;
@@ -507,6 +513,54 @@ bool WriteNewFile(const wxString& path, const std::string& bytes) {
   if (fd < 0) return false;
   const bool ok = WriteAll(fd, bytes);
   return ::close(fd) == 0 && ok;
+#endif
+}
+
+#ifndef _WIN32
+// Copies the rest of in to out within the kernel; false when it cannot (a
+// kernel or file system without it) before anything was copied, or fails.
+static bool CopyInKernel(int in, int out, bool* unsupported) {
+  *unsupported = false;
+  for (bool first = true;; first = false) {
+    const ssize_t n = ::copy_file_range(in, nullptr, out, nullptr, std::size_t{1} << 30, 0);
+    if (n == 0) return true;
+    if (n > 0) continue;
+    if (errno == EINTR) continue;
+    *unsupported = first && (errno == ENOSYS || errno == EXDEV || errno == EINVAL || errno == EOPNOTSUPP);
+    return false;
+  }
+}
+
+// Copies the rest of in to out through a buffer.
+static bool CopyThroughBuffer(int in, int out) {
+  char buffer[65536];
+  for (;;) {
+    const ssize_t n = ::read(in, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return false;
+    if (n == 0) return true;
+    if (!WriteAll(out, std::string_view(buffer, static_cast<std::size_t>(n)))) return false;
+  }
+}
+#endif
+
+bool CopyToNewFile(const wxString& from, const wxString& to) {
+#ifdef _WIN32
+  std::string bytes;
+  return ReadFileBytes(from, bytes) && WriteNewFile(to, bytes);
+#else
+  const int in = ::open(ToFsPath(from).c_str(), O_RDONLY | O_CLOEXEC);
+  if (in < 0) return false;
+  const int out = ::open(ToFsPath(to).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (out < 0) {
+    ::close(in);
+    return false;
+  }
+  bool unsupported = false;
+  bool ok = CopyInKernel(in, out, &unsupported);
+  if (!ok && unsupported) ok = CopyThroughBuffer(in, out);
+  ::close(in);
+  return ::close(out) == 0 && ok;
 #endif
 }
 

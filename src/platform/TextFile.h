@@ -55,6 +55,12 @@ bool WriteFileBytes(const wxString& path, const std::string& bytes);
 // is already there or the write fails.
 bool WriteNewFile(const wxString& path, const std::string& bytes);
 
+// Creates the file at to with the bytes of the file at from, as WriteNewFile
+// would write them, copied by the system where it can (no bytes pass through
+// the process); false when from cannot be read, something is already at to,
+// or the copy fails.
+bool CopyToNewFile(const wxString& from, const wxString& to);
+
 // Writes bytes to a temporary file beside path and renames it over path, so
 // that a failed write never loses the old file. The temporary file is private
 // while it is written, then takes the old file's mode (a new file's default

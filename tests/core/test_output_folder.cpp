@@ -158,6 +158,9 @@ TEST_F(OutputFolderTest, OnePassOutputEqualsTheStepByStepOne) {
 }
 
 TEST_F(OutputFolderTest, OnePassOutputNamesWhatItFailedOn) {
+  // Files met before the one that cannot be decided, in a sub-folder too.
+  Framework("IR_FrameWork_STD_V1.0/QK37A0660/USER_DEF/A.txt", "plain\r\n");
+  Framework("IR_FrameWork_STD_V1.0/QK37A0660/USER_DEF/a/first.inc", "#define LEVEL 1\r\n");
   Framework("IR_FrameWork_STD_V1.0/QK37A0660/USER_DEF/Main.asm", "ELSE\r\n");
   const wxString work = dir.File("work");
   CreateFolderPath(work);

@@ -111,6 +111,14 @@ const RewriteCase kRewriteCases[] = {
     {"no directive: only the ends are trimmed, BOM not written", "",
      "\xEF\xBB\xBF \r\n  first\r\n\tsecond  \r\n\r\n", "first\r\n\tsecond"},
     {"ENDIF with no open level is text", "", "IFNDEF 3X\nA\nENDIF\n", "IFNDEF 3X\nA\nENDIF"},
+    // A line met again is decided as the first time, whatever its end or its
+    // place; invalid UTF-8 comes out repaired, and a line that opens a level
+    // loses its tabs as text, even between the bytes of a split character.
+    {"repeated lines, non-ASCII bytes, mixed line ends", "#define A 1\n",
+     "IF A == 1\r\nx\r\nENDIF\nIF A == 1\ny\nENDIF\nIF Q == 1 ; \xC3\xA9 \xFF\n\xC3\xA9\nENDIF\n"
+     "IF A == 1\nIF Q == 1 ; \xC3\xA9 \xFF\nz\nENDIF\nENDIF\nIFDEF\tA\xC3\t\xA9 IFNDEF\nw\nENDIF\n",
+     "x\r\ny\nIF Q == 1 ; \xC3\xA9 \xEF\xBF\xBD\nIF Q == 1 ; \xC3\xA9 \xEF\xBF\xBD\n"
+     "IFDEFA\xEF\xBF\xBD\xEF\xBF\xBD IFNDEF\nw"},
 };
 
 TEST(Preproc, RewritesFilesAsTheRulesDecide) {

@@ -63,6 +63,8 @@ TEST_F(TemplateWriterTest, ExpandsTokensLineByLine) {
       {"unmatched dollar", "OK\r\nBAD $A\r\nNEVER\r\n", "OK\r\n", false},
       {"malformed token", "X $1+$\r\n", "", false},
       {"non-ASCII text", u8"; 遥控器 $A$\r\n", u8"; 遥控器 5\r\n", true},
+      {"invalid UTF-8 replaced with or without a token", "; \xC3\r\nA\xFF $A$\r\n",
+       "; \xEF\xBF\xBD\r\nA\xEF\xBF\xBD 5\r\n", true},
       {"NUL kept with the rest of its line", std::string("A\0B $A$\r\nC\r\n", 12),
        std::string("A\0B 5\r\nC\r\n", 10), true},
   };
@@ -199,6 +201,17 @@ TEST(TextLines, LineEndsAndInvalidBytes) {
   std::string line;
   while (file.ReadRawLine(line)) lines.push_back(line);
   EXPECT_EQ(lines, (std::vector<std::string>{"a\r\n", "b\n\r", "c\r", "d"}));
+  file.Close();
+
+  // Line ends across the reader's 64 KiB blocks.
+  for (const std::size_t before : {65534, 65535, 65536}) {
+    const std::string first(before, 'a');
+    testsupport::WriteBytes(dir.File("long.txt"), first + "\r\nb\rc");
+    ASSERT_TRUE(file.Open(dir.File("long.txt")));
+    lines.clear();
+    while (file.ReadRawLine(line)) lines.push_back(line);
+    EXPECT_EQ(lines, (std::vector<std::string>{first + "\r\n", "b\r", "c"})) << before;
+  }
   EXPECT_EQ(Utf8ToWide("ok\xFF"), wxString::FromUTF8("ok\xEF\xBF\xBD"));
 }
 
