@@ -3,7 +3,7 @@
 #include "core/Preprocessor.h"
 
 #include "core/PreprocText.h"
-#include "core/TextLines.h"
+#include "core/Utf8Text.h"
 
 using namespace preproc;
 

@@ -5,7 +5,7 @@
 
 #include "core/FileHelpers.h"
 #include "core/PreprocText.h"
-#include "core/TextLines.h"
+#include "core/Utf8Text.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 

@@ -4,7 +4,8 @@
 #include "core/ExprEngine.h"
 #include "core/LangText.h"
 #include "core/StringHelpers.h"
-#include "core/TextLines.h"
+#include "core/StdioFileEx.h"
+#include "core/Utf8Text.h"
 #include "platform/Format.h"
 #include "platform/TextFile.h"
 

@@ -1,7 +1,8 @@
 #include "core/AppContext.h"
 #include "core/DocManage.h"
 #include "core/ExprEngine.h"
-#include "core/TextLines.h"
+#include "core/StdioFileEx.h"
+#include "core/Utf8Text.h"
 #include "TempDir.h"
 #include "platform/Paths.h"
 #include "ProgramState.h"
@@ -192,7 +193,7 @@ TEST(MacroTokens, FindAndCallbacks) {
   EXPECT_TRUE(g_MacroMap.count("EMPTY") && g_MacroMap.count("NONE"));
 }
 
-TEST(TextLines, LineEndsAndInvalidBytes) {
+TEST(StdioFileEx, LineEndsAndInvalidBytes) {
   testsupport::TempDir dir;
   testsupport::WriteBytes(dir.File("t.txt"), "a\r\nb\n\rc\rd");
   CStdioFileEx file;

@@ -1,6 +1,6 @@
 #include "receiver/decode/DecodeCsv.h"
 
-#include "core/TextLines.h"
+#include "core/Utf8Text.h"
 #include "platform/Format.h"
 
 #include <wx/ffile.h>
