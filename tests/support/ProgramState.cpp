@@ -36,11 +36,24 @@ namespace {
 // clang-format on
 
 // The application's paths and language sections (its libraries stay as they are).
-#define OLV_APP_FIELDS(X)                                                                                    \
-  X(installFolder)                                                                                           \
-  X(uiConfigFolder) X(imageFolder) X(langFile) X(defaultLangSection) X(currentLangSection) X(protocolFolder) \
-      X(lcdProtocolFolder) X(icFolder) X(docFolder) X(templateFolder) X(afgFolder) X(remoteSettingsFolder)   \
-          X(configFile) X(decodeLibFolder)
+// clang-format off
+#define OLV_APP_FIELDS(X) \
+  X(installFolder) \
+  X(uiConfigFolder) \
+  X(imageFolder) \
+  X(langFile) \
+  X(defaultLangSection) \
+  X(currentLangSection) \
+  X(protocolFolder) \
+  X(lcdProtocolFolder) \
+  X(icFolder) \
+  X(docFolder) \
+  X(templateFolder) \
+  X(afgFolder) \
+  X(remoteSettingsFolder) \
+  X(configFile) \
+  X(decodeLibFolder)
+// clang-format on
 
 template <typename T>
 void CopyField(T& to, const T& from) {
