@@ -29,7 +29,7 @@ also runs them on the files as they are in the tree:
   - duty values are at least 1; a P without Mask gives its text to the macro table, so a list
     without Mask must have entries whose text is their value; a masked value fits its Mask;
   - Names are identifiers, unique (without regard to case) across P, PD and other.ini, and none
-    of RESERVED_NAMES or the source generation's macros;
+    of PROJECT_KEYS, GENERATED_MACROS or GENERATED_PATTERNS;
   - every scheme name key has a text in the three sections of Lang.ini;
   - every default passes the carrier page's own check (range, duty entry, bit marks).
 
@@ -63,12 +63,12 @@ USER_SCHEME = "IDS_AIR_SCHEME_USER"
 
 # [Custom] keys of the project and the mode files that are not parameters, and the macros the
 # air-conditioner source generation writes: no parameter may take one of these names.
-RESERVED_NAMES = ["AirFormatType", "SendData", "SendDataEx", "OpenGroup2", "FormatType", CONNECT_FLAG,
-                  "FIRST_FRAME_BYTES", "FIRST_FRAME_BYTES_GROUP2", "TIMER_DISPLAYMODE", "DATA_SHOWINPWROFF",
-                  "DATA_SHOWINPWRON", "IR_DOUBLE_GROUP_MODE", "ConstValue", "Verify_Factor", "Verify_bit",
-                  "Verify_Factor_GP2", "Verify_bit2", "SendDataLength", "SendDataLength2", "DATA_Remote",
-                  "DATA_Remote_GROUP2"]
-RESERVED_PATTERNS = [re.compile(r"UDFunc_Config\d+$", re.I), re.compile(r"CONST_DATA\d+$", re.I)]
+PROJECT_KEYS = ["AirFormatType", "SendData", "SendDataEx", "OpenGroup2", "FormatType", CONNECT_FLAG]
+GENERATED_MACROS = ["FIRST_FRAME_BYTES", "FIRST_FRAME_BYTES_GROUP2", "TIMER_DISPLAYMODE", "DATA_SHOWINPWROFF",
+                    "DATA_SHOWINPWRON", "IR_DOUBLE_GROUP_MODE", "ConstValue", "Verify_Factor", "Verify_bit",
+                    "Verify_Factor_GP2", "Verify_bit2", "SendDataLength", "SendDataLength2", "DATA_Remote",
+                    "DATA_Remote_GROUP2"]
+GENERATED_PATTERNS = [re.compile(r"UDFunc_Config\d+$", re.I), re.compile(r"CONST_DATA\d+$", re.I)]
 
 PARAMETER_COUNT = 10
 DUTY, CONNECT_SWITCH, CONNECT_TIME = 1, 8, 9
@@ -303,14 +303,16 @@ def order_problems(where, order, connect):
 def name_problems(named):
     """named: [(place, Name)] of P, PD and other.ini. Names are identifiers, not reserved, unique."""
     problems, seen = [], {}
-    reserved = {name.upper(): name for name in RESERVED_NAMES}
+    keys = {name.upper() for name in PROJECT_KEYS}
+    macros = {name.upper() for name in GENERATED_MACROS}
     for place, name in named:
+        upper = name.upper()
         if not re.fullmatch(r"[A-Za-z_][A-Za-z0-9_]*", name):
             problems.append("%s: the Name %r is not a macro name" % (place, name))
-        upper = name.upper()
-        if upper in reserved or any(p.match(name) for p in RESERVED_PATTERNS):
-            problems.append("%s: the Name %s is reserved for %s" %
-                            (place, name, reserved.get(upper, "the generated source")))
+        if upper in keys:
+            problems.append("%s: the Name %s is reserved: a key of the project's [Custom]" % (place, name))
+        if upper in macros or any(p.match(name) for p in GENERATED_PATTERNS):
+            problems.append("%s: the Name %s is reserved: a macro of the generated source" % (place, name))
         if upper in seen:
             problems.append("%s: the Name %s is already used by %s" % (place, name, seen[upper]))
         seen.setdefault(upper, place)
@@ -423,7 +425,7 @@ def protocol_problems(setting, modes, lang, other=None, extra_modes=()):
     for key in second:
         n = int(key[5:]) if re.fullmatch(r"GROUP\d+", key) else None
         if n is None or n >= len(orders):
-            problems.append("[Group2] %s belongs to no scheme" % key)
+            problems.append("[Group2] %s belongs to no scheme" % ("Group%d" % n if n is not None else key))
     for n, order in enumerate(orders):
         where = "scheme %d (%s)" % (n, keys[n])
         mode = modes[n] if n < len(modes) else None
