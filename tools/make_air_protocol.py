@@ -71,7 +71,7 @@ GENERATED_MACROS = ["FIRST_FRAME_BYTES", "FIRST_FRAME_BYTES_GROUP2", "TIMER_DISP
 GENERATED_PATTERNS = [re.compile(r"UDFunc_Config\d+$", re.I), re.compile(r"CONST_DATA\d+$", re.I)]
 
 PARAMETER_COUNT = 10
-DUTY, CONNECT_SWITCH, CONNECT_TIME = 1, 8, 9
+DUTY, CONNECT_SWITCH = 1, 8
 BIT1_MARK, BIT0_MARK, BIT1_SPACE, BIT0_SPACE = 4, 5, 6, 7
 
 
@@ -102,8 +102,9 @@ DEFINITIONS = [
 
 def scheme(key, frequency, duty, lead, bits, connect, order, order2=None):
     """A sending scheme: name key, carrier kHz, duty entry, lead (mark, space), bits (mark,
-    bit-0 space, bit-1 space), connect time in ms or None when the connect code is off, the
-    default send order of group 1 and, for a frame of two groups, of group 2."""
+    bit-0 space, bit-1 space), connect time in ms or None when the connect code is off (the
+    connect time then keeps the usual 20 ms, ready for the switch), the default send order of
+    group 1 after the lead code and, for a frame of two groups, that of group 2."""
     mark, space0, space1 = bits
     values = [frequency, duty, lead[0], lead[1], mark, mark, space1, space0, 1 if connect else 0,
               connect or 20]
@@ -117,7 +118,8 @@ SWITCH, MODE, TEMP, FAN, SWING, SLEEP = "IDS_SWITCH", "IDS_MODE", "IDS_TEMP_DATA
 TURBO, LIGHT, CLOCK, VERIFY, VERIFY2 = "IDS_TURBO", "IDS_LIGHT", "IDS_TIME_DATA", "IDS_VERIFY", "IDS_VERIFY2"
 FIX1, FIX2 = "IDS_FIX_CODE1", "IDS_FIX_CODE2"
 
-# A 9000/4500 lead with a connect code between the two halves of the frame.
+# A 9000/4500 lead with a connect code between the two halves of the frame; a 4400/4400 lead
+# without one (name key per kind); the user's own scheme.
 LEAD9000_CONNECT = ("IDS_AIR_SCHEME_LEAD9000_CONNECT", 38, "1/3", (9000, 4500), (560, 560, 1690), 20)
 LEAD4400 = (38, "1/3", (4400, 4400), (560, 560, 1690), None)
 USER = (USER_SCHEME, 38, "1/3", (9000, 4500), (560, 560, 1690), None, [SWITCH, MODE, TEMP, FAN, VERIFY])
@@ -175,12 +177,12 @@ def setting_sections(kind):
     return out + extension_sections("setting_sections", kind)
 
 
-def mode_sections(kind, number_):
-    s = SCHEMES[kind][number_]
+def mode_sections(kind, n):
+    s = SCHEMES[kind][n]
     custom = [(dict(pairs)["Name"], value) for pairs, value in zip(DEFINITIONS, s["values"])]
     custom.append((CONNECT_FLAG, "1" if s["connect"] else "0"))
     others = []
-    for section, pairs in extension_sections("mode_sections", kind, number_):
+    for section, pairs in extension_sections("mode_sections", kind, n):
         if section == CUSTOM:
             custom += list(pairs)
         else:
@@ -192,8 +194,8 @@ def protocol_folder(root, kind):
     return os.path.join(root, kind, "Protocols", "Custom")
 
 
-def mode_path(folder, number_):
-    return os.path.join(folder, "Mode", "ParameterSetting_%d.ini" % (number_ + 1))
+def mode_path(folder, n):
+    return os.path.join(folder, "Mode", "ParameterSetting_%d.ini" % (n + 1))
 
 
 def kind_files(kind):

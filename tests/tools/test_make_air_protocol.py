@@ -116,7 +116,8 @@ def add_file(path):
 # (what breaks, change, text of the expected problem)
 CASES = [
     # Send orders against the connect flag.
-    ("no lead code", put(group, "Group1", USER + ",IDS_MODE,IDS_VERIFY"), "Group1: the send order lacks IDS_GUIDE_CODE"),
+    ("no lead code", put(group, "Group1", USER + ",IDS_MODE,IDS_VERIFY"),
+     "Group1: the send order lacks IDS_GUIDE_CODE"),
     ("empty send order", put(group, "Group1", USER), "Group1: the send order lacks IDS_GUIDE_CODE"),
     ("connect code while off", put(group, "Group1", USER + ",IDS_GUIDE_CODE,IDS_CONNECT_CODE"),
      "Group1: the send order holds IDS_CONNECT_CODE but ConnectFlag is off"),
@@ -159,14 +160,16 @@ CASES = [
     # Names.
     ("a P without Name", put(lambda f: setting(f)["P9"], "Name", None), "P9: no Name"),
     ("two P of one Name packed by masks",
-     lambda f: setting(f).update(P2=dict(box("LEAD", 1, 15, 2), Mask="0x0F"), P3=dict(box("LEAD", 1, 15, 2), Mask="0xF0")),
+     lambda f: setting(f).update(P2=dict(box("LEAD", 1, 15, 2), Mask="0x0F"),
+                                 P3=dict(box("LEAD", 1, 15, 2), Mask="0xF0")),
      "P3: the Name LEAD is already used by P2"),
     ("a P and a PD of one Name", rename("PD0", "freq"), "PD0: the Name freq is already used by P0"),
     ("a P and other.ini of one Name", lambda f: f["other.ini"]["P0"].update(Name="Lead_Mark"),
      "other.ini P0: the Name Lead_Mark is already used by P2"),
     ("a Name that is no macro name", rename("P0", "CARRIER FREQ"), "P0: the Name 'CARRIER FREQ' is not a macro name"),
     ("a Name of a generated macro", rename("P0", "FIRST_FRAME_BYTES"), "P0: the Name FIRST_FRAME_BYTES is reserved"),
-    ("a Name of a numbered generated macro", rename("PD0", "UDFunc_Config2"), "PD0: the Name UDFunc_Config2 is reserved"),
+    ("a Name of a numbered generated macro", rename("PD0", "UDFunc_Config2"),
+     "PD0: the Name UDFunc_Config2 is reserved"),
     ("a Name of a constant define", rename("P0", "CONST_DATA1"), "P0: the Name CONST_DATA1 is reserved"),
     # Scheme names in every language.
     ("scheme name missing in one language", lambda f: f["Lang.ini"]["950"].pop(OWN),
@@ -178,7 +181,8 @@ CASES = [
     ("wrong Count", put(group, "Count", "3"), "[Group] Count is 3 but 2 schemes follow"),
     ("mode file missing", drop_file("Mode/ParameterSetting_2.ini"),
      "scheme 1 (%s): Mode/ParameterSetting_2.ini is missing" % USER),
-    ("mode file of no scheme", add_file("Mode/ParameterSetting_3.ini"), "Mode/ParameterSetting_3.ini belongs to no scheme"),
+    ("mode file of no scheme", add_file("Mode/ParameterSetting_3.ini"),
+     "Mode/ParameterSetting_3.ini belongs to no scheme"),
     # Defaults the carrier page would refuse.
     ("no default", put(mode(0), "LEAD_SPACE", None), "scheme 0 (%s): no default for LEAD_SPACE" % OWN),
     ("default out of range", put(mode(0), "FREQ", "120"), "the default FREQ=120 is not a number in 20..100"),
