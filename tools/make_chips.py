@@ -5,20 +5,45 @@ For every chip: "<MCU>.afg" (XML, root IR_MCU) and "<MCU>.ini" ([Pins], [Package
 section per package with its default IR driver) in RemoteControlSetting/<kind>/IC for each
 framework kind that offers the chip.
 
+A pin's NameOutKey is its name, and on COM and SEG pins "<pin>/COM<k>" or "<pin>/SEG<k>": the LCD
+page and its MCU panel name a pin by the part before the first "/". The script refuses (in both
+modes) chips that break the rules `problems` checks: that naming, COM and SEG pins on pins the key
+page's crystal and LCD-option rules reserve (read from src/keys/PinRules.cpp), and four-sided
+packages of the LCD kinds whose top and left sides differ (the chip picture puts a quarter of the
+pins on each side).
+
   tools/make_chips.py            write every chip definition
   tools/make_chips.py --check    exit 1 when a written file would differ
 """
 import os
+import re
 import sys
+import xml.etree.ElementTree as ElementTree
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from generated import write_or_check  # noqa: E402
 
 ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "install",
                                     "RemoteControlSetting"))
+PIN_RULES = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "src", "keys",
+                                          "PinRules.cpp"))
+LCD_KINDS = ("LCD_Simple", "LCD_Standard")
 
 # Button colours of the pin picker, by port (0xRRGGBB).
 PORT_COLOURS = {"A": 0x4F8FD8, "B": 0x5DBB63, "C": 0xE3A33B, "D": 0xB06FD0, "E": 0xD9625B, "F": 0x3FB3B0}
+
+
+def reserved_pins():
+    """MCU -> the pins the key page's crystal and LCD-option rules reserve, read from the rule table
+    of src/keys/PinRules.cpp ({"MCU", crystal, marking, {"PB0", "PB1"}} entries)."""
+    text = open(PIN_RULES, encoding="utf-8").read()
+    rules = re.findall(r'\{"(QK\w+)",\s*(?:true|false),\s*(?:true|false),\s*\{([^}]*)\}\}', text)
+    if not rules:
+        raise SystemExit("make_chips.py: no chip rules found in " + PIN_RULES)
+    out = {}
+    for mcu, pins in rules:
+        out.setdefault(mcu, set()).update(re.findall(r'"(\w+)"', pins))
+    return out
 
 
 def port_pins(ports):
@@ -29,6 +54,7 @@ def port_pins(ports):
 class Chip:
     def __init__(self, name, ports, packages, kinds, lcd=None, driver="PB2", version="1.0"):
         self.name = name
+        self.reserved = reserved_pins().get(name, set())  # the key page's crystal or LCD option may take them
         self.pins = port_pins(ports)
         self.packages = packages  # list of (package name, top side pins, left side pins, pin list)
         self.kinds = kinds
@@ -85,7 +111,7 @@ class Chip:
             for index, pin in enumerate(pins, start=1):
                 if pin is None:
                     continue
-                key_name = pin if pin in ("VDD", "VSS") else pin
+                key_name = self.out_key(pin)
                 lines.append('        <Pin Index="%d" NameOnIC="%s" NameOutKey="%s">' % (index, pin, key_name))
                 for feature in self.features(pin):
                     lines.append("          " + feature)
@@ -95,9 +121,16 @@ class Chip:
         lines += ["  </Packages>", "</IR_MCU>", ""]
         return "\n".join(lines)
 
+    def out_key(self, pin):
+        """The pin's NameOutKey: its name, with "/COM<k>" or "/SEG<k>" on the LCD's pins."""
+        if pin in self.lcd:
+            kind, index = self.lcd[pin]
+            return "%s/%s%d" % (pin, kind, index)
+        return pin
+
     def key_pins(self, pins):
-        """The package's key-capable pins (ports A and B) without the IR driver pin."""
-        return [p for p in pins if p and p[:2] in ("PA", "PB") and p != self.driver]
+        """The package's key-capable pins (ports A and B) without the IR driver pin and the LCD's pins."""
+        return [p for p in pins if p and p[:2] in ("PA", "PB") and p != self.driver and p not in self.lcd]
 
     def board_wiring(self, pins, kind):
         """The development board's key wiring of a package: "Count" lines, a "%d" pin per line
@@ -106,7 +139,7 @@ class Chip:
         cells, most = BOARD_CELLS[kind]
         keys = self.key_pins(pins)
         others = [p for p in pins if p and p not in keys and p not in ("VDD", "VSS") and p != self.driver
-                  and p not in self.lcd]
+                  and p not in self.lcd and p not in self.reserved]
         # The most lines whose matrix rows (Count - 7 past eight, else one) still find pins of
         # their own at the end of the cells.
         count = min(most, len(keys), cells)
@@ -193,14 +226,50 @@ def chips():
     segs = ["PC4", "PC5", "PC6", "PC7"] + port_pins({"D": 8, "E": 8})
     out.append(Chip("QK37A0660", lcd_ports, [quad("32 QFN", 32, lcd_pins), quad("44 LQFP", 44, lcd_pins)], ALL,
                     lcd=lcd_map(coms, segs), driver="PB3"))
+    # The touch chip's LCD variant: COM and SEG on ports C and B, port A and PB0/PB1 left for touch keys.
+    out.append(Chip("QK37B0640", {"A": 8, "B": 8, "C": 6}, [quad("32 QFN", 32, mid)], ["LCD_Simple"],
+                    lcd=lcd_map(coms, ["PC4", "PC5", "PB3", "PB4", "PB5", "PB6", "PB7"])))
     big_ports = {"A": 8, "B": 8, "C": 8, "D": 8, "E": 8, "F": 8}
     big_pins = port_pins(big_ports)
-    big_segs = segs + port_pins({"F": 8})
+    # PC0-PC2 are the LCD option's bias pins on these chips: the COM lines start at PC3.
+    big_coms = ["PC3", "PC4", "PC5", "PC6"]
+    big_segs = ["PC7"] + port_pins({"D": 8, "E": 8, "F": 8})
     out.append(Chip("QK37A170", big_ports, [quad("44 LQFP", 44, big_pins), quad("48 LQFP", 48, big_pins)], ALL,
-                    lcd=lcd_map(coms, big_segs), driver="PB3"))
+                    lcd=lcd_map(big_coms, big_segs), driver="PB3"))
     for name in ("QK52A140", "QK52A150", "QK52A160"):
         out.append(Chip(name, big_ports, [quad("48 LQFP", 48, big_pins), quad("52 LQFP", 52, big_pins)], ALL,
-                        lcd=lcd_map(coms, big_segs), driver="PB3"))
+                        lcd=lcd_map(big_coms, big_segs), driver="PB3"))
+    return out
+
+
+def problems(files):
+    """What breaks the rules in the chip definitions (path -> bytes): NameOutKey is the pin's name,
+    with "/COM<k>" or "/SEG<k>" exactly on the pins with a COM or SEG feature of index k; no COM or
+    SEG pin is one the key page's rules reserve; four-sided packages of the LCD kinds have as many
+    pins on the top side as on the left."""
+    reserved = reserved_pins()
+    out = []
+    for path, data in sorted(files.items()):
+        if not path.endswith(".afg"):
+            continue
+        kind = os.path.basename(os.path.dirname(os.path.dirname(path)))
+        mcu = os.path.splitext(os.path.basename(path))[0]
+        where = "%s/%s" % (kind, mcu)
+        for package in ElementTree.fromstring(data).iter("Package"):
+            name = package.get("Name")
+            top, left = int(package.get("TopSidePins")), int(package.get("LeftSidePins"))
+            if kind in LCD_KINDS and top and top != left:
+                out.append("%s %s: %d pins on the top side but %d on the left" % (where, name, top, left))
+            for pin in package.iter("Pin"):
+                on_ic, out_key = pin.get("NameOnIC"), pin.get("NameOutKey")
+                lcd = [(f.get("Func"), f.get("ComIdx") if f.get("Func") == "COM" else f.get("SegIdx"))
+                       for f in pin.iter("Feature") if f.get("Func") in ("COM", "SEG")]
+                expected = on_ic if not lcd else "%s/%s%s" % (on_ic, lcd[0][0], lcd[0][1])
+                if len(lcd) > 1 or out_key != expected:
+                    out.append("%s %s: pin %s has NameOutKey \"%s\", not \"%s\"" % (where, name, on_ic, out_key,
+                                                                                  expected))
+                if lcd and on_ic in reserved.get(mcu, ()):
+                    out.append("%s %s: %s is a %s pin but the key page reserves it" % (where, name, on_ic, lcd[0][0]))
     return out
 
 
@@ -215,7 +284,12 @@ def files():
 
 
 def main(argv):
-    return write_or_check(files(), argv)
+    out = files()
+    found = problems(out)
+    if found:
+        sys.stderr.write("make_chips.py: the chip definitions break the rules:\n  " + "\n  ".join(found) + "\n")
+        return 1
+    return write_or_check(out, argv)
 
 
 if __name__ == "__main__":

@@ -437,6 +437,53 @@ def key_page_pictures(out):
 
 
 # ---------------------------------------------------------------------------------------------
+# The LCD page: the LED element panel's digit.
+SEGMENT_ON = (196, 36, 36)
+LETTER = (24, 38, 64)
+
+
+def segment(canvas, ax, ay, bx, by, thickness, colour):
+    """A digit segment from (ax, ay) to (bx, by), its ends pointed."""
+    half = thickness / 2.0
+    if ay == by:  # horizontal
+        points = [(ax, ay), (ax + half, ay - half), (bx - half, by - half), (bx, by), (bx - half, by + half),
+                  (ax + half, ay + half)]
+    else:
+        points = [(ax, ay), (ax + half, ay + half), (bx + half, by - half), (bx, by), (bx - half, by - half),
+                  (ax - half, ay + half)]
+    canvas.polygon(points, colour)
+
+
+def led_digit():
+    """The LED element panel's picture, 120 x 150: a seven-segment digit on a dark glass with each
+    segment's letter beside it, so that the user can match the letters of the grid below."""
+    canvas = Canvas(120, 150)
+    canvas.rounded_rect(26, 8, 94, 142, 8, (40, 44, 52))
+    left, right, top, middle, bottom, gap, thick = 38, 82, 20, 75, 130, 2, 8
+    segments = {
+        "A": (left + gap, top, right - gap, top),
+        "G": (left + gap, middle, right - gap, middle),
+        "D": (left + gap, bottom, right - gap, bottom),
+        "F": (left, top + gap, left, middle - gap),
+        "B": (right, top + gap, right, middle - gap),
+        "E": (left, middle + gap, left, bottom - gap),
+        "C": (right, middle + gap, right, bottom - gap),
+    }
+    for ax, ay, bx, by in segments.values():
+        segment(canvas, ax, ay, bx, by, thick, SEGMENT_ON)
+    # Letters outside the glass beside the vertical segments, inside it by the horizontal ones.
+    for letter, x, baseline, colour in (("A", 55, 38, WHITE), ("G", 55, 93, WHITE), ("D", 55, 124, WHITE),
+                                        ("F", 8, 53, LETTER), ("B", 102, 53, LETTER), ("E", 8, 108, LETTER),
+                                        ("C", 102, 108, LETTER)):
+        canvas.text(x, baseline, letter, 13, colour, bold=True)
+    return canvas
+
+
+def lcd_page_pictures(out):
+    out[os.path.join(IMAGES, "LED.png")] = led_digit()
+
+
+# ---------------------------------------------------------------------------------------------
 # Every picture by the file it goes to; pictures with the ".bmp" extension are saved as bitmaps.
 
 
@@ -480,7 +527,7 @@ def start_page_pictures(out):
 def pictures():
     out = {}
     for add in (skinned_dialog_pictures, program_pictures, guide_and_wave_pictures, start_page_pictures,
-                key_page_pictures):
+                key_page_pictures, lcd_page_pictures):
         add(out)
     return out
 
