@@ -271,17 +271,15 @@ int CMcuLayout::WheelPosition(WheelAxis axis, int delta) const {
 
 int CMcuLayout::Offset(bool vertical) const {
   const stScrollAxis& axis = vertical ? m_vertical : m_horizontal;
+  // Half the difference of the near and far sides' labels: the content, not
+  // only the body, is centred, whether it fits or scrolls.
   int offset = 0;
-  if (axis.IsShown()) {
-    // The near side's extent less the far side's, halved: the content, not
-    // only the body, is what the range centres.
-    int difference = 0;
-    if (m_kind == kKindFourSides) {
-      difference = vertical ? m_extents[kSideTop] - m_extents[kSideBottom]
-                            : m_extents[kSideLeft] - m_extents[kSideRight];
-    }
-    offset = difference / 2 - (axis.pos - (axis.max - axis.page) / 2);
+  if (m_kind == kKindFourSides) {
+    offset = (vertical ? m_extents[kSideTop] - m_extents[kSideBottom]
+                       : m_extents[kSideLeft] - m_extents[kSideRight]) /
+             2;
   }
+  if (axis.IsShown()) offset -= axis.pos - (axis.max - axis.page) / 2;
   // The layout centres the body in the whole window; the other axis's bar takes half its width off.
   const stScrollAxis& other = vertical ? m_horizontal : m_vertical;
   if (other.IsShown()) offset -= m_barThickness / 2;

@@ -10,12 +10,6 @@ namespace segpins {
 
 namespace {
 
-wxString OutKeyOf(const CPackage& package, int pin) {
-  wxString onIc, outKey;
-  package.GetPinNames(pin, onIc, outKey);
-  return outKey;
-}
-
 void AppendOnce(std::vector<wxString>& list, const wxString& name) {
   if (std::find(list.begin(), list.end(), name) == list.end()) list.push_back(name);
 }
@@ -53,22 +47,30 @@ bool MatchesTakenName(const wxString& nameOutKey, const wxString& name) {
   return false;
 }
 
-std::vector<wxString> CollectTakenSegments(const CPackage& package,
-                                           const std::function<bool(int)>& isAvailable) {
-  std::vector<wxString> taken;
+PinKeys PinKeysOf(const CPackage& package) {
+  PinKeys keys;
   for (int pin = 0; pin < package.GetPinCount(); ++pin) {
-    const wxString outKey = OutKeyOf(package, pin);
-    if (IsSegmentPin(outKey) && !isAvailable(pin)) AppendOnce(taken, TakenNameOf(outKey));
+    wxString onIc, outKey;
+    package.GetPinNames(pin, onIc, outKey);
+    keys.push_back(outKey);
+  }
+  return keys;
+}
+
+std::vector<wxString> CollectTakenSegments(const PinKeys& pins, const std::function<bool(int)>& isAvailable) {
+  std::vector<wxString> taken;
+  for (std::size_t pin = 0; pin < pins.size(); ++pin) {
+    if (IsSegmentPin(pins[pin]) && !isAvailable(static_cast<int>(pin)))
+      AppendOnce(taken, TakenNameOf(pins[pin]));
   }
   return taken;
 }
 
-std::vector<wxString> FindMissingSegments(const CPackage* package, const std::vector<wxString>& taken) {
+std::vector<wxString> FindMissingSegments(const PinKeys& pins, const std::vector<wxString>& taken) {
   std::vector<wxString> missing;
   for (const wxString& name : taken) AppendOnce(missing, name);
-  if (!package) return missing;
-  for (int pin = 0; pin < package->GetPinCount() && !missing.empty(); ++pin) {
-    const wxString outKey = OutKeyOf(*package, pin);
+  for (const wxString& outKey : pins) {
+    if (missing.empty()) break;
     if (!IsSegmentPin(outKey)) continue;
     const int match = FirstMatch(missing, outKey);
     if (match >= 0) missing.erase(missing.begin() + match);
@@ -76,15 +78,15 @@ std::vector<wxString> FindMissingSegments(const CPackage* package, const std::ve
   return missing;
 }
 
-stPinPlacement PlaceTakenSegments(const CPackage& package, const std::vector<wxString>& taken) {
+stPinPlacement PlaceTakenSegments(const PinKeys& pins, const std::vector<wxString>& taken) {
   stPinPlacement placement;
-  const int count = package.GetPinCount();
+  const int count = static_cast<int>(pins.size());
   placement.states.assign(static_cast<std::size_t>(count), PinState::kOther);
   placement.takenBy.assign(static_cast<std::size_t>(count), wxString());
   std::vector<wxString> working;
   for (const wxString& name : taken) AppendOnce(working, name);
   for (int pin = 0; pin < count; ++pin) {
-    const wxString outKey = OutKeyOf(package, pin);
+    const wxString& outKey = pins[static_cast<std::size_t>(pin)];
     if (!IsSegmentPin(outKey)) continue;
     const std::size_t at = static_cast<std::size_t>(pin);
     placement.states[at] = PinState::kFree;

@@ -21,12 +21,15 @@ wxString TakenNameOf(const wxString& nameOutKey);
 // The name equals one "/"-part of NameOutKey.
 bool MatchesTakenName(const wxString& nameOutKey, const wxString& name);
 
-// The names of the package's segment pins that are taken (not available).
-std::vector<wxString> CollectTakenSegments(const CPackage& package,
+// A package's pins by their NameOutKey (empty where no pin is defined).
+using PinKeys = std::vector<wxString>;
+PinKeys PinKeysOf(const CPackage& package);
+
+// The names of the segment pins that are taken (not available).
+std::vector<wxString> CollectTakenSegments(const PinKeys& pins,
                                            const std::function<bool(int pin)>& isAvailable);
-// The taken names no segment pin of the package matches, each once; all of
-// them without a package.
-std::vector<wxString> FindMissingSegments(const CPackage* package, const std::vector<wxString>& taken);
+// The taken names no segment pin matches, each once (all of them for no pins).
+std::vector<wxString> FindMissingSegments(const PinKeys& pins, const std::vector<wxString>& taken);
 
 enum class PinState { kOther, kFree, kTaken };
 
@@ -37,6 +40,6 @@ struct stPinPlacement {
   std::vector<wxString> takenBy;   // by pin: the name that took it
   std::vector<wxString> unplaced;  // taken names without a pin, each once
 };
-stPinPlacement PlaceTakenSegments(const CPackage& package, const std::vector<wxString>& taken);
+stPinPlacement PlaceTakenSegments(const PinKeys& pins, const std::vector<wxString>& taken);
 
 }  // namespace segpins

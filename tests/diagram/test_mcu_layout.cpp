@@ -78,7 +78,7 @@ TEST(McuLayout, KindsAndCountsThatDoNotShareOutPlaceNothing) {
   }
 }
 
-// Without bars, client and layout coordinates agree.
+// Without bars and labels, client and layout coordinates agree.
 TEST(McuLayout, AClickHitsOnlyTheInsideOfABox) {
   CMcuLayout layout;
   ASSERT_TRUE(layout.Create(kKindFourSides, 32, 600, 500, 0));
@@ -200,6 +200,14 @@ TEST(McuLayout, EveryEdgeScrollsIntoViewAndTheCentreIsTheContentsMiddle) {
   content = ContentOnScreen(layout);
   EXPECT_NEAR((content.left + content.right) / 2, view.width / 2, 3);
   EXPECT_NEAR((content.top + content.bottom) / 2, view.height / 2, 3);
+
+  // Content that fits is centred as well, labels included.
+  layout.PlanScrollBars(1200, 900, 16);
+  ASSERT_FALSE(layout.GetHorizontal().IsShown() || layout.GetVertical().IsShown());
+  ASSERT_TRUE(layout.Relayout(1200, 900, 0));
+  content = ContentOnScreen(layout);
+  EXPECT_NEAR((content.left + content.right) / 2, 600, 2);
+  EXPECT_NEAR((content.top + content.bottom) / 2, 450, 2);
 }
 
 TEST(McuLayout, ScrollActionsStepByHalfAPageAndStayInRange) {

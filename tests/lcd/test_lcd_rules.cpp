@@ -104,7 +104,9 @@ std::unique_ptr<CPackage> Package(const std::vector<const char*>& keys) {
 
 TEST(SegmentPins, TakenNamesGoBackOntoTheirOwnPinsOnly) {
   const auto package = Package({"PA0", "SEG12", "SEG1", "SEG3/COM1", "PC4/SEG0", nullptr});
-  const segpins::stPinPlacement placement = segpins::PlaceTakenSegments(*package, {"SEG1", "PC4", "PF7"});
+  const segpins::PinKeys pins = segpins::PinKeysOf(*package);
+  EXPECT_EQ(pins[5], "");  // no pin defined there
+  const segpins::stPinPlacement placement = segpins::PlaceTakenSegments(pins, {"SEG1", "PC4", "PF7"});
   using segpins::PinState;
   EXPECT_EQ(placement.states, (std::vector<PinState>{PinState::kOther, PinState::kFree, PinState::kTaken,
                                                      PinState::kOther, PinState::kTaken, PinState::kOther}));
@@ -114,17 +116,18 @@ TEST(SegmentPins, TakenNamesGoBackOntoTheirOwnPinsOnly) {
 
   // What the picture shows taken comes back by pin name; a grey pin never counts.
   const Names taken =
-      segpins::CollectTakenSegments(*package, [](int pin) { return pin != 2 && pin != 4 && pin != 3; });
+      segpins::CollectTakenSegments(pins, [](int pin) { return pin != 2 && pin != 4 && pin != 3; });
   EXPECT_EQ(taken, (Names{"SEG1", "PC4"}));
 }
 
 TEST(SegmentPins, MissingSegmentsAreReportedOnce) {
-  const auto package = Package({"PC4/SEG0", "PC5/SEG1", "PD0/SEG2", "PD1/SEG3"});
-  EXPECT_EQ(segpins::FindMissingSegments(package.get(), {"PC4", "PF7", "PF7", "PD1"}), Names{"PF7"});
-  EXPECT_TRUE(segpins::FindMissingSegments(package.get(), {"PD0", "PC5"}).empty());
-  EXPECT_EQ(segpins::FindMissingSegments(package.get(), {"SEG1"}), Names{}) << "a whole part: PC5/SEG1";
-  EXPECT_EQ(segpins::FindMissingSegments(package.get(), {"SEG"}), Names{"SEG"});
-  EXPECT_EQ(segpins::FindMissingSegments(nullptr, {"PC4", "PC4"}), Names{"PC4"});
+  const segpins::PinKeys pins = {"PC4/SEG0", "PC5/SEG1", "PD0/SEG2", "PD1/SEG3", "PC0/COM0"};
+  EXPECT_EQ(segpins::FindMissingSegments(pins, {"PC4", "PF7", "PF7", "PD1"}), Names{"PF7"});
+  EXPECT_TRUE(segpins::FindMissingSegments(pins, {"PD0", "PC5"}).empty());
+  EXPECT_EQ(segpins::FindMissingSegments(pins, {"SEG1"}), Names{}) << "a whole part: PC5/SEG1";
+  EXPECT_EQ(segpins::FindMissingSegments(pins, {"SEG"}), Names{"SEG"});
+  EXPECT_EQ(segpins::FindMissingSegments(pins, {"PC0"}), Names{"PC0"}) << "a COM pin takes no segment";
+  EXPECT_EQ(segpins::FindMissingSegments({}, {"PC4", "PC4"}), Names{"PC4"});
 }
 
 }  // namespace

@@ -11,6 +11,9 @@
 
 #ifdef OLV_TEST_X11
 #include <X11/Xlib.h>
+#ifdef OLV_TEST_XTEST
+#include <X11/extensions/XTest.h>
+#endif
 #include <gdk/gdkx.h>
 #include <gtk/gtk.h>
 #endif
@@ -136,6 +139,32 @@ bool RealClick(wxWindow* window, const wxPoint& point) {
   simulator.MouseClick();
   PumpEvents();
   return true;
+}
+
+bool RealWheel(wxWindow* window, const wxPoint& point, int notches) {
+  if (!WaitUntilMapped(window)) return false;
+  const wxPoint screenPoint = window->ClientToScreen(point);
+  wxUIActionSimulator simulator;
+  simulator.MouseMove(screenPoint);
+#if defined(OLV_TEST_X11) && defined(OLV_TEST_XTEST)
+  const ::Window xid = TopLevelXid(window);
+  if (!Holds(PumpUntil([&] { return PointerAt(xid, screenPoint); }), "the pointer over the window", window))
+    return false;
+  PumpEvents();
+  // The core protocol's wheel: button 4 turns it up, button 5 down.
+  const unsigned button = notches > 0 ? 4 : 5;
+  for (int i = 0; i < (notches > 0 ? notches : -notches); ++i) {
+    XTestFakeButtonEvent(Server(), button, True, CurrentTime);
+    XTestFakeButtonEvent(Server(), button, False, CurrentTime);
+    XFlush(Server());
+    PumpEvents();
+  }
+  return true;
+#else
+  (void)notches;
+  ADD_FAILURE() << "no wheel without the X server's test extension";
+  return false;
+#endif
 }
 
 bool RealClick(wxWindow* window) {

@@ -32,6 +32,11 @@ bool RealClick(wxWindow* window, const wxPoint& point);
 // The centre of window.
 bool RealClick(wxWindow* window);
 
+// Turns the mouse wheel by notches at point (client coordinates of window),
+// once the pointer is there: positive notches away from the user (up),
+// negative towards the user (down). Needs the X server's test extension.
+bool RealWheel(wxWindow* window, const wxPoint& point, int notches);
+
 // Types text into focused, once focused holds the toolkit's focus and the X
 // server sends the keyboard's input to its top-level window.
 bool RealType(wxWindow* focused, const wxString& text);

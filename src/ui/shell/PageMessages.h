@@ -100,12 +100,16 @@ wxDECLARE_EVENT(WM_FUNC_BTN_CLEAR, CShellMessageEvent);
 wxDECLARE_EVENT(WM_OTHER_REFRESH, CShellMessageEvent);
 wxDECLARE_EVENT(WM_LCD_REFRESH, CShellMessageEvent);
 
-// LCD page and its grid and panels.
+// LCD page and its grid and panels. Name lists travel as const std::vector<wxString>*
+// and names as const wxString*, valid during the call.
 wxDECLARE_EVENT(WM_LCD_SEG_PIN_STATE, CShellMessageEvent);
-wxDECLARE_EVENT(WM_LCD_CONFIG_FUNC, CShellMessageEvent);  // wParam the SEG names the new package lacks
-wxDECLARE_EVENT(WM_LCD_SWITCH_F, CShellMessageEvent);     // wParam (column << 16) | row
+// MCU panel -> page before a package change: wParam the taken pin names the new
+// package lacks; a zero answer keeps the old package.
+wxDECLARE_EVENT(WM_LCD_CONFIG_FUNC, CShellMessageEvent);
+wxDECLARE_EVENT(WM_LCD_SWITCH_F, CShellMessageEvent);  // wParam (column << 16) | row
+// Chip picture -> page: wParam the pin index & 0xFF, lParam 1; a zero answer ends the click.
 wxDECLARE_EVENT(WM_LCD_PIN_PICK, CShellMessageEvent);
 wxDECLARE_EVENT(WM_LCD_CELL_SET, CShellMessageEvent);
 wxDECLARE_EVENT(WM_LCD_ELEMENT_LIST, CShellMessageEvent);  // wParam taken names without a pin
-wxDECLARE_EVENT(WM_LCD_PIN_TABLE, CShellMessageEvent);     // wParam pin index, lParam segment name
-wxDECLARE_EVENT(WM_LED_ELEMENT, CShellMessageEvent);
+wxDECLARE_EVENT(WM_LCD_PIN_TABLE, CShellMessageEvent);     // wParam pin index, lParam the taken name
+wxDECLARE_EVENT(WM_LED_ELEMENT, CShellMessageEvent);       // LED panel -> page: the letters changed
