@@ -79,7 +79,8 @@ class CMCUWnd : public wxWindow {
   bool SetPinAvailable(int pin, bool available, bool repaint);
   bool IsPinAvailable(int pin) const;
 
-  // Plans the bars for the window's size (twice with secondPass, as a bar shown takes room).
+  // Plans the bars for the window's size, positions at 0. The plan is always repeated until the
+  // bars shown agree with it (a bar shown takes room), so secondPass changes nothing.
   void UpdateScrollBars(bool secondPass);
   void CenterView();
 
