@@ -125,7 +125,7 @@ void CMCUWnd::TakeOverPictureButton() {
     if (child->GetId() == kPictureButtonId && child != this) item = child;
   }
   if (!item) return;
-  auto* button = wxDynamicCast(item, CPngButton);
+  auto* button = dynamic_cast<CPngButton*>(item);
   if (!button) {
     item->Destroy();
     button = new CPngButton();
