@@ -65,18 +65,24 @@ void CAirModulation::CreateControls() {
   // Group boxes first, so that the controls inside are drawn over them.
   for (int id : {kSchemeGroupId, kCarrierGroupId, kBitGroupId, kLeadConnectGroupId})
     new wxStaticBox(this, id, wxString());
-  m_schemes = new wxChoice(this, kSchemeComboId);
-  for (std::size_t i = 0; i < kInputIds.size(); ++i) {
-    const int id = kInputIds[i];
-    m_edits[i].Create(0, 0, 26, 70, id, this);
+  // The inputs in the order Tab walks them: the left column, then the right.
+  const auto input = [this](int id) {
+    CLUEdit& edit = Edit(id);
+    edit.Create(0, 0, 26, 70, id, this);
     // The range tip opens above the input; below for the two bit spaces.
-    m_edits[i].SetTipPlacement(id == kBit0SpaceEditId || id == kBit1SpaceEditId ? 1 : 0);
-    m_edits[i].SetUnitText(wxString());  // the out-of-range mark
-  }
+    edit.SetTipPlacement(id == kBit0SpaceEditId || id == kBit1SpaceEditId ? 1 : 0);
+    edit.SetUnitText(wxString());  // the out-of-range mark
+  };
+  m_schemes = new wxChoice(this, kSchemeComboId);
+  for (int id : {kBit0MarkEditId, kBit0SpaceEditId, kBit1MarkEditId, kBit1SpaceEditId, kFreqEditId})
+    input(id);
   m_duty = new wxChoice(this, kDutyComboId);
-  CreateStaticTexts();
+  input(kLeadMarkEditId);
+  input(kLeadSpaceEditId);
   new wxRadioButton(this, kConnectOnId, wxString(), wxDefaultPosition, wxDefaultSize, wxRB_GROUP);
   new wxRadioButton(this, kConnectOffId, wxString());
+  input(kConnectTimeEditId);
+  CreateStaticTexts();
   for (std::size_t i = 0; i < kWaveIds.size(); ++i) m_waves[i] = new CDrawWave(this, kWaveIds[i]);
   CreateTipButtons();
   new wxButton(this, kCancelId, wxString(), wxDefaultPosition, kPageButtonSize);
