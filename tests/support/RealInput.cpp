@@ -108,6 +108,20 @@ bool WaitUntilKeyboardReaches(wxWindow* window) {
 #endif
 }
 
+bool Activate(wxWindow* window) {
+  auto* top = wxDynamicCast(wxGetTopLevelParent(window), wxTopLevelWindow);
+  if (!top || !WaitUntilMapped(window)) return false;
+#ifdef OLV_TEST_X11
+  // Back to the pointer's window when this one goes, as before.
+  XSetInputFocus(Server(), TopLevelXid(window), RevertToPointerRoot, CurrentTime);
+  XFlush(Server());
+#else
+  top->Raise();
+#endif
+  if (!WaitUntilKeyboardReaches(window)) return false;
+  return Holds(PumpUntil([&] { return top->IsActive(); }), "the window active", window);
+}
+
 bool RealClick(wxWindow* window, const wxPoint& point) {
   if (!WaitUntilMapped(window)) return false;
   const wxPoint screenPoint = window->ClientToScreen(point);

@@ -16,6 +16,13 @@ bool WaitUntilMapped(wxWindow* window);
 // Keys typed now reach window's top-level window (its input focus, or the
 // pointer over it while the focus follows the pointer).
 bool WaitUntilKeyboardReaches(wxWindow* window);
+// Makes window's top-level window the active one, as a window manager does
+// when the user picks it (the test's display has none): once it is mapped the
+// keyboard's input goes to it, and returns when the X server sends it there
+// and the toolkit has taken it in. A window that becomes active gives the
+// focus back to the child that held it last, so a test that moves the focus
+// itself first waits for this.
+bool Activate(wxWindow* window);
 
 // A left click at point (client coordinates of window): once window is
 // mapped, the pointer moves there and the click is made when the X server

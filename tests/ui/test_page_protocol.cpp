@@ -9,6 +9,7 @@
 #include "MessageRecorder.h"
 #include "TempDir.h"
 #include "HostFrame.h"
+#include "RealInput.h"
 #include "UiEvents.h"
 #include "ProgramState.h"
 
@@ -102,6 +103,8 @@ TEST_F(PageProtocolTest, BackStoresWithoutChecking) {
 // A resize takes the focus off the page's edit; a size event that changes
 // nothing, as GTK sends after a relayout or a late configure, leaves it there.
 TEST_F(PageProtocolTest, OnlyAResizeTakesTheFocusFromAnEdit) {
+  // A frame that became active later would give the focus back to the edit.
+  ASSERT_TRUE(testsupport::Activate(frame));
   first->SetSize(300, 200);
   auto* edit = new wxTextCtrl(first, wxID_ANY, "", wxPoint(10, 10), wxSize(100, 24));
   edit->SetFocus();
