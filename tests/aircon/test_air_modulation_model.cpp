@@ -4,6 +4,7 @@
 // and of a scheme, and the checks before Next.
 #include "aircon/AirModulationModel.h"
 
+#include "core/Numbers.h"
 #include "core/ProjectFile.h"
 #include "platform/Paths.h"
 #include "platform/Profile.h"
@@ -12,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -21,8 +23,12 @@ using modulation::CParamDefinitions;
 using modulation::stInputBinding;
 using modulation::stParamDefinition;
 
-const wxString kFixture = platform::JoinPath(OLV_SOURCE_DIR, "tests/fixtures/aircon/Custom");
-const wxString kSetting = platform::JoinPath(kFixture, "setting.ini");
+// The installed definitions of the LCD remotes' Custom protocol.
+wxString InstalledSetting(const char* kind) {
+  return platform::JoinPath(
+      OLV_SOURCE_DIR, wxString::Format("install/RemoteControlSetting/%s/Protocols/Custom/setting.ini", kind));
+}
+const wxString kSetting = InstalledSetting("LCD_Simple");
 
 // A definition file of the given "P<n>" sections, each a list of key=value lines.
 wxString WriteDefinitions(const testsupport::TempDir& dir,
@@ -102,7 +108,7 @@ TEST(AirModulationModel, DutyEntriesAndTheirValues) {
   testsupport::TempDir dir;
   const CParamDefinitions definitions(WriteDefinitions(
       dir, {
-               {{"Name", "D"}, {"Item0", "[1/3],3"}, {"Item1", "38"}, {"Item2", "[1/30],30"}},
+               {{"Name", "D"}, {"Item0", "[1/30],30"}, {"Item1", "[1/3],3"}, {"Item2", "38"}},
                {{"Name", "E"}, {"Item0", "[a],1"}, {"Item2", "[c],3"}},  // no Item1: the list ends at it
                {{"Name", "N"}},
                {{"Item0", "[x],1"}},
@@ -110,10 +116,10 @@ TEST(AirModulationModel, DutyEntriesAndTheirValues) {
   const auto items = FillComboFromParam(definitions, 0);
   ASSERT_TRUE(items);
   ASSERT_EQ(items->size(), 3u);
-  EXPECT_EQ((*items)[0].label, "1/3");
-  EXPECT_EQ((*items)[0].value, 3u);
-  EXPECT_EQ((*items)[1].label, "38");
-  EXPECT_EQ((*items)[1].value, 38u);
+  EXPECT_EQ((*items)[1].label, "1/3");
+  EXPECT_EQ((*items)[1].value, 3u);
+  EXPECT_EQ((*items)[2].label, "38");
+  EXPECT_EQ((*items)[2].value, 38u);
   ASSERT_TRUE(FillComboFromParam(definitions, 1));
   EXPECT_EQ(FillComboFromParam(definitions, 1)->size(), 1u);
   ASSERT_TRUE(FillComboFromParam(definitions, 2));
@@ -121,7 +127,8 @@ TEST(AirModulationModel, DutyEntriesAndTheirValues) {
   EXPECT_FALSE(FillComboFromParam(definitions, 3)) << "no Name: the list stays as it was";
 
   const std::pair<const char*, std::uint32_t> lookups[] = {
-      {"1/3", 3}, {"38", 38}, {"1/30", 30}, {"[1/3]", 0}, {"1/", 0}, {"nothing", 0},
+      {"1/3", 3},  // the whole text: never the "1/30" before it
+      {"38", 38}, {"1/30", 30}, {"[1/3]", 0}, {"1/", 0}, {"nothing", 0},
   };
   for (const auto& [text, value] : lookups) EXPECT_EQ(FindItemValue(definitions, 0, text), value) << text;
   EXPECT_EQ(FindItemValue(definitions, 1, "A"), 1u) << "without regard to case";
@@ -189,9 +196,10 @@ TEST(AirModulationModel, BitMarksWantEqualMarksAndDifferentSpaces) {
 
 TEST(AirModulationModel, SchemesAndTheirModeFiles) {
   const std::vector<wxString> keys = ReadSchemeNameKeys(kSetting);
-  EXPECT_EQ(keys, (std::vector<wxString>{"IDS_SEND_TYPE_TWO_CODES", "IDS_SEND_TYPE_THREE_CODES",
-                                         "IDS_SEND_TYPE_USER"}));
-  EXPECT_TRUE(ReadSchemeNameKeys(platform::JoinPath(kFixture, "missing.ini")).empty());
+  EXPECT_EQ(keys, (std::vector<wxString>{"IDS_AIR_SCHEME_LEAD9000_CONNECT", "IDS_AIR_SCHEME_LEAD4400",
+                                         "IDS_AIR_SCHEME_USER"}));
+  testsupport::TempDir dir;
+  EXPECT_TRUE(ReadSchemeNameKeys(dir.File("missing.ini")).empty());
   EXPECT_EQ(ResolveScheme(-1, 3), 2) << "-1 is the last scheme";
   EXPECT_EQ(ResolveScheme(1, 3), 1);
 
@@ -222,7 +230,47 @@ TEST(AirModulationModel, SchemesAndTheirModeFiles) {
   EXPECT_EQ(doc.RepeatCodeOn, 1);
   ASSERT_TRUE(LoadSchemeDefaults(CParamDefinitions(kSetting), ModeFilePath(kSetting, 1), doc));
   EXPECT_EQ(doc.RepeatCodeOn, 0);
-  EXPECT_EQ(doc.GetParam(12), "20") << "an empty default leaves the value";
+  EXPECT_EQ(doc.GetParam(3), "4400");
+  // A missing mode file: no defaults.
+  ASSERT_TRUE(LoadSchemeDefaults(CParamDefinitions(kSetting), ModeFilePath(kSetting, 5), doc));
+  EXPECT_EQ(doc.GetParam(3), "4400");
+}
+
+// Each shipped scheme of both LCD remotes gives defaults that pass the page's
+// checks: a duty entry of the list, every value in its range, the bit marks.
+TEST(AirModulationModel, ShippedSchemeDefaultsPassThePage) {
+  for (const char* kind : {"LCD_Simple", "LCD_Standard"}) {
+    const wxString setting = InstalledSetting(kind);
+    const CParamDefinitions definitions(setting);
+    const std::size_t schemes = ReadSchemeNameKeys(setting).size();
+    ASSERT_GE(schemes, 2u) << kind;
+    for (std::size_t scheme = 0; scheme < schemes; ++scheme) {
+      SCOPED_TRACE(wxString::Format("%s scheme %zu", kind, scheme).utf8_string());
+      testsupport::ProgramState state;
+      CDocManage& doc = state.Doc();
+      ASSERT_TRUE(LoadSchemeDefaults(definitions, ModeFilePath(setting, static_cast<int>(scheme)), doc));
+      std::int32_t connect = -1;
+      ASSERT_TRUE(ReadConnectFlag(ModeFilePath(setting, static_cast<int>(scheme)), connect));
+      EXPECT_EQ(doc.RepeatCodeOn, connect) << "the switch's default is the scheme's connect flag";
+      stAirValues values;
+      for (int id : kInputIds) values.inputs[id] = {doc.GetParam(DocParamOf(id)), true};
+      values.inputs[kConnectTimeEditId].active = doc.RepeatCodeOn != 0;
+      values.duty = doc.GetParam(1);
+      values.dutyValue = FindItemValue(definitions, 1, values.duty);
+      values.dutySelected = values.dutyValue != 0;
+      values.connectOn = doc.RepeatCodeOn != 0;
+      const auto inRange = [&](int id) {
+        const int n = static_cast<int>(std::find(kParamIds.begin(), kParamIds.end(), id) - kParamIds.begin());
+        stParamDefinition definition;
+        stInputBinding binding;
+        if (!ApplyParamDefinition(definitions, n, definition, binding)) return false;
+        const double value = static_cast<double>(ParseNumber(values.Text(id)));
+        return !binding.setRange || (value >= binding.min && value <= binding.max);
+      };
+      const stAirCheck check = CheckPage(definitions, values, inRange);
+      EXPECT_EQ(check.problem, stAirCheck::kNone) << "input " << check.inputId;
+    }
+  }
 }
 
 TEST(AirModulationModel, CustomSectionRoundTrip) {

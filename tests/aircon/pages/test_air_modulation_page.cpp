@@ -86,13 +86,6 @@ class AirModulationPageTest : public testsupport::PageTestBase {
     state.BrandFlag() = kBrand;
     state.Doc().ProjectFilePath.clear();
     state.Doc().Modified = 0;
-    // The install's remote settings with a small air protocol for the LCD-simple remote.
-    const fs::path settings = platform::ToFsPath(work.File("settings"));
-    fs::copy(platform::ToFsPath(state.App().remoteSettingsFolder), settings, fs::copy_options::recursive);
-    fs::copy(platform::ToFsPath(platform::JoinPath(OLV_SOURCE_DIR, "tests/fixtures/aircon/Custom")),
-             settings / "LCD_Simple" / "Protocols" / "Custom",
-             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-    state.App().remoteSettingsFolder = platform::FromFsPath(settings);
     RegisterAirconPages();
     for (int id : kStandIns)
       RegisterShellPage(id, [id](wxWindow* parent) { return new CStandInPage(id, parent); });
@@ -246,9 +239,12 @@ TEST_F(AirModulationPageTest, NewProjectStartsOnTheFirstSchemeBeforeTheDataForma
   for (GuidePrompt prompt : {GuidePrompt::kAirDataFormat, GuidePrompt::kKeyPage, GuidePrompt::kLcdPage})
     DisarmGuidePrompt(prompt);
   WithNewProject([&] {
-    EXPECT_TRUE(Page()->GetDefinitionFile().StartsWith(work.File("settings")));
+    EXPECT_EQ(Page()->GetDefinitionFile(),
+              platform::JoinPath(platform::JoinPath(g_App.GetProtocolFolder(kRemoteLcdSimple), "Custom"),
+                                 "setting.ini"));
     ASSERT_EQ(Page()->GetSchemeList()->GetCount(), 3u);
-    EXPECT_EQ(Page()->GetSchemeList()->GetString(2), GetLangText("IDS_SEND_TYPE_USER"));
+    EXPECT_EQ(Page()->GetSchemeList()->GetString(0), GetLangText("IDS_AIR_SCHEME_LEAD9000_CONNECT"));
+    EXPECT_EQ(Page()->GetSchemeList()->GetString(2), GetLangText("IDS_AIR_SCHEME_USER"));
     EXPECT_EQ(Scheme(), 0);
     EXPECT_EQ(g_DocManage.AirFormatType, 0);
     // The data-format page reloaded with the scheme and its connect flag in place.
@@ -257,7 +253,7 @@ TEST_F(AirModulationPageTest, NewProjectStartsOnTheFirstSchemeBeforeTheDataForma
     EXPECT_EQ(StandIn(kAirDataFormatId)->connectCode, 1);
     for (int id : kInputIds) EXPECT_EQ(Text(id), "") << id;
     EXPECT_EQ(Page()->GetDutyList()->GetSelection(), wxNOT_FOUND);
-    EXPECT_EQ(Page()->GetDutyList()->GetCount(), 4u);
+    EXPECT_EQ(Page()->GetDutyList()->GetCount(), 3u);
     EXPECT_TRUE(ConnectOn());
     EXPECT_TRUE(Enabled(kConnectTimeEditId));
     EXPECT_EQ(g_DocManage.LeadCodeOn, 1);
@@ -332,8 +328,8 @@ TEST_F(AirModulationPageTest, BadValuesAreRefusedAndGoodOnesPassNextIntoTheMacro
     EXPECT_EQ(Page()->GetWave(kLeadWaveId)->GetSegmentCount(), 2);
     EXPECT_EQ(Caption(kCarrierWaveId), "Carrier: period 26.32us, frequency 38.00KHz");
     EXPECT_EQ(Page()->GetWave(kCarrierWaveId)->GetSegmentCount(), 2);
-    PickDuty("1");
-    EXPECT_EQ(Page()->GetWave(kCarrierWaveId)->GetSegmentCount(), 1) << "one unit high, none low";
+    PickDuty("1/2");
+    EXPECT_EQ(Page()->GetWave(kCarrierWaveId)->GetSegmentCount(), 2);
     EXPECT_EQ(Caption(kCarrierWaveId), "Carrier: period 26.32us, frequency 38.00KHz") << "the caption stays";
     PickDuty("1/3");
     EXPECT_EQ(testsupport::ClippedTexts(dialog->GetClientWindow()), "");
@@ -403,12 +399,15 @@ TEST_F(AirModulationPageTest, AnotherSchemeAsksAndItsDefaultsReplaceTheValues) {
     EXPECT_EQ(StandIn(kAirDataFormatId)->reloadedScheme, 1);
     EXPECT_EQ(Scheme(), 1);
     EXPECT_EQ(g_DocManage.AirFormatType, 1);
-    EXPECT_EQ(Text(kFreqEditId), "36");
-    EXPECT_EQ(Duty(), "1/2");
+    EXPECT_EQ(Text(kFreqEditId), "38");
+    EXPECT_EQ(Duty(), "1/3");
     EXPECT_EQ(Text(kLeadMarkEditId), "4400");
-    EXPECT_EQ(Text(kBit1SpaceEditId), "1620");
-    EXPECT_EQ(Caption(kBit1WaveId), "Bit 1: 2160us");
+    EXPECT_EQ(Text(kLeadSpaceEditId), "4400");
+    EXPECT_EQ(Caption(kLeadWaveId), "Lead code: 8800us");
+    EXPECT_EQ(Text(kBit1SpaceEditId), "1690");
+    EXPECT_EQ(Caption(kBit1WaveId), "Bit 1: 2250us");
     EXPECT_FALSE(ConnectOn());
+    EXPECT_EQ(Text(kConnectTimeEditId), "");
     EXPECT_FALSE(Enabled(kConnectTimeEditId));
     EXPECT_EQ(StandIn(kAirDataFormatId)->connectCode, 0);
 
@@ -416,7 +415,7 @@ TEST_F(AirModulationPageTest, AnotherSchemeAsksAndItsDefaultsReplaceTheValues) {
     recorder.boxes.clear();
     PickScheme(0, platform::kIdOk);
     EXPECT_EQ(recorder.boxes.size(), 1u);
-    EXPECT_EQ(Duty(), "1/3") << "the whole text, not the first entry that begins with it (1/30)";
+    EXPECT_EQ(Text(kLeadMarkEditId), "9000");
     EXPECT_TRUE(ConnectOn());
     EXPECT_EQ(Text(kConnectTimeEditId), "20");
     EXPECT_TRUE(Enabled(kConnectTimeEditId));
@@ -467,6 +466,8 @@ TEST_F(AirModulationPageTest, SavedValuesReopenAlsoAfterAProjectOnAnotherScheme)
   ASSERT_TRUE(otherFile.WriteText("Custom", "AIR_CONNECT_CODE", "1"));
   ASSERT_TRUE(otherFile.WriteText("Custom", "AIR_CONNECT_TIME", "25"));
   ASSERT_TRUE(otherFile.WriteText("Custom", "AIR_CARRIER_FREQ", "40"));
+  // A stored duty that only begins the entries' texts selects none of them.
+  ASSERT_TRUE(otherFile.WriteText("Custom", "AIR_CARRIER_DUTY", "1/"));
 
   state.Doc().Reset(true, false);
   state.Doc().ProjectName.clear();
@@ -480,6 +481,7 @@ TEST_F(AirModulationPageTest, SavedValuesReopenAlsoAfterAProjectOnAnotherScheme)
     EXPECT_TRUE(ConnectOn());
     EXPECT_EQ(Text(kConnectTimeEditId), "25");
     EXPECT_EQ(Text(kFreqEditId), "40");
+    EXPECT_EQ(Page()->GetDutyList()->GetSelection(), wxNOT_FOUND);
 
     // Then the first project: its scheme and connect flag before the data format reloads.
     ASSERT_EQ(dialog->OpenProjectFile(project), 2);
@@ -521,7 +523,7 @@ TEST_F(AirModulationPageTest, LanguageSwitchRecaptionsThePreviewsAndKeepsTheValu
     EXPECT_EQ(g_DocManage.Modified, 0) << "relabelling changes nothing of the project";
     EXPECT_EQ(Page()->FindWindow(kNextId)->GetLabel(), GetLangText("IDS_NEXT"));
     EXPECT_EQ(Page()->FindWindow(kBitGroupId)->GetLabel(), GetLangText("IDS_BITS_LABEL"));
-    EXPECT_EQ(Page()->GetSchemeList()->GetString(2), GetLangText("IDS_SEND_TYPE_USER"));
+    EXPECT_EQ(Page()->GetSchemeList()->GetString(2), GetLangText("IDS_AIR_SCHEME_USER"));
     EXPECT_EQ(Scheme(), scheme);
     EXPECT_EQ(Caption(kBit1WaveId), platform::FormatText(GetLangText("IDS_BIT1_TIME"), 2250L));
     EXPECT_EQ(Caption(kLeadWaveId), platform::FormatText(GetLangText("IDS_BOOT_TIME"), 13500L));
