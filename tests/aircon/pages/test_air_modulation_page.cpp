@@ -370,6 +370,28 @@ TEST_F(AirModulationPageTest, BadValuesAreRefusedAndGoodOnesPassNextIntoTheMacro
   });
 }
 
+// A definition file whose bit-0 mark lost its Name: Next cannot check that
+// value, so it is refused with a message rather than silently.
+TEST_F(AirModulationPageTest, NextWithAnUnreadableDefinitionSaysWhy) {
+  WithNewProject([&] {
+    const fs::path custom = platform::ToFsPath(work.File("settings")) / "LCD_Simple" / "Protocols" / "Custom";
+    fs::create_directories(custom.parent_path());
+    fs::copy(platform::ToFsPath(platform::JoinPath(g_App.GetProtocolFolder(kRemoteLcdSimple), "Custom")),
+             custom, fs::copy_options::recursive);
+    const wxString setting = platform::FromFsPath(custom / "setting.ini");
+    ASSERT_TRUE(platform::DeleteProfileKey(setting, "P5", "Name"));
+    state.App().remoteSettingsFolder = work.File("settings");
+    ASSERT_TRUE(Page()->LoadFromProject()) << "the project stays open";
+    ASSERT_EQ(Page()->GetDefinitionFile(), setting);
+
+    FillGoodValues();
+    recorder.boxes.clear();
+    EXPECT_FALSE(Next());
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(recorder.boxes[0].text, GetLangText("IDS_GET_PORTOCOL_INFO_ERROR"));
+  });
+}
+
 TEST_F(AirModulationPageTest, AnotherSchemeAsksAndItsDefaultsReplaceTheValues) {
   WithNewProject([&] {
     Type(kFreqEditId, "40");
