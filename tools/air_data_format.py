@@ -45,7 +45,8 @@ PARAMETERS = [
 ]
 
 TEXT = "0x000000"
-FILLS = {af.PLAIN: "0xCFE3F7", af.CONST_CODE: "0xF8DDB0", af.VERIFY: "0xE3D3F2", af.SIMPLE_FUNC: "0xD6EFC7", 0: "0xC6EBD1"}
+FILLS = {af.PLAIN: "0xCFE3F7", af.CONST_CODE: "0xF8DDB0", af.VERIFY: "0xE3D3F2", af.SIMPLE_FUNC: "0xD6EFC7",
+         0: "0xC6EBD1"}
 
 # The block a new user-defined or pure-data function starts from: its name reads "+".
 NEW_FUNCTION = "IDS_UD_FUNC_NEW"

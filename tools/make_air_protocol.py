@@ -570,7 +570,8 @@ def data_items(setting, lang, kind, problems):
                             (number, item["name"] if item else "missing", name, block, why))
     for name, block in ((MODE_FUNCTION, PLAIN), (TEMP_DATA, SIMPLE_FUNC)):
         if name in named and named[name]["kind"] != block:
-            problems.append("%s: %s has block kind %s, not %d" % (named[name]["where"], name, named[name]["kind"], block))
+            problems.append("%s: %s has block kind %s, not %d" %
+                            (named[name]["where"], name, named[name]["kind"], block))
 
     template = None
     text = data.get(str(count), "")
@@ -586,7 +587,7 @@ def data_items(setting, lang, kind, problems):
             problems.append("%s: the new block's name %s reads %s in Lang.ini section %s, not \"+\"" %
                             (where, template["name"], readings[wrong[0]], ", ".join(wrong)))
         if template["display"] != DATA or template["kind"] != USER_DEFINED or template["movable"] != 1:
-            problems.append("%s: display type 1, block kind 5 and movable, not %s, %s, %s" %
+            problems.append("%s: display type %s, block kind %s and movable %s, not 1, 5 and 1" %
                             (where, template["display"], template["kind"], template["movable"]))
     seen = {}
     for item in [i for i in items if i] + ([template] if template else []):
@@ -647,7 +648,8 @@ def scheme_frame_problems(where, first, second, named, setting, open_group2):
                 problems.append("%s group %d: %s is no block of [Data]" % (where, group, name))
                 continue
             if name in placed and named[name]["display"] == DATA:
-                problems.append("%s: %s stands twice in the frame (group %d and %d)" % (where, name, placed[name], group))
+                problems.append("%s: %s stands twice in the frame (group %d and %d)" %
+                                (where, name, placed[name], group))
             placed.setdefault(name, group)
             if (name, group) in ((VERIFY2, 1), (VERIFY1, 2)):
                 problems.append("%s: %s cannot stand in group %d" % (where, name, group))
@@ -908,8 +910,9 @@ def data_format_problems(kind, setting, modes, lang, key_config, install):
         mode = modes[n] if n < len(modes) else None
         open_group2 = (mode or {}).get(CUSTOM.upper(), {}).get("OPENGROUP2")
         if mode is not None and open_group2 != ("1" if other else "0"):
-            problems.append("%s: OpenGroup2 is %r but the scheme %s a second group" %
-                            (where, open_group2, "has" if other else "has no"))
+            problems.append("%s: OpenGroup2 is %r, not %s: the scheme has %s" %
+                            (where, open_group2, "1" if other else "0",
+                             "a second group" if other else "no second group"))
         problems += scheme_frame_problems(where, first, other, named, setting, open_group2 == "1")
         for name in fixed:
             if name in named and name not in first + other:
