@@ -130,7 +130,7 @@ class FunctionPanelTest : public testsupport::ProgramTestBase {
     for (int number = 0; number <= 11; ++number) {
       stFuncRecord record;
       record.OpenEnable = 1;
-      record.CloseEnable = number == 0 || number == 7 || number == 11 ? 1 : 0;
+      record.CloseEnable = number == 0 || number == 8 || number == 11 ? 1 : 0;
       if (number == 1) {
         record.StartPos = 4;
         record.EndPos = 6;
