@@ -870,7 +870,8 @@ def key_config_problems(items, key_config):
             continue
         keys = key_config[section]
         where = "KeyConfig.ini [%s] (%s)" % (section.title(), keys.get("TITLE", ""))
-        numbers = [int(n) for n in re.findall(r"Get\w+\((\d+)\)", " ".join(keys.values()))]
+        # GetTimeFormat's numbers are time display modes, not functions.
+        numbers = [int(n) for n in re.findall(r"Get(?!TimeFormat)\w+\((\d+)\)", " ".join(keys.values()))]
         enable = re.search(r"GetButtonEnable\(([^)]*)\)", keys.get("ENABLE", ""))
         if enable:
             numbers += [int(n) for n in re.findall(r"\d+", enable.group(1))]

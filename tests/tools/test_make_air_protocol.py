@@ -478,7 +478,9 @@ DATA_FORMAT_CASES = [
      "KeyConfig.ini [Fun1] (IDS_TIME_OPEN): Index 2 is IDS_TEMP_DATA, not IDS_TIME_DATA"),
     ("a key enabled by the lead code", put(key("Fun1"), "Enable", "GetButtonEnable(P4|T5)"),
      "KeyConfig.ini [Fun1] (IDS_TIME_OPEN): function 5 is no function of [Data]"),
-    ("a key flag of no function", put(key("Fun1"), "Param1", "GetOpenFlag(40), FUNC_ON_%d, %s, p1"),
+    ("a key flag of no function",
+     both(put(key("Fun1"), "Param1", "GetOpenFlag(40), FUNC_ON_%d, %s, p1"),
+          put(key("Fun1"), "Enable", "GetButtonEnable(P4)&GetTimeFormat(5)")),
      "function 40 is no function of [Data]"),
 ]
 
