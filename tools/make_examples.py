@@ -17,6 +17,7 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from generated import write_or_check  # noqa: E402
+import make_air_protocol as air  # noqa: E402
 
 ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
 EXAMPLE = os.path.join(ROOT, "install", "Example")
@@ -105,6 +106,19 @@ CUSTOM_CHOICES = {
         ("COMMAND_ON", "1"), ("CONST1_POLARITY", "0"), ("CONST2_POLARITY", "0"), ("CONST3_POLARITY", "0"),
         ("CONST4_POLARITY", "0"), ("SendData", "IDS_GUIDE_CODE,CONST_CODE1,CONST_CODE2,COMMAND,IDS_CONNECT_CODE"), ("FormatType", "0"),
     ],
+}
+
+
+# The air-conditioner carrier page's values of the LCD examples: sending scheme 0 (lead code
+# 9000/4500 us, connect code on) with that scheme's defaults, as the page saves them into [Custom].
+AIR_SCHEME0 = [
+    ("AIR_CARRIER_FREQ", "38"), ("AIR_CARRIER_DUTY", "1/3"), ("AIR_LEAD_MARK", "9000"), ("AIR_LEAD_SPACE", "4500"),
+    ("AIR_BIT1_MARK", "560"), ("AIR_BIT0_MARK", "560"), ("AIR_BIT1_SPACE", "1690"), ("AIR_BIT0_SPACE", "560"),
+    ("AIR_CONNECT_CODE", "1"), ("AIR_CONNECT_TIME", "20"), ("AirFormatType", "0"),
+]
+AIR_CHOICES = {
+    "LCD_Simple_Remote": ("LCD_Simple", AIR_SCHEME0),
+    "LCD_Standard_Remote": ("LCD_Standard", AIR_SCHEME0),
 }
 
 
@@ -221,7 +235,22 @@ def example_problems():
         lines += ["%s: %s" % (name, problem) for problem in custom_problems(dict(values), setting)]
     for name, values in STANDARD_CHOICES.items():
         lines += ["%s: %s" % (name, problem) for problem in standard_problems(dict(values))]
+    for name, (kind, values) in AIR_CHOICES.items():
+        lines += ["%s: %s" % (name, problem) for problem in air_problems(kind, dict(values))]
     return lines
+
+
+def air_problems(kind, values):
+    """What keeps the air carrier page of an LCD example from passing Next, and a stored scheme that
+    the kind does not have."""
+    folder = air.protocol_folder(air.SETTING_ROOT, kind)
+    setting = air.parse_ini(air.read_file(os.path.join(folder, "setting.ini"))) or {}
+    custom = {key.upper(): value for key, value in values.items()}
+    problems = air.default_problems(kind, setting, custom)
+    scheme = int(values.get("AirFormatType", "0"))
+    if air.read_file(air.mode_path(folder, scheme)) is None:
+        problems.append("%s has no sending scheme %d" % (kind, scheme))
+    return problems
 
 
 def project_text(category, name, mcu, package, remote_type, protocol_type, keypad, key_keys=()):
@@ -234,6 +263,8 @@ def project_text(category, name, mcu, package, remote_type, protocol_type, keypa
         sections.append(("Standard", STANDARD_CHOICES[name]))
     if name in CUSTOM_CHOICES:
         sections.append(("Custom", CUSTOM_CHOICES[name]))
+    if name in AIR_CHOICES:
+        sections.append(("Custom", AIR_CHOICES[name][1]))
     sections += [
         ("KeyConfig", [("Package", package), ("Keypad", str(keypad)), ("CodeType", "0"), ("VSS", "0"),
                        ("Key Mode", "0"), ("PressAndHold", "0"), ("Double Button", "0"),

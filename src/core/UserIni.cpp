@@ -23,6 +23,14 @@ wxString GetUserIniPath() {
 }
 
 namespace {
+bool g_guidePromptArmed[3] = {false, false, false};
+}  // namespace
+
+void ArmGuidePrompt(GuidePrompt prompt) { g_guidePromptArmed[static_cast<int>(prompt)] = true; }
+void DisarmGuidePrompt(GuidePrompt prompt) { g_guidePromptArmed[static_cast<int>(prompt)] = false; }
+bool IsGuidePromptArmed(GuidePrompt prompt) { return g_guidePromptArmed[static_cast<int>(prompt)]; }
+
+namespace {
 template <class Field>
 int RecordValue(int funcNo, Field stFuncRecord::*field, int missing) {
   stFuncRecord* record = nullptr;

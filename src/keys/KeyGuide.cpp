@@ -6,13 +6,8 @@
 #include "platform/Profile.h"
 
 namespace {
-bool g_keyGuideArmed = false;
 bool IsStandardCodeMode(int codeMode) { return codeMode >= 1 && codeMode <= 14; }
 }  // namespace
-
-void ArmKeyPageGuide() { g_keyGuideArmed = true; }
-void DisarmKeyPageGuide() { g_keyGuideArmed = false; }
-bool IsKeyPageGuideArmed() { return g_keyGuideArmed; }
 
 wxString GuidePromptKey(int remoteType, int codeMode) {
   if (!IsGeneralRemote(remoteType)) return "Prompt_UserDef_Air";

@@ -1,16 +1,11 @@
-// The key page's one-time user guide: armed by the protocol pages after they
-// generate, offered once when the key page shows, and suppressed for good by
-// a per-user key. Also the choice of the output's framework folder.
+// The key page's one-time user guide: offered once when the key page shows
+// with its flag armed (core/UserIni.h), and suppressed for good by a per-user
+// key. Also the choice of the output's framework folder.
 #pragma once
 
 #include <wx/string.h>
 
 #include <vector>
-
-// The process-wide arm flag (UI thread only).
-void ArmKeyPageGuide();
-void DisarmKeyPageGuide();
-bool IsKeyPageGuideArmed();
 
 // The per-user key ("Olvanta" section) that suppresses the guide:
 // "Prompt_Standard" (general remote with a standard code mode 1..14),

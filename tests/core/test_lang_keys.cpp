@@ -27,8 +27,10 @@ wxString LangText(const char* section, const wxString& key) {
   return platform::ReadProfileString(LangFile(), section, key, wxString(), 2000);
 }
 
+// A quoted name with a key's prefix, except the first of a pair with a
+// control id ({"ERR_TEXT", kErrorTextId}), which names a layout element.
 std::set<std::string> KeysNamedInSources() {
-  static const std::regex literal("\"((IDS|S|ERR)_[A-Z0-9_]+)\"");
+  static const std::regex literal("\"((IDS|S|ERR)_[A-Z0-9_]+)\"(?!\\s*,\\s*k[A-Za-z0-9]*Id\\b)");
   std::set<std::string> keys;
   for (const auto& entry : fs::recursive_directory_iterator(fs::path(OLV_SOURCE_DIR) / "src")) {
     const auto ext = entry.path().extension();

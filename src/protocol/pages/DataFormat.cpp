@@ -4,7 +4,7 @@
 #include "core/DocManage.h"
 #include "core/LangText.h"
 #include "core/MessageBoxes.h"
-#include "keys/KeyGuide.h"
+#include "core/UserIni.h"
 #include "platform/Paths.h"
 #include "ui/ImageHelpers.h"
 #include "ui/ImageTipBtn.h"

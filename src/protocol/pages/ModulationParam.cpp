@@ -8,7 +8,7 @@
 #include "core/LangText.h"
 #include "core/MessageBoxes.h"
 #include "core/ProjectFile.h"
-#include "keys/KeyGuide.h"
+#include "core/UserIni.h"
 #include "platform/Paths.h"
 #include "protocol/ModulationValues.h"
 #include "ui/ImageTipBtn.h"

@@ -6,7 +6,7 @@
 #include "core/MessageBoxes.h"
 #include "core/Numbers.h"
 #include "core/ProjectFile.h"
-#include "keys/KeyGuide.h"
+#include "core/UserIni.h"
 #include "platform/Paths.h"
 #include "ui/ImageHelpers.h"
 #include "ui/PageButtons.h"

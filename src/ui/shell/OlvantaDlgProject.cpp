@@ -58,12 +58,12 @@ bool COlvantaDlg::LoadGeneralFlow(bool firstLoad) {
 
 bool COlvantaDlg::LoadAirFlow() {
   if (CSubBaseDlg* modulation = FindPage(kAirModulationId)) {
-    // An opened project keeps its scheme; a new one starts from the template.
-    if (!g_DocManage.UseFormatTemplate()) {
-      modulation->LoadFormatParameters(CProjectFile(g_DocManage.ProjectFilePath).ReadAirFormatType(), 1);
-    } else {
-      modulation->LoadFormatParameters(0, 0);
-    }
+    // The scheme with its connect flag is in place before the data-format
+    // page checks the scheme's send order against that flag: an opened
+    // project's stored scheme, the first for a new one.
+    const int scheme =
+        g_DocManage.UseFormatTemplate() ? 0 : CProjectFile(g_DocManage.ProjectFilePath).ReadAirFormatType();
+    modulation->LoadFormatParameters(scheme, 0);
   }
   CSubBaseDlg* dataFormat = FindPage(kAirDataFormatId);
   if (dataFormat && !dataFormat->ReloadSettings(0)) return false;

@@ -8,7 +8,6 @@
 #include "core/LangText.h"
 #include "core/ProjectFile.h"
 #include "core/UserIni.h"
-#include "keys/KeyGuide.h"
 #include "keys/pages/KeyConfigDlg.h"
 #include "keys/pages/KeyDlg.h"
 #include "keys/pages/KeySetDlg.h"

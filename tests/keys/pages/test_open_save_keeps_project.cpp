@@ -3,7 +3,7 @@
 // in their own form, which must be written so.
 #include "core/AppContext.h"
 #include "core/DocManage.h"
-#include "keys/KeyGuide.h"
+#include "core/UserIni.h"
 #include "keys/pages/KeysPages.h"
 #include "platform/Paths.h"
 #include "platform/Profile.h"

@@ -10,7 +10,6 @@
 #include "core/ExprEngine.h"
 #include "core/LangText.h"
 #include "core/UserIni.h"
-#include "keys/KeyGuide.h"
 #include "keys/KeySourceGeneration.h"
 #include "keys/pages/KeyConfigDlg.h"
 #include "keys/pages/KeysPages.h"

@@ -9,7 +9,6 @@
 #include "core/FileHelpers.h"
 #include "core/LangText.h"
 #include "core/UserIni.h"
-#include "keys/KeyGuide.h"
 #include "keys/pages/KeyConfigDlg.h"
 #include "keys/pages/KeySetDlg.h"
 #include "keys/pages/KeysPages.h"

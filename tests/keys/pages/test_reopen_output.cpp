@@ -12,7 +12,6 @@
 #include "core/LangText.h"
 #include "core/ProjectFile.h"
 #include "core/UserIni.h"
-#include "keys/KeyGuide.h"
 #include "keys/KeyItems.h"
 #include "keys/PinPickerModel.h"
 #include "keys/PinRules.h"

@@ -9,7 +9,6 @@
 #include "core/DocManage.h"
 #include "core/LangText.h"
 #include "core/UserIni.h"
-#include "keys/KeyGuide.h"
 #include "keys/pages/KeyConfigDlg.h"
 #include "keys/pages/KeysPages.h"
 #include "platform/Paths.h"

@@ -7,7 +7,6 @@
 #include "core/LangText.h"
 #include "core/ProjectKinds.h"
 #include "core/UserIni.h"
-#include "keys/KeyGuide.h"
 #include "keys/pages/KeyConfigDlg.h"
 #include "keys/pages/KeysPages.h"
 #include "platform/Format.h"

@@ -6,7 +6,7 @@
 #include "core/AppContext.h"
 #include "core/DocManage.h"
 #include "core/LangText.h"
-#include "keys/KeyGuide.h"
+#include "core/UserIni.h"
 #include "platform/Paths.h"
 #include "platform/Profile.h"
 #include "platform/TextFile.h"

@@ -8,7 +8,6 @@
 #include "core/FuncRecords.h"
 #include "core/UserIni.h"
 #include "controls/grid/GridCtrl.h"
-#include "keys/KeyGuide.h"
 #include "keys/pages/FuncDlg.h"
 #include "keys/pages/KeyButton.h"
 #include "keys/pages/KeyConfigDlg.h"
