@@ -236,7 +236,7 @@ bool CPreprocessor::IsRewrittenFile(const wxString& path) {
   const size_t dot = path.rfind('.');
   if (dot == wxString::npos) return false;
   const wxString extension = path.substr(dot).Lower();
-  return Contains(extension, ".inc") || Contains(extension, ".asm");
+  return extension.Contains(".inc") || extension.Contains(".asm");
 }
 
 bool CPreprocessor::Fail(const wxString& path) {
@@ -264,7 +264,7 @@ void CPreprocessor::CollectDefineLines(const std::string& bytes) {
     else if (lineEnd > pos && bytes[lineEnd - 1] == '\r')
       --lineEnd;
     const size_t valueStart = std::min(SkipUtf8Char(bytes, pos + kDefine.size()), lineEnd);
-    m_state.defineText += Utf8ToWide(bytes.substr(valueStart, lineEnd - valueStart));
+    AppendRepairedUtf8(m_state.defineText, bytes.data() + valueStart, lineEnd - valueStart);
     m_state.defineText += kw::kLineEnd;
     pos = next < bytes.size() ? bytes.find(kDefine, next) : std::string::npos;
   }
@@ -273,11 +273,12 @@ void CPreprocessor::CollectDefineLines(const std::string& bytes) {
 void CPreprocessor::DefinesChanged() {
   m_defineSearches.clear();
   m_lineDecisions.clear();
+  m_lineTexts.clear();
 }
 
 // The define text and the output buffer are swapped aside, never copied.
 void CPreprocessor::ResetFileState() {
-  wxString defines;
+  std::string defines;
   defines.swap(m_state.defineText);
   std::string output;
   output.swap(m_state.outputText);  // its buffer is kept from file to file
@@ -353,13 +354,13 @@ void CPreprocessor::KeepPlainLines(std::string_view lines) {
   if (IsOutputActive()) AppendRepairedUtf8(m_state.outputText, lines.data(), lines.size());
 }
 
-// A line met before is looked up without an allocation: the key's buffer is kept.
+// A line met before is looked up on its bytes where they lie, without a copy.
 const PreprocLineDecision& CPreprocessor::DecisionFor(std::string_view line) {
-  m_lineKey.assign(line.data(), line.size());
-  const auto found = m_lineDecisions.find(m_lineKey);
+  const auto found = m_lineDecisions.find(line);
   if (found != m_lineDecisions.end()) return found->second;
-  PreprocLineDecision decision = DecideLine(Utf8ToWide(m_lineKey));
-  return m_lineDecisions.emplace(m_lineKey, std::move(decision)).first->second;
+  PreprocLineDecision decision = DecideLine(line);
+  const std::string_view key = m_lineTexts.emplace_back(line);
+  return m_lineDecisions.emplace(key, std::move(decision)).first->second;
 }
 
 // In place where allowed; a file that cannot be opened for writing (a

@@ -6,6 +6,7 @@
 
 #include <wx/string.h>
 
+#include <deque>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -15,13 +16,8 @@
 // Working state of one run. The define text lives for the whole run; every
 // other field is reset at the start of each file.
 struct PreprocState {
-  wxString defineText;     // "NAME value\r\n" for each "#define" line found
+  std::string defineText;  // "NAME value\r\n" for each "#define" line found, as UTF-8
   std::string outputText;  // the file being rebuilt, as UTF-8
-  wxString leftOperand;
-  wxString rightOperand;
-  int operatorPos = -1;    // comparison operator of a simple condition
-  int andPos = -1;         // "&&" in the reduced condition
-  int orPos = -1;          // "||" in the reduced condition
   int skipCount = 0;       // open levels whose lines are dropped
   int undecidedCount = 0;  // open levels whose condition named an unknown define
   int decidable = 1;       // cleared while an undecided block is being dropped
@@ -120,7 +116,7 @@ class CPreprocessor {
 
   // Every file or folder that failed, in the order met.
   const std::vector<wxString>& FailedFiles() const { return m_failedFiles; }
-  const wxString& DefineText() const { return m_state.defineText; }
+  wxString DefineText() const { return wxString::FromUTF8(m_state.defineText); }
   void ClearDefines() {
     m_state.defineText.clear();
     DefinesChanged();
@@ -143,7 +139,7 @@ class CPreprocessor {
 
   // Directive lines: decided once per distinct line, then applied to the levels.
   const PreprocLineDecision& DecisionFor(std::string_view line);
-  PreprocLineDecision DecideLine(const wxString& line);
+  PreprocLineDecision DecideLine(std::string_view bytes);
   void ApplyLine(const PreprocLineDecision& decision);
   bool HandleElseLine(const PreprocLineDecision& decision);
   bool HandleDecidableDirective(const PreprocLineDecision& decision);
@@ -154,46 +150,46 @@ class CPreprocessor {
   bool HasOpenLevel();
   void MarkTopSkipping();
   void MarkTopUndecided();
-  bool IfdefDrops(const wxString& line) const;
-  bool IfndefDrops(const wxString& line) const;
+  bool IfdefDrops(std::string_view line) const;
+  bool IfndefDrops(std::string_view line) const;
   void DropUndecided();
   void ApplyEndif(const PreprocLineDecision& decision);
 
   // Conditions: decided from the line and the define text, then applied to
   // the top level.
-  PreprocConditionOutcome DecideCondition(const wxString& line);
-  PreprocConditionOutcome RouteReducedCondition(const wxString& condition);
-  PreprocConditionOutcome EvalSimpleCondition(const wxString& condition);
-  PreprocConditionOutcome EvalNotEqualCondition(const wxString& condition);
-  PreprocConditionOutcome EvalTwoTerm(const wxString& condition, const wxString& op, bool isAnd);
+  PreprocConditionOutcome DecideCondition(std::string_view line);
+  PreprocConditionOutcome RouteReducedCondition(std::string_view condition);
+  PreprocConditionOutcome EvalSimpleCondition(std::string_view condition);
+  PreprocConditionOutcome EvalNotEqualCondition(std::string_view condition);
+  PreprocConditionOutcome EvalTwoTerm(std::string_view condition, std::string_view op, bool isAnd);
   PreprocConditionOutcome Outcome(PreprocConditionOutcome::Rule rule, int result) const;
   void ApplyCondition(const PreprocConditionOutcome& outcome, const std::string& readBytes);
   void ApplyResultH1(int result, const std::string& readBytes);
   void ApplyResultH2(int result, const std::string& readBytes);
 
   // Conditions giving 1 or 0.
-  int EvalAndChain(wxString text, int* decidable);
-  int EvalOrChain(wxString text, int* decidable);
-  int EvalMixedCondition(wxString text);
-  int EvalBracketCondition(const wxString& line);
-  int EvalBracketTerm(const wxString& term);
-  int EvalChainTerm(const wxString& term, int* decidable);
+  int EvalAndChain(std::string_view text, int* decidable);
+  int EvalOrChain(std::string_view text, int* decidable);
+  int EvalMixedCondition(std::string text);
+  int EvalBracketCondition(std::string_view line);
+  int EvalBracketTerm(std::string_view term);
+  int EvalChainTerm(std::string_view term, int* decidable);
 
   // Values and comparisons.
-  int FindDefine(const wxString& name) const;
-  int FindInDefines(const wxString& part) const;
-  bool DefinesContain(const wxString& part) const { return FindInDefines(part) >= 0; }
-  int GetDefineValue(const wxString& defineText, int position, int* decidable) const;
-  static int ParseDefineNumber(const wxString& text);
-  static bool IsDefineName(const wxString& text);
-  bool ResolveOperand(const wxString& text, bool* isName, int* value) const;
+  int FindDefine(std::string_view name) const;
+  int FindInDefines(std::string_view part) const;
+  bool DefinesContain(std::string_view part) const { return FindInDefines(part) >= 0; }
+  int GetDefineValue(int position, int* decidable) const;
+  static int ParseDefineNumber(std::string_view text);
+  static bool IsDefineName(std::string_view text);
+  bool ResolveOperand(std::string_view text, bool* isName, int* value) const;
   template <typename Relation>
-  int CompareOperands(const wxString& left, const wxString& right, int* decidable, Relation relation) const;
-  int CompareEqual(const wxString& left, const wxString& right, int* decidable) const;
-  int CompareNotEqual(const wxString& left, const wxString& right, int* decidable) const;
-  int CompareGreater(const wxString& left, const wxString& right, int* decidable, bool orEqual) const;
-  int CompareLess(const wxString& left, const wxString& right, int* decidable, bool orEqual) const;
-  int TestDefined(const wxString& operand, int* decidable) const;
+  int CompareOperands(std::string_view left, std::string_view right, int* decidable, Relation relation) const;
+  int CompareEqual(std::string_view left, std::string_view right, int* decidable) const;
+  int CompareNotEqual(std::string_view left, std::string_view right, int* decidable) const;
+  int CompareGreater(std::string_view left, std::string_view right, int* decidable, bool orEqual) const;
+  int CompareLess(std::string_view left, std::string_view right, int* decidable, bool orEqual) const;
+  int TestDefined(std::string_view operand, int* decidable) const;
 
   PreprocState m_state;
   PreprocNestStack m_nest;
@@ -203,8 +199,9 @@ class CPreprocessor {
   std::vector<wxString> m_failedFiles;
   // Where each text searched for was found in the define text (-1: nowhere);
   // emptied whenever the define text changes.
-  mutable std::unordered_map<std::wstring, int> m_defineSearches;
+  mutable std::unordered_map<std::string, int> m_defineSearches;
   // Each distinct directive line met since the define text last changed.
-  std::unordered_map<std::string, PreprocLineDecision> m_lineDecisions;
-  std::string m_lineKey;  // the line looked up, its buffer kept from line to line
+  // Keyed by the line's bytes as read, which m_lineTexts holds.
+  std::unordered_map<std::string_view, PreprocLineDecision> m_lineDecisions;
+  std::deque<std::string> m_lineTexts;  // a deque: its strings never move
 };

@@ -233,26 +233,25 @@ TEST(PreprocTree, KeptBytesSurviveWholeAndInvalidUtf8IsReplaced) {
             "a" + nul + "b\r\n\xE4\xB8\xAD x\xEF\xBF\xBD\r\nIF U\xEF\xBF\xBD\r\ntail" + nul + "end");
 }
 
-// The define text's search gives what a plain search gives, also where
-// characters share their low byte.
+// The define text's search gives what a plain search gives, also among
+// multi-byte characters.
 TEST(PreprocText, LongTextSearchFindsTheFirstMatchLikeFind) {
-  const wchar_t alphabet[] = {L'A', L'B', L' ', L'\x141', L'\x241', L'\r', L'\n'};
+  const char* const alphabet[] = {"A", "B", " ", "\xC5\x81", "\xC9\x81", "\r", "\n"};
   std::mt19937 random(7);
   std::uniform_int_distribution<size_t> pick(0, std::size(alphabet) - 1);
   const auto make = [&](size_t length) {
-    wxString text;
-    for (size_t i = 0; i < length; ++i) text += wxUniChar(alphabet[pick(random)]);
+    std::string text;
+    for (size_t i = 0; i < length; ++i) text += alphabet[pick(random)];
     return text;
   };
   for (int round = 0; round < 3000; ++round) {
-    const wxString text = make(round % 300);
+    const std::string text = make(round % 300);
     const size_t partLength = 1 + round % 9;
     // Half the parts are taken from the text, so that many are found.
-    const wxString part = round % 2 && text.length() > partLength
-                              ? text.substr(random() % (text.length() - partLength), partLength)
-                              : make(partLength);
-    ASSERT_EQ(preproc::FindInLongText(text, part), preproc::Find(text, part))
-        << text.utf8_string() << " / " << part.utf8_string();
+    const std::string part = round % 2 && text.size() > partLength
+                                 ? text.substr(random() % (text.size() - partLength), partLength)
+                                 : make(partLength);
+    ASSERT_EQ(preproc::FindInLongText(text, part), preproc::Find(text, part)) << text << " / " << part;
   }
 }
 
