@@ -119,6 +119,13 @@ const RewriteCase kRewriteCases[] = {
      "IF A == 1\nIF Q == 1 ; \xC3\xA9 \xFF\nz\nENDIF\nENDIF\nIFDEF\tA\xC3\t\xA9 IFNDEF\nw\nENDIF\n",
      "x\r\ny\nIF Q == 1 ; \xC3\xA9 \xEF\xBF\xBD\nIF Q == 1 ; \xC3\xA9 \xEF\xBF\xBD\n"
      "IFDEFA\xEF\xBF\xBD\xEF\xBF\xBD IFNDEF\nw"},
+    // Lengths in the rules count characters, not bytes.
+    {"a value of three two-byte characters is a number, not a name",
+     "#define V \xC3\xA9\xC3\xA9\xC3\xA9\n#define \xC3\xA9\xC3\xA9\xC3\xA9 1\n", "IF V == 0\nX\nENDIF\nY\n",
+     "X\nY"},
+    {"the bracket operator is the two characters after the first term",
+     "#define A 0\n#define B 1\n#define C 1\n#define D 1\n",
+     "IF (A == 1 && B == 1)\xC3\xA9(C == 1 && D == 1)\nX\nENDIF\nY\n", "Y"},
 };
 
 TEST(Preproc, RewritesFilesAsTheRulesDecide) {
