@@ -84,11 +84,14 @@ int CPreprocessor::FindDefine(std::string_view name) const {
   return FindInDefines(part);
 }
 
-// The same names are looked up in file after file: each search runs once.
+// The same names are looked up in file after file: the define text is filed
+// for its searches once.
 int CPreprocessor::FindInDefines(std::string_view part) const {
-  const auto inserted = m_defineSearches.emplace(std::string(part), -1);
-  if (inserted.second) inserted.first->second = FindInLongText(m_state.defineText, part);
-  return inserted.first->second;
+  if (!m_defineIndexBuilt) {
+    m_defineIndex.Build(m_defineText);
+    m_defineIndexBuilt = true;
+  }
+  return m_defineIndex.Find(part);
 }
 
 bool CPreprocessor::IsDefineName(std::string_view text) {
@@ -104,14 +107,14 @@ int CPreprocessor::ParseDefineNumber(std::string_view text) {
 // read without further indirection; *decidable is cleared when that define is
 // missing.
 int CPreprocessor::GetDefineValue(int position, int* decidable) const {
-  const std::string value = ValueText(m_state.defineText, position, true);
+  const std::string value = ValueText(m_defineText, position, true);
   if (CharCount(value) < 5) return ParseDefineNumber(value);
   const int target = FindDefine(value);
   if (target < 0) {
     *decidable = 0;
     return 0;
   }
-  return ParseDefineNumber(ValueText(m_state.defineText, target, false));
+  return ParseDefineNumber(ValueText(m_defineText, target, false));
 }
 
 // A name's define value or a number's own value; false for a missing define.

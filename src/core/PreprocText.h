@@ -5,7 +5,6 @@
 // decoded text finds.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -45,15 +44,6 @@ inline int Find(std::string_view text, std::string_view part, int start = 0) {
   if (static_cast<size_t>(start) > text.size()) return -1;
   const size_t pos = text.find(part, static_cast<size_t>(start));
   return pos == std::string_view::npos ? -1 : static_cast<int>(pos);
-}
-
-// Find for a long text searched for many parts: a Horspool search, which
-// skips ahead by the length of the part where a plain search goes byte by byte.
-inline int FindInLongText(std::string_view text, std::string_view part) {
-  if (part.size() < 4) return Find(text, part);
-  const std::boyer_moore_horspool_searcher search(part.begin(), part.end());
-  const auto found = search(text.begin(), text.end()).first;
-  return found == text.end() ? -1 : static_cast<int>(found - text.begin());
 }
 
 inline bool Contains(std::string_view text, std::string_view part) { return Find(text, part) >= 0; }

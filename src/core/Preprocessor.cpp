@@ -264,27 +264,24 @@ void CPreprocessor::CollectDefineLines(const std::string& bytes) {
     else if (lineEnd > pos && bytes[lineEnd - 1] == '\r')
       --lineEnd;
     const size_t valueStart = std::min(SkipUtf8Char(bytes, pos + kDefine.size()), lineEnd);
-    AppendRepairedUtf8(m_state.defineText, bytes.data() + valueStart, lineEnd - valueStart);
-    m_state.defineText += kw::kLineEnd;
+    AppendRepairedUtf8(m_defineText, bytes.data() + valueStart, lineEnd - valueStart);
+    m_defineText += kw::kLineEnd;
     pos = next < bytes.size() ? bytes.find(kDefine, next) : std::string::npos;
   }
 }
 
 void CPreprocessor::DefinesChanged() {
-  m_defineSearches.clear();
+  m_defineIndexBuilt = false;
   m_lineDecisions.clear();
   m_lineTexts.clear();
 }
 
-// The define text and the output buffer are swapped aside, never copied.
+// The output buffer is swapped aside, never copied.
 void CPreprocessor::ResetFileState() {
-  std::string defines;
-  defines.swap(m_state.defineText);
   std::string output;
   output.swap(m_state.outputText);  // its buffer is kept from file to file
   output.clear();
   m_state = PreprocState();
-  m_state.defineText.swap(defines);
   m_state.outputText.swap(output);
   m_nest = PreprocNestStack();
   m_malformed = false;

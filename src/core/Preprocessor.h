@@ -4,6 +4,8 @@
 // in place. Keywords are plain, case-sensitive text found anywhere in a line.
 #pragma once
 
+#include "core/PreprocTextIndex.h"
+
 #include <wx/string.h>
 
 #include <deque>
@@ -13,10 +15,8 @@
 #include <unordered_set>
 #include <vector>
 
-// Working state of one run. The define text lives for the whole run; every
-// other field is reset at the start of each file.
+// Working state of one file, reset at its start.
 struct PreprocState {
-  std::string defineText;  // "NAME value\r\n" for each "#define" line found, as UTF-8
   std::string outputText;  // the file being rebuilt, as UTF-8
   int skipCount = 0;       // open levels whose lines are dropped
   int undecidedCount = 0;  // open levels whose condition named an unknown define
@@ -116,9 +116,9 @@ class CPreprocessor {
 
   // Every file or folder that failed, in the order met.
   const std::vector<wxString>& FailedFiles() const { return m_failedFiles; }
-  wxString DefineText() const { return wxString::FromUTF8(m_state.defineText); }
+  wxString DefineText() const { return wxString::FromUTF8(m_defineText); }
   void ClearDefines() {
-    m_state.defineText.clear();
+    m_defineText.clear();
     DefinesChanged();
   }
 
@@ -191,15 +191,18 @@ class CPreprocessor {
   int CompareLess(std::string_view left, std::string_view right, int* decidable, bool orEqual) const;
   int TestDefined(std::string_view operand, int* decidable) const;
 
+  // "NAME value\r\n" for each "#define" line found, as UTF-8; it lives for
+  // the whole run.
+  std::string m_defineText;
   PreprocState m_state;
   PreprocNestStack m_nest;
   bool m_malformed = false;  // the current file's directives cannot be followed
   bool m_writeInPlace = false;
   std::string m_fileBytes;  // the file being read, its buffer kept from file to file
   std::vector<wxString> m_failedFiles;
-  // Where each text searched for was found in the define text (-1: nowhere);
-  // emptied whenever the define text changes.
-  mutable std::unordered_map<std::string, int> m_defineSearches;
+  // The define text filed for its searches, once after each change of it.
+  mutable preproc::CTextIndex m_defineIndex;
+  mutable bool m_defineIndexBuilt = false;
   // Each distinct directive line met since the define text last changed.
   // Keyed by the line's bytes as read, which m_lineTexts holds.
   std::unordered_map<std::string_view, PreprocLineDecision> m_lineDecisions;

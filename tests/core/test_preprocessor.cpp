@@ -1,4 +1,5 @@
 #include "core/PreprocText.h"
+#include "core/PreprocTextIndex.h"
 #include "core/Preprocessor.h"
 #include "TempDir.h"
 
@@ -240,9 +241,9 @@ TEST(PreprocTree, KeptBytesSurviveWholeAndInvalidUtf8IsReplaced) {
             "a" + nul + "b\r\n\xE4\xB8\xAD x\xEF\xBF\xBD\r\nIF U\xEF\xBF\xBD\r\ntail" + nul + "end");
 }
 
-// The define text's search gives what a plain search gives, also among
-// multi-byte characters.
-TEST(PreprocText, LongTextSearchFindsTheFirstMatchLikeFind) {
+// The define text's index finds the first place of a part as a plain search
+// does, among multi-byte characters and in texts of any size.
+TEST(PreprocText, IndexFindsTheFirstPlaceLikeFind) {
   const char* const alphabet[] = {"A", "B", " ", "\xC5\x81", "\xC9\x81", "\r", "\n"};
   std::mt19937 random(7);
   std::uniform_int_distribution<size_t> pick(0, std::size(alphabet) - 1);
@@ -251,14 +252,18 @@ TEST(PreprocText, LongTextSearchFindsTheFirstMatchLikeFind) {
     for (size_t i = 0; i < length; ++i) text += alphabet[pick(random)];
     return text;
   };
-  for (int round = 0; round < 3000; ++round) {
-    const std::string text = make(round % 300);
-    const size_t partLength = 1 + round % 9;
-    // Half the parts are taken from the text, so that many are found.
-    const std::string part = round % 2 && text.size() > partLength
-                                 ? text.substr(random() % (text.size() - partLength), partLength)
-                                 : make(partLength);
-    ASSERT_EQ(preproc::FindInLongText(text, part), preproc::Find(text, part)) << text << " / " << part;
+  for (int round = 0; round < 300; ++round) {
+    const std::string text = make(round * round % 3000);
+    preproc::CTextIndex index;
+    index.Build(text);
+    for (int n = 0; n < 20; ++n) {
+      const size_t partLength = 1 + (round + n) % 12;
+      // Half the parts are taken from the text, so that many are found.
+      const std::string part = n % 2 && text.size() > partLength
+                                   ? text.substr(random() % (text.size() - partLength), partLength)
+                                   : make(partLength);
+      ASSERT_EQ(index.Find(part), preproc::Find(text, part)) << text << " / " << part;
+    }
   }
 }
 
