@@ -441,16 +441,20 @@ bool ReadFileBytes(const wxString& path, std::string& bytes) {
     bytes.clear();
     return false;
   }
-  // Reads the size the file has now in one go, then on to the end in case it
-  // grew. The bytes a buffer held before are read over, not cleared first:
-  // only the part it grows by is filled before the read.
+  // Reads the size the file has now in one go, asking for one byte more: a
+  // read that stops short at that size has met the end. Otherwise (the file
+  // grew, or the read was cut short) on to the end. The bytes a buffer held
+  // before are read over, not cleared first: only the part it grows by is
+  // filled before the read.
   struct stat info;
-  std::size_t capacity =
-      ::fstat(fd, &info) == 0 && info.st_size > 0 ? static_cast<std::size_t>(info.st_size) + 1 : 65536;
+  const bool sized = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0;
+  const std::size_t statSize = sized ? static_cast<std::size_t>(info.st_size) : 0;
+  std::size_t capacity = sized ? statSize + 1 : 65536;
   bool ok = true;
   for (std::size_t size = 0;;) {
     bytes.resize(capacity);
-    const ssize_t n = ::read(fd, &bytes[size], capacity - size);
+    const std::size_t wanted = capacity - size;
+    const ssize_t n = ::read(fd, &bytes[size], wanted);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) {
       ok = n == 0;
@@ -458,6 +462,10 @@ bool ReadFileBytes(const wxString& path, std::string& bytes) {
       break;
     }
     size += static_cast<std::size_t>(n);
+    if (sized && size == statSize && static_cast<std::size_t>(n) < wanted) {
+      bytes.resize(size);
+      break;
+    }
     if (size == capacity) capacity *= 2;
   }
   ::close(fd);
