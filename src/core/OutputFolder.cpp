@@ -418,20 +418,25 @@ bool CDocManage::PlanFolderCopy(const wxString& source, const wxString& destinat
   bool optionReplaced = false;
   for (const stFolderEntry& entry : entries) {
     if (entry.isFolder) continue;
+    const wxString from = platform::JoinPath(source, entry.name);
     if (!entry.isRegularFile) {
-      ok = FailOn(platform::JoinPath(source, entry.name));
+      ok = FailOn(from);
       continue;
     }
-    const wxFileName file(platform::JoinPath(source, entry.name));
-    wxString from = file.GetFullPath();
-    if (IsLcdStandardRemote(RemoteType) && file.GetExt().CmpNoCase("OPT") == 0 &&
-        entry.name.Contains(optionTag)) {
+    if (!IsLcdStandardRemote(RemoteType)) {
+      plan.AddFile(from, platform::JoinPath(destination, entry.name));
+      continue;
+    }
+    const wxFileName file(from);
+    if (file.GetExt().CmpNoCase("OPT") == 0 && entry.name.Contains(optionTag)) {
       if (optionReplaced) continue;
       optionReplaced = true;
-      from = wxString::Format("%s_%s.OPT", platform::JoinPath(file.GetPath(), file.GetName()), PackageName);
-      from = platform::FindPathNoCase(from);
+      const wxString option =
+          wxString::Format("%s_%s.OPT", platform::JoinPath(file.GetPath(), file.GetName()), PackageName);
+      plan.AddFile(platform::FindPathNoCase(option), platform::JoinPath(destination, entry.name));
+      continue;
     }
-    plan.AddFile(from, platform::JoinPath(destination, entry.name));
+    plan.AddFile(file.GetFullPath(), platform::JoinPath(destination, entry.name));
   }
   return ok;
 }

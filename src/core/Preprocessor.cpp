@@ -10,6 +10,7 @@
 #include "platform/TextFile.h"
 
 #include <wx/filefn.h>
+#include <wx/wxcrt.h>
 
 #include <algorithm>
 #include <string_view>
@@ -72,6 +73,13 @@ bool WalkedBefore(const std::vector<wxString>& a, const std::vector<wxString>& b
     return NameBefore(a[i], b[i]);
   }
   return a.size() < b.size();
+}
+
+// Whether text holds part (lower case) from at on, its characters lower-cased.
+bool HoldsLowerCaseAt(const wxString& text, size_t at, const char* part) {
+  for (; *part; ++part, ++at)
+    if (at >= text.length() || static_cast<wxChar>(wxTolower(text[at])) != *part) return false;
+  return true;
 }
 
 bool IsLineEndByte(char c) { return c == '\r' || c == '\n'; }
@@ -235,8 +243,9 @@ void CPreprocessor::RewriteTree(const wxString& folder) {
 bool CPreprocessor::IsRewrittenFile(const wxString& path) {
   const size_t dot = path.rfind('.');
   if (dot == wxString::npos) return false;
-  const wxString extension = path.substr(dot).Lower();
-  return extension.Contains(".inc") || extension.Contains(".asm");
+  for (size_t at = dot; at < path.length(); ++at)
+    if (HoldsLowerCaseAt(path, at, ".inc") || HoldsLowerCaseAt(path, at, ".asm")) return true;
+  return false;
 }
 
 bool CPreprocessor::Fail(const wxString& path) {
