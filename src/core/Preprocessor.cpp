@@ -281,8 +281,7 @@ void CPreprocessor::CollectDefineLines(const std::string& bytes) {
 
 void CPreprocessor::DefinesChanged() {
   m_defineIndexBuilt = false;
-  m_lineDecisions.clear();
-  m_lineTexts.clear();
+  m_lineDecisions.Clear();
 }
 
 // The output buffer is swapped aside, never copied.
@@ -362,11 +361,8 @@ void CPreprocessor::KeepPlainLines(std::string_view lines) {
 
 // A line met before is looked up on its bytes where they lie, without a copy.
 const PreprocLineDecision& CPreprocessor::DecisionFor(std::string_view line) {
-  const auto found = m_lineDecisions.find(line);
-  if (found != m_lineDecisions.end()) return found->second;
-  PreprocLineDecision decision = DecideLine(line);
-  const std::string_view key = m_lineTexts.emplace_back(line);
-  return m_lineDecisions.emplace(key, std::move(decision)).first->second;
+  if (const PreprocLineDecision* found = m_lineDecisions.Find(line)) return *found;
+  return m_lineDecisions.Add(line, DecideLine(line));
 }
 
 // In place where allowed; a file that cannot be opened for writing (a

@@ -4,11 +4,11 @@
 // in place. Keywords are plain, case-sensitive text found anywhere in a line.
 #pragma once
 
+#include "core/PreprocLineTable.h"
 #include "core/PreprocTextIndex.h"
 
 #include <wx/string.h>
 
-#include <deque>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -204,7 +204,6 @@ class CPreprocessor {
   mutable preproc::CTextIndex m_defineIndex;
   mutable bool m_defineIndexBuilt = false;
   // Each distinct directive line met since the define text last changed.
-  // Keyed by the line's bytes as read, which m_lineTexts holds.
-  std::unordered_map<std::string_view, PreprocLineDecision> m_lineDecisions;
-  std::deque<std::string> m_lineTexts;  // a deque: its strings never move
+  // Keyed by the line's bytes as read.
+  preproc::CTextTable<PreprocLineDecision> m_lineDecisions;
 };
