@@ -25,6 +25,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// What the first pass over a new output folder's files keeps of their bytes
+// for the second, in all: a framework of usual size is read once.
+constexpr size_t kKeptBytes = size_t{16} << 20;
+
 // The entries of a folder sorted by name; false when it cannot be listed.
 bool ListEntries(const wxString& folder, std::vector<stFolderEntry>& entries) {
   if (!ReadFolderEntries(folder, entries)) return false;
@@ -254,10 +258,11 @@ CDocManage::OutputStep CDocManage::CopyThenPreprocess(const wxString& source, co
 // The new output folder written as copying the framework, then the overlay,
 // then deciding the folder would leave it, in two passes over the planned
 // files in the folder walk's order: the defines of all, then each file
-// decided and written, or copied by the system when it is not decided. One
-// buffer serves every read. A file that cannot be read stops the output
-// before anything is written; one whose directives cannot be followed takes
-// back what was written.
+// decided and written. The first pass keeps the bytes it read up to
+// kKeptBytes in all; a file past that is read again, or copied by the system
+// when it is not decided. A file that cannot be read stops the output before
+// anything is written; one whose directives cannot be followed takes back
+// what was written.
 CDocManage::OutputStep CDocManage::WriteDecidedOutput(const wxString& source, const wxString& overlay) {
   stCopyPlan plan;
   bool listed = PlanFolderCopy(source, OutputFolder, plan);
@@ -270,12 +275,20 @@ CDocManage::OutputStep CDocManage::WriteDecidedOutput(const wxString& source, co
   const std::vector<size_t> order = CPreprocessor::WalkOrder(targets);
   CPreprocessor preprocessor;
   std::string bytes;
+  std::vector<std::string> kept(plan.files.size());
+  std::vector<bool> isKept(plan.files.size(), false);
+  size_t keptBytes = 0;
   size_t firstUnread = plan.files.size();  // in the plan's order
   for (const size_t n : order) {
-    if (platform::ReadFileBytes(plan.files[n].from, bytes))
-      preprocessor.CollectDefineBytes(bytes);
-    else
+    if (!platform::ReadFileBytes(plan.files[n].from, bytes)) {
       firstUnread = std::min(firstUnread, n);
+      continue;
+    }
+    preprocessor.CollectDefineBytes(bytes);
+    if (keptBytes + bytes.size() > kKeptBytes) continue;
+    keptBytes += bytes.size();
+    kept[n] = bytes;
+    isKept[n] = true;
   }
   if (firstUnread < plan.files.size()) {
     m_failedPath = plan.files[firstUnread].from;
@@ -288,17 +301,18 @@ CDocManage::OutputStep CDocManage::WriteDecidedOutput(const wxString& source, co
   for (const size_t n : order) {
     const stCopyPlan::stFileCopy& file = plan.files[n];
     const bool decided = CPreprocessor::IsRewrittenFile(file.to);
-    if (decided && !platform::ReadFileBytes(file.from, bytes)) {
+    if (decided && !isKept[n] && !platform::ReadFileBytes(file.from, bytes)) {
       if (unwritten.empty()) unwritten = file.from;
       continue;
     }
-    if (decided && !preprocessor.DecideBytes(bytes)) {
+    if (decided && !preprocessor.DecideBytes(isKept[n] ? kept[n] : bytes)) {
       undecided = file.to;
       break;
     }
     if (!foldersMade || !unwritten.empty()) continue;  // only a file that cannot be decided is looked for
-    const bool written = decided ? platform::WriteNewFile(file.to, preprocessor.DecidedBytes())
-                                 : platform::CopyToNewFile(file.from, file.to);
+    const bool written = decided     ? platform::WriteNewFile(file.to, preprocessor.DecidedBytes())
+                         : isKept[n] ? platform::WriteNewFile(file.to, kept[n])
+                                     : platform::CopyToNewFile(file.from, file.to);
     if (written || wxFileExists(file.to)) made.push_back(file.to);
     if (!written) unwritten = file.to;
   }
