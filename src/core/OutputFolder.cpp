@@ -25,8 +25,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// What the first pass over a new output folder's files keeps of their bytes
-// for the second, in all: a framework of usual size is read once.
+// How many bytes the first pass over a new output folder's files keeps for
+// the second: files are kept until they reach it, so that a framework of
+// usual size is read once.
 constexpr size_t kKeptBytes = size_t{16} << 20;
 
 // The entries of a folder sorted by name; false when it cannot be listed.
@@ -258,8 +259,8 @@ CDocManage::OutputStep CDocManage::CopyThenPreprocess(const wxString& source, co
 // The new output folder written as copying the framework, then the overlay,
 // then deciding the folder would leave it, in two passes over the planned
 // files in the folder walk's order: the defines of all, then each file
-// decided and written. The first pass keeps the bytes it read up to
-// kKeptBytes in all; a file past that is read again, or copied by the system
+// decided and written. The first pass keeps the bytes it reads until they
+// reach kKeptBytes; a file past that is read again, or copied by the system
 // when it is not decided. A file that cannot be read stops the output before
 // anything is written; one whose directives cannot be followed takes back
 // what was written.
@@ -280,15 +281,14 @@ CDocManage::OutputStep CDocManage::WriteDecidedOutput(const wxString& source, co
   size_t keptBytes = 0;
   size_t firstUnread = plan.files.size();  // in the plan's order
   for (const size_t n : order) {
-    if (!platform::ReadFileBytes(plan.files[n].from, bytes)) {
+    isKept[n] = keptBytes < kKeptBytes;
+    std::string& read = isKept[n] ? kept[n] : bytes;
+    if (!platform::ReadFileBytes(plan.files[n].from, read)) {
       firstUnread = std::min(firstUnread, n);
       continue;
     }
-    preprocessor.CollectDefineBytes(bytes);
-    if (keptBytes + bytes.size() > kKeptBytes) continue;
-    keptBytes += bytes.size();
-    kept[n] = bytes;
-    isKept[n] = true;
+    preprocessor.CollectDefineBytes(read);
+    if (isKept[n]) keptBytes += read.size();
   }
   if (firstUnread < plan.files.size()) {
     m_failedPath = plan.files[firstUnread].from;

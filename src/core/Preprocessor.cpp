@@ -90,36 +90,50 @@ size_t LineStartOf(std::string_view text, size_t from, size_t pos) {
   return pos;
 }
 
-// Where the line holding pos ends, after its end: CR LF and LF CR are one
-// end, a lone CR or LF is one too.
-size_t LineEndAfter(std::string_view text, size_t pos) {
-  while (pos < text.size() && !IsLineEndByte(text[pos])) ++pos;
-  if (pos == text.size()) return pos;
-  const char pair = text[pos] == '\r' ? '\n' : '\r';
-  ++pos;
-  return pos < text.size() && text[pos] == pair ? pos + 1 : pos;
-}
-
-// Every directive holds "IF" or "ELSE" (ASCII, so found in the UTF-8 bytes as
-// in the text): the lines between two such lines are only kept or dropped, as
-// a whole. Finds the next keyword, each searched for again only once passed.
-class KeywordFinder {
+// The next place of a text, searched for again only once the place last
+// found is passed: over a whole text, the searches cost one pass.
+class NextPlace {
  public:
-  explicit KeywordFinder(std::string_view text)
-      : m_text(text), m_if(text.find("IF")), m_else(text.find("ELSE")) {}
+  NextPlace(std::string_view text, std::string_view part)
+      : m_text(text), m_part(part), m_next(text.find(part)) {}
 
-  // The first "IF" or "ELSE" at or after from; npos when none.
-  size_t NextFrom(size_t from) {
-    if (m_if != npos && m_if < from) m_if = m_text.find("IF", from);
-    if (m_else != npos && m_else < from) m_else = m_text.find("ELSE", from);
-    return std::min(m_if, m_else);
+  // The first place at or after from; npos when none.
+  size_t From(size_t from) {
+    if (m_next != npos && m_next < from) m_next = m_text.find(m_part, from);
+    return m_next;
   }
 
  private:
   static constexpr size_t npos = std::string_view::npos;
   std::string_view m_text;
-  size_t m_if;  // the last found, or npos when there is no more
-  size_t m_else;
+  std::string_view m_part;
+  size_t m_next;  // the last found, or npos when there is no more
+};
+
+// Finds the directive lines of a text. Every directive holds "IF" or "ELSE"
+// (ASCII, so found in the UTF-8 bytes as in the text): the lines between two
+// such lines are only kept or dropped, as a whole.
+class DirectiveFinder {
+ public:
+  explicit DirectiveFinder(std::string_view text)
+      : m_text(text), m_if(text, "IF"), m_else(text, "ELSE"), m_cr(text, "\r"), m_lf(text, "\n") {}
+
+  // The first "IF" or "ELSE" at or after from; npos when none.
+  size_t NextKeyword(size_t from) { return std::min(m_if.From(from), m_else.From(from)); }
+
+  // Where the line holding pos ends, after its end: CR LF and LF CR are one
+  // end, a lone CR or LF is one too.
+  size_t LineEndAfter(size_t pos) {
+    pos = std::min({m_cr.From(pos), m_lf.From(pos), m_text.size()});
+    if (pos == m_text.size()) return pos;
+    const char pair = m_text[pos] == '\r' ? '\n' : '\r';
+    ++pos;
+    return pos < m_text.size() && m_text[pos] == pair ? pos + 1 : pos;
+  }
+
+ private:
+  std::string_view m_text;
+  NextPlace m_if, m_else, m_cr, m_lf;
 };
 
 bool IsBlankByte(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
@@ -334,14 +348,14 @@ bool CPreprocessor::RewriteBytes(const std::string& bytes) {
   output.reserve(bytes.size());
   const size_t bom = bytes.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
   const std::string_view text(bytes);
-  KeywordFinder keywords(text);
+  DirectiveFinder directives(text);
   for (size_t start = bom; start < text.size() && !m_malformed;) {
-    const size_t keyword = keywords.NextFrom(start);
+    const size_t keyword = directives.NextKeyword(start);
     const size_t lineStart =
         keyword == std::string_view::npos ? text.size() : LineStartOf(text, start, keyword);
     KeepPlainLines(text.substr(start, lineStart - start));
     if (lineStart == text.size()) break;
-    start = LineEndAfter(text, keyword);
+    start = directives.LineEndAfter(keyword);
     ApplyLine(DecisionFor(text.substr(lineStart, start - lineStart)));
   }
   if (m_malformed) {
