@@ -8,10 +8,11 @@ namespace preproc {
 
 namespace {
 
-// About one bucket per piece, between 2^8 and 2^16 of them.
+// About one bucket for every eight pieces, between 2^6 and 2^14 of them: a
+// bucket holds a few places of different pieces besides those of its own.
 unsigned BucketBitsFor(size_t pieces) {
-  unsigned bits = 8;
-  while (bits < 16 && (size_t{1} << bits) < pieces) ++bits;
+  unsigned bits = 6;
+  while (bits < 14 && (size_t{8} << bits) < pieces) ++bits;
   return bits;
 }
 
