@@ -27,8 +27,9 @@ namespace {
 
 // How many bytes the first pass over a new output folder's files keeps for
 // the second: files are kept until they reach it, so that a framework of
-// usual size is read once.
-constexpr size_t kKeptBytes = size_t{16} << 20;
+// usual size is read once. A large framework is read again rather than held:
+// memory the process has not touched yet costs more than a second read.
+constexpr size_t kKeptBytes = size_t{64} << 10;
 
 // The entries of a folder sorted by name; false when it cannot be listed.
 bool ListEntries(const wxString& folder, std::vector<stFolderEntry>& entries) {
