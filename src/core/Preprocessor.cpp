@@ -169,10 +169,7 @@ void PutInWalkOrder(std::vector<CPreprocessor::stFile>& files) {
   for (const CPreprocessor::stFile& file : files) paths.push_back(file.path);
   const std::vector<size_t> order = CPreprocessor::WalkOrder(paths);
   std::vector<CPreprocessor::stFile> walked(files.size());
-  for (size_t n = 0; n < order.size(); ++n) {
-    walked[n].path.swap(files[order[n]].path);
-    walked[n].bytes.swap(files[order[n]].bytes);
-  }
+  for (size_t n = 0; n < order.size(); ++n) walked[n].Swap(files[order[n]]);
   files.swap(walked);
 }
 

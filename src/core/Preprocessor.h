@@ -13,6 +13,7 @@
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 // Working state of one file, reset at its start.
@@ -76,8 +77,22 @@ class CPreprocessor {
   // file is then left unchanged.
   bool PreprocessFile(const wxString& filePath);
 
-  // A file held in memory under the path it is to have.
+  // A file held in memory under the path it is to have. It moves without a
+  // copy of its bytes, also when a vector of files grows (wxString has no
+  // move of its own).
   struct stFile {
+    stFile() = default;
+    stFile(const wxString& filePath, std::string fileBytes) : path(filePath), bytes(std::move(fileBytes)) {}
+    stFile(stFile&& other) noexcept { Swap(other); }
+    stFile& operator=(stFile&& other) noexcept {
+      Swap(other);
+      return *this;
+    }
+    void Swap(stFile& other) noexcept {
+      path.swap(other.path);
+      bytes.swap(other.bytes);
+    }
+
     wxString path;
     std::string bytes;
   };
