@@ -2,9 +2,12 @@
 // lines: looked up far more often than it grows. Open addressing over a power
 // of two of slots, at most half of them used, each holding its key's hash
 // beside its entry, so that a look-up compares a key only where the hashes
-// agree. Entries never move once added.
+// agree. Entries never move once added. The entry last found for each key
+// length is tried first: keys that come back often (ELSE and ENDIF lines)
+// are found without hashing.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <deque>
 #include <functional>
@@ -19,13 +22,18 @@ template <typename Value>
 class CTextTable {
  public:
   // The value of key, or null when the table has none.
-  const Value* Find(std::string_view key) const {
+  const Value* Find(std::string_view key) {
+    Entry*& recent = m_recent[key.size() % kRecentLengths];
+    if (recent && recent->key == key) return &recent->value;
     if (m_slots.empty()) return nullptr;
     const size_t hash = Hash(key);
     for (size_t at = hash & Mask();; at = (at + 1) & Mask()) {
       const Slot& slot = m_slots[at];
       if (!slot.entry) return nullptr;
-      if (slot.hash == hash && slot.entry->key == key) return &slot.entry->value;
+      if (slot.hash == hash && slot.entry->key == key) {
+        recent = slot.entry;
+        return &slot.entry->value;
+      }
     }
   }
 
@@ -39,6 +47,7 @@ class CTextTable {
   }
 
   void Clear() {
+    m_recent.fill(nullptr);
     m_slots.clear();
     m_entries.clear();
   }
@@ -70,6 +79,9 @@ class CTextTable {
       if (slot.entry) Place(slot.hash, slot.entry);
   }
 
+  static constexpr size_t kRecentLengths = 64;
+
+  std::array<Entry*, kRecentLengths> m_recent{};  // by key length, modulo kRecentLengths
   std::vector<Slot> m_slots;
   std::deque<Entry> m_entries;
 };
