@@ -271,9 +271,10 @@ CDocManage::OutputStep CDocManage::WriteDecidedOutput(const wxString& source, co
   listed = PlanFolderCopy(overlay, OutputFolder, plan) && listed;
   if (!listed) return OutputStep::kCopy;
 
+  // Every target lies in the output folder: only the names below it set the order.
   std::vector<wxString> targets;
   targets.reserve(plan.files.size());
-  for (const stCopyPlan::stFileCopy& file : plan.files) targets.push_back(file.to);
+  for (const stCopyPlan::stFileCopy& file : plan.files) targets.push_back(file.to.Mid(OutputFolder.length()));
   const std::vector<size_t> order = CPreprocessor::WalkOrder(targets);
   CPreprocessor preprocessor;
   std::string bytes;
