@@ -91,23 +91,37 @@ size_t LineStartOf(std::string_view text, size_t from, size_t pos) {
 }
 
 // The next place of a text, searched for again only once the place last
-// found is passed: over a whole text, the searches cost one pass.
+// found is passed: over a whole text, the searches cost one pass. The text is
+// found by one of its bytes, the anchor, then checked whole: for a keyword,
+// the byte least common in code around it.
 class NextPlace {
  public:
-  NextPlace(std::string_view text, std::string_view part)
-      : m_text(text), m_part(part), m_next(text.find(part)) {}
+  NextPlace(std::string_view text, std::string_view part, size_t anchor = 0)
+      : m_text(text), m_part(part), m_anchor(anchor), m_next(Search(0)) {}
 
   // The first place at or after from; npos when none.
   size_t From(size_t from) {
-    if (m_next != npos && m_next < from) m_next = m_text.find(m_part, from);
+    if (m_next != npos && m_next < from) m_next = Search(from);
     return m_next;
   }
 
  private:
   static constexpr size_t npos = std::string_view::npos;
+
+  size_t Search(size_t from) const {
+    for (size_t at = from + m_anchor; at + m_part.size() - m_anchor <= m_text.size(); ++at) {
+      at = m_text.find(m_part[m_anchor], at);
+      if (at == npos) return npos;
+      const size_t start = at - m_anchor;
+      if (m_text.compare(start, m_part.size(), m_part) == 0) return start;
+    }
+    return npos;
+  }
+
   std::string_view m_text;
   std::string_view m_part;
-  size_t m_next;  // the last found, or npos when there is no more
+  size_t m_anchor;  // the byte of m_part searched for
+  size_t m_next;    // the last found, or npos when there is no more
 };
 
 // Finds the directive lines of a text. Every directive holds "IF" or "ELSE"
@@ -116,7 +130,7 @@ class NextPlace {
 class DirectiveFinder {
  public:
   explicit DirectiveFinder(std::string_view text)
-      : m_text(text), m_if(text, "IF"), m_else(text, "ELSE"), m_cr(text, "\r"), m_lf(text, "\n") {}
+      : m_text(text), m_if(text, "IF"), m_else(text, "ELSE", 2), m_cr(text, "\r"), m_lf(text, "\n") {}
 
   // The first "IF" or "ELSE" at or after from; npos when none.
   size_t NextKeyword(size_t from) { return std::min(m_if.From(from), m_else.From(from)); }
