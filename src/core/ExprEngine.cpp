@@ -109,7 +109,7 @@ bool EvaluateMacroToken(const wxString& token, wxString& value, wxString* reason
     return false;
   }
   switch (result.kind) {
-    case kExprInteger: value = wxString::Format("%d", result.value.integer); break;
+    case kExprInteger: value = std::to_wstring(result.value.integer); break;
     case kExprReal: value = wxString::Format("%f", result.value.real); break;
     case kExprText: value = FromNarrow(result.value.text); break;
     default: g_ExprEngine.ClearMemory(); return false;

@@ -25,6 +25,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// How many bytes the first pass over a new output folder's files keeps for
+// the second: files are kept until they reach it, so that a framework of
+// usual size is read once. A large framework is read again rather than held:
+// memory the process has not touched yet costs more than a second read.
+constexpr size_t kKeptBytes = size_t{64} << 10;
+
 // The entries of a folder sorted by name; false when it cannot be listed.
 bool ListEntries(const wxString& folder, std::vector<stFolderEntry>& entries) {
   if (!ReadFolderEntries(folder, entries)) return false;
@@ -254,28 +260,37 @@ CDocManage::OutputStep CDocManage::CopyThenPreprocess(const wxString& source, co
 // The new output folder written as copying the framework, then the overlay,
 // then deciding the folder would leave it, in two passes over the planned
 // files in the folder walk's order: the defines of all, then each file
-// decided and written, or copied by the system when it is not decided. One
-// buffer serves every read. A file that cannot be read stops the output
-// before anything is written; one whose directives cannot be followed takes
-// back what was written.
+// decided and written. The first pass keeps the bytes it reads until they
+// reach kKeptBytes; a file past that is read again, or copied by the system
+// when it is not decided. A file that cannot be read stops the output before
+// anything is written; one whose directives cannot be followed takes back
+// what was written.
 CDocManage::OutputStep CDocManage::WriteDecidedOutput(const wxString& source, const wxString& overlay) {
   stCopyPlan plan;
   bool listed = PlanFolderCopy(source, OutputFolder, plan);
   listed = PlanFolderCopy(overlay, OutputFolder, plan) && listed;
   if (!listed) return OutputStep::kCopy;
 
+  // Every target lies in the output folder: only the names below it set the order.
   std::vector<wxString> targets;
   targets.reserve(plan.files.size());
-  for (const stCopyPlan::stFileCopy& file : plan.files) targets.push_back(file.to);
+  for (const stCopyPlan::stFileCopy& file : plan.files) targets.push_back(file.to.Mid(OutputFolder.length()));
   const std::vector<size_t> order = CPreprocessor::WalkOrder(targets);
   CPreprocessor preprocessor;
   std::string bytes;
+  std::vector<std::string> kept(plan.files.size());
+  std::vector<bool> isKept(plan.files.size(), false);
+  size_t keptBytes = 0;
   size_t firstUnread = plan.files.size();  // in the plan's order
   for (const size_t n : order) {
-    if (platform::ReadFileBytes(plan.files[n].from, bytes))
-      preprocessor.CollectDefineBytes(bytes);
-    else
+    isKept[n] = keptBytes < kKeptBytes;
+    std::string& read = isKept[n] ? kept[n] : bytes;
+    if (!platform::ReadFileBytes(plan.files[n].from, read)) {
       firstUnread = std::min(firstUnread, n);
+      continue;
+    }
+    preprocessor.CollectDefineBytes(read);
+    if (isKept[n]) keptBytes += read.size();
   }
   if (firstUnread < plan.files.size()) {
     m_failedPath = plan.files[firstUnread].from;
@@ -288,17 +303,18 @@ CDocManage::OutputStep CDocManage::WriteDecidedOutput(const wxString& source, co
   for (const size_t n : order) {
     const stCopyPlan::stFileCopy& file = plan.files[n];
     const bool decided = CPreprocessor::IsRewrittenFile(file.to);
-    if (decided && !platform::ReadFileBytes(file.from, bytes)) {
+    if (decided && !isKept[n] && !platform::ReadFileBytes(file.from, bytes)) {
       if (unwritten.empty()) unwritten = file.from;
       continue;
     }
-    if (decided && !preprocessor.DecideBytes(bytes)) {
+    if (decided && !preprocessor.DecideBytes(isKept[n] ? kept[n] : bytes)) {
       undecided = file.to;
       break;
     }
     if (!foldersMade || !unwritten.empty()) continue;  // only a file that cannot be decided is looked for
-    const bool written = decided ? platform::WriteNewFile(file.to, preprocessor.DecidedBytes())
-                                 : platform::CopyToNewFile(file.from, file.to);
+    const bool written = decided     ? platform::WriteNewFile(file.to, preprocessor.DecidedBytes())
+                         : isKept[n] ? platform::WriteNewFile(file.to, kept[n])
+                                     : platform::CopyToNewFile(file.from, file.to);
     if (written || wxFileExists(file.to)) made.push_back(file.to);
     if (!written) unwritten = file.to;
   }
@@ -418,20 +434,25 @@ bool CDocManage::PlanFolderCopy(const wxString& source, const wxString& destinat
   bool optionReplaced = false;
   for (const stFolderEntry& entry : entries) {
     if (entry.isFolder) continue;
+    const wxString from = platform::JoinPath(source, entry.name);
     if (!entry.isRegularFile) {
-      ok = FailOn(platform::JoinPath(source, entry.name));
+      ok = FailOn(from);
       continue;
     }
-    const wxFileName file(platform::JoinPath(source, entry.name));
-    wxString from = file.GetFullPath();
-    if (IsLcdStandardRemote(RemoteType) && file.GetExt().CmpNoCase("OPT") == 0 &&
-        entry.name.Contains(optionTag)) {
+    if (!IsLcdStandardRemote(RemoteType)) {
+      plan.AddFile(from, platform::JoinPath(destination, entry.name));
+      continue;
+    }
+    const wxFileName file(from);
+    if (file.GetExt().CmpNoCase("OPT") == 0 && entry.name.Contains(optionTag)) {
       if (optionReplaced) continue;
       optionReplaced = true;
-      from = wxString::Format("%s_%s.OPT", platform::JoinPath(file.GetPath(), file.GetName()), PackageName);
-      from = platform::FindPathNoCase(from);
+      const wxString option =
+          wxString::Format("%s_%s.OPT", platform::JoinPath(file.GetPath(), file.GetName()), PackageName);
+      plan.AddFile(platform::FindPathNoCase(option), platform::JoinPath(destination, entry.name));
+      continue;
     }
-    plan.AddFile(from, platform::JoinPath(destination, entry.name));
+    plan.AddFile(file.GetFullPath(), platform::JoinPath(destination, entry.name));
   }
   return ok;
 }

@@ -10,44 +10,45 @@ using namespace preproc;
 namespace {
 
 // Holds "IF" but neither "ENDIF" nor "ELSEIF".
-bool IsIfLine(const wxString& line) {
+bool IsIfLine(std::string_view line) {
   return Contains(line, kw::kIf) && !Contains(line, kw::kEndif) && !Contains(line, kw::kElseif);
 }
 
-bool HasIfdef(const wxString& line) { return Contains(line, kw::kIfdef); }
-bool HasIfndef(const wxString& line) { return Contains(line, kw::kIfndef); }
-bool HasCommentedIf(const wxString& line) { return Contains(line, kw::kCommentedIf); }
+bool HasIfdef(std::string_view line) { return Contains(line, kw::kIfdef); }
+bool HasIfndef(std::string_view line) { return Contains(line, kw::kIfndef); }
+bool HasCommentedIf(std::string_view line) { return Contains(line, kw::kCommentedIf); }
 
 // The operand of an IFDEF or IFNDEF line as the opening rule reads it.
-wxString DirectiveOperand(const wxString& line) {
-  wxString operand = RemoveAll(RemoveAll(line, kw::kSpace), kw::kTab);
+std::string DirectiveOperand(std::string_view line) {
+  std::string operand = RemoveAll(RemoveAll(line, kw::kSpace), kw::kTab);
   operand = RemoveAll(RemoveAll(operand, kw::kIfndef), kw::kIfdef);
-  return CutBeforeComment(operand);
+  operand.resize(CutBeforeComment(operand).size());
+  return operand;
 }
 
 // The name after the first keyword of an IFDEF or IFNDEF line.
-wxString DirectiveName(const wxString& line, const wxString& keyword) {
-  wxString name = RemoveAll(line, kw::kSpace);
+std::string DirectiveName(std::string_view line, std::string_view keyword) {
+  const std::string name = RemoveAll(line, kw::kSpace);
   const int pos = Find(name, keyword);
-  if (pos >= 0) name = Mid(name, pos + Length(keyword));
-  return Trimmed(CutBeforeComment(name));
+  const std::string_view after = pos >= 0 ? Mid(name, pos + Length(keyword)) : std::string_view(name);
+  return std::string(Trimmed(CutBeforeComment(after)));
 }
 
 }  // namespace
 
 // Everything a directive line does that depends on its text and the define
 // text alone.
-PreprocLineDecision CPreprocessor::DecideLine(const wxString& read) {
+// Decided on the line's bytes with invalid UTF-8 repaired, as the decoded
+// line would be.
+PreprocLineDecision CPreprocessor::DecideLine(std::string_view bytes) {
   PreprocLineDecision d;
-  AppendUtf8(d.readBytes, read);
+  AppendRepairedUtf8(d.readBytes, bytes.data(), bytes.size());
+  const std::string_view read = d.readBytes;
   const bool readIfdef = HasIfdef(read), readIfndef = HasIfndef(read);
   d.notesIf = (IsIfLine(read) || readIfdef || readIfndef) && !HasCommentedIf(read);
   d.opensLevel = d.notesIf && ((!readIfdef && !readIfndef) || IsDefineName(DirectiveOperand(read)));
-  const wxString line = d.opensLevel ? RemoveAll(read, kw::kTab) : read;
-  if (d.opensLevel)
-    AppendUtf8(d.lineBytes, line);
-  else
-    d.lineBytes = d.readBytes;
+  d.lineBytes = d.opensLevel ? RemoveAll(read, kw::kTab) : d.readBytes;
+  const std::string_view line = d.lineBytes;
   d.hasElse = Contains(line, kw::kElse);
   d.hasElseif = Contains(line, kw::kElseif);
   d.hasEndif = Contains(line, kw::kEndif);
@@ -168,14 +169,18 @@ void CPreprocessor::MarkTopUndecided() {
 }
 
 // A name found nowhere in the define text drops the block, undecided.
-bool CPreprocessor::IfdefDrops(const wxString& line) const {
-  const wxString name = DirectiveName(line, kw::kIfdef);
-  return IsDefineName(name) && !DefinesContain(kw::kLineEnd + name + kw::kSpace) && !DefinesContain(name);
+bool CPreprocessor::IfdefDrops(std::string_view line) const {
+  const std::string name = DirectiveName(line, kw::kIfdef);
+  if (!IsDefineName(name)) return false;
+  std::string entry(kw::kLineEnd);
+  entry += name;
+  entry += kw::kSpace;
+  return !DefinesContain(entry) && !DefinesContain(name);
 }
 
 // A name found anywhere in the define text drops the block, undecided.
-bool CPreprocessor::IfndefDrops(const wxString& line) const {
-  const wxString name = DirectiveName(line, kw::kIfndef);
+bool CPreprocessor::IfndefDrops(std::string_view line) const {
+  const std::string name = DirectiveName(line, kw::kIfndef);
   return IsDefineName(name) && DefinesContain(name);
 }
 

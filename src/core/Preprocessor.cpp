@@ -10,6 +10,7 @@
 #include "platform/TextFile.h"
 
 #include <wx/filefn.h>
+#include <wx/wxcrt.h>
 
 #include <algorithm>
 #include <string_view>
@@ -74,6 +75,13 @@ bool WalkedBefore(const std::vector<wxString>& a, const std::vector<wxString>& b
   return a.size() < b.size();
 }
 
+// Whether text holds part (lower case) from at on, its characters lower-cased.
+bool HoldsLowerCaseAt(const wxString& text, size_t at, const char* part) {
+  for (; *part; ++part, ++at)
+    if (at >= text.length() || static_cast<wxChar>(wxTolower(text[at])) != *part) return false;
+  return true;
+}
+
 bool IsLineEndByte(char c) { return c == '\r' || c == '\n'; }
 
 // Where the line holding pos begins: after the last line-end byte before it.
@@ -82,36 +90,64 @@ size_t LineStartOf(std::string_view text, size_t from, size_t pos) {
   return pos;
 }
 
-// Where the line holding pos ends, after its end: CR LF and LF CR are one
-// end, a lone CR or LF is one too.
-size_t LineEndAfter(std::string_view text, size_t pos) {
-  while (pos < text.size() && !IsLineEndByte(text[pos])) ++pos;
-  if (pos == text.size()) return pos;
-  const char pair = text[pos] == '\r' ? '\n' : '\r';
-  ++pos;
-  return pos < text.size() && text[pos] == pair ? pos + 1 : pos;
-}
-
-// Every directive holds "IF" or "ELSE" (ASCII, so found in the UTF-8 bytes as
-// in the text): the lines between two such lines are only kept or dropped, as
-// a whole. Finds the next keyword, each searched for again only once passed.
-class KeywordFinder {
+// The next place of a text, searched for again only once the place last
+// found is passed: over a whole text, the searches cost one pass. The text is
+// found by one of its bytes, the anchor, then checked whole: for a keyword,
+// the byte least common in code around it.
+class NextPlace {
  public:
-  explicit KeywordFinder(std::string_view text)
-      : m_text(text), m_if(text.find("IF")), m_else(text.find("ELSE")) {}
+  NextPlace(std::string_view text, std::string_view part, size_t anchor = 0)
+      : m_text(text), m_part(part), m_anchor(anchor), m_next(Search(0)) {}
 
-  // The first "IF" or "ELSE" at or after from; npos when none.
-  size_t NextFrom(size_t from) {
-    if (m_if != npos && m_if < from) m_if = m_text.find("IF", from);
-    if (m_else != npos && m_else < from) m_else = m_text.find("ELSE", from);
-    return std::min(m_if, m_else);
+  // The first place at or after from; npos when none.
+  size_t From(size_t from) {
+    if (m_next != npos && m_next < from) m_next = Search(from);
+    return m_next;
   }
 
  private:
   static constexpr size_t npos = std::string_view::npos;
+
+  size_t Search(size_t from) const {
+    for (size_t at = from + m_anchor; at + m_part.size() - m_anchor <= m_text.size(); ++at) {
+      at = m_text.find(m_part[m_anchor], at);
+      if (at == npos) return npos;
+      const size_t start = at - m_anchor;
+      if (m_text.compare(start, m_part.size(), m_part) == 0) return start;
+    }
+    return npos;
+  }
+
   std::string_view m_text;
-  size_t m_if;  // the last found, or npos when there is no more
-  size_t m_else;
+  std::string_view m_part;
+  size_t m_anchor;  // the byte of m_part searched for
+  size_t m_next;    // the last found, or npos when there is no more
+};
+
+// Finds the directive lines of a text. Every directive holds "IF" or "ELSE"
+// (ASCII, so found in the UTF-8 bytes as in the text): the lines between two
+// such lines are only kept or dropped, as a whole.
+class DirectiveFinder {
+ public:
+  explicit DirectiveFinder(std::string_view text)
+      : m_text(text), m_if(text, "IF"), m_else(text, "ELSE", 2), m_cr(text, "\r"), m_lf(text, "\n") {}
+
+  // The first "IF" or "ELSE" at or after from; npos when none.
+  size_t NextKeyword(size_t from) { return std::min(m_if.From(from), m_else.From(from)); }
+
+  // Where the line holding pos ends, after its end: CR LF and LF CR are one
+  // end, a lone CR or LF is one too.
+  size_t LineEndAfter(size_t pos) {
+    pos = std::min({m_cr.From(pos), m_lf.From(pos), m_text.size()});
+    if (pos == m_text.size()) return pos;
+    const char pair = m_text[pos] == '\r' ? '\n' : '\r';
+    ++pos;
+    return pos < m_text.size() && m_text[pos] == pair ? pos + 1 : pos;
+  }
+
+ private:
+  std::string_view m_text;
+  NextPlace m_if, m_else, m_cr, m_lf;
 };
 
 bool IsBlankByte(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
@@ -147,10 +183,7 @@ void PutInWalkOrder(std::vector<CPreprocessor::stFile>& files) {
   for (const CPreprocessor::stFile& file : files) paths.push_back(file.path);
   const std::vector<size_t> order = CPreprocessor::WalkOrder(paths);
   std::vector<CPreprocessor::stFile> walked(files.size());
-  for (size_t n = 0; n < order.size(); ++n) {
-    walked[n].path.swap(files[order[n]].path);
-    walked[n].bytes.swap(files[order[n]].bytes);
-  }
+  for (size_t n = 0; n < order.size(); ++n) walked[n].Swap(files[order[n]]);
   files.swap(walked);
 }
 
@@ -235,8 +268,9 @@ void CPreprocessor::RewriteTree(const wxString& folder) {
 bool CPreprocessor::IsRewrittenFile(const wxString& path) {
   const size_t dot = path.rfind('.');
   if (dot == wxString::npos) return false;
-  const wxString extension = path.substr(dot).Lower();
-  return Contains(extension, ".inc") || Contains(extension, ".asm");
+  for (size_t at = dot; at < path.length(); ++at)
+    if (HoldsLowerCaseAt(path, at, ".inc") || HoldsLowerCaseAt(path, at, ".asm")) return true;
+  return false;
 }
 
 bool CPreprocessor::Fail(const wxString& path) {
@@ -264,26 +298,23 @@ void CPreprocessor::CollectDefineLines(const std::string& bytes) {
     else if (lineEnd > pos && bytes[lineEnd - 1] == '\r')
       --lineEnd;
     const size_t valueStart = std::min(SkipUtf8Char(bytes, pos + kDefine.size()), lineEnd);
-    m_state.defineText += Utf8ToWide(bytes.substr(valueStart, lineEnd - valueStart));
-    m_state.defineText += kw::kLineEnd;
+    AppendRepairedUtf8(m_defineText, bytes.data() + valueStart, lineEnd - valueStart);
+    m_defineText += kw::kLineEnd;
     pos = next < bytes.size() ? bytes.find(kDefine, next) : std::string::npos;
   }
 }
 
 void CPreprocessor::DefinesChanged() {
-  m_defineSearches.clear();
-  m_lineDecisions.clear();
+  m_defineIndexBuilt = false;
+  m_lineDecisions.Clear();
 }
 
-// The define text and the output buffer are swapped aside, never copied.
+// The output buffer is swapped aside, never copied.
 void CPreprocessor::ResetFileState() {
-  wxString defines;
-  defines.swap(m_state.defineText);
   std::string output;
   output.swap(m_state.outputText);  // its buffer is kept from file to file
   output.clear();
   m_state = PreprocState();
-  m_state.defineText.swap(defines);
   m_state.outputText.swap(output);
   m_nest = PreprocNestStack();
   m_malformed = false;
@@ -328,14 +359,14 @@ bool CPreprocessor::RewriteBytes(const std::string& bytes) {
   output.reserve(bytes.size());
   const size_t bom = bytes.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
   const std::string_view text(bytes);
-  KeywordFinder keywords(text);
+  DirectiveFinder directives(text);
   for (size_t start = bom; start < text.size() && !m_malformed;) {
-    const size_t keyword = keywords.NextFrom(start);
+    const size_t keyword = directives.NextKeyword(start);
     const size_t lineStart =
         keyword == std::string_view::npos ? text.size() : LineStartOf(text, start, keyword);
     KeepPlainLines(text.substr(start, lineStart - start));
     if (lineStart == text.size()) break;
-    start = LineEndAfter(text, keyword);
+    start = directives.LineEndAfter(keyword);
     ApplyLine(DecisionFor(text.substr(lineStart, start - lineStart)));
   }
   if (m_malformed) {
@@ -353,13 +384,10 @@ void CPreprocessor::KeepPlainLines(std::string_view lines) {
   if (IsOutputActive()) AppendRepairedUtf8(m_state.outputText, lines.data(), lines.size());
 }
 
-// A line met before is looked up without an allocation: the key's buffer is kept.
+// A line met before is looked up on its bytes where they lie, without a copy.
 const PreprocLineDecision& CPreprocessor::DecisionFor(std::string_view line) {
-  m_lineKey.assign(line.data(), line.size());
-  const auto found = m_lineDecisions.find(m_lineKey);
-  if (found != m_lineDecisions.end()) return found->second;
-  PreprocLineDecision decision = DecideLine(Utf8ToWide(m_lineKey));
-  return m_lineDecisions.emplace(m_lineKey, std::move(decision)).first->second;
+  if (const PreprocLineDecision* found = m_lineDecisions.Find(line)) return *found;
+  return m_lineDecisions.Add(line, DecideLine(line));
 }
 
 // In place where allowed; a file that cannot be opened for writing (a

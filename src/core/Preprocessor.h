@@ -4,24 +4,21 @@
 // in place. Keywords are plain, case-sensitive text found anywhere in a line.
 #pragma once
 
+#include "core/PreprocLineTable.h"
+#include "core/PreprocTextIndex.h"
+
 #include <wx/string.h>
 
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
-// Working state of one run. The define text lives for the whole run; every
-// other field is reset at the start of each file.
+// Working state of one file, reset at its start.
 struct PreprocState {
-  wxString defineText;     // "NAME value\r\n" for each "#define" line found
   std::string outputText;  // the file being rebuilt, as UTF-8
-  wxString leftOperand;
-  wxString rightOperand;
-  int operatorPos = -1;    // comparison operator of a simple condition
-  int andPos = -1;         // "&&" in the reduced condition
-  int orPos = -1;          // "||" in the reduced condition
   int skipCount = 0;       // open levels whose lines are dropped
   int undecidedCount = 0;  // open levels whose condition named an unknown define
   int decidable = 1;       // cleared while an undecided block is being dropped
@@ -80,8 +77,22 @@ class CPreprocessor {
   // file is then left unchanged.
   bool PreprocessFile(const wxString& filePath);
 
-  // A file held in memory under the path it is to have.
+  // A file held in memory under the path it is to have. It moves without a
+  // copy of its bytes, also when a vector of files grows (wxString has no
+  // move of its own).
   struct stFile {
+    stFile() = default;
+    stFile(const wxString& filePath, std::string fileBytes) : path(filePath), bytes(std::move(fileBytes)) {}
+    stFile(stFile&& other) noexcept { Swap(other); }
+    stFile& operator=(stFile&& other) noexcept {
+      Swap(other);
+      return *this;
+    }
+    void Swap(stFile& other) noexcept {
+      path.swap(other.path);
+      bytes.swap(other.bytes);
+    }
+
     wxString path;
     std::string bytes;
   };
@@ -120,9 +131,9 @@ class CPreprocessor {
 
   // Every file or folder that failed, in the order met.
   const std::vector<wxString>& FailedFiles() const { return m_failedFiles; }
-  const wxString& DefineText() const { return m_state.defineText; }
+  wxString DefineText() const { return wxString::FromUTF8(m_defineText); }
   void ClearDefines() {
-    m_state.defineText.clear();
+    m_defineText.clear();
     DefinesChanged();
   }
 
@@ -143,7 +154,7 @@ class CPreprocessor {
 
   // Directive lines: decided once per distinct line, then applied to the levels.
   const PreprocLineDecision& DecisionFor(std::string_view line);
-  PreprocLineDecision DecideLine(const wxString& line);
+  PreprocLineDecision DecideLine(std::string_view bytes);
   void ApplyLine(const PreprocLineDecision& decision);
   bool HandleElseLine(const PreprocLineDecision& decision);
   bool HandleDecidableDirective(const PreprocLineDecision& decision);
@@ -154,57 +165,60 @@ class CPreprocessor {
   bool HasOpenLevel();
   void MarkTopSkipping();
   void MarkTopUndecided();
-  bool IfdefDrops(const wxString& line) const;
-  bool IfndefDrops(const wxString& line) const;
+  bool IfdefDrops(std::string_view line) const;
+  bool IfndefDrops(std::string_view line) const;
   void DropUndecided();
   void ApplyEndif(const PreprocLineDecision& decision);
 
   // Conditions: decided from the line and the define text, then applied to
   // the top level.
-  PreprocConditionOutcome DecideCondition(const wxString& line);
-  PreprocConditionOutcome RouteReducedCondition(const wxString& condition);
-  PreprocConditionOutcome EvalSimpleCondition(const wxString& condition);
-  PreprocConditionOutcome EvalNotEqualCondition(const wxString& condition);
-  PreprocConditionOutcome EvalTwoTerm(const wxString& condition, const wxString& op, bool isAnd);
+  PreprocConditionOutcome DecideCondition(std::string_view line);
+  PreprocConditionOutcome RouteReducedCondition(std::string_view condition);
+  PreprocConditionOutcome EvalSimpleCondition(std::string_view condition);
+  PreprocConditionOutcome EvalNotEqualCondition(std::string_view condition);
+  PreprocConditionOutcome EvalTwoTerm(std::string_view condition, std::string_view op, bool isAnd);
   PreprocConditionOutcome Outcome(PreprocConditionOutcome::Rule rule, int result) const;
   void ApplyCondition(const PreprocConditionOutcome& outcome, const std::string& readBytes);
   void ApplyResultH1(int result, const std::string& readBytes);
   void ApplyResultH2(int result, const std::string& readBytes);
 
   // Conditions giving 1 or 0.
-  int EvalAndChain(wxString text, int* decidable);
-  int EvalOrChain(wxString text, int* decidable);
-  int EvalMixedCondition(wxString text);
-  int EvalBracketCondition(const wxString& line);
-  int EvalBracketTerm(const wxString& term);
-  int EvalChainTerm(const wxString& term, int* decidable);
+  int EvalAndChain(std::string_view text, int* decidable);
+  int EvalOrChain(std::string_view text, int* decidable);
+  int EvalMixedCondition(std::string text);
+  int EvalBracketCondition(std::string_view line);
+  int EvalBracketTerm(std::string_view term);
+  int EvalChainTerm(std::string_view term, int* decidable);
 
   // Values and comparisons.
-  int FindDefine(const wxString& name) const;
-  int FindInDefines(const wxString& part) const;
-  bool DefinesContain(const wxString& part) const { return FindInDefines(part) >= 0; }
-  int GetDefineValue(const wxString& defineText, int position, int* decidable) const;
-  static int ParseDefineNumber(const wxString& text);
-  static bool IsDefineName(const wxString& text);
-  bool ResolveOperand(const wxString& text, bool* isName, int* value) const;
+  int FindDefine(std::string_view name) const;
+  int FindInDefines(std::string_view part) const;
+  bool DefinesContain(std::string_view part) const { return FindInDefines(part) >= 0; }
+  int GetDefineValue(int position, int* decidable) const;
+  static int ParseDefineNumber(std::string_view text);
+  static bool IsDefineName(std::string_view text);
+  bool ResolveOperand(std::string_view text, bool* isName, int* value) const;
   template <typename Relation>
-  int CompareOperands(const wxString& left, const wxString& right, int* decidable, Relation relation) const;
-  int CompareEqual(const wxString& left, const wxString& right, int* decidable) const;
-  int CompareNotEqual(const wxString& left, const wxString& right, int* decidable) const;
-  int CompareGreater(const wxString& left, const wxString& right, int* decidable, bool orEqual) const;
-  int CompareLess(const wxString& left, const wxString& right, int* decidable, bool orEqual) const;
-  int TestDefined(const wxString& operand, int* decidable) const;
+  int CompareOperands(std::string_view left, std::string_view right, int* decidable, Relation relation) const;
+  int CompareEqual(std::string_view left, std::string_view right, int* decidable) const;
+  int CompareNotEqual(std::string_view left, std::string_view right, int* decidable) const;
+  int CompareGreater(std::string_view left, std::string_view right, int* decidable, bool orEqual) const;
+  int CompareLess(std::string_view left, std::string_view right, int* decidable, bool orEqual) const;
+  int TestDefined(std::string_view operand, int* decidable) const;
 
+  // "NAME value\r\n" for each "#define" line found, as UTF-8; it lives for
+  // the whole run.
+  std::string m_defineText;
   PreprocState m_state;
   PreprocNestStack m_nest;
   bool m_malformed = false;  // the current file's directives cannot be followed
   bool m_writeInPlace = false;
   std::string m_fileBytes;  // the file being read, its buffer kept from file to file
   std::vector<wxString> m_failedFiles;
-  // Where each text searched for was found in the define text (-1: nowhere);
-  // emptied whenever the define text changes.
-  mutable std::unordered_map<std::wstring, int> m_defineSearches;
+  // The define text filed for its searches, once after each change of it.
+  mutable preproc::CTextIndex m_defineIndex;
+  mutable bool m_defineIndexBuilt = false;
   // Each distinct directive line met since the define text last changed.
-  std::unordered_map<std::string, PreprocLineDecision> m_lineDecisions;
-  std::string m_lineKey;  // the line looked up, its buffer kept from line to line
+  // Keyed by the line's bytes as read.
+  preproc::CTextTable<PreprocLineDecision> m_lineDecisions;
 };

@@ -82,6 +82,7 @@ bool CollectKeyTableEntries(const stKeyTableInput& input, const KeyNameMap& name
   return true;
 }
 
+// The formats and texts are wide literals: a narrow one is converted again at every call.
 wxString FormatTableRow(const std::vector<stKeyTableEntry>& entries, std::size_t first, std::size_t count,
                         int mode) {
   wxString body;
@@ -90,9 +91,9 @@ wxString FormatTableRow(const std::vector<stKeyTableEntry>& entries, std::size_t
     if (index >= entries.size()) break;
     const stKeyTableEntry& entry = entries[index];
     if (mode == 0) {
-      body += wxString::Format("%03xH,      ", static_cast<unsigned>(entry.code));
+      body += wxString::Format(L"%03xH,      ", static_cast<unsigned>(entry.code));
     } else if (!entry.name.empty()) {
-      body += wxString::Format("%d:", static_cast<int>(i)) + entry.name + "  |  ";
+      body += wxString::Format(L"%d:", static_cast<int>(i)) + entry.name + L"  |  ";
     }
   }
   return TrimRowEnd(body);

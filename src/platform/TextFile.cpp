@@ -393,6 +393,12 @@ bool CanEncodeText(const wxString& text, TextEncoding encoding) {
 #endif
 }
 
+#ifndef _WIN32
+// The path as the system calls take it: what ToFsPath holds, without the
+// parsing of its names that a filesystem path does.
+static std::string NativePath(const wxString& path) { return EncodeText(path, TextEncoding::Utf8); }
+#endif
+
 fs::path ToFsPath(const wxString& path) {
 #ifdef _WIN32
   return fs::path(path.ToStdWstring());
@@ -436,21 +442,25 @@ bool ReadFileBytes(const wxString& path, std::string& bytes) {
   std::fclose(file);
   return ok;
 #else
-  const int fd = ::open(ToFsPath(path).c_str(), O_RDONLY | O_CLOEXEC);
+  const int fd = ::open(NativePath(path).c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) {
     bytes.clear();
     return false;
   }
-  // Reads the size the file has now in one go, then on to the end in case it
-  // grew. The bytes a buffer held before are read over, not cleared first:
-  // only the part it grows by is filled before the read.
+  // Reads the size the file has now in one go, asking for one byte more: a
+  // read that stops short at that size has met the end. Otherwise (the file
+  // grew, or the read was cut short) on to the end. The bytes a buffer held
+  // before are read over, not cleared first: only the part it grows by is
+  // filled before the read.
   struct stat info;
-  std::size_t capacity =
-      ::fstat(fd, &info) == 0 && info.st_size > 0 ? static_cast<std::size_t>(info.st_size) + 1 : 65536;
+  const bool sized = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0;
+  const std::size_t statSize = sized ? static_cast<std::size_t>(info.st_size) : 0;
+  std::size_t capacity = sized ? statSize + 1 : 65536;
   bool ok = true;
   for (std::size_t size = 0;;) {
     bytes.resize(capacity);
-    const ssize_t n = ::read(fd, &bytes[size], capacity - size);
+    const std::size_t wanted = capacity - size;
+    const ssize_t n = ::read(fd, &bytes[size], wanted);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) {
       ok = n == 0;
@@ -458,6 +468,10 @@ bool ReadFileBytes(const wxString& path, std::string& bytes) {
       break;
     }
     size += static_cast<std::size_t>(n);
+    if (sized && size == statSize && static_cast<std::size_t>(n) < wanted) {
+      bytes.resize(size);
+      break;
+    }
     if (size == capacity) capacity *= 2;
   }
   ::close(fd);
@@ -494,7 +508,7 @@ bool WriteFileBytes(const wxString& path, const std::string& bytes) {
   ok = ok && CutOpenFile(file, bytes.size());
   return std::fclose(file) == 0 && ok;
 #else
-  const int fd = ::open(ToFsPath(path).c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+  const int fd = ::open(NativePath(path).c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
   if (fd < 0) return false;
   bool ok = WriteAll(fd, bytes);
   ok = ok && CutToLength(fd, bytes.size());
@@ -509,7 +523,7 @@ bool WriteNewFile(const wxString& path, const std::string& bytes) {
   const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
   return std::fclose(file) == 0 && ok;
 #else
-  const int fd = ::open(ToFsPath(path).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  const int fd = ::open(NativePath(path).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
   if (fd < 0) return false;
   const bool ok = WriteAll(fd, bytes);
   return ::close(fd) == 0 && ok;
@@ -549,9 +563,9 @@ bool CopyToNewFile(const wxString& from, const wxString& to) {
   std::string bytes;
   return ReadFileBytes(from, bytes) && WriteNewFile(to, bytes);
 #else
-  const int in = ::open(ToFsPath(from).c_str(), O_RDONLY | O_CLOEXEC);
+  const int in = ::open(NativePath(from).c_str(), O_RDONLY | O_CLOEXEC);
   if (in < 0) return false;
-  const int out = ::open(ToFsPath(to).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  const int out = ::open(NativePath(to).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
   if (out < 0) {
     ::close(in);
     return false;
@@ -644,7 +658,7 @@ std::FILE* OpenFile(const wxString& path, const char* mode) {
 #ifdef _WIN32
   return _wfopen(ToFsPath(path).c_str(), wxString(mode).wc_str());
 #else
-  return std::fopen(ToFsPath(path).c_str(), mode);
+  return std::fopen(NativePath(path).c_str(), mode);
 #endif
 }
 

@@ -1,4 +1,5 @@
 #include "core/PreprocText.h"
+#include "core/PreprocTextIndex.h"
 #include "core/Preprocessor.h"
 #include "TempDir.h"
 
@@ -119,6 +120,13 @@ const RewriteCase kRewriteCases[] = {
      "IF A == 1\nIF Q == 1 ; \xC3\xA9 \xFF\nz\nENDIF\nENDIF\nIFDEF\tA\xC3\t\xA9 IFNDEF\nw\nENDIF\n",
      "x\r\ny\nIF Q == 1 ; \xC3\xA9 \xEF\xBF\xBD\nIF Q == 1 ; \xC3\xA9 \xEF\xBF\xBD\n"
      "IFDEFA\xEF\xBF\xBD\xEF\xBF\xBD IFNDEF\nw"},
+    // Lengths in the rules count characters, not bytes.
+    {"a value of three two-byte characters is a number, not a name",
+     "#define V \xC3\xA9\xC3\xA9\xC3\xA9\n#define \xC3\xA9\xC3\xA9\xC3\xA9 1\n", "IF V == 0\nX\nENDIF\nY\n",
+     "X\nY"},
+    {"the bracket operator is the two characters after the first term",
+     "#define A 0\n#define B 1\n#define C 1\n#define D 1\n",
+     "IF (A == 1 && B == 1)\xC3\xA9(C == 1 && D == 1)\nX\nENDIF\nY\n", "Y"},
 };
 
 TEST(Preproc, RewritesFilesAsTheRulesDecide) {
@@ -233,26 +241,29 @@ TEST(PreprocTree, KeptBytesSurviveWholeAndInvalidUtf8IsReplaced) {
             "a" + nul + "b\r\n\xE4\xB8\xAD x\xEF\xBF\xBD\r\nIF U\xEF\xBF\xBD\r\ntail" + nul + "end");
 }
 
-// The define text's search gives what a plain search gives, also where
-// characters share their low byte.
-TEST(PreprocText, LongTextSearchFindsTheFirstMatchLikeFind) {
-  const wchar_t alphabet[] = {L'A', L'B', L' ', L'\x141', L'\x241', L'\r', L'\n'};
+// The define text's index finds the first place of a part as a plain search
+// does, among multi-byte characters and in texts of any size.
+TEST(PreprocText, IndexFindsTheFirstPlaceLikeFind) {
+  const char* const alphabet[] = {"A", "B", " ", "\xC5\x81", "\xC9\x81", "\r", "\n"};
   std::mt19937 random(7);
   std::uniform_int_distribution<size_t> pick(0, std::size(alphabet) - 1);
   const auto make = [&](size_t length) {
-    wxString text;
-    for (size_t i = 0; i < length; ++i) text += wxUniChar(alphabet[pick(random)]);
+    std::string text;
+    for (size_t i = 0; i < length; ++i) text += alphabet[pick(random)];
     return text;
   };
-  for (int round = 0; round < 3000; ++round) {
-    const wxString text = make(round % 300);
-    const size_t partLength = 1 + round % 9;
-    // Half the parts are taken from the text, so that many are found.
-    const wxString part = round % 2 && text.length() > partLength
-                              ? text.substr(random() % (text.length() - partLength), partLength)
-                              : make(partLength);
-    ASSERT_EQ(preproc::FindInLongText(text, part), preproc::Find(text, part))
-        << text.utf8_string() << " / " << part.utf8_string();
+  for (int round = 0; round < 300; ++round) {
+    const std::string text = make(round * round % 3000);
+    preproc::CTextIndex index;
+    index.Build(text);
+    for (int n = 0; n < 20; ++n) {
+      const size_t partLength = 1 + (round + n) % 12;
+      // Half the parts are taken from the text, so that many are found.
+      const std::string part = n % 2 && text.size() > partLength
+                                   ? text.substr(random() % (text.size() - partLength), partLength)
+                                   : make(partLength);
+      ASSERT_EQ(index.Find(part), preproc::Find(text, part)) << text << " / " << part;
+    }
   }
 }
 
