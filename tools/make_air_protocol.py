@@ -18,7 +18,9 @@ LCD_Standard.
 Files are UTF-16LE with a byte-order mark and CRLF lines. The pages that come after the carrier
 page add their own sections: a module of EXTENSIONS beside this script may define
 setting_sections(kind), appended to setting.ini, and mode_sections(kind, scheme), whose
-"Custom" keys follow ConnectFlag and whose other sections follow [Custom].
+"Custom" keys follow ConnectFlag and whose other sections follow [Custom], and install_files()
+({path: bytes}, written and checked with the rest). The data format page's share is
+air_data_format.py, its function list air_functions.py.
 
 The script refuses (in both modes) files that break the rules of protocol_problems(); --check
 also runs them on the files as they are in the tree:
@@ -31,7 +33,37 @@ also runs them on the files as they are in the tree:
   - Names are identifiers, unique (without regard to case) across P, PD and other.ini, and none
     of PROJECT_KEYS, GENERATED_MACROS or GENERATED_PATTERNS;
   - every scheme name key has a text in the three sections of Lang.ini;
-  - every default passes the carrier page's own check (range, duty entry, bit marks).
+  - every default passes the carrier page's own check (range, duty entry, bit marks);
+and the data format page's data (data_format_problems()):
+  - PD0..PD3 name the page's four controls; a masked value fits its Mask;
+  - [Data] lines have the eleven fields of the data-format reader (name, display type, two
+    0xRRGGBB colours, movable, macro name, block kind, mode flag, most values, tip, weight): a
+    comma inside a field would shift the rest; display type 1 with block kind 1 to 4 and
+    movable, or 2 (IDS_GUIDE_CODE) / 16 (IDS_CONNECT_CODE) with kind 0, fixed; each name once
+    and a language key in every section; macro names are identifiers, unique with the P and PD
+    Names and never a generated macro; the verify blocks are IDS_VERIFY and, on LCD_Standard
+    only, IDS_VERIFY2; constant codes are IDS_FIX_CODE<n>, each n once; function 4 is
+    IDS_TIME_DATA (kind 1), IDS_MODE a function, IDS_TEMP_DATA a simple function; the frame
+    template (key Count) reads "+", has display type 1 and kind 5, and ends with a colour;
+  - every send-order name is a block of [Data], standing once in its scheme's frame;
+    IDS_VERIFY only in group 1, IDS_VERIFY2 only in group 2; a second group only on
+    LCD_Standard, and "OpenGroup2" = 1 exactly with it; a default frame weighs no more than
+    [MaxWeight] "Value" (with "Group2_Value" for a second group);
+  - [FixConfig] names blocks of [Data] that every scheme's frame holds (the palette leaves
+    them out); [PreviewImages] and warning.png are pictures of install/Images;
+  - [FileName] "Name1" (.h), "Name2" (.c), "Name3", "Name" (.h): four different names, none the
+    key header of KeyConfig.ini, leading to four different templates; Template/Sim_ (Sta_ on
+    LCD_Standard) <Name3> holds each token on a line of its own, exactly one "$Name$" line, no
+    other "$" and no "*<digits>*" text, and on LCD_Standard a "$GroupIndex$" line before each
+    "$ArrayIndex$" line;
+  - mode files: the PD defaults in range; "Func<n>" for each block of kind 1 to 4, the
+    user-defined and the pure-data defaults, and no other: values fit Bits (at most 8), value
+    names are language keys, counts within the most values, positions within the values, modes
+    within the mode list; the time data has 6 to 8 bits and a display mode the kind offers;
+    a constant code fits its Bits; a placed verify code sums factors of its own group
+    (letters A to I, each naming a data block);
+  - KeyConfig.ini names functions by these numbers: "Index" is the number of the block the
+    key function acts on (air_functions.KEY_FUNCTIONS), every number a function or simple function.
 
   tools/make_air_protocol.py            write every file
   tools/make_air_protocol.py --check    exit 1 when a written file would differ or breaks a rule
@@ -43,6 +75,7 @@ import sys
 
 TOOLS = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, TOOLS)
+import air_functions as af  # noqa: E402
 from generated import write_or_check  # noqa: E402
 
 ROOT = os.path.normpath(os.path.join(TOOLS, "..", "install"))
@@ -146,6 +179,17 @@ SCHEMES = {
 
 # ---------------------------------------------------------------------------------------------
 # Writing
+
+
+def extension_files():
+    """The further install files of the EXTENSIONS modules."""
+    out = {}
+    for module in EXTENSIONS:
+        if os.path.exists(os.path.join(TOOLS, module + ".py")):
+            give = getattr(importlib.import_module(module), "install_files", None)
+            if give:
+                out.update(give())
+    return out
 
 
 def extension_sections(function, *args):
@@ -387,10 +431,531 @@ def default_problems(where, setting, custom):
     return problems
 
 
-def protocol_problems(setting, modes, lang, other=None, extra_modes=()):
+# ---------------------------------------------------------------------------------------------
+# The data format page's data
+
+DATA_FIELDS = 11
+FIELD_NAMES = ["name", "display type", "text colour", "fill colour", "movable", "macro name", "block kind",
+               "mode flag", "most values", "tip", "weight"]
+DATA, LEAD, CONNECT = 1, 2, 16
+PLAIN, CONST_CODE, VERIFY, SIMPLE_FUNC, USER_DEFINED = 1, 2, 3, 4, 5
+VERIFY1, VERIFY2 = "IDS_VERIFY", "IDS_VERIFY2"
+FIX_CODE = "IDS_FIX_CODE"
+TIME_DATA, TIME_DATA_NUMBER, TEMP_DATA, MODE_FUNCTION = "IDS_TIME_DATA", 4, "IDS_TEMP_DATA", "IDS_MODE"
+STANDARD = "LCD_Standard"
+PARAMETER_CONTROLS = ["the bit order (1101)", "the interval between the groups (1165)",
+                      "the byte count of group 1 (1163)", "the byte count of group 2 (1164)"]
+TOKENS = ["$Index$", "$GroupIndex$", "$ArrayIndex$", "$Name$", "$Gear$", "$Mode$", "$ZeroShow$", "$CloseShow$"]
+MOST_FACTORS = 9
+WARNING_PICTURE = "warning.png"
+
+
+class InstallFiles:
+    """Files of the install folder by their path in it ("Template/x.temp"): the ones about to be
+    written first (made: {absolute path: bytes}), else the ones on disk."""
+
+    def __init__(self, root, made=None):
+        self.root = root
+        self.made = {os.path.normcase(os.path.abspath(p)): data for p, data in (made or {}).items()}
+
+    def read(self, relative):
+        path = os.path.join(self.root, *relative.split("/"))
+        key = os.path.normcase(os.path.abspath(path))
+        return self.made[key] if key in self.made else read_file(path)
+
+
+def lang_missing(lang, key):
+    """The Lang.ini sections without a text for key."""
+    return [s for s in LANG_SECTIONS if not (lang or {}).get(s, {}).get(key.upper())]
+
+
+def number_field(where, fields, index, problems, low=0, high=None):
+    value = whole_number(fields[index])
+    if value is None or value < low or (high is not None and value > high):
+        bounds = "a number" if high is None else "a number in %d..%d" % (low, high)
+        problems.append("%s: the %s %r is not %s" % (where, FIELD_NAMES[index], fields[index], bounds))
+        return None
+    return value
+
+
+def parse_data_line(where, text, problems):
+    """A [Data] line as the data-format reader splits it: a dict of its fields, or None."""
+    fields = [field.strip() for field in text.split(",")]
+    if len(fields) != DATA_FIELDS:
+        problems.append("%s: %d fields, not %d (%s); a comma inside a field shifts the fields after it" %
+                        (where, len(fields), DATA_FIELDS, ", ".join(FIELD_NAMES)))
+        return None
+    item = {"name": fields[0], "macro": fields[5], "tip": fields[9], "where": where}
+    item["display"] = number_field(where, fields, 1, problems)
+    for index in (2, 3):
+        number_field(where, fields, index, problems, 0, 0xFFFFFF)
+    item["movable"] = number_field(where, fields, 4, problems, 0, 1)
+    item["kind"] = number_field(where, fields, 6, problems, 0, USER_DEFINED)
+    item["mode_flag"] = number_field(where, fields, 7, problems, 0, 1)
+    item["most"] = number_field(where, fields, 8, problems)
+    item["last"] = number_field(where, fields, 10, problems, 0, 0xFFFFFF)
+    return item
+
+
+def data_items(setting, lang, kind, problems):
+    """The function list and the frame template of [Data], checked line by line."""
+    data = setting.get("DATA")
+    count = whole_number((data or {}).get("COUNT"))
+    if data is None or count is None:
+        problems.append("[Data] has no Count")
+        return [], None
+    items = []
+    for n in range(count):
+        text = data.get(str(n), "")
+        if not text:
+            problems.append("[Data] %d is missing: the functions after it would take other numbers" % n)
+            items.append(None)
+            continue
+        items.append(parse_data_line("[Data] %d" % n, text, problems))
+    for n, item in enumerate(items):
+        if item is None:
+            continue
+        where, display, block = item["where"], item["display"], item["kind"]
+        if display == DATA:
+            if block is not None and not PLAIN <= block <= SIMPLE_FUNC:
+                problems.append("%s: a data block of block kind %d, not 1 to 4" % (where, block))
+            if item["movable"] == 0:
+                problems.append("%s: a data block that cannot be moved into a frame" % where)
+        elif display in (LEAD, CONNECT):
+            expected = GUIDE_CODE if display == LEAD else CONNECT_CODE
+            if item["name"] != expected:
+                problems.append("%s: display type %d belongs to %s, not %s" % (where, display, expected, item["name"]))
+            if block:
+                problems.append("%s: %s carries no data: block kind 0, not %d" % (where, item["name"], block))
+            if item["movable"]:
+                problems.append("%s: %s is placed by the page, not moved" % (where, item["name"]))
+        elif display is not None:
+            problems.append("%s: display type %d, not 1, 2 or 16" % (where, display))
+        for key in [item["name"]] + ([item["tip"]] if item["tip"] else []):
+            missing = lang_missing(lang, key)
+            if missing:
+                problems.append("%s: %s has no text in Lang.ini section %s" % (where, key, ", ".join(missing)))
+    named = {item["name"]: item for item in items if item}
+    for code in (GUIDE_CODE, CONNECT_CODE):
+        if code not in named:
+            problems.append("[Data] has no %s" % code)
+        elif named[code]["display"] != (LEAD if code == GUIDE_CODE else CONNECT):
+            problems.append("%s: %s needs display type %d" % (named[code]["where"], code,
+                                                              LEAD if code == GUIDE_CODE else CONNECT))
+    verify = [item["name"] for item in items if item and item["kind"] == VERIFY]
+    wanted = [VERIFY1, VERIFY2] if kind == STANDARD else [VERIFY1]
+    if verify != wanted:
+        problems.append("[Data]: the verify blocks are %s, not %s (%s)" %
+                        (",".join(verify) or "none", ",".join(wanted),
+                         "a second group has its own" if kind == STANDARD else "there is no second group"))
+    codes = {}
+    for item in items:
+        if not item or item["kind"] != CONST_CODE:
+            continue
+        digits = item["name"][len(FIX_CODE):] if item["name"].startswith(FIX_CODE) else ""
+        value = whole_number(digits)
+        if value is None or value < 1:
+            problems.append("%s: the constant code %s is not %s<n>: CONST_DATA<n> is taken from its name" %
+                            (item["where"], item["name"], FIX_CODE))
+        elif value in codes:
+            problems.append("%s: %s<%d> again (%s)" % (item["where"], FIX_CODE, value, codes[value]))
+        else:
+            codes[value] = item["name"]
+    fixed = [(TIME_DATA_NUMBER, TIME_DATA, PLAIN, "the other settings read the time display mode of function %d"
+              % TIME_DATA_NUMBER)]
+    for number, name, block, why in fixed:
+        item = items[number] if number < len(items) else None
+        if not item or item["name"] != name or item["kind"] != block:
+            problems.append("[Data] %d is %s, not %s of block kind %d: %s" %
+                            (number, item["name"] if item else "missing", name, block, why))
+    for name, block in ((MODE_FUNCTION, PLAIN), (TEMP_DATA, SIMPLE_FUNC)):
+        if name in named and named[name]["kind"] != block:
+            problems.append("%s: %s has block kind %s, not %d" %
+                            (named[name]["where"], name, named[name]["kind"], block))
+
+    template = None
+    text = data.get(str(count), "")
+    if not text:
+        problems.append("[Data] %d: no frame template after the function list" % count)
+    else:
+        template = parse_data_line("[Data] %d (frame template)" % count, text, problems)
+    if template:
+        where = template["where"]
+        readings = {s: (lang or {}).get(s, {}).get(template["name"].upper(), template["name"]) for s in LANG_SECTIONS}
+        wrong = [s for s, text in readings.items() if text != "+"]
+        if wrong:
+            problems.append("%s: the new block's name %s reads %s in Lang.ini section %s, not \"+\"" %
+                            (where, template["name"], readings[wrong[0]], ", ".join(wrong)))
+        if template["display"] != DATA or template["kind"] != USER_DEFINED or template["movable"] != 1:
+            problems.append("%s: display type %s, block kind %s and movable %s, not 1, 5 and 1" %
+                            (where, template["display"], template["kind"], template["movable"]))
+    seen = {}
+    for item in [i for i in items if i] + ([template] if template else []):
+        upper = item["name"].upper()
+        if upper in seen:
+            problems.append("%s: the name %s is already used by %s" % (item["where"], item["name"], seen[upper]))
+        seen.setdefault(upper, item["where"])
+    return items, template
+
+
+def macro_places(items, template):
+    """(place, macro name) of the blocks, the template's first numbered names standing for its own."""
+    out = [("%s macro name" % item["where"], item["macro"]) for item in items if item]
+    if template:
+        out.append(("%s macro name" % template["where"], template["macro"]))
+        for item in items:
+            if item and re.fullmatch(re.escape(template["macro"]) + r"\d+", item["macro"], re.I):
+                out.append(("the frame template's numbered macro", item["macro"]))
+    return out
+
+
+def parameter_problems(setting):
+    problems = []
+    for n, control in enumerate(PARAMETER_CONTROLS):
+        definition = setting.get("PD%d" % n)
+        if not definition or not definition.get("NAME"):
+            problems.append("PD%d: no Name for %s" % (n, control))
+            continue
+        mask_text = definition.get("MASK", "")
+        mask = whole_number(mask_text) if mask_text else 0
+        if mask is None:
+            problems.append("PD%d: the Mask %r is not a number" % (n, mask_text))
+        elif n > 0 and not mask:
+            problems.append("PD%d: %s needs a Mask, or it never reaches the macros" % (n, control))
+        elif mask:
+            shift = (mask & -mask).bit_length() - 1
+            high = whole_number(definition.get("MAX", ""))
+            if high is not None and (high << shift) & ~mask:
+                problems.append("PD%d: the value %d does not fit the Mask %s" % (n, high, mask_text))
+    return problems
+
+
+def order_names(text):
+    return [name.strip() for name in text.split(",")[1:]] if text else []
+
+
+def weight_of(items):
+    return {item["name"]: item["last"] or 0 for item in items if item and item["kind"]}
+
+
+def scheme_frame_problems(where, first, second, named, setting, open_group2):
+    """One scheme's default frame against the function list and the weight limit."""
+    problems = []
+    placed = {}
+    for group, names in ((1, first), (2, second)):
+        for name in names:
+            if name not in named:
+                problems.append("%s group %d: %s is no block of [Data]" % (where, group, name))
+                continue
+            if name in placed and named[name]["display"] == DATA:
+                problems.append("%s: %s stands twice in the frame (group %d and %d)" %
+                                (where, name, placed[name], group))
+            placed.setdefault(name, group)
+            if (name, group) in ((VERIFY2, 1), (VERIFY1, 2)):
+                problems.append("%s: %s cannot stand in group %d" % (where, name, group))
+    limits = setting.get("MAXWEIGHT", {})
+    limit = whole_number(limits.get("VALUE"))
+    if limit is not None:
+        weights = weight_of(named.values())
+        total = sum(weights.get(name, 0) for name in first + second)
+        if open_group2:
+            total += whole_number(limits.get("GROUP2_VALUE")) or 0
+        if total > limit:
+            problems.append("%s: the default frame weighs %d, above [MaxWeight] Value %d" % (where, total, limit))
+    return problems
+
+
+def file_name_problems(kind, setting, key_config):
+    problems = []
+    names = setting.get("FILENAME", {})
+    given = {}
+    for key, ending in (("Name1", ".h"), ("Name2", ".c"), ("Name3", ""), ("Name", ".h")):
+        value = names.get(key.upper(), "")
+        if not value:
+            problems.append("[FileName] has no %s" % key)
+            continue
+        if ending and not value.lower().endswith(ending):
+            problems.append("[FileName] %s=%s does not end with %s: its template is the name with %s as .temp" %
+                            (key, value, ending, ending))
+        given[key] = value
+    seen = {}
+    for key, value in given.items():
+        if value.lower() in seen:
+            problems.append("[FileName] %s=%s is also %s" % (key, value, seen[value.lower()]))
+        seen.setdefault(value.lower(), key)
+    key_header = ((key_config or {}).get("FILENAME") or {}).get("NAME", "")
+    for key, value in given.items():
+        if key_header and value.lower() == key_header.lower():
+            problems.append("[FileName] %s=%s is the key header of KeyConfig.ini" % (key, value))
+    simple = "sim" if kind != STANDARD else "sta"
+    templates = {}
+    if "Name1" in given:
+        templates["Name1"] = "%s_%s" % (simple, re.sub(r"\.h$", ".temp", given["Name1"], flags=re.I))
+    if "Name2" in given:
+        templates["Name2"] = re.sub(r"\.c$", ".temp", given["Name2"], flags=re.I)
+    if "Name3" in given:
+        templates["Name3"] = "%s_%s" % (simple, given["Name3"])
+    if "Name" in given:
+        templates["Name"] = "air_%s_%s" % (simple, re.sub(r"\.h$", ".temp", given["Name"], flags=re.I))
+    seen = {}
+    for key, name in templates.items():
+        if name.lower() in seen:
+            problems.append("[FileName] %s and %s both lead to the template %s" % (seen[name.lower()], key, name))
+        seen.setdefault(name.lower(), key)
+    return problems
+
+
+def template_problems(kind, setting, install):
+    """The user-defined function template Sim_/Sta_<Name3>."""
+    name3 = setting.get("FILENAME", {}).get("NAME3", "")
+    if not name3:
+        return []
+    name = "%s_%s" % ("Sta" if kind == STANDARD else "Sim", name3)
+    data = install.read("Template/" + name) if install else None
+    if data is None:
+        return ["Template/%s is missing" % name]
+    try:
+        text = data.decode("utf-8-sig")
+    except UnicodeDecodeError:
+        return ["Template/%s is not UTF-8" % name]
+    problems, name_lines, group_seen = [], 0, False
+    for number, line in enumerate(text.splitlines(), 1):
+        where = "Template/%s line %d" % (name, number)
+        held = [token for token in TOKENS if token in line]
+        if len(held) > 1:
+            problems.append("%s holds %s: only the first is filled, the others reach the template writer" %
+                            (where, " and ".join(held)))
+        if "$" in re.sub("|".join(re.escape(t) for t in TOKENS), "", line):
+            problems.append("%s: a \"$\" that is none of the tokens %s" % (where, ", ".join(TOKENS)))
+        if re.search(r"\*(\d+|\$\w+\$)\*", line):
+            problems.append("%s: \"*<number>*\" text, which the name pass of the function data file takes for a name"
+                            % where)
+        name_lines += "$Name$" in line
+        group_seen = group_seen or "$GroupIndex$" in line
+        if kind == STANDARD and "$ArrayIndex$" in line and not group_seen:
+            problems.append("%s: $ArrayIndex$ before any $GroupIndex$ line is always -1" % where)
+    if name_lines != 1:
+        problems.append("Template/%s: %d lines hold $Name$, not exactly one" % (name, name_lines))
+    return problems
+
+
+def verify_problems(where, record, order, named):
+    """A placed verify code's factors stand in its group and its expression uses them."""
+    problems = []
+    factors = [name.strip() for name in record.get("ADDFUNC", "").split(",")] if record.get("ADDFUNC") else []
+    if len(factors) > MOST_FACTORS:
+        problems.append("%s: %d factors, more than the letters A to I" % (where, len(factors)))
+    for name in factors:
+        if name and name not in order:
+            problems.append("%s: the factor %s does not stand in its group" % (where, name))
+        elif name and (named.get(name, {}).get("display") != DATA or named[name]["kind"] == VERIFY):
+            problems.append("%s: the factor %s is no data block" % (where, name))
+    expression = record.get("EXPR", "")
+    if not re.fullmatch(r"[A-I]([-+*/][A-I])*", expression):
+        problems.append("%s: the expression %r is not letters A to I joined by + - * /" % (where, expression))
+    else:
+        for letter in expression[::2]:
+            index = ord(letter) - ord("A")
+            if index >= len(factors) or not factors[index]:
+                problems.append("%s: the expression's %s names no factor" % (where, letter))
+    return problems
+
+
+def record_problems(kind, where, number, item, record, mode_count, lang):
+    """One "Func<n>" section of a mode file against its block."""
+    problems = []
+    block = item["kind"]
+    bits = whole_number(record.get("BITS", ""))
+    if block in (PLAIN, SIMPLE_FUNC, USER_DEFINED, CONST_CODE):
+        low, high = (6, 8) if item["name"] == TIME_DATA else (1, 8)
+        if bits is None or not low <= bits <= high:
+            problems.append("%s: Bits %r, not %d to %d" % (where, record.get("BITS"), low, high))
+            bits = None
+    if block == CONST_CODE:
+        code = whole_number(record.get("CONSTCODE", ""))
+        if code is None or (bits is not None and code >> bits):
+            problems.append("%s: the constant code %r does not fit %s bits" % (where, record.get("CONSTCODE"), bits))
+    if block == VERIFY:
+        if bits is None or not 1 <= bits <= 16:
+            problems.append("%s: Bits %r, not 1 to 16" % (where, record.get("BITS")))
+    if block not in (PLAIN, USER_DEFINED):
+        return problems
+    group = whole_number(record.get("GROUP", "0"))
+    if group is None:
+        return problems + ["%s: Group %r is not a number" % (where, record.get("GROUP"))]
+    if item["most"] is not None and group > item["most"]:
+        problems.append("%s: %d values, more than the %d its block allows" % (where, group, item["most"]))
+    if item["name"] == TIME_DATA:
+        reserve = whole_number(record.get("RESERVE", "0"))
+        top = 2 if kind == STANDARD else 1
+        if group:
+            problems.append("%s: the time data has no values" % where)
+        if reserve is None or reserve > top:
+            problems.append("%s: the time display mode %r, not 0 to %d" % (where, record.get("RESERVE"), top))
+        return problems
+    if block == USER_DEFINED and group < 1:
+        problems.append("%s: a user-defined function without values" % where)
+    for i in range(group):
+        entry = record.get("DATA%d" % i, "")
+        value, _, key = entry.partition(",")
+        value = whole_number(value)
+        if value is None or not key.strip():
+            problems.append("%s: Data%d=%r is not a value and a name key" % (where, i, entry))
+            continue
+        if bits is not None and value >> bits:
+            problems.append("%s: Data%d's value %d does not fit %d bits" % (where, i, value, bits))
+        missing = lang_missing(lang, key.strip())
+        if missing:
+            problems.append("%s: Data%d's name %s has no text in Lang.ini section %s" %
+                            (where, i, key.strip(), ", ".join(missing)))
+    if group:
+        start, end = whole_number(record.get("STARTPOS", "")), whole_number(record.get("ENDPOS", ""))
+        if start is None or end is None or not 0 <= start <= end < group:
+            problems.append("%s: StartPos %s and EndPos %s are not positions of the %d values" %
+                            (where, record.get("STARTPOS"), record.get("ENDPOS"), group))
+    select = whole_number(record.get("MODESELECT", "0"))
+    if select is None or (select and not item["mode_flag"]) or select >> mode_count:
+        problems.append("%s: ModeSelect %r %s" % (where, record.get("MODESELECT"),
+                                                  "for a function that is not chosen per mode"
+                                                  if select and not item["mode_flag"]
+                                                  else "beyond the %d modes" % mode_count))
+    if block == USER_DEFINED:
+        show = whole_number(record.get("DATASHOW", "0"))
+        if show is None or not 0 <= show <= 4:
+            problems.append("%s: DataShow %r, not a type 0 to 4" % (where, record.get("DATASHOW")))
+    return problems
+
+
+def mode_function_problems(kind, where, mode, items, template, first, second, lang):
+    """The function records of one mode file."""
+    problems = []
+    named = {item["name"]: item for item in items if item}
+    size = len(items)
+    expected = {}
+    for number, item in enumerate(items):
+        if item and item["kind"] in (PLAIN, CONST_CODE, VERIFY, SIMPLE_FUNC):
+            expected[number] = item
+    if template:
+        expected[size] = dict(template, kind=USER_DEFINED)
+    expected[size + af.USER_FUNCTION_SLOTS] = {"kind": 6, "name": "pure data"}
+    mode_numbers = [n for n, item in enumerate(items) if item and item["name"] == MODE_FUNCTION]
+    mode_record = mode.get("FUNC%d" % mode_numbers[0], {}) if mode_numbers else {}
+    mode_count = whole_number(mode_record.get("GROUP", "0")) or 0
+    for number, item in sorted(expected.items()):
+        section = "FUNC%d" % number
+        place = "%s Func%d (%s)" % (where, number, item["name"])
+        if section not in mode:
+            problems.append("%s is missing" % place)
+            continue
+        record = mode[section]
+        problems += record_problems(kind, place, number, item, record, mode_count, lang)
+        if item["kind"] == VERIFY:
+            order = first if item["name"] == VERIFY1 else second
+            if item["name"] in order:
+                problems += verify_problems(place, record, order, named)
+    for section in sorted(mode, key=lambda s: (len(s), s)):
+        match = re.fullmatch(r"FUNC(\d+)", section)
+        if match and int(match.group(1)) not in expected:
+            problems.append("%s Func%s belongs to no function" % (where, match.group(1)))
+    return problems
+
+
+def key_config_problems(items, key_config):
+    """KeyConfig.ini numbers functions as the function list does."""
+    problems = []
+    if key_config is None:
+        return ["KeyConfig.ini is missing"]
+    for section in sorted(key_config, key=lambda s: (len(s), s)):
+        if not re.fullmatch(r"FUN\d+", section):
+            continue
+        keys = key_config[section]
+        where = "KeyConfig.ini [%s] (%s)" % (section.title(), keys.get("TITLE", ""))
+        # GetTimeFormat's numbers are time display modes, not functions.
+        numbers = [int(n) for n in re.findall(r"Get(?!TimeFormat)\w+\((\d+)\)", " ".join(keys.values()))]
+        enable = re.search(r"GetButtonEnable\(([^)]*)\)", keys.get("ENABLE", ""))
+        if enable:
+            numbers += [int(n) for n in re.findall(r"\d+", enable.group(1))]
+        index = whole_number(keys.get("INDEX", "")) if "INDEX" in keys else None
+        if index is not None:
+            numbers.append(index)
+            wanted = af.KEY_FUNCTIONS.get(keys.get("TITLE", ""))
+            actual = items[index]["name"] if index < len(items) and items[index] else None
+            if wanted and actual != wanted:
+                problems.append("%s: Index %d is %s, not %s" % (where, index, actual or "no function", wanted))
+        for number in sorted(set(numbers)):
+            item = items[number] if number < len(items) else None
+            if not item or item["kind"] not in (PLAIN, SIMPLE_FUNC):
+                problems.append("%s: function %d is no function of [Data]" % (where, number))
+    return problems
+
+
+def data_format_problems(kind, setting, modes, lang, key_config, install):
+    """The rule breaks of the data format page's data of one kind, and (place, macro name) of its
+    blocks for the Name rules. modes: the parsed mode files in scheme order."""
+    problems = parameter_problems(setting)
+    items, template = data_items(setting, lang, kind, problems)
+    named = {item["name"]: item for item in items if item}
+
+    orders = numbered(setting.get("GROUP"), "Group")
+    second = setting.get("GROUP2", {})
+    if second and kind != STANDARD:
+        problems.append("[Group2]: %s has no second group (the page hides its switch)" % kind)
+    fixed = [name.strip() for name in setting.get("FIXCONFIG", {}).get("FUNC", "").split(",") if name.strip()]
+    for name in fixed:
+        if name not in named:
+            problems.append("[FixConfig] %s is no block of [Data]" % name)
+    for n, order in enumerate(orders):
+        key = order.split(",", 1)[0].strip()
+        where = "scheme %d (%s)" % (n, key)
+        first, other = order_names(order), order_names(second.get("GROUP%d" % n, ""))
+        mode = modes[n] if n < len(modes) else None
+        open_group2 = (mode or {}).get(CUSTOM.upper(), {}).get("OPENGROUP2")
+        if mode is not None and open_group2 != ("1" if other else "0"):
+            problems.append("%s: OpenGroup2 is %r, not %s: the scheme has %s" %
+                            (where, open_group2, "1" if other else "0",
+                             "a second group" if other else "no second group"))
+        problems += scheme_frame_problems(where, first, other, named, setting, open_group2 == "1")
+        for name in fixed:
+            if name in named and name not in first + other:
+                problems.append("%s: the fixed function %s is not in the frame, and the palette never offers it" %
+                                (where, name))
+        if mode is None:
+            continue
+        custom = mode.get(CUSTOM.upper(), {})
+        msb = setting.get("PD0", {}).get("NAME", "")
+        if msb and custom.get(msb.upper()) not in ("0", "1"):
+            problems.append("%s: the bit order %s=%r is not 1 or 0" % (where, msb, custom.get(msb.upper())))
+        interval = setting.get("PD1", {})
+        if interval.get("NAME"):
+            value = whole_number(custom.get(interval["NAME"].upper(), ""))
+            low, high = whole_number(interval.get("MIN", "")), whole_number(interval.get("MAX", ""))
+            if value is None or (low is not None and high is not None and not low <= value <= high):
+                problems.append("%s: the interval %s=%r is not in %s..%s" %
+                                (where, interval["NAME"], custom.get(interval["NAME"].upper()), low, high))
+        problems += mode_function_problems(kind, where, mode, items, template, first, other, lang)
+
+    limits = setting.get("MAXWEIGHT", {})
+    if (whole_number(limits.get("VALUE")) or 0) < 1:
+        problems.append("[MaxWeight] Value %r is not a positive number" % limits.get("VALUE"))
+    if kind == STANDARD and whole_number(limits.get("GROUP2_VALUE")) is None:
+        problems.append("[MaxWeight] Group2_Value %r is not a number" % limits.get("GROUP2_VALUE"))
+    pictures = numbered(setting.get("PREVIEWIMAGES"), "")
+    if not pictures:
+        problems.append("[PreviewImages] names no picture")
+    for picture in pictures + [WARNING_PICTURE]:
+        if install is None or install.read("Images/" + picture) is None:
+            problems.append("Images/%s is missing" % picture)
+    problems += file_name_problems(kind, setting, key_config)
+    problems += template_problems(kind, setting, install)
+    problems += key_config_problems(items, key_config)
+    return problems, macro_places(items, template)
+
+
+def protocol_problems(setting, modes, lang, other=None, extra_modes=(), kind=None, key_config=None, install=None):
     """The rule breaks of one kind's protocol folder, as lines. setting, modes (the mode files in
-    scheme order, None for a missing one), lang and other are parsed INI files (parse_ini);
-    extra_modes names mode files that no scheme reads."""
+    scheme order, None for a missing one), lang, other and key_config are parsed INI files
+    (parse_ini); extra_modes names mode files that no scheme reads; with a kind, the data format
+    page's rules run too, reading pictures and templates through install (InstallFiles)."""
     if setting is None:
         return ["setting.ini is missing"]
     problems = definition_problems(setting)
@@ -402,7 +967,8 @@ def protocol_problems(setting, modes, lang, other=None, extra_modes=()):
     for section in sorted(other or {}, key=lambda s: (len(s), s)):
         if re.fullmatch(r"P\d+", section) and other[section].get("NAME"):
             named.append(("other.ini " + section, other[section]["NAME"]))
-    problems += name_problems(named)
+    data_problems, macros = data_format_problems(kind, setting, modes, lang, key_config, install) if kind else ([], [])
+    problems += name_problems(named + macros) + data_problems
 
     group = setting.get("GROUP")
     orders = numbered(group, "Group")
@@ -452,8 +1018,9 @@ def protocol_problems(setting, modes, lang, other=None, extra_modes=()):
     return problems
 
 
-def folder_problems(folder, lang_path):
-    """protocol_problems of the files in a protocol folder as they are on disk."""
+def folder_problems(folder, lang_path, kind, install_root=None):
+    """protocol_problems of the files in a kind's protocol folder as they are on disk; pictures and
+    templates are looked for in install_root (by default the folder of Lang.ini)."""
     setting = parse_ini(read_file(os.path.join(folder, "setting.ini")))
     count = len(numbered((setting or {}).get("GROUP"), "Group"))
     modes = [parse_ini(read_file(mode_path(folder, n))) for n in range(count)]
@@ -462,7 +1029,9 @@ def folder_problems(folder, lang_path):
     present = sorted(os.listdir(mode_folder)) if os.path.isdir(mode_folder) else []
     extra = [name for name in present if name.upper() not in known]
     other = parse_ini(read_file(os.path.join(folder, "other.ini")))
-    return protocol_problems(setting, modes, parse_ini(read_file(lang_path)), other, extra)
+    key_config = parse_ini(read_file(os.path.join(folder, "KeyConfig.ini")))
+    install = InstallFiles(install_root or os.path.dirname(lang_path))
+    return protocol_problems(setting, modes, parse_ini(read_file(lang_path)), other, extra, kind, key_config, install)
 
 
 def refuse(problems):
@@ -471,15 +1040,18 @@ def refuse(problems):
 
 
 def files():
-    out, problems = {}, []
+    out, problems = extension_files(), []
+    install = InstallFiles(ROOT, out)
     lang = parse_ini(read_file(LANG))
     for kind in KINDS:
         made = kind_files(kind)
         folder = protocol_folder(SETTING_ROOT, kind)
         other = parse_ini(read_file(os.path.join(folder, "other.ini")))
+        key_config = parse_ini(read_file(os.path.join(folder, "KeyConfig.ini")))
         modes = [parse_ini(made[mode_path(folder, n)]) for n in range(len(SCHEMES[kind]))]
         problems += ["%s: %s" % (kind, p) for p in
-                     protocol_problems(parse_ini(made[os.path.join(folder, "setting.ini")]), modes, lang, other)]
+                     protocol_problems(parse_ini(made[os.path.join(folder, "setting.ini")]), modes, lang, other,
+                                       kind=kind, key_config=key_config, install=install)]
         out.update(made)
     refuse(problems)
     return out
@@ -489,7 +1061,7 @@ def main(argv):
     made = files()
     if "--check" in argv:
         refuse(["%s: %s" % (kind, p) for kind in KINDS
-                for p in folder_problems(protocol_folder(SETTING_ROOT, kind), LANG)])
+                for p in folder_problems(protocol_folder(SETTING_ROOT, kind), LANG, kind)])
     return write_or_check(made, argv)
 
 

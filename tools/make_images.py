@@ -437,6 +437,93 @@ def key_page_pictures(out):
 
 
 # ---------------------------------------------------------------------------------------------
+# The air data format page: the resource warning and the guide's steps.
+BLOCK_FILLS = [(207, 227, 247), (214, 239, 199), (248, 221, 176), (227, 211, 242)]
+BLOCK_EDGE = (110, 124, 140)
+
+
+def warning():
+    """The resource warning button: a yellow triangle with an exclamation mark, 30 x 30."""
+    canvas = Canvas(30, 30)
+    canvas.polygon([(15, 2), (28.5, 27), (1.5, 27)], (150, 100, 0))
+    canvas.polygon([(15, 5), (26, 25.5), (4, 25.5)], (255, 200, 40))
+    canvas.rounded_rect(13.6, 10, 16.4, 19.5, 1.2, (40, 30, 0))
+    canvas.ellipse(15, 22.3, 1.6, 1.6, (40, 30, 0))
+    return canvas
+
+
+def frame_block(canvas, left, top, fill, width=56, height=26):
+    canvas.rounded_rect(left, top, left + width, top + height, 3, fill)
+    canvas.frame(left, top, left + width, top + height, BLOCK_EDGE)
+
+
+def view_buttons(canvas, chosen):
+    for i in range(3):
+        left = 30 + i * 74
+        canvas.rounded_rect(left, 20, left + 66, 40, 4, MCU_BLUE if i == chosen else (226, 232, 240))
+        canvas.frame(left, 20, left + 66, 40, (120, 130, 145))
+
+
+def send_row(canvas, top, fills):
+    canvas.frame(24, top - 8, 456, top + 34, (150, 160, 175))
+    frame_block(canvas, 32, top, (198, 235, 209), 40)
+    for i, fill in enumerate(fills):
+        frame_block(canvas, 78 + i * 62, top, fill)
+
+
+def air_guide_palette():
+    """Step 1: the functions, user-defined and pure-data views of the block palette."""
+    canvas = guide_frame()
+    view_buttons(canvas, 0)
+    for i in range(12):
+        frame_block(canvas, 40 + (i % 4) * 70, 60 + (i // 4) * 40, BLOCK_FILLS[i % 2])
+    canvas.ellipse(137, 30, 120, 20, (255, 214, 0), 0.3)
+    canvas.polygon([(262, 30), (300, 14), (300, 46)], (232, 17, 35))
+    canvas.rect(300, 24, 360, 36, (232, 17, 35))
+    send_row(canvas, 230, BLOCK_FILLS[:3])
+    return canvas
+
+
+def air_guide_drag():
+    """Step 2: a block is dragged from the palette into the send order."""
+    canvas = guide_frame()
+    view_buttons(canvas, 0)
+    for i in range(8):
+        if i != 5:
+            frame_block(canvas, 40 + (i % 4) * 70, 60 + (i // 4) * 40, BLOCK_FILLS[i % 2])
+    canvas.frame(110, 100, 166, 126, (232, 17, 35), 0.6, width=2)
+    send_row(canvas, 230, BLOCK_FILLS[:3])
+    frame_block(canvas, 264, 230, BLOCK_FILLS[1])
+    canvas.line(140, 130, 280, 222, 4, (232, 17, 35), 0.8, round_ends=True)
+    canvas.polygon([(286, 228), (270, 224), (280, 212)], (232, 17, 35))
+    canvas.ellipse(292, 243, 40, 24, (255, 214, 0), 0.3)
+    return canvas
+
+
+def air_guide_groups():
+    """Step 3: the second group: a frame of its own, sent after the interval."""
+    canvas = guide_frame()
+    for left in (30, 160):
+        canvas.rect(left, 24, left + 12, 36, MCU_BLUE)
+        canvas.frame(left, 24, left + 12, 36, (80, 80, 80))
+        canvas.line(left + 2.5, 30, left + 5, 33, 1.6, WHITE, round_ends=True)
+        canvas.line(left + 5, 33, left + 9.5, 27, 1.6, WHITE, round_ends=True)
+    canvas.ellipse(166, 30, 20, 20, (255, 214, 0), 0.3)
+    send_row(canvas, 100, BLOCK_FILLS)
+    send_row(canvas, 190, [BLOCK_FILLS[2], BLOCK_FILLS[0], BLOCK_FILLS[3]])
+    canvas.rounded_rect(330, 250, 450, 276, 4, (232, 236, 242))
+    canvas.frame(330, 250, 450, 276, (110, 120, 135))
+    return canvas
+
+
+def air_data_format_pictures(out):
+    out[os.path.join(IMAGES, "warning.png")] = warning()
+    out[os.path.join(IMAGES, "AirDataGuide1.png")] = air_guide_palette()
+    out[os.path.join(IMAGES, "AirDataGuide2.png")] = air_guide_drag()
+    out[os.path.join(IMAGES, "AirDataGuide3.png")] = air_guide_groups()
+
+
+# ---------------------------------------------------------------------------------------------
 # Every picture by the file it goes to; pictures with the ".bmp" extension are saved as bitmaps.
 
 
@@ -480,7 +567,7 @@ def start_page_pictures(out):
 def pictures():
     out = {}
     for add in (skinned_dialog_pictures, program_pictures, guide_and_wave_pictures, start_page_pictures,
-                key_page_pictures):
+                key_page_pictures, air_data_format_pictures):
         add(out)
     return out
 

@@ -7,8 +7,9 @@ expressions), [REM] (the pins an LCD standard remote may drive its IR output fro
 guide pictures, in order, names in the install folder's Images).
 
 "Index" and the "P%d" terms of "Enable" are numbers of the air-conditioner data format's function
-list, which an LCD remote's frame is built from: 0 power, 1 mode, 2 temperature, 3 fan speed,
-4 swing, 5 sleep, 6 turbo, 7 light, 8 timer on, 9 timer off, 10 clock.
+list, which an LCD remote's frame is built from, taken from air_functions.py (KEY_FUNCTIONS names
+the block each key function acts on: both timer keys act on the time-data function). The clock
+function has no "Index": its state follows the other settings' clock options.
 
   tools/make_key_config.py            write the files
   tools/make_key_config.py --check    exit 1 when a written file would differ
@@ -17,6 +18,7 @@ import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import air_functions  # noqa: E402
 from generated import write_or_check  # noqa: E402
 import make_chips  # noqa: E402
 
@@ -44,30 +46,29 @@ CLICK, HOLD, TWO_KEYS = 0x1, 0x10, 0x100
 ON_OFF, FROM_RECORD = 0x11, 0x1000
 
 
-def function(title, index, mode, value, state=FROM_RECORD, enable=None, colors="plain", off_value=None,
-             ranges=None, standard_mode=None):
+def function(title, mode, value, state=FROM_RECORD, enable=None, colors="plain", off_value=None, ranges=None,
+             standard_mode=None):
     """One function. Functions that follow their record switch with their record's flags; the
-    others always run. ranges: the macro prefix of the function's position and mode macros."""
-    entry = {"title": title, "index": index, "mode": mode, "standard_mode": standard_mode or mode,
-             "state": state, "enable": enable or "GetButtonEnable(P%d)" % index, "colors": colors,
-             "values": [value] + ([off_value] if off_value else []), "ranges": ranges}
-    return entry
+    others always run. enable: the expression, by default "the function's block is sent";
+    ranges: the macro prefix of the function's position and mode macros."""
+    return {"title": title, "mode": mode, "standard_mode": standard_mode or mode, "state": state, "enable": enable,
+            "colors": colors, "values": [value] + ([off_value] if off_value else []), "ranges": ranges}
 
 
 FUNCTIONS = [
-    function("IDS_SWITCH", 0, CLICK, "FUNC_POWER_OFF();", state=ON_OFF, enable="1", colors="power",
+    function("IDS_SWITCH", CLICK, "FUNC_POWER_OFF();", state=ON_OFF, enable="1", colors="power",
              off_value="FUNC_POWER_ON();"),
-    function("IDS_MODE", 1, CLICK, "FUNC_MODE_NEXT();", ranges="MODE"),
-    function("IDS_TEMP_UP", 2, CLICK | HOLD, "FUNC_TEMP_UP();", ranges="TEMP"),
-    function("IDS_TEMP_DOWN", 2, CLICK | HOLD, "FUNC_TEMP_DOWN();"),
-    function("IDS_WIND_SPEED", 3, CLICK, "FUNC_FAN_NEXT();", ranges="FAN"),
-    function("IDS_SWING", 4, CLICK, "FUNC_SWING_SWITCH();", standard_mode=CLICK | TWO_KEYS),
-    function("IDS_SLEEP", 5, CLICK, "FUNC_SLEEP_SWITCH();"),
-    function("IDS_TURBO", 6, CLICK, "FUNC_TURBO_SWITCH();", standard_mode=CLICK | TWO_KEYS),
-    function("IDS_LIGHT", 7, CLICK | HOLD, "FUNC_LIGHT_SWITCH();", state=ON_OFF),
-    function("IDS_TIME_OPEN", 8, CLICK, "FUNC_TIMER_ON_SET();", colors="time"),
-    function("IDS_TIME_CLOSE", 9, CLICK, "FUNC_TIMER_OFF_SET();", colors="time"),
-    function("IDS_SWITCHTIMESET", 10, CLICK | HOLD, "FUNC_TIME_SET();", state=ON_OFF, enable="GetTimeEnable",
+    function("IDS_MODE", CLICK, "FUNC_MODE_NEXT();", ranges="MODE"),
+    function("IDS_TEMP_UP", CLICK | HOLD, "FUNC_TEMP_UP();", ranges="TEMP"),
+    function("IDS_TEMP_DOWN", CLICK | HOLD, "FUNC_TEMP_DOWN();"),
+    function("IDS_WIND_SPEED", CLICK, "FUNC_FAN_NEXT();", ranges="FAN"),
+    function("IDS_SWING", CLICK, "FUNC_SWING_SWITCH();", standard_mode=CLICK | TWO_KEYS),
+    function("IDS_SLEEP", CLICK, "FUNC_SLEEP_SWITCH();"),
+    function("IDS_TURBO", CLICK, "FUNC_TURBO_SWITCH();", standard_mode=CLICK | TWO_KEYS),
+    function("IDS_LIGHT", CLICK | HOLD, "FUNC_LIGHT_SWITCH();", state=ON_OFF),
+    function("IDS_TIME_OPEN", CLICK, "FUNC_TIMER_ON_SET();", colors="time"),
+    function("IDS_TIME_CLOSE", CLICK, "FUNC_TIMER_OFF_SET();", colors="time"),
+    function("IDS_SWITCHTIMESET", CLICK | HOLD, "FUNC_TIME_SET();", state=ON_OFF, enable="GetTimeEnable",
              colors="time", standard_mode=CLICK | HOLD | TWO_KEYS),
 ]
 # An LCD simple remote has no two-key actions and fewer functions.
@@ -78,9 +79,11 @@ SIMPLE_TITLES = ["IDS_SWITCH", "IDS_MODE", "IDS_TEMP_UP", "IDS_TEMP_DOWN", "IDS_
 def function_sections(kind):
     standard = kind == "LCD_Standard"
     chosen = FUNCTIONS if standard else [f for f in FUNCTIONS if f["title"] in SIMPLE_TITLES]
+    numbers = air_functions.numbers(kind)
     lines = []
     for k, f in enumerate(chosen):
-        index = f["index"]
+        block = air_functions.KEY_FUNCTIONS.get(f["title"])
+        index = numbers[block] if block else None
         follows = f["state"] & FROM_RECORD
         on_flag = "GetOpenFlag(%d)" % index if follows else "1"
         off_flag = "GetCloseFlag(%d)" % index if follows else "1"
@@ -96,8 +99,10 @@ def function_sections(kind):
                       "EndPos=%s_END_POS, GetEndPos(%d)" % (prefix, index),
                       "ModeMacro=%s_MODE_MASK, GetModeValue(%d)" % (prefix, index)]
         mode = f["standard_mode"] if standard else f["mode"]
-        lines += ["BtnMode=0x%X" % mode, "BtnState=0x%X" % f["state"], "Index=%d" % index,
-                  "Enable=%s" % f["enable"], ""]
+        lines += ["BtnMode=0x%X" % mode, "BtnState=0x%X" % f["state"]]
+        if index is not None:
+            lines.append("Index=%d" % index)
+        lines += ["Enable=%s" % (f["enable"] or "GetButtonEnable(P%d)" % index), ""]
     return lines
 
 

@@ -100,11 +100,11 @@ class CTestKeyPanel : public wxPanel, public IKeyPanel {
   int drops = 0;
 };
 
-// The air-conditioner data format sends every function but timer off (9); the clock is shown.
+// The air-conditioner data format sends every function but the light (8); the clock is shown.
 class CSentFunctions : public CFuncBtnServices {
  public:
   bool IsTimeShowEnabled() override { return true; }
-  bool IsAirFuncInSendData(int number, int list) override { return list == 1 || number != 9; }
+  bool IsAirFuncInSendData(int number, int list) override { return list == 1 || number != 8; }
 };
 
 class FunctionPanelTest : public testsupport::ProgramTestBase {
@@ -130,7 +130,7 @@ class FunctionPanelTest : public testsupport::ProgramTestBase {
     for (int number = 0; number <= 11; ++number) {
       stFuncRecord record;
       record.OpenEnable = 1;
-      record.CloseEnable = number == 0 || number == 7 || number == 11 ? 1 : 0;
+      record.CloseEnable = number == 0 || number == 8 || number == 11 ? 1 : 0;
       if (number == 1) {
         record.StartPos = 4;
         record.EndPos = 6;
@@ -269,14 +269,13 @@ TEST_F(FunctionPanelTest, FunctionsDraggedOntoKeysForEachActionSaveAndReopen) {
   EXPECT_FALSE(page->GetGrid()->IsShown());
   ASSERT_EQ(panel->Functions().size(), 12u);
   ASSERT_EQ(panel->UserFunctions().size(), 1u);
-  // Two columns from (10, 8); timer off is not sent and leaves no gap.
+  // Two columns from (10, 8); the light is not sent and leaves no gap.
   EXPECT_EQ(panel->Functions()[0]->GetPosition(), wxPoint(10, 8));
   EXPECT_EQ(panel->Functions()[1]->GetPosition(), wxPoint(105, 8));
   EXPECT_EQ(panel->Functions()[2]->GetPosition(), wxPoint(10, 48));
-  CKeyButton* timerOff = Function(page, "IDS_TIME_CLOSE");
-  EXPECT_FALSE(timerOff->IsShown());
-  EXPECT_EQ(Function(page, "IDS_SWITCHTIMESET")->GetPosition(), wxPoint(10, 208))
-      << "it takes timer off's place";
+  EXPECT_FALSE(Function(page, "IDS_LIGHT")->IsShown());
+  EXPECT_EQ(Function(page, "IDS_TIME_OPEN")->GetPosition(), wxPoint(10, 168)) << "it takes the light's place";
+  EXPECT_EQ(Function(page, "IDS_SWITCHTIMESET")->GetPosition(), wxPoint(10, 208));
   EXPECT_EQ(Function(page, "Eco")->GetPosition(), wxPoint(105, 208));
   // The mode function follows its record: on at power on only.
   EXPECT_EQ(Function(page, "IDS_MODE")->BtnState, 0x1001);
