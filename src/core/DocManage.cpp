@@ -223,6 +223,7 @@ void CDocManage::ResetProjectValues() {
   UserFunctions.clear();
   AirFormatType = 0;
   FormatIndex = 0;
+  OpenGroup2 = 0;
 }
 
 void CDocManage::SetModified(bool modified, const wxString& pageClassName) {

@@ -290,6 +290,7 @@ class CDocManage {
   // --- Air-conditioner data format.
   std::int32_t AirFormatType = 0;
   std::int32_t FormatIndex = 0;
+  std::int32_t OpenGroup2 = 0;  // 1: the frame is sent in two groups
   std::vector<wxString> FixedFunctions;
   std::vector<wxString> UserFunctions;
 

@@ -172,6 +172,7 @@ const stFuncRecord* CFuncRecords::Find(int funcNo) const {
 }
 
 const stVerifyItem* CFuncRecords::FindVerify(int funcNo) const {
+  if (funcNo == kNoVerify) return nullptr;
   if (verify1No == funcNo) return &verify1;
   if (verify2No == funcNo) return &verify2;
   return nullptr;
@@ -262,7 +263,9 @@ bool CFuncRecords::WriteConstRecord(int funcNo, const wxString& iniPath) {
 }
 
 bool CFuncRecords::WriteVerifyRecord(int funcNo, const wxString& iniPath) {
-  const stVerifyItem& item = verify1No == funcNo ? verify1 : verify2;
+  const stVerifyItem* found = FindVerify(funcNo);
+  if (!found) return false;
+  const stVerifyItem& item = *found;
   wxString names;
   for (const wxString& name : item.Factors) {
     if (BreaksIniLine(name) || name.Contains(",")) return RefuseText(name);
@@ -286,7 +289,7 @@ void CFuncRecords::ResetModeMasks() {
 void CFuncRecords::Clear() {
   records.clear();
   constRecords.clear();
-  verify1No = verify2No = 0;
+  verify1No = verify2No = kNoVerify;
   verify1 = stVerifyItem();
   verify2 = stVerifyItem();
 }

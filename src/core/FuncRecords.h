@@ -94,7 +94,8 @@ class CFuncRecords {
   int GetFuncWeight(int funcNo, int kind);
   std::uint16_t GetFuncSize(int funcNo, int kind);
 
-  // Write operations: false when the number has no record, or a text would
+  // Write operations: false when the number has no record (no verify setting
+  // for WriteVerifyRecord), or a text would
   // break the ini line (a message is shown then).
   bool WriteFuncRecord(int funcNo, const wxString& iniPath) { return WriteRecord(funcNo, iniPath, false); }
   bool WriteUDFuncRecord(int funcNo, const wxString& iniPath) { return WriteRecord(funcNo, iniPath, true); }
@@ -107,10 +108,13 @@ class CFuncRecords {
 
   std::map<int, stFuncRecord> records;
   std::map<int, stConstCodeFunc> constRecords;
-  // The two verify settings, each with the function number it belongs to.
-  int verify1No = 0;
+  // The two verify settings, each with the function number of the verify
+  // block it belongs to; kNoVerify until a verify block gives it one, so that
+  // no function number passes for a verify code.
+  static constexpr int kNoVerify = -1;
+  int verify1No = kNoVerify;
   stVerifyItem verify1;
-  int verify2No = 0;
+  int verify2No = kNoVerify;
   stVerifyItem verify2;
 
  private:

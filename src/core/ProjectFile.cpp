@@ -18,6 +18,11 @@ wxString section::Func(int funcNo) { return wxString::Format("Func%d", funcNo); 
 
 wxString key::KeyItem(int index) { return wxString::Format("Item%d", index); }
 
+wxString FunctionNameProblem(const wxString& name) {
+  if (name.find_first_of(",;\r\n") != wxString::npos) return "IDS_KEY_ACTION_NAME_SEPARATOR";
+  return wxString();
+}
+
 wxString EscapeItemText(const wxString& text) {
   wxString escaped;
   escaped.reserve(text.length());

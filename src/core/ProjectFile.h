@@ -88,6 +88,11 @@ inline constexpr char kStandardFreq[] = "sFreq";
 inline constexpr char kStandardDuty[] = "sDuty";  // written only while a duty is selected
 }  // namespace key
 
+// The language key of what keeps a function name out of the project's lists
+// of names (the key page's action lists, the send orders): a ",", a ";" or
+// a line break ("IDS_KEY_ACTION_NAME_SEPARATOR"); empty for a name they hold.
+wxString FunctionNameProblem(const wxString& name);
+
 // A text of an "Item%d" record with "\" and "," escaped by a "\", so that the
 // line splits back at its separators.
 wxString EscapeItemText(const wxString& text);

@@ -21,10 +21,7 @@ wxString ReadWhole(const CProjectFile& file, const wxString& key) {
 wxString KeyItemName(int group) { return wxString::Format("ItemKey%d", group); }
 wxString KeyIndexItemName(int group) { return wxString::Format("IndexItemKey%d", group); }
 
-wxString KeyActionNameProblem(const wxString& name) {
-  if (name.find_first_of(",;\r\n") != wxString::npos) return "IDS_KEY_ACTION_NAME_SEPARATOR";
-  return wxString();
-}
+wxString KeyActionNameProblem(const wxString& name) { return projectfile::FunctionNameProblem(name); }
 
 std::vector<wxString> SplitKeyFields(const wxString& text, wxChar sep) {
   std::vector<wxString> fields;

@@ -29,8 +29,8 @@ namespace {
   X(HighSensitivity) X(LedSetting) X(RemPinText) X(RemPinIndex) X(ButtonMode) X(ButtonState) \
   X(LcdButtonState) X(OtherSettings) X(SegMap) X(UsedPins) X(TimerOption) X(CrystalOption) \
   X(LcdOption) X(DecodeWord) X(DecodeValues) X(DecodeByte) X(DecodeDataFlag) X(DecodedData) \
-  X(DecodedFields) X(CarrierRecord) X(WaveRecord) X(AirFormatType) X(FormatIndex) X(FixedFunctions) \
-  X(UserFunctions) X(Modified) X(ProtocolImported) X(ChangedPageClass) X(ProjectFolder) \
+  X(DecodedFields) X(CarrierRecord) X(WaveRecord) X(AirFormatType) X(FormatIndex) X(OpenGroup2) \
+  X(FixedFunctions) X(UserFunctions) X(Modified) X(ProtocolImported) X(ChangedPageClass) X(ProjectFolder) \
   X(ProjectName) X(ProjectFilePath) X(ResetNote) X(McuName) X(PackageName) X(ClearNote) \
   X(OutputFolder) X(ProtocolType) X(RemoteType) X(DecodePageOpen) X(NewProject) X(PageValuesValid)
 // clang-format on
