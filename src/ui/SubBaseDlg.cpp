@@ -238,6 +238,16 @@ void CSubBaseDlg::OnShow(wxShowEvent& event) {
   }
 }
 
+void CSubBaseDlg::BindCloseButton(int buttonId) {
+  Bind(
+      wxEVT_BUTTON,
+      [this](wxCommandEvent&) {
+        wxWindow* top = wxGetTopLevelParent(this);
+        if (top) top->GetEventHandler()->CallAfter([top] { top->Close(); });
+      },
+      buttonId);
+}
+
 void CSubBaseDlg::OnCharHook(wxKeyEvent& event) {
   // Neither Enter nor Escape closes a page.
   if (event.GetKeyCode() == WXK_RETURN || event.GetKeyCode() == WXK_ESCAPE ||

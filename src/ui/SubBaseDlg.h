@@ -98,6 +98,10 @@ class CSubBaseDlg : public wxPanel {
     return LayoutElements(table, N, inputOf, place);
   }
 
+  // The button closes the main window once the click has been handled, as
+  // the page's Cancel does.
+  void BindCloseButton(int buttonId);
+
   wxString m_pageTitle;
   CUILayout m_layout;
 

@@ -125,13 +125,7 @@ void CAirModulation::BindEvents() {
       wxEVT_RADIOBUTTON, [this](wxCommandEvent&) { OnConnectRadio(); }, kConnectOnId, kConnectOffId);
   Bind(
       wxEVT_BUTTON, [this](wxCommandEvent&) { RequestNextPage(1, 0); }, kNextId);
-  Bind(
-      wxEVT_BUTTON,
-      [this](wxCommandEvent&) {
-        wxWindow* top = wxGetTopLevelParent(this);
-        if (top) top->GetEventHandler()->CallAfter([top] { top->Close(); });
-      },
-      kCancelId);
+  BindCloseButton(kCancelId);
   Bind(WM_EDIT_CHANGED, &CAirModulation::OnEditChanged, this);
   Bind(WM_AIR_FORMAT_INDEX, &CAirModulation::OnSchemeChanged, this);
   Bind(WM_AIR_FORMAT_ADDED, [this](CShellMessageEvent& event) {

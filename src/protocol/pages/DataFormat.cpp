@@ -290,13 +290,7 @@ void CDataFormat::BindEvents() {
       wxEVT_BUTTON, [this](wxCommandEvent&) { RequestPreviousPage(1, 0); }, kBackId);
   Bind(
       wxEVT_BUTTON, [this](wxCommandEvent&) { RequestNextPage(1, 0); }, kNextId);
-  Bind(
-      wxEVT_BUTTON,
-      [this](wxCommandEvent&) {
-        wxWindow* top = wxGetTopLevelParent(this);
-        if (top) top->GetEventHandler()->CallAfter([top] { top->Close(); });
-      },
-      kCancelId);
+  BindCloseButton(kCancelId);
   Bind(wxEVT_PAINT, &CDataFormat::OnPaint, this);
   Bind(wxEVT_LEFT_DOWN, &CDataFormat::OnLeftDown, this);
   Bind(wxEVT_LEFT_UP, &CDataFormat::OnLeftUp, this);

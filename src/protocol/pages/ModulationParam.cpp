@@ -170,13 +170,7 @@ void CModulationParam::BindEvents() {
       wxEVT_CHOICE, [this](wxCommandEvent&) { OnDutyChanged(); }, kDutyComboId);
   Bind(
       wxEVT_BUTTON, [this](wxCommandEvent&) { RequestNextPage(1, 0); }, kNextId);
-  Bind(
-      wxEVT_BUTTON,
-      [this](wxCommandEvent&) {
-        wxWindow* top = wxGetTopLevelParent(this);
-        if (top) top->GetEventHandler()->CallAfter([top] { top->Close(); });
-      },
-      kCancelId);
+  BindCloseButton(kCancelId);
   Bind(WM_EDIT_CHANGED, &CModulationParam::OnEditChanged, this);
   Bind(wxEVT_LEFT_DOWN, &CModulationParam::OnBackgroundClick, this);
   Bind(wxEVT_CHAR_HOOK, &CModulationParam::OnTabKey, this);

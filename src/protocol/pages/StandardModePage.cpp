@@ -109,13 +109,7 @@ void CStandardModePage::CreateControls() {
 void CStandardModePage::BindEvents() {
   Bind(
       wxEVT_BUTTON, [this](wxCommandEvent&) { RequestNextPage(1, 0); }, kNextId);
-  Bind(
-      wxEVT_BUTTON,
-      [this](wxCommandEvent&) {
-        wxWindow* top = wxGetTopLevelParent(this);
-        if (top) top->GetEventHandler()->CallAfter([top] { top->Close(); });
-      },
-      kCancelId);
+  BindCloseButton(kCancelId);
   Bind(
       wxEVT_CHOICE, [this](wxCommandEvent&) { OnProtocolChanged(); }, kProtocolListId);
   Bind(

@@ -56,8 +56,7 @@ CExamplePage::CExamplePage(wxWindow* parent) : CSubBaseDlg(kTemplateId, parent) 
       wxEVT_BUTTON, [this](wxCommandEvent&) { SendMainCommand(ID_OPEN_PROJECT); }, kOpenProjectId);
   Bind(
       wxEVT_BUTTON, [this](wxCommandEvent&) { RequestNextPage(1, 0); }, kNextId);
-  Bind(
-      wxEVT_BUTTON, [this](wxCommandEvent&) { CloseMainWindowLater(this); }, kCancelId);
+  BindCloseButton(kCancelId);
 
   InitLayout(LayoutFile("ExamplePage.ini"), LayoutPrefix("A"));
   m_clientRect = wxRect(GetClientSize());

@@ -31,8 +31,7 @@ CHomePage::CHomePage(wxWindow* parent) : CSubBaseDlg(kTemplateId, parent) {
       wxEVT_BUTTON,
       [this](wxCommandEvent&) { PostShellMessage(wxGetTopLevelParent(this), WM_SHOW_FIRST_PAGE, 0, 0); },
       kNextId);
-  Bind(
-      wxEVT_BUTTON, [this](wxCommandEvent&) { CloseMainWindowLater(this); }, kCancelId);
+  BindCloseButton(kCancelId);
 
   InitLayout(LayoutFile("HomePage.ini"), LayoutPrefix("A"));
   m_clientRect = wxRect(GetClientSize());

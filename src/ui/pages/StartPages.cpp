@@ -19,8 +19,3 @@ void RegisterStartPages() {
     return dialog.ShowModal() == wxID_OK;
   });
 }
-
-void CloseMainWindowLater(wxWindow* page) {
-  wxWindow* top = wxGetTopLevelParent(page);
-  if (top) top->GetEventHandler()->CallAfter([top] { top->Close(); });
-}

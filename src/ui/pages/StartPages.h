@@ -3,9 +3,3 @@
 #pragma once
 
 void RegisterStartPages();
-
-class wxWindow;
-
-// Closes the main window holding page once the current event is handled
-// (Cancel of the start pages ends the program).
-void CloseMainWindowLater(wxWindow* page);
