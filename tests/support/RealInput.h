@@ -32,6 +32,12 @@ bool RealClick(wxWindow* window, const wxPoint& point);
 // The centre of window.
 bool RealClick(wxWindow* window);
 
+// A left-button drag with the pointer: pressed at from, moved to to in a few
+// steps, released there (client coordinates of window); each step once the X
+// server has the pointer at its point. False (after a test failure) when the
+// server never got there.
+bool RealDrag(wxWindow* window, const wxPoint& from, const wxPoint& to);
+
 // Types text into focused, once focused holds the toolkit's focus and the X
 // server sends the keyboard's input to its top-level window.
 bool RealType(wxWindow* focused, const wxString& text);
