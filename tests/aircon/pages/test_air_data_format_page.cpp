@@ -458,6 +458,7 @@ TEST_F(AirDataFormatPageTest, LanguageSwitchRenamesDefaultNamesAndEveryTextFits)
       EXPECT_EQ(testsupport::OverlappingControls(Page()), "");
     }
     EXPECT_EQ(User(0).block.GetText(), english);
+    testsupport::SaveWindowScreenshot(dialog, "air_data_format_page_least_size.png");
   });
 }
 
