@@ -268,13 +268,14 @@ void CAirDataFormatModel::LayoutGrid(const std::vector<stListBlock*>& shown) {
   int y = airGeometry.grid.top + kGridGap;
   int placed = 0;
   for (stListBlock* entry : shown) {
+    // A block that stands in a send order leaves the grid.
+    if (IsInSendFormats(entry->item.get())) continue;
     if (placed > 0 && placed % kGridColumns == 0) {
       x = x0;
       y += height + kGridGap;
     }
     entry->block.Create(x, y, height, width, this);
-    // A block that stands in a send order keeps its cell out of sight.
-    entry->block.SetVisible(!IsInSendFormats(entry->item.get()), true);
+    entry->block.SetVisible(true, true);
     x += width + kGridGap;
     ++placed;
   }
@@ -349,14 +350,22 @@ int CAirDataFormatModel::RowTop(const CSendFormat* format) const {
   return format == &m_group2 ? airGeometry.row2Top : airGeometry.row1Top;
 }
 
+int CAirDataFormatModel::DiagramPitch() const {
+  // Both rows share one pitch: the longer row fits the width.
+  int shown = 1;
+  for (const CAirSendFormat* format : {&m_group1, &m_group2}) {
+    const int count = std::max(format->LastBoundIndex(), 0) + 2;
+    shown = std::max(shown, m_doc.LeadCodeOn != 0 ? count : count - 1);
+  }
+  const int width = std::max(airGeometry.rowRight - airGeometry.rowLeft, 1);
+  return std::max(std::min(airGeometry.maxBlockWidth, width / shown), 8);
+}
+
 void CAirDataFormatModel::LayoutDiagram(CAirSendFormat& format) {
   format.SetKind2Shown(m_doc.LeadCodeOn != 0);
   format.FitFreePlaces(1);
   const int count = std::max(format.LastBoundIndex(), 0) + 2;
-  const int shown = format.kind2_shown ? count : count - 1;
-  const int width = std::max(airGeometry.rowRight - airGeometry.rowLeft, 1);
-  const int pitch = std::max(std::min(airGeometry.maxBlockWidth, width / std::max(shown, 1)), 8);
-  format.Layout(airGeometry.rowLeft, RowTop(&format), airGeometry.blockHeight, pitch, count, this,
+  format.Layout(airGeometry.rowLeft, RowTop(&format), airGeometry.blockHeight, DiagramPitch(), count, this,
                 format.PlaceCount() == 0);
   const int group = &format == &m_group2 ? 1 : 0;
   for (int i = 0; i < format.PlaceCount(); ++i) format.Place(i).SetSelected(i == m_current[group], true);

@@ -18,6 +18,7 @@
 
 #include "core/DocManage.h"
 #include "core/FuncRecords.h"
+#include "aircon/UDFuncTemplate.h"
 #include "protocol/BaseDataFormat.h"
 
 #include <functional>
@@ -297,6 +298,9 @@ class CAirDataFormatModel : public olv::protocol::CBaseDataFormat {
   bool IsItemInParamLists(int i, bool fromUserList) const;
   int GetFuncEndPos(int n) const;
   wxString FormatFuncDataList(int n) const;
+  // What the expansion of user-defined function j's template reads of the
+  // page (UDFuncTemplate.h): its record and its places in the send orders.
+  stUDFuncTemplateSource UDFuncTemplateSource(int j) const;
 
   // --- Handlers.
   // A user-defined (not pure) or pure-data function's editor proposes a name
@@ -342,6 +346,7 @@ class CAirDataFormatModel : public olv::protocol::CBaseDataFormat {
   CAirSendFormat* AsAir(olv::protocol::CSendFormat* format);
   int RowTop(const olv::protocol::CSendFormat* format) const;
   void LayoutDiagram(CAirSendFormat& format);
+  int DiagramPitch() const;
   bool AppendToDiagram(olv::protocol::stListBlock& entry, CAirSendFormat& format);
   bool RebuildDiagram(CAirSendFormat& format, const wxString& order);
   bool OrderFits(const std::vector<wxString>& names) const;

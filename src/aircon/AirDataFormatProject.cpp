@@ -2,6 +2,7 @@
 // the pages after it.
 #include "aircon/AirDataFormatModel.h"
 
+#include "core/AppContext.h"
 #include "core/ProjectFile.h"
 
 namespace aircon {
@@ -179,6 +180,23 @@ wxString CAirDataFormatModel::FormatFuncDataList(int n) const {
   for (std::size_t i = 0; i < record->Data.size(); ++i)
     list += wxString::Format("%zu:%s,", i, record->Data[i].Name);
   return WithoutTrailingCommas(list);
+}
+
+stUDFuncTemplateSource CAirDataFormatModel::UDFuncTemplateSource(int j) const {
+  stUDFuncTemplateSource source;
+  source.index = j;
+  source.frameworkKind = FrameworkKindOf(m_doc.RemoteType);
+  source.templateFolder = g_App.templateFolder;
+  source.definitionFile = m_definitionFile;
+  stFuncRecord* record = nullptr;
+  if (FindFuncRecord(FunctionListSize() + j, &record)) source.record = record;
+  source.hasGroup2 = HasGroup2();
+  source.sendPosition = [this, j](int group) -> std::optional<int> {
+    const CSendFormat* format = group == 0 ? m_firstFormat : m_secondFormat;
+    const int position = format ? SendPosition(*format, j) : -1;
+    return position < 0 ? std::nullopt : std::optional<int>(position);
+  };
+  return source;
 }
 
 }  // namespace aircon

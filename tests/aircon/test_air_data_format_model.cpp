@@ -370,6 +370,14 @@ TEST_F(AirDataFormatModelTest, SendPositionCountsTheBytesBeforeTheFunction) {
   EXPECT_EQ(model.SendPosition(group1, 1), -1);
   EXPECT_EQ(model.SendPosition(group1, 7), -1);
   EXPECT_EQ(model.CountFrameBytes(), std::make_pair(6, 3));
+
+  // What the template expansion of a user-defined function reads of the page.
+  const stUDFuncTemplateSource source = model.UDFuncTemplateSource(1);
+  EXPECT_EQ(source.record, &Record(kListSize + 1));
+  EXPECT_TRUE(source.hasGroup2);
+  EXPECT_EQ(source.sendPosition(0), std::nullopt);
+  EXPECT_EQ(source.sendPosition(1), std::optional<int>(2));
+  EXPECT_EQ(source.frameworkKind, kFrameworkLcdStandard);
 }
 
 TEST_F(AirDataFormatModelTest, GroupTwoStaysOnWhileItHoldsAFixedFunction) {

@@ -167,6 +167,43 @@ bool RealWheel(wxWindow* window, const wxPoint& point, int notches) {
 #endif
 }
 
+namespace {
+
+// Moves the pointer to point of window and waits until the X server has it there.
+bool MovePointer(wxWindow* window, wxUIActionSimulator& simulator, const wxPoint& point) {
+  const wxPoint screenPoint = window->ClientToScreen(point);
+  simulator.MouseMove(screenPoint);
+#ifdef OLV_TEST_X11
+  const ::Window xid = TopLevelXid(window);
+  if (!Holds(PumpUntil([&] { return PointerAt(xid, screenPoint); }), "the pointer over the window", window))
+    return false;
+#endif
+  PumpEvents();
+  return true;
+}
+
+}  // namespace
+
+bool RealDrag(wxWindow* window, const wxPoint& from, const wxPoint& to) {
+  if (!WaitUntilMapped(window)) return false;
+  wxUIActionSimulator simulator;
+  if (!MovePointer(window, simulator, from)) return false;
+  simulator.MouseDown();
+  PumpEvents();
+  constexpr int kSteps = 4;
+  for (int step = 1; step <= kSteps; ++step) {
+    const wxPoint at(from.x + (to.x - from.x) * step / kSteps, from.y + (to.y - from.y) * step / kSteps);
+    if (!MovePointer(window, simulator, at)) {
+      simulator.MouseUp();
+      PumpEvents();
+      return false;
+    }
+  }
+  simulator.MouseUp();
+  PumpEvents();
+  return true;
+}
+
 bool RealClick(wxWindow* window) {
   const wxSize size = window->GetClientSize();
   return RealClick(window, wxPoint(size.x / 2, size.y / 2));

@@ -36,6 +36,11 @@ bool RealClick(wxWindow* window);
 // once the pointer is there: positive notches away from the user (up),
 // negative towards the user (down). Needs the X server's test extension.
 bool RealWheel(wxWindow* window, const wxPoint& point, int notches);
+// A left-button drag with the pointer: pressed at from, moved to to in a few
+// steps, released there (client coordinates of window); each step once the X
+// server has the pointer at its point. False (after a test failure) when the
+// server never got there.
+bool RealDrag(wxWindow* window, const wxPoint& from, const wxPoint& to);
 
 // Types text into focused, once focused holds the toolkit's focus and the X
 // server sends the keyboard's input to its top-level window.

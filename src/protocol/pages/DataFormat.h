@@ -6,7 +6,7 @@
 #pragma once
 
 #include "protocol/DataFormatModel.h"
-#include "protocol/pages/FrameDiagramPainter.h"
+#include "protocol/gui/FrameDiagramPainter.h"
 #include "ui/LUEdit.h"
 #include "ui/SubBaseDlg.h"
 #include "ui/shell/ShellHooks.h"

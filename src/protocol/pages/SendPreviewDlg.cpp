@@ -3,7 +3,7 @@
 #include "core/AppContext.h"
 #include "core/LangText.h"
 #include "platform/Paths.h"
-#include "protocol/pages/FrameDiagramPainter.h"
+#include "protocol/gui/FrameDiagramPainter.h"
 #include "ui/ImageTipBtn.h"
 #include "ui/shell/PageMessages.h"
 

@@ -66,8 +66,8 @@ wxDECLARE_EVENT(WM_AIR_FORMAT_ADDED, CShellMessageEvent);
 // Function dialogs -> air data-format page: wParam bit 0 a placed function
 // changed the frame's shape, bit 1 a width or data were committed.
 wxDECLARE_EVENT(WM_FUNC_CONFIG_CHANGED, CShellMessageEvent);
-// User-defined and pure-data dialogs -> air data-format page: wParam the
-// proposed name, lParam the record; result 1 = name taken.
+// User-defined and pure-data dialogs -> air data-format page: the proposed
+// name as the event's string, lParam the record; result 1 = name taken.
 wxDECLARE_EVENT(WM_AIR_FUNC_RECORD, CShellMessageEvent);
 wxDECLARE_EVENT(WM_AIR_FUNC_SELECT, CShellMessageEvent);
 // Air data-format page -> key page: wParam the function number whose button to refresh.

@@ -5,7 +5,7 @@
 #include "UiEvents.h"
 #include "core/AppContext.h"
 #include "platform/Paths.h"
-#include "protocol/pages/FrameDiagramPainter.h"
+#include "protocol/gui/FrameDiagramPainter.h"
 #include "ProgramState.h"
 
 #include <gtest/gtest.h>

@@ -12,7 +12,7 @@
 #include "platform/Profile.h"
 #include "platform/TextFile.h"
 #include "protocol/pages/DataFormat.h"
-#include "protocol/pages/FrameDiagramPainter.h"
+#include "protocol/gui/FrameDiagramPainter.h"
 #include "protocol/pages/ProtocolPages.h"
 #include "protocol/pages/StandardModePage.h"
 #include "ui/shell/OlvantaDlg.h"

@@ -7,7 +7,7 @@
 #include "keys/pages/KeysPages.h"
 #include "platform/Paths.h"
 #include "platform/Profile.h"
-#include "protocol/pages/FrameDiagramPainter.h"
+#include "protocol/gui/FrameDiagramPainter.h"
 #include "protocol/pages/ProtocolPages.h"
 #include "protocol/pages/SendPreviewDlg.h"
 #include "ui/ImageTipBtn.h"

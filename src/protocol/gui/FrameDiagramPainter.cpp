@@ -1,4 +1,4 @@
-#include "protocol/pages/FrameDiagramPainter.h"
+#include "protocol/gui/FrameDiagramPainter.h"
 
 #include "core/LangText.h"
 
