@@ -110,13 +110,7 @@ void CAirDataFormat::BindEvents() {
       kBack);
   Bind(
       wxEVT_BUTTON, [this](wxCommandEvent&) { RequestNextPage(1, 0); }, kNext);
-  Bind(
-      wxEVT_BUTTON,
-      [this](wxCommandEvent&) {
-        wxWindow* top = wxGetTopLevelParent(this);
-        if (top) top->GetEventHandler()->CallAfter([top] { top->Close(); });
-      },
-      kCancel);
+  BindCloseButton(kCancel);
   Bind(
       wxEVT_TOGGLEBUTTON, [this](wxCommandEvent&) { ShowView(AirView::kFunctions); }, kFunctionsView);
   Bind(
