@@ -395,9 +395,8 @@ bool CAirDataFormatModel::CanPlace(const FrameItem* item, const CSendFormat* tar
   // it in the send order.
   if (IsUnnamed(entry->block.GetText())) return false;
   if (target == &m_group2 && !HasGroup2()) return false;
-  auto* self = const_cast<CAirDataFormatModel*>(this);
-  if (target == &m_group1 && self->HasVerifyItem2(item)) return false;
-  if (target == &m_group2 && self->HasVerifyItem(item)) return false;
+  if (target == &m_group1 && IsVerifyBlock(item, kVerify2)) return false;
+  if (target == &m_group2 && IsVerifyBlock(item, kVerify1)) return false;
   return !IsInSendFormats(item);
 }
 
@@ -494,17 +493,15 @@ void CAirDataFormatModel::UpdateFrameBlocks(bool show, int) {
 
 // --- Verify codes.
 
-bool CAirDataFormatModel::HasVerifyItem(const FrameItem* item) {
+bool CAirDataFormatModel::IsVerifyBlock(const FrameItem* item, const char* text) const {
   const stBlockLocation where = FindBlockByWnd(item);
   const stListBlock* entry = where.inDataList ? EntryAt(where) : nullptr;
-  return entry && entry->block.value_a == kAirVerify && entry->block.GetText().CmpNoCase(kVerify1) == 0;
+  return entry && entry->block.value_a == kAirVerify && entry->block.GetText().CmpNoCase(text) == 0;
 }
 
-bool CAirDataFormatModel::HasVerifyItem2(const FrameItem* item) {
-  const stBlockLocation where = FindBlockByWnd(item);
-  const stListBlock* entry = where.inDataList ? EntryAt(where) : nullptr;
-  return entry && entry->block.value_a == kAirVerify && entry->block.GetText().CmpNoCase(kVerify2) == 0;
-}
+bool CAirDataFormatModel::HasVerifyItem(const FrameItem* item) { return IsVerifyBlock(item, kVerify1); }
+
+bool CAirDataFormatModel::HasVerifyItem2(const FrameItem* item) { return IsVerifyBlock(item, kVerify2); }
 
 bool CAirDataFormatModel::CheckVerifyItems(bool flag) {
   const wxString first = JoinFrameTexts();

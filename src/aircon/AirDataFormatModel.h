@@ -363,6 +363,8 @@ class CAirDataFormatModel : public olv::protocol::CBaseDataFormat {
   bool ActivateLastBlock(bool pure);
   void ApplyIntervalInput();
   bool IsInGroupOrder(const wxString& caption) const;
+  // The item's block is the verify block of the function list with that text.
+  bool IsVerifyBlock(const olv::protocol::FrameItem* item, const char* text) const;
 
   CAirSendFormat m_group1;
   CAirSendFormat m_group2;
